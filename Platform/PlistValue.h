@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace Platform {
+
+// One property-list value: text, signed or unsigned integer, real, boolean, data, date, array or a
+// text-keyed dictionary. A default-constructed value is "none" (absent). Values are plain data:
+// copyable, comparable, safe to read from any type (a read of the wrong type gives no value).
+class PlistValue {
+public:
+    enum class Type { None, String, Integer, Unsigned, Real, Boolean, Data, Date, Array, Dictionary };
+    using ArrayType = std::vector<PlistValue>;
+    using DictionaryType = std::map<QString, PlistValue>;
+
+    PlistValue() = default;
+    PlistValue(const QString& text) : m_value(text) {}
+    PlistValue(const char* text) : m_value(QString::fromUtf8(text)) {}
+    PlistValue(std::int64_t number) : m_value(number) {}
+    PlistValue(int number) : m_value(std::int64_t(number)) {}
+    PlistValue(std::uint64_t number) : m_value(number) {}
+    PlistValue(double number) : m_value(number) {}
+    PlistValue(bool flag) : m_value(flag) {}
+    PlistValue(const QByteArray& bytes) : m_value(bytes) {}
+    PlistValue(const QDateTime& date) : m_value(date) {}
+    PlistValue(ArrayType items) : m_value(std::move(items)) {}
+    PlistValue(DictionaryType entries) : m_value(std::move(entries)) {}
+
+    Type type() const { return Type(m_value.index()); }
+    bool isNone() const { return type() == Type::None; }
+    bool isNumber() const { return type() == Type::Integer || type() == Type::Unsigned || type() == Type::Real; }
+
+    std::optional<QString> toString() const;
+    std::optional<bool> toBool() const;
+    std::optional<QByteArray> toData() const;
+    std::optional<QDateTime> toDate() const;
+    const ArrayType* toArray() const;
+    const DictionaryType* toDictionary() const;
+
+    // Numbers. The exact conversions give a value only when the stored number is representable
+    // without loss (an integral real within range counts); the truncating ones cut a real toward
+    // zero and a wider integer to the target's range check. NaN, infinity and out-of-range
+    // numbers give no value in every conversion.
+    std::optional<double> toDouble() const;
+    std::optional<std::int64_t> toInt64() const;
+    std::optional<std::uint64_t> toUInt64() const;
+    std::optional<std::int64_t> toInt64Truncating() const;
+    std::optional<std::uint64_t> toUInt64Truncating() const;
+    // The low 32 bits of an integer, as a counter of that width carries them.
+    std::optional<std::uint32_t> toUInt32Bits() const;
+
+    // Dictionary lookup; none when this is not a dictionary or the key is absent.
+    const PlistValue& operator[](const QString& key) const;
+    const PlistValue& value(const QString& key) const { return (*this)[key]; }
+    bool contains(const QString& key) const;
+
+    bool operator==(const PlistValue& other) const = default;
+
+    // Coding with libplist. Decoding accepts binary and XML property lists; malformed, truncated or
+    // hostile input gives no value.
+    static std::optional<PlistValue> decode(const QByteArray& bytes);
+    QByteArray encodeBinary() const;
+    QByteArray encodeXml() const;
+
+private:
+    std::variant<std::monostate, QString, std::int64_t, std::uint64_t, double, bool, QByteArray, QDateTime,
+                 ArrayType, DictionaryType>
+        m_value;
+};
+
+} // namespace Platform

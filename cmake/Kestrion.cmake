@@ -1,0 +1,81 @@
+# Helpers shared by every module: one static library per module folder, one test binary per module,
+# one benchmark program per module, and the module's resource bundle in the build tree.
+
+# kestrion_module(<Module> [DEPENDS <targets>...])
+# Builds every .cpp below the module folder into the library <Module>; headers are included as
+# "<Module>/<Sub>/<Name>.h" from the source root.
+function(kestrion_module name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS
+       ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  list(FILTER sources EXCLUDE REGEX "/main\\.cpp$")
+  list(FILTER sources INCLUDE REGEX "\\.cpp$|\\.h$")
+  set(cpp ${sources})
+  list(FILTER cpp INCLUDE REGEX "\\.cpp$")
+  if(cpp)
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+    target_compile_definitions(${name} PRIVATE KESTRION_MODULE_NAME="${name}")
+  else()
+    add_library(${name} INTERFACE)
+    target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
+    target_link_libraries(${name} INTERFACE ${ARG_DEPENDS})
+  endif()
+endfunction()
+
+# kestrion_bundle(<Module> <source folder>)
+# Copies a module's resources to share/kestrion/<Module>_<Module>.bundle in the build tree, so the
+# program finds them there exactly as it does when installed.
+function(kestrion_bundle name folder)
+  set(dest ${KESTRION_BUNDLE_DIR}/${name}_${name}.bundle)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${folder} ${folder}/*)
+  set(outputs)
+  foreach(f IN LISTS files)
+    add_custom_command(OUTPUT ${dest}/${f}
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different ${folder}/${f} ${dest}/${f}
+                       DEPENDS ${folder}/${f})
+    list(APPEND outputs ${dest}/${f})
+  endforeach()
+  add_custom_target(${name}_bundle ALL DEPENDS ${outputs})
+  file(MAKE_DIRECTORY ${dest})
+  add_dependencies(${name} ${name}_bundle)
+  install(DIRECTORY ${dest} DESTINATION share/kestrion)
+endfunction()
+
+# kestrion_translations(<Module> <ts files>...)
+# Compiles the module's translation sources into <Module>_<Module>.bundle/translations/*.qm.
+function(kestrion_translations name)
+  set(dest ${KESTRION_BUNDLE_DIR}/${name}_${name}.bundle/translations)
+  file(MAKE_DIRECTORY ${dest})
+  set_source_files_properties(${ARGN} PROPERTIES OUTPUT_LOCATION ${dest})
+  qt_add_lrelease(${name} TS_FILES ${ARGN} QM_FILES_OUTPUT_VARIABLE qm_files)
+  add_custom_target(${name}_translations ALL DEPENDS ${qm_files})
+  add_dependencies(${name} ${name}_translations)
+endfunction()
+
+# kestrion_tests(<Module> [DEPENDS <targets>...])
+# One GoogleTest binary per module from tests/<Module>/*.cpp, with the shared main that creates
+# the QApplication.
+function(kestrion_tests name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
+  add_executable(${name}Tests ${sources} ${CMAKE_SOURCE_DIR}/tests/TestMain.cpp)
+  set_target_properties(${name}Tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+  target_include_directories(${name}Tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name}Tests PRIVATE ${name} ${ARG_DEPENDS} Qt6::Test GTest::gtest GTest::gmock)
+  target_compile_definitions(${name}Tests PRIVATE
+    KESTRION_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
+    KESTRION_BINARY_DIR="${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                       PROPERTIES LABELS ${name} TIMEOUT 300)
+endfunction()
+
+# kestrion_bench(<Module> [DEPENDS <targets>...])
+function(kestrion_bench name)
+  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/${name}/*.cpp)
+  add_executable(${name}Bench ${sources})
+  target_link_libraries(${name}Bench PRIVATE ${name} ${ARG_DEPENDS} benchmark::benchmark)
+  target_compile_definitions(${name}Bench PRIVATE KESTRION_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
+endfunction()
