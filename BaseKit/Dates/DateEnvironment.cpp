@@ -1,0 +1,134 @@
+#include "BaseKit/Dates/DateEnvironment.h"
+
+#include <QDateTime>
+#include <QLocale>
+
+#include <unicode/gregocal.h>
+
+namespace BaseKit {
+
+namespace {
+
+struct Overrides {
+    std::function<double()> now;
+    QString localeName;
+    bool hasLocale = false;
+    QString timeZoneId;
+    std::function<QString(const QString&)> words;
+};
+
+Overrides& overrides()
+{
+    static Overrides o;
+    return o;
+}
+
+icu::UnicodeString toIcu(const QString& text)
+{
+    return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
+}
+
+} // namespace
+
+double DateEnvironment::now()
+{
+    if (overrides().now)
+        return overrides().now();
+    return double(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+}
+
+QString DateEnvironment::localeName()
+{
+    if (overrides().hasLocale)
+        return overrides().localeName;
+    return QLocale::system().name();
+}
+
+QString DateEnvironment::timeZoneId()
+{
+    return overrides().timeZoneId;
+}
+
+QString DateEnvironment::word(const QString& key)
+{
+    if (overrides().words)
+        return overrides().words(key);
+    return key;
+}
+
+void DateEnvironment::setNow(std::function<double()> now)
+{
+    overrides().now = std::move(now);
+}
+
+void DateEnvironment::setLocaleName(const QString& name)
+{
+    overrides().localeName = name;
+    overrides().hasLocale = true;
+}
+
+void DateEnvironment::setTimeZoneId(const QString& id)
+{
+    overrides().timeZoneId = id;
+}
+
+void DateEnvironment::setWords(std::function<QString(const QString&)> words)
+{
+    overrides().words = std::move(words);
+}
+
+void DateEnvironment::reset()
+{
+    overrides() = Overrides();
+}
+
+icu::Locale DateEnvironment::locale()
+{
+    const QString name = localeName();
+    // Qt names the POSIX locale "C"; ICU's counterpart is en_US_POSIX.
+    if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
+        return icu::Locale("en_US_POSIX");
+    icu::Locale result = icu::Locale::createCanonical(name.toLatin1().constData());
+    if (result.isBogus())
+        return icu::Locale::getRoot();
+    return result;
+}
+
+std::unique_ptr<icu::TimeZone> DateEnvironment::timeZone()
+{
+    const QString id = timeZoneId();
+    if (!id.isEmpty()) {
+        std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(toIcu(id)));
+        // An unknown id gives the "Etc/Unknown" zone, which behaves as UTC.
+        if (zone)
+            return zone;
+    }
+    // ICU reads the host's zone (TZ, /etc/localtime) once and keeps it.
+    std::unique_ptr<icu::TimeZone> host(icu::TimeZone::createDefault());
+    if (host)
+        return host;
+    return std::unique_ptr<icu::TimeZone>(icu::TimeZone::getGMT()->clone());
+}
+
+std::unique_ptr<icu::Calendar> DateEnvironment::calendar()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    std::unique_ptr<icu::Calendar> result(icu::Calendar::createInstance(timeZone().release(), locale(), status));
+    if (result && U_SUCCESS(status))
+        return result;
+    return gregorianCalendar();
+}
+
+std::unique_ptr<icu::Calendar> DateEnvironment::gregorianCalendar()
+{
+    UErrorCode status = U_ZERO_ERROR;
+    auto result = std::make_unique<icu::GregorianCalendar>(timeZone().release(), locale(), status);
+    if (U_FAILURE(status)) {
+        status = U_ZERO_ERROR;
+        result = std::make_unique<icu::GregorianCalendar>(timeZone().release(), icu::Locale::getRoot(), status);
+    }
+    result->setFirstDayOfWeek(UCAL_MONDAY);
+    return result;
+}
+
+} // namespace BaseKit

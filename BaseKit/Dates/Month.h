@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+#include <optional>
+
+namespace BaseKit {
+
+// The months in calendar order, January 1 … December 12.
+enum class Month { january = 1, february, march, april, may, june, july, august, september, october, november, december };
+
+// The month of a number; none outside 1…12.
+std::optional<Month> monthFromRawValue(int rawValue);
+// The month of a moment (seconds since 1970) in the current time zone.
+std::optional<Month> monthFromTimestamp(double timestamp);
+// Every month in calendar order.
+const QList<Month>& allMonths();
+// The stand-alone abbreviated name ("LLL") of the month in the current year and locale.
+std::optional<QString> monthShortName(Month month);
+
+} // namespace BaseKit
