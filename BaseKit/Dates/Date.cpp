@@ -4,6 +4,7 @@
 #include "BaseKit/Dates/Duration.h"
 #include "BaseKit/Dates/IcuDateText.h"
 #include "BaseKit/Dates/Month.h"
+#include "BaseKit/Text.h"
 
 #include <QtGlobal>
 
@@ -310,7 +311,7 @@ QString Date::relativeText(const Date& date)
 {
     const double elapsed = DateEnvironment::now() - date.m_timestamp;
     if (std::isnan(elapsed))
-        return QStringLiteral("-");
+        return Text::dash;
     if (elapsed < 60.0)
         return filled(DateEnvironment::word(QStringLiteral("AGO_SECONDS")), std::max<std::int64_t>(0, wholeCount(elapsed)));
     if (elapsed < 120.0)
@@ -329,7 +330,7 @@ QString Date::relativeText(const Date& date)
 QString Date::todayAtText(double timestamp)
 {
     if (!std::isfinite(timestamp))
-        return QStringLiteral("-");
+        return Text::dash;
     const double today = startOfToday();
     const double tomorrow = Date(today).addingDays(1).m_timestamp;
     const double yesterday = startOfYesterday();

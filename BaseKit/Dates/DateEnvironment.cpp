@@ -1,7 +1,9 @@
 #include "BaseKit/Dates/DateEnvironment.h"
 
+#include "BaseKit/BaseKitStrings.h"
+#include "BaseKit/IcuNumberText.h"
+
 #include <QDateTime>
-#include <QLocale>
 
 #include <unicode/gregocal.h>
 
@@ -41,7 +43,7 @@ QString DateEnvironment::localeName()
 {
     if (overrides().hasLocale)
         return overrides().localeName;
-    return QLocale::system().name();
+    return IcuNumberText::currentLocaleName();
 }
 
 QString DateEnvironment::timeZoneId()
@@ -53,7 +55,7 @@ QString DateEnvironment::word(const QString& key)
 {
     if (overrides().words)
         return overrides().words(key);
-    return key;
+    return localizedString(key);
 }
 
 void DateEnvironment::setNow(std::function<double()> now)

@@ -1,6 +1,7 @@
 #include "BaseKit/Dates/Duration.h"
 
 #include "BaseKit/Dates/DateEnvironment.h"
+#include "BaseKit/Text.h"
 
 #include <cmath>
 
@@ -11,8 +12,6 @@ namespace {
 constexpr std::int64_t secondsPerDay = 86400;
 constexpr std::int64_t secondsPerHour = 3600;
 constexpr std::int64_t secondsPerMinute = 60;
-
-const QString dash = QStringLiteral("-");
 
 // A number at least two characters wide, zero-padded after the sign ("05", "-5", "123").
 QString twoDigits(std::int64_t value)
@@ -66,7 +65,7 @@ QString Duration::durationText(std::int64_t s)
 QString Duration::durationText(double seconds)
 {
     const auto whole = wholeSeconds(seconds);
-    return whole ? durationText(*whole) : dash;
+    return whole ? durationText(*whole) : Text::dash;
 }
 
 QString Duration::hoursMinutesText(std::optional<std::int64_t> value)
@@ -86,7 +85,7 @@ QString Duration::hoursMinutesText(std::optional<double> value)
     if (!value)
         return QStringLiteral("0m");
     const auto whole = wholeSeconds(*value);
-    return whole ? hoursMinutesText(std::optional<std::int64_t>(*whole)) : dash;
+    return whole ? hoursMinutesText(std::optional<std::int64_t>(*whole)) : Text::dash;
 }
 
 QString Duration::clockText(std::int64_t s, bool compact)
@@ -107,7 +106,7 @@ QString Duration::clockText(std::int64_t s, bool compact)
 QString Duration::clockText(double seconds)
 {
     const auto whole = wholeSeconds(seconds);
-    return whole ? clockText(*whole, true) : dash;
+    return whole ? clockText(*whole, true) : Text::dash;
 }
 
 QString Duration::spokenDurationText(std::int64_t s)

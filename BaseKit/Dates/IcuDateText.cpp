@@ -2,6 +2,7 @@
 
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Dates/DateEnvironment.h"
+#include "BaseKit/IcuNumberText.h"
 
 #include <unicode/dtptngen.h>
 #include <unicode/smpdtfmt.h>
@@ -48,7 +49,7 @@ QString IcuDateText::fromIcu(const icu::UnicodeString& text)
 {
     if (text.isBogus())
         return QString();
-    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
+    return IcuNumberText::toQString(text);
 }
 
 QString IcuDateText::pattern(const QString& pattern, double timestamp)

@@ -1,6 +1,8 @@
 #include "BaseKit/Dates/Time.h"
 
 #include "BaseKit/Dates/DateEnvironment.h"
+#include "BaseKit/Dates/IcuDateText.h"
+#include "BaseKit/Text.h"
 
 #include <unicode/measfmt.h>
 #include <unicode/measunit.h>
@@ -10,13 +12,6 @@
 namespace BaseKit {
 
 namespace {
-
-const QString dash = QStringLiteral("-");
-
-QString fromIcu(const icu::UnicodeString& text)
-{
-    return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
-}
 
 double secondsPerUnit(UnitDuration unit)
 {
@@ -55,8 +50,8 @@ QString measured(double value, UnitDuration from, UnitDuration to)
                                         .formatDouble(converted, status)
                                         .toString(status);
     if (U_FAILURE(status))
-        return dash;
-    return fromIcu(text);
+        return Text::dash;
+    return IcuDateText::fromIcu(text);
 }
 
 } // namespace
@@ -71,7 +66,7 @@ QString Time::elapsedText(std::uint64_t nanoseconds)
     UErrorCode status = U_ZERO_ERROR;
     icu::MeasureFormat format(DateEnvironment::locale(), UMEASFMT_WIDTH_NUMERIC, status);
     if (U_FAILURE(status))
-        return dash;
+        return Text::dash;
     const icu::Measure measures[] = {
         icu::Measure(icu::Formattable(double(hours)), icu::MeasureUnit::createHour(status), status),
         icu::Measure(icu::Formattable(double(minutes)), icu::MeasureUnit::createMinute(status), status),
@@ -81,8 +76,8 @@ QString Time::elapsedText(std::uint64_t nanoseconds)
     icu::FieldPosition position;
     format.formatMeasures(measures, 3, text, position, status);
     if (U_FAILURE(status) || text.isEmpty())
-        return dash;
-    return fromIcu(text);
+        return Text::dash;
+    return IcuDateText::fromIcu(text);
 }
 
 QString Time::measurementText(std::uint64_t value, UnitDuration from, UnitDuration to)

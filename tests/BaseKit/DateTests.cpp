@@ -1,5 +1,7 @@
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Dates/Month.h"
+#include "BaseKit/ModuleStrings.h"
+#include "Platform/Bundles.h"
 
 #include "DateTestEnvironment.h"
 
@@ -103,6 +105,19 @@ TEST_F(DateTest, RelativeTextOfTheFutureAndOfNoNumber)
     EXPECT_EQ(Date::relativeText(Date(m_now + 30)), q("0 seconds ago"));
     EXPECT_EQ(Date::relativeText(Date(m_now + 1e300)), q("0 seconds ago"));
     EXPECT_EQ(Date::relativeText(Date(std::nan(""))), q("-"));
+}
+
+TEST_F(DateTest, RelativeTextInGerman)
+{
+    const QString translations = Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    const BaseKit::ModuleStrings german(QStringLiteral("BaseKit"), translations, {QStringLiteral("de")});
+    BaseKit::DateEnvironment::setWords([&german](const QString& key) { return german.text(key); });
+    setLocale("de_DE");
+    EXPECT_EQ(Date::relativeText(Date(m_now - 45)), q("vor 45 Sekunden"));
+    EXPECT_EQ(Date::relativeText(Date(m_now - 3 * 86400 - 5)), q("vor 3 Tagen"));
+    setNow(local(2024, 3, 7, 0, 10));
+    EXPECT_EQ(Date::todayAtText(local(2024, 3, 6, 23, 50)), q("Gestern um 23:50"));
+    EXPECT_EQ(Date::todayAtText(local(2024, 3, 7, 0, 5)), q("Heute um 00:05"));
 }
 
 TEST_F(DateTest, TodayAtAroundMidnight)

@@ -1,5 +1,7 @@
 #include "BaseKit/Dates/Duration.h"
 #include "BaseKit/Dates/Time.h"
+#include "BaseKit/ModuleStrings.h"
+#include "Platform/Bundles.h"
 
 #include "DateTestEnvironment.h"
 
@@ -103,10 +105,18 @@ TEST_F(DateTest, SpokenDurationTakesTheHoursFromAnHourOn)
     EXPECT_EQ(Duration::spokenDurationText(-5), q("-5 seconds"));
 }
 
-TEST_F(DateTest, SpokenDurationWithoutTranslationsShowsTheKeys)
+TEST_F(DateTest, SpokenDurationInTheLibraryTablesWords)
 {
-    BaseKit::DateEnvironment::setWords({});
-    EXPECT_EQ(Duration::spokenDurationText(61), q("1 MINUTES 1 SECONDS"));
+    const QString translations = Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    const BaseKit::ModuleStrings german(QStringLiteral("BaseKit"), translations, {QStringLiteral("de")});
+    ASSERT_EQ(german.language(), QStringLiteral("de"));
+    BaseKit::DateEnvironment::setWords([&german](const QString& key) { return german.text(key); });
+    EXPECT_EQ(Duration::spokenDurationText(61), q("1 Minuten 1 Sekunden"));
+    EXPECT_EQ(Duration::spokenDurationText(7200), q("2 Stunden 0 Minuten"));
+
+    const BaseKit::ModuleStrings none(QStringLiteral("BaseKit"), QString(), {QStringLiteral("de")});
+    BaseKit::DateEnvironment::setWords([&none](const QString& key) { return none.text(key); });
+    EXPECT_EQ(Duration::spokenDurationText(5), q("5 SECONDS"));
 }
 
 TEST_F(DateTest, ElapsedTextIsPositional)

@@ -1,0 +1,77 @@
+// The uptime row formats a duration every second; the battery rows a short hours-and-minutes text and
+// a manufacture date; the date texts build an ICU formatter per call.
+#include "BaseKit/Dates/Date.h"
+#include "BaseKit/Dates/DateEnvironment.h"
+#include "BaseKit/Dates/Duration.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdint>
+
+namespace {
+
+void durationText(benchmark::State& state)
+{
+    std::int64_t seconds = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BaseKit::Duration::durationText(seconds));
+        seconds += 4099;
+    }
+}
+BENCHMARK(durationText);
+
+void hoursMinutesText(benchmark::State& state)
+{
+    double seconds = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BaseKit::Duration::hoursMinutesText(seconds));
+        seconds += 61.5;
+    }
+}
+BENCHMARK(hoursMinutesText);
+
+void clockText(benchmark::State& state)
+{
+    std::int64_t seconds = 0;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BaseKit::Duration::clockText(seconds, true));
+        seconds += 37;
+    }
+}
+BENCHMARK(clockText);
+
+void shortDateMediumTime(benchmark::State& state)
+{
+    BaseKit::DateEnvironment::setLocaleName(QStringLiteral("de_DE"));
+    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
+    double timestamp = 1700000000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BaseKit::Date(timestamp).string(BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium));
+        timestamp += 3607;
+    }
+    BaseKit::DateEnvironment::reset();
+}
+BENCHMARK(shortDateMediumTime);
+
+void logTimestampText(benchmark::State& state)
+{
+    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
+    double timestamp = 1700000000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(BaseKit::Date(timestamp).logTimestampText());
+        timestamp += 3607.125;
+    }
+    BaseKit::DateEnvironment::reset();
+}
+BENCHMARK(logTimestampText);
+
+void startOfWeek(benchmark::State& state)
+{
+    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(BaseKit::Date::startOfWeek());
+    BaseKit::DateEnvironment::reset();
+}
+BENCHMARK(startOfWeek);
+
+} // namespace
