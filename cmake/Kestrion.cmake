@@ -1,6 +1,20 @@
 # Helpers shared by every module: one static library per module folder, one test binary per module,
 # one benchmark program per module, and the module's resource bundle in the build tree.
 
+# moc's dependency file does not know a file that the glob finds later, so a new file with Q_OBJECT would
+# not be scanned: when the list of files changes, the autogen stamp is removed and moc runs again.
+function(kestrion_rescan_moc_on_new_files target sources)
+  set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
+  set(old "")
+  if(EXISTS ${list_file})
+    file(READ ${list_file} old)
+  endif()
+  if(NOT old STREQUAL "${sources}")
+    file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/${target}_autogen/timestamp)
+    file(WRITE ${list_file} "${sources}")
+  endif()
+endfunction()
+
 # kestrion_module(<Module> [DEPENDS <targets>...])
 # Builds every .cpp below the module folder into the library <Module>; headers are included as
 # "<Module>/<Sub>/<Name>.h" from the source root.
@@ -17,6 +31,7 @@ function(kestrion_module name)
     target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
     target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
     target_compile_definitions(${name} PRIVATE KESTRION_MODULE_NAME="${name}")
+    kestrion_rescan_moc_on_new_files(${name} "${sources}")
   else()
     add_library(${name} INTERFACE)
     target_include_directories(${name} INTERFACE ${CMAKE_SOURCE_DIR})
@@ -63,6 +78,7 @@ function(kestrion_tests name)
   add_executable(${name}Tests ${sources} ${CMAKE_SOURCE_DIR}/tests/TestMain.cpp)
   set_target_properties(${name}Tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   target_include_directories(${name}Tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  kestrion_rescan_moc_on_new_files(${name}Tests "${sources}")
   target_link_libraries(${name}Tests PRIVATE ${name} ${ARG_DEPENDS} Qt6::Test GTest::gtest GTest::gmock)
   target_compile_definitions(${name}Tests PRIVATE
     KESTRION_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"

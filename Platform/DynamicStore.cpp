@@ -1,0 +1,96 @@
+#include "Platform/DynamicStore.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QDBusVariant>
+#include <QDir>
+#include <QFile>
+#include <QSysInfo>
+
+namespace Platform {
+
+DynamicStore::DynamicStore(QString root, std::optional<QDBusConnection> bus, QObject* parent)
+    : QObject(parent), m_root(root.isEmpty() ? QStringLiteral("/") : std::move(root)), m_bus(std::move(bus))
+{
+}
+
+QString DynamicStore::readFile(const QString& relative) const
+{
+    QFile file(QDir(m_root).filePath(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromUtf8(file.read(64 * 1024));
+}
+
+QString DynamicStore::computerName() const
+{
+    if (m_busName && !m_busName->isEmpty())
+        return *m_busName;
+
+    // machine-info is a shell-style assignment list, as os-release is.
+    for (const QString& raw : readFile(QStringLiteral("etc/machine-info")).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        if (!line.startsWith(QStringLiteral("PRETTY_HOSTNAME=")))
+            continue;
+        QString value = line.mid(16);
+        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+            && value.back() == value.front()) {
+            const bool doubleQuoted = value.front() == QLatin1Char('"');
+            value = value.mid(1, value.size() - 2);
+            if (doubleQuoted) {
+                QString unescaped;
+                for (qsizetype i = 0; i < value.size(); ++i) {
+                    if (value[i] == QLatin1Char('\\') && i + 1 < value.size())
+                        ++i;
+                    unescaped += value[i];
+                }
+                value = unescaped;
+            }
+        }
+        value = value.trimmed();
+        if (!value.isEmpty())
+            return value;
+    }
+
+    const QString host = readFile(QStringLiteral("proc/sys/kernel/hostname")).trimmed();
+    if (!host.isEmpty())
+        return host;
+    if (QDir(m_root).canonicalPath() == QStringLiteral("/"))
+        return QSysInfo::machineHostName();
+    return {};
+}
+
+void DynamicStore::requestComputerName()
+{
+    if (!m_bus || !m_bus->isConnected())
+        return;
+    QDBusMessage message = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.hostname1"), QStringLiteral("/org/freedesktop/hostname1"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    message << QStringLiteral("org.freedesktop.hostname1") << QStringLiteral("PrettyHostname");
+    auto* watcher = new QDBusPendingCallWatcher(m_bus->asyncCall(message, 5000), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* call) {
+        call->deleteLater();
+        const QDBusPendingReply<QDBusVariant> reply = *call;
+        if (reply.isError())
+            return;
+        const QVariant value = reply.value().variant();
+        if (value.metaType() != QMetaType::fromType<QString>())
+            return;
+        m_busName = value.toString().trimmed();
+        emit computerNameChanged();
+    });
+}
+
+DynamicStore& DynamicStore::shared()
+{
+    static DynamicStore* store = [] {
+        auto* s = new DynamicStore(QStringLiteral("/"), QDBusConnection::systemBus());
+        s->requestComputerName();
+        return s;
+    }();
+    return *store;
+}
+
+} // namespace Platform

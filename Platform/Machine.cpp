@@ -1,0 +1,404 @@
+#include "Platform/Machine.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+
+#include <charconv>
+#include <limits>
+
+#include <sys/utsname.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+
+std::optional<long long> parseInteger(QByteArrayView text)
+{
+    const QByteArray trimmed = text.trimmed().toByteArray();
+    long long value = 0;
+    const char* begin = trimmed.constData();
+    const char* end = begin + trimmed.size();
+    if (begin == end)
+        return std::nullopt;
+    const auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+// "0-3,5,8-9" as processor numbers; malformed pieces are skipped.
+QList<int> parseProcessorList(const QByteArray& text)
+{
+    QList<int> result;
+    for (const QByteArray& piece : text.trimmed().split(',')) {
+        const qsizetype dash = piece.indexOf('-');
+        const auto first = parseInteger(dash < 0 ? piece : piece.left(dash));
+        const auto last = dash < 0 ? first : parseInteger(piece.mid(dash + 1));
+        if (!first || !last || *first < 0 || *last < *first || *last > 65535)
+            continue;
+        for (long long n = *first; n <= *last; ++n)
+            if (!result.contains(int(n)))
+                result << int(n);
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+QString withoutNuls(QString text)
+{
+    text.remove(QChar(0));
+    return text;
+}
+
+bool isFirmwarePlaceholder(const QString& text)
+{
+    static const QStringList placeholders{QStringLiteral("to be filled by o.e.m."), QStringLiteral("default string"),
+                                          QStringLiteral("system product name"),
+                                          QStringLiteral("system manufacturer")};
+    return placeholders.contains(text.trimmed().toLower());
+}
+
+// The line of a /proc key-value file such as cpuinfo: "key<tabs>: value".
+std::optional<QString> valueOfLine(const QString& line, const QString& key)
+{
+    const qsizetype colon = line.indexOf(QLatin1Char(':'));
+    if (colon < 0 || line.left(colon).trimmed() != key)
+        return std::nullopt;
+    return line.mid(colon + 1).trimmed();
+}
+
+} // namespace
+
+KernelIdentity KernelIdentity::current()
+{
+    KernelIdentity identity;
+    struct utsname name {};
+    if (uname(&name) == 0) {
+        identity.system = QString::fromLocal8Bit(name.sysname);
+        identity.nodeName = QString::fromLocal8Bit(name.nodename);
+        identity.release = QString::fromLocal8Bit(name.release);
+        identity.machine = QString::fromLatin1(name.machine);
+    }
+    return identity;
+}
+
+Machine::Machine(QString root, std::optional<KernelIdentity> kernel)
+    : m_root(root.isEmpty() ? QStringLiteral("/") : std::move(root)),
+      m_kernel(kernel ? std::move(*kernel) : KernelIdentity::current())
+{
+}
+
+QString Machine::path(const QString& relative) const
+{
+    return QDir(m_root).filePath(relative);
+}
+
+QByteArray Machine::read(const QString& relative) const
+{
+    QFile file(path(relative));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    // sysfs and /proc files are small; a cap keeps a hostile or odd file from filling memory.
+    return file.read(4 * 1024 * 1024);
+}
+
+QString Machine::text(const QString& relative) const
+{
+    return withoutNuls(QString::fromUtf8(read(relative))).trimmed();
+}
+
+QString Machine::firstDevicetreeString(const QString& relative) const
+{
+    const QByteArray bytes = read(relative);
+    const qsizetype nul = bytes.indexOf('\0');
+    return QString::fromUtf8(nul < 0 ? bytes : bytes.left(nul)).trimmed();
+}
+
+QString Machine::model() const
+{
+    const QString product = text(QStringLiteral("sys/class/dmi/id/product_name"));
+    if (!product.isEmpty() && !isFirmwarePlaceholder(product))
+        return product;
+    return firstDevicetreeString(QStringLiteral("sys/firmware/devicetree/base/compatible"));
+}
+
+QString Machine::marketingName() const
+{
+    const QString treeModel = text(QStringLiteral("sys/firmware/devicetree/base/model"));
+    if (!treeModel.isEmpty())
+        return treeModel;
+    QStringList parts;
+    for (const QString& file : {QStringLiteral("sys/class/dmi/id/sys_vendor"), QStringLiteral("sys/class/dmi/id/product_name")}) {
+        const QString value = text(file);
+        if (!value.isEmpty() && !isFirmwarePlaceholder(value))
+            parts << value;
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+std::optional<MachineDetails> Machine::hardwareDetails() const
+{
+    const QString name = marketingName();
+    if (name.isEmpty())
+        return std::nullopt;
+    return MachineDetails{processorName(), QStringLiteral("-"), name, model()};
+}
+
+QString Machine::serialNumber() const
+{
+    const QString dmi = text(QStringLiteral("sys/class/dmi/id/product_serial"));
+    if (!dmi.isEmpty() && !isFirmwarePlaceholder(dmi))
+        return dmi;
+    return firstDevicetreeString(QStringLiteral("sys/firmware/devicetree/base/serial-number"));
+}
+
+QString Machine::cpuinfoValue(const QString& key) const
+{
+    const QStringList lines = QString::fromUtf8(read(QStringLiteral("proc/cpuinfo"))).split(QLatin1Char('\n'));
+    for (const QString& line : lines) {
+        if (const auto value = valueOfLine(line, key))
+            return *value;
+    }
+    return {};
+}
+
+QString Machine::processorName() const
+{
+    const QString name = cpuinfoValue(QStringLiteral("model name"));
+    if (!name.isEmpty())
+        return name;
+    return cpuinfoValue(QStringLiteral("Hardware"));
+}
+
+QString Machine::processorVendor() const
+{
+    return cpuinfoValue(QStringLiteral("vendor_id"));
+}
+
+QList<int> Machine::onlineProcessors() const
+{
+    const QByteArray online = read(QStringLiteral("sys/devices/system/cpu/online"));
+    QList<int> result = parseProcessorList(online);
+    if (!result.isEmpty())
+        return result;
+    // Without the online list: the processors the kernel lists, else the C library's count.
+    const QStringList entries = QDir(path(QStringLiteral("sys/devices/system/cpu")))
+                                    .entryList({QStringLiteral("cpu*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    static const QRegularExpression processorFolder(QStringLiteral("^cpu(\\d+)$"));
+    for (const QString& entry : entries) {
+        const auto match = processorFolder.match(entry);
+        if (match.hasMatch())
+            result << match.captured(1).toInt();
+    }
+    if (result.isEmpty() && QDir(m_root).canonicalPath() == QStringLiteral("/")) {
+        const long count = sysconf(_SC_NPROCESSORS_ONLN);
+        for (long n = 0; n < count && n <= 65535; ++n)
+            result << int(n);
+    }
+    std::sort(result.begin(), result.end());
+    return result;
+}
+
+std::uint32_t Machine::coresAmong(const QList<int>& processors) const
+{
+    // A core is the set of processors that share it (its hardware threads). The sibling list names it
+    // uniquely; core_id alone repeats across the clusters of ARM processors and across sockets.
+    QSet<QString> cores;
+    for (int cpu : processors) {
+        const QString topology = QStringLiteral("sys/devices/system/cpu/cpu%1/topology/").arg(cpu);
+        QString key = text(topology + QStringLiteral("core_cpus_list"));
+        if (key.isEmpty())
+            key = text(topology + QStringLiteral("thread_siblings_list"));
+        if (key.isEmpty()) {
+            const QString package = text(topology + QStringLiteral("physical_package_id"));
+            const QString core = text(topology + QStringLiteral("core_id"));
+            if (!package.isEmpty() && !core.isEmpty())
+                key = package + QLatin1Char('/') + core;
+        }
+        if (key.isEmpty())
+            key = QStringLiteral("cpu%1").arg(cpu);
+        cores.insert(key);
+    }
+    return std::uint32_t(cores.size());
+}
+
+std::uint32_t Machine::coreCount() const
+{
+    return coresAmong(onlineProcessors());
+}
+
+std::uint32_t Machine::threadCount() const
+{
+    return std::uint32_t(onlineProcessors().size());
+}
+
+std::optional<CoreKinds> Machine::coreKinds() const
+{
+    const QList<int> online = onlineProcessors();
+    if (online.isEmpty())
+        return std::nullopt;
+
+    const QByteArray bigList = read(QStringLiteral("sys/devices/cpu_core/cpus"));
+    const QByteArray smallList = read(QStringLiteral("sys/devices/cpu_atom/cpus"));
+    if (!bigList.trimmed().isEmpty() && !smallList.trimmed().isEmpty()) {
+        QList<int> big, small;
+        for (int cpu : parseProcessorList(bigList))
+            if (online.contains(cpu))
+                big << cpu;
+        for (int cpu : parseProcessorList(smallList))
+            if (online.contains(cpu))
+                small << cpu;
+        return CoreKinds{coresAmong(big), coresAmong(small)};
+    }
+
+    // ARM: the processors of the highest capacity perform, the others save energy.
+    QList<std::pair<int, long long>> capacities;
+    long long highest = 0;
+    for (int cpu : online) {
+        const auto capacity = parseInteger(read(QStringLiteral("sys/devices/system/cpu/cpu%1/cpu_capacity").arg(cpu)));
+        if (!capacity || *capacity <= 0)
+            return std::nullopt;
+        capacities.append({cpu, *capacity});
+        highest = std::max(highest, *capacity);
+    }
+    QList<int> big, small;
+    for (const auto& [cpu, capacity] : capacities)
+        (capacity == highest ? big : small) << cpu;
+    if (small.isEmpty())
+        return std::nullopt;
+    return CoreKinds{coresAmong(big), coresAmong(small)};
+}
+
+QString Machine::architecture() const
+{
+    return m_kernel.machine;
+}
+
+QString Machine::hostName() const
+{
+    return m_kernel.nodeName;
+}
+
+QString Machine::osRelease(const QString& key) const
+{
+    QByteArray bytes = read(QStringLiteral("etc/os-release"));
+    if (bytes.isEmpty())
+        bytes = read(QStringLiteral("usr/lib/os-release"));
+    for (const QString& raw : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
+        const QString line = raw.trimmed();
+        const qsizetype equals = line.indexOf(QLatin1Char('='));
+        if (line.startsWith(QLatin1Char('#')) || equals <= 0 || line.left(equals) != key)
+            continue;
+        QString value = line.mid(equals + 1);
+        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
+            && value.back() == value.front()) {
+            const bool doubleQuoted = value.front() == QLatin1Char('"');
+            value = value.mid(1, value.size() - 2);
+            if (doubleQuoted) {
+                QString unescaped;
+                for (qsizetype i = 0; i < value.size(); ++i) {
+                    if (value[i] == QLatin1Char('\\') && i + 1 < value.size())
+                        ++i;
+                    unescaped += value[i];
+                }
+                value = unescaped;
+            }
+        }
+        return value.trimmed();
+    }
+    return {};
+}
+
+QString Machine::osName() const
+{
+    const QString name = osRelease(QStringLiteral("NAME"));
+    if (!name.isEmpty())
+        return name;
+    return m_kernel.system.isEmpty() ? QStringLiteral("Linux") : m_kernel.system;
+}
+
+QString Machine::productVersion() const
+{
+    const QString version = osRelease(QStringLiteral("VERSION_ID"));
+    return version.isEmpty() ? osRelease(QStringLiteral("BUILD_ID")) : version;
+}
+
+QString Machine::osVersionString() const
+{
+    const QString version = productVersion();
+    QString result = QStringLiteral("Version ");
+    if (!version.isEmpty())
+        result += version + QLatin1Char(' ');
+    return result + QStringLiteral("(Build ") + m_kernel.release + QLatin1Char(')');
+}
+
+int Machine::thermalState() const
+{
+    const QDir thermal(path(QStringLiteral("sys/class/thermal")));
+    int state = -1;
+    for (const QString& zone : thermal.entryList({QStringLiteral("thermal_zone*")}, QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString base = QStringLiteral("sys/class/thermal/") + zone + QLatin1Char('/');
+        const auto temperature = parseInteger(read(base + QStringLiteral("temp")));
+        if (!temperature)
+            continue; // a zone whose sensor does not answer (a switched-off radio) says nothing
+        state = std::max(state, 0);
+        for (int trip = 0; trip < 64; ++trip) {
+            const QString prefix = base + QStringLiteral("trip_point_%1_").arg(trip);
+            const QByteArray type = read(prefix + QStringLiteral("type")).trimmed();
+            if (type.isEmpty())
+                break;
+            const auto limit = parseInteger(read(prefix + QStringLiteral("temp")));
+            // A trip point at 0 or below is switched off (x86_pkg_temp lists two of them).
+            if (!limit || *limit <= 0 || *temperature < *limit)
+                continue;
+            if (type == "critical")
+                state = std::max(state, 3);
+            else if (type == "hot")
+                state = std::max(state, 2);
+            else if (type == "passive")
+                state = std::max(state, 1);
+        }
+    }
+    return state;
+}
+
+std::uint64_t Machine::physicalMemory() const
+{
+    for (const QByteArray& line : read(QStringLiteral("proc/meminfo")).split('\n')) {
+        if (!line.startsWith("MemTotal:"))
+            continue;
+        QByteArray value = line.mid(9).trimmed();
+        if (value.endsWith(" kB"))
+            value.chop(3);
+        const auto kib = parseInteger(value);
+        if (!kib || *kib < 0 || std::uint64_t(*kib) > std::numeric_limits<std::uint64_t>::max() / 1024)
+            return 0;
+        return std::uint64_t(*kib) * 1024;
+    }
+    return 0;
+}
+
+HostBasicInfo Machine::hostBasicInfo() const
+{
+    HostBasicInfo info;
+    const auto clampCount = [](std::uint32_t n) {
+        return std::int32_t(std::min<std::uint32_t>(n, std::numeric_limits<std::int32_t>::max()));
+    };
+    const std::int32_t logical = clampCount(threadCount());
+    const std::int32_t physical = clampCount(coreCount());
+    const std::uint64_t memory = physicalMemory();
+    info.maxProcessors = logical;
+    info.availableProcessors = logical;
+    info.memorySize = std::uint32_t(std::min<std::uint64_t>(memory, std::uint64_t(1) << 31));
+    info.physicalProcessors = physical;
+    info.physicalProcessorsMax = physical;
+    info.logicalProcessors = logical;
+    info.logicalProcessorsMax = logical;
+    info.maxMemory = memory;
+    return info;
+}
+
+} // namespace Platform
