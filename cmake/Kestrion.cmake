@@ -45,6 +45,8 @@ endfunction()
 function(kestrion_bundle name folder)
   set(dest ${KESTRION_BUNDLE_DIR}/${name}_${name}.bundle)
   file(GLOB_RECURSE files CONFIGURE_DEPENDS RELATIVE ${folder} ${folder}/*)
+  # Translation sources are compiled into the bundle by kestrion_translations, not copied.
+  list(FILTER files EXCLUDE REGEX "\\.ts$")
   set(outputs)
   foreach(f IN LISTS files)
     add_custom_command(OUTPUT ${dest}/${f}
