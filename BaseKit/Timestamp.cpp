@@ -1,6 +1,6 @@
 #include "BaseKit/Timestamp.h"
 
-#include "BaseKit/IcuNumberText.h"
+#include "BaseKit/Dates/DateEnvironment.h"
 
 #include <unicode/parsepos.h>
 #include <unicode/smpdtfmt.h>
@@ -21,7 +21,7 @@ icu::UnicodeString toIcu(const QString& text)
 
 double Timestamp::now()
 {
-    return static_cast<double>(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+    return DateEnvironment::now();
 }
 
 QDateTime Timestamp::date(double secondsSince1970)
@@ -38,9 +38,11 @@ std::optional<QDateTime> Timestamp::date(const QString& text, const QString& for
     if (text.isEmpty() || format.isEmpty())
         return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat formatter(toIcu(format), IcuNumberText::currentLocale(), status);
+    icu::SimpleDateFormat formatter(toIcu(format), DateEnvironment::locale(), status);
     if (U_FAILURE(status))
         return std::nullopt;
+    if (std::unique_ptr<icu::TimeZone> zone = DateEnvironment::timeZone())
+        formatter.adoptTimeZone(zone.release());
     formatter.setLenient(false);
     const icu::UnicodeString input = toIcu(text);
     icu::ParsePosition position(0);

@@ -1,3 +1,4 @@
+#include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Timestamp.h"
 
 #include "LocaleScope.h"
@@ -44,4 +45,14 @@ TEST(Timestamp, TextThatDoesNotParseGivesNoDate)
     EXPECT_FALSE(Timestamp::date(QStringLiteral("2024-03-07 trailing"), pattern).has_value());
     EXPECT_FALSE(Timestamp::date(QString(), pattern).has_value());
     EXPECT_FALSE(Timestamp::date(QStringLiteral("2024-03-07"), QString()).has_value());
+}
+
+TEST(Timestamp, TextIsReadInTheDateEnvironmentsTimeZone)
+{
+    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Asia/Tokyo"));
+    const std::optional<QDateTime> date
+        = Timestamp::date(QStringLiteral("2024-03-07 09:00"), QStringLiteral("yyyy-MM-dd HH:mm"));
+    BaseKit::DateEnvironment::reset();
+    ASSERT_TRUE(date.has_value());
+    EXPECT_EQ(date->toUTC(), QDateTime(QDate(2024, 3, 7), QTime(0, 0), Qt::UTC));
 }
