@@ -1,0 +1,198 @@
+#include "Platform/HostStatistics.h"
+
+#include "Platform/ProcFile.h"
+
+#include <fcntl.h>
+#include <dirent.h>
+#include <unistd.h>
+
+#include <string_view>
+
+namespace Platform {
+
+namespace {
+
+// Parses the numbers after "cpu" or "cpuN" of one /proc/stat line into the four groups. At least
+// user, nice, system and idle must be present; later fields are added when the kernel has them.
+std::optional<CpuTicks> parseCpuLine(std::string_view fields)
+{
+    std::uint64_t value[8] = {};
+    int count = 0;
+    for (; count < 8; ++count) {
+        const auto number = ProcFile::takeUnsigned(fields);
+        if (!number)
+            break;
+        value[count] = *number;
+    }
+    if (count < 4)
+        return std::nullopt;
+    // user nice system idle iowait irq softirq steal
+    CpuTicks ticks;
+    ticks.user = value[0];
+    ticks.nice = value[1];
+    ticks.system = value[2] + value[5] + value[6] + value[7];
+    ticks.idle = value[3] + value[4];
+    return ticks;
+}
+
+bool isDigits(const char* name)
+{
+    if (!*name)
+        return false;
+    for (; *name; ++name) {
+        if (*name < '0' || *name > '9')
+            return false;
+    }
+    return true;
+}
+
+std::optional<std::uint64_t> meminfoBytes(std::string_view text, std::string_view key)
+{
+    auto value = ProcFile::lineValue(text, key);
+    if (!value)
+        return std::nullopt;
+    const auto kib = ProcFile::takeUnsigned(*value);
+    if (!kib || *kib > (UINT64_MAX / 1024))
+        return std::nullopt;
+    return *kib * 1024;
+}
+
+} // namespace
+
+HostStatistics::HostStatistics(QString root)
+    : m_root(std::move(root))
+    , m_statPath(ProcFile::join(m_root, "proc/stat").toLocal8Bit())
+    , m_loadavgPath(ProcFile::join(m_root, "proc/loadavg").toLocal8Bit())
+    , m_meminfoPath(ProcFile::join(m_root, "proc/meminfo").toLocal8Bit())
+    , m_procPath(ProcFile::join(m_root, "proc").toLocal8Bit())
+{
+}
+
+std::optional<CpuTicks> HostStatistics::cpuTicks()
+{
+    if (!ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer))
+        return std::nullopt;
+    const std::string_view text(m_buffer);
+    if (text.substr(0, 4) != "cpu ")
+        return std::nullopt;
+    const std::size_t end = text.find('\n');
+    return parseCpuLine(text.substr(4, end == std::string_view::npos ? std::string_view::npos : end - 4));
+}
+
+bool HostStatistics::perCpuTicks(std::vector<ProcessorTicks>& out)
+{
+    out.clear();
+    if (!ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer))
+        return false;
+    std::string_view text(m_buffer);
+    bool sawHost = false;
+    while (!text.empty()) {
+        std::size_t end = text.find('\n');
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.substr(0, 3) != "cpu")
+            break; // the processor lines come first and together
+        line.remove_prefix(3);
+        if (!line.empty() && line.front() == ' ') {
+            sawHost = true;
+            continue;
+        }
+        std::string_view rest = line;
+        const auto number = ProcFile::takeUnsigned(rest);
+        if (!number || rest.empty() || rest.front() != ' ' || *number > 1u << 20)
+            continue;
+        if (const auto ticks = parseCpuLine(rest))
+            out.push_back({int(*number), *ticks});
+    }
+    return sawHost;
+}
+
+std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts()
+{
+    if (!ProcFile::read(AT_FDCWD, m_loadavgPath.constData(), m_buffer))
+        return std::nullopt;
+    // "0.12 0.34 0.56 2/345 6789": the number after "/" counts the scheduling entities.
+    std::string_view text(m_buffer);
+    for (int i = 0; i < 3; ++i)
+        ProcFile::takeField(text);
+    std::string_view field = ProcFile::takeField(text);
+    const std::size_t slash = field.find('/');
+    if (slash == std::string_view::npos)
+        return std::nullopt;
+    field.remove_prefix(slash + 1);
+    const auto threads = ProcFile::takeUnsigned(field);
+    if (!threads || !field.empty() || *threads > INT64_MAX)
+        return std::nullopt;
+
+    DIR* dir = ::opendir(m_procPath.constData());
+    if (!dir)
+        return std::nullopt;
+    std::int64_t tasks = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (isDigits(entry->d_name))
+            ++tasks;
+    }
+    ::closedir(dir);
+    return TaskThreadCounts{tasks, std::int64_t(*threads)};
+}
+
+std::optional<VmStatistics> HostStatistics::vmStatistics()
+{
+    if (!ProcFile::read(AT_FDCWD, m_meminfoPath.constData(), m_buffer))
+        return std::nullopt;
+    const std::string_view text(m_buffer);
+    const auto total = meminfoBytes(text, "MemTotal:");
+    const auto free = meminfoBytes(text, "MemFree:");
+    const auto active = meminfoBytes(text, "Active:");
+    const auto inactive = meminfoBytes(text, "Inactive:");
+    if (!total || !free || !active || !inactive)
+        return std::nullopt;
+    const std::uint64_t wired = meminfoBytes(text, "Unevictable:").value_or(0)
+                                + meminfoBytes(text, "SUnreclaim:").value_or(0)
+                                + meminfoBytes(text, "KernelStack:").value_or(0)
+                                + meminfoBytes(text, "PageTables:").value_or(0);
+    const std::uint64_t compressed = meminfoBytes(text, "Zswap:").value_or(0);
+
+    VmStatistics stats;
+    stats.pageSize = pageSize();
+    stats.freePages = *free / stats.pageSize;
+    stats.activePages = *active / stats.pageSize;
+    stats.inactivePages = *inactive / stats.pageSize;
+    stats.wiredPages = wired / stats.pageSize;
+    stats.compressedPages = compressed / stats.pageSize;
+    stats.physicalMemory = *total;
+    return stats;
+}
+
+std::uint64_t HostStatistics::memorySize()
+{
+    if (!ProcFile::read(AT_FDCWD, m_meminfoPath.constData(), m_buffer))
+        return 0;
+    return meminfoBytes(m_buffer, "MemTotal:").value_or(0);
+}
+
+std::uint64_t HostStatistics::pageSize()
+{
+    static const std::uint64_t size = [] {
+        const long value = ::sysconf(_SC_PAGESIZE);
+        return value > 0 ? std::uint64_t(value) : std::uint64_t(4096);
+    }();
+    return size;
+}
+
+std::optional<BootTime> HostStatistics::bootTime()
+{
+    if (!ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer))
+        return std::nullopt;
+    auto value = ProcFile::lineValue(m_buffer, "btime");
+    if (!value)
+        return std::nullopt;
+    const auto seconds = ProcFile::takeSigned(*value);
+    if (!seconds)
+        return std::nullopt;
+    return BootTime{*seconds, 0};
+}
+
+} // namespace Platform

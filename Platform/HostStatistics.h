@@ -1,0 +1,89 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Platform {
+
+// Cumulative processor ticks (clock ticks since boot) in four states.
+struct CpuTicks {
+    std::uint64_t user = 0;
+    std::uint64_t system = 0;
+    std::uint64_t idle = 0;
+    std::uint64_t nice = 0;
+    bool operator==(const CpuTicks&) const = default;
+};
+
+// The ticks of one online processor; `processor` is its kernel number N (cpuN).
+struct ProcessorTicks {
+    int processor = 0;
+    CpuTicks ticks;
+};
+
+struct TaskThreadCounts {
+    std::int64_t tasks = 0;
+    std::int64_t threads = 0;
+};
+
+// Virtual-memory page counts in pages of `pageSize` bytes, and the physical memory they share.
+struct VmStatistics {
+    std::uint64_t freePages = 0;
+    std::uint64_t activePages = 0;
+    std::uint64_t inactivePages = 0;
+    std::uint64_t wiredPages = 0;
+    std::uint64_t compressedPages = 0;
+    std::uint64_t pageSize = 0;
+    std::uint64_t physicalMemory = 0; // bytes
+};
+
+struct BootTime {
+    std::int64_t seconds = 0; // since 1970
+    std::int32_t microseconds = 0;
+};
+
+// Host-wide counters of the running kernel: processor ticks (all and per processor), task and thread
+// counts, virtual-memory statistics, page size and boot time, read from /proc below `root`.
+//
+// The four tick states group the kernel's ten: user <- user; nice <- nice;
+// system <- system + irq + softirq + steal; idle <- idle + iowait (guest time is already in user).
+// Memory groups /proc/meminfo: active <- Active, inactive <- Inactive,
+// wired <- Unevictable + SUnreclaim + KernelStack + PageTables, compressed <- Zswap (0 when absent),
+// free <- MemFree, physical <- MemTotal.
+//
+// Reads reuse one buffer; an instance belongs to one thread.
+class HostStatistics {
+public:
+    explicit HostStatistics(QString root = QStringLiteral("/"));
+
+    const QString& root() const { return m_root; }
+
+    // The host line of /proc/stat; none when it cannot be read.
+    std::optional<CpuTicks> cpuTicks();
+    // The cpuN lines of /proc/stat in file order (an offline processor has no line). False, with
+    // `out` empty, when /proc/stat cannot be read.
+    bool perCpuTicks(std::vector<ProcessorTicks>& out);
+    // Tasks: the process folders of /proc; threads: the scheduling entities of /proc/loadavg.
+    std::optional<TaskThreadCounts> taskThreadCounts();
+    // None when /proc/meminfo cannot be read or lacks MemTotal, MemFree, Active or Inactive.
+    std::optional<VmStatistics> vmStatistics();
+    // MemTotal in bytes; 0 when unknown.
+    std::uint64_t memorySize();
+    // The kernel's page size in bytes.
+    static std::uint64_t pageSize();
+    // The boot time (btime of /proc/stat); none when unknown.
+    std::optional<BootTime> bootTime();
+
+private:
+    QString m_root;
+    QByteArray m_statPath;
+    QByteArray m_loadavgPath;
+    QByteArray m_meminfoPath;
+    QByteArray m_procPath;
+    std::string m_buffer;
+};
+
+} // namespace Platform

@@ -1,0 +1,124 @@
+#include "Platform/ProcFile.h"
+
+#include <cerrno>
+#include <charconv>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+constexpr std::size_t kInitialSize = 4096;
+
+bool readAll(int fd, std::string& buffer)
+{
+    if (buffer.capacity() < kInitialSize)
+        buffer.reserve(kInitialSize);
+    buffer.resize(buffer.capacity());
+    std::size_t used = 0;
+    for (;;) {
+        if (used == buffer.size())
+            buffer.resize(buffer.size() * 2);
+        const ssize_t n = ::read(fd, buffer.data() + used, buffer.size() - used);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            buffer.clear();
+            return false;
+        }
+        if (n == 0)
+            break;
+        used += std::size_t(n);
+    }
+    buffer.resize(used);
+    return true;
+}
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+} // namespace
+
+bool ProcFile::read(int dirFd, const char* path, std::string& buffer)
+{
+    const int fd = ::openat(dirFd, path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        buffer.clear();
+        return false;
+    }
+    const bool ok = readAll(fd, buffer);
+    ::close(fd);
+    return ok;
+}
+
+bool ProcFile::read(const QString& path, std::string& buffer)
+{
+    return read(AT_FDCWD, path.toLocal8Bit().constData(), buffer);
+}
+
+QString ProcFile::join(const QString& root, const char* relative)
+{
+    QString result = root.isEmpty() ? QStringLiteral("/") : root;
+    if (!result.endsWith(QLatin1Char('/')))
+        result += QLatin1Char('/');
+    return result + QLatin1String(relative);
+}
+
+std::optional<std::uint64_t> ProcFile::takeUnsigned(std::string_view& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::uint64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    if (ec != std::errc())
+        return std::nullopt;
+    text.remove_prefix(std::size_t(end - text.data()));
+    return value;
+}
+
+std::optional<std::int64_t> ProcFile::takeSigned(std::string_view& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::int64_t value = 0;
+    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    if (ec != std::errc())
+        return std::nullopt;
+    text.remove_prefix(std::size_t(end - text.data()));
+    return value;
+}
+
+std::string_view ProcFile::takeField(std::string_view& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    std::size_t j = i;
+    while (j < text.size() && !isBlank(text[j]))
+        ++j;
+    const std::string_view field = text.substr(i, j - i);
+    text.remove_prefix(j);
+    return field;
+}
+
+std::optional<std::string_view> ProcFile::lineValue(std::string_view text, std::string_view key)
+{
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        std::size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = text.size();
+        const std::string_view line = text.substr(pos, end - pos);
+        if (line.size() > key.size() && line.substr(0, key.size()) == key
+            && (line[key.size()] == ' ' || line[key.size()] == ':' || line[key.size()] == '\t'))
+            return line.substr(key.size() + 1);
+        pos = end + 1;
+    }
+    return std::nullopt;
+}
+
+} // namespace Platform

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QJsonObject>
+
+#include <optional>
+
+namespace SystemKit {
+
+// A process's accumulated processor time and its load over the last interval.
+class CpuInfo {
+public:
+    double time() const { return m_time; }   // seconds of user + system time
+    void setTime(double time) { m_time = time; }
+    float usage() const { return m_usage; }  // percent of the last interval; 0 until measured
+    void setUsage(float usage) { m_usage = usage; }
+
+    // Coding with the keys "time" and "usage".
+    QJsonObject toJson() const;
+    static std::optional<CpuInfo> fromJson(const QJsonObject& object);
+
+private:
+    double m_time = 0;
+    float m_usage = 0;
+};
+
+} // namespace SystemKit

@@ -1,0 +1,104 @@
+#include "SystemKit/Processor/MemoryController.h"
+
+#include "Platform/HostStatistics.h"
+#include "SystemKit/Processor/TimerInterval.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace SystemKit {
+
+MemoryController::MemoryController(int historySize, QObject* parent)
+    : MemoryController(historySize, std::make_shared<Platform::HostStatistics>(), parent)
+{
+}
+
+MemoryController::MemoryController(int historySize, std::shared_ptr<Platform::HostStatistics> host, QObject* parent)
+    : QObject(parent)
+    , m_host(host ? std::move(host) : std::make_shared<Platform::HostStatistics>())
+    , m_history(std::max(historySize, 1), 0)
+    , m_usageHistory(std::max(historySize, 1), 0.0)
+{
+}
+
+MemoryController::~MemoryController() = default;
+
+void MemoryController::start(double interval)
+{
+    if (m_timer)
+        return;
+    auto* timer = new QTimer(this);
+    timer->setInterval(timerMilliseconds(interval));
+    connect(timer, &QTimer::timeout, this, &MemoryController::refresh);
+    timer->start();
+    m_timer = timer;
+    emit timerChanged();
+}
+
+void MemoryController::stop()
+{
+    if (m_timer) {
+        m_timer->stop();
+        m_timer->deleteLater();
+    }
+    m_timer = nullptr;
+    emit timerChanged();
+}
+
+std::optional<MemoryController::Reading> MemoryController::read() const
+{
+    const auto vm = m_host->vmStatistics();
+    if (!vm)
+        return std::nullopt;
+    Reading reading;
+    reading.statistics.free = vm->freePages * vm->pageSize;
+    reading.statistics.active = vm->activePages * vm->pageSize;
+    reading.statistics.inactive = vm->inactivePages * vm->pageSize;
+    reading.statistics.wired = vm->wiredPages * vm->pageSize;
+    reading.statistics.compressed = vm->compressedPages * vm->pageSize;
+    reading.physicalMemory = vm->physicalMemory;
+    return reading;
+}
+
+MemoryStatistics MemoryController::currentStatistics() const
+{
+    const auto reading = read();
+    return reading ? reading->statistics : MemoryStatistics{};
+}
+
+void MemoryController::refresh()
+{
+    const auto reading = read();
+    if (!reading)
+        return;
+    const MemoryStatistics& stats = reading->statistics;
+    const std::uint64_t used = stats.active + stats.compressed + stats.wired;
+    const std::uint64_t physical = reading->physicalMemory;
+    const std::uint64_t newFree = used >= physical ? 0 : physical - used;
+    const double newUsage = physical == 0 ? 0.0 : std::min(double(used) / double(physical), 1.0);
+
+    m_active = stats.active;
+    emit activeChanged();
+    m_compressed = stats.compressed;
+    emit compressedChanged();
+    m_inactive = stats.inactive;
+    emit inactiveChanged();
+    m_wired = stats.wired;
+    emit wiredChanged();
+    m_usage = newUsage;
+    emit usageChanged();
+    m_free = newFree;
+    emit freeChanged();
+    m_total = used;
+    emit totalChanged();
+
+    m_history.removeFirst();
+    m_history.append(m_total);
+    emit historyChanged();
+    m_usageHistory.removeFirst();
+    m_usageHistory.append(m_usage);
+    emit usageHistoryChanged();
+}
+
+} // namespace SystemKit

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "SystemKit/Processor/RunningProcess.h"
+
+#include <QMetaType>
+
+#include <cstdint>
+#include <memory>
+#include <vector>
+
+namespace SystemKit {
+
+// The process table of one sample: processes by process identifier. Its processes are the same
+// objects as those of the sampler's list built from it.
+class ProcessTree {
+public:
+    // Stores `process` under its pid, replacing a process with the same pid.
+    void insert(std::shared_ptr<RunningProcess> process);
+    // The process with `pid`; null when there is none.
+    RunningProcess* find(std::int32_t pid) const;
+    // Every process, in the tree's own order (ascending pid).
+    const std::vector<std::shared_ptr<RunningProcess>>& processes() const { return m_processes; }
+    std::size_t size() const { return m_processes.size(); }
+    void reserve(std::size_t count) { m_processes.reserve(count); }
+
+private:
+    std::vector<std::shared_ptr<RunningProcess>> m_processes; // sorted by pid
+};
+
+} // namespace SystemKit
+
+Q_DECLARE_METATYPE(std::shared_ptr<const SystemKit::ProcessTree>)

@@ -1,0 +1,106 @@
+#include "Platform/ProcessTable.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <unistd.h>
+
+using Platform::ProcessRecord;
+using Platform::ProcessTable;
+
+namespace {
+QString fixture(const char* name)
+{
+    return QStringLiteral(KESTRION_FIXTURES "/SystemKit/") + QLatin1String(name);
+}
+
+const ProcessRecord* findPid(const std::vector<ProcessRecord>& records, int pid)
+{
+    const auto it = std::find_if(records.begin(), records.end(), [pid](const ProcessRecord& r) { return r.pid == pid; });
+    return it == records.end() ? nullptr : &*it;
+}
+
+std::uint64_t nanoseconds(std::uint64_t ticks)
+{
+    return ticks * 1000000000u / std::uint64_t(::sysconf(_SC_CLK_TCK));
+}
+
+void writeFile(const QString& path, const QByteArray& contents)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(contents);
+}
+} // namespace
+
+TEST(ProcessTableList, ReadsEveryReadableProcessInPidOrder)
+{
+    ProcessTable table(fixture("processes/first"));
+    std::vector<ProcessRecord> records;
+    ASSERT_TRUE(table.list(records));
+    std::vector<int> pids;
+    for (const auto& record : records)
+        pids.push_back(record.pid);
+    // 450 has no stat file (gone mid-scan), 890 is dead ('X'): both left out.
+    EXPECT_EQ(pids, (std::vector<int>{1, 2, 15, 120, 230, 340, 560, 670, 780}));
+
+    const ProcessRecord* systemd = findPid(records, 1);
+    ASSERT_TRUE(systemd);
+    EXPECT_EQ(systemd->ppid, 0);
+    EXPECT_EQ(systemd->cpuTime, nanoseconds(500));
+    EXPECT_EQ(systemd->residentBytes, 3000u * std::uint64_t(::sysconf(_SC_PAGESIZE)));
+    EXPECT_FALSE(systemd->zombie);
+    EXPECT_TRUE(findPid(records, 340)->zombie);
+}
+
+TEST(ProcessTableList, NamesMayHoldBlanksAndParenthesesAndKernelThreadsKeepTheirs)
+{
+    ProcessTable table(fixture("processes/first"));
+    std::vector<ProcessRecord> records;
+    ASSERT_TRUE(table.list(records));
+    const ProcessRecord* odd = findPid(records, 230);
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->name, QStringLiteral("x) (y"));
+    EXPECT_EQ(odd->ppid, 120); // fields after the last ")" are read right
+    EXPECT_EQ(odd->cpuTime, nanoseconds(100));
+    EXPECT_EQ(findPid(records, 120)->name, QStringLiteral("tmux: server"));
+    EXPECT_EQ(findPid(records, 15)->name, QStringLiteral("kworker/0:1-events"));
+    EXPECT_EQ(findPid(records, 2)->name, QStringLiteral("kthreadd"));
+    // A command name cut at 15 characters is completed from argv[0].
+    EXPECT_EQ(findPid(records, 560)->name, QStringLiteral("gnome-shell-calendar-server"));
+    EXPECT_TRUE(findPid(records, 670)->name.isEmpty());
+}
+
+TEST(ProcessTableList, MalformedStatFilesAreSkippedAndNamesFollowChanges)
+{
+    QTemporaryDir dir;
+    const QString proc = dir.filePath(QStringLiteral("proc"));
+    writeFile(proc + "/10/stat", "10 (cut");
+    writeFile(proc + "/11/stat", "11 (few) S 1 2 3\n");
+    writeFile(proc + "/12/stat", "garbage\n");
+    writeFile(proc + "/13/stat", "13 (neg) S 1 13 13 0 -1 0 0 0 0 0 -5 0 0 0 20 0 1 0 1 1 1 0\n");
+    writeFile(proc + "/14/stat", "14 (ok) S 1 14 14 0 -1 0 0 0 0 0 7 3 0 0 20 0 1 0 1 1 -1 0\n");
+    writeFile(proc + "/99999999999/stat", "1 (huge) S 1 1 1 0 -1 0 0 0 0 0 1 1 0 0 20 0 1 0 1 1 1 0\n");
+    ProcessTable table(dir.path());
+    std::vector<ProcessRecord> records{ProcessRecord{}};
+    ASSERT_TRUE(table.list(records));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].pid, 14);
+    EXPECT_EQ(records[0].residentBytes, 0u); // a negative size is none
+    EXPECT_EQ(records[0].cpuTime, nanoseconds(10));
+
+    // The same pid under a new name (exec) is read afresh.
+    writeFile(proc + "/14/stat", "14 (renamed) S 1 14 14 0 -1 0 0 0 0 0 7 3 0 0 20 0 1 0 1 1 1 0\n");
+    ASSERT_TRUE(table.list(records));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, QStringLiteral("renamed"));
+
+    ProcessTable missing(QStringLiteral("/nonexistent-kestrion-root"));
+    EXPECT_FALSE(missing.list(records));
+    EXPECT_TRUE(records.empty());
+}
