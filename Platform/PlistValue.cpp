@@ -1,7 +1,15 @@
 #include "Platform/PlistValue.h"
 
+#include "Platform/PlistStructureCheck.h"
+
+#include <plist/plist.h>
+
+#include <QTimeZone>
+
 #include <cmath>
+#include <cstdlib>
 #include <limits>
+#include <memory>
 
 namespace Platform {
 
@@ -149,6 +157,271 @@ bool PlistValue::contains(const QString& key) const
 {
     const auto* dict = toDictionary();
     return dict && dict->count(key) != 0;
+}
+
+struct PlistValueAccess {
+    static double real(const PlistValue& value) { return std::get<double>(value.m_value); }
+};
+
+namespace {
+
+// Seconds from 1970-01-01 to 2001-01-01, the epoch of property-list dates.
+constexpr std::int64_t kPlistEpochOffset = 978307200;
+// Inputs beyond this size are refused before parsing.
+constexpr qsizetype kMaxInputSize = 256 * 1024 * 1024;
+
+struct PlistDeleter {
+    void operator()(void* node) const { plist_free(node); }
+};
+using PlistHandle = std::unique_ptr<void, PlistDeleter>;
+
+// Whether a date node lies before the epoch, for the dates within its last second, where libplist
+// hands out no sign: the binary form of the node holds the double itself (marker 0x33, then eight
+// big-endian bytes), and its sign bit decides.
+bool dateIsNegative(plist_t node)
+{
+    PlistHandle copy(plist_copy(node));
+    char* buffer = nullptr;
+    std::uint32_t length = 0;
+    plist_to_bin(copy.get(), &buffer, &length);
+    bool negative = false;
+    if (buffer && length > 9 && static_cast<unsigned char>(buffer[8]) == 0x33)
+        negative = (static_cast<unsigned char>(buffer[9]) & 0x80) != 0;
+    if (buffer)
+        plist_to_bin_free(buffer);
+    return negative;
+}
+
+std::optional<PlistValue> fromNode(plist_t node, int depth)
+{
+    if (!node || depth > PlistValue::kMaxDepth)
+        return std::nullopt;
+    switch (plist_get_node_type(node)) {
+    case PLIST_BOOLEAN: {
+        std::uint8_t flag = 0;
+        plist_get_bool_val(node, &flag);
+        return PlistValue(flag != 0);
+    }
+    case PLIST_UINT: {
+        std::uint64_t number = 0;
+        plist_get_uint_val(node, &number);
+        return PlistValue(std::int64_t(number));
+    }
+    case PLIST_UID: {
+        std::uint64_t number = 0;
+        plist_get_uid_val(node, &number);
+        return PlistValue(number);
+    }
+    case PLIST_REAL: {
+        double number = 0;
+        plist_get_real_val(node, &number);
+        return PlistValue(number);
+    }
+    case PLIST_STRING:
+    case PLIST_KEY: {
+        std::uint64_t length = 0;
+        const char* text = plist_get_string_ptr(node, &length);
+        if (!text)
+            return PlistValue(QString());
+        return PlistValue(QString::fromUtf8(text, qsizetype(length)));
+    }
+    case PLIST_DATA: {
+        std::uint64_t length = 0;
+        const char* bytes = plist_get_data_ptr(node, &length);
+        return PlistValue(bytes ? QByteArray(bytes, qsizetype(length)) : QByteArray());
+    }
+    case PLIST_DATE: {
+        std::int32_t seconds = 0;
+        std::int32_t microseconds = 0;
+        plist_get_date_val(node, &seconds, &microseconds);
+        // libplist keeps a double and hands out its whole seconds cut toward zero and the fraction
+        // without its sign (-4.5 comes out as -4 and 500000, -0.75 as 0 and 750000) and cut to the
+        // microsecond below (100.999 as 998999).
+        std::int64_t fraction = std::abs(std::int64_t(microseconds));
+        const bool negative = seconds < 0 || (seconds == 0 && fraction != 0 && dateIsNegative(node));
+        if (negative)
+            fraction = -fraction;
+        const std::int64_t micros = std::int64_t(seconds) * 1000000 + fraction;
+        const std::int64_t msecs = kPlistEpochOffset * 1000 + std::llround(double(micros) / 1000.0);
+        return PlistValue(QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc()));
+    }
+    case PLIST_ARRAY: {
+        PlistValue::ArrayType items;
+        const std::uint32_t count = plist_array_get_size(node);
+        items.reserve(count);
+        for (std::uint32_t i = 0; i < count; ++i) {
+            auto item = fromNode(plist_array_get_item(node, i), depth + 1);
+            if (!item)
+                return std::nullopt;
+            items.push_back(std::move(*item));
+        }
+        return PlistValue(std::move(items));
+    }
+    case PLIST_DICT: {
+        PlistValue::DictionaryType entries;
+        plist_dict_iter iter = nullptr;
+        plist_dict_new_iter(node, &iter);
+        if (!iter)
+            return std::nullopt;
+        bool ok = true;
+        for (;;) {
+            char* key = nullptr;
+            plist_t item = nullptr;
+            plist_dict_next_item(node, iter, &key, &item);
+            if (!item) {
+                std::free(key);
+                break;
+            }
+            auto value = key ? fromNode(item, depth + 1) : std::nullopt;
+            if (!value) {
+                std::free(key);
+                ok = false;
+                break;
+            }
+            entries.insert_or_assign(QString::fromUtf8(key), std::move(*value));
+            std::free(key);
+        }
+        std::free(iter);
+        if (!ok)
+            return std::nullopt;
+        return PlistValue(std::move(entries));
+    }
+    case PLIST_NONE:
+        break;
+    }
+    return std::nullopt;
+}
+
+// Builds the libplist tree of a value; none (and an invalid date) gives null. A structure nested
+// deeper than kMaxDepth sets `tooDeep` and gives null.
+plist_t toNode(const PlistValue& value, int depth, bool& tooDeep)
+{
+    if (depth > PlistValue::kMaxDepth) {
+        tooDeep = true;
+        return nullptr;
+    }
+    switch (value.type()) {
+    case PlistValue::Type::None:
+        return nullptr;
+    case PlistValue::Type::String:
+        return plist_new_string(value.toString()->toUtf8().constData());
+    case PlistValue::Type::Integer:
+        return plist_new_uint(std::uint64_t(*value.toInt64Truncating()));
+    case PlistValue::Type::Unsigned:
+        return plist_new_uint(*value.toUInt64());
+    case PlistValue::Type::Real: {
+        // toDouble() refuses non-finite numbers; the format stores them all the same.
+        double number = 0;
+        if (auto d = value.toDouble())
+            number = *d;
+        else if (auto t = value.toInt64Truncating())
+            number = double(*t);
+        else
+            number = PlistValueAccess::real(value);
+        return plist_new_real(number);
+    }
+    case PlistValue::Type::Boolean:
+        return plist_new_bool(*value.toBool() ? 1 : 0);
+    case PlistValue::Type::Data: {
+        const QByteArray bytes = *value.toData();
+        return plist_new_data(bytes.constData(), std::uint64_t(bytes.size()));
+    }
+    case PlistValue::Type::Date: {
+        const QDateTime date = *value.toDate();
+        if (!date.isValid())
+            return nullptr;
+        const std::int64_t msecs = date.toMSecsSinceEpoch() - kPlistEpochOffset * 1000;
+        std::int64_t seconds = msecs / 1000;
+        std::int64_t micro = (msecs % 1000) * 1000;
+        if (micro < 0) {
+            micro += 1000000;
+            seconds -= 1;
+        }
+        if (seconds > std::numeric_limits<std::int32_t>::max()) {
+            seconds = std::numeric_limits<std::int32_t>::max();
+            micro = 0;
+        } else if (seconds < std::numeric_limits<std::int32_t>::min()) {
+            seconds = std::numeric_limits<std::int32_t>::min();
+            micro = 0;
+        }
+        return plist_new_date(std::int32_t(seconds), std::int32_t(micro));
+    }
+    case PlistValue::Type::Array: {
+        plist_t array = plist_new_array();
+        for (const PlistValue& item : *value.toArray()) {
+            if (plist_t node = toNode(item, depth + 1, tooDeep))
+                plist_array_append_item(array, node);
+            else if (tooDeep)
+                break;
+        }
+        if (tooDeep) {
+            plist_free(array);
+            return nullptr;
+        }
+        return array;
+    }
+    case PlistValue::Type::Dictionary: {
+        plist_t dict = plist_new_dict();
+        for (const auto& [key, item] : *value.toDictionary()) {
+            if (plist_t node = toNode(item, depth + 1, tooDeep))
+                plist_dict_set_item(dict, key.toUtf8().constData(), node);
+            else if (tooDeep)
+                break;
+        }
+        if (tooDeep) {
+            plist_free(dict);
+            return nullptr;
+        }
+        return dict;
+    }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
+{
+    if (bytes.isEmpty() || bytes.size() > kMaxInputSize)
+        return std::nullopt;
+    if (!PlistStructureCheck::accepts(bytes, kMaxDepth))
+        return std::nullopt;
+    plist_t root = nullptr;
+    plist_from_memory(bytes.constData(), std::uint32_t(bytes.size()), &root);
+    PlistHandle handle(root);
+    if (!root)
+        return std::nullopt;
+    return fromNode(root, 0);
+}
+
+QByteArray PlistValue::encodeBinary() const
+{
+    bool tooDeep = false;
+    PlistHandle root(toNode(*this, 0, tooDeep));
+    if (!root)
+        return {};
+    char* buffer = nullptr;
+    std::uint32_t length = 0;
+    plist_to_bin(root.get(), &buffer, &length);
+    QByteArray bytes = buffer ? QByteArray(buffer, qsizetype(length)) : QByteArray();
+    if (buffer)
+        plist_to_bin_free(buffer);
+    return bytes;
+}
+
+QByteArray PlistValue::encodeXml() const
+{
+    bool tooDeep = false;
+    PlistHandle root(toNode(*this, 0, tooDeep));
+    if (!root)
+        return {};
+    char* buffer = nullptr;
+    std::uint32_t length = 0;
+    plist_to_xml(root.get(), &buffer, &length);
+    QByteArray bytes = buffer ? QByteArray(buffer, qsizetype(length)) : QByteArray();
+    if (buffer)
+        plist_to_xml_free(buffer);
+    return bytes;
 }
 
 } // namespace Platform

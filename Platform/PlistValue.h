@@ -27,6 +27,11 @@ public:
     PlistValue(std::int64_t number) : m_value(number) {}
     PlistValue(int number) : m_value(std::int64_t(number)) {}
     PlistValue(std::uint64_t number) : m_value(number) {}
+    // long long and unsigned long long are distinct from std::int64_t and std::uint64_t (long and
+    // unsigned long here); qint64 and quint64 are the former.
+    PlistValue(long long number) : m_value(std::int64_t(number)) {}
+    PlistValue(unsigned long long number) : m_value(std::uint64_t(number)) {}
+    PlistValue(unsigned int number) : m_value(std::int64_t(number)) {}
     PlistValue(double number) : m_value(number) {}
     PlistValue(bool flag) : m_value(flag) {}
     PlistValue(const QByteArray& bytes) : m_value(bytes) {}
@@ -65,12 +70,19 @@ public:
     bool operator==(const PlistValue& other) const = default;
 
     // Coding with libplist. Decoding accepts binary and XML property lists; malformed, truncated or
-    // hostile input gives no value.
+    // hostile input, and structures nested deeper than kMaxDepth, give no value.
+    // The format stores integers as 64 bits without a sign: a decoded integer is signed (a number of
+    // 2^63 or more written as Unsigned reads back as a negative Integer with the same bits). Dates
+    // are kept to the microsecond in binary form and to the second in XML; dates outside the
+    // format's range (about 1933 to 2069) are clamped to it. None values inside arrays and
+    // dictionaries are left out; encoding a none value gives empty bytes.
+    static constexpr int kMaxDepth = 512;
     static std::optional<PlistValue> decode(const QByteArray& bytes);
     QByteArray encodeBinary() const;
     QByteArray encodeXml() const;
 
 private:
+    friend struct PlistValueAccess;
     std::variant<std::monostate, QString, std::int64_t, std::uint64_t, double, bool, QByteArray, QDateTime,
                  ArrayType, DictionaryType>
         m_value;

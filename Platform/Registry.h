@@ -27,6 +27,8 @@ public:
     virtual std::vector<RegistryEntryId> entriesNamed(const QString& name) const = 0;
     // The entry at a path such as "IOService:/AppleARMPE/product"; none when absent.
     virtual std::optional<RegistryEntryId> entryAtPath(const QString& path) const = 0;
+    // The same lookup under the name the platform's registry gives it.
+    std::optional<RegistryEntryId> fromPath(const QString& path) const { return entryAtPath(path); }
 
     virtual std::optional<RegistryEntryId> parent(RegistryEntryId entry) const = 0;
     virtual std::vector<RegistryEntryId> children(RegistryEntryId entry) const = 0;
@@ -38,6 +40,12 @@ public:
     virtual PlistValue properties(RegistryEntryId entry) const = 0;
     // One property; none when the entry or the key is absent.
     virtual PlistValue property(RegistryEntryId entry, const QString& key) const;
+    // The property on the entry itself, else on its descendants, children depth first in registry
+    // order; none when no entry in that subtree has it.
+    virtual PlistValue searchProperty(RegistryEntryId entry, const QString& key) const;
+
+    // Entries are values: nothing is held, so releasing or closing one does nothing.
+    void release(RegistryEntryId) const {}
 
     // The registry the program reads: the live one unless a test installed another.
     static Registry& shared();

@@ -1,0 +1,282 @@
+#include "Platform/Defaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QFileSystemWatcher>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <sys/stat.h>
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace Platform {
+
+namespace {
+
+// Files beyond this size are not settings; they are treated as corrupt.
+constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+std::optional<std::int64_t> parseInteger(const QString& text)
+{
+    const QByteArray bytes = text.trimmed().toUtf8();
+    std::int64_t value = 0;
+    const char* begin = bytes.constData();
+    const char* end = begin + bytes.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || begin == end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> parseReal(const QString& text)
+{
+    const QByteArray bytes = text.trimmed().toUtf8();
+    double value = 0;
+    const char* begin = bytes.constData();
+    const char* end = begin + bytes.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || begin == end || !std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+Defaults::Defaults(const QString& suite, QObject* parent)
+    : QObject(parent),
+      m_suite(suite),
+      m_path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + suite +
+             QStringLiteral(".plist"))
+{
+    watch();
+}
+
+Defaults::~Defaults() = default;
+
+Defaults& Defaults::standard()
+{
+    static Defaults* suite = new Defaults(QStringLiteral("com.brannock.kestrion"));
+    return *suite;
+}
+
+Defaults::FileState Defaults::stat() const
+{
+    FileState state;
+    struct ::stat info {};
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+        return state;
+    state.exists = true;
+    state.device = std::uint64_t(info.st_dev);
+    state.inode = std::uint64_t(info.st_ino);
+    state.size = std::int64_t(info.st_size);
+    state.mtimeSeconds = std::int64_t(info.st_mtim.tv_sec);
+    state.mtimeNanoseconds = std::int64_t(info.st_mtim.tv_nsec);
+    return state;
+}
+
+void Defaults::refresh() const
+{
+    const FileState state = stat();
+    if (m_loaded && state == m_state)
+        return;
+    load(state);
+}
+
+void Defaults::load(const FileState& state) const
+{
+    PlistValue::DictionaryType values;
+    FileState loadedState = state;
+    if (state.exists) {
+        QFile file(m_path);
+        bool corrupt = false;
+        if (state.size > kMaxFileSize) {
+            corrupt = true;
+        } else if (file.open(QIODevice::ReadOnly)) {
+            const QByteArray bytes = file.read(kMaxFileSize + 1);
+            file.close();
+            if (!bytes.isEmpty()) {
+                std::optional<PlistValue> decoded = PlistValue::decode(bytes);
+                if (decoded && decoded->toDictionary())
+                    values = *decoded->toDictionary();
+                else
+                    corrupt = true;
+            }
+        }
+        // An unreadable file (no permission) is left alone and reads as an empty suite.
+        if (corrupt) {
+            const QString aside = m_path + QStringLiteral(".corrupt");
+            QFile::remove(aside);
+            QFile::rename(m_path, aside);
+            loadedState = stat();
+        }
+    }
+
+    std::vector<QString> differing;
+    if (m_loaded) {
+        for (const auto& [key, value] : m_values) {
+            auto it = values.find(key);
+            if (it == values.end() || !(it->second == value))
+                differing.push_back(key);
+        }
+        for (const auto& [key, value] : values) {
+            if (m_values.find(key) == m_values.end())
+                differing.push_back(key);
+        }
+    }
+    m_values = std::move(values);
+    m_state = loadedState;
+    m_loaded = true;
+    // Emitted after the state is complete: a receiver may read or write this suite.
+    auto* self = const_cast<Defaults*>(this);
+    for (const QString& key : differing)
+        emit self->changed(key);
+}
+
+bool Defaults::write()
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    QSaveFile file(m_path);
+    bool written = false;
+    if (file.open(QIODevice::WriteOnly)) {
+        const QByteArray bytes = PlistValue(m_values).encodeBinary();
+        written = !bytes.isEmpty() && file.write(bytes) == bytes.size() && file.commit();
+        if (!written)
+            file.cancelWriting();
+    }
+    m_state = stat();
+    watch();
+    return written;
+}
+
+bool Defaults::set(const QString& key, const PlistValue& value)
+{
+    if (value.isNone())
+        return remove(key);
+    refresh();
+    m_values.insert_or_assign(key, value);
+    const bool written = write();
+    emit changed(key);
+    return written;
+}
+
+bool Defaults::remove(const QString& key)
+{
+    refresh();
+    m_values.erase(key);
+    const bool written = write();
+    emit changed(key);
+    return written;
+}
+
+void Defaults::watch()
+{
+    if (!m_watcher) {
+        const QString folder = QFileInfo(m_path).absolutePath();
+        QDir().mkpath(folder);
+        m_watcher = new QFileSystemWatcher(this);
+        // The file is replaced by rename on every write, which drops a watch on the file itself: the
+        // folder's watch notices the replacement, the file's watch changes made in place.
+        m_watcher->addPath(folder);
+        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &Defaults::folderChanged);
+        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &Defaults::folderChanged);
+    }
+    if (QFileInfo::exists(m_path) && !m_watcher->files().contains(m_path))
+        m_watcher->addPath(m_path);
+}
+
+void Defaults::folderChanged()
+{
+    refresh();
+    watch();
+}
+
+PlistValue Defaults::value(const QString& key) const
+{
+    refresh();
+    auto it = m_values.find(key);
+    return it == m_values.end() ? PlistValue() : it->second;
+}
+
+bool Defaults::contains(const QString& key) const
+{
+    refresh();
+    return m_values.find(key) != m_values.end();
+}
+
+PlistValue::DictionaryType Defaults::dictionary() const
+{
+    refresh();
+    return m_values;
+}
+
+bool Defaults::boolean(const QString& key) const
+{
+    const PlistValue v = value(key);
+    if (auto flag = v.toBool())
+        return *flag;
+    if (auto number = v.toDouble())
+        return *number != 0;
+    if (v.type() == PlistValue::Type::Real)
+        return false; // NaN
+    if (auto text = v.toString()) {
+        const QString t = text->trimmed();
+        if (t.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
+            t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (auto number = parseInteger(t))
+            return *number != 0;
+    }
+    return false;
+}
+
+std::int64_t Defaults::integer(const QString& key) const
+{
+    const PlistValue v = value(key);
+    if (auto number = v.toInt64Truncating())
+        return *number;
+    if (auto flag = v.toBool())
+        return *flag ? 1 : 0;
+    if (auto text = v.toString()) {
+        if (auto number = parseInteger(*text))
+            return *number;
+        if (auto real = parseReal(*text)) {
+            if (auto number = PlistValue(*real).toInt64Truncating())
+                return *number;
+        }
+    }
+    return 0;
+}
+
+double Defaults::real(const QString& key) const
+{
+    const PlistValue v = value(key);
+    if (auto number = v.toDouble())
+        return *number;
+    if (auto flag = v.toBool())
+        return *flag ? 1.0 : 0.0;
+    if (auto text = v.toString()) {
+        if (auto number = parseReal(*text))
+            return *number;
+    }
+    return 0.0;
+}
+
+std::optional<QString> Defaults::string(const QString& key) const
+{
+    return value(key).toString();
+}
+
+std::optional<QByteArray> Defaults::data(const QString& key) const
+{
+    return value(key).toData();
+}
+
+} // namespace Platform

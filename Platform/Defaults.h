@@ -1,0 +1,87 @@
+#pragma once
+
+#include "Platform/PlistValue.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+class QFileSystemWatcher;
+
+namespace Platform {
+
+// One defaults suite: a dictionary of property-list values kept in the binary property-list file
+// $XDG_CONFIG_HOME/<suite>.plist, replaced atomically on every write.
+//
+// Reads see writes by other processes and other instances: before a read the file is checked
+// (inode, size, modification time) and read again when it changed; the folder is watched as well,
+// so a change made elsewhere is noticed without a read. Either way `changed` is emitted for each
+// key whose value differs. Every write in this instance emits `changed(key)`, also of an unchanged
+// value. A file that cannot be decoded is moved aside to "<file>.corrupt" and the suite starts empty.
+//
+// Typed reads follow the platform's conventions: an absent key (or a value that does not convert)
+// reads as false, 0, 0.0 or none.
+class Defaults : public QObject {
+    Q_OBJECT
+public:
+    explicit Defaults(const QString& suite, QObject* parent = nullptr);
+    ~Defaults() override;
+
+    // The application's own suite, "com.brannock.kestrion".
+    static Defaults& standard();
+
+    const QString& suite() const { return m_suite; }
+    const QString& filePath() const { return m_path; }
+
+    // true for a true boolean, a non-zero number, or the texts "YES", "true" and "1" (any case).
+    bool boolean(const QString& key) const;
+    bool boolValue(const QString& key) const { return boolean(key); }
+    // Integers as they are, reals cut toward zero, booleans as 0 or 1, texts holding a number.
+    std::int64_t integer(const QString& key) const;
+    // Numbers, booleans as 0 or 1, texts holding a number.
+    double real(const QString& key) const;
+    std::optional<QString> string(const QString& key) const;
+    std::optional<QByteArray> data(const QString& key) const;
+    PlistValue value(const QString& key) const;
+    bool contains(const QString& key) const;
+    // Every key and value of the suite.
+    PlistValue::DictionaryType dictionary() const;
+
+    // Stores a value (a none value removes the key) and writes the file. Returns whether the file
+    // was written; the value is kept for this process either way.
+    bool set(const QString& key, const PlistValue& value);
+    bool remove(const QString& key);
+
+signals:
+    void changed(const QString& key);
+
+private:
+    struct FileState {
+        bool exists = false;
+        std::uint64_t device = 0;
+        std::uint64_t inode = 0;
+        std::int64_t size = 0;
+        std::int64_t mtimeSeconds = 0;
+        std::int64_t mtimeNanoseconds = 0;
+        bool operator==(const FileState&) const = default;
+    };
+    FileState stat() const;
+    // Reads the file again when it changed since it was last read or written.
+    void refresh() const;
+    void load(const FileState& state) const;
+    bool write();
+    void watch();
+    void folderChanged();
+
+    QString m_suite;
+    QString m_path;
+    QFileSystemWatcher* m_watcher = nullptr;
+    mutable PlistValue::DictionaryType m_values;
+    mutable FileState m_state;
+    mutable bool m_loaded = false;
+};
+
+} // namespace Platform

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "Platform/Registry.h"
+#include "Platform/RegistryAdapter.h"
+
+#include <QHash>
+
+#include <memory>
+
+namespace Platform {
+
+// The live registry: the entries of every adapter, merged into one tree by path.
+//
+// Cheap to read often: the tree is listed again only when an adapter's stamp changes (checked on
+// lookups by class, name and path; parent, children, name, class and path answer from the current
+// tree), and properties are read from the adapter that gives them only when asked. An entry keeps
+// its id for as long as its path exists, also across relistings; the id of a vanished entry
+// answers nothing.
+class SysfsRegistry : public Registry {
+public:
+    explicit SysfsRegistry(QString root = QStringLiteral("/"));
+    ~SysfsRegistry() override;
+
+    // The registry with every standard adapter, reading below `root`.
+    static std::shared_ptr<SysfsRegistry> live(const QString& root = QStringLiteral("/"));
+
+    const QString& root() const { return m_root; }
+    void addAdapter(std::unique_ptr<RegistryAdapter> adapter);
+
+    std::vector<RegistryEntryId> entriesOfClass(const QString& className) const override;
+    std::vector<RegistryEntryId> entriesNamed(const QString& name) const override;
+    std::optional<RegistryEntryId> entryAtPath(const QString& path) const override;
+    std::optional<RegistryEntryId> parent(RegistryEntryId entry) const override;
+    std::vector<RegistryEntryId> children(RegistryEntryId entry) const override;
+    QString name(RegistryEntryId entry) const override;
+    QString className(RegistryEntryId entry) const override;
+    QString path(RegistryEntryId entry) const override;
+    PlistValue properties(RegistryEntryId entry) const override;
+    PlistValue property(RegistryEntryId entry, const QString& key) const override;
+
+private:
+    struct Entry {
+        RegistryEntryId id = 0;
+        std::optional<RegistryEntryId> parent;
+        std::vector<RegistryEntryId> children;
+        QString name;
+        QString className;
+        QString path;
+        std::vector<const RegistryAdapter*> sources; // the adapters that give this path, in order
+    };
+    // Adds the standard adapters (one line each) for the root.
+    void addStandardAdapters();
+    // Lists again the adapters whose stamp changed and rebuilds the tree when any did.
+    void refresh() const;
+    void rebuild() const;
+    const Entry* find(RegistryEntryId entry) const;
+
+    struct Source {
+        std::unique_ptr<RegistryAdapter> adapter;
+        QByteArray stamp;
+        bool listed = false;
+        std::vector<RegistryAdapter::Node> nodes;
+    };
+    QString m_root;
+    mutable std::vector<Source> m_sources;
+    mutable std::vector<Entry> m_entries;                    // registry order
+    mutable QHash<RegistryEntryId, std::size_t> m_indexById; // into m_entries
+    mutable QHash<QString, RegistryEntryId> m_idByPath;      // every path ever seen keeps its id
+    mutable RegistryEntryId m_nextId = 1;
+};
+
+} // namespace Platform

@@ -1,0 +1,231 @@
+#include "Platform/Defaults.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QSaveFile>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <gtest/gtest.h>
+
+#include <atomic>
+
+using Platform::Defaults;
+using Platform::PlistValue;
+
+namespace {
+
+// A suite name of its own for every test, so that tests never see each other's files.
+QString freshSuite()
+{
+    static std::atomic<int> counter{0};
+    return QStringLiteral("com.brannock.test.defaults%1").arg(counter++);
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+    ASSERT_TRUE(file.commit());
+}
+
+QStringList keysOf(const QSignalSpy& spy)
+{
+    QStringList keys;
+    for (const QList<QVariant>& call : spy)
+        keys << call.at(0).toString();
+    keys.sort();
+    return keys;
+}
+
+} // namespace
+
+TEST(Defaults, AbsentKeysReadAsTheConventionalEmptyValues)
+{
+    Defaults defaults(freshSuite());
+    EXPECT_FALSE(defaults.boolean("missing"));
+    EXPECT_EQ(defaults.integer("missing"), 0);
+    EXPECT_EQ(defaults.real("missing"), 0.0);
+    EXPECT_FALSE(defaults.string("missing").has_value());
+    EXPECT_FALSE(defaults.data("missing").has_value());
+    EXPECT_TRUE(defaults.value("missing").isNone());
+    EXPECT_FALSE(defaults.contains("missing"));
+    EXPECT_FALSE(QFile::exists(defaults.filePath())); // reading writes nothing
+}
+
+TEST(Defaults, TypedReadsConvertLikeThePlatform)
+{
+    Defaults defaults(freshSuite());
+    defaults.set("int", 7);
+    defaults.set("real", 2.9);
+    defaults.set("negativeReal", -2.9);
+    defaults.set("yes", "YES");
+    defaults.set("numberText", " 12 ");
+    defaults.set("flag", true);
+    defaults.set("word", "hello");
+    defaults.set("big", qint64(1) << 40);
+    EXPECT_EQ(defaults.integer("real"), 2);
+    EXPECT_EQ(defaults.integer("negativeReal"), -2);
+    EXPECT_EQ(defaults.integer("flag"), 1);
+    EXPECT_EQ(defaults.integer("numberText"), 12);
+    EXPECT_EQ(defaults.integer("word"), 0);
+    EXPECT_EQ(defaults.integer("big"), qint64(1) << 40);
+    EXPECT_EQ(defaults.real("int"), 7.0);
+    EXPECT_TRUE(defaults.boolean("int"));
+    EXPECT_TRUE(defaults.boolean("yes"));
+    EXPECT_TRUE(defaults.boolean("numberText"));
+    EXPECT_FALSE(defaults.boolean("word"));
+    EXPECT_EQ(defaults.string("word"), QStringLiteral("hello"));
+    EXPECT_FALSE(defaults.string("int").has_value());
+}
+
+TEST(Defaults, WritesPersistAsABinaryPropertyListInTheConfigFolder)
+{
+    const QString suite = freshSuite();
+    {
+        Defaults defaults(suite);
+        EXPECT_EQ(defaults.filePath(),
+                  QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + suite + ".plist");
+        EXPECT_TRUE(defaults.set("name", "Kestrion"));
+        EXPECT_TRUE(defaults.set("blob", QByteArray("\x00\x01", 2)));
+        EXPECT_TRUE(defaults.set("gone", 1));
+        EXPECT_TRUE(defaults.remove("gone"));
+    }
+    Defaults again(suite);
+    EXPECT_EQ(again.string("name"), QStringLiteral("Kestrion"));
+    EXPECT_EQ(again.data("blob"), QByteArray("\x00\x01", 2));
+    EXPECT_FALSE(again.contains("gone"));
+
+    QFile file(again.filePath());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_TRUE(bytes.startsWith("bplist00"));
+    EXPECT_EQ(PlistValue::decode(bytes)->toDictionary()->size(), 2u);
+    // No temporary files are left beside it.
+    const QStringList left = QDir(QFileInfo(again.filePath()).absolutePath()).entryList({suite + "*"}, QDir::Files);
+    EXPECT_EQ(left, QStringList{suite + ".plist"});
+}
+
+TEST(Defaults, EveryWriteEmitsChangedAlsoOfAnUnchangedValue)
+{
+    Defaults defaults(freshSuite());
+    QSignalSpy spy(&defaults, &Defaults::changed);
+    defaults.set("a", 1);
+    defaults.set("a", 1);
+    defaults.remove("a");
+    defaults.set("b", PlistValue()); // none removes
+    ASSERT_EQ(spy.count(), 4);
+    EXPECT_EQ(spy.at(0).at(0).toString(), "a");
+    EXPECT_EQ(spy.at(2).at(0).toString(), "a");
+    EXPECT_EQ(spy.at(3).at(0).toString(), "b");
+    EXPECT_FALSE(defaults.contains("b"));
+}
+
+TEST(Defaults, AnotherWriterIsSeenOnTheNextReadWithChangedForTheKeysThatDiffer)
+{
+    const QString suite = freshSuite();
+    Defaults reader(suite);
+    reader.set("same", 1);
+    reader.set("edited", "old");
+    reader.set("dropped", true);
+    QSignalSpy spy(&reader, &Defaults::changed);
+
+    Defaults writer(suite);
+    EXPECT_EQ(writer.string("edited"), QStringLiteral("old"));
+    writer.set("edited", "new");
+    writer.set("added", 2.5);
+    writer.remove("dropped");
+
+    EXPECT_EQ(reader.string("edited"), QStringLiteral("new"));
+    EXPECT_EQ(reader.real("added"), 2.5);
+    EXPECT_FALSE(reader.contains("dropped"));
+    EXPECT_EQ(keysOf(spy), (QStringList{"added", "dropped", "edited"}));
+}
+
+TEST(Defaults, AFileReplacedByAnotherProgramIsNoticedWithoutARead)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    defaults.set("level", 1);
+    QSignalSpy spy(&defaults, &Defaults::changed);
+    // Another program writes the file in its own way: XML this time, replaced by rename.
+    const PlistValue replaced(PlistValue::DictionaryType{{"level", PlistValue(2)}});
+    writeFile(defaults.filePath(), replaced.encodeXml());
+    ASSERT_TRUE(spy.wait(10000));
+    EXPECT_EQ(spy.at(0).at(0).toString(), "level");
+    EXPECT_EQ(defaults.integer("level"), 2);
+
+    // A second replacement is noticed too: the watch survives the rename.
+    spy.clear();
+    writeFile(defaults.filePath(), PlistValue(PlistValue::DictionaryType{{"level", PlistValue(3)}}).encodeBinary());
+    ASSERT_TRUE(spy.wait(10000));
+    EXPECT_EQ(defaults.integer("level"), 3);
+}
+
+TEST(Defaults, AnotherProcessWritingTheFileIsSeen)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    defaults.set("count", 1);
+    const PlistValue next(PlistValue::DictionaryType{{"count", PlistValue(5)}});
+    const QString source = defaults.filePath() + ".incoming";
+    writeFile(source, next.encodeBinary());
+    // cp writes the file in place (same inode), as a simple writer would.
+    QProcess copy;
+    copy.start("cp", {source, defaults.filePath()});
+    ASSERT_TRUE(copy.waitForFinished(10000));
+    ASSERT_EQ(copy.exitCode(), 0);
+    EXPECT_EQ(defaults.integer("count"), 5);
+    QFile::remove(source);
+}
+
+TEST(Defaults, ACorruptFileIsMovedAsideAndTheSuiteStartsEmpty)
+{
+    const QString suite = freshSuite();
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + suite + ".plist";
+    writeFile(path, QByteArray("bplist00 this is not a property list at all, just damaged bytes"));
+    Defaults defaults(suite);
+    EXPECT_FALSE(defaults.contains("anything"));
+    EXPECT_FALSE(QFile::exists(path));
+    QFile aside(path + ".corrupt");
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(aside.readAll().startsWith("bplist00 this is not"));
+    aside.close();
+
+    // A list whose root is not a dictionary is no suite either; the old copy aside is replaced.
+    writeFile(path, PlistValue(PlistValue::ArrayType{PlistValue(1)}).encodeBinary());
+    EXPECT_FALSE(defaults.contains("anything"));
+    ASSERT_TRUE(aside.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(aside.readAll().startsWith("bplist00"));
+    aside.close();
+
+    // Writing afterwards works and keeps only the new value.
+    EXPECT_TRUE(defaults.set("fresh", true));
+    Defaults again(suite);
+    EXPECT_TRUE(again.boolean("fresh"));
+    EXPECT_EQ(again.dictionary().size(), 1u);
+}
+
+TEST(Defaults, AReceiverMayWriteWhileChangedIsEmitted)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    defaults.set("a", 1);
+    Defaults other(suite);
+    other.set("a", 2);
+    QObject context;
+    QObject::connect(&defaults, &Defaults::changed, &context, [&](const QString& key) {
+        if (key == "a")
+            defaults.set("echo", defaults.integer("a"));
+    });
+    EXPECT_EQ(defaults.integer("a"), 2);
+    EXPECT_EQ(defaults.integer("echo"), 2);
+    EXPECT_EQ(Defaults(suite).integer("echo"), 2);
+}
+
+TEST(Defaults, StandardSuiteIsTheApplicationsOwn)
+{
+    EXPECT_EQ(Defaults::standard().suite(), "com.brannock.kestrion");
+    EXPECT_EQ(&Defaults::standard(), &Defaults::standard());
+}

@@ -1,0 +1,289 @@
+#include "Platform/PlistValue.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <limits>
+#include <random>
+
+using Platform::PlistValue;
+
+namespace {
+
+QByteArray fixture(const QString& name)
+{
+    QFile file(QStringLiteral(KESTRION_FIXTURES "/Platform/plist/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+QList<QByteArray> corpus()
+{
+    QList<QByteArray> all;
+    const QDir dir(QStringLiteral(KESTRION_FIXTURES "/Platform/plist"));
+    for (const QString& name : dir.entryList({QStringLiteral("*.plist")}, QDir::Files, QDir::Name))
+        all.append(fixture(name));
+    return all;
+}
+
+void appendBigEndian(QByteArray& out, std::uint64_t value, int width)
+{
+    for (int i = width - 1; i >= 0; --i)
+        out.append(char((value >> (8 * i)) & 0xff));
+}
+
+// A binary list built by hand: objects[i] are raw object bytes; references are 4 bytes wide.
+QByteArray binaryList(const std::vector<QByteArray>& objects, std::uint64_t top = 0)
+{
+    QByteArray out("bplist00");
+    std::vector<std::uint64_t> offsets;
+    for (const QByteArray& object : objects) {
+        offsets.push_back(std::uint64_t(out.size()));
+        out.append(object);
+    }
+    const std::uint64_t table = std::uint64_t(out.size());
+    for (std::uint64_t offset : offsets)
+        appendBigEndian(out, offset, 4);
+    out.append(QByteArray(6, '\0'));
+    out.append(char(4));
+    out.append(char(4));
+    appendBigEndian(out, objects.size(), 8);
+    appendBigEndian(out, top, 8);
+    appendBigEndian(out, table, 8);
+    return out;
+}
+
+QByteArray arrayObject(std::vector<std::uint32_t> refs)
+{
+    QByteArray object;
+    object.append(char(0xA0 | refs.size()));
+    for (std::uint32_t ref : refs)
+        appendBigEndian(object, ref, 4);
+    return object;
+}
+
+// `depth` arrays, each holding the next; the innermost is empty.
+QByteArray nestedBinary(int depth)
+{
+    std::vector<QByteArray> objects;
+    for (int i = 0; i < depth - 1; ++i)
+        objects.push_back(arrayObject({std::uint32_t(i + 1)}));
+    objects.push_back(arrayObject({}));
+    return binaryList(objects);
+}
+
+QByteArray nestedXml(int depth)
+{
+    return QByteArray("<?xml version=\"1.0\"?><plist version=\"1.0\">") + QByteArray("<array>").repeated(depth) +
+           QByteArray("</array>").repeated(depth) + QByteArray("</plist>");
+}
+
+int depthOf(const PlistValue& value)
+{
+    int depth = 0;
+    const PlistValue* current = &value;
+    while (const auto* array = current->toArray()) {
+        ++depth;
+        if (array->empty())
+            break;
+        current = &array->front();
+    }
+    return depth;
+}
+
+PlistValue sample()
+{
+    PlistValue::DictionaryType inner{{"text", PlistValue("Grüße €")}, {"flag", PlistValue(false)}};
+    return PlistValue(PlistValue::DictionaryType{
+        {"int", PlistValue(42)},
+        {"negative", PlistValue(-7)},
+        {"min", PlistValue(std::numeric_limits<std::int64_t>::min())},
+        {"real", PlistValue(0.125)},
+        {"bool", PlistValue(true)},
+        {"data", PlistValue(QByteArray("\x00\x01\xfe\xff", 4))},
+        {"empty", PlistValue(QString())},
+        {"list", PlistValue(PlistValue::ArrayType{PlistValue(1), PlistValue("two"), PlistValue(inner)})},
+        {"date", PlistValue(QDateTime(QDate(2024, 3, 5), QTime(10, 30, 15), QTimeZone::utc()))},
+    });
+}
+
+} // namespace
+
+TEST(PlistCoding, FixturesFromAnotherWriterDecodeInBothFormats)
+{
+    const auto binary = PlistValue::decode(fixture("settings.bin.plist"));
+    const auto xml = PlistValue::decode(fixture("settings.xml.plist"));
+    ASSERT_TRUE(binary.has_value());
+    ASSERT_TRUE(xml.has_value());
+    EXPECT_EQ(*binary, *xml);
+    const PlistValue& v = *binary;
+    EXPECT_EQ(v["ShowCores"].toBool(), true);
+    EXPECT_EQ(v["Interval"].toInt64(), 2);
+    EXPECT_EQ(v["Offset"].toInt64(), -7);
+    EXPECT_EQ(v["Opacity"].toDouble(), 0.85);
+    EXPECT_EQ(v["Theme"].toString(), QStringLiteral("dark"));
+    EXPECT_EQ(v["Token"].toData(), QByteArray("\x00\x01\xfe\xff", 4));
+    EXPECT_EQ(v["Installed"].toDate(), QDateTime(QDate(2024, 3, 5), QTime(10, 30, 15), QTimeZone::utc()));
+    ASSERT_NE(v["Cards"].toArray(), nullptr);
+    EXPECT_EQ(v["Cards"].toArray()->size(), 3u);
+    EXPECT_EQ((*v["Nested"]["a"]["b"].toArray())[2]["c"].toString(), QStringLiteral("Grüße €"));
+
+    const auto many = PlistValue::decode(fixture("many-keys.bin.plist"));
+    ASSERT_TRUE(many.has_value());
+    EXPECT_EQ(many->toDictionary()->size(), 300u);
+    EXPECT_EQ((*many)["k297"].toInt64(), 297000);
+    EXPECT_EQ((*many)["k298"].toString(), QStringLiteral("value 298"));
+}
+
+TEST(PlistCoding, RoundTripsThroughBothFormats)
+{
+    const PlistValue value = sample();
+    const auto binary = PlistValue::decode(value.encodeBinary());
+    ASSERT_TRUE(binary.has_value());
+    EXPECT_EQ(*binary, value);
+    const auto xml = PlistValue::decode(value.encodeXml());
+    ASSERT_TRUE(xml.has_value());
+    EXPECT_EQ(*xml, value);
+    EXPECT_TRUE(value.encodeXml().startsWith("<?xml"));
+    EXPECT_TRUE(value.encodeBinary().startsWith("bplist00"));
+}
+
+TEST(PlistCoding, NumbersKeepTheirBitsAndKinds)
+{
+    // Without a sign in the format, 2^64 - 7 and -7 are one number: it reads back signed.
+    const auto big = PlistValue::decode(PlistValue(std::numeric_limits<std::uint64_t>::max() - 6).encodeBinary());
+    ASSERT_TRUE(big.has_value());
+    EXPECT_EQ(big->toInt64(), -7);
+    EXPECT_EQ(big->toUInt32Bits(), 0xfffffff9u);
+    const auto real = PlistValue::decode(PlistValue(3.0).encodeBinary());
+    ASSERT_TRUE(real.has_value());
+    EXPECT_EQ(real->type(), PlistValue::Type::Real);
+    const auto qint = PlistValue::decode(PlistValue(qint64(1) << 40).encodeXml());
+    ASSERT_TRUE(qint.has_value());
+    EXPECT_EQ(qint->toInt64(), qint64(1) << 40);
+}
+
+TEST(PlistCoding, DatesCountFromTwoThousandOne)
+{
+    const QDateTime epoch(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
+    EXPECT_TRUE(PlistValue(epoch).encodeXml().contains("<date>2001-01-01T00:00:00Z</date>"));
+    // Binary dates keep milliseconds, also before the epoch and within its last second.
+    for (const QDateTime& date : {QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 250), QTimeZone::utc()),
+                                  QDateTime(QDate(2000, 12, 31), QTime(23, 59, 59, 250), QTimeZone::utc()),
+                                  QDateTime(QDate(2001, 1, 1), QTime(0, 0, 0, 250), QTimeZone::utc()),
+                                  QDateTime(QDate(2024, 1, 1), QTime(0, 1, 40, 999), QTimeZone::utc())}) {
+        const auto decoded = PlistValue::decode(PlistValue(PlistValue::ArrayType{PlistValue(date)}).encodeBinary());
+        ASSERT_TRUE(decoded.has_value());
+        EXPECT_EQ(decoded->toArray()->front().toDate(), date) << date.toString(Qt::ISODateWithMs).toStdString();
+    }
+    // Beyond the format's range the date is clamped, not wrapped around.
+    const auto far = PlistValue::decode(
+        PlistValue(QDateTime(QDate(2200, 1, 1), QTime(0, 0), QTimeZone::utc())).encodeBinary());
+    ASSERT_TRUE(far.has_value());
+    EXPECT_GT(far->toDate()->date().year(), 2060);
+}
+
+TEST(PlistCoding, NoneValuesAreLeftOutAndNoneEncodesToNothing)
+{
+    EXPECT_TRUE(PlistValue().encodeBinary().isEmpty());
+    EXPECT_TRUE(PlistValue().encodeXml().isEmpty());
+    const PlistValue withNone(PlistValue::DictionaryType{{"a", PlistValue()}, {"b", PlistValue(1)}});
+    const auto decoded = PlistValue::decode(withNone.encodeBinary());
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_FALSE(decoded->contains("a"));
+    EXPECT_EQ((*decoded)["b"].toInt64(), 1);
+}
+
+TEST(PlistCodingHostile, MalformedAndTruncatedInputGivesNoValue)
+{
+    EXPECT_FALSE(PlistValue::decode({}).has_value());
+    EXPECT_FALSE(PlistValue::decode("not a property list").has_value());
+    EXPECT_FALSE(PlistValue::decode("bplist00").has_value());
+    EXPECT_FALSE(PlistValue::decode("<?xml version=\"1.0\"?><plist><dict><key>a</key>").has_value());
+    const QByteArray binary = fixture("settings.bin.plist");
+    ASSERT_FALSE(binary.isEmpty());
+    for (qsizetype n = 0; n < binary.size(); ++n)
+        EXPECT_FALSE(PlistValue::decode(binary.left(n)).has_value()) << n;
+}
+
+TEST(PlistCodingHostile, DeepNestingIsRefusedWithoutExhaustingTheStack)
+{
+    const auto shallow = PlistValue::decode(nestedBinary(PlistValue::kMaxDepth));
+    ASSERT_TRUE(shallow.has_value());
+    EXPECT_EQ(depthOf(*shallow), PlistValue::kMaxDepth);
+    const auto shallowXml = PlistValue::decode(nestedXml(PlistValue::kMaxDepth));
+    ASSERT_TRUE(shallowXml.has_value());
+    EXPECT_EQ(depthOf(*shallowXml), PlistValue::kMaxDepth);
+
+    EXPECT_FALSE(PlistValue::decode(nestedBinary(PlistValue::kMaxDepth + 2)).has_value());
+    EXPECT_FALSE(PlistValue::decode(nestedBinary(200000)).has_value());
+    EXPECT_FALSE(PlistValue::decode(nestedXml(PlistValue::kMaxDepth + 8)).has_value());
+    EXPECT_FALSE(PlistValue::decode(nestedXml(200000)).has_value());
+    const QByteArray dicts = QByteArray("<plist>") + QByteArray("<dict><key>a</key>").repeated(200000) +
+                             QByteArray("<true/>") + QByteArray("</dict>").repeated(200000) + "</plist>";
+    EXPECT_FALSE(PlistValue::decode(dicts).has_value());
+
+    // Encoding refuses what decoding would refuse.
+    PlistValue deep = PlistValue(PlistValue::ArrayType{});
+    for (int i = 0; i < PlistValue::kMaxDepth + 5; ++i)
+        deep = PlistValue(PlistValue::ArrayType{deep});
+    EXPECT_TRUE(deep.encodeBinary().isEmpty());
+}
+
+TEST(PlistCodingHostile, CyclesAndRunawaySharingAreRefused)
+{
+    // An array that holds itself.
+    EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({0})})).has_value());
+    // Two arrays holding each other.
+    EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), arrayObject({0})})).has_value());
+    // A reference past the object table.
+    EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({7})})).has_value());
+    // 40 levels of arrays, each holding the next one twice: 2^40 nodes once expanded.
+    std::vector<QByteArray> objects;
+    for (std::uint32_t i = 0; i < 40; ++i)
+        objects.push_back(arrayObject({i + 1, i + 1}));
+    objects.push_back(arrayObject({}));
+    EXPECT_FALSE(PlistValue::decode(binaryList(objects)).has_value());
+    // Sharing that stays small is fine.
+    const auto shared = PlistValue::decode(binaryList({arrayObject({1, 1, 1}), arrayObject({})}));
+    ASSERT_TRUE(shared.has_value());
+    EXPECT_EQ(shared->toArray()->size(), 3u);
+}
+
+TEST(PlistCodingHostile, RandomMutationsNeverCrash)
+{
+    // Flips, overwrites, inserts and cuts bytes of valid lists; every result must either decode to a
+    // value that encodes again or give no value. A fixed seed keeps the run repeatable.
+    const QList<QByteArray> inputs = corpus();
+    ASSERT_GE(inputs.size(), 4);
+    std::mt19937 random(20240305);
+    const int rounds = qEnvironmentVariableIntValue("KESTRION_FUZZ_ROUNDS") > 0
+                           ? qEnvironmentVariableIntValue("KESTRION_FUZZ_ROUNDS")
+                           : 1500;
+    int decoded = 0;
+    for (int round = 0; round < rounds; ++round) {
+        QByteArray bytes = inputs[round % inputs.size()];
+        const int edits = 1 + int(random() % 4);
+        for (int e = 0; e < edits && !bytes.isEmpty(); ++e) {
+            const qsizetype at = qsizetype(random() % std::uint32_t(bytes.size()));
+            switch (random() % 5) {
+            case 0: bytes[at] = char(bytes[at] ^ char(1u << (random() % 8))); break;
+            case 1: bytes[at] = char(random()); break;
+            case 2: bytes.insert(at, char(random())); break;
+            case 3: bytes.truncate(at); break;
+            default: bytes[at] = char(0xff); break;
+            }
+        }
+        const auto value = PlistValue::decode(bytes);
+        if (value) {
+            ++decoded;
+            (void)value->encodeBinary();
+        }
+    }
+    // Some mutations (a changed letter in a text) leave a valid list.
+    EXPECT_GT(decoded, 0);
+}
