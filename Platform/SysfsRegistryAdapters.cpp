@@ -1,10 +1,13 @@
 #include "Platform/SysfsRegistry.h"
 
+#include "Platform/ProcessorRegistryAdapter.h"
+
 namespace Platform {
 
 // The adapters of the live registry, in registry order; each reads below root().
 void SysfsRegistry::addStandardAdapters()
 {
+    addAdapter(std::make_unique<ProcessorRegistryAdapter>(root()));
 }
 
 } // namespace Platform

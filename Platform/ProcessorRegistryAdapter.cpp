@@ -1,0 +1,161 @@
+#include "Platform/ProcessorRegistryAdapter.h"
+
+#include "Platform/ProcFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QtEndian>
+
+#include <algorithm>
+#include <charconv>
+
+namespace Platform {
+
+namespace {
+
+const QString kPathPrefix = QStringLiteral("IOService:/sys/devices/system/cpu/cpu");
+constexpr int kMaxProcessors = 1 << 16;
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.read(1 << 16);
+}
+
+QByteArray littleEndianNumber(quint64 value)
+{
+    if (value <= 0xffffffffu) {
+        QByteArray bytes(4, '\0');
+        qToLittleEndian(quint32(value), bytes.data());
+        return bytes;
+    }
+    QByteArray bytes(8, '\0');
+    qToLittleEndian(value, bytes.data());
+    return bytes;
+}
+
+// A devicetree number property: one or two big-endian 32-bit cells.
+std::optional<QByteArray> devicetreeNumber(const QByteArray& cells)
+{
+    if (cells.size() == 4)
+        return littleEndianNumber(qFromBigEndian<quint32>(cells.constData()));
+    if (cells.size() == 8)
+        return littleEndianNumber(qFromBigEndian<quint64>(cells.constData()));
+    return std::nullopt;
+}
+
+std::optional<int> parseNumber(const QByteArray& text)
+{
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.constData(), text.constData() + text.size(), value);
+    if (ec != std::errc() || end != text.constData() + text.size() || value < 0 || value >= kMaxProcessors)
+        return std::nullopt;
+    return value;
+}
+
+} // namespace
+
+ProcessorRegistryAdapter::ProcessorRegistryAdapter(QString root) : m_root(std::move(root)) {}
+
+QString ProcessorRegistryAdapter::folder(const char* relative) const
+{
+    return ProcFile::join(m_root, relative);
+}
+
+QList<int> ProcessorRegistryAdapter::parseProcessorList(const QByteArray& list)
+{
+    QList<int> result;
+    const QByteArray trimmed = list.trimmed();
+    if (trimmed.isEmpty())
+        return result;
+    for (const QByteArray& range : trimmed.split(',')) {
+        const int dash = range.indexOf('-');
+        const auto first = parseNumber(dash < 0 ? range : range.left(dash));
+        const auto last = dash < 0 ? first : parseNumber(range.mid(dash + 1));
+        if (!first || !last || *last < *first)
+            return {};
+        for (int n = *first; n <= *last; ++n)
+            result.append(n);
+    }
+    std::sort(result.begin(), result.end());
+    result.erase(std::unique(result.begin(), result.end()), result.end());
+    return result;
+}
+
+QByteArray ProcessorRegistryAdapter::stamp() const
+{
+    const QByteArray present = readAll(folder("sys/devices/system/cpu/present"));
+    if (!present.isEmpty())
+        return present;
+    return QDir(folder("sys/devices/system/cpu")).entryList({QStringLiteral("cpu*")}, QDir::Dirs).join(',').toUtf8();
+}
+
+std::vector<RegistryAdapter::Node> ProcessorRegistryAdapter::entries() const
+{
+    m_cache.clear();
+    QList<int> processors = parseProcessorList(readAll(folder("sys/devices/system/cpu/present")));
+    if (processors.isEmpty()) {
+        static const QRegularExpression processorFolder(QStringLiteral("^cpu(\\d+)$"));
+        const QStringList names
+            = QDir(folder("sys/devices/system/cpu")).entryList({QStringLiteral("cpu*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+        for (const QString& name : names) {
+            const auto match = processorFolder.match(name);
+            if (match.hasMatch()) {
+                if (const auto n = parseNumber(match.captured(1).toLatin1()))
+                    processors.append(*n);
+            }
+        }
+        std::sort(processors.begin(), processors.end());
+    }
+    std::vector<Node> nodes;
+    nodes.reserve(std::size_t(processors.size()));
+    for (const int n : processors)
+        nodes.push_back({kPathPrefix + QString::number(n), QString(), QStringLiteral("processor"), QStringLiteral("IOCPU")});
+    return nodes;
+}
+
+PlistValue::DictionaryType ProcessorRegistryAdapter::properties(const QString& path) const
+{
+    if (!path.startsWith(kPathPrefix))
+        return {};
+    const auto n = parseNumber(path.mid(kPathPrefix.size()).toLatin1());
+    if (!n)
+        return {};
+    auto cached = m_cache.constFind(path);
+    if (cached != m_cache.constEnd())
+        return *cached;
+    PlistValue::DictionaryType result = readProperties(*n);
+    m_cache.insert(path, result);
+    return result;
+}
+
+PlistValue::DictionaryType ProcessorRegistryAdapter::readProperties(int processor) const
+{
+    PlistValue::DictionaryType result;
+    const QString cpu = folder("sys/devices/system/cpu/cpu") + QString::number(processor);
+    const QString node = cpu + QStringLiteral("/of_node");
+    if (QFileInfo(node).isDir()) {
+        QFile compatible(node + QStringLiteral("/compatible"));
+        if (compatible.open(QIODevice::ReadOnly))
+            result.emplace(QStringLiteral("compatible"), PlistValue(compatible.read(4096)));
+        for (const char* key : {"clock-frequency", "timebase-frequency", "bus-frequency"}) {
+            if (const auto number = devicetreeNumber(readAll(node + QLatin1Char('/') + QLatin1String(key))))
+                result.emplace(QLatin1String(key), PlistValue(*number));
+        }
+    }
+    if (result.count(QStringLiteral("clock-frequency")))
+        return result;
+    const QByteArray maxFrequency = readAll(cpu + QStringLiteral("/cpufreq/cpuinfo_max_freq")).trimmed();
+    quint64 kilohertz = 0;
+    const auto [end, ec] = std::from_chars(maxFrequency.constData(), maxFrequency.constData() + maxFrequency.size(), kilohertz);
+    if (ec == std::errc() && end == maxFrequency.constData() + maxFrequency.size() && kilohertz > 0
+        && kilohertz <= UINT64_MAX / 1000)
+        result.emplace(QStringLiteral("clock-frequency"), PlistValue(littleEndianNumber(kilohertz * 1000)));
+    return result;
+}
+
+} // namespace Platform

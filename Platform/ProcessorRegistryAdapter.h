@@ -1,0 +1,39 @@
+#pragma once
+
+#include "Platform/RegistryAdapter.h"
+
+#include <QHash>
+
+namespace Platform {
+
+// The registry's processor entries: one entry named "processor" (class "IOCPU") per present logical
+// processor, cpuN ascending, at "IOService:/sys/devices/system/cpu/cpuN".
+//
+// Properties, as data values:
+// - devicetree machines: "compatible", "clock-frequency", "timebase-frequency" and "bus-frequency"
+//   of the processor's node (/sys/devices/system/cpu/cpuN/of_node), numbers turned from the
+//   devicetree's big-endian cells into little-endian bytes;
+// - other machines: "clock-frequency", the highest cpufreq frequency (cpuinfo_max_freq, kHz) in Hz as
+//   four little-endian bytes, eight when it does not fit 32 bits. Without cpufreq (virtual machines)
+//   there are no properties.
+// The properties of an entry are read once and kept until the present processors change.
+class ProcessorRegistryAdapter : public RegistryAdapter {
+public:
+    explicit ProcessorRegistryAdapter(QString root = QStringLiteral("/"));
+
+    QByteArray stamp() const override;
+    std::vector<Node> entries() const override;
+    PlistValue::DictionaryType properties(const QString& path) const override;
+
+    // The processor numbers of a kernel processor list such as "0-3,5,7-8"; empty when malformed.
+    static QList<int> parseProcessorList(const QByteArray& list);
+
+private:
+    QString folder(const char* relative) const;
+    PlistValue::DictionaryType readProperties(int processor) const;
+
+    QString m_root;
+    mutable QHash<QString, PlistValue::DictionaryType> m_cache;
+};
+
+} // namespace Platform

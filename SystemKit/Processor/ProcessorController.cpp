@@ -1,0 +1,346 @@
+#include "SystemKit/Processor/ProcessorController.h"
+
+#include "Platform/Registry.h"
+#include "SystemKit/Processor/TimerInterval.h"
+
+#include <QStringDecoder>
+#include <QtEndian>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace SystemKit {
+
+namespace {
+
+int sanitisedHistorySize(int historySize)
+{
+    return std::max(historySize, 1);
+}
+
+// A number property: a data value read as an unsigned integer in little-endian byte order, from its
+// first four bytes (all eight when it holds a 64-bit number); none when absent or not data.
+std::optional<std::uint64_t> numberProperty(const Platform::Registry& registry, Platform::RegistryEntryId entry,
+                                            const QString& key)
+{
+    const auto data = registry.property(entry, key).toData();
+    if (!data)
+        return std::nullopt;
+    unsigned char bytes[8] = {};
+    const qsizetype width = data->size() >= 8 ? 8 : std::min<qsizetype>(data->size(), 4);
+    std::copy_n(data->constData(), width, reinterpret_cast<char*>(bytes));
+    return qFromLittleEndian<quint64>(bytes);
+}
+
+// A text property: a data value that is valid UTF-8; none otherwise.
+std::optional<QString> stringProperty(const Platform::Registry& registry, Platform::RegistryEntryId entry,
+                                      const QString& key)
+{
+    const auto data = registry.property(entry, key).toData();
+    if (!data)
+        return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(*data);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+// The ticks that passed between two readings of one counter; a counter that went down (wrapped
+// or reset) gives 0.
+std::uint64_t tickDelta(std::uint64_t current, std::uint64_t previous)
+{
+    return current > previous ? current - previous : 0;
+}
+
+double shareOf(double part, double total)
+{
+    const double share = part / total * 100.0;
+    return std::isnan(share) ? 0.0 : share;
+}
+
+} // namespace
+
+ProcessorController::ProcessorController(int historySize, QObject* parent)
+    : ProcessorController(historySize, ProcessorEnvironment{}, parent)
+{
+}
+
+ProcessorController::ProcessorController(int historySize, ProcessorEnvironment environment, QObject* parent)
+    : QObject(parent)
+    , m_environment(environment.completed())
+{
+    m_numberOfCpus = m_environment.activeProcessorCount();
+    m_history = QList<double>(sanitisedHistorySize(historySize), 0.0);
+
+    Platform::HostStatistics& host = *m_environment.host;
+    m_systemInfo.memSize = host.memorySize();
+    m_systemInfo.pageSize = std::int64_t(Platform::HostStatistics::pageSize());
+    if (const auto booted = host.bootTime()) {
+        m_systemInfo.bootedSeconds = booted->seconds;
+        m_systemInfo.bootedMicroseconds = booted->microseconds;
+    }
+    m_systemInfo.cpuCount = m_environment.logicalProcessorCount();
+}
+
+ProcessorController::~ProcessorController() = default;
+
+void ProcessorController::start(double interval)
+{
+    if (m_timer)
+        return;
+    auto* timer = new QTimer(this);
+    timer->setInterval(timerMilliseconds(interval));
+    connect(timer, &QTimer::timeout, this, &ProcessorController::refresh);
+    timer->start();
+    m_timer = timer;
+    emit timerChanged();
+}
+
+void ProcessorController::stop()
+{
+    if (m_timer) {
+        m_timer->stop();
+        m_timer->deleteLater();
+    }
+    m_timer = nullptr;
+    emit timerChanged();
+}
+
+void ProcessorController::refresh()
+{
+    m_systemInfo.timePrevious = m_systemInfo.time;
+    m_systemInfo.time = m_environment.currentTime();
+    m_monotonicPrevious = m_monotonic;
+    m_monotonic = m_environment.monotonicNanoseconds();
+
+    updateProcessUsage();
+    updateHostTotals();
+    updateTaskAndThreadCounts();
+    readCores();
+    updateCoreUsage();
+}
+
+void ProcessorController::setCollectProcessInformation(bool collect)
+{
+    m_collectProcessInformation = collect;
+    emit collectProcessInformationChanged();
+    setOldProcessTree(nullptr);
+    setProcesses({});
+}
+
+void ProcessorController::setNormalize(bool normalize)
+{
+    m_normalize = normalize;
+    emit normalizeChanged();
+}
+
+// Process loads ---------------------------------------------------------------------------------
+
+void ProcessorController::updateProcessUsage()
+{
+    if (!m_collectProcessInformation)
+        return;
+    const Platform::Timebase timebase = Platform::ProcessTable::timebase();
+    if (timebase.numer == 0 || timebase.denom == 0)
+        return;
+    const std::shared_ptr<ProcessTree> tree = readProcessTree();
+    if (!tree)
+        return;
+
+    // One count for both the skip test and the divisor: the processors in use now.
+    const std::uint32_t processors = m_environment.activeProcessorCount();
+    const float divisor = m_normalize ? float(processors) : 1.0f;
+
+    if (m_oldProcessTree && processors > 0 && m_monotonic && m_monotonicPrevious) {
+        const float scale = float(timebase.numer) / float(timebase.denom);
+        const double elapsed = double(*m_monotonic - *m_monotonicPrevious) / 1e9;
+        if (elapsed > 0) {
+            for (const auto& process : tree->processes()) {
+                const RunningProcess* old = m_oldProcessTree->find(process->pid());
+                if (!old)
+                    continue; // new since the previous sample
+                const double oldTime = old->cpu().time();
+                const double newTime = process->cpu().time();
+                if (oldTime < 0 || oldTime > newTime)
+                    continue; // the identifier now belongs to another process
+                process->cpu().setUsage(scale * (float((newTime - oldTime) / elapsed * 100.0) / divisor));
+            }
+        }
+    }
+    setOldProcessTree(tree);
+}
+
+std::shared_ptr<ProcessTree> ProcessorController::readProcessTree()
+{
+    if (!m_environment.processTable->list(m_records))
+        return nullptr;
+    auto tree = std::make_shared<ProcessTree>();
+    tree->reserve(m_records.size());
+    for (const Platform::ProcessRecord& record : m_records) {
+        if (record.zombie || record.name.isEmpty())
+            continue;
+        auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
+        process->cpu().setTime(double(record.cpuTime) / 1e9);
+        process->memory().setTotalBytes(record.residentBytes);
+        process->setName(record.name);
+        tree->insert(std::move(process));
+    }
+    updateProcessList(*tree);
+    return tree;
+}
+
+void ProcessorController::updateProcessList(const ProcessTree& tree)
+{
+    RunningProcessList list;
+    list.reserve(qsizetype(tree.size()));
+    for (const auto& process : tree.processes())
+        list.append(process);
+    setProcesses(std::move(list));
+}
+
+// Host totals, tasks and threads ------------------------------------------------------------------
+
+void ProcessorController::updateHostTotals()
+{
+    const auto current = m_environment.host->cpuTicks();
+    if (!current)
+        return; // shares, history and the previous counters stay as they are
+
+    const double userDelta = double(tickDelta(current->user, m_loadPrevious.user));
+    const double systemDelta = double(tickDelta(current->system, m_loadPrevious.system));
+    const double idleDelta = double(tickDelta(current->idle, m_loadPrevious.idle));
+    const double niceDelta = double(tickDelta(current->nice, m_loadPrevious.nice));
+    const double all = idleDelta + ((userDelta + systemDelta) + niceDelta);
+
+    m_ticks = std::uint64_t(all);
+    emit ticksChanged();
+    m_system = shareOf(systemDelta, all);
+    emit systemChanged();
+    m_user = shareOf(userDelta, all);
+    emit userChanged();
+    m_idle = shareOf(idleDelta, all);
+    emit idleChanged();
+    m_nice = shareOf(niceDelta, all);
+    emit niceChanged();
+    m_total = m_user + m_system;
+    emit totalChanged();
+
+    m_loadPrevious = HostInfo{current->user, current->system, current->idle, current->nice};
+    emit loadPreviousChanged();
+
+    m_history.removeFirst();
+    m_history.append(m_total);
+    emit historyChanged();
+}
+
+void ProcessorController::updateTaskAndThreadCounts()
+{
+    const auto counts = m_environment.host->taskThreadCounts();
+    if (!counts)
+        return;
+    m_tasks = counts->tasks;
+    emit tasksChanged();
+    m_threads = counts->threads;
+    emit threadsChanged();
+}
+
+// Cores ------------------------------------------------------------------------------------------
+
+void ProcessorController::readCores()
+{
+    setCores({});
+    const Platform::Registry& registry = m_environment.registry ? *m_environment.registry : Platform::Registry::shared();
+    const bool appleSilicon = m_environment.isAppleSilicon();
+    const std::uint32_t limit = m_environment.threadCount();
+    const auto entries = registry.entriesNamed(appleSilicon ? QStringLiteral("cpu") : QStringLiteral("processor"));
+
+    std::int64_t index = 0;
+    for (const Platform::RegistryEntryId entry : entries) {
+        if (index >= std::int64_t(limit))
+            break;
+        auto core = std::make_shared<ProcessorCore>();
+        core->setCpuId(index);
+        core->setAppleSilicon(appleSilicon);
+        if (const auto compatible = stringProperty(registry, entry, QStringLiteral("compatible"))) {
+            const QString lower = compatible->toLower();
+            if (lower.contains(QLatin1String("firestorm")))
+                core->setFirestorm(true);
+            else if (lower.contains(QLatin1String("icestorm")))
+                core->setIcestorm(true);
+        }
+        core->setClockFrequency(numberProperty(registry, entry, QStringLiteral("clock-frequency")));
+        core->setTimebaseFrequency(numberProperty(registry, entry, QStringLiteral("timebase-frequency")));
+        core->setBusFrequency(numberProperty(registry, entry, QStringLiteral("bus-frequency")));
+        appendCore(std::move(core));
+        ++index;
+    }
+}
+
+void ProcessorController::updateCoreUsage()
+{
+    // A failed read keeps the loads of the last successful one, so the rebuilt cores do not drop
+    // to 0 for one sample.
+    if (m_environment.host->perCpuTicks(m_cpuTicks)) {
+        int highest = -1;
+        for (const auto& entry : m_cpuTicks)
+            highest = std::max(highest, entry.processor);
+        std::vector<std::optional<Platform::CpuTicks>> current(std::size_t(highest + 1));
+        m_coreLoads.assign(std::size_t(highest + 1), std::nullopt);
+
+        for (const auto& [processor, ticks] : m_cpuTicks) {
+            const std::size_t n = std::size_t(processor);
+            current[n] = ticks;
+            std::uint64_t busy = 0;
+            std::uint64_t all = 0;
+            if (m_havePreviousCpuTicks) {
+                if (n >= m_previousCpuTicks.size() || !m_previousCpuTicks[n])
+                    continue; // was offline at the previous sample: nothing to measure against
+                const Platform::CpuTicks& previous = *m_previousCpuTicks[n];
+                busy = tickDelta(ticks.user, previous.user) + tickDelta(ticks.system, previous.system)
+                       + tickDelta(ticks.nice, previous.nice);
+                all = busy + tickDelta(ticks.idle, previous.idle);
+            } else {
+                busy = ticks.user + ticks.system + ticks.nice;
+                all = busy + ticks.idle;
+            }
+            m_coreLoads[n] = all == 0 ? 0.0f : float(double(busy) / double(all));
+        }
+        m_previousCpuTicks = std::move(current);
+        m_havePreviousCpuTicks = true;
+    }
+
+    for (qsizetype i = 0; i < m_cores.size(); ++i) {
+        if (std::size_t(i) < m_coreLoads.size() && m_coreLoads[std::size_t(i)])
+            m_cores[i]->setUsage(*m_coreLoads[std::size_t(i)]);
+    }
+}
+
+// Observable writes --------------------------------------------------------------------------------
+
+void ProcessorController::setProcesses(RunningProcessList processes)
+{
+    m_processes = std::move(processes);
+    emit processesChanged();
+}
+
+void ProcessorController::setOldProcessTree(std::shared_ptr<const ProcessTree> tree)
+{
+    m_oldProcessTree = std::move(tree);
+    emit oldProcessTreeChanged();
+}
+
+void ProcessorController::setCores(ProcessorCoreList cores)
+{
+    m_cores = std::move(cores);
+    emit coresChanged();
+}
+
+void ProcessorController::appendCore(std::shared_ptr<ProcessorCore> core)
+{
+    m_cores.append(std::move(core));
+    emit coresChanged();
+}
+
+} // namespace SystemKit

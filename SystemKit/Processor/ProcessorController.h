@@ -1,0 +1,164 @@
+#pragma once
+
+#include "SystemKit/Processor/HostInfo.h"
+#include "SystemKit/Processor/ProcessTree.h"
+#include "SystemKit/Processor/ProcessorCore.h"
+#include "SystemKit/Processor/ProcessorEnvironment.h"
+#include "SystemKit/Processor/RunningProcess.h"
+#include "SystemKit/Processor/SystemInfo.h"
+
+#include "Platform/HostStatistics.h"
+#include "Platform/ProcessTable.h"
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace SystemKit {
+
+// The processor sampler. Once per timer tick it takes one sample of the machine's processor
+// activity: the shares of user, system, nice and idle time since the previous sample, the total
+// load (user + system) with a fixed-length history, the task and thread counts, the processor cores
+// with each core's load, and (while collectProcessInformation is on) the running processes with
+// each one's processor load and resident memory. Shares and process loads are percentages; a
+// core's usage is a fraction from 0 to 1.
+//
+// Everything runs on the main thread. Every property notifies on every write, also of an
+// unchanged value.
+class ProcessorController : public QObject {
+    Q_OBJECT
+    Q_PROPERTY(QTimer* timer READ timer NOTIFY timerChanged)
+    Q_PROPERTY(SystemKit::SystemInfo systemInfo READ systemInfo NOTIFY systemInfoChanged)
+    Q_PROPERTY(std::shared_ptr<const SystemKit::ProcessTree> oldProcessTree READ oldProcessTree NOTIFY oldProcessTreeChanged)
+    Q_PROPERTY(SystemKit::HostInfo loadPrevious READ loadPrevious NOTIFY loadPreviousChanged)
+    Q_PROPERTY(qint64 numberOfCpus READ numberOfCpus NOTIFY numberOfCpusChanged)
+    Q_PROPERTY(SystemKit::ProcessorCoreList cores READ cores NOTIFY coresChanged)
+    Q_PROPERTY(SystemKit::RunningProcessList processes READ processes NOTIFY processesChanged)
+    Q_PROPERTY(double total READ total NOTIFY totalChanged)
+    Q_PROPERTY(double user READ user NOTIFY userChanged)
+    Q_PROPERTY(double system READ system NOTIFY systemChanged)
+    Q_PROPERTY(double nice READ nice NOTIFY niceChanged)
+    Q_PROPERTY(double idle READ idle NOTIFY idleChanged)
+    Q_PROPERTY(quint64 ticks READ ticks NOTIFY ticksChanged)
+    Q_PROPERTY(qint64 tasks READ tasks NOTIFY tasksChanged)
+    Q_PROPERTY(qint64 threads READ threads NOTIFY threadsChanged)
+    Q_PROPERTY(QList<double> history READ history NOTIFY historyChanged)
+    Q_PROPERTY(bool collectProcessInformation READ collectProcessInformation WRITE setCollectProcessInformation
+                   NOTIFY collectProcessInformationChanged)
+    Q_PROPERTY(bool normalize READ normalize WRITE setNormalize NOTIFY normalizeChanged)
+
+public:
+    // Builds the sampler on this machine's sources; takes no sample and starts no timer. A history
+    // size below 1 counts as 1.
+    explicit ProcessorController(int historySize, QObject* parent = nullptr);
+    ProcessorController(int historySize, ProcessorEnvironment environment, QObject* parent = nullptr);
+    ~ProcessorController() override;
+
+    // Starts sampling every `interval` seconds when no timer runs; otherwise does nothing. The
+    // first sample comes one interval later.
+    Q_INVOKABLE void start(double interval);
+    Q_INVOKABLE void stop();
+    // Takes one sample.
+    Q_INVOKABLE void refresh();
+
+    QTimer* timer() const { return m_timer; }
+    const SystemInfo& systemInfo() const { return m_systemInfo; }
+    std::shared_ptr<const ProcessTree> oldProcessTree() const { return m_oldProcessTree; }
+    const HostInfo& loadPrevious() const { return m_loadPrevious; }
+    std::int64_t numberOfCpus() const { return m_numberOfCpus; }
+    const ProcessorCoreList& cores() const { return m_cores; }
+    const RunningProcessList& processes() const { return m_processes; }
+    double total() const { return m_total; }
+    double user() const { return m_user; }
+    double system() const { return m_system; }
+    double nice() const { return m_nice; }
+    double idle() const { return m_idle; }
+    std::uint64_t ticks() const { return m_ticks; }
+    std::int64_t tasks() const { return m_tasks; }
+    std::int64_t threads() const { return m_threads; }
+    const QList<double>& history() const { return m_history; }
+    bool collectProcessInformation() const { return m_collectProcessInformation; }
+    bool normalize() const { return m_normalize; }
+
+    // Every assignment, of any value, forgets the previous process table and empties `processes`.
+    void setCollectProcessInformation(bool collect);
+    // Takes effect at the next sample.
+    void setNormalize(bool normalize);
+
+signals:
+    void timerChanged();
+    void systemInfoChanged();
+    void oldProcessTreeChanged();
+    void loadPreviousChanged();
+    void numberOfCpusChanged();
+    void coresChanged();
+    void processesChanged();
+    void totalChanged();
+    void userChanged();
+    void systemChanged();
+    void niceChanged();
+    void idleChanged();
+    void ticksChanged();
+    void tasksChanged();
+    void threadsChanged();
+    void historyChanged();
+    void collectProcessInformationChanged();
+    void normalizeChanged();
+
+private:
+    // The steps of one sample, in the order refresh() runs them.
+    void updateProcessUsage();
+    std::shared_ptr<ProcessTree> readProcessTree();
+    void updateProcessList(const ProcessTree& tree);
+    void updateHostTotals();
+    void updateTaskAndThreadCounts();
+    void readCores();
+    void updateCoreUsage();
+
+    void setProcesses(RunningProcessList processes);
+    void setOldProcessTree(std::shared_ptr<const ProcessTree> tree);
+    void setCores(ProcessorCoreList cores);
+    void appendCore(std::shared_ptr<ProcessorCore> core);
+
+    ProcessorEnvironment m_environment;
+    QPointer<QTimer> m_timer;
+    SystemInfo m_systemInfo;
+    std::shared_ptr<const ProcessTree> m_oldProcessTree;
+    HostInfo m_loadPrevious;
+    std::int64_t m_numberOfCpus = 0;
+    ProcessorCoreList m_cores;
+    RunningProcessList m_processes;
+    double m_total = 0;
+    double m_user = 0;
+    double m_system = 0;
+    double m_nice = 0;
+    double m_idle = 0;
+    std::uint64_t m_ticks = 0;
+    std::int64_t m_tasks = 0;
+    std::int64_t m_threads = 0;
+    QList<double> m_history;
+    bool m_collectProcessInformation = false;
+    bool m_normalize = false;
+
+    // Monotonic time stamps of the last two samples, for the elapsed time of process loads.
+    std::optional<std::int64_t> m_monotonic;
+    std::optional<std::int64_t> m_monotonicPrevious;
+
+    // Per-processor ticks of the previous sample and each processor's last load, by kernel
+    // processor number.
+    std::vector<std::optional<Platform::CpuTicks>> m_previousCpuTicks;
+    bool m_havePreviousCpuTicks = false;
+    std::vector<std::optional<float>> m_coreLoads;
+
+    // Buffers reused from sample to sample.
+    std::vector<Platform::ProcessRecord> m_records;
+    std::vector<Platform::ProcessorTicks> m_cpuTicks;
+};
+
+} // namespace SystemKit

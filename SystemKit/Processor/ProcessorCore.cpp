@@ -1,0 +1,10 @@
+#include "SystemKit/Processor/ProcessorCore.h"
+
+namespace SystemKit {
+
+ProcessorCore::ProcessorCore()
+    : m_id(QUuid::createUuid())
+{
+}
+
+} // namespace SystemKit

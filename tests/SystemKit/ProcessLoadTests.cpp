@@ -1,0 +1,194 @@
+#include "SystemKit/Processor/ProcessorController.h"
+
+#include "ProcessorTestEnvironment.h"
+
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using SystemKit::ProcessorController;
+using SystemKit::RunningProcess;
+
+namespace {
+const RunningProcess* findPid(const ProcessorController& cpu, int pid)
+{
+    for (const auto& process : cpu.processes()) {
+        if (process->pid() == pid)
+            return process.get();
+    }
+    return nullptr;
+}
+
+std::vector<int> pids(const ProcessorController& cpu)
+{
+    std::vector<int> result;
+    for (const auto& process : cpu.processes())
+        result.push_back(process->pid());
+    return result;
+}
+
+// Two samples one second apart: processes/first, then processes/second.
+struct TwoSamples {
+    ProcessorTestEnvironment env{QStringLiteral("processes/first")};
+    std::unique_ptr<ProcessorController> cpu;
+
+    explicit TwoSamples(bool normalize, double elapsed = 1.0)
+    {
+        cpu = env.makeSampler();
+        cpu->setCollectProcessInformation(true);
+        cpu->setNormalize(normalize);
+        cpu->refresh();
+        env.root.load(QStringLiteral("processes/second"));
+        env.advance(elapsed);
+        cpu->refresh();
+    }
+};
+} // namespace
+
+TEST(ProcessLoad, CollectionOffLeavesTheListEmpty)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->refresh();
+    EXPECT_TRUE(cpu->processes().isEmpty());
+    EXPECT_EQ(cpu->oldProcessTree(), nullptr);
+}
+
+TEST(ProcessLoad, FirstSampleListsLiveNamedProcessesWithoutLoad)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    // Zombie 340, vanished 450, nameless 670 and dead 890 are left out; kernel threads stay.
+    EXPECT_EQ(pids(*cpu), (std::vector<int>{1, 2, 15, 120, 230, 560, 780}));
+    for (const auto& process : cpu->processes())
+        EXPECT_EQ(process->cpuUsage(), 0.0f) << process->pid();
+    const RunningProcess* odd = findPid(*cpu, 230);
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->name(), QStringLiteral("x) (y"));
+    EXPECT_EQ(odd->ppid(), 120);
+    EXPECT_DOUBLE_EQ(odd->cpu().time(), 1.0);
+    EXPECT_EQ(findPid(*cpu, 15)->name(), QStringLiteral("kworker/0:1-events"));
+    EXPECT_GT(findPid(*cpu, 1)->memoryUsage(), 0u);
+    ASSERT_NE(cpu->oldProcessTree(), nullptr);
+    EXPECT_EQ(cpu->oldProcessTree()->find(230), odd); // the same objects
+}
+
+TEST(ProcessLoad, SecondSampleGivesPercentOfTheInterval)
+{
+    TwoSamples run(false);
+    const ProcessorController& cpu = *run.cpu;
+    EXPECT_FLOAT_EQ(findPid(cpu, 1)->cpuUsage(), 50.0f);   // 0.5 s in 1 s
+    EXPECT_FLOAT_EQ(findPid(cpu, 15)->cpuUsage(), 10.0f);  // kernel thread
+    EXPECT_FLOAT_EQ(findPid(cpu, 230)->cpuUsage(), 100.0f);
+    EXPECT_FLOAT_EQ(findPid(cpu, 2)->cpuUsage(), 0.0f);
+    EXPECT_FLOAT_EQ(findPid(cpu, 901)->cpuUsage(), 0.0f);  // new since the last sample
+    EXPECT_FLOAT_EQ(findPid(cpu, 780)->cpuUsage(), 0.0f);  // pid reused: less time than before
+    EXPECT_EQ(findPid(cpu, 120), nullptr);                 // gone
+    EXPECT_EQ(findPid(cpu, 340), nullptr);
+}
+
+TEST(ProcessLoad, ProcessUnreadableInThePreviousSampleGetsNoLifetimeSpike)
+{
+    TwoSamples run(false);
+    const RunningProcess* late = findPid(*run.cpu, 450);
+    ASSERT_TRUE(late);
+    EXPECT_DOUBLE_EQ(late->cpu().time(), 1000.0);
+    EXPECT_FLOAT_EQ(late->cpuUsage(), 0.0f);
+}
+
+TEST(ProcessLoad, NormalisationDividesByTheProcessorsInUse)
+{
+    TwoSamples run(true);
+    EXPECT_FLOAT_EQ(findPid(*run.cpu, 1)->cpuUsage(), 6.25f); // 50 % over 8 processors
+    EXPECT_FLOAT_EQ(findPid(*run.cpu, 230)->cpuUsage(), 12.5f);
+}
+
+TEST(ProcessLoad, ElapsedTimeComesFromTheMonotonicClock)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    env.root.load(QStringLiteral("processes/second"));
+    env.monotonic += 2'000'000'000;
+    env.wallTime -= 3600; // the wall clock was set back an hour
+    cpu->refresh();
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 25.0f);
+}
+
+TEST(ProcessLoad, NoElapsedTimeGivesNoLoad)
+{
+    TwoSamples run(false, 0.0);
+    for (const auto& process : run.cpu->processes())
+        EXPECT_EQ(process->cpuUsage(), 0.0f) << process->pid();
+}
+
+TEST(ProcessLoad, NoProcessorsInUseGivesNoLoad)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->setNormalize(true);
+    cpu->refresh();
+    env.root.load(QStringLiteral("processes/second"));
+    env.advance(1);
+    env.activeProcessors = 0;
+    cpu->refresh();
+    for (const auto& process : cpu->processes())
+        EXPECT_EQ(process->cpuUsage(), 0.0f) << process->pid();
+}
+
+TEST(ProcessLoad, AssigningCollectionForgetsThePreviousTableEvenWhenUnchanged)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    ASSERT_FALSE(cpu->processes().isEmpty());
+
+    QSignalSpy processesSpy(cpu.get(), &ProcessorController::processesChanged);
+    QSignalSpy flagSpy(cpu.get(), &ProcessorController::collectProcessInformationChanged);
+    cpu->setCollectProcessInformation(true);
+    EXPECT_EQ(flagSpy.count(), 1);
+    EXPECT_EQ(processesSpy.count(), 1);
+    EXPECT_TRUE(cpu->processes().isEmpty());
+    EXPECT_EQ(cpu->oldProcessTree(), nullptr);
+
+    // The next sample starts afresh: no loads although time passed.
+    env.root.load(QStringLiteral("processes/second"));
+    env.advance(1);
+    cpu->refresh();
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 0.0f);
+
+    cpu->setCollectProcessInformation(false);
+    EXPECT_TRUE(cpu->processes().isEmpty());
+    cpu->refresh();
+    EXPECT_TRUE(cpu->processes().isEmpty());
+}
+
+TEST(ProcessLoad, EverySampleMakesNewObjects)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    const QUuid before = findPid(*cpu, 1)->id();
+    cpu->refresh();
+    EXPECT_NE(findPid(*cpu, 1)->id(), before);
+    EXPECT_FALSE(*findPid(*cpu, 1) == *findPid(*cpu, 2));
+}
+
+TEST(ProcessLoad, UnreadableTableKeepsTheList)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    const auto list = cpu->processes();
+    env.root.load(QStringLiteral("ticks/broken")); // a tree whose /proc holds no process folder
+    QDir(env.root.path() + QStringLiteral("/proc")).removeRecursively();
+    cpu->refresh();
+    EXPECT_EQ(cpu->processes(), list);
+}
