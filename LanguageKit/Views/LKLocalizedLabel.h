@@ -17,7 +17,8 @@ class LKLocalizedLabel : public QWidget
 
 public:
     // Text: the key's translation with `argument` filled in when it is text or a number, else the
-    // plain one. `systemName` names the symbol shown before it.
+    // plain one. `systemName` names the symbol shown before it (BaseKit::SymbolGlyphs), at the size of
+    // the text and in its colour.
     LKLocalizedLabel(LKLocalizedString key, const QVariant& argument, const QString& systemName,
                      QWidget* parent = nullptr);
 
@@ -27,6 +28,7 @@ public:
 private:
     QString m_text;
     QString m_systemName;
+    QLabel* m_icon = nullptr;
     QLabel* m_title = nullptr;
 };
 

@@ -1,3 +1,4 @@
+#include "BaseKit/Images/SymbolGlyphs.h"
 #include "LanguageKit/Views/LKLocalizedButton.h"
 #include "LanguageKit/Views/LKLocalizedLabel.h"
 #include "LanguageKit/Views/LKLocalizedText.h"
@@ -5,6 +6,7 @@
 #include "LanguageKitTestSupport.h"
 
 #include <QLabel>
+#include <QLayout>
 #include <QPoint>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -99,16 +101,33 @@ TEST(LocalizedViews, TextIsResolvedOnceWhenBuilt)
     EXPECT_EQ(LKLocalizedText(LKLocalizedString::memory).text(), QStringLiteral("Memory"));
 }
 
-TEST(LocalizedViews, LabelShowsItsTextAndKeepsTheSymbolName)
+TEST(LocalizedViews, LabelShowsItsTextBesideTheSymbol)
 {
     TableGuard guard(fixtureBundle(), {QStringLiteral("de")});
     LKLocalizedLabel label(LKLocalizedString::connectionChange, QVariant(QStringLiteral("A")), QStringLiteral("gearshape"));
     EXPECT_EQ(label.localizedText(), QStringLiteral("Von A zu %@"));
     EXPECT_EQ(label.systemName(), QStringLiteral("gearshape"));
+
     const auto shown = label.findChildren<QLabel*>();
-    EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [&](QLabel* l) { return l->text() == label.localizedText(); }));
+    ASSERT_EQ(shown.size(), 2);
+    QLabel* icon = shown[0]->text() == label.localizedText() ? shown[1] : shown[0];
+    QLabel* title = icon == shown[0] ? shown[1] : shown[0];
+    EXPECT_EQ(title->text(), label.localizedText());
+    EXPECT_EQ(icon->text(), BaseKit::SymbolGlyphs::text(QStringLiteral("gearshape")));
+    EXPECT_EQ(icon->font().family(), BaseKit::SymbolGlyphs::family());
+
+    // The glyph is drawn before the text: the icon's picture holds pixels of the text colour.
+    label.resize(label.sizeHint());
     label.show();
-    EXPECT_FALSE(label.grab().isNull());
+    label.layout()->activate();
+    EXPECT_LT(icon->x(), title->x());
+    const QImage picture = icon->grab().toImage();
+    const QRgb ink = icon->palette().color(QPalette::WindowText).rgb();
+    int inked = 0;
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            inked += picture.pixel(x, y) == ink;
+    EXPECT_GT(inked, 4);
 }
 
 TEST(LocalizedViews, TextTakesANumberArgument)
