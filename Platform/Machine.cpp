@@ -101,8 +101,17 @@ QByteArray Machine::read(const QString& relative) const
     QFile file(path(relative));
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    // sysfs and /proc files are small; a cap keeps a hostile or odd file from filling memory.
-    return file.read(4 * 1024 * 1024);
+    // sysfs and /proc files are small and report no true size: read in steps up to a cap that keeps an
+    // odd file from filling memory.
+    QByteArray data;
+    constexpr qint64 cap = 4 * 1024 * 1024;
+    while (data.size() < cap) {
+        const QByteArray chunk = file.read(16 * 1024);
+        if (chunk.isEmpty())
+            break;
+        data += chunk;
+    }
+    return data;
 }
 
 QString Machine::text(const QString& relative) const

@@ -1,5 +1,6 @@
 #include "Platform/SysfsRegistry.h"
 
+#include "Platform/PlatformExpertAdapter.h"
 #include "Platform/ProcessorRegistryAdapter.h"
 
 namespace Platform {
@@ -7,6 +8,7 @@ namespace Platform {
 // The adapters of the live registry, in registry order; each reads below root().
 void SysfsRegistry::addStandardAdapters()
 {
+    addAdapter(std::make_unique<PlatformExpertAdapter>(root()));
     addAdapter(std::make_unique<ProcessorRegistryAdapter>(root()));
 }
 

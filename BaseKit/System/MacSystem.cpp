@@ -1,0 +1,454 @@
+#include "BaseKit/System/MacSystem.h"
+
+#include "BaseKit/BaseKitStrings.h"
+#include "BaseKit/Dates/Duration.h"
+#include "BaseKit/IO.h"
+
+#include "Platform/Clock.h"
+#include "Platform/DynamicStore.h"
+#include "Platform/HostStatistics.h"
+#include "Platform/Registry.h"
+
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <charconv>
+
+namespace BaseKit {
+
+namespace {
+
+struct Cache {
+    std::optional<QString> serialNumber;
+    std::optional<QString> marketingName;
+    std::optional<QString> computerName;
+    std::optional<QString> model;
+    std::optional<QString> processorName;
+    std::optional<QString> hostName;
+    std::optional<std::uint32_t> coreCount;
+    std::optional<std::uint32_t> threadCount;
+    std::optional<QString> architecture;
+    std::optional<QString> processorKind;
+    std::optional<std::optional<AppleHardwareDetails>> hardwareDetails;
+    std::optional<std::optional<QImage>> pictures[5];
+};
+
+struct State {
+    std::optional<MacSystem::Sources> sources;
+    Cache cache;
+};
+
+State& state()
+{
+    static State s;
+    return s;
+}
+
+const MacSystem::Sources& sources()
+{
+    auto& s = state();
+    if (!s.sources)
+        s.sources = MacSystem::defaultSources();
+    return *s.sources;
+}
+
+const Platform::Machine& machine()
+{
+    return *sources().machine;
+}
+
+// Reads a value once and keeps it.
+template <typename T, typename Read>
+const T& cached(std::optional<T>& slot, Read read)
+{
+    if (!slot)
+        slot = read();
+    return *slot;
+}
+
+QString withoutNuls(QString text)
+{
+    text.remove(QChar(0));
+    return text;
+}
+
+// Strict UTF-8: none when the bytes hold an invalid sequence.
+std::optional<QString> strictUtf8(const QByteArray& bytes)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder(bytes);
+    if (decoder.hasError())
+        return std::nullopt;
+    return text;
+}
+
+std::optional<int> clusterCount(const QString& prefix)
+{
+    if (!MacSystem::isAppleSilicon())
+        return std::nullopt;
+    Platform::Registry& registry = MacSystem::mainPort();
+    int count = 0;
+    for (const auto entry : registry.entriesNamed(QStringLiteral("cpu"))) {
+        const auto bytes = registry.property(entry, QStringLiteral("cluster-type")).toData();
+        if (!bytes)
+            continue;
+        const auto text = strictUtf8(*bytes);
+        if (text && text->startsWith(prefix))
+            ++count;
+    }
+    return count;
+}
+
+const char* const pictureFiles[5] = {
+    "/System/Library/Desktop Pictures/Big Sur Graphic.heic",
+    "/System/Library/Desktop Pictures/Monterey Graphic.heic",
+    "/System/Library/Desktop Pictures/Ventura Graphic.heic",
+    "/System/Library/Desktop Pictures/Sonoma.heic",
+    "/System/Library/Desktop Pictures/Sequoia.heic",
+};
+
+std::optional<QImage> picture(int index)
+{
+    return cached(state().cache.pictures[index], [index]() -> std::optional<QImage> {
+        const QImage image(QString::fromUtf8(pictureFiles[index]));
+        if (image.isNull())
+            return std::nullopt;
+        return image;
+    });
+}
+
+} // namespace
+
+MacSystem::Sources MacSystem::defaultSources()
+{
+    Sources result;
+    result.machine = std::make_shared<Platform::Machine>();
+    result.computerName = [] { return Platform::DynamicStore::shared().computerName(); };
+    result.bootTime = []() -> std::optional<std::int64_t> {
+        const auto boot = Platform::HostStatistics().bootTime();
+        if (!boot)
+            return std::nullopt;
+        return boot->seconds;
+    };
+    return result;
+}
+
+void MacSystem::setSources(Sources newSources)
+{
+    const Sources defaults = defaultSources();
+    if (!newSources.machine)
+        newSources.machine = defaults.machine;
+    if (!newSources.computerName)
+        newSources.computerName = defaults.computerName;
+    if (!newSources.bootTime)
+        newSources.bootTime = defaults.bootTime;
+    state().sources = std::move(newSources);
+    state().cache = Cache{};
+}
+
+Platform::Registry& MacSystem::mainPort()
+{
+    return Platform::Registry::shared();
+}
+
+QString MacSystem::serialNumber()
+{
+    return cached(state().cache.serialNumber, [] {
+        Platform::Registry& registry = mainPort();
+        const auto entries = registry.entriesOfClass(QStringLiteral("IOPlatformExpertDevice"));
+        if (entries.empty())
+            return QStringLiteral("-");
+        const auto serial = registry.property(entries.front(), QStringLiteral("IOPlatformSerialNumber")).toString();
+        if (!serial)
+            return QStringLiteral("-");
+        return serial->trimmed();
+    });
+}
+
+QString MacSystem::marketingName()
+{
+    return cached(state().cache.marketingName, [] {
+        if (isAppleSilicon()) {
+            Platform::Registry& registry = mainPort();
+            const auto product = registry.entryAtPath(QStringLiteral("IOService:/AppleARMPE/product"));
+            if (!product)
+                return QStringLiteral("-");
+            const auto bytes = registry.property(*product, QStringLiteral("product-description")).toData();
+            if (!bytes || bytes->isEmpty())
+                return QStringLiteral("-");
+            return withoutNuls(QString::fromUtf8(*bytes));
+        }
+        const auto details = hardwareDetails();
+        return details ? details->marketingModel : QStringLiteral("-");
+    });
+}
+
+QString MacSystem::computerName()
+{
+    return cached(state().cache.computerName, [] {
+        const QString name = sources().computerName();
+        return name.isEmpty() ? localizedString(QStringLiteral("UNKNOWN_COMPUTER_NAME")) : name;
+    });
+}
+
+QString MacSystem::model()
+{
+    return cached(state().cache.model, [] { return withoutNuls(machine().model()); });
+}
+
+QString MacSystem::processorName()
+{
+    return cached(state().cache.processorName, [] { return withoutNuls(machine().processorName()); });
+}
+
+QString MacSystem::hostName()
+{
+    return cached(state().cache.hostName, [] { return withoutNuls(machine().hostName()); });
+}
+
+std::uint32_t MacSystem::coreCount()
+{
+    return cached(state().cache.coreCount, [] { return machine().coreCount(); });
+}
+
+std::uint32_t MacSystem::threadCount()
+{
+    return cached(state().cache.threadCount, [] { return machine().threadCount(); });
+}
+
+std::uint32_t MacSystem::physicalProcessorCount()
+{
+    return coreCount();
+}
+
+std::uint32_t MacSystem::logicalProcessorCount()
+{
+    return threadCount();
+}
+
+QString MacSystem::architecture()
+{
+    return cached(state().cache.architecture, [] { return machine().architecture(); });
+}
+
+QString MacSystem::processorKind()
+{
+    return cached(state().cache.processorKind,
+                  [] { return processorKind(architecture(), machine().processorVendor()); });
+}
+
+QString MacSystem::processorKind(const QString& architecture, const QString& vendor)
+{
+    // One predicate decides Apple silicon everywhere; other processors are named by their maker.
+    if (architecture == QStringLiteral("arm64"))
+        return QStringLiteral("Apple Silicon");
+    if (vendor == QStringLiteral("GenuineIntel"))
+        return QStringLiteral("Intel");
+    if (vendor == QStringLiteral("AuthenticAMD"))
+        return QStringLiteral("AMD");
+    return architecture;
+}
+
+std::optional<AppleHardwareDetails> MacSystem::hardwareDetails()
+{
+    return cached(state().cache.hardwareDetails, []() -> std::optional<AppleHardwareDetails> {
+        const auto details = machine().hardwareDetails();
+        if (!details)
+            return std::nullopt;
+        const auto orDash = [](const QString& text) { return text.isEmpty() ? QStringLiteral("-") : text; };
+        return AppleHardwareDetails{orDash(details->processor), orDash(details->description),
+                                    orDash(details->marketingModel), orDash(details->model)};
+    });
+}
+
+std::optional<QImage> MacSystem::bigSurWallpaper() { return picture(0); }
+std::optional<QImage> MacSystem::montereyWallpaper() { return picture(1); }
+std::optional<QImage> MacSystem::venturaWallpaper() { return picture(2); }
+std::optional<QImage> MacSystem::sonomaWallpaper() { return picture(3); }
+std::optional<QImage> MacSystem::sequoiaWallpaper() { return picture(4); }
+
+bool MacSystem::isAppleSilicon()
+{
+    return architecture() == QStringLiteral("arm64");
+}
+
+std::optional<int> MacSystem::efficiencyCoreCount()
+{
+    return clusterCount(QStringLiteral("E"));
+}
+
+std::optional<int> MacSystem::performanceCoreCount()
+{
+    return clusterCount(QStringLiteral("P"));
+}
+
+QString MacSystem::darwinReleaseName(int darwinMajor)
+{
+    static const char* const names[] = {"macOS Tiger",        "macOS Leopard",     "macOS Snow Leopard",
+                                        "macOS Lion",         "macOS Mountain Lion", "macOS Mavericks",
+                                        "macOS Yosemite",     "macOS El Capitan",  "macOS Sierra",
+                                        "macOS High Sierra",  "macOS Mojave",      "macOS Catalina",
+                                        "macOS Big Sur",      "macOS Monterey",    "macOS Ventura",
+                                        "macOS Sonoma",       "macOS Sequoia"};
+    if (darwinMajor < 8 || darwinMajor > 24)
+        return localizedString(QStringLiteral("UNKNOWN_MACOS_VERSION"));
+    return QString::fromLatin1(names[darwinMajor - 8]);
+}
+
+QString MacSystem::modelSymbolName()
+{
+    return modelSymbolName(model());
+}
+
+QString MacSystem::modelSymbolName(const QString& model)
+{
+    if (model == QStringLiteral("Mac13,1"))
+        return QStringLiteral("macstudio");
+    if (model.startsWith(QStringLiteral("MacBookAir")) || model.startsWith(QStringLiteral("MacBookPro")))
+        return QStringLiteral("laptopcomputer");
+    if (model.startsWith(QStringLiteral("iMac")))
+        return QStringLiteral("desktopcomputer");
+    if (model.startsWith(QStringLiteral("Macmini")))
+        return QStringLiteral("macmini");
+    if (model.startsWith(QStringLiteral("MacPro"))) {
+        if (model == QStringLiteral("MacPro4,1") || model == QStringLiteral("MacPro5,1"))
+            return QStringLiteral("macpro.gen1");
+        if (model == QStringLiteral("MacPro6,1"))
+            return QStringLiteral("macpro.gen2");
+        return QStringLiteral("macpro.gen3");
+    }
+    return QStringLiteral("desktopcomputer");
+}
+
+QString MacSystem::operatingSystemVersionString()
+{
+    return machine().osVersionString();
+}
+
+QString MacSystem::versionText(const QString& operatingSystemVersionString)
+{
+    return QString(operatingSystemVersionString).replace(QStringLiteral("Version"), QString()).trimmed();
+}
+
+QString MacSystem::macOSVersionText(const QString& operatingSystemVersionString)
+{
+    return QString(operatingSystemVersionString).replace(QStringLiteral("Version"), QStringLiteral("macOS")).trimmed();
+}
+
+QString MacSystem::versionText()
+{
+    return versionText(operatingSystemVersionString());
+}
+
+QString MacSystem::macOSVersionText()
+{
+    // The running system's own name stands where "macOS" would.
+    return QString(operatingSystemVersionString()).replace(QStringLiteral("Version"), macOSName()).trimmed();
+}
+
+std::optional<int> MacSystem::majorVersion(const QString& versionText)
+{
+    const QStringList pieces = versionText.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (pieces.isEmpty())
+        return std::nullopt;
+    QByteArray part = pieces.front().split(QLatin1Char('.')).front().toUtf8();
+    if (part.startsWith('+'))
+        part.remove(0, 1);
+    int value = 0;
+    const char* end = part.constData() + part.size();
+    const auto [ptr, ec] = std::from_chars(part.constData(), end, value);
+    if (part.isEmpty() || ec != std::errc() || ptr != end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<int> MacSystem::majorVersion()
+{
+    return majorVersion(versionText());
+}
+
+QString MacSystem::macOSName(std::optional<int> majorVersion)
+{
+    switch (majorVersion.value_or(0)) {
+    case 11: return QStringLiteral("macOS Big Sur");
+    case 12: return QStringLiteral("macOS Monterey");
+    case 13: return QStringLiteral("macOS Ventura");
+    case 14: return QStringLiteral("macOS Sonoma");
+    case 15: return QStringLiteral("macOS Sequoia");
+    default: return localizedString(QStringLiteral("UNKNOWN_MACOS_VERSION"));
+    }
+}
+
+QString MacSystem::macOSName()
+{
+    // os-release's NAME ("Debian GNU/Linux"); the macOS table is for macOS version texts only.
+    return machine().osName();
+}
+
+QString MacSystem::operatingSystemText()
+{
+    return macOSName() + QLatin1Char(' ') + versionText();
+}
+
+QString MacSystem::productVersion()
+{
+    return machine().productVersion();
+}
+
+int MacSystem::activeProcessorCount()
+{
+    const std::uint32_t count = machine().threadCount();
+    return int(std::min<std::uint32_t>(count, std::numeric_limits<int>::max()));
+}
+
+int MacSystem::thermalState()
+{
+    return machine().thermalState();
+}
+
+std::uint64_t MacSystem::physicalMemory()
+{
+    return machine().physicalMemory();
+}
+
+QString MacSystem::physicalMemoryText()
+{
+    return IO::sizeText(physicalMemory());
+}
+
+QString MacSystem::uptimeText(std::int64_t seconds)
+{
+    if (seconds <= 0)
+        return QStringLiteral("-");
+    return Duration::durationText(seconds);
+}
+
+QString MacSystem::uptimeText()
+{
+    // The time since boot that keeps counting through suspend.
+    return uptimeText(Platform::Clock::shared().secondsSinceBoot());
+}
+
+QString MacSystem::bootUptimeText()
+{
+    const auto boot = sources().bootTime();
+    if (!boot || *boot == 0)
+        return QStringLiteral("-");
+    const std::int64_t now = Platform::Clock::shared().now().toSecsSinceEpoch();
+    return Duration::durationText(now - *boot);
+}
+
+std::optional<QImage> MacSystem::wallpaper()
+{
+    const auto major = majorVersion();
+    if (!major || *major < 11 || *major > 15)
+        return std::nullopt;
+    return picture(*major - 11);
+}
+
+Platform::HostBasicInfo MacSystem::hostBasicInfo()
+{
+    return machine().hostBasicInfo();
+}
+
+} // namespace BaseKit

@@ -1,0 +1,280 @@
+#include "BaseKit/System/MacSystem.h"
+
+#include "BaseKit/BaseKitStrings.h"
+#include "BaseKit/IO.h"
+
+#include "Platform/FakeClock.h"
+#include "Platform/HostStatistics.h"
+#include "Platform/InMemoryRegistry.h"
+
+#include <QTimeZone>
+#include <gtest/gtest.h>
+
+using BaseKit::MacSystem;
+
+namespace {
+
+const QString fixtures = QStringLiteral(KESTRION_FIXTURES "/BaseKit/");
+
+Platform::KernelIdentity kernel(const char* machine)
+{
+    return {QStringLiteral("Linux"), QStringLiteral("worklaptop"), QStringLiteral("6.1.0-18-amd64"),
+            QLatin1String(machine)};
+}
+
+QString unknownMacOS()
+{
+    return BaseKit::localizedString(QStringLiteral("UNKNOWN_MACOS_VERSION"));
+}
+
+class MacSystemTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        registry = std::make_shared<Platform::InMemoryRegistry>();
+        Platform::Registry::setShared(registry);
+        clock = std::make_shared<Platform::FakeClock>();
+        Platform::Clock::setShared(clock);
+    }
+    void TearDown() override
+    {
+        MacSystem::setSources(MacSystem::Sources{});
+        Platform::Registry::setShared(nullptr);
+        Platform::Clock::setShared(nullptr);
+    }
+
+    void use(const char* tree, const char* machine = "x86_64", QString computerName = QString())
+    {
+        const QString root = fixtures + QLatin1String(tree);
+        MacSystem::Sources sources;
+        sources.machine = std::make_shared<Platform::Machine>(root, kernel(machine));
+        sources.computerName = [this, computerName] {
+            ++computerNameReads;
+            return computerName;
+        };
+        sources.bootTime = [root]() -> std::optional<std::int64_t> {
+            const auto boot = Platform::HostStatistics(root).bootTime();
+            return boot ? std::optional<std::int64_t>(boot->seconds) : std::nullopt;
+        };
+        MacSystem::setSources(std::move(sources));
+    }
+
+    std::shared_ptr<Platform::InMemoryRegistry> registry;
+    std::shared_ptr<Platform::FakeClock> clock;
+    int computerNameReads = 0;
+};
+
+} // namespace
+
+TEST(MacSystemRules, ModelSymbolNames)
+{
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("Mac13,1")), QStringLiteral("macstudio"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("Mac13,2")), QStringLiteral("desktopcomputer"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("MacPro7,1")), QStringLiteral("macpro.gen3"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("MacPro8,1")), QStringLiteral("macpro.gen3"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("MacPro5,1")), QStringLiteral("macpro.gen1"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("MacPro6,1")), QStringLiteral("macpro.gen2"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("MacBookAir10,1")), QStringLiteral("laptopcomputer"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("MacBook10,1")), QStringLiteral("desktopcomputer"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("Macmini9,1")), QStringLiteral("macmini"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QStringLiteral("imac21,1")), QStringLiteral("desktopcomputer"));
+    EXPECT_EQ(MacSystem::modelSymbolName(QString()), QStringLiteral("desktopcomputer"));
+}
+
+TEST(MacSystemRules, MacOSVersionTexts)
+{
+    const QString raw = QStringLiteral("Version 15.1 (Build 24B83)");
+    const QString version = MacSystem::versionText(raw);
+    EXPECT_EQ(version, QStringLiteral("15.1 (Build 24B83)"));
+    EXPECT_EQ(MacSystem::majorVersion(version), 15);
+    EXPECT_EQ(MacSystem::macOSName(MacSystem::majorVersion(version)), QStringLiteral("macOS Sequoia"));
+    EXPECT_EQ(MacSystem::macOSName(11), QStringLiteral("macOS Big Sur"));
+    EXPECT_EQ(MacSystem::macOSVersionText(raw), QStringLiteral("macOS 15.1 (Build 24B83)"));
+    EXPECT_EQ(MacSystem::macOSName(26), unknownMacOS());
+    EXPECT_EQ(MacSystem::macOSName(std::nullopt), unknownMacOS());
+    EXPECT_EQ(MacSystem::majorVersion(QStringLiteral("+14.5 (Build 23F79)")), 14);
+    EXPECT_EQ(MacSystem::majorVersion(QStringLiteral("-3.1")), -3);
+    EXPECT_FALSE(MacSystem::majorVersion(QString()).has_value());
+    EXPECT_FALSE(MacSystem::majorVersion(QStringLiteral("(Build 6.1.0)")).has_value());
+    EXPECT_FALSE(MacSystem::majorVersion(QStringLiteral("99999999999.1")).has_value());
+}
+
+TEST(MacSystemRules, DarwinReleaseNames)
+{
+    EXPECT_EQ(MacSystem::darwinReleaseName(20), QStringLiteral("macOS Big Sur"));
+    EXPECT_EQ(MacSystem::darwinReleaseName(8), QStringLiteral("macOS Tiger"));
+    EXPECT_EQ(MacSystem::darwinReleaseName(24), QStringLiteral("macOS Sequoia"));
+    EXPECT_EQ(MacSystem::darwinReleaseName(7), unknownMacOS());
+    EXPECT_EQ(MacSystem::darwinReleaseName(25), unknownMacOS());
+    EXPECT_EQ(MacSystem::darwinReleaseName(-20), unknownMacOS());
+}
+
+TEST(MacSystemRules, ProcessorKindNamesTheMaker)
+{
+    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("arm64"), QString()), QStringLiteral("Apple Silicon"));
+    // "arm64e" is no Apple silicon for either test; it is named as uname names it.
+    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("arm64e"), QString()), QStringLiteral("arm64e"));
+    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("x86_64"), QStringLiteral("AuthenticAMD")), QStringLiteral("AMD"));
+    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("x86_64"), QStringLiteral("GenuineIntel")), QStringLiteral("Intel"));
+    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("aarch64"), QString()), QStringLiteral("aarch64"));
+}
+
+TEST(MacSystemRules, UptimeOfZeroIsADash)
+{
+    EXPECT_EQ(MacSystem::uptimeText(0), QStringLiteral("-"));
+    EXPECT_EQ(MacSystem::uptimeText(-5), QStringLiteral("-"));
+    EXPECT_EQ(MacSystem::uptimeText(90061), QStringLiteral("01:01:01:01"));
+}
+
+TEST_F(MacSystemTest, ALinuxSystemIsNamedByItself)
+{
+    use("container");
+    EXPECT_EQ(MacSystem::macOSName(), QStringLiteral("Debian GNU/Linux"));
+    EXPECT_EQ(MacSystem::operatingSystemVersionString(), QStringLiteral("Version 12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(MacSystem::versionText(), QStringLiteral("12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(MacSystem::operatingSystemText(), QStringLiteral("Debian GNU/Linux 12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(MacSystem::macOSVersionText(), QStringLiteral("Debian GNU/Linux 12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(MacSystem::productVersion(), QStringLiteral("12"));
+    EXPECT_EQ(MacSystem::majorVersion(), 12);
+    EXPECT_FALSE(MacSystem::wallpaper().has_value());
+}
+
+TEST_F(MacSystemTest, ContainerGivesTheFallbacks)
+{
+    use("container");
+    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("-"));
+    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("-"));
+    EXPECT_FALSE(MacSystem::hardwareDetails().has_value());
+    EXPECT_EQ(MacSystem::model(), QString());
+    EXPECT_EQ(MacSystem::computerName(), BaseKit::localizedString(QStringLiteral("UNKNOWN_COMPUTER_NAME")));
+    EXPECT_EQ(MacSystem::thermalState(), -1);
+    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("AMD"));
+    EXPECT_FALSE(MacSystem::isAppleSilicon());
+    EXPECT_FALSE(MacSystem::efficiencyCoreCount().has_value());
+    EXPECT_FALSE(MacSystem::performanceCoreCount().has_value());
+    EXPECT_EQ(MacSystem::physicalMemory(), 16393548ull * 1024);
+    EXPECT_EQ(MacSystem::physicalMemoryText(), BaseKit::IO::sizeText(16393548ull * 1024));
+}
+
+TEST_F(MacSystemTest, LaptopIdentity)
+{
+    registry->addEntry(std::nullopt, QStringLiteral("XPS 13 9320"), QStringLiteral("IOPlatformExpertDevice"),
+                       {{QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue(" 7HXK2Q3\n")}});
+    use("laptop-xps13", "x86_64", QStringLiteral("Anna's Laptop"));
+    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("7HXK2Q3"));
+    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("Dell Inc. XPS 13 9320"));
+    EXPECT_EQ(MacSystem::model(), QStringLiteral("XPS 13 9320"));
+    EXPECT_EQ(MacSystem::computerName(), QStringLiteral("Anna's Laptop"));
+    EXPECT_EQ(MacSystem::hostName(), QStringLiteral("worklaptop"));
+    EXPECT_EQ(MacSystem::processorName(), QStringLiteral("12th Gen Intel(R) Core(TM) i7-1260P"));
+    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("Intel"));
+    EXPECT_EQ(MacSystem::coreCount(), 12u);
+    EXPECT_EQ(MacSystem::threadCount(), 16u);
+    EXPECT_EQ(MacSystem::activeProcessorCount(), 16);
+    EXPECT_EQ(MacSystem::thermalState(), 0);
+    const auto details = MacSystem::hardwareDetails();
+    ASSERT_TRUE(details.has_value());
+    EXPECT_EQ(details->model, QStringLiteral("XPS 13 9320"));
+    EXPECT_EQ(details->description, QStringLiteral("-"));
+    EXPECT_EQ(MacSystem::operatingSystemText(), QStringLiteral("Ubuntu 22.04 (Build 6.1.0-18-amd64)"));
+}
+
+TEST_F(MacSystemTest, TwoSocketCounts)
+{
+    use("x86-two-socket");
+    EXPECT_EQ(MacSystem::coreCount(), 16u);
+    EXPECT_EQ(MacSystem::physicalProcessorCount(), 16u);
+    EXPECT_EQ(MacSystem::threadCount(), 32u);
+    EXPECT_EQ(MacSystem::logicalProcessorCount(), 32u);
+    EXPECT_EQ(MacSystem::hostBasicInfo().logicalProcessors, 32);
+}
+
+TEST_F(MacSystemTest, IdentificationIsReadOnce)
+{
+    const auto entry = registry->addEntry(std::nullopt, QStringLiteral("platform"),
+                                          QStringLiteral("IOPlatformExpertDevice"),
+                                          {{QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue("A1")}});
+    use("laptop-xps13", "x86_64", QStringLiteral("Desk"));
+    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("A1"));
+    EXPECT_EQ(MacSystem::computerName(), QStringLiteral("Desk"));
+    registry->setProperty(entry, QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue("B2"));
+    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("A1"));
+    EXPECT_EQ(MacSystem::computerName(), QStringLiteral("Desk"));
+    EXPECT_EQ(computerNameReads, 1);
+}
+
+TEST_F(MacSystemTest, SerialNumberOfTheWrongKindIsADash)
+{
+    registry->addEntry(std::nullopt, QStringLiteral("platform"), QStringLiteral("IOPlatformExpertDevice"),
+                       {{QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue(QByteArray("A1"))}});
+    use("laptop-xps13");
+    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("-"));
+}
+
+TEST_F(MacSystemTest, AppleSiliconReadsTheRegistry)
+{
+    const auto arm = registry->addEntry(std::nullopt, QStringLiteral("AppleARMPE"), QStringLiteral("IOPlatformDevice"));
+    registry->addEntry(arm, QStringLiteral("product"), QStringLiteral("IOService"),
+                       {{QStringLiteral("product-description"),
+                         Platform::PlistValue(QByteArray("MacBook Pro (14-inch, 2021)\0", 28))}});
+    const auto cpus = registry->addEntry(std::nullopt, QStringLiteral("cpus"), QStringLiteral("IOService"));
+    const auto cluster = [&](Platform::PlistValue type) {
+        registry->addEntry(cpus, QStringLiteral("cpu"), QStringLiteral("AppleARMCPU"),
+                           {{QStringLiteral("cluster-type"), std::move(type)}});
+    };
+    cluster(Platform::PlistValue(QByteArray("E\0", 2)));
+    cluster(Platform::PlistValue(QByteArray("E\0", 2)));
+    cluster(Platform::PlistValue(QByteArray("P\0", 2)));
+    cluster(Platform::PlistValue(QStringLiteral("P")));      // text, not bytes: not counted
+    cluster(Platform::PlistValue(QByteArray("P\xff", 2)));   // not UTF-8: not counted
+    use("container", "arm64");
+    EXPECT_TRUE(MacSystem::isAppleSilicon());
+    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("Apple Silicon"));
+    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("MacBook Pro (14-inch, 2021)"));
+    EXPECT_EQ(MacSystem::efficiencyCoreCount(), 2);
+    EXPECT_EQ(MacSystem::performanceCoreCount(), 1);
+}
+
+TEST_F(MacSystemTest, AppleSiliconWithoutEntriesGivesDashAndZero)
+{
+    use("container", "arm64");
+    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("-"));
+    EXPECT_EQ(MacSystem::efficiencyCoreCount(), 0);
+}
+
+TEST_F(MacSystemTest, ArmBoardsAreNoAppleSilicon)
+{
+    use("aarch64-rk3399", "aarch64");
+    EXPECT_FALSE(MacSystem::isAppleSilicon());
+    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("aarch64"));
+    EXPECT_EQ(MacSystem::processorName(), QString());
+    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("Pine64 RockPro64 v2.1"));
+    EXPECT_FALSE(MacSystem::efficiencyCoreCount().has_value());
+}
+
+TEST_F(MacSystemTest, UptimeKeepsCountingThroughSuspend)
+{
+    use("container");
+    // Booted a day ago and suspended for most of it: the monotonic clock saw only 100 seconds.
+    clock->setMonotonic(std::chrono::seconds(100));
+    clock->setSecondsSinceBoot(90061);
+    EXPECT_EQ(MacSystem::uptimeText(), QStringLiteral("01:01:01:01"));
+    clock->setSecondsSinceBoot(0);
+    EXPECT_EQ(MacSystem::uptimeText(), QStringLiteral("-"));
+}
+
+TEST_F(MacSystemTest, BootUptimeFromTheKernelsBootTime)
+{
+    use("container"); // btime 1733560000
+    clock->setNow(QDateTime::fromSecsSinceEpoch(1733560000 + 3661, Qt::UTC));
+    EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("00:01:01:01"));
+
+    MacSystem::Sources none;
+    none.machine = std::make_shared<Platform::Machine>(fixtures + QStringLiteral("container"), kernel("x86_64"));
+    none.bootTime = [] { return std::optional<std::int64_t>(); };
+    MacSystem::setSources(none);
+    EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("-"));
+    none.bootTime = [] { return std::optional<std::int64_t>(0); };
+    MacSystem::setSources(none);
+    EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("-"));
+}
