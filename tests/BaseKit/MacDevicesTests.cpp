@@ -1,5 +1,8 @@
 #include "BaseKit/System/AppleHardwareDetails.h"
+#include "BaseKit/ModuleStrings.h"
 #include "BaseKit/System/MacDevices.h"
+
+#include "Platform/Bundles.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -127,4 +130,17 @@ TEST(AppleHardwareDetails, EncodingKeepsFieldOrderAndDecodingNeedsAllFour)
     EXPECT_EQ(BaseKit::AppleHardwareDetails::fromJson(object), details);
     object.remove(QStringLiteral("description"));
     EXPECT_FALSE(BaseKit::AppleHardwareDetails::fromJson(object).has_value());
+}
+
+TEST(MissingBundle, LookupsGiveTheKeyAndTheTableIsEmpty)
+{
+    QTemporaryDir nowhere;
+    Platform::Bundles::setSearchFolders({nowhere.path()});
+    MacDevices::setTablePath(QString());
+    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
+    EXPECT_FALSE(MacDevices::device(QStringLiteral("MacBookPro18,3")).has_value());
+    const BaseKit::ModuleStrings strings(QStringLiteral("BaseKit"));
+    EXPECT_EQ(strings.text(QStringLiteral("YESTERDAY")), QStringLiteral("YESTERDAY"));
+    Platform::Bundles::setSearchFolders({});
+    EXPECT_TRUE(MacDevices::device(QStringLiteral("MacBookPro18,3")).has_value());
 }
