@@ -70,9 +70,10 @@ HostStatistics::HostStatistics(QString root)
 
 std::optional<CpuTicks> HostStatistics::cpuTicks()
 {
-    if (!ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer))
+    const auto file = ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer);
+    if (!file)
         return std::nullopt;
-    const std::string_view text(m_buffer);
+    const std::string_view text = *file;
     if (text.substr(0, 4) != "cpu ")
         return std::nullopt;
     const std::size_t end = text.find('\n');
@@ -82,9 +83,10 @@ std::optional<CpuTicks> HostStatistics::cpuTicks()
 bool HostStatistics::perCpuTicks(std::vector<ProcessorTicks>& out)
 {
     out.clear();
-    if (!ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer))
+    const auto file = ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer);
+    if (!file)
         return false;
-    std::string_view text(m_buffer);
+    std::string_view text = *file;
     bool sawHost = false;
     while (!text.empty()) {
         std::size_t end = text.find('\n');
@@ -111,10 +113,11 @@ bool HostStatistics::perCpuTicks(std::vector<ProcessorTicks>& out)
 
 std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts()
 {
-    if (!ProcFile::read(AT_FDCWD, m_loadavgPath.constData(), m_buffer))
+    const auto file = ProcFile::read(AT_FDCWD, m_loadavgPath.constData(), m_buffer);
+    if (!file)
         return std::nullopt;
     // "0.12 0.34 0.56 2/345 6789": the number after "/" counts the scheduling entities.
-    std::string_view text(m_buffer);
+    std::string_view text = *file;
     for (int i = 0; i < 3; ++i)
         ProcFile::takeField(text);
     std::string_view field = ProcFile::takeField(text);
@@ -140,9 +143,10 @@ std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts()
 
 std::optional<VmStatistics> HostStatistics::vmStatistics()
 {
-    if (!ProcFile::read(AT_FDCWD, m_meminfoPath.constData(), m_buffer))
+    const auto file = ProcFile::read(AT_FDCWD, m_meminfoPath.constData(), m_buffer);
+    if (!file)
         return std::nullopt;
-    const std::string_view text(m_buffer);
+    const std::string_view text = *file;
     const auto total = meminfoBytes(text, "MemTotal:");
     const auto free = meminfoBytes(text, "MemFree:");
     const auto active = meminfoBytes(text, "Active:");
@@ -168,9 +172,10 @@ std::optional<VmStatistics> HostStatistics::vmStatistics()
 
 std::uint64_t HostStatistics::memorySize()
 {
-    if (!ProcFile::read(AT_FDCWD, m_meminfoPath.constData(), m_buffer))
+    const auto file = ProcFile::read(AT_FDCWD, m_meminfoPath.constData(), m_buffer);
+    if (!file)
         return 0;
-    return meminfoBytes(m_buffer, "MemTotal:").value_or(0);
+    return meminfoBytes(*file, "MemTotal:").value_or(0);
 }
 
 std::uint64_t HostStatistics::pageSize()
@@ -184,9 +189,10 @@ std::uint64_t HostStatistics::pageSize()
 
 std::optional<BootTime> HostStatistics::bootTime()
 {
-    if (!ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer))
+    const auto file = ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer);
+    if (!file)
         return std::nullopt;
-    auto value = ProcFile::lineValue(m_buffer, "btime");
+    auto value = ProcFile::lineValue(*file, "btime");
     if (!value)
         return std::nullopt;
     const auto seconds = ProcFile::takeSigned(*value);

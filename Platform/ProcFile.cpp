@@ -11,11 +11,10 @@ namespace Platform {
 namespace {
 constexpr std::size_t kInitialSize = 4096;
 
-bool readAll(int fd, std::string& buffer)
+std::optional<std::string_view> readAll(int fd, std::string& buffer)
 {
-    if (buffer.capacity() < kInitialSize)
-        buffer.reserve(kInitialSize);
-    buffer.resize(buffer.capacity());
+    if (buffer.size() < kInitialSize)
+        buffer.resize(kInitialSize);
     std::size_t used = 0;
     for (;;) {
         if (used == buffer.size())
@@ -24,15 +23,13 @@ bool readAll(int fd, std::string& buffer)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            buffer.clear();
-            return false;
+            return std::nullopt;
         }
         if (n == 0)
             break;
         used += std::size_t(n);
     }
-    buffer.resize(used);
-    return true;
+    return std::string_view(buffer.data(), used);
 }
 
 bool isBlank(char c)
@@ -41,21 +38,14 @@ bool isBlank(char c)
 }
 } // namespace
 
-bool ProcFile::read(int dirFd, const char* path, std::string& buffer)
+std::optional<std::string_view> ProcFile::read(int dirFd, const char* path, std::string& buffer)
 {
     const int fd = ::openat(dirFd, path, O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        buffer.clear();
-        return false;
-    }
-    const bool ok = readAll(fd, buffer);
+    if (fd < 0)
+        return std::nullopt;
+    const auto text = readAll(fd, buffer);
     ::close(fd);
-    return ok;
-}
-
-bool ProcFile::read(const QString& path, std::string& buffer)
-{
-    return read(AT_FDCWD, path.toLocal8Bit().constData(), buffer);
+    return text;
 }
 
 QString ProcFile::join(const QString& root, const char* relative)

@@ -14,10 +14,10 @@ namespace Platform {
 // Also holds the few text-parsing helpers those files need. Every parser is locale-free.
 class ProcFile {
 public:
-    // Reads the whole file at `path` (relative to `dirFd`, or absolute) into `buffer`, replacing
-    // its contents. False when the file cannot be opened or read (it may vanish at any moment).
-    static bool read(int dirFd, const char* path, std::string& buffer);
-    static bool read(const QString& path, std::string& buffer);
+    // Reads the whole file at `path` (relative to `dirFd`, or absolute) into `buffer` and gives its
+    // text, valid until the buffer's next use. The buffer only grows, so rereading costs no
+    // allocation. None when the file cannot be opened or read (it may vanish at any moment).
+    static std::optional<std::string_view> read(int dirFd, const char* path, std::string& buffer);
 
     // The root folder joined with a path below it ("/" + "proc/stat" gives "/proc/stat").
     static QString join(const QString& root, const char* relative);

@@ -107,11 +107,12 @@ bool ProcessTable::readProcess(int procFd, const char* pidText, ProcessRecord& r
     const std::size_t pidLength = std::strlen(pidText);
     std::memcpy(path, pidText, pidLength);
     std::memcpy(path + pidLength, "/stat", 6);
-    if (!ProcFile::read(procFd, path, m_stat))
+    const auto file = ProcFile::read(procFd, path, m_stat);
+    if (!file)
         return false; // gone, or not ours to read
 
     // "pid (name) S ppid ...": the name may hold ") (", so it ends at the last ")".
-    const std::string_view text(m_stat);
+    const std::string_view text = *file;
     const std::size_t open = text.find('(');
     const std::size_t close = text.rfind(')');
     if (open == std::string_view::npos || close == std::string_view::npos || close < open)
@@ -167,8 +168,8 @@ const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, std::string_v
         const auto [end, ec] = std::to_chars(path, path + 16, pid);
         if (ec == std::errc()) {
             std::memcpy(end, "/cmdline", 9);
-            if (ProcFile::read(procFd, path, m_cmdline)) {
-                std::string_view argv0(m_cmdline);
+            if (const auto cmdline = ProcFile::read(procFd, path, m_cmdline)) {
+                std::string_view argv0 = *cmdline;
                 argv0 = argv0.substr(0, argv0.find('\0'));
                 std::string_view base = baseName(argv0);
                 if (!startsWith(base, raw))

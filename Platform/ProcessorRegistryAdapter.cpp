@@ -118,19 +118,32 @@ std::vector<RegistryAdapter::Node> ProcessorRegistryAdapter::entries() const
     return nodes;
 }
 
-PlistValue::DictionaryType ProcessorRegistryAdapter::properties(const QString& path) const
+const PlistValue::DictionaryType* ProcessorRegistryAdapter::cachedProperties(const QString& path) const
 {
-    if (!path.startsWith(kPathPrefix))
-        return {};
-    const auto n = parseNumber(path.mid(kPathPrefix.size()).toLatin1());
-    if (!n)
-        return {};
     auto cached = m_cache.constFind(path);
     if (cached != m_cache.constEnd())
-        return *cached;
-    PlistValue::DictionaryType result = readProperties(*n);
-    m_cache.insert(path, result);
-    return result;
+        return &*cached;
+    if (!path.startsWith(kPathPrefix))
+        return nullptr;
+    const auto n = parseNumber(path.mid(kPathPrefix.size()).toLatin1());
+    if (!n)
+        return nullptr;
+    return &*m_cache.insert(path, readProperties(*n));
+}
+
+PlistValue::DictionaryType ProcessorRegistryAdapter::properties(const QString& path) const
+{
+    const PlistValue::DictionaryType* properties = cachedProperties(path);
+    return properties ? *properties : PlistValue::DictionaryType{};
+}
+
+PlistValue ProcessorRegistryAdapter::property(const QString& path, const QString& key) const
+{
+    const PlistValue::DictionaryType* properties = cachedProperties(path);
+    if (!properties)
+        return {};
+    const auto it = properties->find(key);
+    return it == properties->end() ? PlistValue() : it->second;
 }
 
 PlistValue::DictionaryType ProcessorRegistryAdapter::readProperties(int processor) const

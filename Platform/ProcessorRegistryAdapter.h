@@ -24,6 +24,7 @@ public:
     QByteArray stamp() const override;
     std::vector<Node> entries() const override;
     PlistValue::DictionaryType properties(const QString& path) const override;
+    PlistValue property(const QString& path, const QString& key) const override;
 
     // The processor numbers of a kernel processor list such as "0-3,5,7-8"; empty when malformed.
     static QList<int> parseProcessorList(const QByteArray& list);
@@ -31,6 +32,8 @@ public:
 private:
     QString folder(const char* relative) const;
     PlistValue::DictionaryType readProperties(int processor) const;
+    // The kept properties of the entry at `path`, read on first use; null for a path not ours.
+    const PlistValue::DictionaryType* cachedProperties(const QString& path) const;
 
     QString m_root;
     mutable QHash<QString, PlistValue::DictionaryType> m_cache;

@@ -1,10 +1,8 @@
 #include "SystemKit/Processor/ProcessorController.h"
 
+#include "BaseKit/IOKitHelper.h"
 #include "Platform/Registry.h"
 #include "SystemKit/Processor/TimerInterval.h"
-
-#include <QStringDecoder>
-#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -17,34 +15,6 @@ namespace {
 int sanitisedHistorySize(int historySize)
 {
     return std::max(historySize, 1);
-}
-
-// A number property: a data value read as an unsigned integer in little-endian byte order, from its
-// first four bytes (all eight when it holds a 64-bit number); none when absent or not data.
-std::optional<std::uint64_t> numberProperty(const Platform::Registry& registry, Platform::RegistryEntryId entry,
-                                            const QString& key)
-{
-    const auto data = registry.property(entry, key).toData();
-    if (!data)
-        return std::nullopt;
-    unsigned char bytes[8] = {};
-    const qsizetype width = data->size() >= 8 ? 8 : std::min<qsizetype>(data->size(), 4);
-    std::copy_n(data->constData(), width, reinterpret_cast<char*>(bytes));
-    return qFromLittleEndian<quint64>(bytes);
-}
-
-// A text property: a data value that is valid UTF-8; none otherwise.
-std::optional<QString> stringProperty(const Platform::Registry& registry, Platform::RegistryEntryId entry,
-                                      const QString& key)
-{
-    const auto data = registry.property(entry, key).toData();
-    if (!data)
-        return std::nullopt;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(*data);
-    if (decoder.hasError())
-        return std::nullopt;
-    return text;
 }
 
 // The ticks that passed between two readings of one counter; a counter that went down (wrapped
@@ -112,6 +82,7 @@ void ProcessorController::refresh()
 {
     m_systemInfo.timePrevious = m_systemInfo.time;
     m_systemInfo.time = m_environment.currentTime();
+    emit systemInfoChanged();
     m_monotonicPrevious = m_monotonic;
     m_monotonic = m_environment.monotonicNanoseconds();
 
@@ -263,16 +234,16 @@ void ProcessorController::readCores()
         auto core = std::make_shared<ProcessorCore>();
         core->setCpuId(index);
         core->setAppleSilicon(appleSilicon);
-        if (const auto compatible = stringProperty(registry, entry, QStringLiteral("compatible"))) {
+        if (const auto compatible = BaseKit::IOKitHelper::stringProperty(registry, entry, QStringLiteral("compatible"))) {
             const QString lower = compatible->toLower();
             if (lower.contains(QLatin1String("firestorm")))
                 core->setFirestorm(true);
             else if (lower.contains(QLatin1String("icestorm")))
                 core->setIcestorm(true);
         }
-        core->setClockFrequency(numberProperty(registry, entry, QStringLiteral("clock-frequency")));
-        core->setTimebaseFrequency(numberProperty(registry, entry, QStringLiteral("timebase-frequency")));
-        core->setBusFrequency(numberProperty(registry, entry, QStringLiteral("bus-frequency")));
+        core->setClockFrequency(BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("clock-frequency")));
+        core->setTimebaseFrequency(BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("timebase-frequency")));
+        core->setBusFrequency(BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("bus-frequency")));
         appendCore(std::move(core));
         ++index;
     }
