@@ -3,10 +3,10 @@
 #include "Platform/HostStatistics.h"
 #include "Platform/ProcessTable.h"
 
+#include "BaseKit/System/MacSystem.h"
 #include "Platform/Clock.h"
-#include "Platform/Machine.h"
 
-#include <optional>
+#include <algorithm>
 
 namespace SystemKit {
 
@@ -18,18 +18,12 @@ ProcessorEnvironment ProcessorEnvironment::live(const QString& root)
     environment.currentTime = [] { return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0; };
     environment.monotonicNanoseconds = [] { return std::int64_t(Platform::Clock::shared().monotonic().count()); };
 
-    auto machine = std::make_shared<Platform::Machine>(root);
-    // Processors in use, read afresh at each call; the logical and thread counts once, on first use.
-    environment.activeProcessorCount = [machine] { return machine->threadCount(); };
-    auto onceCount = std::make_shared<std::optional<std::uint32_t>>();
-    auto logical = [machine, onceCount] {
-        if (!*onceCount)
-            *onceCount = machine->threadCount();
-        return **onceCount;
-    };
-    environment.logicalProcessorCount = logical;
-    environment.threadCount = logical;
-    environment.isAppleSilicon = [machine] { return machine->architecture() == QLatin1String("arm64"); };
+    // Processors in use are read afresh at each call; the logical and thread counts are the ones
+    // the machine identification read once.
+    environment.activeProcessorCount = [] { return std::uint32_t(std::max(BaseKit::MacSystem::activeProcessorCount(), 0)); };
+    environment.logicalProcessorCount = [] { return BaseKit::MacSystem::logicalProcessorCount(); };
+    environment.threadCount = [] { return BaseKit::MacSystem::threadCount(); };
+    environment.isAppleSilicon = [] { return BaseKit::MacSystem::isAppleSilicon(); };
     return environment;
 }
 

@@ -162,3 +162,16 @@ TEST(MemoryController, StartingTwiceKeepsTheFirstTimer)
     EXPECT_EQ(memory->timer()->interval(), 2000);
     EXPECT_EQ(spy.count(), 3);
 }
+
+TEST(MemoryController, EveryPropertyReadsThroughTheMetaObjectAndNotifies)
+{
+    FixtureRoot root(QStringLiteral("memory/normal"));
+    auto memory = sampler(root);
+    const QMetaObject* meta = memory->metaObject();
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        EXPECT_TRUE(property.hasNotifySignal()) << property.name();
+        EXPECT_TRUE(property.read(memory.get()).isValid()) << property.name();
+    }
+    EXPECT_EQ(meta->propertyCount() - meta->propertyOffset(), 10);
+}

@@ -164,3 +164,19 @@ TEST(ProcessorControllerTicks, EveryWriteNotifiesEvenWhenUnchanged)
     for (const auto& spy : spies)
         EXPECT_EQ(spy->count(), 1);
 }
+
+TEST(ProcessorControllerLifecycle, EveryPropertyReadsThroughTheMetaObjectAndNotifies)
+{
+    ProcessorTestEnvironment env(QStringLiteral("ticks/first"));
+    auto cpu = env.makeSampler();
+    const QMetaObject* meta = cpu->metaObject();
+    int count = 0;
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i, ++count) {
+        const QMetaProperty property = meta->property(i);
+        EXPECT_TRUE(property.hasNotifySignal()) << property.name();
+        EXPECT_TRUE(property.read(cpu.get()).isValid()) << property.name();
+    }
+    EXPECT_EQ(count, 18);
+    EXPECT_TRUE(cpu->setProperty("normalize", true));
+    EXPECT_TRUE(cpu->normalize());
+}
