@@ -52,11 +52,54 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
     if (objectCount > (size - kTrailer - tableOffset) / std::uint64_t(offsetSize))
         return false;
 
+    // Offset of object `index` in the buffer; 0 when it lies outside the objects.
+    auto objectOffset = [&](std::uint64_t index) -> std::uint64_t {
+        if (index >= objectCount)
+            return 0;
+        const std::uint64_t offset = readBigEndian(data + tableOffset + index * std::uint64_t(offsetSize), offsetSize);
+        return offset < 8 || offset >= tableOffset ? 0 : offset;
+    };
+
+    // Dictionary keys must be texts, and UTF-16 keys must hold no NUL: libplist stops the program
+    // (an assertion) when it hands out a key whose length disagrees with its C string.
+    auto acceptableKey = [&](std::uint64_t index) -> bool {
+        const std::uint64_t offset = objectOffset(index);
+        if (offset == 0)
+            return false;
+        const unsigned char marker = data[offset];
+        const int kind = marker >> 4;
+        if (kind == 0x5)
+            return true;
+        if (kind != 0x6)
+            return false;
+        std::uint64_t count = marker & 0x0F;
+        std::uint64_t position = offset + 1;
+        if (count == 0x0F) {
+            if (position >= tableOffset)
+                return false;
+            const unsigned char intMarker = data[position];
+            if ((intMarker >> 4) != 0x1 || (intMarker & 0x0F) > 3)
+                return false;
+            const int width = 1 << (intMarker & 0x0F);
+            if (position + 1 + std::uint64_t(width) > tableOffset)
+                return false;
+            count = readBigEndian(data + position + 1, width);
+            position += 1 + std::uint64_t(width);
+        }
+        if (count > (tableOffset - position) / 2)
+            return false;
+        for (std::uint64_t i = 0; i < count; ++i) {
+            if (data[position + 2 * i] == 0 && data[position + 2 * i + 1] == 0)
+                return false;
+        }
+        return true;
+    };
+
     // Reads the header of object `index`: containers give their reference list, leaves nothing.
     auto container = [&](std::uint64_t index, Container& out, bool& valid) -> bool {
         valid = false;
-        const std::uint64_t offset = readBigEndian(data + tableOffset + index * std::uint64_t(offsetSize), offsetSize);
-        if (offset < 8 || offset >= tableOffset)
+        const std::uint64_t offset = objectOffset(index);
+        if (offset == 0)
             return false;
         const unsigned char marker = data[offset];
         const int kind = marker >> 4;
@@ -82,6 +125,13 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
         const std::uint64_t refs = kind == 0xD ? count * 2 : count;
         if (count > tableOffset || refs > (tableOffset - position) / std::uint64_t(refSize))
             return false;
+        if (kind == 0xD) {
+            for (std::uint64_t i = 0; i < count; ++i) {
+                const std::uint64_t key = readBigEndian(data + position + i * std::uint64_t(refSize), refSize);
+                if (!acceptableKey(key))
+                    return false;
+            }
+        }
         out.firstRef = position;
         out.refCount = refs;
         valid = true;

@@ -254,6 +254,22 @@ TEST(PlistCodingHostile, CyclesAndRunawaySharingAreRefused)
     EXPECT_EQ(shared->toArray()->size(), 3u);
 }
 
+TEST(PlistCodingHostile, KeysThatTheParserCannotHandOutAreRefused)
+{
+    // A dictionary whose UTF-16 key holds U+0000: libplist would stop the program handing it out.
+    const QByteArray dict = QByteArray("\xD1", 1) + QByteArray("\0\0\0\x01\0\0\0\x02", 8);
+    const QByteArray key = QByteArray("\x63\x00\xE9\x00\x00\x00\x62", 7);
+    const QByteArray yes("\x09", 1);
+    EXPECT_FALSE(PlistValue::decode(binaryList({dict, key, yes})).has_value());
+    // The same key without the NUL decodes.
+    const QByteArray fine = QByteArray("\x62\x00\xE9\x00\x62", 5);
+    const auto decoded = PlistValue::decode(binaryList({dict, fine, yes}));
+    ASSERT_TRUE(decoded.has_value());
+    EXPECT_EQ((*decoded)[QStringLiteral("\u00e9b")].toBool(), true);
+    // A key that is no text.
+    EXPECT_FALSE(PlistValue::decode(binaryList({dict, yes, yes})).has_value());
+}
+
 TEST(PlistCodingHostile, RandomMutationsNeverCrash)
 {
     // Flips, overwrites, inserts and cuts bytes of valid lists; every result must either decode to a
