@@ -123,7 +123,7 @@ bool ProcessTable::readProcess(int procFd, const char* pidText, ProcessRecord& r
         return false;
     const std::string_view rawName = text.substr(open + 1, close - open - 1);
 
-    // Fields from 3 (state) on; 14 utime, 15 stime, 24 rss.
+    // Fields from 3 (state) on; 14 utime, 15 stime, 22 start time, 24 rss.
     std::string_view rest = text.substr(close + 1);
     const std::string_view state = ProcFile::takeField(rest);
     if (state.size() != 1 || state[0] == 'X' || state[0] == 'x')
@@ -149,17 +149,19 @@ bool ProcessTable::readProcess(int procFd, const char* pidText, ProcessRecord& r
     const std::uint64_t hz = m_nanosecondsPerTick;
     record.cpuTime = ticks / hz * 1000000000u + ticks % hz * 1000000000u / hz;
     record.residentBytes = rss > 0 ? std::uint64_t(rss) * m_pageSize : 0;
-    record.name = nameFor(procFd, record.pid, rawName);
+    record.name = nameFor(procFd, record.pid, field[22 - 4], rawName);
     return true;
 }
 
-const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, std::string_view raw)
+const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, std::int64_t startTime, std::string_view raw)
 {
     CachedName& cached = m_names[pid];
     cached.seen = true;
-    if (!cached.name.isNull() && cached.raw == raw)
+    // The same process (pid and start time) under the same command name keeps its name.
+    if (!cached.name.isNull() && cached.startTime == startTime && cached.raw == raw)
         return cached.name;
 
+    cached.startTime = startTime;
     cached.raw.assign(raw);
     std::string_view name = raw;
     if (raw.size() >= kCommandNameLimit) {

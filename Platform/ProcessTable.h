@@ -52,9 +52,10 @@ public:
 
 private:
     bool readProcess(int procFd, const char* pidText, ProcessRecord& record);
-    const QString& nameFor(int procFd, std::int32_t pid, std::string_view raw);
+    const QString& nameFor(int procFd, std::int32_t pid, std::int64_t startTime, std::string_view raw);
 
     struct CachedName {
+        std::int64_t startTime = -1;
         std::string raw;
         QString name;
         bool seen = false;

@@ -104,3 +104,30 @@ TEST(ProcessTableList, MalformedStatFilesAreSkippedAndNamesFollowChanges)
     EXPECT_FALSE(missing.list(records));
     EXPECT_TRUE(records.empty());
 }
+
+TEST(ProcessTableList, ReusedPidWithACutNameIsNamedAfresh)
+{
+    QTemporaryDir dir;
+    const QString proc = dir.filePath(QStringLiteral("proc"));
+    auto stat = [](const char* startTime) {
+        return QByteArray("20 (abcdefghijklmno) S 1 20 20 0 -1 0 0 0 0 0 1 1 0 0 20 0 1 0 ") + startTime + " 1 1 0\n";
+    };
+    writeFile(proc + "/20/stat", stat("100"));
+    writeFile(proc + "/20/cmdline", QByteArray("/bin/abcdefghijklmnop-one\0-x\0", 29));
+    ProcessTable table(dir.path());
+    std::vector<ProcessRecord> records;
+    ASSERT_TRUE(table.list(records));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].name, QStringLiteral("abcdefghijklmnop-one"));
+
+    writeFile(proc + "/20/stat", stat("200"));
+    writeFile(proc + "/20/cmdline", QByteArray("/bin/abcdefghijklmnop-two\0", 26));
+    ASSERT_TRUE(table.list(records));
+    EXPECT_EQ(records[0].name, QStringLiteral("abcdefghijklmnop-two"));
+
+    // argv[0] rewritten to a title that does not begin with the command name: the name stays cut.
+    writeFile(proc + "/20/stat", stat("300"));
+    writeFile(proc + "/20/cmdline", "worker: idle");
+    ASSERT_TRUE(table.list(records));
+    EXPECT_EQ(records[0].name, QStringLiteral("abcdefghijklmno"));
+}
