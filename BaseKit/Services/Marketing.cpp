@@ -1,0 +1,55 @@
+#include "BaseKit/Services/Marketing.h"
+
+#include "BaseKit/Services/Maker.h"
+#include "BaseKit/Services/WebRequest.h"
+#include "BaseKit/Workspace/Workspace.h"
+
+#include <QPointer>
+
+namespace BaseKit {
+
+namespace {
+
+QString& currentFileHost()
+{
+    static QString host = QString::fromLatin1(Maker::fileHost);
+    return host;
+}
+
+} // namespace
+
+void Marketing::fetchOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
+                               std::function<void(const OtherApps&)> completion)
+{
+    const QString address = currentFileHost() + QLatin1String(documentPath);
+    WebRequest::get(address, context, [excludedBundleIdentifier, completion](const WebResult& result) {
+        OtherApps apps;
+        // Only a successful answer is a document: an error page decodes to nothing either way, but
+        // a 404 with a well-formed stale list must not pass as the list.
+        if (result.succeeded() && result.response.isSuccessStatus())
+            apps = OtherApps::decode(result.body).value_or(OtherApps());
+        if (excludedBundleIdentifier) {
+            apps.apps.removeIf(
+                [&excludedBundleIdentifier](const OtherApp& app) { return app.bundleIdentifier == *excludedBundleIdentifier; });
+        }
+        if (completion)
+            completion(apps);
+    });
+}
+
+void Marketing::openDeveloperPage()
+{
+    Workspace::openUrlString(QString::fromLatin1(Maker::developerPage));
+}
+
+QString Marketing::fileHost()
+{
+    return currentFileHost();
+}
+
+void Marketing::setFileHost(const QString& host)
+{
+    currentFileHost() = host.isEmpty() ? QString::fromLatin1(Maker::fileHost) : host;
+}
+
+} // namespace BaseKit

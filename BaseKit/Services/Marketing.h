@@ -1,0 +1,32 @@
+#pragma once
+
+#include "BaseKit/Services/OtherApps.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace BaseKit {
+
+// The maker's other applications: the list published at "/files/apps.json" on the maker's file host,
+// and the maker's page of applications.
+class Marketing {
+public:
+    static constexpr const char* documentPath = "/files/apps.json";
+
+    // Fetches the list anew (nothing is cached) and calls `completion` later, on the main thread, with
+    // it, less every entry whose bundle identifier equals `excludedBundleIdentifier` exactly. A failed
+    // fetch, a status other than 2xx or a malformed document gives the empty list. Not called when
+    // `context` is given and destroyed by then.
+    static void fetchOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
+                               std::function<void(const OtherApps&)> completion);
+    static void openDeveloperPage();
+
+    // The file host, such as "https://files.brannock.com" (tests point it at a local server).
+    static QString fileHost();
+    static void setFileHost(const QString& host);
+};
+
+} // namespace BaseKit

@@ -1,0 +1,114 @@
+#pragma once
+
+// A small HTTP/1.1 server on 127.0.0.1 for the web tests: it records every request it receives and
+// answers each with `reply` (or not at all when `reply.answers` is false).
+
+#include <QByteArray>
+#include <QHostAddress>
+#include <QList>
+#include <QPair>
+#include <QTcpServer>
+#include <QTcpSocket>
+
+#include <memory>
+#include <vector>
+
+class LocalHttpServer {
+public:
+    using HeaderList = QList<QPair<QByteArray, QByteArray>>;
+
+    struct Request {
+        QByteArray method;
+        QByteArray target;
+        HeaderList headers;
+        QByteArray body;
+
+        bool hasHeader(const QByteArray& name) const
+        {
+            for (const auto& [key, value] : headers)
+                if (key.compare(name, Qt::CaseInsensitive) == 0)
+                    return true;
+            return false;
+        }
+        QByteArray header(const QByteArray& name) const
+        {
+            for (const auto& [key, value] : headers)
+                if (key.compare(name, Qt::CaseInsensitive) == 0)
+                    return value;
+            return {};
+        }
+    };
+
+    struct Reply {
+        QByteArray status = "200 OK";
+        HeaderList headers;
+        QByteArray body;
+        bool answers = true;
+    };
+
+    LocalHttpServer()
+    {
+        m_server.listen(QHostAddress::LocalHost, 0);
+        QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
+            while (QTcpSocket* socket = m_server.nextPendingConnection()) {
+                ++connections;
+                auto buffer = std::make_shared<QByteArray>();
+                QObject::connect(socket, &QTcpSocket::readyRead, socket,
+                                 [this, socket, buffer] { read(socket, *buffer); });
+            }
+        });
+    }
+
+    bool isListening() const { return m_server.isListening(); }
+    quint16 port() const { return m_server.serverPort(); }
+    QString url(const QString& pathAndQuery) const
+    {
+        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(pathAndQuery);
+    }
+
+    Reply reply;
+    std::vector<Request> requests;
+    int connections = 0;
+
+private:
+    void read(QTcpSocket* socket, QByteArray& buffer)
+    {
+        buffer += socket->readAll();
+        const qsizetype end = buffer.indexOf("\r\n\r\n");
+        if (end < 0)
+            return;
+        Request request;
+        const QList<QByteArray> lines = buffer.left(end).split('\n');
+        const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
+        request.method = first.value(0);
+        request.target = first.value(1);
+        qsizetype length = 0;
+        for (qsizetype i = 1; i < lines.size(); ++i) {
+            const QByteArray line = lines[i].trimmed();
+            const qsizetype colon = line.indexOf(':');
+            if (colon <= 0)
+                continue;
+            const QByteArray key = line.left(colon).trimmed();
+            const QByteArray value = line.mid(colon + 1).trimmed();
+            request.headers.append({key, value});
+            if (key.compare("Content-Length", Qt::CaseInsensitive) == 0)
+                length = value.toLongLong();
+        }
+        if (buffer.size() < end + 4 + length)
+            return;
+        request.body = buffer.mid(end + 4, length);
+        buffer.clear();
+        requests.push_back(request);
+        if (!reply.answers)
+            return;
+        QByteArray answer = "HTTP/1.1 " + reply.status + "\r\n";
+        for (const auto& [key, value] : reply.headers)
+            answer += key + ": " + value + "\r\n";
+        answer += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
+        answer += reply.body;
+        socket->write(answer);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+};
