@@ -77,6 +77,11 @@ bool DistributedCenter::addObserver(QObject* observer, const QString& name, cons
         delete relay;
         return false;
     }
+    // The bus learns of the new match asynchronously; a round trip to it on the same connection makes
+    // sure the match is in force when this returns, so that nothing posted afterwards is missed.
+    m_bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                              QStringLiteral("/org/freedesktop/DBus"),
+                                              QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "Platform/DistributedCenter.h"
 #include "Platform/UserNotifications.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QTest>
 #include <QUuid>
@@ -26,6 +27,8 @@ QString uniqueName(const char* base)
 TEST(DistributedNotificationsTest, PostsReachObserversOfOtherConnectionsWithTheirObjectFilter)
 {
     ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
+    // A bus connection starts handing on messages once the event loop has run.
+    QCoreApplication::processEvents();
     const QString connectionName = QStringLiteral("companion");
     {
         // The companion's side: a connection of its own.

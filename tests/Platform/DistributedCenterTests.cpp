@@ -1,6 +1,7 @@
 #include "Platform/DistributedCenter.h"
 
 #include <QDBusConnection>
+#include <QCoreApplication>
 #include <QProcess>
 #include <QTest>
 #include <QUuid>
@@ -26,11 +27,18 @@ struct Received {
     bool operator==(const Received&) const = default;
 };
 
+[[maybe_unused]] void PrintTo(const Received& r, std::ostream* os)
+{
+    *os << r.name.section(QLatin1Char('.'), 1).toStdString() << "|" << r.object.toStdString();
+}
+
 class DistributedCenterTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
         ASSERT_TRUE(QDBusConnection::sessionBus().isConnected()) << "the tests run on a session bus";
+        // A bus connection starts handing on messages once the event loop has run.
+        QCoreApplication::processEvents();
         static int serial = 0;
         connectionName = QStringLiteral("poster-%1").arg(++serial);
         poster = std::make_unique<DistributedCenter>(
