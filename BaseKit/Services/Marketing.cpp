@@ -1,5 +1,6 @@
 #include "BaseKit/Services/Marketing.h"
 
+#include "BaseKit/ResponseStatus.h"
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/WebRequest.h"
 #include "BaseKit/Workspace/Workspace.h"
@@ -26,7 +27,7 @@ void Marketing::fetchOtherApps(const std::optional<QString>& excludedBundleIdent
         OtherApps apps;
         // Only a successful answer is a document: an error page decodes to nothing either way, but
         // a 404 with a well-formed stale list must not pass as the list.
-        if (result.succeeded() && result.response.isSuccessStatus())
+        if (result.succeeded() && ResponseStatus::isSuccess(result.response.statusCode))
             apps = OtherApps::decode(result.body).value_or(OtherApps());
         if (excludedBundleIdentifier) {
             apps.apps.removeIf(

@@ -11,17 +11,16 @@
 
 namespace BaseKit {
 
-// What the server answered: its status code (0 when no answer came), the headers as they came and the
-// address that answered (after redirects).
+// What the server answered: its status code (none when no HTTP answer came), the headers as they came
+// and the address that answered (after redirects). Callers that use a body check the status first
+// (ResponseStatus::isSuccess).
 struct WebResponse {
-    int statusCode = 0;
+    std::optional<int> statusCode;
     QUrl url;
     QList<QPair<QByteArray, QByteArray>> headers;
 
     // The first header of that name, compared without regard to case; empty when absent.
     QByteArray header(const QByteArray& name) const;
-    // A 2xx status: callers that use a body check this before trusting it.
-    bool isSuccessStatus() const { return statusCode >= 200 && statusCode <= 299; }
 };
 
 // Why an exchange failed. `networkError` is the transport's own code, passed on unchanged.

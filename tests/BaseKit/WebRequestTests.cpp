@@ -1,3 +1,4 @@
+#include "BaseKit/ResponseStatus.h"
 #include "BaseKit/Services/WebRequest.h"
 
 #include "LocalHttpServer.h"
@@ -49,6 +50,7 @@ TEST_F(WebRequestTest, GetReturnsBodyAndResponseBytesUnchanged)
     ASSERT_TRUE(result.succeeded()) << result.error->description.toStdString();
     EXPECT_EQ(result.body, body);
     EXPECT_EQ(result.response.statusCode, 200);
+    EXPECT_TRUE(BaseKit::ResponseStatus::isSuccess(result.response.statusCode));
     EXPECT_EQ(result.response.header("x-answer"), "42");
     ASSERT_EQ(server.requests.size(), 1u);
     EXPECT_EQ(server.requests[0].method, "GET");
@@ -67,8 +69,8 @@ TEST_F(WebRequestTest, ErrorStatusesArePassedOnAsAnswers)
         ASSERT_TRUE(outcome.wait());
         ASSERT_TRUE(outcome.result->succeeded()) << status.constData();
         EXPECT_EQ(outcome.result->response.statusCode, status.left(3).toInt());
-        EXPECT_FALSE(outcome.result->response.isSuccessStatus());
         EXPECT_EQ(outcome.result->body, server.reply.body);
+        EXPECT_FALSE(BaseKit::ResponseStatus::isSuccess(outcome.result->response.statusCode));
     }
 }
 
@@ -204,6 +206,7 @@ TEST_F(WebRequestTest, ARefusedPortIsAConnectionError)
     ASSERT_FALSE(outcome.result->succeeded());
     EXPECT_EQ(outcome.result->error->code, WebError::Code::CannotConnectToHost);
     EXPECT_EQ(outcome.result->error->networkError, QNetworkReply::ConnectionRefusedError);
+    EXPECT_FALSE(outcome.result->response.statusCode.has_value());
 }
 
 TEST_F(WebRequestTest, NoCompletionForADestroyedContext)

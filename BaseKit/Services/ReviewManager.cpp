@@ -1,0 +1,60 @@
+#include "BaseKit/Services/ReviewManager.h"
+
+#include "BaseKit/Services/Maker.h"
+
+#include "Platform/Clock.h"
+#include "Platform/Defaults.h"
+#include "Platform/StoreReview.h"
+
+#include <QUrl>
+
+namespace BaseKit {
+
+namespace {
+
+double secondsSince1970()
+{
+    return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0;
+}
+
+} // namespace
+
+ReviewManager::ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt)
+    : m_defaults(std::move(defaults)), m_requestPrompt(std::move(requestPrompt))
+{
+    if (!m_requestPrompt)
+        m_requestPrompt = [] { Platform::StoreReview::request(QUrl(QString::fromLatin1(Maker::developerPage))); };
+}
+
+ReviewManager& ReviewManager::shared()
+{
+    static ReviewManager manager(std::make_shared<Platform::Defaults>(QString::fromLatin1(suiteName)));
+    return manager;
+}
+
+void ReviewManager::requestReview(const std::optional<QString>& key)
+{
+    if (!key)
+        return;
+    if (m_defaults && m_defaults->boolean(*key))
+        return; // asked before
+    if (!isEligible(*key))
+        return;
+    m_requestPrompt();
+    if (m_defaults)
+        m_defaults->set(*key, Platform::PlistValue(true));
+}
+
+bool ReviewManager::isEligible(const QString& key)
+{
+    const QString recordKey = QLatin1String(initialCallKey) + QLatin1Char('_') + key;
+    if (!m_defaults)
+        return false;
+    const double firstCall = m_defaults->real(recordKey);
+    if (firstCall != 0.0)
+        return firstCall + interval <= secondsSince1970();
+    m_defaults->set(recordKey, Platform::PlistValue(secondsSince1970()));
+    return false;
+}
+
+} // namespace BaseKit

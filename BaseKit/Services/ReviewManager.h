@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+namespace Platform {
+class Defaults;
+}
+
+namespace BaseKit {
+
+// Decides when to ask for a rating: at most once per key, and not before 72 hours have passed since
+// the first call for that key. Its records live in a defaults suite of their own,
+// "com.brannock.appreviews": "init_<key>" holds the time of the first call (seconds since 1970, a real;
+// 0 counts as absent) and "<key>" becomes true once the rating was asked for. Times come from
+// Platform::Clock. Everything runs on the main thread, one call after the other.
+class ReviewManager {
+public:
+    static constexpr const char* suiteName = "com.brannock.appreviews";
+    static constexpr const char* initialCallKey = "init";
+    static constexpr double interval = 259200.0; // 72 hours
+
+    // Records in `defaults` (none: nothing is ever recorded or asked); `requestPrompt` asks for the
+    // rating (the platform's rating dialog when empty).
+    explicit ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt = {});
+
+    // The shared manager over the suite, made on first use.
+    static ReviewManager& shared();
+
+    // Asks for a rating when the key is eligible and was not asked for before; a missing key does
+    // nothing.
+    void requestReview(const std::optional<QString>& key);
+    // Whether 72 hours have passed since the first call for the key; the first call only records its
+    // time and answers false.
+    bool isEligible(const QString& key);
+
+private:
+    std::shared_ptr<Platform::Defaults> m_defaults;
+    std::function<void()> m_requestPrompt;
+};
+
+} // namespace BaseKit
