@@ -2,10 +2,49 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
+#include <memory>
+#include <sys/prctl.h>
+
+namespace {
+
+// Every test process gets a session bus of its own, so tests that own names or post signals on
+// the bus never see another test running in parallel. The daemon ends with the process, also
+// when the process dies. Without dbus-daemon the inherited bus (if any) stays in use.
+std::unique_ptr<QProcess> startPrivateSessionBus()
+{
+    const QString daemon = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+    if (daemon.isEmpty())
+        return nullptr;
+    auto bus = std::make_unique<QProcess>();
+    bus->setProgram(daemon);
+    bus->setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                       QStringLiteral("--print-address=1")});
+    bus->setProcessChannelMode(QProcess::SeparateChannels);
+    bus->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
+    bus->start();
+    if (!bus->waitForStarted(5000))
+        return nullptr;
+    QByteArray address;
+    while (!address.contains('\n') && bus->waitForReadyRead(5000))
+        address += bus->readAllStandardOutput();
+    address = address.trimmed();
+    if (address.isEmpty()) {
+        bus->kill();
+        bus->waitForFinished(1000);
+        return nullptr;
+    }
+    setenv("DBUS_SESSION_BUS_ADDRESS", address.constData(), 1);
+    return bus;
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -27,6 +66,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     ::testing::InitGoogleTest(&argc, argv);
+    const std::unique_ptr<QProcess> bus = startPrivateSessionBus();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrion"));
     QApplication::setOrganizationDomain(QStringLiteral("brannock.com"));
