@@ -27,6 +27,7 @@ std::unique_ptr<QProcess> startPrivateSessionBus()
     bus->setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
                        QStringLiteral("--print-address=1")});
     bus->setProcessChannelMode(QProcess::SeparateChannels);
+    bus->setStandardErrorFile(QProcess::nullDevice());
     bus->setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGTERM); });
     bus->start();
     if (!bus->waitForStarted(5000))
