@@ -1,0 +1,76 @@
+#pragma once
+
+#include "Kestrion/App/CardCatalog.h"
+#include "Kestrion/App/MainLayout.h"
+#include "Kestrion/Settings/BackgroundTheme.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include <map>
+#include <utility>
+
+class QBoxLayout;
+class QStackedLayout;
+class QVBoxLayout;
+
+namespace ViewKit {
+class GlassEffect;
+}
+
+namespace Kestrion {
+
+class EmptyView;
+
+// The main window's content: an optional system-information row above five columns of cards, or the
+// empty state when every module is switched off. Spacings follow the screen-size class; the background
+// is the solid window colour or the glass tint. Cards come from the catalog, made the first time they
+// are shown and kept while hidden; a card the catalog cannot make is left out.
+class ContentView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    ContentView(CardCatalog catalog, int sizeClass, QWidget* parent = nullptr);
+
+    // Lays the window out for these switches and model states.
+    void apply(const MainLayoutInputs& inputs);
+    void setBackgroundTheme(BackgroundTheme theme);
+
+    const MainLayout& layoutPlan() const { return m_plan; }
+    BackgroundTheme backgroundTheme() const { return m_background; }
+    int sizeClass() const { return m_sizeClass; }
+
+    // The card widget standing in a column (0...4) for a card; nullptr when it was never made.
+    QWidget* cardWidget(int column, Card card) const;
+    QWidget* systemInfoWidget() const { return m_systemInfo; }
+    EmptyView* emptyView() const { return m_empty; }
+    // The widgets a column shows now, top to bottom.
+    QList<QWidget*> visibleCards(int column) const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QWidget* slotWidget(int column, Card card);
+    void frameCard(QWidget* widget, int column, Card card) const;
+    void showGrid(bool grid);
+
+    CardCatalog m_catalog;
+    int m_sizeClass = 2;
+    MainLayout m_plan;
+    BackgroundTheme m_background = BackgroundTheme::solid;
+
+    ViewKit::GlassEffect* m_glass = nullptr;
+    QStackedLayout* m_stack = nullptr;
+    QWidget* m_grid = nullptr;
+    QWidget* m_systemInfo = nullptr;
+    bool m_systemInfoMade = false;
+    std::array<QVBoxLayout*, MainLayout::columnCount> m_columns{};
+    std::map<std::pair<int, Card>, QWidget*> m_cards;
+    EmptyView* m_empty = nullptr;
+    bool m_applied = false;
+};
+
+} // namespace Kestrion

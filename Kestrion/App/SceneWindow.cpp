@@ -1,0 +1,33 @@
+#include "Kestrion/App/SceneWindow.h"
+
+#include <QApplication>
+#include <QLayout>
+#include <QVBoxLayout>
+
+namespace Kestrion {
+
+SceneWindow::SceneWindow(const QString& identifier, QWidget* parent)
+    : QWidget(parent, Qt::Window)
+{
+    setObjectName(identifier);
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QApplication::applicationDisplayName());
+    m_layout = new QVBoxLayout(this);
+    m_layout->setContentsMargins(0, 0, 0, 0);
+}
+
+void SceneWindow::setContent(QWidget* content, bool fixedSize)
+{
+    if (m_content) {
+        m_layout->removeWidget(m_content);
+        m_content->deleteLater();
+    }
+    m_content = content;
+    if (!content)
+        return;
+    content->setParent(this);
+    m_layout->addWidget(content);
+    m_layout->setSizeConstraint(fixedSize ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+}
+
+} // namespace Kestrion

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace Kestrion {
+
+// A secondary window of the application ("About", "OtherApps", the settings): a top-level window that
+// shows one content view and is deleted when closed, so the next request makes it afresh.
+class SceneWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SceneWindow(const QString& identifier, QWidget* parent = nullptr);
+
+    // Replaces the content. With `fixedSize` the window takes the content's size and cannot be resized.
+    void setContent(QWidget* content, bool fixedSize = true);
+    QWidget* content() const { return m_content; }
+
+private:
+    QVBoxLayout* m_layout = nullptr;
+    QWidget* m_content = nullptr;
+};
+
+} // namespace Kestrion

@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE" sourcelanguage="en_US">
+<context>
+    <name>Kestrion</name>
+    <message>
+        <source>MODULES</source>
+        <translation>Module</translation>
+    </message>
+    <message>
+        <source>PROCESSOR</source>
+        <translation>Prozessor:</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE_UNITS_HINT</source>
+        <translation>Gilt für jede Temperatur, die Kestrion zeigt, auch für die Batterie und die Sensoren von Thermion.</translation>
+    </message>
+    <message>
+        <source>NO_VIEWS_CONFIGURED</source>
+        <translation>Keine Module aktiviert</translation>
+    </message>
+    <message>
+        <source>NO_VIEWS_CONFIGURED_INFO</source>
+        <translation>Alle Module sind ausgeschaltet. Öffnen Sie die Einstellungen und schalten Sie die Module ein, die dieses Fenster zeigen soll.</translation>
+    </message>
+    <message>
+        <source>BASIC_SYSTEM_INFO</source>
+        <translation>Grundlegende Systeminformationen</translation>
+    </message>
+    <message>
+        <source>VOLUMES</source>
+        <translation>Volumes:</translation>
+    </message>
+    <message>
+        <source>BATTERIES</source>
+        <translation>Batterien:</translation>
+    </message>
+</context>
+</TS>

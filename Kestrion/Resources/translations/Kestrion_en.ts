@@ -1,0 +1,39 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US" sourcelanguage="en_US">
+<context>
+    <name>Kestrion</name>
+    <message>
+        <source>MODULES</source>
+        <translation>Modules</translation>
+    </message>
+    <message>
+        <source>PROCESSOR</source>
+        <translation>Processor:</translation>
+    </message>
+    <message>
+        <source>TEMPERATURE_UNITS_HINT</source>
+        <translation>Used for every temperature shown by Kestrion, including the battery and the sensors of Thermion.</translation>
+    </message>
+    <message>
+        <source>NO_VIEWS_CONFIGURED</source>
+        <translation>No Modules Enabled</translation>
+    </message>
+    <message>
+        <source>NO_VIEWS_CONFIGURED_INFO</source>
+        <translation>Every module is switched off. Open the settings and switch on the modules you want to see in this window.</translation>
+    </message>
+    <message>
+        <source>BASIC_SYSTEM_INFO</source>
+        <translation>Basic system information</translation>
+    </message>
+    <message>
+        <source>VOLUMES</source>
+        <translation>Volumes:</translation>
+    </message>
+    <message>
+        <source>BATTERIES</source>
+        <translation>Batteries:</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,191 @@
+#include "Kestrion/App/ContentView.h"
+#include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/SceneWindow.h"
+#include "Kestrion/App/WindowRegistry.h"
+#include "ViewKit/VKColors.h"
+#include "ViewKit/VKTheme.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QStackedLayout>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Kestrion;
+
+namespace {
+
+// A catalog of plain widgets standing for every card but the ones left out.
+CardCatalog catalogOf(std::initializer_list<Card> cards)
+{
+    CardCatalog catalog;
+    for (Card card : cards) {
+        catalog.add(card, [card](QWidget* parent) {
+            auto* widget = new QLabel(QString::number(int(card)), parent);
+            widget->setObjectName(QStringLiteral("card-%1").arg(int(card)));
+            widget->setMinimumHeight(60);
+            return widget;
+        });
+    }
+    return catalog;
+}
+
+CardCatalog everyCard()
+{
+    return catalogOf({Card::systemInfo, Card::processorUsage, Card::coreUsage, Card::memoryUsage, Card::diskInfo,
+                      Card::volumes, Card::networkInfo, Card::graphicsCard, Card::networkUsage,
+                      Card::internalBattery, Card::fans, Card::thermion});
+}
+
+} // namespace
+
+TEST(ContentView, SwitchingACardOffClosesUpItsColumn)
+{
+    ContentView view(everyCard(), 1);
+    view.resize(1800, 900);
+    MainLayoutInputs in;
+    view.apply(in);
+    view.show();
+    QApplication::processEvents();
+
+    QWidget* processor = view.cardWidget(0, Card::processorUsage);
+    QWidget* cores = view.cardWidget(0, Card::coreUsage);
+    ASSERT_TRUE(processor && cores);
+    EXPECT_EQ(view.visibleCards(0), (QList<QWidget*>{processor, cores}));
+    const int top = processor->y();
+    EXPECT_GT(cores->y(), top);
+    EXPECT_GE(processor->width(), 304);
+    EXPECT_GE(view.cardWidget(1, Card::memoryUsage)->width(), 384);
+    EXPECT_EQ(view.cardWidget(1, Card::diskInfo)->height(), 128);
+
+    in.disableProcessorUsage = true;
+    view.apply(in);
+    QApplication::processEvents();
+    EXPECT_TRUE(processor->isHidden());
+    EXPECT_EQ(view.visibleCards(0), (QList<QWidget*>{cores}));
+    EXPECT_EQ(cores->y(), top); // moved up into the freed place
+
+    // Switching it on again brings the same widget back, above the cores card.
+    in.disableProcessorUsage = false;
+    view.apply(in);
+    QApplication::processEvents();
+    EXPECT_EQ(view.visibleCards(0), (QList<QWidget*>{processor, cores}));
+    EXPECT_FALSE(processor->isHidden());
+}
+
+TEST(ContentView, VolumesCardFollowsTheBattery)
+{
+    ContentView view(everyCard(), 0);
+    MainLayoutInputs in;
+    view.apply(in);
+    QWidget* inColumn4 = view.cardWidget(3, Card::volumes);
+    ASSERT_TRUE(inColumn4);
+    EXPECT_EQ(view.visibleCards(3).last(), inColumn4);
+
+    in.batteryPresent = true;
+    view.apply(in);
+    EXPECT_TRUE(inColumn4->isHidden());
+    QWidget* inColumn2 = view.cardWidget(1, Card::volumes);
+    ASSERT_TRUE(inColumn2);
+    EXPECT_EQ(view.visibleCards(1).last(), inColumn2);
+    EXPECT_EQ(view.visibleCards(3).last(), view.cardWidget(3, Card::internalBattery));
+}
+
+TEST(ContentView, CardsWithoutMakerAreLeftOut)
+{
+    ContentView view(catalogOf({Card::coreUsage, Card::memoryUsage}), 2);
+    MainLayoutInputs in;
+    in.disableSystemInfo = false;
+    view.apply(in);
+    EXPECT_EQ(view.systemInfoWidget(), nullptr);
+    EXPECT_EQ(view.visibleCards(0).size(), 1);
+    EXPECT_EQ(view.visibleCards(1).size(), 1);
+    for (int column = 2; column < MainLayout::columnCount; ++column)
+        EXPECT_TRUE(view.visibleCards(column).isEmpty()) << column;
+}
+
+TEST(ContentView, SystemInfoRowAndEmptyState)
+{
+    ContentView view(everyCard(), 1);
+    MainLayoutInputs in;
+    in.disableSystemInfo = false;
+    view.apply(in);
+    QWidget* info = view.systemInfoWidget();
+    ASSERT_TRUE(info);
+    EXPECT_FALSE(info->isHidden());
+    EXPECT_EQ(info->height(), 152);
+    EXPECT_GE(info->minimumWidth(), 860);
+
+    in.disableSystemInfo = true;
+    view.apply(in);
+    EXPECT_TRUE(info->isHidden());
+    EXPECT_EQ(view.emptyView(), nullptr);
+
+    in.disableProcessorUsage = in.disableMemoryUsage = in.disableCoresUsage = in.disableNetworkInfo = true;
+    in.disableNetworkUsage = in.disableGraphicsCard = in.disableVolumeInfo = in.disableConnectedVolumes = true;
+    in.disableInternalBattery = true;
+    in.companionRunning = in.hasFans = true;
+    view.apply(in);
+    ASSERT_NE(view.emptyView(), nullptr);
+    EXPECT_TRUE(view.layoutPlan().empty);
+    auto* stack = view.findChild<QStackedLayout*>();
+    ASSERT_TRUE(stack);
+    EXPECT_EQ(stack->currentWidget(), view.emptyView());
+    EXPECT_EQ(view.emptyView()->titleLabel()->text(), QStringLiteral("No Modules Enabled"));
+
+    in.disableMemoryUsage = false;
+    view.apply(in);
+    EXPECT_NE(stack->currentWidget(), view.emptyView());
+}
+
+TEST(ContentView, BackgroundFollowsTheDesign)
+{
+    ContentView view(everyCard(), 1);
+    view.resize(400, 300);
+    view.apply(MainLayoutInputs{});
+    view.setPalette(ViewKit::VKTheme::palette(ViewKit::VKColorScheme::light));
+    EXPECT_EQ(view.grab().toImage().pixelColor(2, 2), QColor(Qt::white));
+    view.setPalette(ViewKit::VKTheme::palette(ViewKit::VKColorScheme::dark));
+    EXPECT_EQ(view.grab().toImage().pixelColor(2, 2),
+              ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark));
+
+    view.setBackgroundTheme(BackgroundTheme::glass);
+    const QColor glass = view.grab().toImage().pixelColor(2, 2);
+    EXPECT_NE(glass, ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark));
+}
+
+TEST(WindowRegistry, OpensAWindowOnceByItsExactIdentifier)
+{
+    WindowRegistry registry;
+    int made = 0;
+    registry.add(QStringLiteral("About"), [&made] {
+        ++made;
+        return new SceneWindow(QStringLiteral("About"));
+    });
+    registry.add(QStringLiteral("AboutMore"), [] { return new SceneWindow(QStringLiteral("AboutMore")); });
+
+    QWidget* first = registry.openOnce(QStringLiteral("About"));
+    ASSERT_TRUE(first);
+    EXPECT_TRUE(first->isVisible());
+    EXPECT_EQ(registry.openOnce(QStringLiteral("About")), first);
+    EXPECT_EQ(made, 1);
+
+    // An identifier that merely begins with an open one is another window.
+    QWidget* more = registry.openOnce(QStringLiteral("AboutMore"));
+    ASSERT_TRUE(more);
+    EXPECT_NE(more, first);
+    EXPECT_EQ(WindowRegistry::openWindow(QStringLiteral("Abo")), nullptr);
+    EXPECT_EQ(registry.openOnce(QStringLiteral("Unknown")), nullptr);
+
+    // A closed window is gone; the next request makes a new one.
+    QPointer<QWidget> closed = first;
+    first->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(closed.isNull());
+    QWidget* again = registry.openOnce(QStringLiteral("About"));
+    EXPECT_EQ(made, 2);
+    again->close();
+    more->close();
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
