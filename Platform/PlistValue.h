@@ -75,7 +75,8 @@ public:
     // 2^63 or more written as Unsigned reads back as a negative Integer with the same bits). Dates
     // are kept to the microsecond in binary form and to the second in XML; dates outside the
     // format's range (about 1933 to 2069) are clamped to it. None values inside arrays and
-    // dictionaries are left out; encoding a none value gives empty bytes.
+    // dictionaries are left out; encoding a none value gives empty bytes. Texts and keys are cut at
+    // their first NUL character (libplist keeps C strings).
     static constexpr int kMaxDepth = 512;
     static std::optional<PlistValue> decode(const QByteArray& bytes);
     QByteArray encodeBinary() const;

@@ -234,6 +234,19 @@ TEST(PlistCodingHostile, DeepNestingIsRefusedWithoutExhaustingTheStack)
     EXPECT_TRUE(deep.encodeBinary().isEmpty());
 }
 
+TEST(PlistCodingHostile, XmlWhoseNestingCannotBeTrustedIsRefused)
+{
+    const QByteArray head("<?xml version=\"1.0\"?><!-- written by hand --><plist version=\"1.0\">");
+    const auto fine = PlistValue::decode(head + "<array><string>a &gt; b</string><true/></array></plist>");
+    ASSERT_TRUE(fine.has_value());
+    EXPECT_EQ(fine->toArray()->front().toString(), QStringLiteral("a > b"));
+    // Mismatched closing tags, a '<' inside a tag and unbalanced quotes hide the real nesting.
+    EXPECT_FALSE(PlistValue::decode(head + "<array><dict></array></dict></plist>").has_value());
+    EXPECT_FALSE(PlistValue::decode(head + "<array <array>></array></plist>").has_value());
+    EXPECT_FALSE(PlistValue::decode(head + "<array x=\"/>\" ></array></plist>").has_value());
+    EXPECT_FALSE(PlistValue::decode(head + "<array x=\"></array></plist>").has_value());
+}
+
 TEST(PlistCodingHostile, CyclesAndRunawaySharingAreRefused)
 {
     // An array that holds itself.
