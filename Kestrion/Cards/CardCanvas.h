@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QWidget>
+
+#include <functional>
+
+class QPainter;
+
+namespace Kestrion {
+
+// A part of a card painted by a function over its rect, at a fixed height and the width the card
+// gives it. The function reads what it shows while it paints, so update() is all a change needs.
+class CardCanvas : public QWidget
+{
+    Q_OBJECT
+
+public:
+    using Painter = std::function<void(QPainter& painter, const QRectF& rect)>;
+
+    CardCanvas(qreal height, Painter painter, QWidget* parent = nullptr);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    Painter m_painter;
+};
+
+} // namespace Kestrion

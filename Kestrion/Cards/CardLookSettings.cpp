@@ -1,0 +1,38 @@
+#include "Kestrion/Cards/CardLookSettings.h"
+
+#include "Platform/Defaults.h"
+
+namespace Kestrion {
+
+namespace {
+const QString backgroundThemeKey = QStringLiteral("BackgroundTheme");
+const QString tileStyleKey = QStringLiteral("TileStyle");
+const QString materialKey = QStringLiteral("Material");
+} // namespace
+
+CardLookSettings::CardLookSettings(Platform::Defaults& defaults, QObject* parent)
+    : QObject(parent)
+    , m_defaults(&defaults)
+{
+    connect(&defaults, &Platform::Defaults::changed, this, [this](const QString& key) {
+        if (key == backgroundThemeKey || key == tileStyleKey || key == materialKey)
+            emit lookChanged();
+    });
+}
+
+CardLookSettings& CardLookSettings::standard()
+{
+    static CardLookSettings* settings = new CardLookSettings(Platform::Defaults::standard());
+    return *settings;
+}
+
+CardLook CardLookSettings::look() const
+{
+    if (!m_defaults)
+        return CardLook{};
+    // An absent key reads as 0, the raw value of every default.
+    return CardLook::fromRawValues(m_defaults->integer(backgroundThemeKey), m_defaults->integer(tileStyleKey),
+                                   m_defaults->integer(materialKey));
+}
+
+} // namespace Kestrion

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "Kestrion/Cards/CardLook.h"
+
+#include <QObject>
+#include <QPointer>
+
+namespace Platform {
+class Defaults;
+}
+
+namespace Kestrion {
+
+// The live card look: "BackgroundTheme", "TileStyle" and "Material" of a defaults suite, read at
+// every call, with a signal whenever one of the three keys is written here or changed by another
+// process. Main thread only.
+class CardLookSettings : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit CardLookSettings(Platform::Defaults& defaults, QObject* parent = nullptr);
+
+    // The look over the application's standard suite, made at the first call.
+    static CardLookSettings& standard();
+
+    CardLook look() const;
+
+signals:
+    void lookChanged();
+
+private:
+    QPointer<Platform::Defaults> m_defaults;
+};
+
+} // namespace Kestrion

@@ -1,0 +1,86 @@
+#include "Kestrion/Cards/CardView.h"
+
+#include "Kestrion/Cards/CardLookSettings.h"
+
+#include "ViewKit/VKTheme.h"
+
+#include <QEvent>
+#include <QPainter>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace Kestrion {
+
+using ViewKit::VKTheme;
+
+CardView::CardView(CardLookSettings& settings, Padding padding, qreal spacing, QWidget* parent)
+    : QWidget(parent)
+    , m_settings(&settings)
+    , m_look(settings.look())
+    , m_padding(padding)
+    , m_content(new QVBoxLayout(this))
+{
+    const int margin = int(std::lround(VKTheme::cardBleed + this->padding()));
+    m_content->setContentsMargins(margin, margin, margin, margin);
+    m_content->setSpacing(int(std::lround(spacing)));
+    connect(&settings, &CardLookSettings::lookChanged, this, [this] {
+        if (m_settings)
+            m_look = m_settings->look();
+        update();
+    });
+}
+
+QRectF CardView::surfaceRect() const
+{
+    const qreal bleed = VKTheme::cardBleed;
+    return QRectF(rect()).adjusted(bleed, bleed, -bleed, -bleed);
+}
+
+qreal CardView::padding() const
+{
+    return m_padding == Padding::scene ? VKTheme::scenePadding : VKTheme::defaultPadding;
+}
+
+qreal CardView::gaugeSize(int sizeClass)
+{
+    switch (sizeClass) {
+    case 0: return 80;
+    case 1: return 96;
+    default: return 144;
+    }
+}
+
+void CardView::contentChanged()
+{
+    if (!isVisible()) {
+        m_stale = true;
+        return;
+    }
+    m_stale = false;
+    refresh();
+}
+
+void CardView::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    paintCardSurface(painter, surfaceRect(), m_look, VKTheme::scheme(this));
+}
+
+void CardView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::PaletteChange)
+        update();
+    QWidget::changeEvent(event);
+}
+
+void CardView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (m_stale) {
+        m_stale = false;
+        refresh();
+    }
+}
+
+} // namespace Kestrion

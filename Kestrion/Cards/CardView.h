@@ -1,0 +1,63 @@
+#pragma once
+
+#include "Kestrion/Cards/CardLook.h"
+
+#include <QPointer>
+#include <QWidget>
+
+class QVBoxLayout;
+
+namespace Kestrion {
+
+class CardLookSettings;
+
+// The frame of every main-window card: the card surface of the live look behind one vertical content
+// stack with a fixed spacing, padded by the default or the scene padding. The surface stands inside
+// the widget's rect with room for its shadow and outline on every edge.
+//
+// A card follows its models' change signals: contentChanged() refreshes what the card derives from
+// them while the card is visible, and only marks it stale while it is hidden; a stale card refreshes
+// when it is shown again. A hidden card does no work.
+class CardView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Padding { standard, scene };
+
+    CardView(CardLookSettings& settings, Padding padding, qreal spacing, QWidget* parent = nullptr);
+
+    // The look the surface is drawn with.
+    const CardLook& look() const { return m_look; }
+    // The rect the surface fills.
+    QRectF surfaceRect() const;
+    QVBoxLayout* contentLayout() const { return m_content; }
+    // The content's padding inside the surface, in points.
+    qreal padding() const;
+
+    // The side of the large ring gauge of the processor and memory cards: 80, 96 or 144 points for the
+    // screen-size classes 0, 1 and 2.
+    static qreal gaugeSize(int sizeClass);
+
+    bool isStale() const { return m_stale; }
+
+protected:
+    // Rebuilds what the card derives from its models (a sorted list, for example). Painted parts that
+    // read their models while painting need no refresh, only an update.
+    virtual void refresh() {}
+    // Called from the models' change signals: refreshes now when visible, else later.
+    void contentChanged();
+
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    QPointer<CardLookSettings> m_settings;
+    CardLook m_look;
+    Padding m_padding;
+    QVBoxLayout* m_content;
+    bool m_stale = false;
+};
+
+} // namespace Kestrion

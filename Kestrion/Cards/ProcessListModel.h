@@ -1,0 +1,47 @@
+#pragma once
+
+#include "SystemKit/Processor/RunningProcess.h"
+
+#include <QAbstractListModel>
+
+namespace Kestrion {
+
+// What a process list is ordered by and shows at the trailing edge.
+enum class ProcessMeasure { processorUsage, memoryUsage };
+
+// The rows of a process list: a copy of the sampler's processes ordered by one measure, largest first,
+// processes of equal measure in the sampler's order. Row texts are made only when a row is shown.
+class ProcessListModel : public QAbstractListModel
+{
+    Q_OBJECT
+
+public:
+    enum Role { NameRole = Qt::DisplayRole, ValueTextRole = Qt::UserRole + 1, IdRole };
+
+    explicit ProcessListModel(ProcessMeasure measure, QObject* parent = nullptr);
+
+    ProcessMeasure measure() const { return m_measure; }
+    // Replaces the rows by the sorted copy of `processes`. Rows that stay are changed in place, so a
+    // list keeps its scroll position.
+    void setProcesses(const SystemKit::RunningProcessList& processes);
+    const SystemKit::RunningProcessList& rows() const { return m_rows; }
+
+    int rowCount(const QModelIndex& parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+
+    // A copy of the list in the order of the measure, largest first, stable. A load that is not a
+    // number sorts as 0.
+    static SystemKit::RunningProcessList sorted(const SystemKit::RunningProcessList& processes,
+                                                ProcessMeasure measure);
+    // The trailing text of a process: its processor usage or its resident size.
+    static QString valueText(const SystemKit::RunningProcess& process, ProcessMeasure measure);
+    // A processor usage in percent with one fraction digit cut toward zero in the current locale and
+    // "%" ("12.3%" for 12.37, "0.0%" for 0.05); "-%" when it has no text.
+    static QString processorUsageText(double percent);
+
+private:
+    ProcessMeasure m_measure;
+    SystemKit::RunningProcessList m_rows;
+};
+
+} // namespace Kestrion

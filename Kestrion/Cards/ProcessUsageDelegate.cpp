@@ -1,0 +1,29 @@
+#include "Kestrion/Cards/ProcessUsageDelegate.h"
+
+#include "Kestrion/Cards/ProcessListModel.h"
+#include "Kestrion/Cards/ProcessUsageView.h"
+
+#include "ViewKit/VKTheme.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace Kestrion {
+
+void ProcessUsageDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const
+{
+    const ProcessUsageView row{index.data(ProcessListModel::NameRole).toString(),
+                               index.data(ProcessListModel::ValueTextRole).toString()};
+    const QRectF rect(option.rect.left(), option.rect.top(), option.rect.width(), ProcessUsageView::rowHeight());
+    painter->save();
+    row.paint(*painter, rect, ViewKit::VKTheme::scheme(option.palette));
+    painter->restore();
+}
+
+QSize ProcessUsageDelegate::sizeHint(const QStyleOptionViewItem&, const QModelIndex&) const
+{
+    return QSize(0, int(std::ceil(ProcessUsageView::rowHeight() + ProcessUsageView::rowSpacing)));
+}
+
+} // namespace Kestrion

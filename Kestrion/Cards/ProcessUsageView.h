@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ViewKit/VKTheme.h"
+
+#include <QFont>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace Kestrion {
+
+// One row of a process list: the leading text, a flexible gap and the trailing text, both verbatim
+// in the medium body font and the secondary colour, vertically centred. A leading text too long for
+// the row is cut with an ellipsis; the trailing text is always whole.
+struct ProcessUsageView
+{
+    QString left;
+    QString right;
+
+    // Space between two rows of a list.
+    static constexpr qreal rowSpacing = 4;
+
+    void paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme) const;
+
+    static QFont font();
+    // Height of one row without the spacing.
+    static qreal rowHeight();
+};
+
+} // namespace Kestrion

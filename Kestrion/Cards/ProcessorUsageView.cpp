@@ -1,0 +1,76 @@
+#include "Kestrion/Cards/ProcessorUsageView.h"
+
+#include "Kestrion/Cards/CardCanvas.h"
+#include "Kestrion/Cards/CardDivider.h"
+#include "Kestrion/Cards/CardTitle.h"
+#include "Kestrion/Cards/ProcessListView.h"
+
+#include "LanguageKit/LKResources.h"
+#include "ViewKit/VKPercentText.h"
+
+#include <QVBoxLayout>
+
+namespace Kestrion {
+
+using LanguageKit::LKLocalizedString;
+using LanguageKit::LKResources;
+using SystemKit::ProcessorController;
+using ViewKit::VKNamedColor;
+using ViewKit::VKTheme;
+
+ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString processorName, int sizeClass,
+                                       CardLookSettings& settings, QWidget* parent)
+    : CardView(settings, Padding::standard, 16, parent)
+    , m_controller(&controller)
+    , m_sizeClass(sizeClass)
+    , m_title(new CardTitle(std::move(processorName), this))
+    , m_list(new ProcessListView(ProcessMeasure::processorUsage, this))
+{
+    const qreal summaryHeight = summary(controller, ViewKit::VKColorScheme::light).height(sizeClass);
+    m_summary = new CardCanvas(summaryHeight, [this](QPainter& painter, const QRectF& rect) {
+        const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
+        if (m_controller)
+            summary(*m_controller, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette());
+    }, this);
+
+    contentLayout()->addWidget(m_title);
+    contentLayout()->addWidget(m_summary);
+    contentLayout()->addWidget(new CardDivider(this));
+    contentLayout()->addWidget(m_list, 1);
+
+    // The summary reads the sampler while it paints: a change only asks for a repaint, which Qt folds
+    // into one per sample and skips while the card is hidden.
+    for (auto signal : {&ProcessorController::systemChanged, &ProcessorController::userChanged,
+                        &ProcessorController::historyChanged, &ProcessorController::tasksChanged,
+                        &ProcessorController::threadsChanged})
+        connect(&controller, signal, m_summary, qOverload<>(&QWidget::update));
+    connect(&controller, &ProcessorController::processesChanged, this, &ProcessorUsageView::contentChanged);
+    contentChanged();
+}
+
+UsageSummary ProcessorUsageView::summary(const ProcessorController& controller, ViewKit::VKColorScheme scheme)
+{
+    const QColor pink = VKTheme::color(VKNamedColor::pink, scheme);
+    const QColor blue = VKTheme::color(VKNamedColor::blue, scheme);
+    UsageSummary result;
+    result.gaugeValues = {controller.system() / 100.0, controller.user() / 100.0};
+    result.gaugeColors = {pink, blue};
+    result.caption = LKResources::localized(LKLocalizedString::loadAsInUsage);
+    result.history.assign(controller.history().begin(), controller.history().end());
+    result.domain = ViewKit::VKChartDomain{0, 100};
+    result.legends = {
+        UsageLegend{pink, LKResources::localized(LKLocalizedString::system),
+                    ViewKit::integerPercentText(controller.system()), 16},
+        UsageLegend{blue, LKResources::localized(LKLocalizedString::user),
+                    ViewKit::integerPercentText(controller.user()), 8},
+    };
+    result.counts = UsageCounts{controller.tasks(), controller.threads()};
+    return result;
+}
+
+void ProcessorUsageView::refresh()
+{
+    m_list->setProcesses(m_controller ? m_controller->processes() : SystemKit::RunningProcessList());
+}
+
+} // namespace Kestrion

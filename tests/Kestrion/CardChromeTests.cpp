@@ -1,0 +1,114 @@
+#include "CardTestSupport.h"
+
+#include "Kestrion/Cards/CardLook.h"
+#include "Kestrion/Cards/CardView.h"
+
+#include "ViewKit/VKColors.h"
+#include "ViewKit/VKMaterial.h"
+
+#include <QSignalSpy>
+
+using Kestrion::CardLook;
+using Kestrion::CardView;
+using ViewKit::VKCardStyle;
+using ViewKit::VKColorScheme;
+using ViewKit::VKGlassCardStyle;
+
+namespace {
+constexpr VKColorScheme schemes[] = {VKColorScheme::light, VKColorScheme::dark};
+
+QColor surfaceCentre(CardView& card, qreal ratio)
+{
+    const QImage image = renderWidget(card, QSize(200, 120), ratio);
+    return pixelAt(image, QPointF(100, 60));
+}
+} // namespace
+
+TEST(CardLook, StoredValuesAndTheirDefaults)
+{
+    EXPECT_EQ(CardLook::fromRawValues(0, 0, 0), CardLook{});
+    const CardLook glass = CardLook::fromRawValues(1, 3, 3);
+    EXPECT_TRUE(glass.glass);
+    EXPECT_EQ(glass.material, VKGlassCardStyle::none);
+    EXPECT_EQ(glass.tileStyle, VKCardStyle::none);
+    EXPECT_EQ(CardLook::fromRawValues(1, 0, -2).material, VKGlassCardStyle::ultraThin);
+
+    // Values that are no case read as the defaults.
+    const CardLook odd = CardLook::fromRawValues(2, 9, 7);
+    EXPECT_FALSE(odd.glass);
+    EXPECT_EQ(odd.tileStyle, VKCardStyle::defaultStyle);
+    EXPECT_EQ(odd.material, VKGlassCardStyle::regular);
+    EXPECT_EQ(CardLook::fromRawValues(1, 0, std::int64_t(1) << 32).material, VKGlassCardStyle::regular);
+    EXPECT_FALSE(CardLook::fromRawValues(std::int64_t(1) << 32 | 1, 0, 0).glass);
+}
+
+TEST(CardLook, SettingsFollowTheSuite)
+{
+    LookFixture look;
+    EXPECT_EQ(look.settings.look(), CardLook{});
+    QSignalSpy spy(&look.settings, &Kestrion::CardLookSettings::lookChanged);
+    look.defaults.set(QStringLiteral("BackgroundTheme"), Platform::PlistValue(std::int64_t(1)));
+    look.defaults.set(QStringLiteral("Material"), Platform::PlistValue(std::int64_t(2)));
+    look.defaults.set(QStringLiteral("ShowLegends"), Platform::PlistValue(true));
+    EXPECT_EQ(spy.count(), 2);
+    EXPECT_TRUE(look.settings.look().glass);
+    EXPECT_EQ(look.settings.look().material, VKGlassCardStyle::ultraThick);
+    look.defaults.set(QStringLiteral("TileStyle"), Platform::PlistValue(std::int64_t(2)));
+    EXPECT_EQ(spy.count(), 3);
+    EXPECT_EQ(look.settings.look().tileStyle, VKCardStyle::line);
+}
+
+TEST(CardChrome, SurfaceOfEachLookInBothSchemes)
+{
+    for (const VKColorScheme scheme : schemes) {
+        for (const qreal ratio : cardRatios) {
+            SCOPED_TRACE(testing::Message() << "dark " << (scheme == VKColorScheme::dark) << " ratio " << ratio);
+            LookFixture look;
+            CardView card(look.settings, CardView::Padding::standard, 16);
+            applyScheme(card, scheme);
+
+            // Absent settings: the solid card in the default tile style.
+            const QColor solid = scheme == VKColorScheme::dark ? ViewKit::VKColors::Background::cardDark()
+                                                               : ViewKit::VKColors::Background::cardLight();
+            EXPECT_TRUE(isOpaque(surfaceCentre(card, ratio), solid)) << surfaceCentre(card, ratio).name().toStdString();
+
+            // Glass: the material's tint; the tile style is not used.
+            look.defaults.set(QStringLiteral("TileStyle"), Platform::PlistValue(std::int64_t(3)));
+            look.defaults.set(QStringLiteral("BackgroundTheme"), Platform::PlistValue(std::int64_t(1)));
+            const QColor tint = ViewKit::materialTint(ViewKit::VKMaterial::regular, scheme);
+            const QColor glass = surfaceCentre(card, ratio);
+            EXPECT_NEAR(glass.alpha(), tint.alpha(), 2);
+            EXPECT_GT(glass.alpha(), 0);
+
+            // Glass without a material and solid without a tile style draw nothing.
+            look.defaults.set(QStringLiteral("Material"), Platform::PlistValue(std::int64_t(3)));
+            EXPECT_EQ(surfaceCentre(card, ratio).alpha(), 0);
+            look.defaults.set(QStringLiteral("BackgroundTheme"), Platform::PlistValue(std::int64_t(0)));
+            EXPECT_EQ(surfaceCentre(card, ratio).alpha(), 0);
+        }
+    }
+}
+
+TEST(CardChrome, SurfaceLeavesRoomForItsShadowAndPadsTheContent)
+{
+    LookFixture look;
+    CardView standard(look.settings, CardView::Padding::standard, 16);
+    CardView scene(look.settings, CardView::Padding::scene, 16);
+    standard.resize(200, 100);
+    EXPECT_EQ(standard.surfaceRect(), QRectF(4, 4, 192, 92));
+    EXPECT_NE(standard.padding(), scene.padding());
+    const QMargins margins = standard.contentLayout()->contentsMargins();
+    EXPECT_EQ(margins.left(), int(4 + standard.padding()));
+
+    // Outside the surface only the shadow may stand: the corner pixel of the default style is clear.
+    applyScheme(standard, VKColorScheme::light);
+    const QImage image = renderWidget(standard, QSize(200, 100), 2);
+    EXPECT_EQ(pixelAt(image, QPointF(1, 1)).alpha(), 0);
+}
+
+TEST(CardChrome, GaugeSizeFollowsTheSizeClass)
+{
+    EXPECT_EQ(CardView::gaugeSize(0), 80);
+    EXPECT_EQ(CardView::gaugeSize(1), 96);
+    EXPECT_EQ(CardView::gaugeSize(2), 144);
+}

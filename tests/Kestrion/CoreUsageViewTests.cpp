@@ -1,0 +1,111 @@
+#include "CardTestSupport.h"
+
+#include "Kestrion/Cards/CardCanvas.h"
+#include "Kestrion/Cards/CoreUsageView.h"
+
+#include <limits>
+
+using Kestrion::CoreUsageView;
+using SystemKit::ProcessorCore;
+using SystemKit::ProcessorCoreList;
+using ViewKit::VKColorScheme;
+using ViewKit::VKNamedColor;
+using ViewKit::VKTheme;
+
+namespace {
+ProcessorCoreList cores(std::initializer_list<float> usages)
+{
+    ProcessorCoreList result;
+    std::int64_t id = 0;
+    for (float usage : usages) {
+        auto core = std::make_shared<ProcessorCore>();
+        core->setCpuId(id++);
+        core->setUsage(usage);
+        result.append(core);
+    }
+    return result;
+}
+} // namespace
+
+TEST(CoreCard, HeavyLoadsAreRed)
+{
+    const QPalette palette = VKTheme::palette(VKColorScheme::light);
+    const QColor red = VKTheme::color(VKNamedColor::red, VKColorScheme::light);
+    const QColor accent = palette.color(QPalette::Highlight);
+    const auto bars = CoreUsageView::bars(cores({0.69f, 0.7f, 1.0f, std::numeric_limits<float>::quiet_NaN(), 0.0f}),
+                                          VKColorScheme::light, palette);
+    ASSERT_EQ(bars.size(), 5u);
+    EXPECT_EQ(bars[0].color, accent);
+    EXPECT_EQ(bars[1].color, red);
+    EXPECT_EQ(bars[2].color, red);
+    EXPECT_EQ(bars[3].color, accent); // not a number: not heavy
+    EXPECT_EQ(bars[4].color, accent);
+    EXPECT_FLOAT_EQ(float(bars[0].value), 0.69f);
+}
+
+TEST(CoreCard, OneBarPerProcessorInListOrder)
+{
+    const auto bars = CoreUsageView::bars(cores({0.1f, 0.2f, 0.3f, 0.4f, 0.5f, 0.6f, 0.7f, 0.8f}), VKColorScheme::dark,
+                                          VKTheme::palette(VKColorScheme::dark));
+    ASSERT_EQ(bars.size(), 8u);
+    for (size_t i = 0; i < bars.size(); ++i)
+        EXPECT_FLOAT_EQ(float(bars[i].value), 0.1f * float(i + 1));
+}
+
+TEST(CoreCard, DrawsTheSamplersCoresInBothSchemesAndRatios)
+{
+    // Three processors loaded 69 %, 70 % and 100 % over one second.
+    SyntheticMachine machine;
+    machine.setTicks(Ticks{0, 0, 0, 300}, {Ticks{0, 0, 0, 100}, Ticks{0, 0, 0, 100}, Ticks{0, 0, 0, 100}});
+    auto cpu = machine.makeProcessor(3);
+    cpu->refresh();
+    machine.setTicks(Ticks{239, 0, 0, 361}, {Ticks{69, 0, 0, 131}, Ticks{70, 0, 0, 130}, Ticks{100, 0, 0, 100}});
+    machine.advance(1);
+    cpu->refresh();
+    ASSERT_EQ(cpu->cores().size(), 3);
+    ASSERT_FLOAT_EQ(cpu->cores()[1]->usage(), 0.7f);
+
+    for (const VKColorScheme scheme : {VKColorScheme::light, VKColorScheme::dark}) {
+        for (const qreal ratio : cardRatios) {
+            SCOPED_TRACE(testing::Message() << "dark " << (scheme == VKColorScheme::dark) << " ratio " << ratio);
+            LookFixture look;
+            CoreUsageView card(*cpu, look.settings);
+            applyScheme(card, scheme);
+            const QImage image = renderWidget(card, QSize(330, 260), ratio);
+            const QRect chart = card.chart()->geometry();
+            EXPECT_EQ(chart.height(), 144);
+            const qreal slot = chart.width() / 3.0;
+            const qreal y = chart.bottom() - 20;
+            const QColor red = VKTheme::color(VKNamedColor::red, scheme);
+            const QColor accent = card.palette().color(QPalette::Highlight);
+            EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(chart.left() + slot * 0.5, y)), accent));
+            EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(chart.left() + slot * 1.5, y)), red));
+            EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(chart.left() + slot * 2.5, y)), red));
+            // The 69 % bar ends below the top of the 100 % bar.
+            const qreal high = chart.top() + 144 * 0.2;
+            EXPECT_FALSE(sameRgb(pixelAt(image, QPointF(chart.left() + slot * 0.5, high)), accent, 30));
+            EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(chart.left() + slot * 2.5, high)), red));
+        }
+    }
+}
+
+TEST(CoreCard, RedrawsOnlyFromTheSampler)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor(2);
+    LookFixture look;
+    CoreUsageView card(*cpu, look.settings);
+    applyScheme(card, VKColorScheme::light);
+    QImage before = renderWidget(card, QSize(330, 260), 1);
+    const QRect chart = card.chart()->geometry();
+    const QPointF bar(chart.left() + chart.width() * 0.25, chart.bottom() - 10);
+    EXPECT_FALSE(sameRgb(pixelAt(before, bar), card.palette().color(QPalette::Highlight), 30)); // no cores yet
+
+    machine.setTicks(Ticks{0, 0, 0, 200}, {Ticks{0, 0, 0, 100}, Ticks{0, 0, 0, 100}});
+    cpu->refresh();
+    machine.setTicks(Ticks{100, 0, 0, 300}, {Ticks{50, 0, 0, 150}, Ticks{50, 0, 0, 150}});
+    machine.advance(1);
+    cpu->refresh();
+    const QImage after = renderWidget(card, QSize(330, 260), 1);
+    EXPECT_TRUE(isOpaque(pixelAt(after, bar), card.palette().color(QPalette::Highlight)));
+}

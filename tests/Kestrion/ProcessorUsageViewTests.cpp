@@ -1,0 +1,233 @@
+#include "CardTestSupport.h"
+
+#include "BaseKit/LocaleScope.h"
+
+#include "Kestrion/Cards/CardCanvas.h"
+#include "Kestrion/Cards/ProcessListModel.h"
+#include "Kestrion/Cards/ProcessListView.h"
+#include "Kestrion/Cards/ProcessorUsageView.h"
+
+#include <QScrollBar>
+
+#include <limits>
+
+using Kestrion::ProcessListModel;
+using Kestrion::ProcessMeasure;
+using Kestrion::ProcessorUsageView;
+using SystemKit::ProcessorController;
+using SystemKit::RunningProcessList;
+using ViewKit::VKColorScheme;
+using ViewKit::VKNamedColor;
+using ViewKit::VKTheme;
+
+namespace {
+QStringList names(const RunningProcessList& list)
+{
+    QStringList result;
+    for (const auto& p : list)
+        result << p->name();
+    return result;
+}
+
+QStringList modelNames(const ProcessListModel& model)
+{
+    QStringList result;
+    for (int row = 0; row < model.rowCount(); ++row)
+        result << model.index(row).data(ProcessListModel::NameRole).toString();
+    return result;
+}
+
+// A sampler after two samples one second apart: host loads of 12.9 % system and 30.2 % user, and
+// four processes whose loads are 5, 20, 5 and 0 %.
+struct SampledProcessor {
+    SyntheticMachine machine;
+    std::unique_ptr<ProcessorController> cpu;
+
+    SampledProcessor()
+    {
+        machine.setProcesses({{10, QStringLiteral("alpha"), 100, 10},
+                              {20, QStringLiteral("beta"), 100, 10},
+                              {30, QStringLiteral("gamma"), 100, 10},
+                              {40, QStringLiteral("delta"), 100, 10}});
+        cpu = machine.makeProcessor();
+        cpu->setCollectProcessInformation(true);
+        cpu->refresh();
+        machine.setTicks(Ticks{100 + 302, 0, 100 + 129, 800 + 569}, {});
+        machine.setProcesses({{10, QStringLiteral("alpha"), 105, 10},
+                              {20, QStringLiteral("beta"), 120, 10},
+                              {30, QStringLiteral("gamma"), 105, 10},
+                              {40, QStringLiteral("delta"), 100, 10}});
+        machine.advance(1);
+        cpu->refresh();
+    }
+};
+} // namespace
+
+TEST(ProcessRows, UsageTextsAreCutTowardZero)
+{
+    LocaleScope english(QStringLiteral("en_US"));
+    EXPECT_EQ(ProcessListModel::processorUsageText(0.05), QStringLiteral("0.0%"));
+    EXPECT_EQ(ProcessListModel::processorUsageText(99.99), QStringLiteral("99.9%"));
+    EXPECT_EQ(ProcessListModel::processorUsageText(12.37), QStringLiteral("12.3%"));
+    EXPECT_EQ(ProcessListModel::processorUsageText(1234.5), QStringLiteral("1234.5%")); // no grouping
+    EXPECT_EQ(ProcessListModel::processorUsageText(std::numeric_limits<double>::quiet_NaN()), QStringLiteral("-%"));
+    // The sampler keeps loads as single-precision numbers: the row shows them the same way.
+    EXPECT_EQ(ProcessListModel::valueText(*process(1, QStringLiteral("a"), 99.99f), ProcessMeasure::processorUsage),
+              QStringLiteral("99.9%"));
+    EXPECT_EQ(ProcessListModel::valueText(*process(1, QStringLiteral("a"), 0.05f), ProcessMeasure::processorUsage),
+              QStringLiteral("0.0%"));
+    LocaleScope german(QStringLiteral("de_DE"));
+    EXPECT_EQ(ProcessListModel::processorUsageText(12.37), QStringLiteral("12,3%"));
+}
+
+TEST(ProcessRows, SortedByLoadLargestFirstKeepingTheSamplersOrderForEqualLoads)
+{
+    const RunningProcessList sampler{process(1, QStringLiteral("a"), 3), process(2, QStringLiteral("b"), 7),
+                                     process(3, QStringLiteral("c"), 3), process(4, QStringLiteral("d"), 7),
+                                     process(5, QStringLiteral("e"), std::numeric_limits<float>::quiet_NaN()),
+                                     process(6, QStringLiteral("f"), 0), process(7, QStringLiteral("g"), 3)};
+    const RunningProcessList sorted = ProcessListModel::sorted(sampler, ProcessMeasure::processorUsage);
+    // A load that is not a number sorts as 0, among the zeros in the sampler's order.
+    EXPECT_EQ(names(sorted), (QStringList{"b", "d", "a", "c", "g", "e", "f"}));
+    EXPECT_EQ(names(sampler), (QStringList{"a", "b", "c", "d", "e", "f", "g"})); // the sampler's list is untouched
+    EXPECT_TRUE(ProcessListModel::sorted({}, ProcessMeasure::processorUsage).isEmpty());
+}
+
+TEST(ProcessRows, ModelUpdatesInPlaceAndKeepsTheScrollPosition)
+{
+    Kestrion::ProcessListView list(ProcessMeasure::processorUsage);
+    list.resize(300, 200);
+    RunningProcessList many;
+    for (int i = 0; i < 500; ++i)
+        many.append(process(i, QStringLiteral("p%1").arg(i), float(i % 50)));
+    list.setProcesses(many);
+    list.show();
+    list.verticalScrollBar()->setValue(list.verticalScrollBar()->maximum() / 2);
+    const int scrolled = list.verticalScrollBar()->value();
+    ASSERT_GT(scrolled, 0);
+
+    many.append(process(900, QStringLiteral("new"), 100));
+    list.setProcesses(many);
+    EXPECT_EQ(list.processModel()->rowCount(), 501);
+    EXPECT_EQ(list.processModel()->index(0).data().toString(), QStringLiteral("new"));
+    EXPECT_EQ(list.verticalScrollBar()->value(), scrolled);
+
+    many.remove(0, 100);
+    list.setProcesses(many);
+    EXPECT_EQ(list.processModel()->rowCount(), 401);
+    EXPECT_EQ(list.verticalScrollBar()->value(), scrolled);
+    EXPECT_EQ(list.processModel()->index(0).data(ProcessListModel::IdRole).toUuid(), many.last()->id());
+
+    list.setProcesses({});
+    EXPECT_EQ(list.processModel()->rowCount(), 0);
+}
+
+TEST(ProcessorCard, SummaryShowsTheSamplersLoads)
+{
+    SampledProcessor run;
+    const Kestrion::UsageSummary summary = ProcessorUsageView::summary(*run.cpu, VKColorScheme::light);
+    ASSERT_EQ(summary.gaugeValues.size(), 2u);
+    EXPECT_NEAR(summary.gaugeValues[0], 0.129, 1e-9);
+    EXPECT_NEAR(summary.gaugeValues[1], 0.302, 1e-9);
+    EXPECT_EQ(summary.gaugeColors,
+              (std::vector<QColor>{VKTheme::color(VKNamedColor::pink, VKColorScheme::light),
+                                   VKTheme::color(VKNamedColor::blue, VKColorScheme::light)}));
+    ASSERT_EQ(summary.legends.size(), 2u);
+    EXPECT_EQ(summary.legends[0].value, QStringLiteral("12%"));
+    EXPECT_EQ(summary.legends[1].value, QStringLiteral("30%"));
+    ASSERT_EQ(summary.history.size(), 30u);
+    EXPECT_NEAR(summary.history.back(), 43.1, 1e-9);
+    EXPECT_EQ(summary.history.front(), 0);
+    EXPECT_EQ(summary.domain.upper, 100);
+    ASSERT_TRUE(summary.counts);
+    EXPECT_EQ(summary.counts->tasks, run.cpu->tasks());
+    EXPECT_EQ(summary.counts->threads, run.cpu->threads());
+}
+
+TEST(ProcessorCard, BeforeTheFirstSampleEverythingIsZero)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    const Kestrion::UsageSummary summary = ProcessorUsageView::summary(*cpu, VKColorScheme::dark);
+    EXPECT_EQ(summary.gaugeValues, (std::vector<double>{0, 0}));
+    EXPECT_EQ(summary.legends[0].value, QStringLiteral("0%"));
+    EXPECT_EQ(summary.legends[1].value, QStringLiteral("0%"));
+    EXPECT_EQ(summary.history, std::vector<double>(30, 0.0));
+}
+
+TEST(ProcessorCard, GaugeFrameFollowsTheSizeClass)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    const Kestrion::UsageSummary summary = ProcessorUsageView::summary(*cpu, VKColorScheme::light);
+    EXPECT_EQ(summary.layout(300, 2).gauge, QRectF(0, 8, 144, 144));
+    EXPECT_EQ(summary.layout(300, 0).gauge.size(), QSizeF(80, 80));
+    const auto parts = summary.layout(300, 0);
+    EXPECT_EQ(parts.chart.height(), 48);
+    EXPECT_EQ(parts.chart.left(), 80 + 16 + 8);
+    EXPECT_EQ(parts.chart.right(), 300);
+    ASSERT_EQ(parts.legends.size(), 2u);
+    EXPECT_GE(parts.legends[0].top() - parts.chart.bottom(), 16);
+    ASSERT_TRUE(parts.counts);
+    EXPECT_GE(parts.counts->top(), parts.legends[1].bottom() + 8);
+}
+
+TEST(ProcessorCard, ListsEveryProcessByLoadFromTheSampler)
+{
+    SampledProcessor run;
+    LookFixture look;
+    ProcessorUsageView card(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
+    card.resize(320, 500);
+    card.show();
+    // beta 20 %, then alpha and gamma (5 %) in the sampler's order, then delta.
+    const QStringList sampler = names(run.cpu->processes());
+    const QStringList rows = modelNames(*card.processList()->processModel());
+    ASSERT_EQ(rows.size(), 4);
+    EXPECT_EQ(rows[0], QStringLiteral("beta"));
+    EXPECT_EQ(rows[3], QStringLiteral("delta"));
+    EXPECT_EQ(sampler.indexOf(rows[1]) < sampler.indexOf(rows[2]), true);
+    EXPECT_EQ(card.processList()->processModel()->index(0).data(ProcessListModel::ValueTextRole).toString(),
+              ProcessListModel::processorUsageText(run.cpu->processes()[sampler.indexOf("beta")]->cpuUsage()));
+}
+
+TEST(ProcessorCard, HiddenCardDoesNoWorkUntilShown)
+{
+    SampledProcessor run;
+    LookFixture look;
+    ProcessorUsageView card(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
+    EXPECT_TRUE(card.isStale());
+    EXPECT_EQ(card.processList()->processModel()->rowCount(), 0);
+    card.show();
+    EXPECT_FALSE(card.isStale());
+    EXPECT_EQ(card.processList()->processModel()->rowCount(), 4);
+
+    card.hide();
+    run.cpu->setCollectProcessInformation(false); // empties the list
+    EXPECT_TRUE(card.isStale());
+    EXPECT_EQ(card.processList()->processModel()->rowCount(), 4);
+    card.show();
+    EXPECT_EQ(card.processList()->processModel()->rowCount(), 0);
+}
+
+TEST(ProcessorCard, GaugeArcsInBothSchemesAndRatios)
+{
+    SampledProcessor run;
+    for (const VKColorScheme scheme : {VKColorScheme::light, VKColorScheme::dark}) {
+        for (const qreal ratio : cardRatios) {
+            SCOPED_TRACE(testing::Message() << "dark " << (scheme == VKColorScheme::dark) << " ratio " << ratio);
+            LookFixture look;
+            ProcessorUsageView card(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
+            applyScheme(card, scheme);
+            const QImage image = renderWidget(card, QSize(360, 520), ratio);
+            const QRectF gauge =
+                ProcessorUsageView::summary(*run.cpu, scheme).layout(0, 2).gauge.translated(card.summaryView()->pos());
+            const QColor pink = VKTheme::color(VKNamedColor::pink, scheme);
+            const QColor blue = VKTheme::color(VKNamedColor::blue, scheme);
+            // System 12.9 % from 12 o'clock clockwise, then user 30.2 %, then the bare track.
+            EXPECT_TRUE(isOpaque(pixelAt(image, ringPoint(gauge, 8, 20)), pink, 3));
+            EXPECT_TRUE(isOpaque(pixelAt(image, ringPoint(gauge, 8, 100)), blue, 3));
+            EXPECT_FALSE(sameRgb(pixelAt(image, ringPoint(gauge, 8, 200)), blue, 30));
+            EXPECT_FALSE(sameRgb(pixelAt(image, ringPoint(gauge, 8, 340)), pink, 30));
+        }
+    }
+}
