@@ -19,7 +19,8 @@ std::optional<int> asInt(std::int64_t value)
 CardLook CardLook::fromRawValues(std::int64_t backgroundTheme, std::int64_t tileStyle, std::int64_t material)
 {
     CardLook look;
-    look.glass = backgroundTheme == 1;
+    if (const auto raw = asInt(backgroundTheme))
+        look.backgroundTheme = BackgroundThemes::fromRawValue(*raw).value_or(look.backgroundTheme);
     if (const auto raw = asInt(tileStyle))
         look.tileStyle = ViewKit::VKCardStyles::fromRawValue(*raw).value_or(look.tileStyle);
     if (const auto raw = asInt(material))
@@ -29,7 +30,7 @@ CardLook CardLook::fromRawValues(std::int64_t backgroundTheme, std::int64_t tile
 
 void paintCardSurface(QPainter& painter, const QRectF& surface, const CardLook& look, ViewKit::VKColorScheme scheme)
 {
-    if (look.glass)
+    if (look.backgroundTheme == BackgroundTheme::glass)
         ViewKit::paintGlassCard(painter, surface, look.material, scheme, ViewKit::VKTheme::cardCornerRadius);
     else
         ViewKit::paintCard(painter, surface, look.tileStyle, scheme);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kestrion/Settings/BackgroundTheme.h"
+
 #include "ViewKit/VKCardStyle.h"
 #include "ViewKit/VKGlassCardStyle.h"
 #include "ViewKit/VKTheme.h"
@@ -16,7 +18,7 @@ namespace Kestrion {
 // style and the glass card's material.
 struct CardLook
 {
-    bool glass = false; // "BackgroundTheme": solid 0, glass 1
+    BackgroundTheme backgroundTheme = BackgroundTheme::solid;
     ViewKit::VKCardStyle tileStyle = ViewKit::VKCardStyle::defaultStyle;
     ViewKit::VKGlassCardStyle material = ViewKit::VKGlassCardStyle::regular;
 

@@ -1,13 +1,15 @@
 #include "Kestrion/Cards/CardLookSettings.h"
 
+#include "Kestrion/Settings/SettingKey.h"
+
 #include "Platform/Defaults.h"
 
 namespace Kestrion {
 
 namespace {
-const QString backgroundThemeKey = QStringLiteral("BackgroundTheme");
-const QString tileStyleKey = QStringLiteral("TileStyle");
-const QString materialKey = QStringLiteral("Material");
+const QString backgroundThemeKey = SettingKeys::name(SettingKey::backgroundTheme);
+const QString tileStyleKey = SettingKeys::name(SettingKey::tileStyle);
+const QString materialKey = SettingKeys::name(SettingKey::material);
 } // namespace
 
 CardLookSettings::CardLookSettings(Platform::Defaults& defaults, QObject* parent)

@@ -28,18 +28,18 @@ TEST(CardLook, StoredValuesAndTheirDefaults)
 {
     EXPECT_EQ(CardLook::fromRawValues(0, 0, 0), CardLook{});
     const CardLook glass = CardLook::fromRawValues(1, 3, 3);
-    EXPECT_TRUE(glass.glass);
+    EXPECT_EQ(glass.backgroundTheme, Kestrion::BackgroundTheme::glass);
     EXPECT_EQ(glass.material, VKGlassCardStyle::none);
     EXPECT_EQ(glass.tileStyle, VKCardStyle::none);
     EXPECT_EQ(CardLook::fromRawValues(1, 0, -2).material, VKGlassCardStyle::ultraThin);
 
     // Values that are no case read as the defaults.
     const CardLook odd = CardLook::fromRawValues(2, 9, 7);
-    EXPECT_FALSE(odd.glass);
+    EXPECT_EQ(odd.backgroundTheme, Kestrion::BackgroundTheme::solid);
     EXPECT_EQ(odd.tileStyle, VKCardStyle::defaultStyle);
     EXPECT_EQ(odd.material, VKGlassCardStyle::regular);
     EXPECT_EQ(CardLook::fromRawValues(1, 0, std::int64_t(1) << 32).material, VKGlassCardStyle::regular);
-    EXPECT_FALSE(CardLook::fromRawValues(std::int64_t(1) << 32 | 1, 0, 0).glass);
+    EXPECT_EQ(CardLook::fromRawValues(std::int64_t(1) << 32 | 1, 0, 0).backgroundTheme, Kestrion::BackgroundTheme::solid);
 }
 
 TEST(CardLook, SettingsFollowTheSuite)
@@ -51,7 +51,7 @@ TEST(CardLook, SettingsFollowTheSuite)
     look.defaults.set(QStringLiteral("Material"), Platform::PlistValue(std::int64_t(2)));
     look.defaults.set(QStringLiteral("ShowLegends"), Platform::PlistValue(true));
     EXPECT_EQ(spy.count(), 2);
-    EXPECT_TRUE(look.settings.look().glass);
+    EXPECT_EQ(look.settings.look().backgroundTheme, Kestrion::BackgroundTheme::glass);
     EXPECT_EQ(look.settings.look().material, VKGlassCardStyle::ultraThick);
     look.defaults.set(QStringLiteral("TileStyle"), Platform::PlistValue(std::int64_t(2)));
     EXPECT_EQ(spy.count(), 3);

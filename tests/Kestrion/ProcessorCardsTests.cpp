@@ -1,0 +1,55 @@
+#include "CardTestSupport.h"
+
+#include "Kestrion/App/ContentView.h"
+#include "Kestrion/Cards/CoreUsageView.h"
+#include "Kestrion/Cards/MemoryUsageView.h"
+#include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Cards/ProcessorUsageView.h"
+
+#include <QApplication>
+
+using namespace Kestrion;
+
+TEST(ProcessorCards, StandInTheFirstTwoColumns)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    auto memory = machine.makeMemory();
+    LookFixture look;
+    CardCatalog catalog;
+    ProcessorCards::add(catalog, {cpu.get(), memory.get(), QStringLiteral("Test CPU"), 8ull << 30, 0, &look.settings});
+
+    ContentView view(std::move(catalog), 0);
+    view.resize(1800, 900);
+    view.apply(MainLayoutInputs{});
+    view.show();
+    QApplication::processEvents();
+    const QList<QWidget*> first = view.visibleCards(0);
+    ASSERT_EQ(first.size(), 2);
+    EXPECT_TRUE(qobject_cast<ProcessorUsageView*>(first[0]));
+    EXPECT_TRUE(qobject_cast<CoreUsageView*>(first[1]));
+    const QList<QWidget*> second = view.visibleCards(1);
+    ASSERT_FALSE(second.isEmpty());
+    EXPECT_TRUE(qobject_cast<MemoryUsageView*>(second[0]));
+    // The core card keeps its height; the processor card takes the rest of the column.
+    EXPECT_GT(first[0]->height(), first[1]->height());
+
+    MainLayoutInputs noCores;
+    noCores.disableCoresUsage = true;
+    view.apply(noCores);
+    EXPECT_EQ(view.visibleCards(0).size(), 1);
+}
+
+TEST(ProcessorCards, MissingSamplersLeaveTheirCardsOut)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    CardCatalog catalog;
+    ProcessorCards::add(catalog, {cpu.get(), nullptr, QString(), 0, 2, nullptr});
+    EXPECT_TRUE(catalog.contains(Card::processorUsage));
+    EXPECT_TRUE(catalog.contains(Card::coreUsage));
+    EXPECT_FALSE(catalog.contains(Card::memoryUsage));
+    CardCatalog none;
+    ProcessorCards::add(none, {});
+    EXPECT_FALSE(none.contains(Card::processorUsage));
+}
