@@ -1,5 +1,7 @@
 #include "Kestrion/Settings/BackgroundTheme.h"
 
+#include "LanguageKit/LKResources.h"
+
 namespace Kestrion::BackgroundThemes {
 
 std::optional<BackgroundTheme> fromRawValue(int rawValue)
@@ -20,6 +22,13 @@ const char* descriptionKey(BackgroundTheme value)
         return "GLASS";
     }
     return "";
+}
+
+QString description(BackgroundTheme value)
+{
+    const char* key = descriptionKey(value);
+    const auto localized = LanguageKit::LKLocalizedString::fromRawValue(QString::fromLatin1(key));
+    return localized ? LanguageKit::LKResources::localized(*localized) : QString::fromLatin1(key);
 }
 
 } // namespace Kestrion::BackgroundThemes

@@ -17,6 +17,8 @@ std::optional<BackgroundTheme> fromRawValue(int rawValue);
 constexpr int rawValue(BackgroundTheme value) { return static_cast<int>(value); }
 // The text key of a case's description (a key of the localisation library).
 const char* descriptionKey(BackgroundTheme value);
+// The translated description (the key itself when it has no translation).
+QString description(BackgroundTheme value);
 } // namespace BackgroundThemes
 
 } // namespace Kestrion

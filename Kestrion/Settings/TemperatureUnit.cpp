@@ -1,5 +1,7 @@
 #include "Kestrion/Settings/TemperatureUnit.h"
 
+#include "LanguageKit/LKResources.h"
+
 namespace Kestrion::TemperatureUnits {
 
 std::optional<TemperatureUnit> fromRawValue(int rawValue)
@@ -20,6 +22,13 @@ const char* descriptionKey(TemperatureUnit value)
         return "IMPERIAL";
     }
     return "";
+}
+
+QString description(TemperatureUnit value)
+{
+    const char* key = descriptionKey(value);
+    const auto localized = LanguageKit::LKLocalizedString::fromRawValue(QString::fromLatin1(key));
+    return localized ? LanguageKit::LKResources::localized(*localized) : QString::fromLatin1(key);
 }
 
 } // namespace Kestrion::TemperatureUnits

@@ -17,6 +17,8 @@ std::optional<TemperatureUnit> fromRawValue(int rawValue);
 constexpr int rawValue(TemperatureUnit value) { return static_cast<int>(value); }
 // The text key of a case's description (a key of the localisation library).
 const char* descriptionKey(TemperatureUnit value);
+// The translated description (the key itself when it has no translation).
+QString description(TemperatureUnit value);
 } // namespace TemperatureUnits
 
 } // namespace Kestrion

@@ -1,5 +1,7 @@
 #include "Kestrion/Settings/Theme.h"
 
+#include "LanguageKit/LKResources.h"
+
 namespace Kestrion::Themes {
 
 std::optional<Theme> fromRawValue(int rawValue)
@@ -22,6 +24,13 @@ const char* descriptionKey(Theme value)
         return "DARK";
     }
     return "";
+}
+
+QString description(Theme value)
+{
+    const char* key = descriptionKey(value);
+    const auto localized = LanguageKit::LKLocalizedString::fromRawValue(QString::fromLatin1(key));
+    return localized ? LanguageKit::LKResources::localized(*localized) : QString::fromLatin1(key);
 }
 
 } // namespace Kestrion::Themes

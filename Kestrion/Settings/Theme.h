@@ -17,6 +17,8 @@ std::optional<Theme> fromRawValue(int rawValue);
 constexpr int rawValue(Theme value) { return static_cast<int>(value); }
 // The text key of a case's description (a key of the localisation library).
 const char* descriptionKey(Theme value);
+// The translated description (the key itself when it has no translation).
+QString description(Theme value);
 } // namespace Themes
 
 } // namespace Kestrion

@@ -1,0 +1,106 @@
+#pragma once
+
+#include "Kestrion/App/CardCatalog.h"
+#include "Kestrion/App/MainWindow.h"
+#include "Kestrion/App/MainLayout.h"
+#include "Kestrion/App/WindowRegistry.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QPointer>
+
+#include <functional>
+
+class QAction;
+
+namespace Platform {
+class ColorScheme;
+}
+
+namespace Kestrion {
+
+class AppSettings;
+class Appearance;
+class ContentView;
+class MemoryModel;
+class ProcessorModel;
+class SystemInfoModel;
+
+// The program: creates the models (each starts its sampler at once) before any window, then the main
+// window with its menus, and the "About", "Settings" and "OtherApps" windows on request, each open at
+// most once. Closing the main window asks the companion to quit when "AutoStopHelper" is set and then
+// ends the program when "CloseOnLastWindowClose" is set; otherwise the program keeps sampling and a
+// second start shows the window again.
+class KestrionApp : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr const char* bundleIdentifier = "com.brannock.kestrion";
+    static constexpr const char* aboutWindow = "About";
+    static constexpr const char* settingsWindow = "Settings";
+    static constexpr const char* otherAppsWindow = "OtherApps";
+
+    using CardsMaker = std::function<CardCatalog(KestrionApp&)>;
+
+    // `cards` makes the catalog of the main window's cards; the program's own cards when empty.
+    explicit KestrionApp(AppSettings& settings, CardsMaker cards = {},
+                         const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    ~KestrionApp() override;
+
+    // The program's own cards over the models.
+    static CardCatalog standardCards(KestrionApp& app);
+
+    AppSettings& settings() const { return m_settings; }
+    ProcessorModel* processor() const { return m_processor; }
+    MemoryModel* memory() const { return m_memory; }
+    SystemInfoModel* system() const { return m_system; }
+    MainWindow* mainWindow() const { return m_mainWindow; }
+    ContentView* contentView() const { return m_content; }
+    WindowRegistry& windows() { return m_windows; }
+    Appearance& appearance() const { return *m_appearance; }
+
+    QAction* aboutAction() const { return m_about; }
+    QAction* settingsAction() const { return m_settingsItem; }
+    QAction* quitAction() const { return m_quit; }
+    QList<QAction*> helpActions() const { return m_help; }
+
+    // What the main window's layout depends on now: the module switches and the models' states.
+    MainLayoutInputs layoutInputs() const;
+
+    // Shows the main window (again) and brings it to the front.
+    void showMainWindow();
+    // Brings the open window of that identifier to the front or opens it.
+    QWidget* openWindowOnce(const QString& identifier);
+
+    void mainWindowAppeared();
+    void mainWindowDisappeared();
+
+    // What ends the program (QCoreApplication::quit by default).
+    void setTerminateHandler(std::function<void()> terminate) { m_terminate = std::move(terminate); }
+
+private:
+    void buildWindows();
+    void buildMenus();
+    void refreshLayout();
+
+    AppSettings& m_settings;
+    // The models, in the order they are made. The network model comes first, and the graphics,
+    // volumes, battery and companion models follow the system model, as each arrives.
+    ProcessorModel* m_processor = nullptr;
+    MemoryModel* m_memory = nullptr;
+    SystemInfoModel* m_system = nullptr;
+
+    Platform::ColorScheme* m_desktopScheme = nullptr;
+    Appearance* m_appearance = nullptr;
+    WindowRegistry m_windows;
+    ContentView* m_content = nullptr;
+    QPointer<MainWindow> m_mainWindow;
+    QAction* m_about = nullptr;
+    QAction* m_settingsItem = nullptr;
+    QAction* m_quit = nullptr;
+    QList<QAction*> m_help;
+    std::function<void()> m_terminate;
+};
+
+} // namespace Kestrion

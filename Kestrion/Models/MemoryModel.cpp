@@ -1,0 +1,27 @@
+#include "Kestrion/Models/MemoryModel.h"
+
+#include "SystemKit/Processor/MemoryController.h"
+
+namespace Kestrion {
+
+MemoryModel::MemoryModel(QObject* parent)
+    : MemoryModel(new SystemKit::MemoryController(30), parent)
+{
+}
+
+MemoryModel::MemoryModel(SystemKit::MemoryController* controller, QObject* parent)
+    : QObject(parent)
+{
+    setController(controller);
+    this->controller()->start(1.0);
+}
+
+void MemoryModel::setController(SystemKit::MemoryController* controller)
+{
+    if (controller && !controller->parent())
+        controller->setParent(this);
+    m_controller = controller;
+    emit controllerChanged();
+}
+
+} // namespace Kestrion

@@ -1,0 +1,41 @@
+#include "Kestrion/Models/ProcessorModel.h"
+
+#include "Kestrion/Settings/AppSettings.h"
+#include "SystemKit/Processor/ProcessorController.h"
+
+namespace Kestrion {
+
+namespace {
+constexpr int historySize = 30;
+constexpr double interval = 1.0;
+} // namespace
+
+ProcessorModel::ProcessorModel(const AppSettings& settings, QObject* parent)
+    : ProcessorModel(new SystemKit::ProcessorController(historySize), settings, parent)
+{
+}
+
+ProcessorModel::ProcessorModel(SystemKit::ProcessorController* controller, const AppSettings& settings,
+                               QObject* parent)
+    : QObject(parent)
+{
+    setController(controller);
+    startController(settings);
+}
+
+void ProcessorModel::setController(SystemKit::ProcessorController* controller)
+{
+    if (controller && !controller->parent())
+        controller->setParent(this);
+    m_controller = controller;
+    emit controllerChanged();
+}
+
+void ProcessorModel::startController(const AppSettings& settings)
+{
+    controller()->setCollectProcessInformation(true);
+    controller()->setNormalize(settings.boolValue(SettingKey::normalizeProcessorLoads));
+    controller()->start(interval);
+}
+
+} // namespace Kestrion

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QTabWidget>
+
+namespace Kestrion {
+
+class AppSettings;
+class GeneralSettingsView;
+class ModulesSettingsView;
+class ProcessorModel;
+
+// The content of the settings window: the General and Modules pages as tabs, the first shown first.
+// The companion's page joins as the third tab.
+class SettingsView : public QTabWidget
+{
+    Q_OBJECT
+
+public:
+    SettingsView(AppSettings& settings, ProcessorModel* processor, QWidget* parent = nullptr);
+
+    GeneralSettingsView* generalPage() const { return m_general; }
+    ModulesSettingsView* modulesPage() const { return m_modules; }
+
+private:
+    GeneralSettingsView* m_general = nullptr;
+    ModulesSettingsView* m_modules = nullptr;
+};
+
+} // namespace Kestrion

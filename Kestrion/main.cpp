@@ -1,0 +1,25 @@
+// The program's entry: one instance per user; a second start shows the running instance's window.
+#include "Kestrion/App/KestrionApp.h"
+#include "Kestrion/Settings/AppSettings.h"
+#include "Platform/SingleInstance.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv)
+{
+    QApplication application(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrion"));
+    QApplication::setApplicationVersion(QStringLiteral(KESTRION_VERSION));
+    QApplication::setOrganizationDomain(QStringLiteral("brannock.com"));
+    QApplication::setDesktopFileName(QString::fromLatin1(Kestrion::KestrionApp::bundleIdentifier));
+
+    Platform::SingleInstance instance;
+    if (!instance.claim() && instance.activateRunning())
+        return 0;
+
+    Kestrion::KestrionApp kestrion(Kestrion::AppSettings::standard());
+    QObject::connect(&instance, &Platform::SingleInstance::showMainWindowRequested, &kestrion,
+                     &Kestrion::KestrionApp::showMainWindow);
+    kestrion.showMainWindow();
+    return application.exec();
+}

@@ -1,0 +1,283 @@
+#include "FixtureMachine.h"
+#include "Kestrion/App/Appearance.h"
+#include "Kestrion/App/ContentView.h"
+#include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/KestrionApp.h"
+#include "Kestrion/App/SceneWindow.h"
+#include "Kestrion/Models/MemoryModel.h"
+#include "Kestrion/Models/ProcessorModel.h"
+#include "Kestrion/Models/SystemInfoModel.h"
+#include "Kestrion/Settings/AppSettings.h"
+#include "Kestrion/Settings/GeneralSettingsView.h"
+#include "Kestrion/Settings/ModulesSettingsView.h"
+#include "Kestrion/Settings/SettingsView.h"
+#include "Platform/Defaults.h"
+#include "Platform/DistributedCenter.h"
+#include "ViewKit/VKAboutView.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDeadlineTimer>
+#include <QLabel>
+#include <QStackedLayout>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using namespace Kestrion;
+
+namespace {
+
+// Plain widgets standing for the cards, so the layout can be followed without the real ones.
+CardCatalog labelCards(KestrionApp&)
+{
+    CardCatalog catalog;
+    for (Card card : {Card::processorUsage, Card::coreUsage, Card::memoryUsage, Card::diskInfo, Card::volumes,
+                      Card::networkInfo, Card::networkUsage}) {
+        catalog.add(card, [card](QWidget* parent) {
+            auto* label = new QLabel(QString::number(int(card)), parent);
+            label->setMinimumHeight(80);
+            return label;
+        });
+    }
+    return catalog;
+}
+
+int openWindows(const QString& identifier)
+{
+    int count = 0;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        count += window->isVisible() && window->objectName() == identifier;
+    return count;
+}
+
+// Records every "TerminateThermion" that crosses the bus, seen from a connection of its own.
+struct TerminateObserver {
+    TerminateObserver()
+        : bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("observer")))
+        , center(bus)
+    {
+        center.addObserver(&context, QStringLiteral("TerminateThermion"), std::nullopt,
+                           [this](const QString&, const QString&) { ++seen; });
+    }
+    ~TerminateObserver() { QDBusConnection::disconnectFromBus(QStringLiteral("observer")); }
+    bool waitForOne(int ms)
+    {
+        const QDeadlineTimer deadline(ms);
+        while (seen == 0 && !deadline.hasExpired())
+            QTest::qWait(10);
+        return seen > 0;
+    }
+
+    QDBusConnection bus;
+    QObject context;
+    Platform::DistributedCenter center;
+    int seen = 0;
+};
+
+struct Program : ::testing::Test {
+    void SetUp() override
+    {
+        if (!QDBusConnection::sessionBus().isConnected())
+            GTEST_SKIP() << "no session bus";
+        app = std::make_unique<KestrionApp>(settings, labelCards);
+        app->setTerminateHandler([this] { terminated(); });
+        app->showMainWindow();
+        QApplication::processEvents();
+    }
+    void TearDown() override { app.reset(); }
+
+    ContentView* content() const { return app->contentView(); }
+    void click(QCheckBox* box)
+    {
+        ASSERT_TRUE(box);
+        box->click();
+        QApplication::processEvents();
+    }
+
+    FixtureMachine machine;
+    Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
+    AppSettings settings{defaults};
+    std::unique_ptr<KestrionApp> app;
+    std::function<void()> terminated = [] {};
+};
+
+} // namespace
+
+TEST_F(Program, LaunchMakesTheModelsAndTheMainWindow)
+{
+    ASSERT_TRUE(app->processor() && app->memory() && app->system());
+    SystemKit::ProcessorController* processor = app->processor()->controller();
+    ASSERT_TRUE(processor);
+    EXPECT_TRUE(processor->collectProcessInformation());
+    EXPECT_FALSE(processor->normalize());
+    ASSERT_TRUE(processor->timer());
+    EXPECT_TRUE(processor->timer()->isActive());
+    ASSERT_TRUE(app->memory()->controller()->timer());
+    EXPECT_TRUE(app->memory()->controller()->timer()->isActive());
+    EXPECT_EQ(app->system()->computerName(), QStringLiteral("Studio"));
+
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+    EXPECT_FALSE(content()->layoutPlan().systemInfoRow);
+    EXPECT_EQ(content()->visibleCards(0).size(), 2);
+    EXPECT_EQ(app->aboutAction()->text(), QStringLiteral("About Kestrion"));
+    EXPECT_EQ(app->settingsAction()->shortcut(), QKeySequence(QKeySequence::Preferences));
+    EXPECT_EQ(app->helpActions().size(), 4);
+}
+
+TEST_F(Program, AboutOpensOnce)
+{
+    app->aboutAction()->trigger();
+    app->aboutAction()->trigger();
+    QApplication::processEvents();
+    EXPECT_EQ(openWindows(QStringLiteral("About")), 1);
+    auto* about = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("About")));
+    ASSERT_TRUE(about);
+    EXPECT_TRUE(qobject_cast<ViewKit::VKAboutView*>(about->content()));
+
+    app->helpActions().last()->trigger();
+    app->helpActions().last()->trigger();
+    EXPECT_EQ(openWindows(QStringLiteral("OtherApps")), 1);
+    EXPECT_EQ(WindowRegistry::openWindow(QStringLiteral("OtherApps"))->size(), QSize(512, 360));
+}
+
+TEST_F(Program, ModuleSwitchesRearrangeTheMainWindow)
+{
+    app->settingsAction()->trigger();
+    auto* window = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")));
+    ASSERT_TRUE(window);
+    auto* view = qobject_cast<SettingsView*>(window->content());
+    ASSERT_TRUE(view);
+    ModulesSettingsView* modules = view->modulesPage();
+    EXPECT_EQ(view->currentWidget(), view->generalPage());
+
+    // Fresh installation: the system-information switch is off, the nine others on.
+    for (SettingKey key : SettingKeys::moduleSwitches)
+        EXPECT_EQ(modules->moduleSwitch(key)->isChecked(), key != SettingKey::disableSystemInfo);
+
+    const QList<QWidget*> column = content()->visibleCards(0);
+    ASSERT_EQ(column.size(), 2);
+    const int top = column.first()->y();
+    click(modules->moduleSwitch(SettingKey::disableProcessorUsage));
+    EXPECT_TRUE(defaults.boolean(QStringLiteral("DisableProcessorUsage")));
+    EXPECT_EQ(content()->visibleCards(0), QList<QWidget*>{column.last()});
+    EXPECT_EQ(column.last()->y(), top);
+
+    // Every switch off: the empty state.
+    for (SettingKey key : SettingKeys::moduleSwitches) {
+        if (modules->moduleSwitch(key)->isChecked())
+            click(modules->moduleSwitch(key));
+    }
+    EXPECT_TRUE(content()->layoutPlan().empty);
+    auto* stack = content()->findChild<QStackedLayout*>();
+    ASSERT_TRUE(stack && content()->emptyView());
+    EXPECT_EQ(stack->currentWidget(), content()->emptyView());
+
+    // A change made elsewhere moves the switch as well.
+    settings.setBool(SettingKey::disableMemoryUsage, false);
+    EXPECT_TRUE(modules->moduleSwitch(SettingKey::disableMemoryUsage)->isChecked());
+    EXPECT_FALSE(content()->layoutPlan().empty);
+    EXPECT_EQ(content()->visibleCards(1).size(), 1);
+}
+
+TEST_F(Program, ClosingWithBothRulesPostsTerminateBeforeTheEnd)
+{
+    TerminateObserver observer;
+    settings.setBool(SettingKey::autoStopHelper, true);
+    settings.setBool(SettingKey::closeOnLastWindowClose, true);
+    bool ended = false;
+    bool seenBeforeEnd = false;
+    terminated = [&] {
+        // The program ends here: the companion must have been asked already.
+        seenBeforeEnd = observer.waitForOne(2000);
+        ended = true;
+    };
+    app->mainWindow()->close();
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(seenBeforeEnd);
+    EXPECT_EQ(observer.seen, 1);
+}
+
+TEST_F(Program, ClosingWithoutCloseRuleKeepsRunning)
+{
+    TerminateObserver observer;
+    settings.setBool(SettingKey::autoStopHelper, true);
+    bool ended = false;
+    terminated = [&] { ended = true; };
+    app->mainWindow()->close();
+    EXPECT_TRUE(observer.waitForOne(2000));
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(app->processor()->controller()->timer()->isActive());
+
+    // Fresh settings otherwise: no companion request, and the window comes back on request.
+    settings.setBool(SettingKey::autoStopHelper, false);
+    app->showMainWindow();
+    app->mainWindow()->close();
+    QTest::qWait(200);
+    EXPECT_EQ(observer.seen, 1);
+    EXPECT_FALSE(ended);
+    app->showMainWindow();
+    EXPECT_TRUE(app->mainWindow()->isVisible());
+}
+
+TEST_F(Program, GeneralPageChangesApplyAtOnce)
+{
+    app->settingsAction()->trigger();
+    auto* view = qobject_cast<SettingsView*>(
+        qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")))->content());
+    ASSERT_TRUE(view);
+    GeneralSettingsView* general = view->generalPage();
+
+    // Defaults shown: design solid, so the card style is enabled and the glass material is not.
+    EXPECT_TRUE(general->cardStylePicker()->isEnabled());
+    EXPECT_FALSE(general->materialPicker()->isEnabled());
+    EXPECT_EQ(general->materialPicker()->currentData().toInt(), 0);
+    EXPECT_EQ(general->themePicker()->currentData().toInt(), 0);
+
+    // Glass: the rows swap, the window takes the glass background, the tile style stays.
+    settings.setTileStyle(ViewKit::VKCardStyle::line);
+    settings.setBackgroundTheme(BackgroundTheme::glass);
+    EXPECT_FALSE(general->cardStylePicker()->isEnabled());
+    EXPECT_TRUE(general->materialPicker()->isEnabled());
+    EXPECT_EQ(content()->backgroundTheme(), BackgroundTheme::glass);
+    EXPECT_EQ(settings.tileStyle(), ViewKit::VKCardStyle::line);
+    EXPECT_EQ(general->cardStylePicker()->currentData().toInt(), 2);
+
+    // Picking ultra thin stores -2.
+    const int ultraThin = general->materialPicker()->findData(-2);
+    ASSERT_EQ(ultraThin, 0);
+    general->materialPicker()->setCurrentIndex(ultraThin);
+    emit general->materialPicker()->activated(ultraThin);
+    EXPECT_EQ(defaults.integer(QStringLiteral("Material")), -2);
+
+    // The normalise switch reaches the running sampler.
+    auto* toggle = general->findChildren<QCheckBox*>().value(2);
+    ASSERT_TRUE(toggle);
+    toggle->click();
+    EXPECT_TRUE(settings.boolValue(SettingKey::normalizeProcessorLoads));
+    EXPECT_TRUE(app->processor()->controller()->normalize());
+    toggle->click();
+    EXPECT_FALSE(app->processor()->controller()->normalize());
+
+    // Theme dark and light take effect at once.
+    const int dark = general->themePicker()->findData(2);
+    emit general->themePicker()->activated(dark);
+    EXPECT_EQ(ViewKit::VKTheme::scheme(QApplication::palette()), ViewKit::VKColorScheme::dark);
+    emit general->themePicker()->activated(general->themePicker()->findData(1));
+    EXPECT_EQ(ViewKit::VKTheme::scheme(QApplication::palette()), ViewKit::VKColorScheme::light);
+}
+
+TEST(Appearance, SchemeOfEveryTheme)
+{
+    using P = Platform::ColorScheme::Preference;
+    const QPalette dark = ViewKit::VKTheme::palette(ViewKit::VKColorScheme::dark);
+    const QPalette light = ViewKit::VKTheme::palette(ViewKit::VKColorScheme::light);
+    EXPECT_EQ(Appearance::scheme(Theme::dark, P::light, light), ViewKit::VKColorScheme::dark);
+    EXPECT_EQ(Appearance::scheme(Theme::light, P::dark, dark), ViewKit::VKColorScheme::light);
+    EXPECT_EQ(Appearance::scheme(Theme::system, P::dark, light), ViewKit::VKColorScheme::dark);
+    EXPECT_EQ(Appearance::scheme(Theme::system, P::light, dark), ViewKit::VKColorScheme::light);
+    EXPECT_EQ(Appearance::scheme(Theme::system, P::none, dark), ViewKit::VKColorScheme::dark);
+    EXPECT_EQ(Appearance::scheme(Theme::system, P::none, light), ViewKit::VKColorScheme::light);
+}
