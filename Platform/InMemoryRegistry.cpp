@@ -2,37 +2,26 @@
 
 namespace Platform {
 
-const InMemoryRegistry::Entry* InMemoryRegistry::find(RegistryEntryId entry) const
-{
-    if (entry == 0 || entry > m_entries.size())
-        return nullptr;
-    return &m_entries[entry - 1];
-}
-
 RegistryEntryId InMemoryRegistry::addEntry(std::optional<RegistryEntryId> parent, const QString& name,
                                            const QString& className, PlistValue::DictionaryType properties)
 {
-    if (parent && !find(*parent))
-        parent.reset();
-    const RegistryEntryId id = m_entries.size() + 1;
-    Entry entry;
-    entry.parent = parent;
-    entry.name = name;
-    entry.className = className;
-    entry.path = (parent ? find(*parent)->path : QStringLiteral("IOService:")) + QLatin1Char('/') + name;
-    entry.properties = std::move(properties);
-    if (parent)
-        m_entries[*parent - 1].children.push_back(id);
-    m_byPath.insert(entry.path, id); // a later entry with the same path shadows the earlier one
-    m_entries.push_back(std::move(entry));
+    const std::optional<std::size_t> parentIndex = parent ? m_tree.indexOf(*parent) : std::nullopt;
+    const RegistryEntryId id = m_tree.size() + 1;
+    QString path = (parentIndex ? m_tree.at(*parentIndex).path : QStringLiteral("IOService:")) + QLatin1Char('/') + name;
+    // A later entry with the same path shadows the earlier one.
+    const std::size_t index = m_tree.add(id, name, className, std::move(path));
+    if (parentIndex)
+        m_tree.link(index, *parentIndex);
+    m_properties.push_back(std::move(properties));
     return id;
 }
 
 void InMemoryRegistry::setProperty(RegistryEntryId entry, const QString& key, PlistValue value)
 {
-    if (!find(entry))
+    const auto index = m_tree.indexOf(entry);
+    if (!index)
         return;
-    auto& properties = m_entries[entry - 1].properties;
+    auto& properties = m_properties[*index];
     if (value.isNone())
         properties.erase(key);
     else
@@ -41,75 +30,58 @@ void InMemoryRegistry::setProperty(RegistryEntryId entry, const QString& key, Pl
 
 std::vector<RegistryEntryId> InMemoryRegistry::entriesOfClass(const QString& className) const
 {
-    std::vector<RegistryEntryId> result;
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].className == className)
-            result.push_back(i + 1);
-    }
-    return result;
+    return m_tree.entriesOfClass(className);
 }
 
 std::vector<RegistryEntryId> InMemoryRegistry::entriesNamed(const QString& name) const
 {
-    std::vector<RegistryEntryId> result;
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (m_entries[i].name == name)
-            result.push_back(i + 1);
-    }
-    return result;
+    return m_tree.entriesNamed(name);
 }
 
 std::optional<RegistryEntryId> InMemoryRegistry::entryAtPath(const QString& path) const
 {
-    auto it = m_byPath.constFind(path);
-    if (it == m_byPath.constEnd())
-        return std::nullopt;
-    return *it;
+    return m_tree.entryAtPath(path);
 }
 
 std::optional<RegistryEntryId> InMemoryRegistry::parent(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->parent : std::nullopt;
+    return m_tree.parent(entry);
 }
 
 std::vector<RegistryEntryId> InMemoryRegistry::children(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->children : std::vector<RegistryEntryId>{};
+    return m_tree.children(entry);
 }
 
 QString InMemoryRegistry::name(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->name : QString();
+    return m_tree.name(entry);
 }
 
 QString InMemoryRegistry::className(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->className : QString();
+    return m_tree.className(entry);
 }
 
 QString InMemoryRegistry::path(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->path : QString();
+    return m_tree.path(entry);
 }
 
 PlistValue InMemoryRegistry::properties(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? PlistValue(e->properties) : PlistValue();
+    const auto index = m_tree.indexOf(entry);
+    return index ? PlistValue(m_properties[*index]) : PlistValue();
 }
 
 PlistValue InMemoryRegistry::property(RegistryEntryId entry, const QString& key) const
 {
-    const Entry* e = find(entry);
-    if (!e)
+    const auto index = m_tree.indexOf(entry);
+    if (!index)
         return {};
-    auto it = e->properties.find(key);
-    return it == e->properties.end() ? PlistValue() : it->second;
+    const auto& properties = m_properties[*index];
+    auto it = properties.find(key);
+    return it == properties.end() ? PlistValue() : it->second;
 }
 
 } // namespace Platform

@@ -1,8 +1,7 @@
 #pragma once
 
 #include "Platform/Registry.h"
-
-#include <QHash>
+#include "Platform/RegistryTree.h"
 
 namespace Platform {
 
@@ -30,18 +29,8 @@ public:
     PlistValue property(RegistryEntryId entry, const QString& key) const override;
 
 private:
-    struct Entry {
-        std::optional<RegistryEntryId> parent;
-        std::vector<RegistryEntryId> children;
-        QString name;
-        QString className;
-        QString path;
-        PlistValue::DictionaryType properties;
-    };
-    const Entry* find(RegistryEntryId entry) const;
-
-    std::vector<Entry> m_entries; // id = index + 1
-    QHash<QString, RegistryEntryId> m_byPath;
+    RegistryTree m_tree;                                  // id = index + 1
+    std::vector<PlistValue::DictionaryType> m_properties; // by index
 };
 
 } // namespace Platform

@@ -42,147 +42,111 @@ void SysfsRegistry::refresh() const
 
 void SysfsRegistry::rebuild() const
 {
-    m_entries.clear();
-    m_indexById.clear();
-    QHash<QString, std::size_t> indexByPath;
+    m_tree.clear();
+    m_entrySources.clear();
     std::vector<QString> parentPaths;
     for (const Source& source : m_sources) {
+        const RegistryAdapter* adapter = source.adapter.get();
         for (const RegistryAdapter::Node& node : source.nodes) {
             if (node.path.isEmpty())
                 continue;
-            auto existing = indexByPath.constFind(node.path);
-            if (existing != indexByPath.constEnd()) {
-                auto& sources = m_entries[*existing].sources;
-                if (std::find(sources.begin(), sources.end(), source.adapter.get()) == sources.end())
-                    sources.push_back(source.adapter.get());
+            if (const auto existing = m_tree.indexAtPath(node.path)) {
+                auto& sources = m_entrySources[*existing];
+                if (std::find(sources.begin(), sources.end(), adapter) == sources.end())
+                    sources.push_back(adapter);
                 continue;
             }
-            Entry entry;
             auto id = m_idByPath.constFind(node.path);
             if (id == m_idByPath.constEnd())
                 id = m_idByPath.insert(node.path, m_nextId++);
-            entry.id = *id;
-            entry.name = node.name;
-            entry.className = node.className;
-            entry.path = node.path;
-            entry.sources.push_back(source.adapter.get());
-            indexByPath.insert(node.path, m_entries.size());
-            m_indexById.insert(entry.id, m_entries.size());
-            m_entries.push_back(std::move(entry));
+            m_tree.add(*id, node.name, node.className, node.path);
+            m_entrySources.push_back({adapter});
             parentPaths.push_back(node.parentPath);
         }
     }
     // Link parents once every entry exists, so an adapter may name a parent another adapter gives.
-    for (std::size_t i = 0; i < m_entries.size(); ++i) {
-        if (parentPaths[i].isEmpty() || parentPaths[i] == m_entries[i].path)
+    for (std::size_t i = 0; i < m_tree.size(); ++i) {
+        if (parentPaths[i].isEmpty() || parentPaths[i] == m_tree.at(i).path)
             continue;
-        auto parentIndex = indexByPath.constFind(parentPaths[i]);
-        if (parentIndex == indexByPath.constEnd())
-            continue;
-        m_entries[i].parent = m_entries[*parentIndex].id;
-        m_entries[*parentIndex].children.push_back(m_entries[i].id);
+        if (const auto parentIndex = m_tree.indexAtPath(parentPaths[i]))
+            m_tree.link(i, *parentIndex);
     }
     // Parent links that form a loop are cut, so that every walk up the tree ends.
-    for (Entry& entry : m_entries) {
+    for (std::size_t i = 0; i < m_tree.size(); ++i) {
         std::size_t steps = 0;
-        std::optional<RegistryEntryId> up = entry.parent;
-        while (up && steps <= m_entries.size()) {
-            up = m_entries[m_indexById.value(*up)].parent;
+        std::optional<RegistryEntryId> up = m_tree.at(i).parent;
+        while (up && steps <= m_tree.size()) {
+            up = m_tree.parent(*up);
             ++steps;
         }
-        if (up) {
-            Entry& parentEntry = m_entries[m_indexById.value(*entry.parent)];
-            std::erase(parentEntry.children, entry.id);
-            entry.parent.reset();
-        }
+        if (up)
+            m_tree.unlink(i);
     }
-}
-
-const SysfsRegistry::Entry* SysfsRegistry::find(RegistryEntryId entry) const
-{
-    auto it = m_indexById.constFind(entry);
-    return it == m_indexById.constEnd() ? nullptr : &m_entries[*it];
 }
 
 std::vector<RegistryEntryId> SysfsRegistry::entriesOfClass(const QString& className) const
 {
     refresh();
-    std::vector<RegistryEntryId> result;
-    for (const Entry& entry : m_entries) {
-        if (entry.className == className)
-            result.push_back(entry.id);
-    }
-    return result;
+    return m_tree.entriesOfClass(className);
 }
 
 std::vector<RegistryEntryId> SysfsRegistry::entriesNamed(const QString& name) const
 {
     refresh();
-    std::vector<RegistryEntryId> result;
-    for (const Entry& entry : m_entries) {
-        if (entry.name == name)
-            result.push_back(entry.id);
-    }
-    return result;
+    return m_tree.entriesNamed(name);
 }
 
 std::optional<RegistryEntryId> SysfsRegistry::entryAtPath(const QString& path) const
 {
     refresh();
-    auto it = m_idByPath.constFind(path);
-    if (it == m_idByPath.constEnd() || !find(*it))
-        return std::nullopt;
-    return *it;
+    return m_tree.entryAtPath(path);
 }
 
 std::optional<RegistryEntryId> SysfsRegistry::parent(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->parent : std::nullopt;
+    return m_tree.parent(entry);
 }
 
 std::vector<RegistryEntryId> SysfsRegistry::children(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->children : std::vector<RegistryEntryId>{};
+    return m_tree.children(entry);
 }
 
 QString SysfsRegistry::name(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->name : QString();
+    return m_tree.name(entry);
 }
 
 QString SysfsRegistry::className(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->className : QString();
+    return m_tree.className(entry);
 }
 
 QString SysfsRegistry::path(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    return e ? e->path : QString();
+    return m_tree.path(entry);
 }
 
 PlistValue SysfsRegistry::properties(RegistryEntryId entry) const
 {
-    const Entry* e = find(entry);
-    if (!e)
+    const auto index = m_tree.indexOf(entry);
+    if (!index)
         return {};
+    const QString& path = m_tree.at(*index).path;
     PlistValue::DictionaryType merged;
-    for (const RegistryAdapter* source : e->sources)
-        merged.merge(source->properties(e->path)); // keys already present stay
+    for (const RegistryAdapter* source : m_entrySources[*index])
+        merged.merge(source->properties(path)); // keys already present stay
     return PlistValue(std::move(merged));
 }
 
 PlistValue SysfsRegistry::property(RegistryEntryId entry, const QString& key) const
 {
-    const Entry* e = find(entry);
-    if (!e)
+    const auto index = m_tree.indexOf(entry);
+    if (!index)
         return {};
-    for (const RegistryAdapter* source : e->sources) {
-        PlistValue value = source->property(e->path, key);
+    const QString& path = m_tree.at(*index).path;
+    for (const RegistryAdapter* source : m_entrySources[*index]) {
+        PlistValue value = source->property(path, key);
         if (!value.isNone())
             return value;
     }

@@ -2,6 +2,7 @@
 
 #include "Platform/Registry.h"
 #include "Platform/RegistryAdapter.h"
+#include "Platform/RegistryTree.h"
 
 #include <QHash>
 
@@ -39,21 +40,11 @@ public:
     PlistValue property(RegistryEntryId entry, const QString& key) const override;
 
 private:
-    struct Entry {
-        RegistryEntryId id = 0;
-        std::optional<RegistryEntryId> parent;
-        std::vector<RegistryEntryId> children;
-        QString name;
-        QString className;
-        QString path;
-        std::vector<const RegistryAdapter*> sources; // the adapters that give this path, in order
-    };
     // Adds the standard adapters (one line each) for the root.
     void addStandardAdapters();
     // Lists again the adapters whose stamp changed and rebuilds the tree when any did.
     void refresh() const;
     void rebuild() const;
-    const Entry* find(RegistryEntryId entry) const;
 
     struct Source {
         std::unique_ptr<RegistryAdapter> adapter;
@@ -63,9 +54,10 @@ private:
     };
     QString m_root;
     mutable std::vector<Source> m_sources;
-    mutable std::vector<Entry> m_entries;                    // registry order
-    mutable QHash<RegistryEntryId, std::size_t> m_indexById; // into m_entries
-    mutable QHash<QString, RegistryEntryId> m_idByPath;      // every path ever seen keeps its id
+    mutable RegistryTree m_tree;
+    // By tree index: the adapters that give the entry's path, in order.
+    mutable std::vector<std::vector<const RegistryAdapter*>> m_entrySources;
+    mutable QHash<QString, RegistryEntryId> m_idByPath; // every path ever seen keeps its id
     mutable RegistryEntryId m_nextId = 1;
 };
 
