@@ -1,5 +1,7 @@
 #include "Platform/DynamicStore.h"
 
+#include "Platform/AssignmentFile.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -28,27 +30,8 @@ QString DynamicStore::computerName() const
     if (m_busName && !m_busName->isEmpty())
         return *m_busName;
 
-    // machine-info is a shell-style assignment list, as os-release is.
-    for (const QString& raw : readFile(QStringLiteral("etc/machine-info")).split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        if (!line.startsWith(QStringLiteral("PRETTY_HOSTNAME=")))
-            continue;
-        QString value = line.mid(16);
-        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-            && value.back() == value.front()) {
-            const bool doubleQuoted = value.front() == QLatin1Char('"');
-            value = value.mid(1, value.size() - 2);
-            if (doubleQuoted) {
-                QString unescaped;
-                for (qsizetype i = 0; i < value.size(); ++i) {
-                    if (value[i] == QLatin1Char('\\') && i + 1 < value.size())
-                        ++i;
-                    unescaped += value[i];
-                }
-                value = unescaped;
-            }
-        }
-        value = value.trimmed();
+    const QString machineInfo = readFile(QStringLiteral("etc/machine-info"));
+    for (const QString& value : AssignmentFile::values(machineInfo, QStringLiteral("PRETTY_HOSTNAME"))) {
         if (!value.isEmpty())
             return value;
     }

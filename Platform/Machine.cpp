@@ -1,5 +1,7 @@
 #include "Platform/Machine.h"
 
+#include "Platform/AssignmentFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
@@ -296,29 +298,7 @@ QString Machine::osRelease(const QString& key) const
     QByteArray bytes = read(QStringLiteral("etc/os-release"));
     if (bytes.isEmpty())
         bytes = read(QStringLiteral("usr/lib/os-release"));
-    for (const QString& raw : QString::fromUtf8(bytes).split(QLatin1Char('\n'))) {
-        const QString line = raw.trimmed();
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (line.startsWith(QLatin1Char('#')) || equals <= 0 || line.left(equals) != key)
-            continue;
-        QString value = line.mid(equals + 1);
-        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-            && value.back() == value.front()) {
-            const bool doubleQuoted = value.front() == QLatin1Char('"');
-            value = value.mid(1, value.size() - 2);
-            if (doubleQuoted) {
-                QString unescaped;
-                for (qsizetype i = 0; i < value.size(); ++i) {
-                    if (value[i] == QLatin1Char('\\') && i + 1 < value.size())
-                        ++i;
-                    unescaped += value[i];
-                }
-                value = unescaped;
-            }
-        }
-        return value.trimmed();
-    }
-    return {};
+    return AssignmentFile::values(QString::fromUtf8(bytes), key).value(0);
 }
 
 QString Machine::osName() const
