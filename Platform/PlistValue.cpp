@@ -378,6 +378,24 @@ plist_t toNode(const PlistValue& value, int depth, bool& tooDeep)
     return nullptr;
 }
 
+// The value written by one of the library's writers (binary or XML), whose buffer `release` frees;
+// empty when the value cannot be written.
+template <typename Write, typename Release>
+QByteArray encoded(const PlistValue& value, Write write, Release release)
+{
+    bool tooDeep = false;
+    PlistHandle root(toNode(value, 0, tooDeep));
+    if (!root)
+        return {};
+    char* buffer = nullptr;
+    std::uint32_t length = 0;
+    write(root.get(), &buffer, &length);
+    QByteArray bytes = buffer ? QByteArray(buffer, qsizetype(length)) : QByteArray();
+    if (buffer)
+        release(buffer);
+    return bytes;
+}
+
 } // namespace
 
 std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
@@ -396,32 +414,12 @@ std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
 
 QByteArray PlistValue::encodeBinary() const
 {
-    bool tooDeep = false;
-    PlistHandle root(toNode(*this, 0, tooDeep));
-    if (!root)
-        return {};
-    char* buffer = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(root.get(), &buffer, &length);
-    QByteArray bytes = buffer ? QByteArray(buffer, qsizetype(length)) : QByteArray();
-    if (buffer)
-        plist_to_bin_free(buffer);
-    return bytes;
+    return encoded(*this, plist_to_bin, plist_to_bin_free);
 }
 
 QByteArray PlistValue::encodeXml() const
 {
-    bool tooDeep = false;
-    PlistHandle root(toNode(*this, 0, tooDeep));
-    if (!root)
-        return {};
-    char* buffer = nullptr;
-    std::uint32_t length = 0;
-    plist_to_xml(root.get(), &buffer, &length);
-    QByteArray bytes = buffer ? QByteArray(buffer, qsizetype(length)) : QByteArray();
-    if (buffer)
-        plist_to_xml_free(buffer);
-    return bytes;
+    return encoded(*this, plist_to_xml, plist_to_xml_free);
 }
 
 } // namespace Platform
