@@ -60,6 +60,26 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
         return offset < 8 || offset >= tableOffset ? 0 : offset;
     };
 
+    // The element count of the object at `offset` (in the marker's low bits, or in an integer that
+    // follows when those are all set) and where its contents start; false when that runs past the end.
+    auto countOf = [&](std::uint64_t offset, std::uint64_t& count, std::uint64_t& position) -> bool {
+        count = data[offset] & 0x0F;
+        position = offset + 1;
+        if (count != 0x0F)
+            return true;
+        if (position >= tableOffset)
+            return false;
+        const unsigned char intMarker = data[position];
+        if ((intMarker >> 4) != 0x1 || (intMarker & 0x0F) > 3)
+            return false;
+        const int width = 1 << (intMarker & 0x0F);
+        if (position + 1 + std::uint64_t(width) > tableOffset)
+            return false;
+        count = readBigEndian(data + position + 1, width);
+        position += 1 + std::uint64_t(width);
+        return true;
+    };
+
     // Dictionary keys must be texts, and UTF-16 keys must hold no NUL: libplist stops the program
     // (an assertion) when it hands out a key whose length disagrees with its C string.
     auto acceptableKey = [&](std::uint64_t index) -> bool {
@@ -72,20 +92,10 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
             return true;
         if (kind != 0x6)
             return false;
-        std::uint64_t count = marker & 0x0F;
-        std::uint64_t position = offset + 1;
-        if (count == 0x0F) {
-            if (position >= tableOffset)
-                return false;
-            const unsigned char intMarker = data[position];
-            if ((intMarker >> 4) != 0x1 || (intMarker & 0x0F) > 3)
-                return false;
-            const int width = 1 << (intMarker & 0x0F);
-            if (position + 1 + std::uint64_t(width) > tableOffset)
-                return false;
-            count = readBigEndian(data + position + 1, width);
-            position += 1 + std::uint64_t(width);
-        }
+        std::uint64_t count = 0;
+        std::uint64_t position = 0;
+        if (!countOf(offset, count, position))
+            return false;
         if (count > (tableOffset - position) / 2)
             return false;
         for (std::uint64_t i = 0; i < count; ++i) {
@@ -108,20 +118,10 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
             valid = true;
             return false;
         }
-        std::uint64_t count = marker & 0x0F;
-        std::uint64_t position = offset + 1;
-        if (count == 0x0F) {
-            if (position >= tableOffset)
-                return false;
-            const unsigned char intMarker = data[position];
-            if ((intMarker >> 4) != 0x1 || (intMarker & 0x0F) > 3)
-                return false;
-            const int width = 1 << (intMarker & 0x0F);
-            if (position + 1 + std::uint64_t(width) > tableOffset)
-                return false;
-            count = readBigEndian(data + position + 1, width);
-            position += 1 + std::uint64_t(width);
-        }
+        std::uint64_t count = 0;
+        std::uint64_t position = 0;
+        if (!countOf(offset, count, position))
+            return false;
         const std::uint64_t refs = kind == 0xD ? count * 2 : count;
         if (count > tableOffset || refs > (tableOffset - position) / std::uint64_t(refSize))
             return false;
