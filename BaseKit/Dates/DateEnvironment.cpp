@@ -133,4 +133,15 @@ std::unique_ptr<icu::Calendar> DateEnvironment::gregorianCalendar()
     return result;
 }
 
+std::optional<int> DateEnvironment::gregorianField(double timestamp, UCalendarDateFields field)
+{
+    auto calendar = gregorianCalendar();
+    UErrorCode status = U_ZERO_ERROR;
+    calendar->setTime(timestamp * 1000.0, status);
+    const int value = calendar->get(field, status);
+    if (U_FAILURE(status))
+        return std::nullopt;
+    return value;
+}
+
 } // namespace BaseKit

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include <unicode/calendar.h>
 #include <unicode/locid.h>
@@ -41,6 +42,8 @@ public:
     static std::unique_ptr<icu::Calendar> calendar();
     // A Gregorian calendar in the current time zone, the week starting on Monday; never null.
     static std::unique_ptr<icu::Calendar> gregorianCalendar();
+    // One field of a moment (seconds since 1970) in that Gregorian calendar; none when ICU fails.
+    static std::optional<int> gregorianField(double timestamp, UCalendarDateFields field);
 };
 
 } // namespace BaseKit

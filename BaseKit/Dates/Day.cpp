@@ -13,13 +13,8 @@ std::optional<Day> dayFromRawValue(int rawValue)
 
 std::optional<Day> dayFromTimestamp(double timestamp)
 {
-    auto calendar = DateEnvironment::gregorianCalendar();
-    UErrorCode status = U_ZERO_ERROR;
-    calendar->setTime(timestamp * 1000.0, status);
-    const int weekday = calendar->get(UCAL_DAY_OF_WEEK, status);
-    if (U_FAILURE(status))
-        return std::nullopt;
-    return dayFromRawValue(weekday);
+    const auto weekday = DateEnvironment::gregorianField(timestamp, UCAL_DAY_OF_WEEK);
+    return weekday ? dayFromRawValue(*weekday) : std::nullopt;
 }
 
 int dayIndex(Day day)

@@ -14,13 +14,8 @@ std::optional<Month> monthFromRawValue(int rawValue)
 
 std::optional<Month> monthFromTimestamp(double timestamp)
 {
-    auto calendar = DateEnvironment::gregorianCalendar();
-    UErrorCode status = U_ZERO_ERROR;
-    calendar->setTime(timestamp * 1000.0, status);
-    const int month = calendar->get(UCAL_MONTH, status);
-    if (U_FAILURE(status))
-        return std::nullopt;
-    return monthFromRawValue(month + 1);
+    const auto month = DateEnvironment::gregorianField(timestamp, UCAL_MONTH);
+    return month ? monthFromRawValue(*month + 1) : std::nullopt;
 }
 
 const QList<Month>& allMonths()
