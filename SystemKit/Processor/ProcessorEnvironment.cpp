@@ -31,22 +31,18 @@ ProcessorEnvironment ProcessorEnvironment::completed(const QString& root) const
 {
     ProcessorEnvironment result = *this;
     const ProcessorEnvironment defaults = live(root);
-    if (!result.host)
-        result.host = defaults.host;
-    if (!result.processTable)
-        result.processTable = defaults.processTable;
-    if (!result.currentTime)
-        result.currentTime = defaults.currentTime;
-    if (!result.monotonicNanoseconds)
-        result.monotonicNanoseconds = defaults.monotonicNanoseconds;
-    if (!result.activeProcessorCount)
-        result.activeProcessorCount = defaults.activeProcessorCount;
-    if (!result.logicalProcessorCount)
-        result.logicalProcessorCount = defaults.logicalProcessorCount;
-    if (!result.threadCount)
-        result.threadCount = defaults.threadCount;
-    if (!result.isAppleSilicon)
-        result.isAppleSilicon = defaults.isAppleSilicon;
+    const auto fill = [](auto& member, const auto& fallback) {
+        if (!member)
+            member = fallback;
+    };
+    fill(result.host, defaults.host);
+    fill(result.processTable, defaults.processTable);
+    fill(result.currentTime, defaults.currentTime);
+    fill(result.monotonicNanoseconds, defaults.monotonicNanoseconds);
+    fill(result.activeProcessorCount, defaults.activeProcessorCount);
+    fill(result.logicalProcessorCount, defaults.logicalProcessorCount);
+    fill(result.threadCount, defaults.threadCount);
+    fill(result.isAppleSilicon, defaults.isAppleSilicon);
     return result;
 }
 
