@@ -35,6 +35,42 @@ std::optional<CpuTicks> parseCpuLine(std::string_view fields)
     return ticks;
 }
 
+// The host line ("cpu ") that opens /proc/stat.
+std::optional<CpuTicks> hostTicks(std::string_view text)
+{
+    if (text.substr(0, 4) != "cpu ")
+        return std::nullopt;
+    const std::size_t end = text.find('\n');
+    return parseCpuLine(text.substr(4, end == std::string_view::npos ? std::string_view::npos : end - 4));
+}
+
+// The cpuN lines of /proc/stat appended to `out`; false when the host line is missing.
+bool processorTicks(std::string_view text, std::vector<ProcessorTicks>& out)
+{
+    bool sawHost = false;
+    while (!text.empty()) {
+        std::size_t end = text.find('\n');
+        if (end == std::string_view::npos)
+            end = text.size();
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        if (line.substr(0, 3) != "cpu")
+            break; // the processor lines come first and together
+        line.remove_prefix(3);
+        if (!line.empty() && line.front() == ' ') {
+            sawHost = true;
+            continue;
+        }
+        std::string_view rest = line;
+        const auto number = ProcFile::takeUnsigned(rest);
+        if (!number || rest.empty() || rest.front() != ' ' || *number > 1u << 20)
+            continue;
+        if (const auto ticks = parseCpuLine(rest))
+            out.push_back({int(*number), *ticks});
+    }
+    return sawHost;
+}
+
 bool isDigits(const char* name)
 {
     if (!*name)
@@ -71,44 +107,23 @@ HostStatistics::HostStatistics(QString root)
 std::optional<CpuTicks> HostStatistics::cpuTicks()
 {
     const auto file = ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer);
-    if (!file)
-        return std::nullopt;
-    const std::string_view text = *file;
-    if (text.substr(0, 4) != "cpu ")
-        return std::nullopt;
-    const std::size_t end = text.find('\n');
-    return parseCpuLine(text.substr(4, end == std::string_view::npos ? std::string_view::npos : end - 4));
+    return file ? hostTicks(*file) : std::nullopt;
 }
 
 bool HostStatistics::perCpuTicks(std::vector<ProcessorTicks>& out)
 {
     out.clear();
     const auto file = ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer);
+    return file && processorTicks(*file, out);
+}
+
+HostStatistics::AllTicks HostStatistics::allTicks(std::vector<ProcessorTicks>& perCpu)
+{
+    perCpu.clear();
+    const auto file = ProcFile::read(AT_FDCWD, m_statPath.constData(), m_buffer);
     if (!file)
-        return false;
-    std::string_view text = *file;
-    bool sawHost = false;
-    while (!text.empty()) {
-        std::size_t end = text.find('\n');
-        if (end == std::string_view::npos)
-            end = text.size();
-        std::string_view line = text.substr(0, end);
-        text.remove_prefix(std::min(end + 1, text.size()));
-        if (line.substr(0, 3) != "cpu")
-            break; // the processor lines come first and together
-        line.remove_prefix(3);
-        if (!line.empty() && line.front() == ' ') {
-            sawHost = true;
-            continue;
-        }
-        std::string_view rest = line;
-        const auto number = ProcFile::takeUnsigned(rest);
-        if (!number || rest.empty() || rest.front() != ' ' || *number > 1u << 20)
-            continue;
-        if (const auto ticks = parseCpuLine(rest))
-            out.push_back({int(*number), *ticks});
-    }
-    return sawHost;
+        return {};
+    return {hostTicks(*file), processorTicks(*file, perCpu)};
 }
 
 std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts()

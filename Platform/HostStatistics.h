@@ -66,6 +66,12 @@ public:
     // The cpuN lines of /proc/stat in file order (an offline processor has no line). False, with
     // `out` empty, when /proc/stat cannot be read.
     bool perCpuTicks(std::vector<ProcessorTicks>& out);
+    // Both of the above from one read of /proc/stat, for a sampler that needs them together.
+    struct AllTicks {
+        std::optional<CpuTicks> host;  // as cpuTicks() gives it
+        bool processorsRead = false;   // as perCpuTicks() answers
+    };
+    AllTicks allTicks(std::vector<ProcessorTicks>& perCpu);
     // Tasks: the process folders of /proc; threads: the scheduling entities of /proc/loadavg.
     std::optional<TaskThreadCounts> taskThreadCounts();
     // None when /proc/meminfo cannot be read or lacks MemTotal, MemFree, Active or Inactive.

@@ -87,10 +87,12 @@ void ProcessorController::refresh()
     m_monotonic = m_environment.monotonicNanoseconds();
 
     updateProcessUsage();
-    updateHostTotals();
+    // One read of the processor counters serves the host totals and the cores.
+    const Platform::HostStatistics::AllTicks ticks = m_environment.host->allTicks(m_cpuTicks);
+    updateHostTotals(ticks.host);
     updateTaskAndThreadCounts();
     readCores();
-    updateCoreUsage();
+    updateCoreUsage(ticks.processorsRead);
 }
 
 void ProcessorController::setCollectProcessInformation(bool collect)
@@ -173,9 +175,8 @@ void ProcessorController::updateProcessList(const ProcessTree& tree)
 
 // Host totals, tasks and threads ------------------------------------------------------------------
 
-void ProcessorController::updateHostTotals()
+void ProcessorController::updateHostTotals(const std::optional<Platform::CpuTicks>& current)
 {
-    const auto current = m_environment.host->cpuTicks();
     if (!current)
         return; // shares, history and the previous counters stay as they are
 
@@ -249,11 +250,11 @@ void ProcessorController::readCores()
     }
 }
 
-void ProcessorController::updateCoreUsage()
+void ProcessorController::updateCoreUsage(bool processorsRead)
 {
     // A failed read keeps the loads of the last successful one, so the rebuilt cores do not drop
     // to 0 for one sample.
-    if (m_environment.host->perCpuTicks(m_cpuTicks)) {
+    if (processorsRead) {
         int highest = -1;
         for (const auto& entry : m_cpuTicks)
             highest = std::max(highest, entry.processor);

@@ -116,10 +116,10 @@ private:
     void updateProcessUsage();
     std::shared_ptr<ProcessTree> readProcessTree();
     void updateProcessList(const ProcessTree& tree);
-    void updateHostTotals();
+    void updateHostTotals(const std::optional<Platform::CpuTicks>& current);
     void updateTaskAndThreadCounts();
     void readCores();
-    void updateCoreUsage();
+    void updateCoreUsage(bool processorsRead);
 
     void setProcesses(RunningProcessList processes);
     void setOldProcessTree(std::shared_ptr<const ProcessTree> tree);

@@ -73,6 +73,31 @@ TEST(HostStatisticsTicks, UnreadableOrMalformedStatGivesNothing)
     EXPECT_EQ(cpus[0].ticks, (Platform::CpuTicks{1, 3, 4, 2}));
 }
 
+TEST(HostStatisticsTicks, OneReadGivesWhatTheTwoSeparateReadsGive)
+{
+    for (const char* name : {"ticks/second", "ticks/offline", "ticks/broken"}) {
+        SCOPED_TRACE(name);
+        HostStatistics host(fixture(name));
+        std::vector<Platform::ProcessorTicks> separate;
+        const bool separateRead = host.perCpuTicks(separate);
+        std::vector<Platform::ProcessorTicks> together{{7, {}}};
+        const HostStatistics::AllTicks all = host.allTicks(together);
+        EXPECT_EQ(all.host, host.cpuTicks());
+        EXPECT_EQ(all.processorsRead, separateRead);
+        ASSERT_EQ(together.size(), separate.size());
+        for (std::size_t i = 0; i < separate.size(); ++i) {
+            EXPECT_EQ(together[i].processor, separate[i].processor);
+            EXPECT_EQ(together[i].ticks, separate[i].ticks);
+        }
+    }
+
+    std::vector<Platform::ProcessorTicks> cpus{{3, {}}};
+    const HostStatistics::AllTicks none = HostStatistics(QStringLiteral("/nonexistent-kestrion-root")).allTicks(cpus);
+    EXPECT_FALSE(none.host);
+    EXPECT_FALSE(none.processorsRead);
+    EXPECT_TRUE(cpus.empty());
+}
+
 TEST(HostStatisticsCounts, TasksAreProcessFoldersAndThreadsComeFromLoadavg)
 {
     HostStatistics host(fixture("processes/first"));
