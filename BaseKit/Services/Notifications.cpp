@@ -70,14 +70,7 @@ void Notifications::Distributed::post(const QString& name, const std::optional<Q
 
 void Notifications::Apps::addObserver(QObject* observer, const QString& name, Handler handler)
 {
-    if (!observer)
-        return;
-    dropDeadRegistrations();
-    auto registration = std::make_shared<LocalRegistration>();
-    registration->observer = observer;
-    registration->name = name;
-    registration->handler = std::move(handler);
-    localRegistrations().push_back(std::move(registration));
+    addObserver(observer, name, nullptr, std::move(handler));
 }
 
 void Notifications::Apps::addObserver(QObject* observer, const QString& name, QObject* object, Handler handler)
