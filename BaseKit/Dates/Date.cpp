@@ -69,6 +69,14 @@ void add(icu::Calendar& calendar, UCalendarDateFields which, int amount)
     calendar.add(which, amount, status);
 }
 
+// The moment `amount` units of the current calendar after `timestamp`.
+double movedBy(double timestamp, UCalendarDateFields unit, int amount)
+{
+    CalendarPtr calendar = calendarAt(timestamp);
+    add(*calendar, unit, amount);
+    return requiredMomentOf(*calendar);
+}
+
 void toStartOfDay(icu::Calendar& calendar)
 {
     calendar.set(UCAL_HOUR_OF_DAY, 0);
@@ -130,9 +138,7 @@ double startOfWeekAt(double now, int weeksBack)
 // The moment before the start of the period that follows `start` by `amount` of `unit`.
 double periodEnd(double start, UCalendarDateFields unit, int amount = 1)
 {
-    CalendarPtr calendar = calendarAt(start);
-    add(*calendar, unit, amount);
-    return requiredMomentOf(*calendar) - 1.0;
+    return movedBy(start, unit, amount) - 1.0;
 }
 
 // 1 January 00:00:00 of the current Gregorian year, `yearsBack` years back.
@@ -281,30 +287,22 @@ int Date::day() const
 
 Date Date::addingDays(int days) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    add(*calendar, UCAL_DATE, days);
-    return Date(requiredMomentOf(*calendar));
+    return Date(movedBy(m_timestamp, UCAL_DATE, days));
 }
 
 Date Date::addingWeeks(int weeks) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    add(*calendar, UCAL_WEEK_OF_YEAR, weeks);
-    return Date(requiredMomentOf(*calendar));
+    return Date(movedBy(m_timestamp, UCAL_WEEK_OF_YEAR, weeks));
 }
 
 Date Date::addingMonths(int months) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    add(*calendar, UCAL_MONTH, months);
-    return Date(requiredMomentOf(*calendar));
+    return Date(movedBy(m_timestamp, UCAL_MONTH, months));
 }
 
 Date Date::addingYears(int years) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    add(*calendar, UCAL_YEAR, years);
-    return Date(requiredMomentOf(*calendar));
+    return Date(movedBy(m_timestamp, UCAL_YEAR, years));
 }
 
 QString Date::relativeText(const Date& date)
