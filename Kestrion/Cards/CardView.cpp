@@ -57,8 +57,24 @@ void CardView::contentChanged()
         m_stale = true;
         return;
     }
-    m_stale = false;
-    refresh();
+    // A sampler announces a new list before it has finished the sample (the processor sampler
+    // measures the loads of the new process records after handing them out): the card refreshes
+    // once, when the sample's turn of the event loop is over.
+    if (m_refreshPending)
+        return;
+    m_refreshPending = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_refreshPending = false;
+            if (!isVisible()) {
+                m_stale = true;
+                return;
+            }
+            m_stale = false;
+            refresh();
+        },
+        Qt::QueuedConnection);
 }
 
 void CardView::paintEvent(QPaintEvent*)

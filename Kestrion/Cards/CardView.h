@@ -16,8 +16,9 @@ class CardLookSettings;
 // the widget's rect with room for its shadow and outline on every edge.
 //
 // A card follows its models' change signals: contentChanged() refreshes what the card derives from
-// them while the card is visible, and only marks it stale while it is hidden; a stale card refreshes
-// when it is shown again. A hidden card does no work.
+// them once the current turn of the event loop is over (any number of changes in one turn give one
+// refresh) while the card is visible, and only marks it stale while it is hidden; a stale card
+// refreshes when it is shown again. A hidden card does no work.
 class CardView : public QWidget
 {
     Q_OBJECT
@@ -45,7 +46,7 @@ protected:
     // Rebuilds what the card derives from its models (a sorted list, for example). Painted parts that
     // read their models while painting need no refresh, only an update.
     virtual void refresh() {}
-    // Called from the models' change signals: refreshes now when visible, else later.
+    // Called from the models' change signals: refreshes after this turn when visible, else when shown.
     void contentChanged();
 
     void paintEvent(QPaintEvent* event) override;
@@ -58,6 +59,7 @@ private:
     Padding m_padding;
     QVBoxLayout* m_content;
     bool m_stale = false;
+    bool m_refreshPending = false;
 };
 
 } // namespace Kestrion

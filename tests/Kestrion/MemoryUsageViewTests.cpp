@@ -7,6 +7,8 @@
 
 #include "BaseKit/IO.h"
 
+#include <QCoreApplication>
+
 using Kestrion::MemoryUsageView;
 using Kestrion::ProcessListModel;
 using Kestrion::ProcessMeasure;
@@ -100,6 +102,7 @@ TEST(MemoryCard, ListFollowsTheProcessorSampler)
     card.show();
     EXPECT_EQ(card.processList()->processModel()->rowCount(), 0);
     cpu->refresh();
+    QCoreApplication::processEvents();
     const ProcessListModel& model = *card.processList()->processModel();
     ASSERT_EQ(model.rowCount(), 2);
     EXPECT_EQ(model.index(0).data().toString(), QStringLiteral("large"));

@@ -7,6 +7,7 @@
 #include "Kestrion/Cards/ProcessListView.h"
 #include "Kestrion/Cards/ProcessorUsageView.h"
 
+#include <QCoreApplication>
 #include <QScrollBar>
 
 #include <limits>
@@ -43,7 +44,7 @@ struct SampledProcessor {
     SyntheticMachine machine;
     std::unique_ptr<ProcessorController> cpu;
 
-    SampledProcessor()
+    explicit SampledProcessor(bool secondSample = true)
     {
         machine.setProcesses({{10, QStringLiteral("alpha"), 100, 10},
                               {20, QStringLiteral("beta"), 100, 10},
@@ -52,6 +53,12 @@ struct SampledProcessor {
         cpu = machine.makeProcessor();
         cpu->setCollectProcessInformation(true);
         cpu->refresh();
+        if (secondSample)
+            takeSecondSample();
+    }
+
+    void takeSecondSample()
+    {
         machine.setTicks(Ticks{100 + 302, 0, 100 + 129, 800 + 569}, {});
         machine.setProcesses({{10, QStringLiteral("alpha"), 105, 10},
                               {20, QStringLiteral("beta"), 120, 10},
@@ -188,6 +195,24 @@ TEST(ProcessorCard, ListsEveryProcessByLoadFromTheSampler)
     EXPECT_EQ(sampler.indexOf(rows[1]) < sampler.indexOf(rows[2]), true);
     EXPECT_EQ(card.processList()->processModel()->index(0).data(ProcessListModel::ValueTextRole).toString(),
               ProcessListModel::processorUsageText(run.cpu->processes()[sampler.indexOf("beta")]->cpuUsage()));
+}
+
+TEST(ProcessorCard, SortsTheLoadsOfTheSampleJustTaken)
+{
+    // The card is on screen while the sampler works: the sampler hands out its new list before it
+    // has measured the loads, and the card must show the measured ones.
+    SampledProcessor run(false);
+    LookFixture look;
+    ProcessorUsageView card(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
+    card.resize(320, 500);
+    card.show();
+    run.takeSecondSample();
+    QCoreApplication::processEvents();
+    const ProcessListModel& model = *card.processList()->processModel();
+    ASSERT_EQ(model.rowCount(), 4);
+    EXPECT_EQ(model.index(0).data().toString(), QStringLiteral("beta"));
+    EXPECT_EQ(model.index(0).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("20.0%"));
+    EXPECT_EQ(model.index(3).data().toString(), QStringLiteral("delta"));
 }
 
 TEST(ProcessorCard, HiddenCardDoesNoWorkUntilShown)
