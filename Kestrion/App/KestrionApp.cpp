@@ -5,6 +5,7 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/ReviewManager.h"
 #include "BaseKit/Services/Support.h"
+#include "BaseKit/System/MacSystem.h"
 #include "BaseKit/Workspace/Workspace.h"
 #include "Kestrion/App/AppStrings.h"
 #include "Kestrion/App/Appearance.h"
@@ -12,6 +13,8 @@
 #include "Kestrion/App/MainWindow.h"
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/ViewConstants.h"
+#include "Kestrion/Cards/CardLookSettings.h"
+#include "Kestrion/Cards/ProcessorCards.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
@@ -89,10 +92,21 @@ KestrionApp::~KestrionApp()
     delete m_mainWindow.data();
 }
 
-CardCatalog KestrionApp::standardCards(KestrionApp&)
+CardCatalog KestrionApp::standardCards(KestrionApp& app)
 {
-    // The cards join here as they are built, each made over the models it shows.
-    return CardCatalog();
+    // Each card is made over the models it shows; the others join here as they are built.
+    if (!app.m_look)
+        app.m_look = new CardLookSettings(app.m_settings.defaults(), &app);
+    CardCatalog catalog;
+    ProcessorCards::Sources sources;
+    sources.processor = app.m_processor ? app.m_processor->controller() : nullptr;
+    sources.memory = app.m_memory ? app.m_memory->controller() : nullptr;
+    sources.processorName = BaseKit::MacSystem::processorName();
+    sources.physicalMemory = BaseKit::MacSystem::physicalMemory();
+    sources.sizeClass = ViewConstants::sizeClass();
+    sources.look = app.m_look;
+    ProcessorCards::add(catalog, sources);
+    return catalog;
 }
 
 MainLayoutInputs KestrionApp::layoutInputs() const

@@ -20,6 +20,7 @@ class ColorScheme;
 namespace Kestrion {
 
 class AppSettings;
+class CardLookSettings;
 class Appearance;
 class ContentView;
 class MemoryModel;
@@ -91,6 +92,7 @@ private:
     MemoryModel* m_memory = nullptr;
     SystemInfoModel* m_system = nullptr;
 
+    CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;
     Appearance* m_appearance = nullptr;
     WindowRegistry m_windows;
