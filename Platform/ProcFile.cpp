@@ -36,6 +36,20 @@ bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\n';
 }
+
+template <typename Number>
+std::optional<Number> takeNumber(std::string_view& text)
+{
+    std::size_t i = 0;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
+    Number value = 0;
+    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
+    if (ec != std::errc())
+        return std::nullopt;
+    text.remove_prefix(std::size_t(end - text.data()));
+    return value;
+}
 } // namespace
 
 std::optional<std::string_view> ProcFile::read(int dirFd, const char* path, std::string& buffer)
@@ -58,28 +72,12 @@ QString ProcFile::join(const QString& root, const char* relative)
 
 std::optional<std::uint64_t> ProcFile::takeUnsigned(std::string_view& text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    std::uint64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
-    if (ec != std::errc())
-        return std::nullopt;
-    text.remove_prefix(std::size_t(end - text.data()));
-    return value;
+    return takeNumber<std::uint64_t>(text);
 }
 
 std::optional<std::int64_t> ProcFile::takeSigned(std::string_view& text)
 {
-    std::size_t i = 0;
-    while (i < text.size() && isBlank(text[i]))
-        ++i;
-    std::int64_t value = 0;
-    const auto [end, ec] = std::from_chars(text.data() + i, text.data() + text.size(), value);
-    if (ec != std::errc())
-        return std::nullopt;
-    text.remove_prefix(std::size_t(end - text.data()));
-    return value;
+    return takeNumber<std::int64_t>(text);
 }
 
 std::string_view ProcFile::takeField(std::string_view& text)
