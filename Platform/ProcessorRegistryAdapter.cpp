@@ -11,6 +11,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include <fcntl.h>
+
 namespace Platform {
 
 namespace {
@@ -59,7 +61,10 @@ std::optional<int> parseNumber(const QByteArray& text)
 
 } // namespace
 
-ProcessorRegistryAdapter::ProcessorRegistryAdapter(QString root) : m_root(std::move(root)) {}
+ProcessorRegistryAdapter::ProcessorRegistryAdapter(QString root)
+    : m_root(std::move(root)), m_presentPath(folder("sys/devices/system/cpu/present").toLocal8Bit())
+{
+}
 
 QString ProcessorRegistryAdapter::folder(const char* relative) const
 {
@@ -88,9 +93,10 @@ QList<int> ProcessorRegistryAdapter::parseProcessorList(const QByteArray& list)
 
 QByteArray ProcessorRegistryAdapter::stamp() const
 {
-    const QByteArray present = readAll(folder("sys/devices/system/cpu/present"));
-    if (!present.isEmpty())
-        return present;
+    // Asked on every registry lookup: a plain read into a kept buffer.
+    const auto present = ProcFile::read(AT_FDCWD, m_presentPath.constData(), m_stampBuffer);
+    if (present && !present->empty())
+        return QByteArray(present->data(), qsizetype(present->size()));
     return QDir(folder("sys/devices/system/cpu")).entryList({QStringLiteral("cpu*")}, QDir::Dirs).join(',').toUtf8();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QHash>
 
+#include <string>
+
 namespace Platform {
 
 // The registry's processor entries: one entry named "processor" (class "IOCPU") per present logical
@@ -36,6 +38,8 @@ private:
     const PlistValue::DictionaryType* cachedProperties(const QString& path) const;
 
     QString m_root;
+    QByteArray m_presentPath;           // the present-processor list, read for every stamp
+    mutable std::string m_stampBuffer;
     mutable QHash<QString, PlistValue::DictionaryType> m_cache;
 };
 

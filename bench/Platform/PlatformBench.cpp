@@ -1,6 +1,8 @@
-// Defaults are read on every sample and every repaint; decoding runs whenever a suite changed.
+// Defaults are read on every sample and every repaint; decoding runs whenever a suite changed; the
+// registry is asked for the processors on every sample.
 #include "Platform/Defaults.h"
 #include "Platform/PlistValue.h"
+#include "Platform/SysfsRegistry.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -80,6 +82,22 @@ void PlistEncodeBinary(benchmark::State& state)
         benchmark::DoNotOptimize(value->encodeBinary());
 }
 BENCHMARK(PlistEncodeBinary);
+
+// What the processor sampler asks the registry every second: the processor entries by name (each
+// adapter's stamp is checked; nothing changed, so nothing is listed again) and their properties.
+void RegistryProcessorLookup(benchmark::State& state)
+{
+    const auto registry = Platform::SysfsRegistry::live(QStringLiteral(KESTRION_FIXTURES "/SystemKit/sysfs/devicetree"));
+    const QStringList keys{QStringLiteral("compatible"), QStringLiteral("clock-frequency"),
+                           QStringLiteral("timebase-frequency"), QStringLiteral("bus-frequency")};
+    for (auto _ : state) {
+        for (const Platform::RegistryEntryId entry : registry->entriesNamed(QStringLiteral("processor"))) {
+            for (const QString& key : keys)
+                benchmark::DoNotOptimize(registry->property(entry, key));
+        }
+    }
+}
+BENCHMARK(RegistryProcessorLookup)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
