@@ -7,6 +7,12 @@
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
+// A text written in UTF-8 in the source (the date texts hold narrow and no-break spaces).
+inline QString q(const char* text)
+{
+    return QString::fromUtf8(text);
+}
+
 // Fixture for the date and duration texts: a fixed "now", locale and time zone, and English words
 // for the library keys, put back to the defaults after each test.
 class DateTest : public ::testing::Test {

@@ -12,15 +12,6 @@ using BaseKit::DateStyle;
 using BaseKit::Day;
 using BaseKit::Month;
 
-namespace {
-
-QString q(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
-
 // Now is Thursday 2024-03-07 14:05:09.123 in Europe/Berlin (UTC+1), locale en_US.
 
 TEST_F(DateTest, PatternTextsInEnglishAndGerman)

@@ -12,15 +12,6 @@ using BaseKit::Duration;
 using BaseKit::Time;
 using BaseKit::UnitDuration;
 
-namespace {
-
-QString q(const char* text)
-{
-    return QString::fromUtf8(text);
-}
-
-} // namespace
-
 TEST(DurationText, FieldsFromZeroToDays)
 {
     EXPECT_EQ(Duration::durationText(0), q("00:00:00:00"));
