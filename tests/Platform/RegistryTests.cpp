@@ -64,6 +64,13 @@ TEST(InMemoryRegistry, BuildsPathsFromNamesAndFindsByClassNameAndPath)
     EXPECT_EQ(registry.property(root, "IOPlatformSerialNumber").toString(), QStringLiteral("C02XYZ"));
     EXPECT_TRUE(registry.property(root, "missing").isNone());
 
+    // Two entries with one path: the later one is found there.
+    EXPECT_EQ(registry.entryAtPath("IOService:/AppleARMPE/cpu"), cpu1);
+    // An unknown parent makes a root entry.
+    const RegistryEntryId orphan = registry.addEntry(RegistryEntryId(42), "orphan", "IOService");
+    EXPECT_EQ(registry.path(orphan), "IOService:/orphan");
+    EXPECT_FALSE(registry.parent(orphan).has_value());
+
     // Unknown ids answer nothing rather than another entry's values.
     EXPECT_TRUE(registry.properties(0).isNone());
     EXPECT_TRUE(registry.name(99).isEmpty());
