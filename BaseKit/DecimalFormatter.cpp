@@ -26,14 +26,9 @@ const icu::number::LocalizedNumberFormatter& formatter(int maximumFractionDigits
         });
 }
 
-QString text(icu::number::FormattedNumber formatted, UErrorCode status)
+QString text(const icu::number::FormattedNumber& formatted, UErrorCode status)
 {
-    if (U_FAILURE(status))
-        return Text::dash;
-    const icu::UnicodeString result = formatted.toString(status);
-    if (U_FAILURE(status) || result.isEmpty())
-        return Text::dash;
-    return IcuNumberText::toQString(result);
+    return IcuNumberText::formattedText(formatted, status).value_or(Text::dash);
 }
 
 } // namespace
@@ -42,14 +37,14 @@ QString DecimalFormatter::fromDouble(double value, int maximumFractionDigits)
 {
     UErrorCode status = U_ZERO_ERROR;
     auto formatted = formatter(maximumFractionDigits).formatDouble(value, status);
-    return text(std::move(formatted), status);
+    return text(formatted, status);
 }
 
 QString DecimalFormatter::fromSigned(std::int64_t value, int maximumFractionDigits)
 {
     UErrorCode status = U_ZERO_ERROR;
     auto formatted = formatter(maximumFractionDigits).formatInt(value, status);
-    return text(std::move(formatted), status);
+    return text(formatted, status);
 }
 
 QString DecimalFormatter::fromUnsigned(std::uint64_t value, int maximumFractionDigits)
@@ -63,7 +58,7 @@ QString DecimalFormatter::fromUnsigned(std::uint64_t value, int maximumFractionD
                          .formatDecimal(icu::StringPiece(digits.data(),
                                                          static_cast<int32_t>(digits.size())),
                                         status);
-    return text(std::move(formatted), status);
+    return text(formatted, status);
 }
 
 } // namespace BaseKit

@@ -30,12 +30,7 @@ QString formatNumber(double value, int digits)
 
     UErrorCode status = U_ZERO_ERROR;
     const FormattedNumber formatted = formatter.formatDouble(value, status);
-    if (U_FAILURE(status))
-        return Text::dash;
-    const icu::UnicodeString text = formatted.toString(status);
-    if (U_FAILURE(status) || text.isEmpty())
-        return Text::dash;
-    return IcuNumberText::toQString(text);
+    return IcuNumberText::formattedText(formatted, status).value_or(Text::dash);
 }
 
 QString formatPercent(double value, int digits)

@@ -25,6 +25,16 @@ QString toQString(const icu::UnicodeString& text)
     return QString(reinterpret_cast<const QChar*>(text.getBuffer()), text.length());
 }
 
+std::optional<QString> formattedText(const icu::number::FormattedNumber& formatted, UErrorCode status)
+{
+    if (U_FAILURE(status))
+        return std::nullopt;
+    const icu::UnicodeString text = formatted.toString(status);
+    if (U_FAILURE(status) || text.isEmpty())
+        return std::nullopt;
+    return toQString(text);
+}
+
 const icu::number::LocalizedNumberFormatter& cachedFormatter(
     int kind, int digits,
     const std::function<icu::number::LocalizedNumberFormatter(const icu::Locale&)>& make)

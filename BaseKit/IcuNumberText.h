@@ -7,6 +7,7 @@
 #include <unicode/unistr.h>
 
 #include <functional>
+#include <optional>
 
 namespace BaseKit::IcuNumberText {
 
@@ -18,6 +19,10 @@ icu::Locale currentLocale();
 QString currentLocaleName();
 
 QString toQString(const icu::UnicodeString& text);
+
+// The text of a formatted number, `status` being that of the formatting; none when ICU failed or
+// gave no text.
+std::optional<QString> formattedText(const icu::number::FormattedNumber& formatted, UErrorCode status);
 
 // A formatter for (current locale, kind, digits), built once per thread and kept: building one costs
 // far more than formatting with it, and the cards format many values every second. `make` builds the

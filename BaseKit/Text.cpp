@@ -169,10 +169,7 @@ QString groupedText(std::int64_t value)
           });
     UErrorCode status = U_ZERO_ERROR;
     const FormattedNumber formatted = formatter.formatInt(value, status);
-    if (U_FAILURE(status))
-        return QString();
-    const icu::UnicodeString result = formatted.toString(status);
-    return U_FAILURE(status) ? QString() : IcuNumberText::toQString(result);
+    return IcuNumberText::formattedText(formatted, status).value_or(QString());
 }
 
 } // namespace BaseKit::Text
