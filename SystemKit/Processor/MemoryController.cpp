@@ -28,20 +28,13 @@ void MemoryController::start(double interval)
 {
     if (m_timer)
         return;
-    auto* timer = new QTimer(this);
-    timer->setInterval(timerMilliseconds(interval));
-    connect(timer, &QTimer::timeout, this, &MemoryController::refresh);
-    timer->start();
-    m_timer = timer;
+    m_timer = startSamplerTimer(this, interval, &MemoryController::refresh);
     emit timerChanged();
 }
 
 void MemoryController::stop()
 {
-    if (m_timer) {
-        m_timer->stop();
-        m_timer->deleteLater();
-    }
+    stopSamplerTimer(m_timer);
     m_timer = nullptr;
     emit timerChanged();
 }

@@ -60,20 +60,13 @@ void ProcessorController::start(double interval)
 {
     if (m_timer)
         return;
-    auto* timer = new QTimer(this);
-    timer->setInterval(timerMilliseconds(interval));
-    connect(timer, &QTimer::timeout, this, &ProcessorController::refresh);
-    timer->start();
-    m_timer = timer;
+    m_timer = startSamplerTimer(this, interval, &ProcessorController::refresh);
     emit timerChanged();
 }
 
 void ProcessorController::stop()
 {
-    if (m_timer) {
-        m_timer->stop();
-        m_timer->deleteLater();
-    }
+    stopSamplerTimer(m_timer);
     m_timer = nullptr;
     emit timerChanged();
 }

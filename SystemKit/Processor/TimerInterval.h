@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QObject>
+#include <QTimer>
+
 #include <cmath>
 #include <limits>
 
@@ -17,6 +20,26 @@ inline int timerMilliseconds(double seconds)
     if (ms > double(std::numeric_limits<int>::max()))
         return std::numeric_limits<int>::max();
     return int(ms);
+}
+
+// A running timer, a child of `sampler`, that calls `refresh` every `seconds`.
+template <typename Sampler>
+QTimer* startSamplerTimer(Sampler* sampler, double seconds, void (Sampler::*refresh)())
+{
+    auto* timer = new QTimer(sampler);
+    timer->setInterval(timerMilliseconds(seconds));
+    QObject::connect(timer, &QTimer::timeout, sampler, refresh);
+    timer->start();
+    return timer;
+}
+
+// Stops a sampler's timer and lets it go; nothing for none.
+inline void stopSamplerTimer(QTimer* timer)
+{
+    if (!timer)
+        return;
+    timer->stop();
+    timer->deleteLater();
 }
 
 } // namespace SystemKit
