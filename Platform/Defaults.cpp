@@ -20,10 +20,12 @@ namespace {
 // Files beyond this size are not settings; they are treated as corrupt.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
-std::optional<std::int64_t> parseInteger(const QString& text)
+// A whole text as a number, a leading '+' and surrounding blanks allowed; locale-free.
+template <typename Number>
+std::optional<Number> parseNumber(const QString& text)
 {
     const QByteArray bytes = text.trimmed().toUtf8();
-    std::int64_t value = 0;
+    Number value = 0;
     const char* begin = bytes.constData();
     const char* end = begin + bytes.size();
     if (begin != end && *begin == '+')
@@ -34,16 +36,16 @@ std::optional<std::int64_t> parseInteger(const QString& text)
     return value;
 }
 
+std::optional<std::int64_t> parseInteger(const QString& text)
+{
+    return parseNumber<std::int64_t>(text);
+}
+
+// Finite numbers only.
 std::optional<double> parseReal(const QString& text)
 {
-    const QByteArray bytes = text.trimmed().toUtf8();
-    double value = 0;
-    const char* begin = bytes.constData();
-    const char* end = begin + bytes.size();
-    if (begin != end && *begin == '+')
-        ++begin;
-    auto [ptr, ec] = std::from_chars(begin, end, value);
-    if (ec != std::errc() || ptr != end || begin == end || !std::isfinite(value))
+    const auto value = parseNumber<double>(text);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }
