@@ -4,10 +4,8 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <limits>
 
 namespace BaseKit {
 
@@ -52,6 +50,22 @@ std::optional<std::uint64_t> intervalRate(std::uint64_t bytes, double seconds)
     if (!std::isfinite(rate) || rate >= kTwoTo64)
         return std::nullopt;
     return static_cast<std::uint64_t>(rate);
+}
+
+// The latest of the status-change, modification and access times of a file; a time the file
+// system does not keep counts as the distant past. None when the file does not exist or keeps none.
+std::optional<QDateTime> latestFileTime(const QFileInfo& info)
+{
+    if (!info.exists())
+        return std::nullopt;
+    std::optional<QDateTime> latest;
+    for (QFileDevice::FileTime kind : {QFileDevice::FileMetadataChangeTime, QFileDevice::FileModificationTime,
+                                       QFileDevice::FileAccessTime}) {
+        const QDateTime time = info.fileTime(kind);
+        if (time.isValid() && (!latest || time > *latest))
+            latest = time;
+    }
+    return latest;
 }
 
 } // namespace
@@ -169,39 +183,17 @@ std::optional<QDateTime> IO::lastUsedDate(const QString& path)
 {
     if (path.isEmpty())
         return std::nullopt;
-    const QFileInfo info(path);
-    if (!info.exists())
+    const std::optional<QDateTime> latest = latestFileTime(QFileInfo(path));
+    if (!latest)
         return std::nullopt;
-    auto seconds = [&](QFileDevice::FileTime kind) -> qint64 {
-        const QDateTime time = info.fileTime(kind);
-        return time.isValid() ? time.toSecsSinceEpoch() : std::numeric_limits<qint64>::min();
-    };
-    const qint64 changed = seconds(QFileDevice::FileMetadataChangeTime);
-    const qint64 modified = seconds(QFileDevice::FileModificationTime);
-    const qint64 accessed = seconds(QFileDevice::FileAccessTime);
-    const qint64 latest = std::max({changed, modified, accessed});
-    if (latest == std::numeric_limits<qint64>::min())
-        return std::nullopt;
-    return QDateTime::fromSecsSinceEpoch(latest);
+    return QDateTime::fromSecsSinceEpoch(latest->toSecsSinceEpoch());
 }
 
 std::optional<QDateTime> IO::lastUsedDate(const QUrl& url)
 {
     if (!url.isLocalFile())
         return std::nullopt;
-    const QFileInfo info(url.toLocalFile());
-    if (!info.exists())
-        return std::nullopt;
-    // A time the file system does not keep counts as the distant past.
-    std::optional<QDateTime> latest;
-    for (QFileDevice::FileTime kind : {QFileDevice::FileMetadataChangeTime,
-                                       QFileDevice::FileModificationTime,
-                                       QFileDevice::FileAccessTime}) {
-        const QDateTime time = info.fileTime(kind);
-        if (time.isValid() && (!latest || time > *latest))
-            latest = time;
-    }
-    return latest;
+    return latestFileTime(QFileInfo(url.toLocalFile()));
 }
 
 } // namespace BaseKit
