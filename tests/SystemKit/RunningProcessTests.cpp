@@ -46,6 +46,10 @@ TEST(RunningProcess, CodingKeepsEveryPropertyAndRefusesBadInput)
     EXPECT_EQ(copy->cpu().time(), 12.5);
     EXPECT_EQ(copy->cpuUsage(), 33.25f);
     EXPECT_EQ(copy->memoryUsage(), 123456789012ull);
+    EXPECT_EQ(copy->pid(), 7);
+    EXPECT_EQ(copy->ppid(), 3);
+    EXPECT_EQ(copy->sent(), 10u);
+    EXPECT_EQ(copy->received(), 20u);
     EXPECT_EQ(copy->traffic(), 30u);
 
     QJsonObject bad = json;
