@@ -1,26 +1,20 @@
 #include "BaseKit/Profiler.h"
 
+#include "Platform/Clock.h"
+
 #include <QHash>
 #include <QtGlobal>
 
-#include <chrono>
+#include <cstdint>
 #include <cstdio>
 
 namespace BaseKit {
 
 namespace {
 
-std::int64_t steadyNanoseconds()
+std::int64_t nanoseconds()
 {
-    return std::chrono::duration_cast<std::chrono::nanoseconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
-
-Profiler::Clock& clock()
-{
-    static Profiler::Clock current = steadyNanoseconds;
-    return current;
+    return std::int64_t(Platform::Clock::shared().monotonic().count());
 }
 
 // Start times by stopwatch name, in nanoseconds of the clock.
@@ -32,14 +26,9 @@ QHash<QString, std::int64_t>& timers()
 
 } // namespace
 
-void Profiler::setClock(Clock replacement)
-{
-    clock() = replacement ? std::move(replacement) : Clock(steadyNanoseconds);
-}
-
 void Profiler::start(const QString& name)
 {
-    timers().insert(name, clock()());
+    timers().insert(name, nanoseconds());
 }
 
 void Profiler::start()
@@ -52,7 +41,7 @@ void Profiler::stop(const QString& name)
     const auto found = timers().constFind(name);
     if (found == timers().constEnd())
         return;
-    const std::int64_t elapsed = clock()() - found.value();
+    const std::int64_t elapsed = nanoseconds() - found.value();
     // Whole milliseconds, truncated toward zero.
     const std::int64_t milliseconds = elapsed / 1000000;
     const QByteArray line = (name + QStringLiteral(": ") + QString::number(milliseconds)

@@ -2,13 +2,11 @@
 
 #include <QString>
 
-#include <cstdint>
-#include <functional>
 
 namespace BaseKit {
 
-// Named stopwatches on the monotonic clock: stopping one prints "<name>: <whole ms> ms" to standard
-// output. Main thread only.
+// Named stopwatches on the program's monotonic clock (Platform::Clock, which tests replace): stopping
+// one prints "<name>: <whole ms> ms" to standard output. Main thread only.
 class Profiler {
 public:
     Profiler() = delete;
@@ -22,10 +20,6 @@ public:
     static void stop(const QString& name);
     // Stops the only running stopwatch. With none or several running it warns and does nothing.
     static void stop();
-
-    // Nanoseconds of a monotonic clock. An empty function restores the steady clock; tests set a fake.
-    using Clock = std::function<std::int64_t()>;
-    static void setClock(Clock clock);
 };
 
 } // namespace BaseKit

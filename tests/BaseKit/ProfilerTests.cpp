@@ -1,8 +1,11 @@
 #include "BaseKit/Profiler.h"
+#include "Platform/FakeClock.h"
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 using BaseKit::Profiler;
@@ -14,12 +17,14 @@ class FakeClockScope {
 public:
     FakeClockScope()
     {
-        Profiler::setClock([this] { return now; });
+        m_clock->setMonotonic(std::chrono::nanoseconds(5'000'000'000));
+        Platform::Clock::setShared(m_clock);
     }
-    ~FakeClockScope() { Profiler::setClock({}); }
-    void advanceMicroseconds(std::int64_t microseconds) { now += microseconds * 1000; }
+    ~FakeClockScope() { Platform::Clock::setShared(nullptr); }
+    void advanceMicroseconds(std::int64_t microseconds) { m_clock->advance(std::chrono::microseconds(microseconds)); }
 
-    std::int64_t now = 5'000'000'000;
+private:
+    std::shared_ptr<Platform::FakeClock> m_clock = std::make_shared<Platform::FakeClock>();
 };
 
 std::string stopAndCapture(const QString& name)
