@@ -136,6 +136,7 @@ void KestrionApp::buildWindows()
     });
     m_windows.add(QString::fromLatin1(settingsWindow), [this] {
         auto* window = new SceneWindow(QString::fromLatin1(settingsWindow));
+        window->setCentered(true);
         window->setContent(new SettingsView(m_settings, m_processor));
         return window;
     });

@@ -1,6 +1,7 @@
 #include "Kestrion/App/SceneWindow.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QLayout>
 #include <QVBoxLayout>
 
@@ -28,6 +29,20 @@ void SceneWindow::setContent(QWidget* content, bool fixedSize)
     content->setParent(this);
     m_layout->addWidget(content);
     m_layout->setSizeConstraint(fixedSize ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+}
+
+void SceneWindow::showEvent(QShowEvent* event)
+{
+    if (m_centered && !m_placed) {
+        m_placed = true;
+        adjustSize();
+        if (const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen()) {
+            QRect frame(QPoint(0, 0), size());
+            frame.moveCenter(screen->availableGeometry().center());
+            move(frame.topLeft());
+        }
+    }
+    QWidget::showEvent(event);
 }
 
 } // namespace Kestrion

@@ -18,10 +18,17 @@ public:
     // Replaces the content. With `fixedSize` the window takes the content's size and cannot be resized.
     void setContent(QWidget* content, bool fixedSize = true);
     QWidget* content() const { return m_content; }
+    // Whether the window opens in the middle of its screen.
+    void setCentered(bool centered) { m_centered = centered; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_content = nullptr;
+    bool m_centered = false;
+    bool m_placed = false;
 };
 
 } // namespace Kestrion

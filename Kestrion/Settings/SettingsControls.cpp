@@ -96,6 +96,10 @@ QWidget* SettingsControls::segmentedPicker(AppSettings& settings, SettingKey key
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The chosen segment in the accent colour, so it stands out in both schemes.
+    box->setStyleSheet(QStringLiteral(
+        "QToolButton { padding: 3px 12px; border: 1px solid palette(mid); background: palette(button); }"
+        "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text); }"));
     auto* group = new QButtonGroup(box);
     group->setExclusive(true);
     for (const auto& [text, raw] : choices) {

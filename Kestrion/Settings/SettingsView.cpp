@@ -6,15 +6,19 @@
 #include "Kestrion/Settings/ModulesSettingsView.h"
 #include "LanguageKit/LKResources.h"
 
+#include <QEvent>
 #include <QIcon>
 #include <QPixmap>
 
 namespace Kestrion {
 
 namespace {
-QIcon symbolIcon(const QString& name)
+const QString generalSymbol = QStringLiteral("gearshape");
+const QString modulesSymbol = QStringLiteral("square.3.layers.3d");
+
+QIcon symbolIcon(const QString& name, const QColor& color)
 {
-    const QImage pixels = BaseKit::Images::symbol(name).pixels();
+    const QImage pixels = BaseKit::Images::symbol(name, color).pixels();
     return pixels.isNull() ? QIcon() : QIcon(QPixmap::fromImage(pixels));
 }
 } // namespace
@@ -23,11 +27,26 @@ SettingsView::SettingsView(AppSettings& settings, ProcessorModel* processor, QWi
     : QTabWidget(parent)
 {
     m_general = new GeneralSettingsView(settings, processor, this);
-    addTab(m_general, symbolIcon(QStringLiteral("gearshape")),
-           LanguageKit::LKResources::localized(LanguageKit::LKLocalizedString::general));
+    addTab(m_general, LanguageKit::LKResources::localized(LanguageKit::LKLocalizedString::general));
     m_modules = new ModulesSettingsView(settings, this);
-    addTab(m_modules, symbolIcon(QStringLiteral("square.3.layers.3d")), AppStrings::text("MODULES"));
+    addTab(m_modules, AppStrings::text("MODULES"));
     setCurrentIndex(0);
+    updateIcons();
+}
+
+void SettingsView::changeEvent(QEvent* event)
+{
+    QTabWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        updateIcons();
+}
+
+void SettingsView::updateIcons()
+{
+    // The symbols take the text colour of the scheme shown.
+    const QColor color = palette().color(QPalette::WindowText);
+    setTabIcon(indexOf(m_general), symbolIcon(generalSymbol, color));
+    setTabIcon(indexOf(m_modules), symbolIcon(modulesSymbol, color));
 }
 
 } // namespace Kestrion

@@ -21,7 +21,12 @@ public:
     GeneralSettingsView* generalPage() const { return m_general; }
     ModulesSettingsView* modulesPage() const { return m_modules; }
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private:
+    void updateIcons();
+
     GeneralSettingsView* m_general = nullptr;
     ModulesSettingsView* m_modules = nullptr;
 };
