@@ -2,8 +2,8 @@
 
 #include "BaseKit/BaseKitStrings.h"
 #include "BaseKit/IcuNumberText.h"
+#include "Platform/Clock.h"
 
-#include <QDateTime>
 
 #include <unicode/gregocal.h>
 
@@ -36,7 +36,7 @@ double DateEnvironment::now()
 {
     if (overrides().now)
         return overrides().now();
-    return double(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+    return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0;
 }
 
 QString DateEnvironment::localeName()

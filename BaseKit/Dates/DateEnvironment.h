@@ -14,7 +14,7 @@
 namespace BaseKit {
 
 // Where the date and duration texts take "now", the locale, the time zone and their words from.
-// By default: the wall clock, the program's locale (QLocale(), the system's unless a default was set),
+// By default: the wall clock (Platform::Clock), the program's locale (QLocale(), the system's unless a default was set),
 // the host's time zone and the library's own string table. Tests replace any of them; `reset()` goes back to the defaults. Main thread only.
 class DateEnvironment {
 public:
