@@ -7,7 +7,9 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <algorithm>
 #include <charconv>
+#include <vector>
 #include <limits>
 
 #include <sys/utsname.h>
@@ -31,21 +33,28 @@ std::optional<long long> parseInteger(QByteArrayView text)
     return value;
 }
 
-// "0-3,5,8-9" as processor numbers; malformed pieces are skipped.
+// "0-3,5,8-9" as processor numbers, ascending and each once; malformed pieces are skipped.
 QList<int> parseProcessorList(const QByteArray& text)
 {
-    QList<int> result;
+    constexpr long long kLimit = 65536; // processor numbers 0 … 65535
+    // Marks, not a search of the list so far: thousands of processors cost no quadratic time, and
+    // overlapping ranges no more memory.
+    std::vector<bool> listed;
     for (const QByteArray& piece : text.trimmed().split(',')) {
         const qsizetype dash = piece.indexOf('-');
         const auto first = parseInteger(dash < 0 ? piece : piece.left(dash));
         const auto last = dash < 0 ? first : parseInteger(piece.mid(dash + 1));
-        if (!first || !last || *first < 0 || *last < *first || *last > 65535)
+        if (!first || !last || *first < 0 || *last < *first || *last >= kLimit)
             continue;
-        for (long long n = *first; n <= *last; ++n)
-            if (!result.contains(int(n)))
-                result << int(n);
+        if (listed.size() <= std::size_t(*last))
+            listed.resize(std::size_t(*last) + 1);
+        std::fill(listed.begin() + *first, listed.begin() + *last + 1, true);
     }
-    std::sort(result.begin(), result.end());
+    QList<int> result;
+    for (std::size_t n = 0; n < listed.size(); ++n) {
+        if (listed[n])
+            result << int(n);
+    }
     return result;
 }
 

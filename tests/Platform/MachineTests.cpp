@@ -152,6 +152,14 @@ TEST(Machine, OnlineListsWithGapsAndOfflineProcessors)
     EXPECT_EQ(m.coreCount(), 4u); // {0,1} {2,3} {4,5} {8,9}
 }
 
+TEST(Machine, OverlappingAndMalformedOnlinePiecesCountEachProcessorOnce)
+{
+    Tree tree;
+    // Out of order, overlapping and repeated pieces; "x", "7-6" and a number past the limit are skipped.
+    tree.write(QStringLiteral("sys/devices/system/cpu/online"), "4-6,0-2,1-5,x,7-6,3,70000\n");
+    EXPECT_EQ(tree.machine().threadCount(), 7u);
+}
+
 TEST(Machine, FirmwarePlaceholdersAreNoNames)
 {
     Tree tree;
