@@ -6,6 +6,7 @@
 #include <zlib.h>
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 #include <vector>
 
@@ -19,6 +20,17 @@ void front(const QByteArray& bytes, unsigned char (&out)[width])
 {
     std::memset(out, 0, width);
     std::memcpy(out, bytes.constData(), std::min<std::size_t>(width, std::size_t(bytes.size())));
+}
+
+// The buffer's first bytes as a number in the machine's byte order (see front()).
+template <typename Number>
+Number hostOrderValue(const QByteArray& bytes)
+{
+    unsigned char buffer[sizeof(Number)];
+    front(bytes, buffer);
+    Number value = 0;
+    std::memcpy(&value, buffer, sizeof value);
+    return value;
 }
 
 enum class Operation { Encode, Decode };
@@ -80,20 +92,12 @@ std::uint8_t uint8Value(const QByteArray& bytes)
 
 std::uint16_t uint16Value(const QByteArray& bytes)
 {
-    unsigned char buffer[2];
-    front(bytes, buffer);
-    std::uint16_t value = 0;
-    std::memcpy(&value, buffer, sizeof value);
-    return value;
+    return hostOrderValue<std::uint16_t>(bytes);
 }
 
 std::uint32_t uint32Value(const QByteArray& bytes)
 {
-    unsigned char buffer[4];
-    front(bytes, buffer);
-    std::uint32_t value = 0;
-    std::memcpy(&value, buffer, sizeof value);
-    return value;
+    return hostOrderValue<std::uint32_t>(bytes);
 }
 
 float floatBigEndian(const QByteArray& bytes)
