@@ -19,7 +19,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QProcess>
 #include <QLabel>
 #include <QStackedLayout>
 #include <QTest>
@@ -280,4 +283,36 @@ TEST(Appearance, SchemeOfEveryTheme)
     EXPECT_EQ(Appearance::scheme(Theme::system, P::light, dark), ViewKit::VKColorScheme::light);
     EXPECT_EQ(Appearance::scheme(Theme::system, P::none, dark), ViewKit::VKColorScheme::dark);
     EXPECT_EQ(Appearance::scheme(Theme::system, P::none, light), ViewKit::VKColorScheme::light);
+}
+
+TEST(ProgramInstances, SecondStartLeavesTheRunningInstance)
+{
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected() || !bus.interface())
+        GTEST_SKIP() << "no session bus";
+    const QString program = QStringLiteral(KESTRION_BINARY_DIR "/bin/kestrion");
+    if (!QFileInfo(program).isExecutable())
+        GTEST_SKIP() << "the program is not built";
+
+    QProcess first;
+    first.start(program, {});
+    ASSERT_TRUE(first.waitForStarted(10000));
+    const QDeadlineTimer deadline(20000);
+    while (!bus.interface()->isServiceRegistered(QStringLiteral("com.brannock.kestrion")).value()
+           && !deadline.hasExpired() && first.state() == QProcess::Running)
+        QTest::qWait(50);
+    ASSERT_TRUE(bus.interface()->isServiceRegistered(QStringLiteral("com.brannock.kestrion")).value());
+
+    QProcess second;
+    second.start(program, {});
+    ASSERT_TRUE(second.waitForFinished(20000));
+    EXPECT_EQ(second.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(second.exitCode(), 0);
+    EXPECT_EQ(first.state(), QProcess::Running);
+
+    first.terminate();
+    if (!first.waitForFinished(5000)) {
+        first.kill();
+        first.waitForFinished(5000);
+    }
 }
