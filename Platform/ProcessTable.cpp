@@ -47,7 +47,7 @@ ProcessTable::ProcessTable(QString root)
     , m_procPath(ProcFile::join(m_root, "proc").toLocal8Bit())
 {
     const long hz = ::sysconf(_SC_CLK_TCK);
-    m_nanosecondsPerTick = hz > 0 ? std::uint64_t(hz) : 100;
+    m_ticksPerSecond = hz > 0 ? std::uint64_t(hz) : 100;
     const long page = ::sysconf(_SC_PAGESIZE);
     m_pageSize = page > 0 ? std::uint64_t(page) : 4096;
 }
@@ -146,7 +146,7 @@ bool ProcessTable::readProcess(int procFd, const char* pidText, ProcessRecord& r
     record.ppid = std::int32_t(ppid);
     record.zombie = state[0] == 'Z';
     const std::uint64_t ticks = std::uint64_t(utime) + std::uint64_t(stime);
-    const std::uint64_t hz = m_nanosecondsPerTick;
+    const std::uint64_t hz = m_ticksPerSecond;
     record.cpuTime = ticks / hz * 1000000000u + ticks % hz * 1000000000u / hz;
     record.residentBytes = rss > 0 ? std::uint64_t(rss) * m_pageSize : 0;
     record.name = nameFor(procFd, record.pid, field[22 - 4], rawName);

@@ -67,7 +67,7 @@ private:
     std::string m_cmdline;
     std::vector<std::int32_t> m_pids;
     std::unordered_map<std::int32_t, CachedName> m_names;
-    std::uint64_t m_nanosecondsPerTick = 0;
+    std::uint64_t m_ticksPerSecond = 0;
     std::uint64_t m_pageSize = 0;
 };
 
