@@ -129,6 +129,8 @@ void KestrionApp::buildWindows()
         QVariantMap info;
         info.insert(QStringLiteral("CFBundleName"), BaseKit::Bundle::name());
         info.insert(QStringLiteral("CFBundleShortVersionString"), BaseKit::Bundle::version());
+        info.insert(QStringLiteral("CFBundleVersion"), QStringLiteral(KESTRION_BUILD_NUMBER));
+        info.insert(QStringLiteral("NSHumanReadableCopyright"), QStringLiteral(KESTRION_COPYRIGHT));
         auto* about = new ViewKit::VKAboutView(BaseKit::Images::named(BaseKit::Images::applicationIconName).pixels(),
                                                info, Platform::Bundles::moduleNames());
         window->setContent(about);

@@ -35,5 +35,9 @@
         <source>BATTERIES</source>
         <translation>Batteries:</translation>
     </message>
+    <message>
+        <source>Version %1 (Build %2)</source>
+        <translation>Version %1 (Build %2)</translation>
+    </message>
 </context>
 </TS>
