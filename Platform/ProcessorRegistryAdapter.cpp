@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <vector>
 
 #include <fcntl.h>
 
@@ -73,21 +74,26 @@ QString ProcessorRegistryAdapter::folder(const char* relative) const
 
 QList<int> ProcessorRegistryAdapter::parseProcessorList(const QByteArray& list)
 {
-    QList<int> result;
     const QByteArray trimmed = list.trimmed();
     if (trimmed.isEmpty())
-        return result;
+        return {};
+    // Marks, not a list of every piece's numbers: overlapping ranges cost no more memory.
+    std::vector<bool> listed;
     for (const QByteArray& range : trimmed.split(',')) {
         const int dash = range.indexOf('-');
         const auto first = parseNumber(dash < 0 ? range : range.left(dash));
         const auto last = dash < 0 ? first : parseNumber(range.mid(dash + 1));
         if (!first || !last || *last < *first)
             return {};
-        for (int n = *first; n <= *last; ++n)
-            result.append(n);
+        if (listed.size() <= std::size_t(*last))
+            listed.resize(std::size_t(*last) + 1);
+        std::fill(listed.begin() + *first, listed.begin() + *last + 1, true);
     }
-    std::sort(result.begin(), result.end());
-    result.erase(std::unique(result.begin(), result.end()), result.end());
+    QList<int> result;
+    for (std::size_t n = 0; n < listed.size(); ++n) {
+        if (listed[n])
+            result.append(int(n));
+    }
     return result;
 }
 

@@ -37,6 +37,15 @@ TEST(ProcessorRegistryAdapter, ProcessorListsParseOrFail)
     EXPECT_TRUE(ProcessorRegistryAdapter::parseProcessorList("3-1").isEmpty());
     EXPECT_TRUE(ProcessorRegistryAdapter::parseProcessorList("0-x").isEmpty());
     EXPECT_TRUE(ProcessorRegistryAdapter::parseProcessorList("0-99999999").isEmpty());
+
+    // Out of order and overlapping: each processor once, ascending.
+    EXPECT_EQ(ProcessorRegistryAdapter::parseProcessorList("6-7,0-2,1-3,2"), (QList<int>{0, 1, 2, 3, 6, 7}));
+    // The widest range given over and over still lists each processor once.
+    QByteArray repeated;
+    for (int i = 0; i < 500; ++i)
+        repeated += "0-65535,";
+    repeated += "5";
+    EXPECT_EQ(ProcessorRegistryAdapter::parseProcessorList(repeated).size(), 65536);
 }
 
 TEST(ProcessorRegistryAdapter, OneEntryPerPresentProcessorWithCpufreqClock)
