@@ -1,13 +1,13 @@
 #include "Platform/DynamicStore.h"
 
 #include "Platform/AssignmentFile.h"
+#include "Platform/ProcFile.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QDBusVariant>
 #include <QDir>
-#include <QFile>
 #include <QSysInfo>
 
 namespace Platform {
@@ -19,10 +19,7 @@ DynamicStore::DynamicStore(QString root, std::optional<QDBusConnection> bus, QOb
 
 QString DynamicStore::readFile(const QString& relative) const
 {
-    QFile file(QDir(m_root).filePath(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(file.read(64 * 1024));
+    return QString::fromUtf8(ProcFile::readFile(QDir(m_root).filePath(relative), 64 * 1024));
 }
 
 QString DynamicStore::computerName() const

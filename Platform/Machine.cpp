@@ -1,9 +1,9 @@
 #include "Platform/Machine.h"
 
 #include "Platform/AssignmentFile.h"
+#include "Platform/ProcFile.h"
 
 #include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 
@@ -109,20 +109,7 @@ QString Machine::path(const QString& relative) const
 
 QByteArray Machine::read(const QString& relative) const
 {
-    QFile file(path(relative));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    // sysfs and /proc files are small and report no true size: read in steps up to a cap that keeps an
-    // odd file from filling memory.
-    QByteArray data;
-    constexpr qint64 cap = 4 * 1024 * 1024;
-    while (data.size() < cap) {
-        const QByteArray chunk = file.read(16 * 1024);
-        if (chunk.isEmpty())
-            break;
-        data += chunk;
-    }
-    return data;
+    return ProcFile::readFile(path(relative), 4 * 1024 * 1024);
 }
 
 QString Machine::text(const QString& relative) const

@@ -1,5 +1,9 @@
 #include "Platform/ProcFile.h"
 
+#include <QFile>
+
+#include <algorithm>
+
 #include <cerrno>
 #include <charconv>
 
@@ -60,6 +64,21 @@ std::optional<std::string_view> ProcFile::read(int dirFd, const char* path, std:
     const auto text = readAll(fd, buffer);
     ::close(fd);
     return text;
+}
+
+QByteArray ProcFile::readFile(const QString& path, qint64 limit)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray data;
+    while (data.size() < limit) {
+        const QByteArray chunk = file.read(std::min<qint64>(16 * 1024, limit - data.size()));
+        if (chunk.isEmpty())
+            break;
+        data += chunk;
+    }
+    return data;
 }
 
 QString ProcFile::join(const QString& root, const char* relative)

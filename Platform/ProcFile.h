@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -18,6 +19,10 @@ public:
     // text, valid until the buffer's next use. The buffer only grows, so rereading costs no
     // allocation. None when the file cannot be opened or read (it may vanish at any moment).
     static std::optional<std::string_view> read(int dirFd, const char* path, std::string& buffer);
+
+    // The file at `path`, read to its end (kernel files report no true size) but at most `limit`
+    // bytes, so that an odd file cannot fill memory; empty when it cannot be opened.
+    static QByteArray readFile(const QString& path, qint64 limit);
 
     // The root folder joined with a path below it ("/" + "proc/stat" gives "/proc/stat").
     static QString join(const QString& root, const char* relative);

@@ -23,10 +23,7 @@ constexpr int kMaxProcessors = 1 << 16;
 
 QByteArray readAll(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.read(1 << 16);
+    return ProcFile::readFile(path, 1 << 16);
 }
 
 QByteArray littleEndianNumber(quint64 value)
