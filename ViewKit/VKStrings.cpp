@@ -1,12 +1,15 @@
 #include "ViewKit/VKStrings.h"
 
+#include "BaseKit/ModuleStrings.h"
+
 #include <QCoreApplication>
 
 namespace ViewKit {
 
 QString VKStrings::library(const char* key)
 {
-    return QCoreApplication::translate("ViewKit", key);
+    static const BaseKit::ModuleStrings table(QStringLiteral("ViewKit"));
+    return table.text(QString::fromUtf8(key));
 }
 
 QString VKStrings::localized(const char* key)

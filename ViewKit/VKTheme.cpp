@@ -50,8 +50,11 @@ QFont VKTheme::titleFont()
 
 VKColorScheme VKTheme::scheme(const QPalette& palette)
 {
-    return palette.color(QPalette::Active, QPalette::Window).lightness() < 128 ? VKColorScheme::dark
-                                                                              : VKColorScheme::light;
+    // Light text on the window means dark mode; the text decides when the window colour is clear.
+    return palette.color(QPalette::Active, QPalette::WindowText).lightness() >
+                   palette.color(QPalette::Active, QPalette::Window).lightness()
+               ? VKColorScheme::dark
+               : VKColorScheme::light;
 }
 
 VKColorScheme VKTheme::scheme(const QWidget* widget)

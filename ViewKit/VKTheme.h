@@ -44,7 +44,8 @@ public:
     // Body text in bold: the title of every card.
     static QFont titleFont();
 
-    // Dark when the palette's window colour is dark; the shell sets the palette of each scheme.
+    // Dark when the palette's window text is lighter than its window; the shell sets the palette of
+    // each scheme (palette()).
     static VKColorScheme scheme(const QPalette& palette);
     static VKColorScheme scheme(const QWidget* widget);
 

@@ -159,7 +159,7 @@ TEST(GraphView, RendersItsSeriesInTheAccentColour)
     view.resize(80, 40);
     view.setPalette(VKTheme::palette(VKColorScheme::light));
     QImage image = makeCanvas(QSize(80, 40), 1);
-    view.render(&image);
+    view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
     // The automatic domain of 0...30 ends at 30: the last point is the top-right corner.
     const QColor corner = pixelAt(image, QPointF(79.5, 0.5));
     EXPECT_GT(corner.alpha(), 100);
@@ -183,7 +183,7 @@ TEST(Legend, LabelAndRightText)
     for (qreal ratio : ratios) {
         legend.resize(200, 16);
         QImage image = makeCanvas(QSize(200, 16), ratio);
-        legend.render(&image);
+        legend.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
         EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(6, 8)), QColor(255, 45, 85)));
         // The right text ends at the trailing edge: some ink in the last 20 points.
         bool ink = false;

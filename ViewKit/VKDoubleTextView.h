@@ -1,0 +1,67 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QPainter;
+
+namespace ViewKit {
+
+// Paints a label-and-value row in rect: the symbol (14 x 14, in iconColor) when given, the left text at
+// the leading edge and the right text at the trailing edge, both in textColor. The left text is elided
+// when the row is too narrow for both.
+void paintDoubleText(QPainter& painter, const QRectF& rect, const std::optional<QString>& systemName,
+                     const QString& left, const QString& right, const QFont& font, const QColor& textColor,
+                     const QColor& iconColor);
+
+// The label-and-value row of the cards. Keys are looked up in the application's main table when
+// drawn; texts are shown verbatim.
+class VKDoubleTextView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // A key on the left, a text on the right.
+    static VKDoubleTextView* withKey(const QString& key, std::optional<QString> right,
+                                     std::optional<QString> systemName = std::nullopt, QWidget* parent = nullptr);
+    // Keys on both sides.
+    static VKDoubleTextView* withKeys(const QString& key, const QString& rightKey,
+                                      std::optional<QString> systemName = std::nullopt, QWidget* parent = nullptr);
+    // Texts on both sides (an already translated text counts as a text).
+    static VKDoubleTextView* withText(const QString& text, std::optional<QString> right,
+                                      std::optional<QString> systemName = std::nullopt, QWidget* parent = nullptr);
+
+    std::optional<QString> systemName() const { return m_systemName; }
+    std::optional<QString> key() const { return m_key; }
+    std::optional<QString> text() const { return m_text; }
+    std::optional<QString> rightKey() const { return m_rightKey; }
+    std::optional<QString> right() const { return m_right; }
+    // Set the right-hand text (the value a card updates every second).
+    void setRight(std::optional<QString> right);
+    void setText(std::optional<QString> text);
+
+    // The texts as drawn.
+    QString leftText() const;
+    QString rightText() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    explicit VKDoubleTextView(QWidget* parent);
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::optional<QString> m_systemName;
+    std::optional<QString> m_key;
+    std::optional<QString> m_text;
+    std::optional<QString> m_rightKey;
+    std::optional<QString> m_right;
+};
+
+} // namespace ViewKit
