@@ -4,6 +4,8 @@
 #include "ViewKit/VKStrings.h"
 #include "ViewKit/VKTheme.h"
 
+#include "LanguageKit/LKResources.h"
+
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QPainter>
@@ -76,6 +78,21 @@ VKDoubleTextView* VKDoubleTextView::withText(const QString& text, std::optional<
     view->m_right = std::move(right);
     view->m_systemName = std::move(systemName);
     return view;
+}
+
+VKDoubleTextView* VKDoubleTextView::withLocalized(LanguageKit::LKLocalizedString localized,
+                                                  std::optional<QString> right, std::optional<QString> systemName,
+                                                  QWidget* parent)
+{
+    return withText(LanguageKit::LKResources::localized(localized), std::move(right), std::move(systemName), parent);
+}
+
+VKDoubleTextView* VKDoubleTextView::withLocalized(LanguageKit::LKLocalizedString localized,
+                                                  LanguageKit::LKLocalizedString localizedRight,
+                                                  std::optional<QString> systemName, QWidget* parent)
+{
+    return withText(LanguageKit::LKResources::localized(localized),
+                    LanguageKit::LKResources::localized(localizedRight), std::move(systemName), parent);
 }
 
 void VKDoubleTextView::setRight(std::optional<QString> right)

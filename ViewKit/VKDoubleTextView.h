@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LanguageKit/LKLocalizedString.h"
+
 #include <QColor>
 #include <QFont>
 #include <QString>
@@ -34,6 +36,16 @@ public:
     // Texts on both sides (an already translated text counts as a text).
     static VKDoubleTextView* withText(const QString& text, std::optional<QString> right,
                                       std::optional<QString> systemName = std::nullopt, QWidget* parent = nullptr);
+
+    // The left text translated once, now; the right text as given.
+    static VKDoubleTextView* withLocalized(LanguageKit::LKLocalizedString localized, std::optional<QString> right,
+                                           std::optional<QString> systemName = std::nullopt,
+                                           QWidget* parent = nullptr);
+    // Both texts translated once, now.
+    static VKDoubleTextView* withLocalized(LanguageKit::LKLocalizedString localized,
+                                           LanguageKit::LKLocalizedString localizedRight,
+                                           std::optional<QString> systemName = std::nullopt,
+                                           QWidget* parent = nullptr);
 
     std::optional<QString> systemName() const { return m_systemName; }
     std::optional<QString> key() const { return m_key; }

@@ -2,6 +2,8 @@
 
 #include "ViewKit/VKTheme.h"
 
+#include "LanguageKit/LKResources.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -16,6 +18,25 @@ VKHeadlineLabel::VKHeadlineLabel(const QString& title, const QString& subtitle, 
     , m_spacing(spacing)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+VKHeadlineLabel::VKHeadlineLabel(LanguageKit::LKLocalizedString localizedTitle, const QString& subtitle,
+                                 qreal spacing, QWidget* parent)
+    : VKHeadlineLabel(LanguageKit::LKResources::localized(localizedTitle), subtitle, spacing, parent)
+{
+}
+
+VKHeadlineLabel::VKHeadlineLabel(const QString& title, LanguageKit::LKLocalizedString localizedSubtitle,
+                                 qreal spacing, QWidget* parent)
+    : VKHeadlineLabel(title, LanguageKit::LKResources::localized(localizedSubtitle), spacing, parent)
+{
+}
+
+VKHeadlineLabel::VKHeadlineLabel(LanguageKit::LKLocalizedString localizedTitle,
+                                 LanguageKit::LKLocalizedString localizedSubtitle, qreal spacing, QWidget* parent)
+    : VKHeadlineLabel(LanguageKit::LKResources::localized(localizedTitle),
+                      LanguageKit::LKResources::localized(localizedSubtitle), spacing, parent)
+{
 }
 
 QSize VKHeadlineLabel::sizeHint() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LanguageKit/LKLocalizedString.h"
+
 #include <QString>
 #include <QWidget>
 
@@ -13,6 +15,14 @@ class VKHeadlineLabel : public QWidget
 
 public:
     VKHeadlineLabel(const QString& title, const QString& subtitle, qreal spacing, QWidget* parent = nullptr);
+
+    // Either line from a text key, translated once, now.
+    VKHeadlineLabel(LanguageKit::LKLocalizedString localizedTitle, const QString& subtitle, qreal spacing,
+                    QWidget* parent = nullptr);
+    VKHeadlineLabel(const QString& title, LanguageKit::LKLocalizedString localizedSubtitle, qreal spacing,
+                    QWidget* parent = nullptr);
+    VKHeadlineLabel(LanguageKit::LKLocalizedString localizedTitle, LanguageKit::LKLocalizedString localizedSubtitle,
+                    qreal spacing, QWidget* parent = nullptr);
 
     QString title() const { return m_title; }
     QString subtitle() const { return m_subtitle; }

@@ -2,6 +2,8 @@
 
 #include "ViewKit/VKGeometry.h"
 
+#include "BaseKit/Images/SymbolGlyphs.h"
+
 #include <QFont>
 #include <QHash>
 #include <QPainter>
@@ -13,34 +15,17 @@ namespace ViewKit {
 
 namespace {
 
-// Symbol names and their glyphs in the Material Icons font; names not listed draw help_outline.
-char32_t symbolCodepoint(const QString& name)
-{
-    static const QHash<QString, char32_t> glyphs{
-        {QStringLiteral("app"), 0xE3C6},
-        {QStringLiteral("circle.hexagonpath"), 0xEB39},
-        {QStringLiteral("chevron.left"), 0xE5CB},
-        {QStringLiteral("chevron.right"), 0xE5CC},
-        {QStringLiteral("circle.fill"), 0xEF4A},
-        {QStringLiteral("square.stack.3d.up.fill"), 0xE53B},
-        {QStringLiteral("square.stack.3d.up"), 0xE3E0},
-        {QStringLiteral("network.slash"), 0xF1CA},
-    };
-    return glyphs.value(name, 0xE8FD);
-}
-
 QPainterPath symbolPath(const QString& name)
 {
     static QHash<QString, QPainterPath> cache;
     auto it = cache.find(name);
     if (it != cache.end())
         return *it;
-    QFont font(QStringLiteral("Material Icons"));
-    font.setPixelSize(96);
-    const QRawFont raw = QRawFont::fromFont(font);
+    // The glyph of the one symbol table, from the embedded font.
+    const QRawFont raw = QRawFont::fromFont(BaseKit::SymbolGlyphs::font(96));
     QPainterPath path;
     if (raw.isValid()) {
-        const char32_t cp = symbolCodepoint(name);
+        const char32_t cp = BaseKit::SymbolGlyphs::codepoint(name);
         const QString text = QString::fromUcs4(&cp, 1);
         const QList<quint32> indexes = raw.glyphIndexesForString(text);
         if (!indexes.isEmpty() && indexes.front() != 0)

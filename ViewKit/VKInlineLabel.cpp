@@ -4,6 +4,8 @@
 #include "ViewKit/VKStrings.h"
 #include "ViewKit/VKTheme.h"
 
+#include "LanguageKit/LKResources.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -34,6 +36,11 @@ VKInlineLabel::VKInlineLabel(const QString& text, const QColor& color, QWidget* 
     , m_color(color)
 {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+VKInlineLabel::VKInlineLabel(LanguageKit::LKLocalizedString localized, const QColor& color, QWidget* parent)
+    : VKInlineLabel(LanguageKit::LKResources::localized(localized), color, parent)
+{
 }
 
 VKInlineLabel* VKInlineLabel::withKey(const QString& key, const QColor& color, QWidget* parent)

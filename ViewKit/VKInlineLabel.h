@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LanguageKit/LKLocalizedString.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -25,6 +27,8 @@ class VKInlineLabel : public QWidget
 
 public:
     VKInlineLabel(const QString& text, const QColor& color, QWidget* parent = nullptr);
+    // The text translated once, now.
+    VKInlineLabel(LanguageKit::LKLocalizedString localized, const QColor& color, QWidget* parent = nullptr);
     // A label looked up in the application's main table when drawn.
     static VKInlineLabel* withKey(const QString& key, const QColor& color, QWidget* parent = nullptr);
 

@@ -4,6 +4,8 @@
 #include "ViewKit/VKStrings.h"
 #include "ViewKit/VKTheme.h"
 
+#include "LanguageKit/LKResources.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -46,6 +48,19 @@ VKLegendView::VKLegendView(const QColor& color, std::optional<QString> text, std
     , m_rightText(std::move(rightText))
 {
     updatePolicy();
+}
+
+VKLegendView::VKLegendView(const QColor& color, LanguageKit::LKLocalizedString localized,
+                           std::optional<QString> rightText, QWidget* parent)
+    : VKLegendView(color, LanguageKit::LKResources::localized(localized), std::move(rightText), parent)
+{
+}
+
+VKLegendView::VKLegendView(const QColor& color, LanguageKit::LKLocalizedString localized,
+                           LanguageKit::LKLocalizedString localizedRight, QWidget* parent)
+    : VKLegendView(color, LanguageKit::LKResources::localized(localized),
+                   LanguageKit::LKResources::localized(localizedRight), parent)
+{
 }
 
 VKLegendView* VKLegendView::withKey(const QColor& color, const QString& key, std::optional<QString> rightText,

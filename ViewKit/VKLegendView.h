@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LanguageKit/LKLocalizedString.h"
+
 #include <QColor>
 #include <QString>
 #include <QWidget>
@@ -25,6 +27,12 @@ public:
     // A plain-text label.
     VKLegendView(const QColor& color, std::optional<QString> text, std::optional<QString> rightText,
                  QWidget* parent = nullptr);
+    // The label translated once, now; the right text as given.
+    VKLegendView(const QColor& color, LanguageKit::LKLocalizedString localized, std::optional<QString> rightText,
+                 QWidget* parent = nullptr);
+    // Label and right text translated once, now.
+    VKLegendView(const QColor& color, LanguageKit::LKLocalizedString localized,
+                 LanguageKit::LKLocalizedString localizedRight, QWidget* parent = nullptr);
     // A label looked up in the application's main table when drawn.
     static VKLegendView* withKey(const QColor& color, const QString& key, std::optional<QString> rightText,
                                  QWidget* parent = nullptr);

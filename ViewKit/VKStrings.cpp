@@ -1,6 +1,7 @@
 #include "ViewKit/VKStrings.h"
 
 #include "BaseKit/ModuleStrings.h"
+#include "LanguageKit/LKResources.h"
 
 #include <QCoreApplication>
 
@@ -14,7 +15,9 @@ QString VKStrings::library(const char* key)
 
 QString VKStrings::localized(const char* key)
 {
-    return QCoreApplication::translate("LanguageKit", key);
+    const QString raw = QString::fromUtf8(key);
+    const auto found = LanguageKit::LKLocalizedString::fromRawValue(raw);
+    return found ? LanguageKit::LKResources::localized(*found) : raw;
 }
 
 QString VKStrings::mainTable(const QString& key)

@@ -44,7 +44,6 @@ TEST(CardStyles, RawValuesAndOrder)
     EXPECT_EQ(VKCardStyles::allCases.front(), VKCardStyle::defaultStyle);
     EXPECT_EQ(VKCardStyles::allCases.back(), VKCardStyle::none);
     EXPECT_STREQ(VKCardStyles::descriptionKey(VKCardStyle::shadows), "SHADOWS");
-    EXPECT_EQ(VKCardStyles::description(VKCardStyle::none), QStringLiteral("NONE"));
 
     EXPECT_FALSE(VKGlassCardStyles::fromRawValue(-3));
     EXPECT_FALSE(VKGlassCardStyles::fromRawValue(4));

@@ -10,6 +10,10 @@
 #include "ViewKit/VKImage.h"
 #include "ViewKit/VKInlineLabel.h"
 #include "ViewKit/VKLayout.h"
+#include "ViewKit/VKLegendView.h"
+#include "ViewKit/VKGlassCardStyle.h"
+
+#include "LanguageKit/LKResources.h"
 #include "ViewKit/VKSingleIconTextView.h"
 #include "ViewKit/VKTheme.h"
 
@@ -259,4 +263,19 @@ TEST(Layout, ModifiersAndStrings)
     EXPECT_GE(VKLayout::mainScaleFactor(), 1.0);
     // The library's own table translates its card-style keys (in whatever language the tests run).
     EXPECT_NE(VKCardStyles::description(VKCardStyle::shadows), QStringLiteral("SHADOWS"));
+}
+
+TEST(LocalizedTexts, KeysAreTranslatedOnceWhenBuilt)
+{
+    using LanguageKit::LKLocalizedString;
+    const QString system = LanguageKit::LKResources::localized(LKLocalizedString::system);
+    EXPECT_NE(system, QStringLiteral("SYSTEM"));
+    std::unique_ptr<VKDoubleTextView> row(VKDoubleTextView::withLocalized(LKLocalizedString::system, QStringLiteral("1")));
+    EXPECT_EQ(row->text(), system);
+    EXPECT_FALSE(row->key());
+    VKLegendView legend(Qt::red, LKLocalizedString::user, QStringLiteral("30%"));
+    EXPECT_EQ(legend.label(), LanguageKit::LKResources::localized(LKLocalizedString::user));
+    EXPECT_FALSE(legend.key());
+    EXPECT_EQ(VKCardStyles::description(VKCardStyle::none), LanguageKit::LKResources::localized(LKLocalizedString::none));
+    EXPECT_NE(VKGlassCardStyles::description(VKGlassCardStyle::none), QStringLiteral("NONE"));
 }
