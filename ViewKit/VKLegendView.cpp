@@ -27,15 +27,22 @@ void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, con
     painter.fillPath(continuousRoundedRect(square, 2), color);
     painter.setFont(font);
     const QFontMetricsF metrics(font);
-    qreal x = square.right() + VKTheme::defaultSpacing;
-    if (!label.isEmpty()) {
-        painter.setPen(labelColor);
-        painter.drawText(QRectF(x, rect.top(), std::max<qreal>(0, rect.right() - x), rect.height()),
-                         Qt::AlignLeft | Qt::AlignVCenter, label);
-    }
+    const qreal x = square.right() + VKTheme::defaultSpacing;
+    // The value keeps its whole width at the trailing edge; the label gets what is left after the
+    // default spacing and is elided when that is too little.
+    qreal labelRight = rect.right();
     if (rightText) {
+        const qreal valueWidth = metrics.horizontalAdvance(*rightText);
+        const QRectF value(rect.right() - valueWidth, rect.top(), valueWidth, rect.height());
         painter.setPen(rightColor);
-        painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter, *rightText);
+        painter.drawText(value, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, *rightText);
+        labelRight = value.left() - VKTheme::defaultSpacing;
+    }
+    const qreal labelWidth = labelRight - x;
+    if (!label.isEmpty() && labelWidth > 0) {
+        const QString shown = metrics.elidedText(label, Qt::ElideRight, labelWidth);
+        painter.setPen(labelColor);
+        painter.drawText(QRectF(x, rect.top(), labelWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
     }
     painter.restore();
 }

@@ -91,7 +91,8 @@ QWidget* ContentView::slotWidget(int column, Card card)
 void ContentView::frameCard(QWidget* widget, int column, Card card) const
 {
     const int minimumWidth = column == 1 ? 384 : 304;
-    widget->setMinimumWidth(minimumWidth);
+    // The minimum is the card surface's; the widget adds the room kept around it for the shadow.
+    widget->setMinimumWidth(minimumWidth + int(2 * ViewKit::VKTheme::cardBleed));
     switch (card) {
     case Card::diskInfo:
         widget->setFixedHeight(diskInfoHeight);

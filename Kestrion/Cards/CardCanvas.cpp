@@ -2,6 +2,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Kestrion {
@@ -14,9 +15,15 @@ CardCanvas::CardCanvas(qreal height, Painter painter, QWidget* parent)
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
 }
 
+void CardCanvas::setIdealWidth(IdealWidth idealWidth)
+{
+    m_idealWidth = std::move(idealWidth);
+    updateGeometry();
+}
+
 QSize CardCanvas::sizeHint() const
 {
-    return QSize(0, height());
+    return QSize(m_idealWidth ? int(std::ceil(std::max<qreal>(0, m_idealWidth()))) : 0, height());
 }
 
 QSize CardCanvas::minimumSizeHint() const

@@ -16,8 +16,13 @@ class CardCanvas : public QWidget
 
 public:
     using Painter = std::function<void(QPainter& painter, const QRectF& rect)>;
+    using IdealWidth = std::function<qreal()>;
 
     CardCanvas(qreal height, Painter painter, QWidget* parent = nullptr);
+
+    // The width the canvas would like, asked for whenever the layout wants its size hint; without it the
+    // canvas takes only the width the card gives it.
+    void setIdealWidth(IdealWidth idealWidth);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -27,6 +32,7 @@ protected:
 
 private:
     Painter m_painter;
+    IdealWidth m_idealWidth;
 };
 
 } // namespace Kestrion

@@ -37,6 +37,11 @@ MemoryUsageView::MemoryUsageView(MemoryController& memory, ProcessorController& 
             summary(*m_memory, m_physicalMemory, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette());
     }, this);
 
+    m_summary->setIdealWidth([this] {
+        return m_memory ? summary(*m_memory, m_physicalMemory, ViewKit::VKColorScheme::light).idealWidth(m_sizeClass)
+                        : 0.0;
+    });
+
     contentLayout()->addWidget(m_title);
     contentLayout()->addWidget(m_summary);
     contentLayout()->addWidget(new CardDivider(this));

@@ -10,6 +10,8 @@
 
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace Kestrion {
 
 using LanguageKit::LKLocalizedString;
@@ -32,6 +34,20 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
         if (m_controller)
             summary(*m_controller, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette());
     }, this);
+
+    // The card asks for the width its texts need at their widest in ordinary use (the window takes its
+    // size from the first layout, often before the first sample); narrower, the legend labels elide and
+    // the counts shrink.
+    m_summary->setIdealWidth([this] {
+        if (!m_controller)
+            return 0.0;
+        UsageSummary widest = summary(*m_controller, ViewKit::VKColorScheme::light);
+        for (UsageLegend& legend : widest.legends)
+            legend.value = ViewKit::integerPercentText(100);
+        widest.counts = UsageCounts{std::max<std::int64_t>(m_controller->tasks(), 999),
+                                    std::max<std::int64_t>(m_controller->threads(), 9999)};
+        return widest.idealWidth(m_sizeClass);
+    });
 
     contentLayout()->addWidget(m_title);
     contentLayout()->addWidget(m_summary);

@@ -10,6 +10,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <limits>
 
 namespace Kestrion {
 
@@ -22,6 +23,36 @@ constexpr qreal legendMarkSide = 12;
 qreal lineHeight(const QFont& font)
 {
     return QFontMetricsF(font).height();
+}
+
+// The counts line in `line`: symbol, tasks, symbol, threads, with the default spacing between them, all
+// scaled down together when the line is wider than `line`. The parts stay vertically centred.
+UsageSummary::CountsLayout countsLayout(const UsageCounts& counts, const QRectF& line)
+{
+    UsageSummary::CountsLayout parts;
+    parts.tasksText = QString::number(counts.tasks);
+    parts.threadsText = QString::number(counts.threads);
+    const QFontMetricsF metrics(UsageSummary::countsFont());
+    const qreal side = line.height();
+    const qreal spacing = VKTheme::defaultSpacing;
+    const qreal tasksWidth = metrics.horizontalAdvance(parts.tasksText);
+    const qreal threadsWidth = metrics.horizontalAdvance(parts.threadsText);
+    const qreal needed = 2 * side + tasksWidth + threadsWidth + 3 * spacing;
+    if (needed > line.width())
+        parts.scale = std::max<qreal>(0, line.width()) / needed;
+    const qreal s = parts.scale;
+    const qreal top = line.center().y() - side * s / 2;
+    qreal x = line.left();
+    auto next = [&](qreal width) {
+        const QRectF r(x, top, width * s, side * s);
+        x += (width + spacing) * s;
+        return r;
+    };
+    parts.tasksSymbol = next(side);
+    parts.tasks = next(tasksWidth);
+    parts.threadsSymbol = next(side);
+    parts.threads = next(threadsWidth);
+    return parts;
 }
 } // namespace
 
@@ -65,10 +96,29 @@ UsageSummary::Layout UsageSummary::layout(qreal width, int sizeClass) const
         y += spacing + countsTopPadding;
         const qreal countsHeight = lineHeight(countsFont());
         result.counts = QRectF(x, y, stackWidth, countsHeight);
+        result.countsParts = countsLayout(*counts, *result.counts);
         y += countsHeight;
     }
     result.height = std::max(y, result.gauge.bottom());
     return result;
+}
+
+qreal UsageSummary::idealWidth(int sizeClass) const
+{
+    const qreal spacing = VKTheme::defaultSpacing;
+    qreal stack = QFontMetricsF(captionFont()).horizontalAdvance(caption);
+    const QFontMetricsF legendMetrics(legendFont());
+    for (const UsageLegend& legend : legends) {
+        stack = std::max(stack, legendMarkSide + spacing + legendMetrics.horizontalAdvance(legend.label) + spacing +
+                                    legendMetrics.horizontalAdvance(legend.value));
+    }
+    if (counts) {
+        // At an unlimited width the line keeps its full size and starts at 0: its last rect ends at its width.
+        const CountsLayout line = countsLayout(*counts, QRectF(0, 0, std::numeric_limits<qreal>::max(),
+                                                               lineHeight(countsFont())));
+        stack = std::max(stack, line.threads.right());
+    }
+    return CardView::gaugeSize(sizeClass) + gaugeTrailingPadding + spacing + stack;
 }
 
 void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, ViewKit::VKColorScheme scheme,
@@ -100,31 +150,28 @@ void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, V
                              legendFont(), VKTheme::secondaryText(scheme), VKTheme::primaryText(scheme));
     }
 
-    if (counts && parts.counts) {
-        const QRectF line = placed(*parts.counts);
-        const QFont font = countsFont();
-        const QFontMetricsF metrics(font);
-        const qreal symbolSide = line.height();
+    if (parts.countsParts && parts.countsParts->scale > 0) {
+        const CountsLayout& line = *parts.countsParts;
         const QColor symbolColor = VKTheme::primaryText(scheme);
         const QColor textColor = VKTheme::secondaryText(scheme);
-        painter.setFont(font);
-        qreal x = line.left();
-        auto symbol = [&](const char* name) {
-            BaseKit::SymbolGlyphs::draw(painter, QRectF(x, line.top(), symbolSide, symbolSide),
-                                        QString::fromLatin1(name), symbolColor);
-            x += symbolSide + VKTheme::defaultSpacing;
-        };
-        auto number = [&](std::int64_t value) {
-            const QString text = QString::number(value);
+        painter.setFont(countsFont());
+        BaseKit::SymbolGlyphs::draw(painter, placed(line.tasksSymbol), QStringLiteral("app"), symbolColor);
+        BaseKit::SymbolGlyphs::draw(painter, placed(line.threadsSymbol), QStringLiteral("circle.hexagonpath"),
+                                    symbolColor);
+        auto number = [&](const QRectF& r, const QString& text) {
+            // Drawn at the full size and scaled with the painter, so the text keeps the width the
+            // layout gave it.
+            const QRectF target = placed(r);
+            painter.save();
             painter.setPen(textColor);
-            painter.drawText(QRectF(x, line.top(), std::max<qreal>(0, line.right() - x), line.height()),
-                             Qt::AlignLeft | Qt::AlignVCenter, text);
-            x += metrics.horizontalAdvance(text) + VKTheme::defaultSpacing;
+            painter.translate(target.topLeft());
+            painter.scale(line.scale, line.scale);
+            painter.drawText(QRectF(0, 0, target.width() / line.scale, target.height() / line.scale),
+                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+            painter.restore();
         };
-        symbol("app");
-        number(counts->tasks);
-        symbol("circle.hexagonpath");
-        number(counts->threads);
+        number(line.tasks, line.tasksText);
+        number(line.threads, line.threadsText);
     }
     painter.restore();
 }

@@ -52,6 +52,20 @@ struct UsageSummary
     static constexpr int gridDesiredCount = 3;
     static constexpr qreal countsTopPadding = 8;
 
+    // The parts of the counts line. Each number's rect is as wide as its whole text at `scale`: when the
+    // line does not fit the stack at the full size, symbols, texts and gaps shrink together until it
+    // does, so the numbers are never cut.
+    struct CountsLayout
+    {
+        QRectF tasksSymbol;
+        QRectF tasks;
+        QRectF threadsSymbol;
+        QRectF threads;
+        QString tasksText;
+        QString threadsText;
+        qreal scale = 1;
+    };
+
     // Where each part stands in a summary `width` points wide at the origin.
     struct Layout
     {
@@ -60,9 +74,12 @@ struct UsageSummary
         QRectF chart;
         std::vector<QRectF> legends;
         std::optional<QRectF> counts;
+        std::optional<CountsLayout> countsParts;
         qreal height = 0;
     };
     Layout layout(qreal width, int sizeClass) const;
+    // The narrowest width at which every caption, legend and counts text shows whole at its full size.
+    qreal idealWidth(int sizeClass) const;
     // The height of the summary; it does not depend on the width.
     qreal height(int sizeClass) const { return layout(0, sizeClass).height; }
 

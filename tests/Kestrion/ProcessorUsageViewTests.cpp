@@ -8,8 +8,12 @@
 #include "Kestrion/Cards/ProcessorUsageView.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
+#include <QLayout>
+#include <QPainter>
 #include <QScrollBar>
 
+#include <cmath>
 #include <limits>
 
 using Kestrion::ProcessListModel;
@@ -255,4 +259,120 @@ TEST(ProcessorCard, GaugeArcsInBothSchemesAndRatios)
             EXPECT_FALSE(sameRgb(pixelAt(image, ringPoint(gauge, 8, 340)), pink, 30));
         }
     }
+}
+
+namespace {
+// The image of a summary painted at its full height in `width` points.
+QImage paintedSummary(const Kestrion::UsageSummary& summary, qreal width, int sizeClass)
+{
+    QImage image(QSize(int(std::ceil(width)), int(std::ceil(summary.height(sizeClass)))),
+                 QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    summary.paint(painter, QRectF(0, 0, width, image.height()), sizeClass, VKColorScheme::light, QPalette());
+    return image;
+}
+
+// The smallest rect holding every pixel in which two images of one size differ.
+QRect differences(const QImage& a, const QImage& b)
+{
+    QRect box;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                box |= QRect(x, y, 1, 1);
+    return box;
+}
+} // namespace
+
+TEST(ProcessorCard, CountsShowWholeNumbersAtTheNarrowestCard)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    const QFontMetricsF metrics(Kestrion::UsageSummary::countsFont());
+    // The card at its minimum frame, with and without the room the main window adds for the shadow.
+    for (const int cardWidth : {304, 304 + int(2 * VKTheme::cardBleed)}) {
+        for (const int sizeClass : {0, 1, 2}) {
+            SCOPED_TRACE(testing::Message() << "card " << cardWidth << " class " << sizeClass);
+            LookFixture look;
+            ProcessorUsageView card(*cpu, QStringLiteral("Test CPU"), sizeClass, look.settings);
+            card.resize(cardWidth, 700);
+            card.show();
+            card.layout()->activate();
+            const qreal width = card.summaryView()->width();
+            ASSERT_GT(width, 0);
+
+            Kestrion::UsageSummary summary = ProcessorUsageView::summary(*cpu, VKColorScheme::light);
+            summary.counts = Kestrion::UsageCounts{99999, 123456};
+            const auto parts = summary.layout(width, sizeClass);
+            ASSERT_TRUE(parts.countsParts && parts.counts);
+            const auto& line = *parts.countsParts;
+            EXPECT_EQ(line.tasksText, QStringLiteral("99999"));
+            EXPECT_EQ(line.threadsText, QStringLiteral("123456"));
+            EXPECT_GT(line.scale, 0.6);  // still legible
+            // Each number gets the width of its whole text at the scale it is drawn with, in order,
+            // inside the stack beside the gauge.
+            EXPECT_GE(line.tasks.width() + 0.01, metrics.horizontalAdvance(line.tasksText) * line.scale);
+            EXPECT_GE(line.threads.width() + 0.01, metrics.horizontalAdvance(line.threadsText) * line.scale);
+            EXPECT_GE(line.tasksSymbol.left(), parts.counts->left());
+            EXPECT_GE(line.tasks.left(), line.tasksSymbol.right());
+            EXPECT_GE(line.threadsSymbol.left(), line.tasks.right());
+            EXPECT_GE(line.threads.left(), line.threadsSymbol.right());
+            EXPECT_LE(line.threads.right(), width + 0.01);
+            EXPECT_GE(line.tasks.top(), parts.counts->top());
+            EXPECT_LE(line.tasks.bottom(), parts.counts->bottom() + 0.01);
+
+            // The last digit of the thread count is drawn, inside the threads' rect.
+            Kestrion::UsageSummary other = summary;
+            other.counts = Kestrion::UsageCounts{99999, 123458};
+            const QRect changed = differences(paintedSummary(summary, width, sizeClass),
+                                              paintedSummary(other, width, sizeClass));
+            ASSERT_FALSE(changed.isEmpty());
+            EXPECT_GE(changed.left(), std::floor(line.threads.center().x()));
+            EXPECT_LE(changed.right(), std::ceil(line.threads.right()) + 1);
+        }
+    }
+}
+
+TEST(ProcessorCard, CountsKeepTheirSizeWhenTheyFit)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    Kestrion::UsageSummary summary = ProcessorUsageView::summary(*cpu, VKColorScheme::light);
+    summary.counts = Kestrion::UsageCounts{412, 1830};
+    const auto parts = summary.layout(400, 2);
+    ASSERT_TRUE(parts.countsParts);
+    EXPECT_EQ(parts.countsParts->scale, 1);
+    EXPECT_EQ(parts.countsParts->threadsText, QStringLiteral("1830"));
+    EXPECT_EQ(parts.countsParts->tasksSymbol.height(), parts.counts->height());
+    EXPECT_EQ(parts.countsParts->tasks.left() - parts.countsParts->tasksSymbol.right(), VKTheme::defaultSpacing);
+}
+
+TEST(ProcessorCard, AsksForTheWidthItsTextsNeed)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    const QFontMetricsF legend(Kestrion::UsageSummary::legendFont());
+    for (const int sizeClass : {0, 2}) {
+        SCOPED_TRACE(sizeClass);
+        // Large counts are the widest line: full size at the ideal width, smaller just below it.
+        Kestrion::UsageSummary summary = ProcessorUsageView::summary(*cpu, VKColorScheme::light);
+        summary.counts = Kestrion::UsageCounts{99999, 123456};
+        qreal ideal = summary.idealWidth(sizeClass);
+        EXPECT_EQ(summary.layout(ideal, sizeClass).countsParts->scale, 1);
+        EXPECT_LT(summary.layout(ideal - 2, sizeClass).countsParts->scale, 1);
+
+        // A long label is the widest line: the whole legend fits.
+        summary.counts = Kestrion::UsageCounts{1, 1};
+        summary.legends[0].label = QStringLiteral("A rather long system label");
+        ideal = summary.idealWidth(sizeClass);
+        EXPECT_GE(summary.layout(ideal, sizeClass).legends[0].width() + 0.01,
+                  12 + 8 + legend.horizontalAdvance(summary.legends[0].label) + 8 +
+                      legend.horizontalAdvance(summary.legends[0].value));
+    }
+
+    LookFixture look;
+    ProcessorUsageView card(*cpu, QStringLiteral("Test CPU"), 2, look.settings);
+    const qreal ideal = ProcessorUsageView::summary(*cpu, VKColorScheme::light).idealWidth(2);
+    EXPECT_GE(card.sizeHint().width(), ideal + 2 * (VKTheme::cardBleed + VKTheme::defaultPadding));
 }

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+
+#include <algorithm>
 #include <limits>
 
 using namespace ViewKit;
@@ -191,5 +194,60 @@ TEST(Legend, LabelAndRightText)
             for (int y = 0; y < image.height(); ++y)
                 ink = ink || image.pixelColor(x, y).alpha() > 0;
         EXPECT_TRUE(ink);
+    }
+}
+
+namespace {
+// The columns (logical points) that hold ink of one colour: label red, value blue, on a transparent canvas.
+struct InkSpan {
+    qreal left = std::numeric_limits<qreal>::max();
+    qreal right = -1;
+};
+
+InkSpan inkOf(const QImage& image, bool (*matches)(const QColor&))
+{
+    InkSpan span;
+    const qreal ratio = image.devicePixelRatio();
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if (const QColor c = image.pixelColor(x, y); c.alpha() > 60 && matches(c)) {
+                span.left = std::min(span.left, x / ratio);
+                span.right = std::max(span.right, (x + 1) / ratio);
+            }
+    return span;
+}
+} // namespace
+
+TEST(Legend, NarrowRowElidesTheLabelAndKeepsTheWholeValue)
+{
+    const QFont font = VKTheme::font(VKTextStyle::body);
+    const QFontMetricsF metrics(font);
+    const QString label = QStringLiteral("Compressed memory");
+    const QString value = QStringLiteral("123.45 GB");
+    const qreal valueWidth = metrics.horizontalAdvance(value);
+    auto isLabel = [](const QColor& c) { return c.red() > c.blue() + 80 && c.red() > c.green() + 80; };
+    auto isValue = [](const QColor& c) { return c.blue() > c.red() + 80 && c.blue() > c.green() + 80; };
+    // Wide enough for everything; then so narrow that the label must be cut; then room for the value only.
+    const qreal widths[] = {12 + 8 + metrics.horizontalAdvance(label) + 8 + valueWidth + 20,
+                            12 + 8 + 40 + 8 + valueWidth, 12 + 8 + valueWidth};
+    for (const qreal width : widths) {
+        for (qreal ratio : ratios) {
+            SCOPED_TRACE(testing::Message() << "width " << width << " ratio " << ratio);
+            QImage image = makeCanvas(QSize(int(std::ceil(width)), 20), ratio);
+            {
+                QPainter painter(&image);
+                paintLegend(painter, QRectF(0, 0, width, 20), Qt::green, label, value, font, Qt::red, Qt::blue);
+            }
+            const InkSpan valueInk = inkOf(image, isValue);
+            const InkSpan labelInk = inkOf(image, isLabel);
+            // The whole value, at the trailing edge.
+            EXPECT_GE(valueInk.right, width - 2);
+            EXPECT_LE(valueInk.left, width - valueWidth + 2);
+            if (labelInk.right < 0)
+                continue;  // no room left for any of the label
+            EXPECT_GE(labelInk.left, 12 + 8 - 1);
+            // At least the default spacing between the label's ink and the value's.
+            EXPECT_LE(labelInk.right, valueInk.left - VKTheme::defaultSpacing + 2);
+        }
     }
 }
