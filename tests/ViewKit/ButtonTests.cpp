@@ -3,6 +3,7 @@
 #include "ViewKit/VKBadgeButton.h"
 #include "ViewKit/VKImageButton.h"
 #include "ViewKit/VKImageHoverButton.h"
+#include "ViewKit/VKInlineButton.h"
 #include "ViewKit/VKNegatedBinding.h"
 #include "ViewKit/VKSplitButton.h"
 #include "ViewKit/VKTheme.h"
@@ -218,4 +219,38 @@ TEST(SplitButton, WithoutTitleOnlyTheSurface)
     EXPECT_EQ(presses, 0);
     const QImage image = renderWidget(button);
     EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(30, 15)), QColor(0, 0, 200)));
+}
+
+TEST(InlineButton, LongLabelGrowsWithRoundEndsAndPressRunsTheHandler)
+{
+    int presses = 0;
+    const QColor green(0, 160, 0);
+    VKInlineButton shortButton([] {}, std::nullopt, QStringLiteral("Go"), green);
+    VKInlineButton longButton([&] { ++presses; }, std::nullopt,
+                              QStringLiteral("A much longer label that needs a lot of room"), green);
+    const QFontMetricsF metrics(VKTheme::font(VKTextStyle::headline));
+    EXPECT_GE(longButton.sizeHint().width(),
+              metrics.horizontalAdvance(QStringLiteral("A much longer label that needs a lot of room")) + 16);
+    EXPECT_EQ(longButton.sizeHint().height(), shortButton.sizeHint().height());
+
+    QWidget host;
+    auto* layout = new QHBoxLayout(&host);
+    layout->addWidget(&longButton);
+    layout->addStretch(1);
+    host.resize(800, 60);
+    host.show();
+    EXPECT_EQ(longButton.size(), longButton.sizeHint());
+    const QImage image = renderWidget(longButton, longButton.size(), 2);
+    const qreal h = longButton.height();
+    EXPECT_EQ(pixelAt(image, QPointF(0.5, 0.5)).alpha(), 0);  // round end
+    const QColor middle = pixelAt(image, QPointF(h / 2, 1.5));  // above the text
+    EXPECT_TRUE(sameRgb(middle, green, 3));
+    EXPECT_NEAR(middle.alpha(), 64, 3);
+    QTest::mouseClick(&longButton, Qt::LeftButton);
+    EXPECT_EQ(presses, 1);
+    layout->removeWidget(&longButton);
+    longButton.setParent(nullptr);
+
+    VKInlineButton keyed([] {}, QStringLiteral("INLINE_KEY"), QStringLiteral("text"), green);
+    EXPECT_EQ(keyed.label(), QStringLiteral("INLINE_KEY"));
 }

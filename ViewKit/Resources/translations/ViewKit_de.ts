@@ -15,5 +15,33 @@
         <source>LINE</source>
         <translation>Linie</translation>
     </message>
+    <message>
+        <source>PRIVACY_POLICY</source>
+        <translation>Kestrion erfasst, speichert und sendet keine persönlichen Daten. Die angezeigten Systemwerte werden auf diesem Computer gelesen und bleiben dort.</translation>
+    </message>
+    <message>
+        <source>APP_ICON_INFO</source>
+        <translation>Das App-Symbol wurde von einem unabhängigen Designstudio gestaltet. Weitere Arbeiten zeigt sein Portfolio.</translation>
+    </message>
+    <message>
+        <source>PORTFOLIO</source>
+        <translation>Portfolio</translation>
+    </message>
+    <message>
+        <source>SHOW_IN_APP_STORE</source>
+        <translation>Im Store zeigen</translation>
+    </message>
+    <message>
+        <source>NO_APPS_FOUND</source>
+        <translation>Keine Apps gefunden</translation>
+    </message>
+    <message>
+        <source>LOADING_DATA</source>
+        <translation>Daten werden geladen…</translation>
+    </message>
+    <message>
+        <source>LOADING_DATA_INFO</source>
+        <translation>Bitte warten, die Liste der Apps wird geladen.</translation>
+    </message>
 </context>
 </TS>

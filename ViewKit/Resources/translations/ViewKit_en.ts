@@ -15,5 +15,33 @@
         <source>LINE</source>
         <translation>Line</translation>
     </message>
+    <message>
+        <source>PRIVACY_POLICY</source>
+        <translation>Kestrion does not collect, store or send any personal data. The system values it shows are read on this computer and stay on it.</translation>
+    </message>
+    <message>
+        <source>APP_ICON_INFO</source>
+        <translation>The app icon was designed by an independent design studio. More of its work is in its portfolio.</translation>
+    </message>
+    <message>
+        <source>PORTFOLIO</source>
+        <translation>Portfolio</translation>
+    </message>
+    <message>
+        <source>SHOW_IN_APP_STORE</source>
+        <translation>Show in Store</translation>
+    </message>
+    <message>
+        <source>NO_APPS_FOUND</source>
+        <translation>No apps found</translation>
+    </message>
+    <message>
+        <source>LOADING_DATA</source>
+        <translation>Loading data…</translation>
+    </message>
+    <message>
+        <source>LOADING_DATA_INFO</source>
+        <translation>Please wait while the list of apps is loaded.</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,166 @@
+#include "ViewKit/VKOtherAppsView.h"
+
+#include "BaseKit/Images/SymbolGlyphs.h"
+#include "BaseKit/Services/Marketing.h"
+#include "ViewKit/VKActionView.h"
+#include "ViewKit/VKEmptyView.h"
+#include "ViewKit/VKLayout.h"
+#include "ViewKit/VKOtherAppView.h"
+#include "ViewKit/VKStrings.h"
+#include "ViewKit/VKTheme.h"
+#include "ViewKit/VKWizardView.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QShowEvent>
+#include <QStackedLayout>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace ViewKit {
+
+namespace {
+
+QWidget* makeLoadingView(QWidget* parent)
+{
+    auto* view = new QWidget(parent);
+    auto* stack = new QVBoxLayout(view);
+    stack->setSpacing(8);
+    stack->addStretch(1);
+    auto* indicator = new VKActionView(VKTheme::color(VKNamedColor::yellow, VKTheme::scheme(view)), Qt::FlatCap, view);
+    indicator->setFixedSize(16, 16);
+    stack->addWidget(indicator, 0, Qt::AlignHCenter);
+    auto* title = new QLabel(VKStrings::library("LOADING_DATA"), view);
+    title->setFont(VKTheme::font(VKTextStyle::headline));
+    title->setAlignment(Qt::AlignCenter);
+    stack->addWidget(title);
+    auto* info = new QLabel(VKStrings::library("LOADING_DATA_INFO"), view);
+    info->setFont(VKTheme::font(VKTextStyle::subheadline));
+    info->setAlignment(Qt::AlignCenter);
+    info->setWordWrap(true);
+    stack->addWidget(info);
+    stack->addStretch(1);
+    VKLayout::fillParent(view);
+    return view;
+}
+
+} // namespace
+
+VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, QWidget* parent)
+    : QWidget(parent)
+    , m_filter(std::move(filter))
+{
+    auto* stack = new QVBoxLayout(this);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(int(VKTheme::defaultSpacing));
+
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setIconSize(QSize(18, 18));
+    const QColor iconColor = palette().color(QPalette::Active, QPalette::ButtonText);
+    QAction* developerPage = m_toolBar->addAction(
+        QIcon(QPixmap::fromImage(BaseKit::SymbolGlyphs::render(QStringLiteral("square.stack.3d.up"), 36, iconColor))),
+        QString());
+    connect(developerPage, &QAction::triggered, this, [] { BaseKit::Marketing::openDeveloperPage(); });
+    stack->addWidget(m_toolBar);
+
+    m_states = new QStackedLayout;
+    m_loading = makeLoadingView(this);
+    m_listHolder = new QWidget(this);
+    auto* listLayout = new QVBoxLayout(m_listHolder);
+    listLayout->setContentsMargins(0, 0, 0, 0);
+    VKLayout::fillParent(m_listHolder);
+    m_empty = new VKEmptyView(VKImage::symbol(QStringLiteral("square.stack.3d.up.fill")),
+                              VKStrings::library("NO_APPS_FOUND"), 96, 96,
+                              VKTheme::color(VKNamedColor::accent, VKTheme::scheme(this), palette()), this);
+    VKLayout::fillParent(m_empty);
+    m_states->addWidget(m_loading);
+    m_states->addWidget(m_listHolder);
+    m_states->addWidget(m_empty);
+    stack->addLayout(m_states, 1);
+    refresh();
+}
+
+VKOtherAppsView::~VKOtherAppsView()
+{
+    cancel();
+}
+
+QAbstractButton* VKOtherAppsView::developerPageButton() const
+{
+    const QList<QAction*> actions = m_toolBar->actions();
+    return actions.isEmpty() ? nullptr : qobject_cast<QAbstractButton*>(m_toolBar->widgetForAction(actions.first()));
+}
+
+VKOtherAppsView::Phase VKOtherAppsView::phase() const
+{
+    if (m_isLoading)
+        return Phase::loading;
+    if (m_apps && !m_apps->apps.isEmpty())
+        return Phase::list;
+    return Phase::empty;
+}
+
+void VKOtherAppsView::refresh()
+{
+    switch (phase()) {
+    case Phase::loading: m_states->setCurrentWidget(m_loading); break;
+    case Phase::list: m_states->setCurrentWidget(m_listHolder); break;
+    case Phase::empty: m_states->setCurrentWidget(m_empty); break;
+    }
+}
+
+void VKOtherAppsView::cancel()
+{
+    // The fetch's completion is bound to the task object: without it, the result is dropped.
+    delete m_task.data();
+    m_isLoading = false;
+}
+
+void VKOtherAppsView::reload()
+{
+    cancel();
+    m_isLoading = true;
+    refresh();
+    m_task = new QObject(this);
+    BaseKit::Marketing::fetchOtherApps(m_filter, m_task, [this](const BaseKit::OtherApps& apps) { apply(apps); });
+}
+
+void VKOtherAppsView::apply(const BaseKit::OtherApps& apps)
+{
+    if (m_task)
+        m_task->deleteLater();
+    m_apps = apps;
+    delete m_wizard;
+    m_wizard = nullptr;
+    if (!apps.apps.isEmpty()) {
+        QList<QWidget*> pages;
+        for (const BaseKit::OtherApp& app : apps.apps)
+            pages.append(new VKOtherAppView(app));
+        m_wizard = new VKWizardView(pages, m_listHolder);
+        VKLayout::fillParent(m_wizard);
+        m_listHolder->layout()->addWidget(m_wizard);
+    }
+    m_isLoading = false;
+    refresh();
+    emit loaded();
+}
+
+void VKOtherAppsView::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    // A window coming back from the task bar is no new showing.
+    if (!event->spontaneous())
+        reload();
+}
+
+void VKOtherAppsView::hideEvent(QHideEvent* event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous()) {
+        cancel();
+        refresh();
+    }
+}
+
+} // namespace ViewKit

@@ -1,0 +1,77 @@
+#pragma once
+
+#include "BaseKit/Services/OtherApps.h"
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include <optional>
+
+class QAbstractButton;
+class QStackedLayout;
+class QToolBar;
+
+namespace ViewKit {
+
+class VKEmptyView;
+class VKWizardView;
+
+// The maker's other applications. Each time the page is shown it fetches the list anew in the
+// background (leaving out `filter`, the calling application) and shows a loading state meanwhile;
+// then it pages through the applications one at a time, or shows "no applications" when the list is
+// empty or could not be had. Its toolbar button opens the maker's page of applications.
+class VKOtherAppsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    enum class Phase { loading, list, empty };
+    Q_ENUM(Phase)
+
+    explicit VKOtherAppsView(std::optional<QString> filter, QWidget* parent = nullptr);
+    ~VKOtherAppsView() override;
+
+    const std::optional<QString>& filter() const { return m_filter; }
+    void setFilter(std::optional<QString> filter) { m_filter = std::move(filter); }
+    bool isLoading() const { return m_isLoading; }
+    const std::optional<BaseKit::OtherApps>& apps() const { return m_apps; }
+
+    // The state shown now.
+    Phase phase() const;
+    QWidget* loadingView() const { return m_loading; }
+    VKEmptyView* emptyView() const { return m_empty; }
+    // The pager of the current list; none while no list is shown.
+    VKWizardView* wizard() const { return m_wizard; }
+    QToolBar* toolBar() const { return m_toolBar; }
+    QAbstractButton* developerPageButton() const;
+
+    // Fetches the list now (showing the page does so by itself).
+    void reload();
+
+signals:
+    // A fetch has ended and its result is shown.
+    void loaded();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void apply(const BaseKit::OtherApps& apps);
+    void cancel();
+    void refresh();
+
+    std::optional<QString> m_filter;
+    bool m_isLoading = false;
+    std::optional<BaseKit::OtherApps> m_apps;
+    QPointer<QObject> m_task;
+    QToolBar* m_toolBar = nullptr;
+    QStackedLayout* m_states = nullptr;
+    QWidget* m_loading = nullptr;
+    VKEmptyView* m_empty = nullptr;
+    QWidget* m_listHolder = nullptr;
+    VKWizardView* m_wizard = nullptr;
+};
+
+} // namespace ViewKit
