@@ -25,6 +25,7 @@
 #include "Platform/ColorScheme.h"
 #include "Platform/DistributedCenter.h"
 #include "ViewKit/VKAboutView.h"
+#include "ViewKit/VKOtherAppsView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -144,8 +145,8 @@ void KestrionApp::buildWindows()
     });
     m_windows.add(QString::fromLatin1(otherAppsWindow), [] {
         auto* window = new SceneWindow(QString::fromLatin1(otherAppsWindow));
-        // The list of the maker's other applications is placed here.
-        auto* content = new QWidget;
+        // The maker's other applications, without this one.
+        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier));
         content->setFixedSize(512, 360);
         window->setContent(content);
         return window;

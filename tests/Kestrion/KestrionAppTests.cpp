@@ -13,7 +13,10 @@
 #include "Kestrion/Settings/SettingsView.h"
 #include "Platform/Defaults.h"
 #include "Platform/DistributedCenter.h"
+#include "ViewKit/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
+#include "ViewKit/VKOtherAppsView.h"
+#include "BaseKit/Services/Marketing.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,6 +26,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QSignalSpy>
 #include <QLabel>
 #include <QStackedLayout>
 #include <QTest>
@@ -140,10 +144,27 @@ TEST_F(Program, AboutOpensOnce)
     ASSERT_TRUE(about);
     EXPECT_TRUE(qobject_cast<ViewKit::VKAboutView*>(about->content()));
 
+    // The other applications come from a loopback server of the test's own.
+    LoopbackServer server;
+    ASSERT_TRUE(server.isListening());
+    server.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
+    BaseKit::Marketing::setFileHost(server.base());
     app->helpActions().last()->trigger();
     app->helpActions().last()->trigger();
     EXPECT_EQ(openWindows(QStringLiteral("OtherApps")), 1);
-    EXPECT_EQ(WindowRegistry::openWindow(QStringLiteral("OtherApps"))->size(), QSize(512, 360));
+    auto* others = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("OtherApps")));
+    ASSERT_TRUE(others);
+    EXPECT_EQ(others->size(), QSize(512, 360));
+    auto* list = qobject_cast<ViewKit::VKOtherAppsView*>(others->content());
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->filter().value_or(QString()), QString::fromLatin1(KestrionApp::bundleIdentifier));
+    QSignalSpy loaded(list, &ViewKit::VKOtherAppsView::loaded);
+    if (list->isLoading())
+        loaded.wait(5000);
+    EXPECT_EQ(list->phase(), ViewKit::VKOtherAppsView::Phase::empty);
+    EXPECT_EQ(server.hits.value(BaseKit::Marketing::documentPath), 1);
+    others->close();
+    BaseKit::Marketing::setFileHost({});
 }
 
 TEST_F(Program, ModuleSwitchesRearrangeTheMainWindow)
