@@ -29,7 +29,11 @@ VKOtherAppView::VKOtherAppView(const BaseKit::OtherApp& app, QWidget* parent)
     stack->setAlignment(Qt::AlignCenter);
 
     m_icon = new VKRemoteImage(m_app.iconAddress(), this);
-    m_icon->setFixedSize(iconSide, iconSide);
+    // 128 points when there is room; a small window shrinks the slot (the picture keeps its shape)
+    // rather than letting the name and the button run into it.
+    m_icon->setMinimumSize(iconSide / 2, iconSide / 2);
+    m_icon->setMaximumSize(iconSide, iconSide);
+    m_icon->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Preferred);
     stack->addWidget(m_icon, 0, Qt::AlignHCenter);
 
     m_nameLabel = new QLabel(m_app.name, this);

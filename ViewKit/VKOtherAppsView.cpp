@@ -92,6 +92,11 @@ QAbstractButton* VKOtherAppsView::developerPageButton() const
     return actions.isEmpty() ? nullptr : qobject_cast<QAbstractButton*>(m_toolBar->widgetForAction(actions.first()));
 }
 
+int VKOtherAppsView::toolBarHeight() const
+{
+    return m_toolBar->sizeHint().height() + layout()->spacing();
+}
+
 VKOtherAppsView::Phase VKOtherAppsView::phase() const
 {
     if (m_isLoading)

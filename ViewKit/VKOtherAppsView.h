@@ -44,6 +44,9 @@ public:
     // The pager of the current list; none while no list is shown.
     VKWizardView* wizard() const { return m_wizard; }
     QToolBar* toolBar() const { return m_toolBar; }
+    // The height the toolbar takes above the page (with its gap): a window that gives the page a
+    // certain height adds this.
+    int toolBarHeight() const;
     QAbstractButton* developerPageButton() const;
 
     // Fetches the list now (showing the page does so by itself).

@@ -33,6 +33,8 @@ public:
     // Where the picture is drawn in the current size; empty without a picture.
     QRectF imageRect() const;
 
+    QSize sizeHint() const override { return maximumSize().boundedTo(QSize(128, 128)); }
+
     // A larger answer is not read.
     static constexpr qint64 maximumBytes = 8 * 1024 * 1024;
     static constexpr int timeoutMilliseconds = 10000;

@@ -147,7 +147,8 @@ void KestrionApp::buildWindows()
         auto* window = new SceneWindow(QString::fromLatin1(otherAppsWindow));
         // The maker's other applications, without this one.
         auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier));
-        content->setFixedSize(512, 360);
+        // The page is 512 by 360 points; the toolbar sits above it, as a window's toolbar would.
+        content->setFixedSize(512, 360 + content->toolBarHeight());
         window->setContent(content);
         return window;
     });
