@@ -247,3 +247,23 @@ TEST(OtherAppView, StoreButtonOnlyForAValidAddressAndIconSlotWaits)
     EXPECT_EQ(badPage.storeButton(), nullptr);
     EXPECT_EQ(badPage.nameLabel()->text(), QStringLiteral("Good"));
 }
+
+TEST_F(OtherAppsFixture, InTheWindowsSizeNothingOverlaps)
+{
+    VKOtherAppsView view(std::nullopt);
+    view.setFixedSize(512, 360 + view.toolBarHeight());
+    view.show();
+    waitForLoad(view);
+    ASSERT_NE(view.wizard(), nullptr);
+    auto* page = static_cast<VKOtherAppView*>(view.wizard()->currentPage());
+    auto bottomOf = [page](QWidget* part) { return part->mapTo(page, QPoint(0, part->height())).y(); };
+    auto topOf = [page](QWidget* part) { return part->mapTo(page, QPoint(0, 0)).y(); };
+    EXPECT_GE(page->icon()->height(), VKOtherAppView::iconSide / 2);
+    EXPECT_LE(bottomOf(page->icon()), topOf(page->nameLabel()));
+    EXPECT_LE(bottomOf(page->nameLabel()), topOf(page->descriptionLabel()));
+    ASSERT_NE(page->storeButton(), nullptr);
+    EXPECT_LE(bottomOf(page->descriptionLabel()), topOf(page->storeButton()));
+    EXPECT_EQ(page->storeButton()->height(), page->storeButton()->sizeHint().height());
+    const QRect dots = view.wizard()->dotRect(0).toAlignedRect();
+    EXPECT_LE(page->mapTo(view.wizard(), QPoint(0, page->height())).y(), dots.top());
+}
