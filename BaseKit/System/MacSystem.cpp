@@ -30,7 +30,6 @@ struct Cache {
     std::optional<QString> architecture;
     std::optional<QString> processorKind;
     std::optional<std::optional<AppleHardwareDetails>> hardwareDetails;
-    std::optional<std::optional<QImage>> pictures[5];
 };
 
 struct State {
@@ -99,22 +98,11 @@ std::optional<int> clusterCount(const QString& prefix)
     return count;
 }
 
-const char* const pictureFiles[5] = {
-    "/System/Library/Desktop Pictures/Big Sur Graphic.heic",
-    "/System/Library/Desktop Pictures/Monterey Graphic.heic",
-    "/System/Library/Desktop Pictures/Ventura Graphic.heic",
-    "/System/Library/Desktop Pictures/Sonoma.heic",
-    "/System/Library/Desktop Pictures/Sequoia.heic",
-};
-
-std::optional<QImage> picture(int index)
+// The five wallpapers of the other platform's releases: no such pictures exist on a Linux system,
+// so every one is absent.
+std::optional<QImage> picture(int)
 {
-    return cached(state().cache.pictures[index], [index]() -> std::optional<QImage> {
-        const QImage image(QString::fromUtf8(pictureFiles[index]));
-        if (image.isNull())
-            return std::nullopt;
-        return image;
-    });
+    return std::nullopt;
 }
 
 } // namespace
