@@ -91,11 +91,12 @@ QWidget* ContentView::slotWidget(int column, Card card)
 void ContentView::frameCard(QWidget* widget, int column, Card card) const
 {
     const int minimumWidth = column == 1 ? 384 : 304;
-    // The minimum is the card surface's; the widget adds the room kept around it for the shadow.
-    widget->setMinimumWidth(minimumWidth + int(2 * ViewKit::VKTheme::cardBleed));
+    // The sizes are the card surface's; the widget adds the room kept around it for the shadow.
+    const int bleed = int(2 * ViewKit::VKTheme::cardBleed);
+    widget->setMinimumWidth(minimumWidth + bleed);
     switch (card) {
     case Card::diskInfo:
-        widget->setFixedHeight(diskInfoHeight);
+        widget->setFixedHeight(diskInfoHeight + bleed);
         break;
     case Card::coreUsage:
     case Card::volumes:

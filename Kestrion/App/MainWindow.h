@@ -17,6 +17,12 @@ public:
 
     ContentView* contentView() const { return m_content; }
 
+    // The size the window opens at: the preferred one, no larger than the screen's available area
+    // and no smaller than the window's minimum.
+    static QSize openingSize(QSize preferred, QSize minimum, QSize available);
+
+    void setVisible(bool visible) override;
+
 signals:
     void appeared();
     void disappeared();
@@ -29,6 +35,7 @@ protected:
 private:
     ContentView* m_content = nullptr;
     bool m_shown = false;
+    bool m_sized = false;
 };
 
 } // namespace Kestrion

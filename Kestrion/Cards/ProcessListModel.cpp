@@ -54,25 +54,54 @@ QString ProcessListModel::valueText(const SystemKit::RunningProcess& process, Pr
     return BaseKit::IO::sizeText(process.memoryUsage());
 }
 
+ProcessListModel::RowText ProcessListModel::rowText(const SystemKit::RunningProcess* process,
+                                                   const RowText* previous) const
+{
+    RowText text;
+    if (!process)
+        return text;
+    text.name = process->name();
+    text.measure = m_measure == ProcessMeasure::processorUsage ? double(process->cpuUsage())
+                                                               : double(process->memoryUsage());
+    // The value text is made again only when the measure moved (a NaN never equals itself, so it is made again).
+    if (previous && previous->measure == text.measure)
+        text.value = previous->value;
+    else
+        text.value = valueText(*process, m_measure);
+    return text;
+}
+
 void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& processes)
 {
     SystemKit::RunningProcessList rows = sorted(processes, m_measure);
     const int before = int(m_rows.size());
     const int after = int(rows.size());
+    std::vector<RowText> texts;
+    texts.reserve(size_t(after));
+    std::vector<int> changedRows;
+    for (int row = 0; row < after; ++row) {
+        const RowText* previous = row < before ? &m_texts[size_t(row)] : nullptr;
+        texts.push_back(rowText(rows[row].get(), previous));
+        if (previous && (previous->name != texts.back().name || previous->value != texts.back().value))
+            changedRows.push_back(row);
+    }
     if (after > before) {
         beginInsertRows(QModelIndex(), before, after - 1);
         m_rows = std::move(rows);
+        m_texts = std::move(texts);
         endInsertRows();
     } else if (after < before) {
         beginRemoveRows(QModelIndex(), after, before - 1);
         m_rows = std::move(rows);
+        m_texts = std::move(texts);
         endRemoveRows();
     } else {
         m_rows = std::move(rows);
+        m_texts = std::move(texts);
     }
-    const int changed = std::min(before, after);
-    if (changed > 0)
-        emit dataChanged(index(0), index(changed - 1));
+    // One row at a time: a view repaints a single changed row's rectangle, but all of itself for a range.
+    for (int row : changedRows)
+        emit dataChanged(index(row), index(row));
 }
 
 int ProcessListModel::rowCount(const QModelIndex& parent) const
@@ -87,9 +116,10 @@ QVariant ProcessListModel::data(const QModelIndex& index, int role) const
     const auto& process = m_rows[index.row()];
     if (!process)
         return QVariant();
+    const RowText& text = m_texts[size_t(index.row())];
     switch (role) {
-    case NameRole: return process->name();
-    case ValueTextRole: return valueText(*process, m_measure);
+    case NameRole: return text.name;
+    case ValueTextRole: return text.value;
     case IdRole: return process->id();
     default: return QVariant();
     }

@@ -4,13 +4,16 @@
 
 #include <QAbstractListModel>
 
+#include <vector>
+
 namespace Kestrion {
 
 // What a process list is ordered by and shows at the trailing edge.
 enum class ProcessMeasure { processorUsage, memoryUsage };
 
 // The rows of a process list: a copy of the sampler's processes ordered by one measure, largest first,
-// processes of equal measure in the sampler's order. Row texts are made only when a row is shown.
+// processes of equal measure in the sampler's order. Each row keeps the texts it shows; a new list
+// announces only the rows whose texts changed, so a list repaints only those.
 class ProcessListModel : public QAbstractListModel
 {
     Q_OBJECT
@@ -22,7 +25,7 @@ public:
 
     ProcessMeasure measure() const { return m_measure; }
     // Replaces the rows by the sorted copy of `processes`. Rows that stay are changed in place, so a
-    // list keeps its scroll position.
+    // list keeps its scroll position; a row whose name and value text stay the same is not announced.
     void setProcesses(const SystemKit::RunningProcessList& processes);
     const SystemKit::RunningProcessList& rows() const { return m_rows; }
 
@@ -40,8 +43,17 @@ public:
     static QString processorUsageText(double percent);
 
 private:
+    // What a row shows, with the measure its value text was made from.
+    struct RowText {
+        QString name;
+        QString value;
+        double measure = 0;
+    };
+    RowText rowText(const SystemKit::RunningProcess* process, const RowText* previous) const;
+
     ProcessMeasure m_measure;
     SystemKit::RunningProcessList m_rows;
+    std::vector<RowText> m_texts;
 };
 
 } // namespace Kestrion

@@ -1,5 +1,6 @@
 #include "Kestrion/App/ContentView.h"
 #include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/MainWindow.h"
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/WindowRegistry.h"
 #include "ViewKit/VKColors.h"
@@ -7,6 +8,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScreen>
 #include <QStackedLayout>
 #include <QTest>
 
@@ -57,7 +59,7 @@ TEST(ContentView, SwitchingACardOffClosesUpItsColumn)
     EXPECT_GT(cores->y(), top);
     EXPECT_GE(processor->width(), 304);
     EXPECT_GE(view.cardWidget(1, Card::memoryUsage)->width(), 384);
-    EXPECT_EQ(view.cardWidget(1, Card::diskInfo)->height(), 128);
+    EXPECT_EQ(view.cardWidget(1, Card::diskInfo)->height(), 128 + int(2 * ViewKit::VKTheme::cardBleed));
 
     in.disableProcessorUsage = true;
     view.apply(in);
@@ -153,6 +155,68 @@ TEST(ContentView, BackgroundFollowsTheDesign)
     view.setBackgroundTheme(BackgroundTheme::glass);
     const QColor glass = view.grab().toImage().pixelColor(2, 2);
     EXPECT_NE(glass, ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark));
+}
+
+namespace {
+// A card that can shrink far below the size it asks for, like a list.
+struct TallCard : QWidget {
+    using QWidget::QWidget;
+    QSize sizeHint() const override { return {300, height}; }
+    int height = 0;
+};
+} // namespace
+
+TEST(MainWindow, OpensAtItsPreferredSizeWithinTheScreen)
+{
+    // One card asking for most of the screen's height (more than the toolkit's own opening size, two
+    // thirds of the screen, allows), but able to shrink to 60.
+    const QSize available = QApplication::primaryScreen()->availableGeometry().size();
+    CardCatalog catalog;
+    catalog.add(Card::processorUsage, [&](QWidget* parent) {
+        auto* card = new TallCard(parent);
+        card->height = available.height() * 5 / 6;
+        card->setMinimumHeight(60);
+        return card;
+    });
+    MainLayoutInputs in;
+    in.disableMemoryUsage = in.disableCoresUsage = in.disableNetworkInfo = in.disableNetworkUsage = true;
+    in.disableGraphicsCard = in.disableVolumeInfo = in.disableConnectedVolumes = in.disableInternalBattery = true;
+    auto* content = new ContentView(catalog, 1);
+    content->apply(in);
+    MainWindow window(content);
+    window.show();
+    QApplication::processEvents();
+    const QSize preferred = window.sizeHint();
+    ASSERT_TRUE(available.width() >= preferred.width() && available.height() >= preferred.height());
+    EXPECT_GT(preferred.height(), available.height() * 2 / 3);
+    EXPECT_GT(preferred.height(), window.minimumSizeHint().height());
+    EXPECT_EQ(window.size(), preferred);
+    EXPECT_NE(window.size(), QSize(200, 100));
+
+    // Showing again after a resize by the user keeps the user's size.
+    window.hide();
+    window.resize(preferred + QSize(30, 20));
+    window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(window.size(), preferred + QSize(30, 20));
+
+    // Every card: whatever the content asks for, the window opens inside the screen's available area.
+    MainWindow large(new ContentView(everyCard(), 1));
+    large.contentView()->apply(MainLayoutInputs{});
+    large.show();
+    QApplication::processEvents();
+    EXPECT_LE(large.width(), std::max(available.width(), large.minimumSizeHint().width()));
+    EXPECT_LE(large.height(), std::max(available.height(), large.minimumSizeHint().height()));
+}
+
+TEST(MainWindow, OpeningSizeKeepsBetweenMinimumAndScreen)
+{
+    const QSize minimum(752, 636);
+    EXPECT_EQ(MainWindow::openingSize({762, 760}, minimum, {1600, 1000}), QSize(762, 760));
+    EXPECT_EQ(MainWindow::openingSize({762, 760}, minimum, {1600, 700}), QSize(762, 700));
+    EXPECT_EQ(MainWindow::openingSize({2000, 760}, minimum, {1600, 1000}), QSize(1600, 760));
+    EXPECT_EQ(MainWindow::openingSize({700, 600}, minimum, {1600, 1000}), minimum);
+    EXPECT_EQ(MainWindow::openingSize({762, 760}, minimum, QSize()), QSize(762, 760));
 }
 
 TEST(WindowRegistry, OpensAWindowOnceByItsExactIdentifier)

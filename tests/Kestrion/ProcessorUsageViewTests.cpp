@@ -12,6 +12,7 @@
 #include <QLayout>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include <cmath>
 #include <limits>
@@ -131,6 +132,40 @@ TEST(ProcessRows, ModelUpdatesInPlaceAndKeepsTheScrollPosition)
 
     list.setProcesses({});
     EXPECT_EQ(list.processModel()->rowCount(), 0);
+}
+
+TEST(ProcessRows, OnlyRowsWhoseTextsChangedAreAnnounced)
+{
+    ProcessListModel model(ProcessMeasure::processorUsage);
+    auto a = process(1, QStringLiteral("a"), 9);
+    auto b = process(2, QStringLiteral("b"), 5.02f);
+    auto c = process(3, QStringLiteral("c"), 0);
+    model.setProcesses({a, b, c});
+    QSignalSpy changed(&model, &ProcessListModel::dataChanged);
+
+    // The same loads again, and a load that moved within the shown tenth: nothing to repaint.
+    model.setProcesses({a, b, c});
+    model.setProcesses({a, process(2, QStringLiteral("b"), 5.07f), c});
+    EXPECT_EQ(changed.count(), 0);
+
+    // b overtakes a: both rows change, one signal each, and the texts follow the new order.
+    model.setProcesses({a, process(2, QStringLiteral("b"), 12.5f), c});
+    ASSERT_EQ(changed.count(), 2);
+    for (const QList<QVariant>& signal : changed)
+        EXPECT_EQ(signal.at(0).toModelIndex(), signal.at(1).toModelIndex());
+    EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 0);
+    EXPECT_EQ(changed.at(1).at(0).toModelIndex().row(), 1);
+    EXPECT_EQ(model.index(0).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("12.5%"));
+    EXPECT_EQ(model.index(1).data(ProcessListModel::NameRole).toString(), QStringLiteral("a"));
+
+    // A renamed process with an unchanged load is announced; a load without a number shows as such.
+    changed.clear();
+    model.setProcesses({process(2, QStringLiteral("b2"), 12.5f), a,
+                        process(3, QStringLiteral("c"), std::numeric_limits<float>::quiet_NaN())});
+    ASSERT_EQ(changed.count(), 2);
+    EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 0);
+    EXPECT_EQ(changed.at(1).at(0).toModelIndex().row(), 2);
+    EXPECT_EQ(model.index(2).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("-%"));
 }
 
 TEST(ProcessorCard, SummaryShowsTheSamplersLoads)
