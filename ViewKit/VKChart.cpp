@@ -1,6 +1,7 @@
 #include "ViewKit/VKChart.h"
 
 #include "ViewKit/VKGeometry.h"
+#include "ViewKit/VKPaintCache.h"
 
 #include <QPainter>
 
@@ -129,17 +130,25 @@ void paintGridLines(QPainter& painter, const QRectF& rect, VKChartDomain domain,
 {
     if (values.empty() || rect.isEmpty())
         return;
-    painter.save();
-    QPen pen = strokePen(color, 1);
-    pen.setDashPattern({2.0, 2.0});  // in pen widths: 2 points on, 2 off at width 1
-    painter.setPen(pen);
-    for (double v : values) {
-        if (!std::isfinite(v) || v < domain.lower || v > domain.upper)
-            continue;
-        const double y = mapY(rect, domain, v);
-        painter.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
-    }
-    painter.restore();
+    // The lines stay while the data moves: they are copied from the cache.
+    QString key = QStringLiteral("grid|%1|%2|%3|%4")
+                      .arg(color.rgba())
+                      .arg(domain.lower)
+                      .arg(domain.upper)
+                      .arg(int(painter.testRenderHint(QPainter::Antialiasing)));
+    for (double v : values)
+        key += QLatin1Char('|') + QString::number(v);
+    paintCached(painter, rect.adjusted(-1, -1, 1, 1), key, [&](QPainter& cached) {
+        QPen pen = strokePen(color, 1);
+        pen.setDashPattern({2.0, 2.0});  // in pen widths: 2 points on, 2 off at width 1
+        cached.setPen(pen);
+        for (double v : values) {
+            if (!std::isfinite(v) || v < domain.lower || v > domain.upper)
+                continue;
+            const double y = mapY(rect, domain, v);
+            cached.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+        }
+    });
 }
 
 void paintAreaLineChart(QPainter& painter, const QRectF& rect, std::span<const double> values,

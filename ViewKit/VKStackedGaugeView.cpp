@@ -2,6 +2,7 @@
 
 #include "ViewKit/VKAnimation.h"
 #include "ViewKit/VKGeometry.h"
+#include "ViewKit/VKPaintCache.h"
 #include "ViewKit/VKPercentText.h"
 
 #include <QPainter>
@@ -37,8 +38,17 @@ void paintStackedGauge(QPainter& painter, const QRectF& rect, std::span<const do
     painter.setRenderHint(QPainter::Antialiasing);
     if (!circle.isEmpty() && lineWidth > 0) {
         painter.setBrush(Qt::NoBrush);
-        painter.setPen(strokePen(VKTheme::track(scheme), lineWidth));
-        painter.drawEllipse(circle);
+        // The track is the same on every repaint: it is copied from the cache.
+        const QColor track = VKTheme::track(scheme);
+        const qreal reach = lineWidth / 2 + 1;
+        paintCached(painter, circle.adjusted(-reach, -reach, reach, reach),
+                    QStringLiteral("gauge-track|%1|%2").arg(track.rgba()).arg(lineWidth),
+                    [&](QPainter& cached) {
+                        cached.setRenderHint(QPainter::Antialiasing);
+                        cached.setBrush(Qt::NoBrush);
+                        cached.setPen(strokePen(track, lineWidth));
+                        cached.drawEllipse(circle);
+                    });
         if (!colors.empty()) {
             double start = 0;
             for (size_t i = 0; i < values.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include "Kestrion/Cards/CardLookSettings.h"
 
+#include "ViewKit/VKPaintCache.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QEvent>
@@ -79,8 +80,19 @@ void CardView::contentChanged()
 
 void CardView::paintEvent(QPaintEvent*)
 {
+    // The surface only changes with the card's size, look and scheme: a repaint of the contents
+    // copies it.
     QPainter painter(this);
-    paintCardSurface(painter, surfaceRect(), m_look, VKTheme::scheme(this));
+    const ViewKit::VKColorScheme scheme = VKTheme::scheme(this);
+    const QString key = QStringLiteral("card-surface|%1|%2|%3|%4")
+                            .arg(int(m_look.backgroundTheme))
+                            .arg(int(m_look.tileStyle))
+                            .arg(int(m_look.material))
+                            .arg(int(scheme));
+    const QRectF surface = surfaceRect();
+    const CardLook look = m_look;
+    ViewKit::paintCached(painter, QRectF(rect()), key,
+                         [&](QPainter& cached) { paintCardSurface(cached, surface, look, scheme); });
 }
 
 void CardView::changeEvent(QEvent* event)

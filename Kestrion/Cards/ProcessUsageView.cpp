@@ -1,9 +1,12 @@
 #include "Kestrion/Cards/ProcessUsageView.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace Kestrion {
 
@@ -19,17 +22,57 @@ qreal ProcessUsageView::rowHeight()
     return QFontMetricsF(font()).height();
 }
 
+namespace {
+// The measures of the row texts in the row font: a list repaints the same names and values each
+// second, and measuring them shapes the text again, so the results are kept until the font changes.
+struct RowMeasures {
+    QFont font;
+    std::optional<QFontMetricsF> metrics;
+    QHash<QString, qreal> widths;
+    QHash<QPair<QString, qint64>, QString> elided;
+
+    void use(const QFont& rowFont)
+    {
+        if (metrics && rowFont == font)
+            return;
+        font = rowFont;
+        metrics.emplace(rowFont);
+        widths.clear();
+        elided.clear();
+    }
+    qreal width(const QString& text)
+    {
+        if (widths.size() > 2048)
+            widths.clear();
+        auto it = widths.find(text);
+        if (it == widths.end())
+            it = widths.insert(text, metrics->horizontalAdvance(text));
+        return *it;
+    }
+    QString elide(const QString& text, qreal available)
+    {
+        if (elided.size() > 2048)
+            elided.clear();
+        const QPair<QString, qint64> key(text, qint64(std::llround(available * 64)));
+        auto it = elided.find(key);
+        if (it == elided.end())
+            it = elided.insert(key, metrics->elidedText(text, Qt::ElideRight, available));
+        return *it;
+    }
+};
+} // namespace
+
 void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme) const
 {
-    const QFont rowFont = font();
-    const QFontMetricsF metrics(rowFont);
-    painter.setFont(rowFont);
+    static RowMeasures measures;
+    measures.use(font());
+    painter.setFont(measures.font);
     painter.setPen(VKTheme::secondaryText(scheme));
-    const qreal rightWidth = metrics.horizontalAdvance(right);
+    const qreal rightWidth = measures.width(right);
     painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter, right);
     const qreal leftWidth = std::max<qreal>(0, rect.width() - rightWidth - VKTheme::defaultSpacing);
     painter.drawText(QRectF(rect.left(), rect.top(), leftWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     metrics.elidedText(left, Qt::ElideRight, leftWidth));
+                     measures.elide(left, leftWidth));
 }
 
 } // namespace Kestrion
