@@ -6,6 +6,7 @@
 #include "ViewKit/VKTheme.h"
 
 #include <QEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QVBoxLayout>
 
@@ -78,19 +79,25 @@ void CardView::contentChanged()
         Qt::QueuedConnection);
 }
 
-void CardView::paintEvent(QPaintEvent*)
+void CardView::paintEvent(QPaintEvent* event)
 {
-    // The surface only changes with the card's size, look and scheme: a repaint of the contents
-    // copies it.
     QPainter painter(this);
     const ViewKit::VKColorScheme scheme = VKTheme::scheme(this);
-    const QString key = QStringLiteral("card-surface|%1|%2|%3|%4")
-                            .arg(int(m_look.backgroundTheme))
-                            .arg(int(m_look.tileStyle))
-                            .arg(int(m_look.material))
-                            .arg(int(scheme));
     const QRectF surface = surfaceRect();
     const CardLook look = m_look;
+    // The surface only changes with the card's size, look and scheme. When only the contents
+    // changed, the part under them is copied from the cache; a whole repaint draws it, as quick as
+    // copying it all.
+    const QRect dirty = event->region().boundingRect();
+    if (qint64(dirty.width()) * dirty.height() * 2 > qint64(width()) * height()) {
+        paintCardSurface(painter, surface, look, scheme);
+        return;
+    }
+    const QString key = QStringLiteral("card-surface|%1|%2|%3|%4")
+                            .arg(int(look.backgroundTheme))
+                            .arg(int(look.tileStyle))
+                            .arg(int(look.material))
+                            .arg(int(scheme));
     ViewKit::paintCached(painter, QRectF(rect()), key,
                          [&](QPainter& cached) { paintCardSurface(cached, surface, look, scheme); });
 }

@@ -54,20 +54,38 @@ QString ProcessListModel::valueText(const SystemKit::RunningProcess& process, Pr
     return BaseKit::IO::sizeText(process.memoryUsage());
 }
 
-ProcessListModel::RowText ProcessListModel::rowText(const SystemKit::RunningProcess* process,
-                                                   const RowText* previous) const
+ProcessListModel::RowText ProcessListModel::rowText(const SystemKit::RunningProcess* process, RowText* previous,
+                                                   bool& changed) const
 {
     RowText text;
-    if (!process)
+    changed = false;
+    if (!process) {
+        changed = previous && (!previous->name.isNull() || !previous->value.isNull());
         return text;
-    text.name = process->name();
+    }
     text.measure = m_measure == ProcessMeasure::processorUsage ? double(process->cpuUsage())
                                                                : double(process->memoryUsage());
-    // The value text is made again only when the measure moved (a NaN never equals itself, so it is made again).
-    if (previous && previous->measure == text.measure)
-        text.value = previous->value;
-    else
+    if (!previous) {
+        text.name = process->name();
         text.value = valueText(*process, m_measure);
+        return text;
+    }
+    // The previous row gives up its texts where they stay the same.
+    const QString& name = process->name();
+    if (previous->name.isSharedWith(name)) {
+        text.name = std::move(previous->name);
+    } else {
+        changed = name != previous->name;
+        text.name = name;
+    }
+    // The value text is made again only when the measure moved (a NaN never equals itself, so it is
+    // made again).
+    if (previous->measure == text.measure && !previous->value.isNull()) {
+        text.value = std::move(previous->value);
+    } else {
+        text.value = valueText(*process, m_measure);
+        changed = changed || text.value != previous->value;
+    }
     return text;
 }
 
@@ -80,9 +98,9 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
     texts.reserve(size_t(after));
     std::vector<int> changedRows;
     for (int row = 0; row < after; ++row) {
-        const RowText* previous = row < before ? &m_texts[size_t(row)] : nullptr;
-        texts.push_back(rowText(rows[row].get(), previous));
-        if (previous && (previous->name != texts.back().name || previous->value != texts.back().value))
+        bool changed = false;
+        texts.push_back(rowText(rows[row].get(), row < before ? &m_texts[size_t(row)] : nullptr, changed));
+        if (changed)
             changedRows.push_back(row);
     }
     if (after > before) {

@@ -49,7 +49,7 @@ private:
         QString value;
         double measure = 0;
     };
-    RowText rowText(const SystemKit::RunningProcess* process, const RowText* previous) const;
+    RowText rowText(const SystemKit::RunningProcess* process, RowText* previous, bool& changed) const;
 
     ProcessMeasure m_measure;
     SystemKit::RunningProcessList m_rows;
