@@ -14,16 +14,21 @@ void paintCached(QPainter& painter, const QRectF& bounds, const QString& key,
 {
     if (!paint || bounds.isEmpty())
         return;
-    const QTransform transform = painter.combinedTransform();
-    if (transform.type() > QTransform::TxTranslate || painter.opacity() != 1.0 ||
-        painter.compositionMode() != QPainter::CompositionMode_SourceOver || !painter.device()) {
+    if (painter.opacity() != 1.0 || painter.compositionMode() != QPainter::CompositionMode_SourceOver ||
+        !painter.device()) {
         paint(painter);
         return;
     }
+    // From the caller's coordinates to device pixels: moved, and scaled by the device pixel ratio only.
     const qreal ratio = painter.device()->devicePixelRatioF();
+    const QTransform transform = painter.deviceTransform();
+    if (transform.type() > QTransform::TxScale || !qFuzzyCompare(transform.m11(), ratio) ||
+        !qFuzzyCompare(transform.m22(), ratio)) {
+        paint(painter);
+        return;
+    }
     // The part's place on the device, in device pixels, and the whole pixel it starts in.
-    const QRectF device = QRectF(bounds.topLeft() * ratio + QPointF(transform.dx(), transform.dy()) * ratio,
-                                 bounds.size() * ratio);
+    const QRectF device = transform.mapRect(bounds);
     const QPointF origin(std::floor(device.left()), std::floor(device.top()));
     const QPointF offset = device.topLeft() - origin;
     const QSize pixels(int(std::ceil(device.right() - origin.x())), int(std::ceil(device.bottom() - origin.y())));
