@@ -1,4 +1,5 @@
 #include "ViewKit/VKLegendView.h"
+#include "ViewKit/VKTextMeasures.h"
 
 #include "ViewKit/VKGeometry.h"
 #include "ViewKit/VKStrings.h"
@@ -26,13 +27,12 @@ void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, con
     const QRectF square(rect.left(), rect.center().y() - squareSide / 2, squareSide, squareSide);
     painter.fillPath(continuousRoundedRect(square, 2), color);
     painter.setFont(font);
-    const QFontMetricsF metrics(font);
     const qreal x = square.right() + VKTheme::defaultSpacing;
     // The value keeps its whole width at the trailing edge; the label gets what is left after the
     // default spacing and is elided when that is too little.
     qreal labelRight = rect.right();
     if (rightText) {
-        const qreal valueWidth = metrics.horizontalAdvance(*rightText);
+        const qreal valueWidth = VKTextMeasures::width(font, *rightText);
         const QRectF value(rect.right() - valueWidth, rect.top(), valueWidth, rect.height());
         painter.setPen(rightColor);
         painter.drawText(value, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, *rightText);
@@ -40,7 +40,7 @@ void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, con
     }
     const qreal labelWidth = labelRight - x;
     if (!label.isEmpty() && labelWidth > 0) {
-        const QString shown = metrics.elidedText(label, Qt::ElideRight, labelWidth);
+        const QString shown = VKTextMeasures::elided(font, label, Qt::ElideRight, labelWidth);
         painter.setPen(labelColor);
         painter.drawText(QRectF(x, rect.top(), labelWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
     }

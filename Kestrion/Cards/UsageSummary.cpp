@@ -5,6 +5,7 @@
 #include "BaseKit/Images/SymbolGlyphs.h"
 #include "ViewKit/VKLegendView.h"
 #include "ViewKit/VKStackedGaugeView.h"
+#include "ViewKit/VKTextMeasures.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -32,11 +33,11 @@ UsageSummary::CountsLayout countsLayout(const UsageCounts& counts, const QRectF&
     UsageSummary::CountsLayout parts;
     parts.tasksText = QString::number(counts.tasks);
     parts.threadsText = QString::number(counts.threads);
-    const QFontMetricsF metrics(UsageSummary::countsFont());
+    const QFont font = UsageSummary::countsFont();
     const qreal side = line.height();
     const qreal spacing = VKTheme::defaultSpacing;
-    const qreal tasksWidth = metrics.horizontalAdvance(parts.tasksText);
-    const qreal threadsWidth = metrics.horizontalAdvance(parts.threadsText);
+    const qreal tasksWidth = ViewKit::VKTextMeasures::width(font, parts.tasksText);
+    const qreal threadsWidth = ViewKit::VKTextMeasures::width(font, parts.threadsText);
     const qreal needed = 2 * side + tasksWidth + threadsWidth + 3 * spacing;
     if (needed > line.width())
         parts.scale = std::max<qreal>(0, line.width()) / needed;

@@ -1,5 +1,8 @@
 #include "ViewKit/VKPaintCache.h"
+#include "ViewKit/VKTextMeasures.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPixmapCache>
@@ -100,4 +103,32 @@ TEST(PaintCache, KeysAndPaintersThatCannotBeCopiedDrawDirectly)
 
     paintCached(painter, QRectF(), QStringLiteral("empty"), count);
     EXPECT_EQ(painted, 6);
+}
+
+TEST(TextMeasures, KeptResultsMatchTheFontsOwnAcrossFonts)
+{
+    QFont small = QGuiApplication::font();
+    small.setPixelSize(11);
+    QFont large = small;
+    large.setPixelSize(24);
+    const QString text = QStringLiteral("Kestrion helper process");
+    // Asked twice and through more fonts than are kept, every answer is the metrics' own.
+    for (int round = 0; round < 2; ++round) {
+        for (int size = 8; size < 16; ++size) {
+            QFont font = small;
+            font.setPixelSize(size);
+            EXPECT_DOUBLE_EQ(VKTextMeasures::width(font, text), QFontMetricsF(font).horizontalAdvance(text));
+        }
+        for (const QFont& font : {small, large}) {
+            const QFontMetricsF metrics(font);
+            EXPECT_DOUBLE_EQ(VKTextMeasures::width(font, text), metrics.horizontalAdvance(text));
+            for (qreal width : {0.0, 40.0, 40.5, 1000.0}) {
+                EXPECT_EQ(VKTextMeasures::elided(font, text, Qt::ElideRight, width),
+                          metrics.elidedText(text, Qt::ElideRight, width));
+                EXPECT_EQ(VKTextMeasures::elided(font, text, Qt::ElideLeft, width),
+                          metrics.elidedText(text, Qt::ElideLeft, width));
+            }
+        }
+    }
+    EXPECT_LT(VKTextMeasures::width(small, text), VKTextMeasures::width(large, text));
 }
