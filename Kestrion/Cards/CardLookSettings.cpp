@@ -1,23 +1,15 @@
 #include "Kestrion/Cards/CardLookSettings.h"
 
-#include "Kestrion/Settings/SettingKey.h"
-
 #include "Platform/Defaults.h"
 
 namespace Kestrion {
 
-namespace {
-const QString backgroundThemeKey = SettingKeys::name(SettingKey::backgroundTheme);
-const QString tileStyleKey = SettingKeys::name(SettingKey::tileStyle);
-const QString materialKey = SettingKeys::name(SettingKey::material);
-} // namespace
-
 CardLookSettings::CardLookSettings(Platform::Defaults& defaults, QObject* parent)
     : QObject(parent)
-    , m_defaults(&defaults)
+    , m_settings(defaults)
 {
-    connect(&defaults, &Platform::Defaults::changed, this, [this](const QString& key) {
-        if (key == backgroundThemeKey || key == tileStyleKey || key == materialKey)
+    connect(&m_settings, &AppSettings::changed, this, [this](SettingKey key) {
+        if (key == SettingKey::backgroundTheme || key == SettingKey::tileStyle || key == SettingKey::material)
             emit lookChanged();
     });
 }
@@ -30,11 +22,9 @@ CardLookSettings& CardLookSettings::standard()
 
 CardLook CardLookSettings::look() const
 {
-    if (!m_defaults)
-        return CardLook{};
-    // An absent key reads as 0, the raw value of every default.
-    return CardLook::fromRawValues(m_defaults->integer(backgroundThemeKey), m_defaults->integer(tileStyleKey),
-                                   m_defaults->integer(materialKey));
+    return CardLook::fromRawValues(m_settings.integerValue(SettingKey::backgroundTheme),
+                                   m_settings.integerValue(SettingKey::tileStyle),
+                                   m_settings.integerValue(SettingKey::material));
 }
 
 } // namespace Kestrion

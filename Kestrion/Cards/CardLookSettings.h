@@ -1,19 +1,15 @@
 #pragma once
 
 #include "Kestrion/Cards/CardLook.h"
+#include "Kestrion/Settings/AppSettings.h"
 
 #include <QObject>
-#include <QPointer>
-
-namespace Platform {
-class Defaults;
-}
 
 namespace Kestrion {
 
 // The live card look: "BackgroundTheme", "TileStyle" and "Material" of a defaults suite, read at
-// every call, with a signal whenever one of the three keys is written here or changed by another
-// process. Main thread only.
+// every call through the settings table (so the cards share its defaults), with a signal whenever
+// one of the three keys is written here or changed by another process. Main thread only.
 class CardLookSettings : public QObject
 {
     Q_OBJECT
@@ -30,7 +26,7 @@ signals:
     void lookChanged();
 
 private:
-    QPointer<Platform::Defaults> m_defaults;
+    AppSettings m_settings;
 };
 
 } // namespace Kestrion
