@@ -1,7 +1,7 @@
 #include "SystemKit/Processor/MemoryController.h"
 
 #include "Platform/HostStatistics.h"
-#include "SystemKit/Processor/TimerInterval.h"
+#include "SystemKit/Sampler/SamplerTimer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,8 +17,8 @@ MemoryController::MemoryController(int historySize, QObject* parent)
 MemoryController::MemoryController(int historySize, std::shared_ptr<Platform::HostStatistics> host, QObject* parent)
     : QObject(parent)
     , m_host(host ? std::move(host) : std::make_shared<Platform::HostStatistics>())
-    , m_history(std::max(historySize, 1), 0)
-    , m_usageHistory(std::max(historySize, 1), 0.0)
+    , m_history(historySize)
+    , m_usageHistory(historySize)
 {
 }
 
@@ -26,16 +26,13 @@ MemoryController::~MemoryController() = default;
 
 void MemoryController::start(double interval)
 {
-    if (m_timer)
-        return;
-    m_timer = startSamplerTimer(this, interval, &MemoryController::refresh);
-    emit timerChanged();
+    if (m_timer.start(this, interval, &MemoryController::refresh))
+        emit timerChanged();
 }
 
 void MemoryController::stop()
 {
-    stopSamplerTimer(m_timer);
-    m_timer = nullptr;
+    m_timer.stop();
     emit timerChanged();
 }
 
@@ -86,10 +83,8 @@ void MemoryController::refresh()
     m_total = used;
     emit totalChanged();
 
-    m_history.removeFirst();
     m_history.append(m_total);
     emit historyChanged();
-    m_usageHistory.removeFirst();
     m_usageHistory.append(m_usage);
     emit usageHistoryChanged();
 }

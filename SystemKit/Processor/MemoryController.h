@@ -1,10 +1,11 @@
 #pragma once
 
 #include "SystemKit/Processor/MemoryStatistics.h"
+#include "SystemKit/Sampler/FixedHistory.h"
+#include "SystemKit/Sampler/SamplerTimer.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <cstdint>
@@ -54,7 +55,7 @@ public:
     // One fresh reading; changes no property. All zero when the statistics cannot be read.
     MemoryStatistics currentStatistics() const;
 
-    QTimer* timer() const { return m_timer; }
+    QTimer* timer() const { return m_timer.timer(); }
     std::uint64_t free() const { return m_free; }
     std::uint64_t active() const { return m_active; }
     std::uint64_t inactive() const { return m_inactive; }
@@ -62,8 +63,8 @@ public:
     std::uint64_t compressed() const { return m_compressed; }
     std::uint64_t total() const { return m_total; }
     double usage() const { return m_usage; }
-    const QList<quint64>& history() const { return m_history; }
-    const QList<double>& usageHistory() const { return m_usageHistory; }
+    const QList<quint64>& history() const { return m_history.values(); }
+    const QList<double>& usageHistory() const { return m_usageHistory.values(); }
 
 signals:
     void timerChanged();
@@ -85,7 +86,7 @@ private:
     std::optional<Reading> read() const;
 
     std::shared_ptr<Platform::HostStatistics> m_host;
-    QPointer<QTimer> m_timer;
+    SamplerTimer m_timer;
     std::uint64_t m_free = 0;
     std::uint64_t m_active = 0;
     std::uint64_t m_inactive = 0;
@@ -93,8 +94,8 @@ private:
     std::uint64_t m_compressed = 0;
     std::uint64_t m_total = 0;
     double m_usage = 0;
-    QList<quint64> m_history;
-    QList<double> m_usageHistory;
+    FixedHistory<quint64> m_history;
+    FixedHistory<double> m_usageHistory;
 };
 
 } // namespace SystemKit

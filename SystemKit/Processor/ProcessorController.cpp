@@ -2,7 +2,7 @@
 
 #include "BaseKit/IOKitHelper.h"
 #include "Platform/Registry.h"
-#include "SystemKit/Processor/TimerInterval.h"
+#include "SystemKit/Sampler/SamplerTimer.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,11 +11,6 @@
 namespace SystemKit {
 
 namespace {
-
-int sanitisedHistorySize(int historySize)
-{
-    return std::max(historySize, 1);
-}
 
 // The ticks that passed between two readings of one counter; a counter that went down (wrapped
 // or reset) gives 0.
@@ -40,9 +35,9 @@ ProcessorController::ProcessorController(int historySize, QObject* parent)
 ProcessorController::ProcessorController(int historySize, ProcessorEnvironment environment, QObject* parent)
     : QObject(parent)
     , m_environment(environment.completed())
+    , m_history(historySize)
 {
     m_numberOfCpus = m_environment.activeProcessorCount();
-    m_history = QList<double>(sanitisedHistorySize(historySize), 0.0);
 
     Platform::HostStatistics& host = *m_environment.host;
     m_systemInfo.memSize = host.memorySize();
@@ -58,16 +53,13 @@ ProcessorController::~ProcessorController() = default;
 
 void ProcessorController::start(double interval)
 {
-    if (m_timer)
-        return;
-    m_timer = startSamplerTimer(this, interval, &ProcessorController::refresh);
-    emit timerChanged();
+    if (m_timer.start(this, interval, &ProcessorController::refresh))
+        emit timerChanged();
 }
 
 void ProcessorController::stop()
 {
-    stopSamplerTimer(m_timer);
-    m_timer = nullptr;
+    m_timer.stop();
     emit timerChanged();
 }
 
@@ -195,7 +187,6 @@ void ProcessorController::updateHostTotals(const std::optional<Platform::CpuTick
     m_loadPrevious = HostInfo{current->user, current->system, current->idle, current->nice};
     emit loadPreviousChanged();
 
-    m_history.removeFirst();
     m_history.append(m_total);
     emit historyChanged();
 }

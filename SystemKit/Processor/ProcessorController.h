@@ -6,13 +6,14 @@
 #include "SystemKit/Processor/ProcessorEnvironment.h"
 #include "SystemKit/Processor/RunningProcess.h"
 #include "SystemKit/Processor/SystemInfo.h"
+#include "SystemKit/Sampler/FixedHistory.h"
+#include "SystemKit/Sampler/SamplerTimer.h"
 
 #include "Platform/HostStatistics.h"
 #include "Platform/ProcessTable.h"
 
 #include <QList>
 #include <QObject>
-#include <QPointer>
 #include <QTimer>
 
 #include <cstdint>
@@ -67,7 +68,7 @@ public:
     // Takes one sample.
     Q_INVOKABLE void refresh();
 
-    QTimer* timer() const { return m_timer; }
+    QTimer* timer() const { return m_timer.timer(); }
     const SystemInfo& systemInfo() const { return m_systemInfo; }
     std::shared_ptr<const ProcessTree> oldProcessTree() const { return m_oldProcessTree; }
     const HostInfo& loadPrevious() const { return m_loadPrevious; }
@@ -82,7 +83,7 @@ public:
     std::uint64_t ticks() const { return m_ticks; }
     std::int64_t tasks() const { return m_tasks; }
     std::int64_t threads() const { return m_threads; }
-    const QList<double>& history() const { return m_history; }
+    const QList<double>& history() const { return m_history.values(); }
     bool collectProcessInformation() const { return m_collectProcessInformation; }
     bool normalize() const { return m_normalize; }
 
@@ -127,7 +128,7 @@ private:
     void appendCore(std::shared_ptr<ProcessorCore> core);
 
     ProcessorEnvironment m_environment;
-    QPointer<QTimer> m_timer;
+    SamplerTimer m_timer;
     SystemInfo m_systemInfo;
     std::shared_ptr<const ProcessTree> m_oldProcessTree;
     HostInfo m_loadPrevious;
@@ -142,7 +143,7 @@ private:
     std::uint64_t m_ticks = 0;
     std::int64_t m_tasks = 0;
     std::int64_t m_threads = 0;
-    QList<double> m_history;
+    FixedHistory<double> m_history;
     bool m_collectProcessInformation = false;
     bool m_normalize = false;
 

@@ -1,0 +1,38 @@
+#include "SystemKit/Sampler/SamplerTimer.h"
+
+#include <cmath>
+#include <limits>
+
+namespace SystemKit {
+
+int timerMilliseconds(double seconds)
+{
+    if (!std::isfinite(seconds) || seconds <= 0)
+        return 1;
+    const double ms = std::round(seconds * 1000.0);
+    if (ms < 1)
+        return 1;
+    if (ms > double(std::numeric_limits<int>::max()))
+        return std::numeric_limits<int>::max();
+    return int(ms);
+}
+
+QTimer* SamplerTimer::create(QObject* owner, double seconds)
+{
+    auto* timer = new QTimer(owner);
+    timer->setInterval(timerMilliseconds(seconds));
+    m_timer = timer;
+    return timer;
+}
+
+bool SamplerTimer::stop()
+{
+    if (!m_timer)
+        return false;
+    m_timer->stop();
+    m_timer->deleteLater();
+    m_timer = nullptr;
+    return true;
+}
+
+} // namespace SystemKit
