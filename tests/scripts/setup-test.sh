@@ -60,12 +60,16 @@ done
 # Every name asked about is a package the archive has. Checked where apt knows the archive.
 if command -v apt-cache >/dev/null 2>&1 \
     && grep -q 'Candidate: [0-9]' <<<"$(apt-cache policy dpkg 2>/dev/null)"; then
-  while read -r name; do
-    candidate=$(apt-cache policy "$name" 2>/dev/null | sed -n 's/^ *Candidate: //p')
+  # One query for all names: each block opens with the name, followed by its candidate.
+  mapfile -t names < <(sort -u "$work/asked")
+  policy=$(apt-cache policy "${names[@]}" 2>/dev/null)
+  for name in "${names[@]}"; do
+    candidate=$(awk -v want="$name:" '$0 == want { found = 1; next } /^[^ ]/ { found = 0 }
+                                       found && $1 == "Candidate:" { print $2; exit }' <<<"$policy")
     if [ -z "$candidate" ] || [ "$candidate" = "(none)" ]; then
       fail "\"$name\" is no Debian package"
     fi
-  done < <(sort -u "$work/asked")
+  done
 else
   echo "note: apt knows no archive here; package names not checked" >&2
 fi
