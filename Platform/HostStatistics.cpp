@@ -6,6 +6,7 @@
 #include <dirent.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <string_view>
 
 namespace Platform {
@@ -100,6 +101,7 @@ HostStatistics::HostStatistics(QString root)
     , m_statPath(ProcFile::join(m_root, "proc/stat").toLocal8Bit())
     , m_loadavgPath(ProcFile::join(m_root, "proc/loadavg").toLocal8Bit())
     , m_meminfoPath(ProcFile::join(m_root, "proc/meminfo").toLocal8Bit())
+    , m_minFreePath(ProcFile::join(m_root, "proc/sys/vm/min_free_kbytes").toLocal8Bit())
     , m_procPath(ProcFile::join(m_root, "proc").toLocal8Bit())
 {
 }
@@ -164,23 +166,47 @@ std::optional<VmStatistics> HostStatistics::vmStatistics()
     const std::string_view text = *file;
     const auto total = meminfoBytes(text, "MemTotal:");
     const auto free = meminfoBytes(text, "MemFree:");
-    const auto active = meminfoBytes(text, "Active:");
-    const auto inactive = meminfoBytes(text, "Inactive:");
-    if (!total || !free || !active || !inactive)
+    if (!total || !free)
         return std::nullopt;
+    auto available = meminfoBytes(text, "MemAvailable:");
     const std::uint64_t wired = meminfoBytes(text, "Unevictable:").value_or(0)
                                 + meminfoBytes(text, "SUnreclaim:").value_or(0)
                                 + meminfoBytes(text, "KernelStack:").value_or(0)
                                 + meminfoBytes(text, "PageTables:").value_or(0);
     const std::uint64_t compressed = meminfoBytes(text, "Zswap:").value_or(0);
 
+    if (!available) {
+        // Kernels before 3.14 give no estimate of their own: make it as free(1) does there, from the
+        // free memory, the page cache and the reclaimable slab, each less what the low watermark keeps.
+        const std::int64_t pageCache = std::int64_t(meminfoBytes(text, "Active(file):").value_or(0)
+                                                    + meminfoBytes(text, "Inactive(file):").value_or(0));
+        const std::int64_t slab = std::int64_t(meminfoBytes(text, "SReclaimable:").value_or(0));
+        std::int64_t low = 0;
+        // The meminfo text lives in the buffer this read reuses: everything above is taken from it.
+        if (const auto minFree = ProcFile::read(AT_FDCWD, m_minFreePath.constData(), m_buffer)) {
+            std::string_view value = *minFree;
+            if (const auto kib = ProcFile::takeUnsigned(value); kib && *kib < (std::uint64_t(1) << 40))
+                low = std::int64_t(*kib) * 1024 * 5 / 4;
+        }
+        const std::int64_t estimate = std::int64_t(*free) - low + pageCache - std::min(pageCache / 2, low) + slab
+                                      - std::min(slab / 2, low);
+        available = std::uint64_t(std::max<std::int64_t>(estimate, 0));
+    }
+    // Inside a container the kernel may report more available than the container has: free(1) then
+    // counts only the free memory as available.
+    if (*available > *total)
+        available = *free;
+    const std::uint64_t inUse = *total - std::min(*available, *total);
+
     VmStatistics stats;
     stats.pageSize = pageSize();
+    const std::uint64_t inUsePages = inUse / stats.pageSize;
+    // The parts of the memory in use never add up to more than it.
+    stats.wiredPages = std::min(wired / stats.pageSize, inUsePages);
+    stats.compressedPages = std::min(compressed / stats.pageSize, inUsePages - stats.wiredPages);
+    stats.activePages = inUsePages - stats.wiredPages - stats.compressedPages;
+    stats.inactivePages = (*available > *free ? *available - *free : 0) / stats.pageSize;
     stats.freePages = *free / stats.pageSize;
-    stats.activePages = *active / stats.pageSize;
-    stats.inactivePages = *inactive / stats.pageSize;
-    stats.wiredPages = wired / stats.pageSize;
-    stats.compressedPages = compressed / stats.pageSize;
     stats.physicalMemory = *total;
     return stats;
 }

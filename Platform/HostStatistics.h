@@ -50,9 +50,14 @@ struct BootTime {
 //
 // The four tick states group the kernel's ten: user <- user; nice <- nice;
 // system <- system + irq + softirq + steal; idle <- idle + iowait (guest time is already in user).
-// Memory groups /proc/meminfo: active <- Active, inactive <- Inactive,
+// Memory groups /proc/meminfo so that active + wired + compressed is the memory in use that free(1)
+// and top show, MemTotal - MemAvailable (the kernel's Active list holds file cache, and anonymous
+// memory also sits on its Inactive list, so neither list says what is in use):
 // wired <- Unevictable + SUnreclaim + KernelStack + PageTables, compressed <- Zswap (0 when absent),
-// free <- MemFree, physical <- MemTotal.
+// active <- MemTotal - MemAvailable - wired - compressed (floored at 0; wired and compressed are cut
+// to the memory in use when they would exceed it), inactive <- MemAvailable - MemFree (floored at 0),
+// free <- MemFree, physical <- MemTotal. Without MemAvailable (kernels before 3.14) and where it
+// exceeds MemTotal (containers), the available memory is taken as free(1) takes it.
 //
 // Reads reuse one buffer; an instance belongs to one thread.
 class HostStatistics {
@@ -74,7 +79,7 @@ public:
     AllTicks allTicks(std::vector<ProcessorTicks>& perCpu);
     // Tasks: the process folders of /proc; threads: the scheduling entities of /proc/loadavg.
     std::optional<TaskThreadCounts> taskThreadCounts();
-    // None when /proc/meminfo cannot be read or lacks MemTotal, MemFree, Active or Inactive.
+    // None when /proc/meminfo cannot be read or lacks MemTotal or MemFree.
     std::optional<VmStatistics> vmStatistics();
     // MemTotal in bytes; 0 when unknown.
     std::uint64_t memorySize();
@@ -88,6 +93,7 @@ private:
     QByteArray m_statPath;
     QByteArray m_loadavgPath;
     QByteArray m_meminfoPath;
+    QByteArray m_minFreePath;
     QByteArray m_procPath;
     std::string m_buffer;
 };

@@ -4,6 +4,8 @@
 
 #include <plist/plist.h>
 
+#include <locale.h>
+
 #include <QTimeZone>
 
 #include <cmath>
@@ -169,6 +171,30 @@ namespace {
 constexpr std::int64_t kPlistEpochOffset = 978307200;
 // Inputs beyond this size are refused before parsing.
 constexpr qsizetype kMaxInputSize = 256 * 1024 * 1024;
+
+// libplist reads and writes the numbers of XML property lists with the C library, which follows the
+// numeric locale that the toolkit takes from the environment at start: under a German locale "0.5"
+// would read as 0 and 0.5 would be written "0,5". Property lists always use ".", so each call into the
+// library runs with the C locale made current for its thread.
+class CNumericLocale {
+public:
+    CNumericLocale() : m_previous(c() ? ::uselocale(c()) : locale_t(0)) {}
+    ~CNumericLocale()
+    {
+        if (m_previous)
+            ::uselocale(m_previous);
+    }
+    CNumericLocale(const CNumericLocale&) = delete;
+    CNumericLocale& operator=(const CNumericLocale&) = delete;
+
+private:
+    static locale_t c()
+    {
+        static const locale_t locale = ::newlocale(LC_ALL_MASK, "C", locale_t(0));
+        return locale;
+    }
+    locale_t m_previous;
+};
 
 struct PlistDeleter {
     void operator()(void* node) const { plist_free(node); }
@@ -383,6 +409,7 @@ plist_t toNode(const PlistValue& value, int depth, bool& tooDeep)
 template <typename Write, typename Release>
 QByteArray encoded(const PlistValue& value, Write write, Release release)
 {
+    const CNumericLocale cLocale;
     bool tooDeep = false;
     PlistHandle root(toNode(value, 0, tooDeep));
     if (!root)
@@ -404,6 +431,7 @@ std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
         return std::nullopt;
     if (!PlistStructureCheck::accepts(bytes, kMaxDepth))
         return std::nullopt;
+    const CNumericLocale cLocale;
     plist_t root = nullptr;
     plist_from_memory(bytes.constData(), std::uint32_t(bytes.size()), &root);
     PlistHandle handle(root);

@@ -158,6 +158,7 @@ PlistValue ProcessorRegistryAdapter::property(const QString& path, const QString
 PlistValue::DictionaryType ProcessorRegistryAdapter::readProperties(int processor) const
 {
     PlistValue::DictionaryType result;
+    result.emplace(QStringLiteral("processor-number"), PlistValue(littleEndianNumber(quint64(processor))));
     const QString cpu = folder("sys/devices/system/cpu/cpu") + QString::number(processor);
     const QString node = cpu + QStringLiteral("/of_node");
     if (QFileInfo(node).isDir()) {

@@ -12,6 +12,8 @@ namespace Platform {
 // processor, cpuN ascending, at "IOService:/sys/devices/system/cpu/cpuN".
 //
 // Properties, as data values:
+// - every entry: "processor-number", the kernel's number N of cpuN as four little-endian bytes, which
+//   pairs the entry with the per-processor counters (an offline processor stays listed);
 // - devicetree machines: "compatible", "clock-frequency", "timebase-frequency" and "bus-frequency"
 //   of the processor's node (/sys/devices/system/cpu/cpuN/of_node), numbers turned from the
 //   devicetree's big-endian cells into little-endian bytes;

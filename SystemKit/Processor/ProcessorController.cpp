@@ -76,6 +76,7 @@ void ProcessorController::refresh()
     const Platform::HostStatistics::AllTicks ticks = m_environment.host->allTicks(m_cpuTicks);
     updateHostTotals(ticks.host);
     updateTaskAndThreadCounts();
+    noteOnlineProcessors(ticks.processorsRead);
     readCores();
     updateCoreUsage(ticks.processorsRead);
 }
@@ -204,18 +205,44 @@ void ProcessorController::updateTaskAndThreadCounts()
 
 // Cores ------------------------------------------------------------------------------------------
 
+void ProcessorController::noteOnlineProcessors(bool processorsRead)
+{
+    // A failed read keeps the processors of the last successful one.
+    if (!processorsRead)
+        return;
+    m_onlineProcessors.assign(m_onlineProcessors.size(), false);
+    for (const auto& entry : m_cpuTicks) {
+        const std::size_t n = std::size_t(entry.processor);
+        if (n >= m_onlineProcessors.size())
+            m_onlineProcessors.resize(n + 1, false);
+        m_onlineProcessors[n] = true;
+    }
+    m_onlineProcessorsKnown = true;
+}
+
 void ProcessorController::readCores()
 {
     setCores({});
+    m_coreProcessors.clear();
     const Platform::Registry& registry = m_environment.registry ? *m_environment.registry : Platform::Registry::shared();
     const bool appleSilicon = m_environment.isAppleSilicon();
     const std::uint32_t limit = m_environment.threadCount();
     const auto entries = registry.entriesNamed(appleSilicon ? QStringLiteral("cpu") : QStringLiteral("processor"));
 
+    // The registry lists the processors that exist, the limit counts those in use: a processor that is
+    // offline gets no core, so that the limit leaves none of the others out.
     std::int64_t index = 0;
+    std::uint64_t position = 0;
     for (const Platform::RegistryEntryId entry : entries) {
         if (index >= std::int64_t(limit))
             break;
+        // A registry that does not number its processors lists those in use, in the kernel's order.
+        const auto number = BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("processor-number"));
+        const std::uint64_t processor = number.value_or(position);
+        ++position;
+        if (number && m_onlineProcessorsKnown
+            && (processor >= m_onlineProcessors.size() || !m_onlineProcessors[std::size_t(processor)]))
+            continue;
         auto core = std::make_shared<ProcessorCore>();
         core->setCpuId(index);
         core->setAppleSilicon(appleSilicon);
@@ -229,6 +256,7 @@ void ProcessorController::readCores()
         core->setClockFrequency(BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("clock-frequency")));
         core->setTimebaseFrequency(BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("timebase-frequency")));
         core->setBusFrequency(BaseKit::IOKitHelper::numberProperty(registry, entry, QStringLiteral("bus-frequency")));
+        m_coreProcessors.push_back(processor);
         appendCore(std::move(core));
         ++index;
     }
@@ -267,9 +295,11 @@ void ProcessorController::updateCoreUsage(bool processorsRead)
         m_havePreviousCpuTicks = true;
     }
 
-    for (qsizetype i = 0; i < m_cores.size(); ++i) {
-        if (std::size_t(i) < m_coreLoads.size() && m_coreLoads[std::size_t(i)])
-            m_cores[i]->setUsage(*m_coreLoads[std::size_t(i)]);
+    // Each core takes the load of its own processor.
+    for (qsizetype i = 0; i < m_cores.size() && std::size_t(i) < m_coreProcessors.size(); ++i) {
+        const std::uint64_t n = m_coreProcessors[std::size_t(i)];
+        if (n < m_coreLoads.size() && m_coreLoads[std::size_t(n)])
+            m_cores[i]->setUsage(*m_coreLoads[std::size_t(n)]);
     }
 }
 

@@ -119,6 +119,7 @@ private:
     void updateProcessList(const ProcessTree& tree);
     void updateHostTotals(const std::optional<Platform::CpuTicks>& current);
     void updateTaskAndThreadCounts();
+    void noteOnlineProcessors(bool processorsRead);
     void readCores();
     void updateCoreUsage(bool processorsRead);
 
@@ -156,6 +157,12 @@ private:
     std::vector<std::optional<Platform::CpuTicks>> m_previousCpuTicks;
     bool m_havePreviousCpuTicks = false;
     std::vector<std::optional<float>> m_coreLoads;
+    // The kernel processor number of each core, in list order.
+    std::vector<std::uint64_t> m_coreProcessors;
+    // The processors in use at the last successful per-processor read, by kernel number; unknown
+    // before the first one.
+    std::vector<bool> m_onlineProcessors;
+    bool m_onlineProcessorsKnown = false;
 
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;

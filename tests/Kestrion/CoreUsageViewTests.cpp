@@ -3,6 +3,8 @@
 #include "Kestrion/Cards/CardCanvas.h"
 #include "Kestrion/Cards/CoreUsageView.h"
 
+#include <QtEndian>
+
 #include <limits>
 
 using Kestrion::CoreUsageView;
@@ -86,6 +88,57 @@ TEST(CoreCard, DrawsTheSamplersCoresInBothSchemesAndRatios)
             EXPECT_FALSE(sameRgb(pixelAt(image, QPointF(chart.left() + slot * 0.5, high)), accent, 30));
             EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(chart.left() + slot * 2.5, high)), red));
         }
+    }
+}
+
+TEST(CoreCard, WithAnOfflineProcessorEveryBarShowsItsOwnProcessorsLoad)
+{
+    // Processors 0 to 7 present, 3 offline; since boot processor N was busy (N + 1) × 10 % of the time.
+    SyntheticMachine machine;
+    QByteArray stat = "cpu  320 0 0 380 0 0 0 0 0 0\n";
+    std::vector<float> loads;
+    for (int n : {0, 1, 2, 4, 5, 6, 7}) {
+        stat += "cpu" + QByteArray::number(n) + ' ' + QByteArray::number(10 * (n + 1)) + " 0 0 "
+                + QByteArray::number(100 - 10 * (n + 1)) + " 0 0 0 0 0 0\n";
+        loads.push_back(0.1f * float(n + 1));
+    }
+    machine.write(QStringLiteral("proc/stat"), stat + "btime 1765000000\n");
+    auto registry = std::make_shared<Platform::InMemoryRegistry>();
+    for (quint32 n = 0; n < 8; ++n) {
+        QByteArray number(4, '\0');
+        qToLittleEndian(n, number.data());
+        registry->addEntry(std::nullopt, QStringLiteral("processor"), QStringLiteral("IOCPU"),
+                           {{QStringLiteral("processor-number"), number}});
+    }
+    SystemKit::ProcessorEnvironment environment;
+    environment.host = std::make_shared<Platform::HostStatistics>(machine.root());
+    environment.processTable = std::make_shared<Platform::ProcessTable>(machine.root());
+    environment.registry = registry;
+    environment.currentTime = [] { return 1765000100.0; };
+    environment.monotonicNanoseconds = [] { return std::int64_t(5'000'000'000); };
+    environment.activeProcessorCount = [] { return std::uint32_t(7); };
+    environment.logicalProcessorCount = [] { return std::uint32_t(7); };
+    environment.threadCount = [] { return std::uint32_t(7); };
+    environment.isAppleSilicon = [] { return false; };
+    SystemKit::ProcessorController cpu(30, environment);
+    cpu.refresh();
+    ASSERT_EQ(cpu.cores().size(), 7);
+
+    LookFixture look;
+    CoreUsageView card(cpu, look.settings);
+    applyScheme(card, VKColorScheme::light);
+    const QImage image = renderWidget(card, QSize(330, 260), 1);
+    const QRect chart = card.chart()->geometry();
+    const qreal slot = chart.width() / 7.0;
+    const qreal bottom = chart.top() + chart.height();
+    for (std::size_t i = 0; i < loads.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "bar " << i);
+        const QColor colour = loads[i] >= 0.7f ? VKTheme::color(VKNamedColor::red, VKColorScheme::light)
+                                               : card.palette().color(QPalette::Highlight);
+        const qreal x = chart.left() + slot * (qreal(i) + 0.5);
+        const qreal top = bottom - chart.height() * loads[i];
+        EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(x, top + 5)), colour));
+        EXPECT_FALSE(sameRgb(pixelAt(image, QPointF(x, top - 5)), colour, 30));
     }
 }
 

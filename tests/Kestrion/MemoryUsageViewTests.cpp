@@ -58,6 +58,28 @@ TEST(MemoryCard, SummaryShowsTheSamplersAmounts)
     EXPECT_EQ(summary.history.back(), double(7 * GiB));
 }
 
+TEST(MemoryCard, GaugeShowsWhatFreeShowsAsUsed)
+{
+    // 23.5 GiB; 15 GiB of anonymous memory on the kernel's Inactive list, little on its Active list.
+    // free(1) shows MemTotal - MemAvailable = 16818084 kB as used and 7864320 kB as available.
+    SyntheticMachine machine;
+    machine.setMemory("MemTotal:       24682404 kB\nMemFree:         7340032 kB\nMemAvailable:    7864320 kB\n"
+                      "Active:           524288 kB\nInactive:       16252928 kB\nActive(anon):      65536 kB\n"
+                      "Inactive(anon): 15728640 kB\nActive(file):     458752 kB\nInactive(file):   524288 kB\n"
+                      "Unevictable:       15992 kB\nSUnreclaim:        38980 kB\nKernelStack:        4368 kB\n"
+                      "PageTables:        40960 kB\nZswap:                 0 kB\n");
+    auto memory = machine.makeMemory();
+    memory->refresh();
+    const std::uint64_t physical = 24682404ull * 1024;
+    const Kestrion::UsageSummary summary = MemoryUsageView::summary(*memory, physical, VKColorScheme::light);
+    double gauge = 0;
+    for (double part : summary.gaugeValues)
+        gauge += part;
+    EXPECT_NEAR(gauge, 16818084.0 / 24682404.0, 0.001);
+    EXPECT_EQ(summary.legends[3].value, BaseKit::IO::sizeText(memory->free()));
+    EXPECT_NEAR(double(memory->free()), 7864320.0 * 1024, 65536);
+}
+
 TEST(MemoryCard, NoPhysicalMemoryGivesAnEmptyGauge)
 {
     SampledMemory run;

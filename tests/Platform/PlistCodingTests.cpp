@@ -5,9 +5,11 @@
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <cstdint>
 #include <limits>
 #include <random>
+#include <string>
 
 using Platform::PlistValue;
 
@@ -165,6 +167,60 @@ TEST(PlistCoding, NumbersKeepTheirBitsAndKinds)
     const auto qint = PlistValue::decode(PlistValue(qint64(1) << 40).encodeXml());
     ASSERT_TRUE(qint.has_value());
     EXPECT_EQ(qint->toInt64(), qint64(1) << 40);
+}
+
+// The C library's numbers of a German desktop (decimal comma), as the toolkit sets them from the
+// environment at start, for the life of a test.
+class GermanNumbers {
+public:
+    GermanNumbers()
+        : m_previous(std::setlocale(LC_NUMERIC, nullptr) ? std::setlocale(LC_NUMERIC, nullptr) : "C")
+        , m_active(std::setlocale(LC_NUMERIC, "de_DE.UTF-8") != nullptr)
+    {
+    }
+    ~GermanNumbers() { std::setlocale(LC_NUMERIC, m_previous.c_str()); }
+    bool active() const { return m_active; }
+
+private:
+    std::string m_previous;
+    bool m_active;
+};
+
+TEST(PlistCoding, RealsReadAndWriteTheSameUnderAGermanLocale)
+{
+    GermanNumbers german;
+    if (!german.active())
+        GTEST_SKIP() << "de_DE.UTF-8 not generated on this machine";
+
+    // A suite as python's plistlib writes it by default.
+    const QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+                           "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
+                           "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
+                           "<plist version=\"1.0\">\n<dict>\n\t<key>half</key>\n\t<real>0.5</real>\n"
+                           "\t<key>pi</key>\n\t<real>3.14159</real>\n\t<key>tiny</key>\n\t<real>-1.25e-07</real>\n"
+                           "</dict>\n</plist>\n";
+    const auto read = PlistValue::decode(xml);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ((*read)["half"].toDouble(), 0.5);
+    EXPECT_EQ((*read)["pi"].toDouble(), 3.14159);
+    EXPECT_EQ((*read)["tiny"].toDouble(), -1.25e-07);
+
+    const PlistValue value(PlistValue::DictionaryType{
+        {"half", PlistValue(0.5)}, {"pi", PlistValue(3.14159)}, {"big", PlistValue(-12345.75)}});
+    const QByteArray written = value.encodeXml();
+    EXPECT_TRUE(written.contains("<real>0.5")) << written.toStdString();
+    EXPECT_TRUE(written.contains("<real>3.14")) << written.toStdString(); // to 17 digits
+    EXPECT_TRUE(written.contains("<real>-12345.75")) << written.toStdString();
+    EXPECT_FALSE(written.contains(",")) << written.toStdString();
+    for (const QByteArray& bytes : {written, value.encodeBinary()}) {
+        const auto back = PlistValue::decode(bytes);
+        ASSERT_TRUE(back.has_value());
+        EXPECT_EQ(*back, value);
+    }
+    // The suite read above, written and read again in binary.
+    const auto binary = PlistValue::decode(read->encodeBinary());
+    ASSERT_TRUE(binary.has_value());
+    EXPECT_EQ((*binary)["pi"].toDouble(), 3.14159);
 }
 
 TEST(PlistCoding, DatesCountFromTwoThousandOne)

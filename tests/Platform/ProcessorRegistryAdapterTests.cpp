@@ -64,6 +64,12 @@ TEST(ProcessorRegistryAdapter, OneEntryPerPresentProcessorWithCpufreqClock)
     EXPECT_TRUE(registry.property(entries[3], QStringLiteral("clock-frequency")).isNone()); // no cpufreq
     EXPECT_TRUE(registry.property(entries[0], QStringLiteral("bus-frequency")).isNone());
     EXPECT_TRUE(registry.property(entries[0], QStringLiteral("compatible")).isNone());
+    // Each entry carries its kernel number, the offline one too, whatever else it lacks.
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const PlistValue number = registry.property(entries[i], QStringLiteral("processor-number"));
+        EXPECT_EQ(littleEndian(number), quint64(i));
+        EXPECT_EQ(number.toData()->size(), 4);
+    }
 }
 
 TEST(ProcessorRegistryAdapter, DevicetreeCellsBecomeLittleEndian)
@@ -96,6 +102,9 @@ TEST(ProcessorRegistryAdapter, WithoutPresentListTheProcessorFoldersCountInNumer
     EXPECT_EQ(nodes[1].path, kCpu + "1");
     EXPECT_EQ(nodes[2].path, kCpu + "10");
     EXPECT_EQ(nodes[0].name, QStringLiteral("processor"));
-    EXPECT_TRUE(adapter.properties(nodes[0].path).empty());
+    // No cpufreq and no devicetree: the kernel number is all there is.
+    const auto properties = adapter.properties(nodes[2].path);
+    ASSERT_EQ(properties.size(), 1u);
+    EXPECT_EQ(littleEndian(properties.at(QStringLiteral("processor-number"))), 10u);
     EXPECT_FALSE(adapter.stamp().isEmpty());
 }

@@ -2,6 +2,9 @@
 
 #include "ProcessorTestEnvironment.h"
 
+#include "Platform/ProcessorRegistryAdapter.h"
+#include "Platform/SysfsRegistry.h"
+
 #include <QSignalSpy>
 #include <QtEndian>
 
@@ -126,6 +129,51 @@ TEST(ProcessorCores, ProcessorGoingOfflineAndBackGetsNoValueMeanwhile)
     // cpu0: busy 20 + 10 + 0 of 30 + 70 + 0; cpu1 had no reading in the previous sample.
     EXPECT_FLOAT_EQ(cpu->cores()[0]->usage(), float(30.0 / 100.0));
     EXPECT_EQ(cpu->cores()[1]->usage(), 0.0f);
+}
+
+TEST(ProcessorCores, OfflineProcessorGetsNoCoreAndEveryOtherCoreItsOwnLoad)
+{
+    // Processors 0 to 7 present, 3 offline: the registry lists eight processors, seven are in use.
+    // Since boot, processor N was busy (N + 1) × 10 % of the time.
+    ProcessorTestEnvironment env(QStringLiteral("ticks/offline-3"));
+    auto registry = std::make_shared<Platform::SysfsRegistry>(env.root.path());
+    registry->addAdapter(std::make_unique<Platform::ProcessorRegistryAdapter>(env.root.path()));
+    SystemKit::ProcessorEnvironment environment;
+    environment.host = std::make_shared<Platform::HostStatistics>(env.root.path());
+    environment.processTable = std::make_shared<Platform::ProcessTable>(env.root.path());
+    environment.registry = registry;
+    environment.currentTime = [&env] { return env.wallTime; };
+    environment.monotonicNanoseconds = [&env] { return env.monotonic; };
+    environment.activeProcessorCount = [] { return std::uint32_t(7); };
+    environment.logicalProcessorCount = [] { return std::uint32_t(7); };
+    environment.threadCount = [] { return std::uint32_t(7); };
+    environment.isAppleSilicon = [] { return false; };
+    ProcessorController cpu(30, environment);
+    ASSERT_EQ(registry->entriesNamed(QStringLiteral("processor")).size(), 8u);
+
+    cpu.refresh();
+    ASSERT_EQ(cpu.cores().size(), 7);
+    EXPECT_EQ(usages(cpu), (std::vector<float>{0.1f, 0.2f, 0.3f, 0.5f, 0.6f, 0.7f, 0.8f}));
+    for (qsizetype i = 0; i < cpu.cores().size(); ++i)
+        EXPECT_EQ(cpu.cores()[i]->cpuId(), i); // the index in the list
+
+    // Over the next interval processor N is busy N × 10 %.
+    QByteArray stat = "cpu  0 0 0 0 0 0 0 0 0 0\n";
+    for (int n : {0, 1, 2, 4, 5, 6, 7}) {
+        const int user = 10 * (n + 1) + 10 * n;
+        const int idle = 100 - 10 * (n + 1) + 100 - 10 * n;
+        stat += "cpu" + QByteArray::number(n) + ' ' + QByteArray::number(user) + " 0 0 " + QByteArray::number(idle)
+                + " 0 0 0 0 0 0\n";
+    }
+    env.root.write(QStringLiteral("proc/stat"), stat + "btime 1765000000\n");
+    env.advance(1);
+    cpu.refresh();
+    EXPECT_EQ(usages(cpu), (std::vector<float>{0.0f, 0.1f, 0.2f, 0.4f, 0.5f, 0.6f, 0.7f}));
+
+    // A failed read keeps the same cores with their loads.
+    env.root.remove(QStringLiteral("proc/stat"));
+    cpu.refresh();
+    EXPECT_EQ(usages(cpu), (std::vector<float>{0.0f, 0.1f, 0.2f, 0.4f, 0.5f, 0.6f, 0.7f}));
 }
 
 TEST(ProcessorCores, FailedReadKeepsThePreviousLoads)
