@@ -124,8 +124,10 @@ Defaults::FileState Defaults::stat() const
 void Defaults::refresh() const
 {
     if (m_loaded) {
+        // A file that is a link to another folder changes there, unseen by the watch: its time stamps
+        // are looked at as well.
         if (m_watchId != 0) {
-            if (!FolderWatch::shared().takeChanged(m_watchId))
+            if (!FolderWatch::shared().takeChanged(m_watchId) && (!m_linked || stat() == m_state))
                 return;
         } else if (stat() == m_state) {
             return;
@@ -153,6 +155,7 @@ void Defaults::load(const FileState& state) const
     // The content decides: a file written again with what it held changes nothing.
     if (m_loaded && !corrupt && bytes == m_bytes) {
         m_state = loadedState;
+        m_linked = QFileInfo(m_path).isSymLink();
         return;
     }
 
@@ -198,6 +201,7 @@ void Defaults::load(const FileState& state) const
     m_values = std::move(values);
     m_bytes = std::move(bytes);
     m_state = loadedState;
+    m_linked = QFileInfo(m_path).isSymLink();
     m_loaded = true;
     // Emitted after the state is complete: a receiver may read or write this suite.
     auto* self = const_cast<Defaults*>(this);

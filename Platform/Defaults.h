@@ -21,8 +21,8 @@ namespace Platform {
 // made elsewhere is also noticed without a read, from the event loop. Either way `changed` is emitted
 // for each key whose value differs. Every write in this instance emits `changed(key)`, also of an
 // unchanged value. A file that cannot be decoded is moved aside to "<file>.corrupt" and the suite
-// starts empty. Where the folder cannot be watched, the file's inode, size and modification time
-// decide when it is read again.
+// starts empty. Where the folder cannot be watched, or the file is a link into another folder, the
+// file's inode, size and modification time decide (as well) when it is read again.
 //
 // Typed reads follow the platform's conventions: an absent key (or a value that does not convert)
 // reads as false, 0, 0.0 or none.
@@ -88,6 +88,7 @@ private:
     mutable QByteArray m_bytes;
     mutable FileState m_state;
     mutable bool m_loaded = false;
+    mutable bool m_linked = false; // the file is a symbolic link
 };
 
 } // namespace Platform

@@ -6,6 +6,7 @@
 #include <QSaveFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -248,6 +249,26 @@ TEST(Defaults, AFileRemovedByAnotherProgramEmptiesTheSuite)
     // Writing afterwards makes the file again, with the new key only.
     EXPECT_TRUE(defaults.set("c", 3));
     EXPECT_EQ(Defaults(suite).dictionary().size(), 1u);
+}
+
+TEST(Defaults, AFileLinkedFromAnotherFolderIsFollowed)
+{
+    // Settings kept elsewhere (a folder of dot files) and linked into the configuration folder.
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString target = elsewhere.filePath("kept.plist");
+    writeFile(target, PlistValue(PlistValue::DictionaryType{{"level", PlistValue(1)}}).encodeBinary());
+    const QString suite = freshSuite();
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + suite + ".plist";
+    ASSERT_TRUE(QFile::link(target, path));
+    Defaults defaults(suite);
+    EXPECT_EQ(defaults.integer("level"), 1);
+    QFile inPlace(target);
+    ASSERT_TRUE(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    inPlace.write(PlistValue(PlistValue::DictionaryType{{"level", PlistValue(2)}, {"more", PlistValue(true)}}).encodeBinary());
+    inPlace.close();
+    EXPECT_EQ(defaults.integer("level"), 2);
+    QFile::remove(path);
 }
 
 TEST(Defaults, ACorruptFileIsMovedAsideAndTheSuiteStartsEmpty)
