@@ -10,7 +10,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <vector>
 
 namespace Platform {
 
