@@ -1,6 +1,7 @@
 // The program's entry: one instance per user; a second start shows the running instance's window.
 #include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/Settings/AppSettings.h"
+#include "Platform/Defaults.h"
 #include "Platform/SingleInstance.h"
 
 #include <QApplication>
@@ -8,12 +9,15 @@
 int main(int argc, char** argv)
 {
     QApplication application(argc, argv);
+    const QString identifier = QString::fromLatin1(Kestrion::KestrionApp::bundleIdentifier);
     QApplication::setApplicationName(QStringLiteral("Kestrion"));
     QApplication::setApplicationVersion(QStringLiteral(KESTRION_VERSION));
     QApplication::setOrganizationDomain(QStringLiteral("brannock.com"));
-    QApplication::setDesktopFileName(QString::fromLatin1(Kestrion::KestrionApp::bundleIdentifier));
+    QApplication::setDesktopFileName(identifier);
+    // The settings live in the suite named by the program's identifier.
+    Platform::Defaults::setStandardSuite(identifier);
 
-    Platform::SingleInstance instance;
+    Platform::SingleInstance instance(identifier);
     if (!instance.claim() && instance.activateRunning())
         return 0;
 

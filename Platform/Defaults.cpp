@@ -1,9 +1,11 @@
 #include "Platform/Defaults.h"
 
+#include "Platform/FolderWatch.h"
+
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QFileSystemWatcher>
 #include <QSaveFile>
 #include <QStandardPaths>
 
@@ -50,6 +52,18 @@ std::optional<double> parseReal(const QString& text)
     return value;
 }
 
+QString& standardSuiteName()
+{
+    static QString name;
+    return name;
+}
+
+bool& standardSuiteMade()
+{
+    static bool made = false;
+    return made;
+}
+
 } // namespace
 
 Defaults::Defaults(const QString& suite, QObject* parent)
@@ -58,15 +72,38 @@ Defaults::Defaults(const QString& suite, QObject* parent)
       m_path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + suite +
              QStringLiteral(".plist"))
 {
+    connect(&FolderWatch::shared(), &FolderWatch::changed, this, [this](int id) {
+        if (m_watchId != 0 && id == m_watchId)
+            refresh();
+    });
     watch();
 }
 
-Defaults::~Defaults() = default;
+Defaults::~Defaults()
+{
+    if (m_watchId != 0)
+        FolderWatch::shared().remove(m_watchId);
+}
 
 Defaults& Defaults::standard()
 {
-    static Defaults* suite = new Defaults(QStringLiteral("com.brannock.kestrion"));
+    static Defaults* suite = [] {
+        standardSuiteMade() = true;
+        QString name = standardSuiteName();
+        if (name.isEmpty())
+            name = QCoreApplication::applicationName();
+        if (name.isEmpty())
+            name = QStringLiteral("standard");
+        return new Defaults(name);
+    }();
     return *suite;
+}
+
+void Defaults::setStandardSuite(const QString& suite)
+{
+    if (standardSuiteMade())
+        qWarning("Defaults: the standard suite is in use already; it keeps its name");
+    standardSuiteName() = suite;
 }
 
 Defaults::FileState Defaults::stat() const
@@ -86,39 +123,67 @@ Defaults::FileState Defaults::stat() const
 
 void Defaults::refresh() const
 {
-    const FileState state = stat();
-    if (m_loaded && state == m_state)
-        return;
-    load(state);
+    if (m_loaded) {
+        // A file that is a link to another folder changes there, unseen by the watch: its time stamps
+        // are looked at as well.
+        if (m_watchId != 0) {
+            if (!FolderWatch::shared().takeChanged(m_watchId) && (!m_linked || stat() == m_state))
+                return;
+        } else if (stat() == m_state) {
+            return;
+        }
+    }
+    load(stat());
 }
 
 void Defaults::load(const FileState& state) const
 {
-    PlistValue::DictionaryType values;
+    QByteArray bytes;
+    bool corrupt = false;
     FileState loadedState = state;
     if (state.exists) {
         QFile file(m_path);
-        bool corrupt = false;
         if (state.size > kMaxFileSize) {
             corrupt = true;
         } else if (file.open(QIODevice::ReadOnly)) {
-            const QByteArray bytes = file.read(kMaxFileSize + 1);
+            bytes = file.read(kMaxFileSize + 1);
             file.close();
-            if (!bytes.isEmpty()) {
-                std::optional<PlistValue> decoded = PlistValue::decode(bytes);
-                if (decoded && decoded->toDictionary())
-                    values = *decoded->toDictionary();
-                else
-                    corrupt = true;
-            }
+            corrupt = bytes.size() > kMaxFileSize;
         }
         // An unreadable file (no permission) is left alone and reads as an empty suite.
-        if (corrupt) {
-            const QString aside = m_path + QStringLiteral(".corrupt");
-            QFile::remove(aside);
-            QFile::rename(m_path, aside);
-            loadedState = stat();
+    }
+    // The content decides: a file written again with what it held changes nothing.
+    if (m_loaded && !corrupt && bytes == m_bytes) {
+        m_state = loadedState;
+        m_linked = QFileInfo(m_path).isSymLink();
+        return;
+    }
+
+    PlistValue::DictionaryType values;
+    if (!corrupt && !bytes.isEmpty()) {
+        std::optional<PlistValue> decoded = PlistValue::decode(bytes);
+        if (decoded && decoded->toDictionary())
+            values = *decoded->toDictionary();
+        else
+            corrupt = true;
+    }
+    if (corrupt && m_watchId != 0 && FolderWatch::shared().mayBeWriting(m_watchId)) {
+        // Half of what a writer is still writing: the suite stays as it was until the writer closes the
+        // file, which counts as the next change.
+        if (!m_loaded) {
+            m_values.clear();
+            m_bytes.clear();
+            m_state = loadedState;
+            m_loaded = true;
         }
+        return;
+    }
+    if (corrupt) {
+        const QString aside = m_path + QStringLiteral(".corrupt");
+        QFile::remove(aside);
+        QFile::rename(m_path, aside);
+        loadedState = stat();
+        bytes.clear();
     }
 
     std::vector<QString> differing;
@@ -134,7 +199,9 @@ void Defaults::load(const FileState& state) const
         }
     }
     m_values = std::move(values);
+    m_bytes = std::move(bytes);
     m_state = loadedState;
+    m_linked = QFileInfo(m_path).isSymLink();
     m_loaded = true;
     // Emitted after the state is complete: a receiver may read or write this suite.
     auto* self = const_cast<Defaults*>(this);
@@ -147,12 +214,14 @@ bool Defaults::write()
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     QSaveFile file(m_path);
     bool written = false;
+    const QByteArray bytes = PlistValue(m_values).encodeBinary();
     if (file.open(QIODevice::WriteOnly)) {
-        const QByteArray bytes = PlistValue(m_values).encodeBinary();
         written = !bytes.isEmpty() && file.write(bytes) == bytes.size() && file.commit();
         if (!written)
             file.cancelWriting();
     }
+    if (written)
+        m_bytes = bytes;
     m_state = stat();
     watch();
     return written;
@@ -180,24 +249,11 @@ bool Defaults::remove(const QString& key)
 
 void Defaults::watch()
 {
-    if (!m_watcher) {
-        const QString folder = QFileInfo(m_path).absolutePath();
-        QDir().mkpath(folder);
-        m_watcher = new QFileSystemWatcher(this);
-        // The file is replaced by rename on every write, which drops a watch on the file itself: the
-        // folder's watch notices the replacement, the file's watch changes made in place.
-        m_watcher->addPath(folder);
-        connect(m_watcher, &QFileSystemWatcher::directoryChanged, this, &Defaults::folderChanged);
-        connect(m_watcher, &QFileSystemWatcher::fileChanged, this, &Defaults::folderChanged);
-    }
-    if (QFileInfo::exists(m_path) && !m_watcher->files().contains(m_path))
-        m_watcher->addPath(m_path);
-}
-
-void Defaults::folderChanged()
-{
-    refresh();
-    watch();
+    if (m_watchId != 0)
+        return;
+    const QFileInfo file(m_path);
+    QDir().mkpath(file.absolutePath());
+    m_watchId = FolderWatch::shared().add(file.absolutePath(), file.fileName());
 }
 
 PlistValue Defaults::value(const QString& key) const

@@ -9,18 +9,20 @@
 #include <cstdint>
 #include <optional>
 
-class QFileSystemWatcher;
-
 namespace Platform {
 
 // One defaults suite: a dictionary of property-list values kept in the binary property-list file
 // $XDG_CONFIG_HOME/<suite>.plist, replaced atomically on every write.
 //
-// Reads see writes by other processes and other instances: before a read the file is checked
-// (inode, size, modification time) and read again when it changed; the folder is watched as well,
-// so a change made elsewhere is noticed without a read. Either way `changed` is emitted for each
-// key whose value differs. Every write in this instance emits `changed(key)`, also of an unchanged
-// value. A file that cannot be decoded is moved aside to "<file>.corrupt" and the suite starts empty.
+// Reads see writes by other processes and other instances: the folder is watched (FolderWatch), and a
+// read after a write elsewhere finished reads the file again; its content decides whether anything
+// changed, so two writes within one time-stamp tick are told apart and a file rewritten with the same
+// content changes nothing. A read while nothing happened costs one look at the watch's queue. A change
+// made elsewhere is also noticed without a read, from the event loop. Either way `changed` is emitted
+// for each key whose value differs. Every write in this instance emits `changed(key)`, also of an
+// unchanged value. A file that cannot be decoded is moved aside to "<file>.corrupt" and the suite
+// starts empty. Where the folder cannot be watched, or the file is a link into another folder, the
+// file's inode, size and modification time decide (as well) when it is read again.
 //
 // Typed reads follow the platform's conventions: an absent key (or a value that does not convert)
 // reads as false, 0, 0.0 or none.
@@ -30,8 +32,11 @@ public:
     explicit Defaults(const QString& suite, QObject* parent = nullptr);
     ~Defaults() override;
 
-    // The application's own suite, "com.brannock.kestrion".
+    // The application's own suite, made on first use and named by setStandardSuite (the program's
+    // identifier), else by the application's name.
     static Defaults& standard();
+    // Names the standard suite; the program calls it once at start, before the first use of standard().
+    static void setStandardSuite(const QString& suite);
 
     const QString& suite() const { return m_suite; }
     const QString& filePath() const { return m_path; }
@@ -74,14 +79,16 @@ private:
     void load(const FileState& state) const;
     bool write();
     void watch();
-    void folderChanged();
 
     QString m_suite;
     QString m_path;
-    QFileSystemWatcher* m_watcher = nullptr;
+    int m_watchId = 0; // 0: the folder is not watched
     mutable PlistValue::DictionaryType m_values;
+    // The file's content as last read or written; an unchanged content is not decoded again.
+    mutable QByteArray m_bytes;
     mutable FileState m_state;
     mutable bool m_loaded = false;
+    mutable bool m_linked = false; // the file is a symbolic link
 };
 
 } // namespace Platform

@@ -11,17 +11,40 @@
 
 namespace Platform {
 
-SingleInstance::SingleInstance(const QDBusConnection& bus, const QString& serviceName, QObject* parent)
+namespace {
+
+// The identifier's elements with every character outside [A-Za-z0-9_] replaced by "_", as object paths
+// and interface names require.
+QStringList elements(const QString& identifier)
+{
+    QStringList parts = identifier.split(QLatin1Char('.'), Qt::SkipEmptyParts);
+    for (QString& part : parts) {
+        for (QChar& c : part) {
+            if (!(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('_'))
+                c = QLatin1Char('_');
+        }
+        if (part.front().isDigit())
+            part.prepend(QLatin1Char('_'));
+    }
+    return parts;
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString& identifier, const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_bus(bus)
-    , m_serviceName(serviceName)
+    , m_serviceName(identifier)
 {
+    const QStringList parts = elements(identifier);
+    m_objectPath = QLatin1Char('/') + parts.join(QLatin1Char('/'));
+    m_interfaceName = (parts + QStringList{QStringLiteral("Application")}).join(QLatin1Char('.'));
 }
 
 SingleInstance::~SingleInstance()
 {
     if (m_primary && m_bus.isConnected()) {
-        m_bus.unregisterObject(QString::fromLatin1(objectPath));
+        m_bus.unregisterObject(m_objectPath);
         m_bus.unregisterService(m_serviceName);
     }
 }
@@ -54,7 +77,7 @@ bool SingleInstance::claim()
                 &SingleInstance::showMainWindowRequested);
         m_adaptor = adaptor;
     }
-    m_bus.registerObject(QString::fromLatin1(objectPath), m_adaptor, QDBusConnection::ExportScriptableSlots);
+    m_bus.registerObject(m_objectPath, m_interfaceName, m_adaptor, QDBusConnection::ExportScriptableSlots);
     m_primary = true;
     return true;
 }
@@ -63,8 +86,7 @@ bool SingleInstance::activateRunning(int timeoutMs)
 {
     if (!m_bus.isConnected())
         return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(m_serviceName, QString::fromLatin1(objectPath),
-                                                       QString::fromLatin1(interfaceName),
+    QDBusMessage call = QDBusMessage::createMethodCall(m_serviceName, m_objectPath, m_interfaceName,
                                                        QStringLiteral("ShowMainWindow"));
     // Waited for in a local event loop rather than a blocking call, so that an instance served by this
     // very thread (tests) still answers.

@@ -6,21 +6,16 @@
 
 namespace Platform {
 
-// One running instance per user. The first instance owns the user-bus name (default
-// "com.brannock.kestrion") and serves the method "ShowMainWindow" of the interface
-// "com.brannock.kestrion.Application" at "/com/brannock/kestrion"; a later start asks it to show its
-// main window and then ends. Without a bus every start runs on its own.
+// One running instance per user. The first instance owns the user-bus name that is the application's
+// identifier ("com.example.app") and serves the method "ShowMainWindow" of the interface
+// "<identifier>.Application" at the object path made of the identifier ("/com/example/app"); a later
+// start asks it to show its main window and then ends. Without a bus every start runs on its own.
 class SingleInstance : public QObject
 {
     Q_OBJECT
 
 public:
-    static constexpr const char* defaultServiceName = "com.brannock.kestrion";
-    static constexpr const char* objectPath = "/com/brannock/kestrion";
-    static constexpr const char* interfaceName = "com.brannock.kestrion.Application";
-
-    explicit SingleInstance(const QDBusConnection& bus = QDBusConnection::sessionBus(),
-                            const QString& serviceName = QString::fromLatin1(defaultServiceName),
+    explicit SingleInstance(const QString& identifier, const QDBusConnection& bus = QDBusConnection::sessionBus(),
                             QObject* parent = nullptr);
     ~SingleInstance() override;
 
@@ -32,6 +27,11 @@ public:
     bool activateRunning(int timeoutMs = 2000);
 
     bool isPrimary() const { return m_primary; }
+    const QString& serviceName() const { return m_serviceName; }
+    // "/com/example/app" for "com.example.app"; characters a path may not hold become "_".
+    const QString& objectPath() const { return m_objectPath; }
+    // "com.example.app.Application".
+    const QString& interfaceName() const { return m_interfaceName; }
 
 signals:
     // Another start asked this instance to show its main window.
@@ -40,6 +40,8 @@ signals:
 private:
     QDBusConnection m_bus;
     QString m_serviceName;
+    QString m_objectPath;
+    QString m_interfaceName;
     QObject* m_adaptor = nullptr;
     bool m_primary = false;
 };

@@ -4,11 +4,11 @@
 
 namespace Platform {
 
-// The object a running instance serves on the user bus; its one method forwards to a signal.
+// The object a running instance serves on the user bus, under the interface name the instance gives it;
+// its one method forwards to a signal.
 class SingleInstanceAdaptor : public QObject
 {
     Q_OBJECT
-    Q_CLASSINFO("D-Bus Interface", "com.brannock.kestrion.Application")
 
 public:
     using QObject::QObject;

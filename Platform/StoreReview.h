@@ -6,23 +6,18 @@
 
 namespace Platform {
 
-// The rating request. Linux has no store prompt, so this is a small dialog of our own that asks for a
-// rating and offers a link to the maker's page. It appears at most once per run of the program,
-// however often it is asked for, and never blocks: the caller goes on at once.
+// The rating request. Linux has no store prompt: the program installs what shows the request (a small
+// dialog of its own that asks for a rating and offers a link to the maker's page). Without one the
+// request is dropped, as a store that shows no prompt would; nobody learns either way.
 class StoreReview {
 public:
-    static constexpr const char* dialogName = "StoreReviewDialog";
+    using Presenter = std::function<void(const QUrl& page)>;
 
-    // Shows the dialog unless it was shown before in this run; `page` is where its rate button leads
-    // (opened through Workspace::openUrl).
+    // Hands the request to the installed presenter; `page` is where a rating is given.
     static void request(const QUrl& page);
 
-    // Replaces the dialog (tests count the requests there); an empty function restores the dialog.
-    using Presenter = std::function<void(const QUrl& page)>;
+    // Installs what shows the request; an empty function removes it.
     static void setPresenter(Presenter presenter);
-
-    // Forgets that the dialog was shown (tests).
-    static void resetForTesting();
 };
 
 } // namespace Platform

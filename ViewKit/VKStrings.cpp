@@ -3,9 +3,17 @@
 #include "BaseKit/ModuleStrings.h"
 #include "LanguageKit/LKResources.h"
 
-#include <QCoreApplication>
-
 namespace ViewKit {
+
+namespace {
+
+VKStrings::Lookup& installedMainTable()
+{
+    static VKStrings::Lookup lookup;
+    return lookup;
+}
+
+} // namespace
 
 QString VKStrings::library(const char* key)
 {
@@ -22,8 +30,16 @@ QString VKStrings::localized(const char* key)
 
 QString VKStrings::mainTable(const QString& key)
 {
-    const QByteArray utf8 = key.toUtf8();
-    return QCoreApplication::translate("Kestrion", utf8.constData());
+    const Lookup& lookup = installedMainTable();
+    if (!lookup)
+        return key;
+    const QString text = lookup(key);
+    return text.isEmpty() ? key : text;
+}
+
+void VKStrings::setMainTable(Lookup lookup)
+{
+    installedMainTable() = std::move(lookup);
 }
 
 } // namespace ViewKit

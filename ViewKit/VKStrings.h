@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace ViewKit {
 
 // The three places a text of the views comes from. Each returns the key itself when it has no
@@ -14,8 +16,13 @@ public:
     static QString library(const char* key);
     // The localisation library's table (the keys of the application's text-key enumeration).
     static QString localized(const char* key);
-    // The application's main table, for the `key` fields of the views, looked up when drawn.
+    // The application's main table, for the `key` fields of the views, looked up when drawn: the
+    // program hands its table in (setMainTable); until it does, every key shows as itself.
     static QString mainTable(const QString& key);
+
+    using Lookup = std::function<QString(const QString& key)>;
+    // Installs the application's main table; an empty function removes it.
+    static void setMainTable(Lookup lookup);
 };
 
 } // namespace ViewKit

@@ -81,7 +81,8 @@ function(kestrion_tests name)
   set_target_properties(${name}Tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
   target_include_directories(${name}Tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
   kestrion_rescan_moc_on_new_files(${name}Tests "${sources}")
-  target_link_libraries(${name}Tests PRIVATE ${name} ${ARG_DEPENDS} Qt6::Test GTest::gtest GTest::gmock)
+  # The shared main makes a QApplication.
+  target_link_libraries(${name}Tests PRIVATE ${name} ${ARG_DEPENDS} Qt6::Widgets Qt6::Test GTest::gtest GTest::gmock)
   target_compile_definitions(${name}Tests PRIVATE
     KESTRION_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
     KESTRION_BINARY_DIR="${CMAKE_BINARY_DIR}")

@@ -1,12 +1,7 @@
 #include "Kestrion/App/AppStrings.h"
 
 #include "BaseKit/ModuleStrings.h"
-#include "Platform/Bundles.h"
-
-#include <QCoreApplication>
-#include <QDir>
-#include <QLocale>
-#include <QTranslator>
+#include "ViewKit/VKStrings.h"
 
 namespace Kestrion {
 
@@ -23,21 +18,14 @@ QString AppStrings::text(const char* key)
     return table().text(QString::fromUtf8(key));
 }
 
+QString AppStrings::text(const QString& key)
+{
+    return table().text(key);
+}
+
 void AppStrings::install()
 {
-    static bool installed = false;
-    if (installed || !QCoreApplication::instance())
-        return;
-    installed = true;
-    const QString language = table().language();
-    if (language.isEmpty())
-        return;
-    const QString folder = Platform::Bundles::resourcePath(QStringLiteral("Kestrion"), QStringLiteral("translations"));
-    auto* translator = new QTranslator(QCoreApplication::instance());
-    if (translator->load(QDir(folder).filePath(QStringLiteral("Kestrion_") + language + QStringLiteral(".qm"))))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    ViewKit::VKStrings::setMainTable([](const QString& key) { return table().text(key); });
 }
 
 } // namespace Kestrion

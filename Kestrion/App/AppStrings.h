@@ -11,8 +11,9 @@ class AppStrings
 public:
     AppStrings() = delete;
     static QString text(const char* key);
-    // Makes the table answer QCoreApplication::translate("Kestrion", key) as well, for the views of the
-    // view library that look texts up in the application's table. Once per process.
+    static QString text(const QString& key);
+    // Hands the table to the view library, whose views look the keys they are given up in the
+    // application's table.
     static void install();
 };
 

@@ -26,6 +26,7 @@
 #include "Platform/DistributedCenter.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKOtherAppsView.h"
+#include "ViewKit/VKReviewDialog.h"
 
 #include <QAction>
 #include <QApplication>
@@ -49,6 +50,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
+    ViewKit::VKReviewDialog::install();
     const BaseKit::Image icon = BaseKit::Images::named(BaseKit::Images::applicationIconName);
     if (!icon.pixels().isNull())
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.pixels())));

@@ -36,6 +36,11 @@ void ProcessorModel::startController(const AppSettings& settings)
     controller()->setCollectProcessInformation(true);
     controller()->setNormalize(settings.boolValue(SettingKey::normalizeProcessorLoads));
     controller()->start(interval);
+    // The setting follows every write, from any window or another process, while the sampler runs.
+    connect(&settings, &AppSettings::changed, this, [this, &settings](SettingKey key) {
+        if (key == SettingKey::normalizeProcessorLoads && controller())
+            controller()->setNormalize(settings.boolValue(SettingKey::normalizeProcessorLoads));
+    });
 }
 
 } // namespace Kestrion

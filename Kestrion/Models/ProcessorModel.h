@@ -10,7 +10,8 @@ class AppSettings;
 
 // Gives the views the running processor sampler. Built once at start-up: the sampler keeps a history
 // of 30 samples, collects the process table, normalises its loads as "NormalizeProcessorLoads" says
-// and samples every second, the first time one second after it was built.
+// (read when built, then followed through the settings' `changed`, whoever wrote it) and samples every
+// second, the first time one second after it was built.
 class ProcessorModel : public QObject
 {
     Q_OBJECT

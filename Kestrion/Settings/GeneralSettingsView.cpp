@@ -6,7 +6,6 @@
 #include "Kestrion/Settings/SettingsControls.h"
 #include "LanguageKit/LKResources.h"
 #include "LanguageKit/Views/LKLocalizedToggle.h"
-#include "SystemKit/Processor/ProcessorController.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -122,8 +121,6 @@ GeneralSettingsView::GeneralSettingsView(AppSettings& settings, ProcessorModel* 
     connect(&settings, &AppSettings::changed, this, [this](SettingKey key) {
         if (key == SettingKey::backgroundTheme)
             updateEnabledRows();
-        if (key == SettingKey::normalizeProcessorLoads && m_processor && m_processor->controller())
-            m_processor->controller()->setNormalize(m_settings.boolValue(SettingKey::normalizeProcessorLoads));
     });
 }
 

@@ -12,8 +12,8 @@ class AppSettings;
 class ProcessorModel;
 
 // The General page of the settings window: theme, closing with the window, animations, design, card
-// style, glass material, normalised processor loads and temperature unit. A change of the normalised
-// loads reaches the running processor sampler at once.
+// style, glass material, normalised processor loads and temperature unit. The page only stores the
+// settings; the processor model passes a change of the normalised loads on to its running sampler.
 class GeneralSettingsView : public QWidget
 {
     Q_OBJECT

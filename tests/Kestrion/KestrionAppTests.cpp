@@ -293,6 +293,41 @@ TEST_F(Program, GeneralPageChangesApplyAtOnce)
     EXPECT_EQ(ViewKit::VKTheme::scheme(QApplication::palette()), ViewKit::VKColorScheme::light);
 }
 
+TEST_F(Program, NormalisedLoadsReachTheSamplerWhileNoSettingsWindowIsOpen)
+{
+    SystemKit::ProcessorController* processor = app->processor()->controller();
+    ASSERT_EQ(WindowRegistry::openWindow(QStringLiteral("Settings")), nullptr);
+
+    // Written by another process: a suite of its own over the same file.
+    Platform::Defaults elsewhere(defaults.suite());
+    elsewhere.set(QStringLiteral("NormalizeProcessorLoads"), true);
+    EXPECT_TRUE(QTest::qWaitFor([processor] { return processor->normalize(); }, 5000));
+    elsewhere.set(QStringLiteral("NormalizeProcessorLoads"), false);
+    EXPECT_TRUE(QTest::qWaitFor([processor] { return !processor->normalize(); }, 5000));
+
+    // A Settings window opened, closed and opened again: the second one's switch reaches the sampler,
+    // and a change after it closed does too.
+    for (int round = 0; round < 2; ++round) {
+        app->settingsAction()->trigger();
+        auto* window = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")));
+        ASSERT_TRUE(window);
+        if (round == 1) {
+            auto* view = qobject_cast<SettingsView*>(window->content());
+            ASSERT_TRUE(view);
+            auto* toggle = view->generalPage()->findChildren<QCheckBox*>().value(2);
+            ASSERT_TRUE(toggle);
+            toggle->click();
+            EXPECT_TRUE(processor->normalize());
+        }
+        window->close();
+        QApplication::processEvents();
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    ASSERT_EQ(WindowRegistry::openWindow(QStringLiteral("Settings")), nullptr);
+    settings.setBool(SettingKey::normalizeProcessorLoads, false);
+    EXPECT_FALSE(processor->normalize());
+}
+
 TEST(Appearance, SchemeOfEveryTheme)
 {
     using P = Platform::ColorScheme::Preference;

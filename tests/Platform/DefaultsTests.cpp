@@ -6,7 +6,12 @@
 #include <QSaveFile>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <atomic>
 
@@ -163,21 +168,107 @@ TEST(Defaults, AFileReplacedByAnotherProgramIsNoticedWithoutARead)
     EXPECT_EQ(defaults.integer("level"), 3);
 }
 
-TEST(Defaults, AnotherProcessWritingTheFileIsSeen)
+TEST(Defaults, AnotherProcessWritingInPlaceWithinOneTimeStampTickIsSeen)
 {
     const QString suite = freshSuite();
     Defaults defaults(suite);
     defaults.set("count", 1);
+    const QByteArray path = QFile::encodeName(defaults.filePath());
+    struct ::stat before {};
+    ASSERT_EQ(::stat(path.constData(), &before), 0);
+
     const PlistValue next(PlistValue::DictionaryType{{"count", PlistValue(5)}});
     const QString source = defaults.filePath() + ".incoming";
     writeFile(source, next.encodeBinary());
-    // cp writes the file in place (same inode), as a simple writer would.
+    // cp writes the file in place (same inode), as a simple writer would; the time stamp is then set back,
+    // as when both writes fall into one tick of the file system's clock.
     QProcess copy;
     copy.start("cp", {source, defaults.filePath()});
     ASSERT_TRUE(copy.waitForFinished(10000));
     ASSERT_EQ(copy.exitCode(), 0);
-    EXPECT_EQ(defaults.integer("count"), 5);
     QFile::remove(source);
+    const struct timespec times[2] = {before.st_atim, before.st_mtim};
+    ASSERT_EQ(::utimensat(AT_FDCWD, path.constData(), times, 0), 0);
+    struct ::stat after {};
+    ASSERT_EQ(::stat(path.constData(), &after), 0);
+    ASSERT_EQ(after.st_ino, before.st_ino);
+    ASSERT_EQ(after.st_size, before.st_size);
+    ASSERT_EQ(after.st_mtim.tv_sec, before.st_mtim.tv_sec);
+    ASSERT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+
+    EXPECT_EQ(defaults.integer("count"), 5);
+}
+
+TEST(Defaults, AFileWrittenAgainWithTheSameContentChangesNothing)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    defaults.set("kept", 1);
+    QSignalSpy spy(&defaults, &Defaults::changed);
+    // Another program writes what the file held, then changes one key.
+    writeFile(defaults.filePath(), PlistValue(PlistValue::DictionaryType{{"kept", PlistValue(1)}}).encodeBinary());
+    EXPECT_EQ(defaults.integer("kept"), 1);
+    writeFile(defaults.filePath(), PlistValue(PlistValue::DictionaryType{{"kept", PlistValue(1)}, {"next", PlistValue(2)}})
+                                       .encodeBinary());
+    EXPECT_EQ(defaults.integer("next"), 2);
+    // Also what reaches the event loop names only the key that changed.
+    QTest::qWait(50);
+    EXPECT_EQ(keysOf(spy), QStringList{"next"});
+}
+
+TEST(Defaults, AWriteInProgressIsReadOnlyOnceTheWriterClosesTheFile)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    defaults.set("level", 1);
+    const QByteArray next = PlistValue(PlistValue::DictionaryType{{"level", PlistValue(7)}, {"more", PlistValue("x")}})
+                                .encodeBinary();
+    QFile inPlace(defaults.filePath());
+    ASSERT_TRUE(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    inPlace.write(next.left(next.size() / 2));
+    ASSERT_TRUE(inPlace.flush());
+    // Half a file is neither read nor taken for a damaged one.
+    EXPECT_EQ(defaults.integer("level"), 1);
+    EXPECT_FALSE(QFile::exists(defaults.filePath() + ".corrupt"));
+    inPlace.write(next.mid(next.size() / 2));
+    inPlace.close();
+    EXPECT_EQ(defaults.integer("level"), 7);
+    EXPECT_EQ(defaults.string("more"), QStringLiteral("x"));
+}
+
+TEST(Defaults, AFileRemovedByAnotherProgramEmptiesTheSuite)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    defaults.set("a", 1);
+    defaults.set("b", true);
+    QSignalSpy spy(&defaults, &Defaults::changed);
+    ASSERT_TRUE(QFile::remove(defaults.filePath()));
+    EXPECT_FALSE(defaults.contains("a"));
+    EXPECT_EQ(keysOf(spy), (QStringList{"a", "b"}));
+    // Writing afterwards makes the file again, with the new key only.
+    EXPECT_TRUE(defaults.set("c", 3));
+    EXPECT_EQ(Defaults(suite).dictionary().size(), 1u);
+}
+
+TEST(Defaults, AFileLinkedFromAnotherFolderIsFollowed)
+{
+    // Settings kept elsewhere (a folder of dot files) and linked into the configuration folder.
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString target = elsewhere.filePath("kept.plist");
+    writeFile(target, PlistValue(PlistValue::DictionaryType{{"level", PlistValue(1)}}).encodeBinary());
+    const QString suite = freshSuite();
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + suite + ".plist";
+    ASSERT_TRUE(QFile::link(target, path));
+    Defaults defaults(suite);
+    EXPECT_EQ(defaults.integer("level"), 1);
+    QFile inPlace(target);
+    ASSERT_TRUE(inPlace.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    inPlace.write(PlistValue(PlistValue::DictionaryType{{"level", PlistValue(2)}, {"more", PlistValue(true)}}).encodeBinary());
+    inPlace.close();
+    EXPECT_EQ(defaults.integer("level"), 2);
+    QFile::remove(path);
 }
 
 TEST(Defaults, ACorruptFileIsMovedAsideAndTheSuiteStartsEmpty)
@@ -224,8 +315,10 @@ TEST(Defaults, AReceiverMayWriteWhileChangedIsEmitted)
     EXPECT_EQ(Defaults(suite).integer("echo"), 2);
 }
 
-TEST(Defaults, StandardSuiteIsTheApplicationsOwn)
+TEST(Defaults, StandardSuiteIsNamedByTheProgram)
 {
-    EXPECT_EQ(Defaults::standard().suite(), "com.brannock.kestrion");
+    // Nothing else in this binary uses the standard suite, so it is made here, under the given name.
+    Defaults::setStandardSuite(QStringLiteral("com.brannock.test.standard"));
+    EXPECT_EQ(Defaults::standard().suite(), "com.brannock.test.standard");
     EXPECT_EQ(&Defaults::standard(), &Defaults::standard());
 }

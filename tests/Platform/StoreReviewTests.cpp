@@ -1,69 +1,23 @@
 #include "Platform/StoreReview.h"
 #include "Platform/Workspace.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QPushButton>
-#include <QTest>
 #include <gtest/gtest.h>
 
 #include <vector>
 
 namespace {
 
-QDialog* reviewDialog()
+TEST(StoreReviewTest, TheRequestGoesToTheInstalledPresenterAndWithoutOneNowhere)
 {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (widget->objectName() == QLatin1String(Platform::StoreReview::dialogName) && widget->isVisible())
-            return qobject_cast<QDialog*>(widget);
-    }
-    return nullptr;
-}
-
-TEST(StoreReviewTest, TheDialogAppearsOnceAndItsRateButtonOpensThePage)
-{
-    std::vector<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&opened](const QUrl& url) {
-        opened.push_back(url);
-        return true;
-    });
-    Platform::StoreReview::resetForTesting();
+    std::vector<QUrl> shown;
     const QUrl page(QStringLiteral("https://www.brannock.com/apps"));
-
+    Platform::StoreReview::request(page); // nothing installed: dropped
+    Platform::StoreReview::setPresenter([&shown](const QUrl& url) { shown.push_back(url); });
     Platform::StoreReview::request(page);
-    QDialog* dialog = reviewDialog();
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_FALSE(dialog->isModal());
-
-    // A second request while it shows, and after it was answered, shows nothing new.
+    Platform::StoreReview::setPresenter({});
     Platform::StoreReview::request(page);
-    auto* rate = dialog->findChild<QPushButton*>(QStringLiteral("rate"));
-    ASSERT_NE(rate, nullptr);
-    rate->click();
-    ASSERT_EQ(opened.size(), 1u);
-    EXPECT_EQ(opened[0], page);
-    EXPECT_TRUE(QTest::qWaitFor([] { return reviewDialog() == nullptr; }, 5000));
-    Platform::StoreReview::request(page);
-    EXPECT_EQ(reviewDialog(), nullptr);
-    EXPECT_EQ(opened.size(), 1u);
-
-    Platform::Workspace::setUrlOpener({});
-}
-
-TEST(StoreReviewTest, NotNowOpensNothing)
-{
-    int opened = 0;
-    Platform::Workspace::setUrlOpener([&opened](const QUrl&) { return ++opened, true; });
-    Platform::StoreReview::resetForTesting();
-    Platform::StoreReview::request(QUrl(QStringLiteral("https://www.brannock.com/apps")));
-    QDialog* dialog = reviewDialog();
-    ASSERT_NE(dialog, nullptr);
-    auto* later = dialog->findChild<QPushButton*>(QStringLiteral("notNow"));
-    ASSERT_NE(later, nullptr);
-    later->click();
-    EXPECT_EQ(opened, 0);
-    EXPECT_FALSE(dialog->isVisible());
-    Platform::Workspace::setUrlOpener({});
+    ASSERT_EQ(shown.size(), 1u);
+    EXPECT_EQ(shown[0], page);
 }
 
 TEST(WorkspaceTest, InvalidAndEmptyAddressesReachNoOpener)

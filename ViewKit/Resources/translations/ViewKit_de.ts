@@ -43,5 +43,25 @@
         <source>LOADING_DATA_INFO</source>
         <translation>Bitte warten, die Liste der Apps wird geladen.</translation>
     </message>
+    <message>
+        <source>RATE_APP_TITLE</source>
+        <translation>%1 bewerten</translation>
+    </message>
+    <message>
+        <source>RATE_APP_HEADLINE</source>
+        <translation>Gefällt Ihnen %1?</translation>
+    </message>
+    <message>
+        <source>RATE_APP_MESSAGE</source>
+        <translation>Wenn Ihnen %1 gefällt, nehmen Sie sich bitte einen Moment Zeit für eine Bewertung. Vielen Dank für Ihre Unterstützung!</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>Bewerten</translation>
+    </message>
+    <message>
+        <source>NOT_NOW</source>
+        <translation>Nicht jetzt</translation>
+    </message>
 </context>
 </TS>

@@ -43,5 +43,25 @@
         <source>LOADING_DATA_INFO</source>
         <translation>Please wait while the list of apps is loaded.</translation>
     </message>
+    <message>
+        <source>RATE_APP_TITLE</source>
+        <translation>Rate %1</translation>
+    </message>
+    <message>
+        <source>RATE_APP_HEADLINE</source>
+        <translation>Enjoying %1?</translation>
+    </message>
+    <message>
+        <source>RATE_APP_MESSAGE</source>
+        <translation>If you like %1, please take a moment to rate it. Thank you for your support!</translation>
+    </message>
+    <message>
+        <source>RATE</source>
+        <translation>Rate</translation>
+    </message>
+    <message>
+        <source>NOT_NOW</source>
+        <translation>Not Now</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,221 @@
+#include "Platform/FolderWatch.h"
+
+#include <QAbstractEventDispatcher>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QThread>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace Platform {
+
+namespace {
+
+// Writes count once the writer closes the file, so that a reader does not decode half a file; a file
+// replaced by rename arrives as moved in, a new file made complete and then linked in (as QSaveFile
+// does) as created. Writes themselves only tell that a writer is at work. The folder itself going away
+// ends its watch.
+constexpr std::uint32_t kChanges = IN_CREATE | IN_CLOSE_WRITE | IN_MOVED_TO | IN_MOVED_FROM | IN_DELETE;
+constexpr std::uint32_t kWriting = IN_MODIFY;
+constexpr std::uint32_t kMask = kChanges | kWriting | IN_DELETE_SELF | IN_MOVE_SELF | IN_ONLYDIR;
+
+} // namespace
+
+FolderWatch& FolderWatch::shared()
+{
+    static FolderWatch* watch = new FolderWatch;
+    return *watch;
+}
+
+FolderWatch::FolderWatch(QObject* parent)
+    : QObject(parent)
+    , m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
+{
+    listenLocked();
+}
+
+void FolderWatch::listenLocked()
+{
+    // Without an event loop (command-line tools, or before the application object exists) changes are
+    // still seen by the next read; the queue is listened to once there is a loop.
+    if (m_notifier || m_fd < 0 || !QAbstractEventDispatcher::instance(thread()) || QThread::currentThread() != thread())
+        return;
+    m_notifier = new QSocketNotifier(qintptr(m_fd), QSocketNotifier::Read, this);
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
+        std::lock_guard lock(m_mutex);
+        drainLocked();
+    });
+}
+
+FolderWatch::~FolderWatch()
+{
+    delete m_notifier;
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+int FolderWatch::add(const QString& folder, const QString& fileName)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_fd < 0)
+        return 0;
+    listenLocked();
+    Entry entry;
+    entry.folder = QFile::encodeName(folder);
+    entry.name = QFile::encodeName(fileName);
+    // The same folder (also under another spelling) gives the same descriptor; it is counted, so the
+    // folder stays watched until its last file is removed.
+    entry.descriptor = ::inotify_add_watch(m_fd, entry.folder.constData(), kMask);
+    if (entry.descriptor < 0)
+        return 0;
+    ++m_folders[entry.descriptor];
+    const int id = m_nextId++;
+    m_entries.emplace(id, std::move(entry));
+    return id;
+}
+
+void FolderWatch::remove(int id)
+{
+    std::lock_guard lock(m_mutex);
+    auto it = m_entries.find(id);
+    if (it == m_entries.end())
+        return;
+    const int descriptor = it->second.descriptor;
+    m_entries.erase(it);
+    m_pending.erase(id);
+    if (descriptor < 0)
+        return;
+    auto folder = m_folders.find(descriptor);
+    if (folder != m_folders.end() && --folder->second <= 0) {
+        ::inotify_rm_watch(m_fd, descriptor);
+        m_folders.erase(folder);
+    }
+}
+
+bool FolderWatch::takeChanged(int id)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_fd < 0)
+        return true;
+    drainLocked();
+    auto it = m_entries.find(id);
+    if (it == m_entries.end())
+        return true;
+    Entry& entry = it->second;
+    if (entry.descriptor < 0) {
+        rewatchLocked(entry);
+        if (entry.descriptor < 0)
+            return true; // unwatched: every question is answered by looking
+    }
+    const bool dirty = entry.dirty;
+    entry.dirty = false;
+    return dirty;
+}
+
+bool FolderWatch::mayBeWriting(int id)
+{
+    std::lock_guard lock(m_mutex);
+    if (m_fd < 0)
+        return false;
+    drainLocked();
+    auto it = m_entries.find(id);
+    return it != m_entries.end() && it->second.writing;
+}
+
+void FolderWatch::drainLocked()
+{
+    alignas(inotify_event) char buffer[16 * 1024];
+    for (;;) {
+        const ssize_t length = ::read(m_fd, buffer, sizeof buffer);
+        if (length < 0 && errno == EINTR)
+            continue;
+        if (length <= 0)
+            break;
+        for (ssize_t offset = 0; offset + ssize_t(sizeof(inotify_event)) <= length;) {
+            inotify_event event;
+            std::memcpy(&event, buffer + offset, sizeof event);
+            const char* name = buffer + offset + sizeof(inotify_event);
+            offset += ssize_t(sizeof(inotify_event) + event.len);
+            if (event.mask & IN_Q_OVERFLOW) {
+                // Events were lost: any file may have changed.
+                for (auto& [entryId, entry] : m_entries) {
+                    entry.dirty = true;
+                    m_pending.insert(entryId);
+                }
+                continue;
+            }
+            if (event.mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF)) {
+                markFolderLocked(event.wd);
+                continue;
+            }
+            if (event.len == 0)
+                continue;
+            // The name is padded with NULs to the record's length.
+            const QByteArray changedName(name, qsizetype(::strnlen(name, event.len)));
+            for (auto& [entryId, entry] : m_entries) {
+                if (entry.descriptor != event.wd || entry.name != changedName)
+                    continue;
+                entry.writing = (event.mask & kWriting) != 0;
+                if (event.mask & kChanges) {
+                    entry.dirty = true;
+                    m_pending.insert(entryId);
+                }
+            }
+        }
+    }
+    if (!m_pending.empty())
+        scheduleNotify();
+}
+
+void FolderWatch::markFolderLocked(int descriptor)
+{
+    // The folder was removed or moved: its watch ends (or is ended here, for a move, since the path no
+    // longer leads to it). Its files count as changed and are watched again by path when next asked.
+    auto folder = m_folders.find(descriptor);
+    if (folder == m_folders.end())
+        return;
+    ::inotify_rm_watch(m_fd, descriptor);
+    m_folders.erase(folder);
+    for (auto& [entryId, entry] : m_entries) {
+        if (entry.descriptor == descriptor) {
+            entry.descriptor = -1;
+            entry.dirty = true;
+            m_pending.insert(entryId);
+        }
+    }
+}
+
+void FolderWatch::rewatchLocked(Entry& entry)
+{
+    entry.descriptor = ::inotify_add_watch(m_fd, entry.folder.constData(), kMask);
+    if (entry.descriptor < 0)
+        return;
+    ++m_folders[entry.descriptor];
+    entry.dirty = true; // whatever happened while unwatched
+}
+
+void FolderWatch::scheduleNotify()
+{
+    if (m_notifyScheduled || !QAbstractEventDispatcher::instance(thread()))
+        return;
+    m_notifyScheduled = true;
+    QMetaObject::invokeMethod(this, &FolderWatch::notifyPending, Qt::QueuedConnection);
+}
+
+void FolderWatch::notifyPending()
+{
+    std::set<int> ids;
+    {
+        std::lock_guard lock(m_mutex);
+        ids.swap(m_pending);
+        m_notifyScheduled = false;
+    }
+    for (int id : ids)
+        emit changed(id);
+}
+
+} // namespace Platform

@@ -1,0 +1,118 @@
+#include "BaseKit/ModuleStrings.h"
+#include "Platform/Bundles.h"
+#include "Platform/StoreReview.h"
+#include "Platform/Workspace.h"
+#include "ViewKit/VKBadgeLabel.h"
+#include "ViewKit/VKReviewDialog.h"
+#include "ViewKit/VKStrings.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using ViewKit::VKReviewDialog;
+
+namespace {
+
+VKReviewDialog* shownDialog()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QLatin1String(VKReviewDialog::dialogName) && widget->isVisible())
+            return qobject_cast<VKReviewDialog*>(widget);
+    }
+    return nullptr;
+}
+
+struct ReviewDialogTest : ::testing::Test {
+    void SetUp() override
+    {
+        VKReviewDialog::resetForTesting();
+        Platform::Workspace::setUrlOpener([this](const QUrl& url) {
+            opened.push_back(url);
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        Platform::Workspace::setUrlOpener({});
+        Platform::StoreReview::setPresenter({});
+        delete shownDialog();
+    }
+
+    std::vector<QUrl> opened;
+    const QUrl page{QStringLiteral("https://www.brannock.com/apps")};
+};
+
+const char* const dialogKeys[] = {"RATE_APP_TITLE", "RATE_APP_HEADLINE", "RATE_APP_MESSAGE", "RATE", "NOT_NOW"};
+
+} // namespace
+
+TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensThePage)
+{
+    VKReviewDialog::install();
+    Platform::StoreReview::request(page);
+    VKReviewDialog* dialog = shownDialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_FALSE(dialog->isModal());
+    EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Rate Kestrion"));
+    EXPECT_EQ(dialog->headline()->text(), QStringLiteral("Enjoying Kestrion?"));
+    EXPECT_TRUE(dialog->message()->text().startsWith(QStringLiteral("If you like Kestrion,")));
+    EXPECT_EQ(dialog->rateButton()->text(), QStringLiteral("Rate"));
+    EXPECT_EQ(dialog->notNowButton()->text(), QStringLiteral("Not Now"));
+
+    // A second request while it shows, and after it was answered, shows nothing new.
+    Platform::StoreReview::request(page);
+    dialog->rateButton()->click();
+    ASSERT_EQ(opened.size(), 1u);
+    EXPECT_EQ(opened[0], page);
+    EXPECT_TRUE(QTest::qWaitFor([] { return shownDialog() == nullptr; }, 5000));
+    Platform::StoreReview::request(page);
+    EXPECT_EQ(shownDialog(), nullptr);
+    EXPECT_EQ(opened.size(), 1u);
+}
+
+TEST_F(ReviewDialogTest, NotNowOpensNothing)
+{
+    VKReviewDialog::present(page);
+    VKReviewDialog* dialog = shownDialog();
+    ASSERT_NE(dialog, nullptr);
+    dialog->notNowButton()->click();
+    EXPECT_TRUE(opened.empty());
+    EXPECT_FALSE(dialog->isVisible());
+}
+
+TEST(ViewKitStrings, TheDialogsTextsAreInTheEnglishAndGermanTablesWithTheirPlaceholders)
+{
+    const QString folder = Platform::Bundles::resourcePath(QStringLiteral("ViewKit"), QStringLiteral("translations"));
+    const BaseKit::ModuleStrings english(QStringLiteral("ViewKit"), folder, {QStringLiteral("en")});
+    const BaseKit::ModuleStrings german(QStringLiteral("ViewKit"), folder, {QStringLiteral("de")});
+    ASSERT_EQ(english.language(), QStringLiteral("en"));
+    ASSERT_EQ(german.language(), QStringLiteral("de"));
+    for (const char* key : dialogKeys) {
+        const QString k = QString::fromLatin1(key);
+        SCOPED_TRACE(key);
+        EXPECT_NE(english.text(k), k);
+        EXPECT_NE(german.text(k), k);
+        EXPECT_NE(german.text(k), english.text(k));
+        EXPECT_EQ(german.text(k).contains(QStringLiteral("%1")), english.text(k).contains(QStringLiteral("%1")));
+    }
+    EXPECT_EQ(german.text(QStringLiteral("RATE_APP_HEADLINE")), QStringLiteral("Gefällt Ihnen %1?"));
+}
+
+TEST(ViewKitStrings, KeysOfTheViewsAreLookedUpInTheTableTheProgramHandsInWhenDrawn)
+{
+    std::unique_ptr<ViewKit::VKBadgeLabel> badge(ViewKit::VKBadgeLabel::withKey(QStringLiteral("SYSTEM"), Qt::blue));
+    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("SYSTEM"));
+    ViewKit::VKStrings::setMainTable([](const QString& key) {
+        return key == QLatin1String("SYSTEM") ? QStringLiteral("System") : QString();
+    });
+    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("System"));
+    EXPECT_EQ(ViewKit::VKStrings::mainTable(QStringLiteral("OTHER")), QStringLiteral("OTHER"));
+    ViewKit::VKStrings::setMainTable({});
+    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("SYSTEM"));
+}
