@@ -10,8 +10,11 @@
 #include <charconv>
 #include <cmath>
 
+#include <cerrno>
+
 #include <dirent.h>
 #include <fcntl.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -80,6 +83,22 @@ QByteArray readSmall(const std::string& path)
 {
     return ProcFile::readFile(QString::fromStdString(path), 1 << 16);
 }
+
+} // namespace
+
+struct DrmRegistryAdapter::Folder {
+    explicit Folder(const std::string& path) : fd(::open(path.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC)) {}
+    ~Folder()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Folder(const Folder&) = delete;
+    Folder& operator=(const Folder&) = delete;
+    int fd;
+};
+
+namespace {
 
 // The first "hwmon<N>" folder of a device, or empty.
 std::string findHwmon(const std::string& device)
@@ -152,8 +171,9 @@ std::vector<RegistryAdapter::Node> DrmRegistryAdapter::entries() const
         if (!QFileInfo(device).isDir())
             continue; // a card without a device has no parent entry
         Card card;
-        card.folder = folder.toStdString();
         card.device = device.toStdString();
+        card.folderFd = std::make_shared<const Folder>(folder.toStdString());
+        card.deviceFd = std::make_shared<const Folder>(card.device);
         const QByteArray uevent = readSmall(card.device + "/uevent");
         card.driver = QString::fromUtf8(lineValue(uevent, "DRIVER="));
         const QByteArray pciId = lineValue(uevent, "PCI_ID=");
@@ -175,8 +195,11 @@ std::vector<RegistryAdapter::Node> DrmRegistryAdapter::entries() const
         }
         nodes.push_back(Node{cardPath, devicePath, name, QStringLiteral("IOAccelerator")});
         // A known card keeps its hwmon folder.
-        if (const auto known = m_cards.constFind(cardPath); known != m_cards.constEnd() && known->device == card.device)
-            card.hwmon = known->hwmon;
+        if (const auto known = m_cards.constFind(cardPath); known != m_cards.constEnd() && known->device == card.device) {
+            card.hwmonFd = known->hwmonFd;
+            card.vramTotal = known->vramTotal;
+            card.gttTotal = known->gttTotal;
+        }
         cards.insert(cardPath, std::move(card));
     }
     m_cards = std::move(cards);
@@ -223,14 +246,36 @@ PlistValue DrmRegistryAdapter::property(const QString& path, const QString& key)
     return card ? read(*card, isDevice, key) : PlistValue();
 }
 
-std::optional<std::string_view> DrmRegistryAdapter::text(const std::string& file) const
+std::optional<std::string_view> DrmRegistryAdapter::text(const Folder* folder, const char* name) const
 {
-    return ProcFile::read(AT_FDCWD, file.c_str(), m_buffer);
+    if (!folder || folder->fd < 0)
+        return std::nullopt;
+    const int fd = ::openat(folder->fd, name, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    // A sysfs attribute is at most one page and comes whole with the first read.
+    constexpr std::size_t page = 4096;
+    if (m_buffer.size() < page)
+        m_buffer.resize(page);
+    std::size_t used = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, m_buffer.data() + used, m_buffer.size() - used);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        used += std::size_t(n);
+        if (used < m_buffer.size())
+            break;
+        m_buffer.resize(m_buffer.size() * 2);
+    }
+    ::close(fd);
+    return std::string_view(m_buffer.data(), used);
 }
 
-std::optional<std::uint64_t> DrmRegistryAdapter::number(const std::string& file) const
+std::optional<std::uint64_t> DrmRegistryAdapter::number(const Folder* folder, const char* name) const
 {
-    auto contents = text(file);
+    auto contents = text(folder, name);
     if (!contents)
         return std::nullopt;
     return ProcFile::takeUnsigned(*contents);
@@ -261,8 +306,9 @@ PlistValue DrmRegistryAdapter::read(Card& card, bool isDevice, const QString& ke
     if (key == kVramTotal) {
         if (card.driver != QLatin1String("amdgpu"))
             return {};
-        const auto bytes = number(card.device + "/mem_info_vram_total");
-        return bytes ? PlistValue(std::uint64_t(*bytes / kMebibyte)) : PlistValue();
+        if (!card.vramTotal)
+            card.vramTotal = number(card.deviceFd.get(), "mem_info_vram_total");
+        return card.vramTotal ? PlistValue(std::uint64_t(*card.vramTotal / kMebibyte)) : PlistValue();
     }
     if (!isDevice)
         return {};
@@ -300,85 +346,92 @@ PlistValue DrmRegistryAdapter::performanceStatistics(Card& card) const
 {
     PlistValue::DictionaryType stats;
     // Reading the busy, memory and sensor files of a runtime-suspended card would wake it.
-    if (const auto status = text(card.device + "/power/runtime_status");
+    if (const auto status = text(card.deviceFd.get(), "power/runtime_status");
         status && std::string_view(*status).substr(0, 9) == "suspended")
         return PlistValue(std::move(stats));
 
+    const Folder* device = card.deviceFd.get();
     const bool amdgpu = card.driver == QLatin1String("amdgpu");
     if (amdgpu) {
-        if (const auto busy = number(card.device + "/gpu_busy_percent"))
+        if (const auto busy = number(device, "gpu_busy_percent"))
             stats.emplace(QStringLiteral("Device Utilization %"), PlistValue(std::int64_t(std::min<std::uint64_t>(*busy, 100))));
-        const auto vramTotal = number(card.device + "/mem_info_vram_total");
-        if (const auto used = number(card.device + "/mem_info_vram_used")) {
+        if (!card.vramTotal)
+            card.vramTotal = number(device, "mem_info_vram_total");
+        const auto& vramTotal = card.vramTotal;
+        if (const auto used = number(device, "mem_info_vram_used")) {
             stats.emplace(QStringLiteral("vramUsedBytes"), PlistValue(std::uint64_t(*used)));
             if (vramTotal)
                 stats.emplace(QStringLiteral("vramFreeBytes"), PlistValue(std::uint64_t(*vramTotal > *used ? *vramTotal - *used : 0)));
         }
-        const auto gttTotal = number(card.device + "/mem_info_gtt_total");
+        if (!card.gttTotal)
+            card.gttTotal = number(device, "mem_info_gtt_total");
+        const auto& gttTotal = card.gttTotal;
         if (gttTotal)
             stats.emplace(QStringLiteral("gartSizeBytes"), PlistValue(std::uint64_t(*gttTotal)));
-        if (const auto used = number(card.device + "/mem_info_gtt_used")) {
+        if (const auto used = number(device, "mem_info_gtt_used")) {
             stats.emplace(QStringLiteral("gartUsedBytes"), PlistValue(std::uint64_t(*used)));
             if (gttTotal)
                 stats.emplace(QStringLiteral("gartFreeBytes"), PlistValue(std::uint64_t(*gttTotal > *used ? *gttTotal - *used : 0)));
         }
     } else {
-        auto clock = number(card.folder + "/gt_act_freq_mhz");
+        auto clock = number(card.folderFd.get(), "gt_act_freq_mhz");
         if (!clock)
-            clock = number(card.folder + "/gt_cur_freq_mhz");
+            clock = number(card.folderFd.get(), "gt_cur_freq_mhz");
         if (clock)
             stats.emplace(QStringLiteral("Core Clock(MHz)"), PlistValue(std::uint64_t(*clock)));
     }
 
-    if (card.hwmon.empty())
-        card.hwmon = findHwmon(card.device);
+    if (!card.hwmonFd) {
+        const std::string hwmon = findHwmon(card.device);
+        if (!hwmon.empty())
+            card.hwmonFd = std::make_shared<const Folder>(hwmon);
+    }
     bool hwmonRead = false;
-    if (!card.hwmon.empty()) {
-        const std::string& hw = card.hwmon;
-        if (const auto temp = text(hw + "/temp1_input")) {
+    if (const Folder* hw = card.hwmonFd.get()) {
+        if (const auto temp = text(hw, "temp1_input")) {
             std::string_view value = *temp;
             if (const auto milli = ProcFile::takeSigned(value))
                 stats.emplace(QStringLiteral("Temperature(C)"), PlistValue(double(*milli) / 1000.0));
             hwmonRead = true;
         }
-        auto power = number(hw + "/power1_average");
+        auto power = number(hw, "power1_average");
         if (!power)
-            power = number(hw + "/power1_input");
+            power = number(hw, "power1_input");
         if (power) {
             stats.emplace(QStringLiteral("Total Power(W)"), PlistValue(double(*power) / 1e6));
             hwmonRead = true;
         }
-        if (const auto rpm = number(hw + "/fan1_input")) {
+        if (const auto rpm = number(hw, "fan1_input")) {
             stats.emplace(QStringLiteral("Fan Speed(RPM)"), PlistValue(std::uint64_t(*rpm)));
             hwmonRead = true;
         }
-        if (const auto pwm = number(hw + "/pwm1")) {
+        if (const auto pwm = number(hw, "pwm1")) {
             stats.emplace(QStringLiteral("Fan Speed(%)"), PlistValue(double(std::min<std::uint64_t>(*pwm, 255)) * 100.0 / 255.0));
             hwmonRead = true;
         }
         if (amdgpu) {
-            if (const auto hz = number(hw + "/freq1_input")) {
+            if (const auto hz = number(hw, "freq1_input")) {
                 stats.emplace(QStringLiteral("Core Clock(MHz)"), PlistValue(double(*hz) / 1e6));
                 hwmonRead = true;
             }
-            if (const auto hz = number(hw + "/freq2_input")) {
+            if (const auto hz = number(hw, "freq2_input")) {
                 stats.emplace(QStringLiteral("Memory Clock(MHz)"), PlistValue(double(*hz) / 1e6));
                 hwmonRead = true;
             }
         }
         if (!hwmonRead)
-            card.hwmon.clear(); // gone (driver rebound): look for it again next time
+            card.hwmonFd.reset(); // gone (driver rebound): look for it again next time
     }
     if (amdgpu) {
         const QString core = QStringLiteral("Core Clock(MHz)");
         if (!stats.count(core)) {
-            if (const auto table = text(card.device + "/pp_dpm_sclk"))
+            if (const auto table = text(device, "pp_dpm_sclk"))
                 if (const auto mhz = activeClock(*table))
                     stats.emplace(core, PlistValue(std::uint64_t(*mhz)));
         }
         const QString memory = QStringLiteral("Memory Clock(MHz)");
         if (!stats.count(memory)) {
-            if (const auto table = text(card.device + "/pp_dpm_mclk"))
+            if (const auto table = text(device, "pp_dpm_mclk"))
                 if (const auto mhz = activeClock(*table))
                     stats.emplace(memory, PlistValue(std::uint64_t(*mhz)));
         }

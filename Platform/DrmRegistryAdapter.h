@@ -5,6 +5,8 @@
 
 #include <QHash>
 
+#include <memory>
+
 #include <string>
 
 namespace Platform {
@@ -33,22 +35,28 @@ public:
     static std::optional<std::uint64_t> activeClock(std::string_view table);
 
 private:
+    // An open folder, so that the files in it are opened by name without walking the whole path.
+    struct Folder;
     struct Card {
-        std::string folder;       // card<N>, absolute
-        std::string device;       // card<N>/device, absolute
+        std::string device; // card<N>/device, absolute
+        std::shared_ptr<const Folder> folderFd; // card<N>
+        std::shared_ptr<const Folder> deviceFd;
+        std::shared_ptr<const Folder> hwmonFd;  // the device's hwmon folder once found
         QString driver;
         std::optional<std::uint16_t> vendor;
         std::optional<std::uint16_t> deviceId;
         QString slot;
-        std::string hwmon;        // the device's hwmon folder once found; empty until then
+        std::optional<std::uint64_t> vramTotal; // amdgpu's fixed sizes, read once
+        std::optional<std::uint64_t> gttTotal;
     };
     // The card an entry path belongs to, and whether the path is its device entry.
     Card* cardAt(const QString& path, bool& isDevice) const;
     PlistValue read(Card& card, bool isDevice, const QString& key) const;
     PlistValue performanceStatistics(Card& card) const;
     std::optional<QString> model(const Card& card) const;
-    std::optional<std::uint64_t> number(const std::string& file) const;
-    std::optional<std::string_view> text(const std::string& file) const;
+    // A file of an open folder; none when the folder or the file cannot be read.
+    std::optional<std::string_view> text(const Folder* folder, const char* name) const;
+    std::optional<std::uint64_t> number(const Folder* folder, const char* name) const;
     QString entryPath(const QString& folder) const;
 
     QString m_root;

@@ -199,6 +199,8 @@ TEST(GpuStatistics, ItemsSortByDisplayNameWithFreshIds)
         EXPECT_EQ(first.items()[i].name(), second.items()[i].name());
         EXPECT_EQ(first.items()[i].value(), second.items()[i].value());
         EXPECT_NE(first.items()[i], second.items()[i]); // fresh ids
+        EXPECT_EQ(first.items()[i].id().version(), QUuid::Random);
+        EXPECT_EQ(first.items()[i].id().variant(), QUuid::DCE);
         EXPECT_EQ(qHash(first.items()[i]), qHash(second.items()[i]));
     }
 
