@@ -14,7 +14,9 @@
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
+#include "Kestrion/Cards/GraphicsCardView.h"
 #include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
@@ -47,6 +49,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_processor = new ProcessorModel(settings, this);
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
+    m_gpu = new GpuModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -65,6 +68,16 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     connect(m_mainWindow, &MainWindow::appeared, this, &KestrionApp::mainWindowAppeared);
     connect(m_mainWindow, &MainWindow::disappeared, this, &KestrionApp::mainWindowDisappeared);
     refreshLayout();
+    // The graphics card is shown while the sampler has a primary card; the layout changes only when
+    // that changes, not at every tick.
+    m_hadPrimaryGraphicsCard = m_gpu->controller()->primary() != nullptr;
+    connect(m_gpu->controller(), &SystemKit::GraphicsCardController::primaryChanged, this, [this] {
+        const bool hasPrimary = m_gpu->controller()->primary() != nullptr;
+        if (hasPrimary != m_hadPrimaryGraphicsCard) {
+            m_hadPrimaryGraphicsCard = hasPrimary;
+            refreshLayout();
+        }
+    });
 
     connect(&settings, &AppSettings::changed, this, [this](SettingKey key) {
         switch (key) {
@@ -109,14 +122,21 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.sizeClass = ViewConstants::sizeClass();
     sources.look = app.m_look;
     ProcessorCards::add(catalog, sources);
+    if (SystemKit::GraphicsCardController* graphics = app.m_gpu ? app.m_gpu->controller() : nullptr) {
+        CardLookSettings* look = app.m_look;
+        catalog.add(Card::graphicsCard, [graphics, look](QWidget* parent) -> QWidget* {
+            return new GraphicsCardView(*graphics, *look, parent);
+        });
+    }
     return catalog;
 }
 
 MainLayoutInputs KestrionApp::layoutInputs() const
 {
     MainLayoutInputs inputs = m_settings.moduleSwitches();
-    // The battery, graphics and companion states come from their models once those exist; until then
-    // there is no battery, no primary graphics card and no companion running.
+    inputs.hasPrimaryGraphicsCard = m_gpu && m_gpu->controller() && m_gpu->controller()->primary();
+    // The battery and companion states come from their models once those exist; until then there is
+    // no battery and no companion running.
     return inputs;
 }
 

@@ -4,6 +4,7 @@
 #include "Kestrion/App/EmptyView.h"
 #include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/App/SceneWindow.h"
+#include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
@@ -13,6 +14,7 @@
 #include "Kestrion/Settings/SettingsView.h"
 #include "Platform/Defaults.h"
 #include "Platform/DistributedCenter.h"
+#include "Platform/InMemoryRegistry.h"
 #include "ViewKit/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKOtherAppsView.h"
@@ -29,6 +31,7 @@
 #include <QSignalSpy>
 #include <QLabel>
 #include <QStackedLayout>
+#include <QStandardPaths>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -84,6 +87,23 @@ struct TerminateObserver {
     int seen = 0;
 };
 
+// While it lives, the registry is one the test fills (no graphics card until it adds one), not this
+// machine's.
+struct RegistryScope {
+    RegistryScope() { Platform::Registry::setShared(registry); }
+    ~RegistryScope() { Platform::Registry::setShared(nullptr); }
+    std::shared_ptr<Platform::InMemoryRegistry> registry = std::make_shared<Platform::InMemoryRegistry>();
+};
+
+// Removes the standard suite's file, so that each test starts from fresh settings.
+struct FreshSuite {
+    FreshSuite()
+    {
+        QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                      + QStringLiteral("/com.brannock.kestrion.plist"));
+    }
+};
+
 struct Program : ::testing::Test {
     void SetUp() override
     {
@@ -105,6 +125,8 @@ struct Program : ::testing::Test {
     }
 
     FixtureMachine machine;
+    RegistryScope registry;
+    FreshSuite fresh;
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     std::unique_ptr<KestrionApp> app;
@@ -371,4 +393,28 @@ TEST(ProgramInstances, SecondStartLeavesTheRunningInstance)
         first.kill();
         first.waitForFinished(5000);
     }
+}
+
+TEST_F(Program, TheGraphicsCardStandsInTheNetworkColumnWhileThereIsAPrimaryCard)
+{
+    // This registry has no graphics accelerator: the sampler runs, the card is not placed.
+    ASSERT_TRUE(app->gpu());
+    SystemKit::GraphicsCardController* graphics = app->gpu()->controller();
+    ASSERT_TRUE(graphics && graphics->timer());
+    EXPECT_EQ(graphics->primary(), nullptr);
+    EXPECT_EQ(content()->layoutPlan().columns[2], std::vector<Card>{Card::networkInfo});
+
+    // A card appears (found at the next start); the window places it below the network card.
+    const auto device = registry.registry->addEntry(std::nullopt, QStringLiteral("pci"), QStringLiteral("IOPCIDevice"),
+                                                    {{QStringLiteral("vendor-id"), Platform::PlistValue(QByteArray("\x86\x80\x00\x00", 4))}});
+    registry.registry->addEntry(device, QStringLiteral("accel"), QStringLiteral("IOAccelerator"),
+                                {{QStringLiteral("PerformanceStatistics"), Platform::PlistValue(Platform::PlistValue::DictionaryType{})}});
+    graphics->start(1.0);
+    graphics->refresh();
+    EXPECT_EQ(content()->layoutPlan().columns[2], (std::vector<Card>{Card::networkInfo, Card::graphicsCard}));
+
+    // Switched off in the settings, it goes.
+    settings.setBool(SettingKey::disableGraphicsCard, true);
+    QApplication::processEvents();
+    EXPECT_EQ(content()->layoutPlan().columns[2], std::vector<Card>{Card::networkInfo});
 }

@@ -39,5 +39,9 @@
         <source>Version %1 (Build %2)</source>
         <translation>Version %1 (Build %2)</translation>
     </message>
+    <message>
+        <source>UTILIZATION</source>
+        <translation>Utilization</translation>
+    </message>
 </context>
 </TS>

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QList>
+#include <QListView>
+#include <QPair>
+#include <QString>
+
+namespace Kestrion {
+
+// The scrolling list of a graphics card's counters: one row per counter, its name at the leading
+// edge and its value at the trailing edge, both in the secondary text colour, on the card's own
+// surface (no frame, no background, no selection). A new list of the same length changes the rows in
+// place, so the list keeps its scroll position from one second to the next.
+class GraphicsStatisticsList : public QListView
+{
+    Q_OBJECT
+
+public:
+    using Row = QPair<QString, QString>; // name, value text
+
+    explicit GraphicsStatisticsList(QWidget* parent = nullptr);
+
+    void setRows(const QList<Row>& rows);
+    const QList<Row>& rows() const;
+
+    static qreal rowSpacing() { return 8; }
+    QSize sizeHint() const override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    class Model;
+    class Delegate;
+    void clearBackground();
+
+    Model* m_model;
+};
+
+} // namespace Kestrion
