@@ -64,7 +64,13 @@ QString Mounts::tablePath() const
     return ProcFile::join(m_root, "proc/self/mountinfo");
 }
 
-void Mounts::reload()
+void Mounts::load()
+{
+    if (!m_loaded)
+        update();
+}
+
+void Mounts::update()
 {
     const QByteArray path = QFile::encodeName(tablePath());
     const auto text = ProcFile::read(AT_FDCWD, path.constData(), m_buffer);
@@ -108,13 +114,13 @@ void Mounts::reload()
 
 const std::vector<MountEntry>& Mounts::entries()
 {
-    reload();
+    load();
     return m_entries;
 }
 
 QStringList Mounts::volumes()
 {
-    reload();
+    load();
     QStringList result;
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_visible[i] && m_entries[i].isBlockDevice())
@@ -125,7 +131,7 @@ QStringList Mounts::volumes()
 
 bool Mounts::isMounted(const QString& path)
 {
-    reload();
+    load();
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_visible[i] && m_entries[i].mountPoint == path && m_entries[i].isBlockDevice())
             return true;
@@ -135,7 +141,7 @@ bool Mounts::isMounted(const QString& path)
 
 std::optional<MountEntry> Mounts::entry(const QString& path)
 {
-    reload();
+    load();
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_visible[i] && m_entries[i].mountPoint == path)
             return m_entries[i];
@@ -145,7 +151,7 @@ std::optional<MountEntry> Mounts::entry(const QString& path)
 
 std::optional<VolumeResourceValues> Mounts::resourceValues(const QString& path)
 {
-    reload();
+    load();
     std::size_t index = m_entries.size();
     for (std::size_t i = 0; i < m_entries.size(); ++i) {
         if (m_visible[i] && m_entries[i].mountPoint == path && m_entries[i].isBlockDevice())
@@ -214,6 +220,7 @@ bool Mounts::watch()
 
 void Mounts::check()
 {
+    update();
     const QStringList current = volumes();
     const QStringList previous = std::exchange(m_known, current);
     for (const QString& path : previous) {

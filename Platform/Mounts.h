@@ -25,8 +25,8 @@ namespace Platform {
 // is a root), its mount point is not a folder, it is a squashfs image, or its device is already shown
 // at another mount point ("/" first, then in table order).
 //
-// The table is read again on every query but parsed only when its text changed. Everything runs on
-// the thread that made the object.
+// Queries answer from the table as update() or check() last read it. Everything runs on the thread
+// that made the object.
 class Mounts : public QObject {
     Q_OBJECT
 
@@ -39,6 +39,10 @@ public:
     void setCapacityReader(CapacityReader reader);
 
     const Disks& disks() const { return m_disks; }
+
+    // Reads the mount table again (parsed again only when its text changed). The queries below
+    // answer from the table as last read, reading it first when it never was.
+    void update();
 
     // The mount table; empty when it cannot be read.
     const std::vector<MountEntry>& entries();
@@ -70,7 +74,7 @@ signals:
     void unmounted(const QString& path);
 
 private:
-    void reload();
+    void load();
     QString tablePath() const;
 
     QString m_root;

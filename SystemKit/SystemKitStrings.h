@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace SystemKit {
+
+// Looks a key up in the sampling library's own string table (SystemKit_SystemKit.bundle), loaded once
+// for the user's interface languages. A key without a translation comes back as the key itself.
+//
+// Keys: the volume kinds "STARTUP_DISK", "SYSTEM_VOLUME", "EXTERNAL_VOLUME"; the interconnects "USB",
+// "PCI_EXPRESS", "SD_CARD", "APPLE_FABRIC", "PCI", "SATA", "ATA", "ATAPI", "VIRTUAL_INTERFACE".
+QString localizedString(const QString& key);
+
+} // namespace SystemKit
