@@ -3,10 +3,12 @@
 #include "Platform/ProcFile.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <charconv>
 
+#include <dirent.h>
 #include <fcntl.h>
 
 namespace Platform {
@@ -72,18 +74,40 @@ QStringList BlockDevices::disks() const
     return result;
 }
 
-QByteArray BlockDevices::disksStamp() const
+QByteArray BlockDevices::disksStamp(const QStringList& watched) const
 {
+    // Asked on every registry lookup: plain directory reads, no sorting and no stat per entry.
     QByteArray stamp;
+    const QByteArray path = QFile::encodeName(absolute(QStringLiteral("/sys/block")));
+    if (DIR* dir = ::opendir(path.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            stamp += entry->d_name;
+            stamp += ',';
+        }
+        ::closedir(dir);
+    }
+    for (const QString& name : watched) {
+        stamp += name.toUtf8() + '=';
+        const QByteArray size = QFile::encodeName(absolute(QStringLiteral("/sys/block/") + name + QStringLiteral("/size")));
+        if (const auto text = ProcFile::read(AT_FDCWD, size.constData(), m_statBuffer))
+            stamp += QByteArray(text->data(), qsizetype(text->size()));
+    }
+    return stamp;
+}
+
+QStringList BlockDevices::emptyDevices() const
+{
+    QStringList result;
     const QStringList names = QDir(absolute(QStringLiteral("/sys/block")))
                                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     for (const QString& name : names) {
-        stamp += name.toUtf8();
-        if (isOptionalDisk(name))
-            stamp += '=' + readText(QStringLiteral("/sys/block/") + name + QStringLiteral("/size")).toUtf8();
-        stamp += ',';
+        if (!isOptionalDisk(name))
+            continue;
+        const QString size = readText(QStringLiteral("/sys/block/") + name + QStringLiteral("/size"));
+        if (size.isEmpty() || size == QLatin1String("0"))
+            result.append(name);
     }
-    return stamp;
+    return result;
 }
 
 QString BlockDevices::folder(const QString& name) const

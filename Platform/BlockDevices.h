@@ -25,9 +25,11 @@ public:
 
     // The whole disks of /sys/block by name, leaving out ram*, zram* and loop* devices of size 0.
     QStringList disks() const;
-    // A cheap fingerprint of the disk list: the names in /sys/block and the sizes of the devices the
-    // list leaves out while empty.
-    QByteArray disksStamp() const;
+    // A cheap fingerprint of the disk list: the names in /sys/block, in directory order, and the sizes
+    // of `watched` (the devices the list left out while empty, which may fill).
+    QByteArray disksStamp(const QStringList& watched = {}) const;
+    // The ram*, zram* and loop* devices that disks() leaves out because they are empty.
+    QStringList emptyDevices() const;
 
     // The sysfs folder of a disk or partition; empty when there is none.
     QString folder(const QString& name) const;

@@ -23,12 +23,13 @@ BlockStorageRegistryAdapter::BlockStorageRegistryAdapter(QString root) : m_devic
 
 QByteArray BlockStorageRegistryAdapter::stamp() const
 {
-    return m_devices.disksStamp();
+    return m_devices.disksStamp(m_emptyDevices);
 }
 
 std::vector<RegistryAdapter::Node> BlockStorageRegistryAdapter::entries() const
 {
     m_known.clear();
+    m_emptyDevices = m_devices.emptyDevices();
     std::vector<Node> nodes;
     QSet<QString> listed;
     for (const QString& disk : m_devices.disks()) {

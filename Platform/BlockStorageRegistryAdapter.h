@@ -36,6 +36,7 @@ private:
 
     BlockDevices m_devices;
     mutable QHash<QString, Known> m_known;
+    mutable QStringList m_emptyDevices; // left out at the last listing; their sizes are watched
 };
 
 } // namespace Platform

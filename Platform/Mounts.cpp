@@ -189,6 +189,17 @@ std::optional<VolumeResourceValues> Mounts::resourceValues(const QString& path)
     return values;
 }
 
+bool Mounts::isBrowsable(const QString& path)
+{
+    load();
+    bool browsable = false;
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        if (m_visible[i] && m_entries[i].mountPoint == path && m_entries[i].isBlockDevice())
+            browsable = m_browsable[i];
+    }
+    return browsable;
+}
+
 std::optional<QString> Mounts::fileSystemType(const QString& path)
 {
     const auto mount = entry(path);

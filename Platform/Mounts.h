@@ -55,6 +55,8 @@ public:
     // The resource values of the volume at `path`; none when it is no volume. A volume that is not
     // browsable gives only that fact.
     std::optional<VolumeResourceValues> resourceValues(const QString& path);
+    // Whether the volume at `path` is shown to the user (the browsable rule above).
+    bool isBrowsable(const QString& path);
     // The file-system type of the volume at `path` ("ext4", "vfat"); none when it is no volume.
     std::optional<QString> fileSystemType(const QString& path);
     // Total and available bytes of the volume at `path`; none when they cannot be read.

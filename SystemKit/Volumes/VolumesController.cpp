@@ -83,8 +83,9 @@ void VolumesController::updateVolumes()
     }
     if (m_gatherStatistics && !m_volumes.isEmpty()) {
         const DriverList list = drivers();
+        std::map<Platform::RegistryEntryId, Platform::PlistValue> read;
         for (Volume* volume : std::as_const(m_volumes))
-            updateStatistics(*volume, list);
+            updateStatistics(*volume, list, read);
     }
     if (m_gatherUsage && m_storageInterval <= now() - m_lastStorageRefresh) {
         for (Volume* volume : std::as_const(m_volumes))
@@ -235,7 +236,8 @@ VolumesController::DriverList VolumesController::drivers() const
     return list;
 }
 
-void VolumesController::updateStatistics(Volume& volume, const DriverList& list)
+void VolumesController::updateStatistics(Volume& volume, const DriverList& list,
+                                         std::map<Platform::RegistryEntryId, Platform::PlistValue>& read)
 {
     if (volume.rootBsdName().isEmpty())
         return;
@@ -243,8 +245,10 @@ void VolumesController::updateStatistics(Volume& volume, const DriverList& list)
         // Exact names: "mmcblk0" must not take the counters of "mmcblk0boot0".
         if (name != volume.rootBsdName())
             continue;
-        const Platform::PlistValue statistics = m_registry->property(driver, kStatistics);
-        if (const auto* dictionary = statistics.toDictionary())
+        auto known = read.find(driver);
+        if (known == read.end())
+            known = read.emplace(driver, m_registry->property(driver, kStatistics)).first;
+        if (const auto* dictionary = known->second.toDictionary())
             volume.update(VolumeStatistics(*dictionary));
         return;
     }
@@ -252,8 +256,7 @@ void VolumesController::updateStatistics(Volume& volume, const DriverList& list)
 
 void VolumesController::updateUsage(Volume& volume)
 {
-    const auto values = m_mounts->resourceValues(volume.path());
-    if (!values || values->isBrowsable == false)
+    if (!m_mounts->isBrowsable(volume.path()))
         return;
     if (const auto capacity = m_mounts->capacity(volume.path()))
         volume.setCapacity(capacity->total, capacity->available);
@@ -274,8 +277,10 @@ void VolumesController::didMount(const QString& path)
     Volume* volume = addVolume(path);
     if (!volume)
         return;
-    if (m_gatherStatistics)
-        updateStatistics(*volume, drivers());
+    if (m_gatherStatistics) {
+        std::map<Platform::RegistryEntryId, Platform::PlistValue> read;
+        updateStatistics(*volume, drivers(), read);
+    }
     emit onMount(volume);
 }
 

@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -112,7 +113,9 @@ private:
     Volume* addVolume(const QString& path);
     // The block-storage drivers by the name of their first child.
     DriverList drivers() const;
-    void updateStatistics(Volume& volume, const DriverList& drivers);
+    // `read` keeps the counters read during this tick, so that volumes of one disk read it once.
+    void updateStatistics(Volume& volume, const DriverList& drivers,
+                          std::map<Platform::RegistryEntryId, Platform::PlistValue>& read);
     void updateUsage(Volume& volume);
     void sortVolumes();
     void remove(Volume* volume);
