@@ -24,6 +24,7 @@ std::optional<VolumeCapacity> statvfsCapacity(const QString& path)
     const std::uint64_t unit = info.f_frsize ? info.f_frsize : info.f_bsize;
     capacity.total = std::uint64_t(info.f_blocks) * unit;
     capacity.available = std::uint64_t(info.f_bavail) * unit;
+    capacity.used = std::uint64_t(info.f_blocks >= info.f_bfree ? info.f_blocks - info.f_bfree : 0) * unit;
     return capacity;
 }
 

@@ -15,9 +15,11 @@
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
+#include "Kestrion/Models/VolumesModel.h"
 #include "Kestrion/Settings/AppSettings.h"
 #include "Kestrion/Settings/SettingsView.h"
 #include "LanguageKit/LKResources.h"
@@ -46,6 +48,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_processor = new ProcessorModel(settings, this);
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
+    m_volumes = new VolumesModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -107,6 +110,7 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.sizeClass = ViewConstants::sizeClass();
     sources.look = app.m_look;
     ProcessorCards::add(catalog, sources);
+    VolumeCards::add(catalog, app.m_volumes, ViewConstants::sizeClass(), app.m_look);
     return catalog;
 }
 

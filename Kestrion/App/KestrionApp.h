@@ -26,6 +26,7 @@ class ContentView;
 class MemoryModel;
 class ProcessorModel;
 class SystemInfoModel;
+class VolumesModel;
 
 // The program: creates the models (each starts its sampler at once) before any window, then the main
 // window with its menus, and the "About", "Settings" and "OtherApps" windows on request, each open at
@@ -56,6 +57,7 @@ public:
     ProcessorModel* processor() const { return m_processor; }
     MemoryModel* memory() const { return m_memory; }
     SystemInfoModel* system() const { return m_system; }
+    VolumesModel* volumes() const { return m_volumes; }
     MainWindow* mainWindow() const { return m_mainWindow; }
     ContentView* contentView() const { return m_content; }
     WindowRegistry& windows() { return m_windows; }
@@ -91,6 +93,7 @@ private:
     ProcessorModel* m_processor = nullptr;
     MemoryModel* m_memory = nullptr;
     SystemInfoModel* m_system = nullptr;
+    VolumesModel* m_volumes = nullptr;
 
     CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;

@@ -75,6 +75,8 @@ QString Volume::peakDeltaText() const
 
 std::uint64_t Volume::usedBytes() const
 {
+    if (m_usedBytes)
+        return std::min(*m_usedBytes, m_totalBytes);
     return m_freeBytes >= m_totalBytes ? 0 : m_totalBytes - m_freeBytes;
 }
 
@@ -82,20 +84,26 @@ double Volume::usage() const
 {
     if (m_totalBytes == 0)
         return 0;
+    if (m_usedBytes) {
+        const double used = double(usedBytes());
+        const double whole = used + double(std::min(m_freeBytes, m_totalBytes));
+        return whole > 0 ? std::clamp(used / whole, 0.0, 1.0) : 0.0;
+    }
     return std::clamp(double(usedBytes()) / double(m_totalBytes), 0.0, 1.0);
 }
 
-void Volume::setCapacity(std::uint64_t totalBytes, std::uint64_t freeBytes)
+void Volume::setCapacity(std::uint64_t totalBytes, std::uint64_t freeBytes, std::optional<std::uint64_t> usedBytes)
 {
     m_totalBytes = totalBytes;
     m_freeBytes = freeBytes;
+    m_usedBytes = usedBytes;
     emit capacityChanged();
 }
 
 void Volume::updateCapacity(const Platform::Mounts& mounts)
 {
     if (const auto capacity = mounts.capacity(m_path))
-        setCapacity(capacity->total, capacity->available);
+        setCapacity(capacity->total, capacity->available, capacity->used);
 }
 
 std::optional<bool> Volume::isHighSpeedUsb() const

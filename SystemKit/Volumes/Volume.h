@@ -71,11 +71,15 @@ public:
     // --- Capacity
     std::uint64_t totalBytes() const { return m_totalBytes; }
     std::uint64_t freeBytes() const { return m_freeBytes; }
-    // Total minus free, 0 when the free count is not below the total.
+    // The bytes in use: as the system counts them when it said (blocks reserved for the administrator
+    // are neither used nor free, as df shows them), else total minus free, 0 when the free count is not
+    // below the total.
     std::uint64_t usedBytes() const;
-    // The used fraction, 0 to 1; 0 without a total.
+    // The used fraction, 0 to 1: used / (used + free) when the system counted the used bytes (df's
+    // Use%), else (total - free) / total; 0 without a total.
     double usage() const;
-    void setCapacity(std::uint64_t totalBytes, std::uint64_t freeBytes);
+    void setCapacity(std::uint64_t totalBytes, std::uint64_t freeBytes,
+                     std::optional<std::uint64_t> usedBytes = std::nullopt);
     // Reads the capacity again; a failed read keeps the values.
     void updateCapacity(const Platform::Mounts& mounts);
     void refreshCapacity(const Platform::Mounts& mounts) { updateCapacity(mounts); }
@@ -191,6 +195,7 @@ private:
     QString m_uuid;
     std::uint64_t m_totalBytes = 0;
     std::uint64_t m_freeBytes = 0;
+    std::optional<std::uint64_t> m_usedBytes;
     std::uint64_t m_readDelta = 0;
     std::uint64_t m_writeDelta = 0;
     bool m_isInternal = false;

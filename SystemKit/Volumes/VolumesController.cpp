@@ -259,7 +259,7 @@ void VolumesController::updateUsage(Volume& volume)
     if (!m_mounts->isBrowsable(volume.path()))
         return;
     if (const auto capacity = m_mounts->capacity(volume.path()))
-        volume.setCapacity(capacity->total, capacity->available);
+        volume.setCapacity(capacity->total, capacity->available, capacity->used);
 }
 
 void VolumesController::sortVolumes()
@@ -299,6 +299,11 @@ Volume* VolumesController::systemVolume()
 {
     if (m_volumes.isEmpty())
         refresh();
+    return listedSystemVolume();
+}
+
+Volume* VolumesController::listedSystemVolume() const
+{
     for (Volume* volume : std::as_const(m_volumes)) {
         if (volume->isSystemVolume() && volume->isStartupVolume())
             return volume;

@@ -61,6 +61,8 @@ public:
     // The volume of the root file system (after one tick when none is listed yet); null when the root
     // file system is no volume here (a container's overlay, a network root).
     Volume* systemVolume();
+    // The same from the list as it stands, without a tick: for views, which must not sample.
+    Volume* listedSystemVolume() const;
     int count() const { return int(m_volumes.size()); }
 
     // Asks the system to unmount and eject the volume, without waiting; `done` gets the error text,

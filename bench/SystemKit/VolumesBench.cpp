@@ -46,7 +46,7 @@ struct Machine {
             if (::statvfs("/", &info) != 0)
                 return std::nullopt;
             return Platform::VolumeCapacity{std::uint64_t(info.f_blocks) * info.f_frsize,
-                                            std::uint64_t(info.f_bavail) * info.f_frsize};
+                                            std::uint64_t(info.f_bavail) * info.f_frsize, std::nullopt};
         });
         auto registry = std::make_shared<Platform::SysfsRegistry>(tree.root());
         registry->addAdapter(std::make_unique<Platform::BlockStorageRegistryAdapter>(tree.root()));

@@ -126,7 +126,17 @@ TEST(Volume, UsageAndUsedSpace)
     EXPECT_EQ(volume.usage(), 0.0);
     volume.setCapacity(UINT64_MAX, 0);
     EXPECT_EQ(volume.usage(), 1.0);
-    EXPECT_EQ(changed.count(), 4);
+    // With reserved blocks (1000 in all, 300 used, 500 free for users) the values are df's: 300 used,
+    // and 300 / (300 + 500) in use.
+    volume.setCapacity(1000, 500, 300);
+    EXPECT_EQ(volume.usedBytes(), 300u);
+    EXPECT_EQ(volume.usage(), 0.375);
+    volume.setCapacity(1000, 0, 0);
+    EXPECT_EQ(volume.usage(), 0.0);
+    volume.setCapacity(100, 50, 500); // more used than there is: capped
+    EXPECT_EQ(volume.usedBytes(), 100u);
+    EXPECT_LE(volume.usage(), 1.0);
+    EXPECT_EQ(changed.count(), 7);
 }
 
 TEST(Volume, DisplayValues)

@@ -57,7 +57,7 @@ protected:
             ++capacityReads;
             if (path == QLatin1String("/nocapacity"))
                 return std::nullopt;
-            return Platform::VolumeCapacity{1000, 250};
+            return Platform::VolumeCapacity{1000, 250, std::nullopt};
         });
         if (!registry) {
             auto sysfs = std::make_shared<Platform::SysfsRegistry>(tree.root());
