@@ -19,7 +19,16 @@ QVariantMap noOptions()
 }
 } // namespace
 
+UDisks2Ejector::UDisks2Ejector(QObject* parent) : QObject(parent) {}
+
 UDisks2Ejector::UDisks2Ejector(const QDBusConnection& bus, QObject* parent) : QObject(parent), m_bus(bus) {}
+
+const QDBusConnection& UDisks2Ejector::bus()
+{
+    if (!m_bus)
+        m_bus = QDBusConnection::systemBus();
+    return *m_bus;
+}
 
 QString UDisks2Ejector::notSupportedError()
 {
@@ -51,7 +60,7 @@ void UDisks2Ejector::finish(const Done& done, const QString& error)
 
 void UDisks2Ejector::send(const QDBusMessage& call, const Done& done, Reply reply)
 {
-    auto* watcher = new QDBusPendingCallWatcher(m_bus.asyncCall(call, kTimeoutMs), this);
+    auto* watcher = new QDBusPendingCallWatcher(bus().asyncCall(call, kTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, done, reply = std::move(reply)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
@@ -74,7 +83,7 @@ void UDisks2Ejector::unmountAndEject(const QString& device, bool removable, Done
     QString refusal;
     if (!removable)
         refusal = notRemovableError();
-    else if (!m_bus.isConnected() || device.isEmpty())
+    else if (device.isEmpty() || !bus().isConnected())
         refusal = notSupportedError();
     if (!refusal.isEmpty()) {
         // The outcome never arrives within the call.

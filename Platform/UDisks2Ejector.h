@@ -6,6 +6,8 @@
 #include <QDBusMessage>
 #include <QObject>
 
+#include <optional>
+
 namespace Platform {
 
 // Ejects through the UDisks2 service (org.freedesktop.UDisks2 on the system bus): unmounts the file
@@ -17,7 +19,10 @@ class UDisks2Ejector : public QObject, public DiskEjector {
     Q_OBJECT
 
 public:
-    explicit UDisks2Ejector(const QDBusConnection& bus = QDBusConnection::systemBus(), QObject* parent = nullptr);
+    // Talks to the system bus, connected at the first eject (not when made, so that starting the
+    // program never waits on the bus).
+    explicit UDisks2Ejector(QObject* parent = nullptr);
+    explicit UDisks2Ejector(const QDBusConnection& bus, QObject* parent = nullptr);
 
     void unmountAndEject(const QString& device, bool removable, Done done) override;
 
@@ -34,7 +39,9 @@ private:
     void ejectDrive(const QString& drivePath, const Done& done);
     void finish(const Done& done, const QString& error);
 
-    QDBusConnection m_bus;
+    const QDBusConnection& bus();
+
+    std::optional<QDBusConnection> m_bus;
 };
 
 } // namespace Platform
