@@ -2,6 +2,7 @@
 
 #include "Platform/Disks.h"
 #include "Platform/MountEntry.h"
+#include "Platform/VolumeCapacity.h"
 #include "Platform/VolumeResourceValues.h"
 
 #include <QObject>

@@ -2,7 +2,6 @@
 
 #include <QString>
 
-#include <cstdint>
 #include <optional>
 
 namespace Platform {
@@ -20,15 +19,6 @@ struct VolumeResourceValues {
     std::optional<bool> isVolume;
     std::optional<bool> isRootFileSystem;
     std::optional<bool> isEjectable;
-};
-
-// The size of a mounted file system in bytes: all of it, what an ordinary user may still fill, and
-// what is in use (none when unknown). Blocks reserved for the administrator count as neither used nor
-// available, as df(1) shows them.
-struct VolumeCapacity {
-    std::uint64_t total = 0;
-    std::uint64_t available = 0;
-    std::optional<std::uint64_t> used;
 };
 
 } // namespace Platform

@@ -129,6 +129,24 @@ TEST_F(VolumesControllerTest, FirstTickListsTheMachinesVolumesSortedByName)
     EXPECT_EQ(announced.size(), 6);
 }
 
+TEST_F(VolumesControllerTest, EqualNamesKeepTheirListedOrder)
+{
+    VolumeTree tree(QStringLiteral("nvme-sata"));
+    tree.write(QStringLiteral("run/udev/data/b8:6"), "E:ID_FS_LABEL=Same\n");
+    tree.write(QStringLiteral("run/udev/data/b8:2"), "E:ID_FS_LABEL=Same\n");
+    tree.write(QStringLiteral("run/udev/data/b8:3"), "E:ID_FS_LABEL=Other\n");
+    tree.mountTable("1 0 8:6 / /first rw - ext4 /dev/sda6 rw\n"
+                    "2 0 8:2 / /second rw - ext4 /dev/sda2 rw\n"
+                    "3 0 8:3 / /third rw - ext4 /dev/sda3 rw\n");
+    make(tree);
+    controller->refresh();
+    controller->refresh();
+    QStringList paths;
+    for (const Volume* volume : controller->volumes())
+        paths << volume->path();
+    EXPECT_EQ(paths, QStringList({"/third", "/first", "/second"}));
+}
+
 TEST_F(VolumesControllerTest, CountersBecomeDeltasPerDisk)
 {
     VolumeTree tree(QStringLiteral("nvme-sata"));
