@@ -1,6 +1,7 @@
 #include "Platform/SysfsRegistry.h"
 
 #include "Platform/DrmRegistryAdapter.h"
+#include "Platform/BlockStorageRegistryAdapter.h"
 #include "Platform/PlatformExpertAdapter.h"
 #include "Platform/ProcessorRegistryAdapter.h"
 
@@ -12,6 +13,7 @@ void SysfsRegistry::addStandardAdapters()
     addAdapter(std::make_unique<PlatformExpertAdapter>(root()));
     addAdapter(std::make_unique<ProcessorRegistryAdapter>(root()));
     addAdapter(std::make_unique<DrmRegistryAdapter>(root()));
+    addAdapter(std::make_unique<BlockStorageRegistryAdapter>(root()));
 }
 
 } // namespace Platform

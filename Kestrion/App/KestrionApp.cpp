@@ -16,10 +16,12 @@
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/GraphicsCardView.h"
 #include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
+#include "Kestrion/Models/VolumesModel.h"
 #include "Kestrion/Settings/AppSettings.h"
 #include "Kestrion/Settings/SettingsView.h"
 #include "LanguageKit/LKResources.h"
@@ -50,6 +52,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
     m_gpu = new GpuModel(this);
+    m_volumes = new VolumesModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -128,6 +131,7 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
             return new GraphicsCardView(*graphics, *look, parent);
         });
     }
+    VolumeCards::add(catalog, app.m_volumes, ViewConstants::sizeClass(), app.m_look);
     return catalog;
 }
 

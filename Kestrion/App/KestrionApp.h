@@ -27,6 +27,7 @@ class GpuModel;
 class MemoryModel;
 class ProcessorModel;
 class SystemInfoModel;
+class VolumesModel;
 
 // The program: creates the models (each starts its sampler at once) before any window, then the main
 // window with its menus, and the "About", "Settings" and "OtherApps" windows on request, each open at
@@ -58,6 +59,7 @@ public:
     MemoryModel* memory() const { return m_memory; }
     SystemInfoModel* system() const { return m_system; }
     GpuModel* gpu() const { return m_gpu; }
+    VolumesModel* volumes() const { return m_volumes; }
     MainWindow* mainWindow() const { return m_mainWindow; }
     ContentView* contentView() const { return m_content; }
     WindowRegistry& windows() { return m_windows; }
@@ -95,6 +97,7 @@ private:
     SystemInfoModel* m_system = nullptr;
     GpuModel* m_gpu = nullptr;
     bool m_hadPrimaryGraphicsCard = false;
+    VolumesModel* m_volumes = nullptr;
 
     CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;

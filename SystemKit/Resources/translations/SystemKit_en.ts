@@ -687,5 +687,53 @@
         <source>UNKNOWN_GPU_MODEL</source>
         <translation>Unknown Graphics Card</translation>
     </message>
+    <message>
+        <source>STARTUP_DISK</source>
+        <translation>Startup Disk</translation>
+    </message>
+    <message>
+        <source>SYSTEM_VOLUME</source>
+        <translation>System Volume</translation>
+    </message>
+    <message>
+        <source>EXTERNAL_VOLUME</source>
+        <translation>External Volume</translation>
+    </message>
+    <message>
+        <source>USB</source>
+        <translation>USB</translation>
+    </message>
+    <message>
+        <source>PCI_EXPRESS</source>
+        <translation>PCI Express</translation>
+    </message>
+    <message>
+        <source>SD_CARD</source>
+        <translation>SD Card</translation>
+    </message>
+    <message>
+        <source>APPLE_FABRIC</source>
+        <translation>Apple Fabric</translation>
+    </message>
+    <message>
+        <source>PCI</source>
+        <translation>PCI</translation>
+    </message>
+    <message>
+        <source>SATA</source>
+        <translation>SATA</translation>
+    </message>
+    <message>
+        <source>ATA</source>
+        <translation>ATA</translation>
+    </message>
+    <message>
+        <source>ATAPI</source>
+        <translation>ATAPI</translation>
+    </message>
+    <message>
+        <source>VIRTUAL_INTERFACE</source>
+        <translation>Virtual Interface</translation>
+    </message>
 </context>
 </TS>
