@@ -18,6 +18,7 @@
 #include "ViewKit/VKOtherAppsView.h"
 #include "BaseKit/Services/Marketing.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -89,6 +90,10 @@ struct Program : ::testing::Test {
     {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus";
+        // A clean suite: nothing an earlier test stored (the close rule, a theme) carries over.
+        const Platform::PlistValue::DictionaryType stored = defaults.dictionary();
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            defaults.remove(it->first);
         app = std::make_unique<KestrionApp>(settings, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
@@ -130,7 +135,11 @@ TEST_F(Program, LaunchMakesTheModelsAndTheMainWindow)
     EXPECT_FALSE(content()->layoutPlan().systemInfoRow);
     EXPECT_EQ(content()->visibleCards(0).size(), 2);
     EXPECT_EQ(app->aboutAction()->text(), QStringLiteral("About Kestrion"));
-    EXPECT_EQ(app->settingsAction()->shortcut(), QKeySequence(QKeySequence::Preferences));
+    // The platform's keys for Preferences, or Ctrl+, where it names none (as here, offscreen).
+    const QList<QKeySequence> preferences = QKeySequence::keyBindings(QKeySequence::Preferences);
+    EXPECT_EQ(app->settingsAction()->shortcuts(),
+              preferences.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Comma)} : preferences);
+    EXPECT_EQ(app->mainWindow()->windowTitle(), QStringLiteral("Kestrion"));
     EXPECT_EQ(app->helpActions().size(), 4);
 }
 
@@ -143,6 +152,13 @@ TEST_F(Program, AboutOpensOnce)
     auto* about = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("About")));
     ASSERT_TRUE(about);
     EXPECT_TRUE(qobject_cast<ViewKit::VKAboutView*>(about->content()));
+    // Each window's title says what it is.
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Kestrion"));
+    app->settingsAction()->trigger();
+    QWidget* settingsWindow = WindowRegistry::openWindow(QStringLiteral("Settings"));
+    ASSERT_TRUE(settingsWindow);
+    EXPECT_EQ(settingsWindow->windowTitle(), QStringLiteral("Settings"));
+    settingsWindow->close();
 
     // The other applications come from a loopback server of the test's own.
     LoopbackServer server;
@@ -154,6 +170,7 @@ TEST_F(Program, AboutOpensOnce)
     EXPECT_EQ(openWindows(QStringLiteral("OtherApps")), 1);
     auto* others = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("OtherApps")));
     ASSERT_TRUE(others);
+    EXPECT_EQ(others->windowTitle(), QStringLiteral("Other Apps"));
     auto* list = qobject_cast<ViewKit::VKOtherAppsView*>(others->content());
     ASSERT_TRUE(list);
     EXPECT_EQ(others->size(), QSize(512, 360 + list->toolBarHeight()));
@@ -336,4 +353,34 @@ TEST(ProgramInstances, SecondStartLeavesTheRunningInstance)
         first.kill();
         first.waitForFinished(5000);
     }
+}
+
+TEST_F(Program, SettingsFollowALiveSchemeSwitch)
+{
+    const QPalette before = QApplication::palette();
+    settings.setInteger(SettingKey::theme, 1);
+    app->settingsAction()->trigger();
+    auto* window = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")));
+    ASSERT_TRUE(window);
+    auto* view = qobject_cast<SettingsView*>(window->content());
+    ASSERT_TRUE(view);
+    QApplication::processEvents();
+    // The unselected segment of the design picker (glass, while the design is solid).
+    QList<QAbstractButton*> segments = view->generalPage()->designPicker()->findChildren<QAbstractButton*>();
+    ASSERT_EQ(segments.size(), 2);
+    QAbstractButton* unselected = segments[0]->isChecked() ? segments[1] : segments[0];
+    auto segmentColour = [&] {
+        QApplication::processEvents();
+        const QImage image = unselected->grab().toImage();
+        // Inside the border, beside the text.
+        return image.pixelColor(3, image.height() / 2);
+    };
+    EXPECT_GT(segmentColour().lightness(), 200);
+
+    settings.setInteger(SettingKey::theme, 2);
+    EXPECT_LT(segmentColour().lightness(), 100);
+    settings.setInteger(SettingKey::theme, 1);
+    EXPECT_GT(segmentColour().lightness(), 200);
+    window->close();
+    QApplication::setPalette(before);
 }
