@@ -61,7 +61,15 @@ int CardTitle::heightForWidth(int width) const
 
 QSize CardTitle::sizeHint() const
 {
-    return QSize(0, m_height);
+    return QSize(0, std::max(m_height, m_rowHeight));
+}
+
+void CardTitle::setRowHeight(int height)
+{
+    if (height == m_rowHeight)
+        return;
+    m_rowHeight = height;
+    updateGeometry();
 }
 
 QSize CardTitle::minimumSizeHint() const
@@ -76,6 +84,7 @@ void CardTitle::fitHeight()
         return;
     m_height = height;
     updateGeometry();
+    emit naturalHeightChanged();
 }
 
 void CardTitle::resizeEvent(QResizeEvent* event)
@@ -97,8 +106,10 @@ void CardTitle::paintEvent(QPaintEvent*)
     painter.setPen(VKTheme::primaryText(VKTheme::scheme(this)));
     QTextLayout layout(m_text, font());
     const qreal height = layOut(layout, width());
-    // One line stands in the middle of the title's height, as before; more lines fill it from the top.
-    const qreal top = std::max<qreal>(0, (this->height() - height) / 2);
+    // The text starts at the top: in a row of titles, a shorter one keeps its first line level with
+    // the first line of its neighbours.
+    const qreal top = std::max<qreal>(0, std::min<qreal>((this->height() - height) / 2,
+                                                         (m_height - height) / 2));
     layout.draw(&painter, QPointF(0, top));
 }
 

@@ -22,8 +22,16 @@ public:
     // of the width it was last given.
     int heightForWidth(int width) const override;
 
+    // The height of its own text at its width, and the height of the row of titles it stands in
+    // (CardTitleRow): the title takes the larger of the two.
+    int naturalHeight() const { return m_height; }
+    void setRowHeight(int height);
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
+
+signals:
+    void naturalHeightChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -36,6 +44,7 @@ private:
 
     QString m_text;
     int m_height = 0;
+    int m_rowHeight = 0;
 };
 
 } // namespace Kestrion
