@@ -5,9 +5,11 @@
 #include "ViewKit/VKGlassCard.h"
 #include "ViewKit/VKMaterial.h"
 #include "ViewKit/VKOtherAppView.h"
+#include "ViewKit/VKOtherAppsView.h"
 #include "ViewKit/VKTheme.h"
 #include "ViewKit/VKWhatsNewView.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QPainter>
@@ -154,4 +156,21 @@ TEST(GlassMaterials, EachThicknessStandsApartInBothSchemes)
             previous = shade;
         }
     }
+}
+
+TEST(LiveScheme, OtherApplicationsToolbarSymbol)
+{
+    ProgramScheme program;
+    program.set(VKColorScheme::light);
+    VKOtherAppsView view(std::nullopt);
+    ASSERT_NE(view.developerPageButton(), nullptr);
+    auto symbolLightness = [&view] {
+        const QImage image = view.developerPageButton()->icon().pixmap(QSize(18, 18)).toImage();
+        return strongestPixel(image, QRectF(0, 0, image.width(), image.height())).lightness();
+    };
+    EXPECT_LT(symbolLightness(), 80);
+    program.set(VKColorScheme::dark);
+    EXPECT_GT(symbolLightness(), 180);
+    program.set(VKColorScheme::light);
+    EXPECT_LT(symbolLightness(), 80);
 }
