@@ -15,6 +15,7 @@
 #include "Platform/DistributedCenter.h"
 #include "ViewKit/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
+#include "ViewKit/VKColors.h"
 #include "ViewKit/VKOtherAppsView.h"
 #include "BaseKit/Services/Marketing.h"
 
@@ -355,15 +356,20 @@ TEST(ProgramInstances, SecondStartLeavesTheRunningInstance)
     }
 }
 
-TEST_F(Program, SettingsFollowALiveSchemeSwitch)
+TEST_F(Program, WindowsFollowALiveSchemeSwitch)
 {
     const QPalette before = QApplication::palette();
     settings.setInteger(SettingKey::theme, 1);
+    app->aboutAction()->trigger();
     app->settingsAction()->trigger();
     auto* window = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")));
     ASSERT_TRUE(window);
     auto* view = qobject_cast<SettingsView*>(window->content());
     ASSERT_TRUE(view);
+    auto* aboutWindow = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("About")));
+    ASSERT_TRUE(aboutWindow);
+    auto* about = qobject_cast<ViewKit::VKAboutView*>(aboutWindow->content());
+    ASSERT_TRUE(about);
     QApplication::processEvents();
     // The unselected segment of the design picker (glass, while the design is solid).
     QList<QAbstractButton*> segments = view->generalPage()->designPicker()->findChildren<QAbstractButton*>();
@@ -375,12 +381,37 @@ TEST_F(Program, SettingsFollowALiveSchemeSwitch)
         // Inside the border, beside the text.
         return image.pixelColor(3, image.height() / 2);
     };
+    // The lightest and darkest pixel of the About view's version line as its window shows it.
+    auto versionRange = [&] {
+        QApplication::processEvents();
+        QLabel* label = about->versionLabel();
+        const QImage image =
+            aboutWindow->grab(QRect(label->mapTo(aboutWindow, QPoint(0, 0)), label->size())).toImage();
+        int lightest = 0, darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                lightest = std::max(lightest, image.pixelColor(x, y).lightness());
+                darkest = std::min(darkest, image.pixelColor(x, y).lightness());
+            }
+        return std::make_pair(darkest, lightest);
+    };
+    auto mainBackground = [&] {
+        QApplication::processEvents();
+        return content()->grab().toImage().pixelColor(2, 2);
+    };
     EXPECT_GT(segmentColour().lightness(), 200);
+    EXPECT_LT(versionRange().first, 160);
+    EXPECT_EQ(mainBackground(), QColor(Qt::white));
 
     settings.setInteger(SettingKey::theme, 2);
     EXPECT_LT(segmentColour().lightness(), 100);
+    EXPECT_GT(versionRange().second, 120);  // light text on the dark window
+    EXPECT_EQ(mainBackground(), ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark));
+
     settings.setInteger(SettingKey::theme, 1);
     EXPECT_GT(segmentColour().lightness(), 200);
+    EXPECT_LT(versionRange().first, 160);
     window->close();
+    aboutWindow->close();
     QApplication::setPalette(before);
 }
