@@ -1,5 +1,7 @@
 #include "ViewKit/VKAboutView.h"
 
+#include "ViewKit/VKSecondaryText.h"
+
 #include "BaseKit/Workspace/Workspace.h"
 #include "LanguageKit/LKLocalizedString.h"
 #include "Platform/Bundles.h"
@@ -62,11 +64,8 @@ QLabel* makeLabel(const QString& text, QWidget* parent, std::optional<VKTextStyl
     label->setAlignment(Qt::AlignCenter);
     if (style)
         label->setFont(bold ? VKTheme::font(*style, QFont::Bold) : VKTheme::font(*style));
-    if (secondary) {
-        QPalette palette = label->palette();
-        palette.setColor(QPalette::WindowText, VKTheme::secondaryText(VKTheme::scheme(palette)));
-        label->setPalette(palette);
-    }
+    if (secondary)
+        VKSecondaryText::follow(label);
     return label;
 }
 

@@ -115,8 +115,25 @@ void paintShadow(QPainter& painter, const QRectF& shape, qreal cornerRadius, con
     painter.drawImage(shape.topLeft() - QPointF(margin, margin), *it);
 }
 
+namespace {
+constexpr qreal cardShadowBlur = 4;
+} // namespace
+
+qreal cardShadowReach()
+{
+    return std::ceil(cardShadowBlur * 2);
+}
+
+void paintCardShadow(QPainter& painter, const QRectF& surface, VKCardStyle style, VKColorScheme scheme)
+{
+    if (style != VKCardStyle::shadows || scheme == VKColorScheme::dark || surface.isEmpty())
+        return;
+    paintShadow(painter, surface, VKTheme::cardCornerRadius, withOpacity(VKTheme::color(VKNamedColor::gray, scheme), 0.4),
+                cardShadowBlur);
+}
+
 void paintCard(QPainter& painter, const QRectF& surface, VKCardStyle style, VKColorScheme scheme,
-               std::optional<QColor> lightColor, std::optional<QColor> darkColor)
+               std::optional<QColor> lightColor, std::optional<QColor> darkColor, bool withShadow)
 {
     if (surface.isEmpty())
         return;
@@ -132,8 +149,8 @@ void paintCard(QPainter& painter, const QRectF& surface, VKCardStyle style, VKCo
         if (dark) {
             painter.fillPath(shape, VKColors::Background::cardDark());
         } else {
-            paintShadow(painter, surface, VKTheme::cardCornerRadius,
-                        withOpacity(VKTheme::color(VKNamedColor::gray, scheme), 0.4), 4);
+            if (withShadow)
+                paintCardShadow(painter, surface, style, scheme);
             painter.fillPath(shape, QColor(255, 255, 255));
         }
         break;

@@ -16,9 +16,17 @@ namespace ViewKit {
 
 // Paints a solid card surface filling `surface`: a continuous-corner rectangle of radius 8 in the
 // style and scheme given. The shadow (shadows, light mode) and the outer half of the outline (line)
-// fall outside `surface`; a caller keeps VKTheme::cardBleed points around it free for them.
+// fall outside `surface`; a caller keeps VKTheme::cardBleed points around it free for them, or paints
+// the shadow itself under the card (withShadow false, then paintCardShadow).
 void paintCard(QPainter& painter, const QRectF& surface, VKCardStyle style, VKColorScheme scheme,
-               std::optional<QColor> lightColor = std::nullopt, std::optional<QColor> darkColor = std::nullopt);
+               std::optional<QColor> lightColor = std::nullopt, std::optional<QColor> darkColor = std::nullopt,
+               bool withShadow = true);
+
+// Paints only the shadow of a solid card surface filling `surface`: the shadows style's in light
+// mode; nothing for the other styles and in dark mode.
+void paintCardShadow(QPainter& painter, const QRectF& surface, VKCardStyle style, VKColorScheme scheme);
+// How far a card's shadow reaches beyond its surface, in points.
+qreal cardShadowReach();
 
 // Paints a blurred shadow of a continuous-corner rectangle (offset 0): `color` blurred with the
 // given radius in points, on the device pixels of the painter's device.

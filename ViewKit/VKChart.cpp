@@ -38,6 +38,31 @@ double mapY(const QRectF& rect, VKChartDomain domain, double value)
     return rect.bottom() - fraction * rect.height();
 }
 
+// A horizontal stroke of `width` points at y, from left to right, placed on whole device pixels: the
+// rows it covers are the ones nearest y, kept inside top...bottom so that a line on the edge of the
+// chart stays whole instead of losing its outer half. The ends are rounded to whole pixels too, so the
+// dashes start on a pixel. Returns the line in the painter's coordinates.
+QLineF pixelAlignedLine(const QPainter& painter, qreal left, qreal right, qreal y, qreal top, qreal bottom,
+                        qreal width)
+{
+    const QTransform toDevice = painter.deviceTransform();
+    if (toDevice.type() > QTransform::TxScale || toDevice.m22() <= 0 || toDevice.m11() <= 0)
+        return QLineF(left, y, right, y);
+    const QTransform toLogical = toDevice.inverted();
+    const qreal scaleY = toDevice.m22();
+    const qreal rows = std::max<qreal>(1, std::round(width * scaleY));
+    const qreal deviceY = toDevice.map(QPointF(0, y)).y();
+    const qreal firstRow = std::ceil(toDevice.map(QPointF(0, top)).y() - 1e-6);
+    const qreal lastRow = std::floor(toDevice.map(QPointF(0, bottom)).y() + 1e-6) - rows;
+    qreal row = std::round(deviceY - rows / 2);
+    if (lastRow >= firstRow)
+        row = std::clamp(row, firstRow, lastRow);
+    const qreal centre = row + rows / 2;
+    const qreal deviceLeft = std::round(toDevice.map(QPointF(left, 0)).x());
+    const qreal deviceRight = std::round(toDevice.map(QPointF(right, 0)).x());
+    return QLineF(toLogical.map(QPointF(deviceLeft, centre)), toLogical.map(QPointF(deviceRight, centre)));
+}
+
 } // namespace
 
 std::vector<double> niceTicks(double lower, double upper, int desiredCount)
@@ -146,7 +171,8 @@ void paintGridLines(QPainter& painter, const QRectF& rect, VKChartDomain domain,
             if (!std::isfinite(v) || v < domain.lower || v > domain.upper)
                 continue;
             const double y = mapY(rect, domain, v);
-            cached.drawLine(QPointF(rect.left(), y), QPointF(rect.right(), y));
+            cached.drawLine(pixelAlignedLine(cached, rect.left(), rect.right(), y, rect.top(), rect.bottom(),
+                                             pen.widthF()));
         }
     });
 }

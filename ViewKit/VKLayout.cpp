@@ -1,5 +1,7 @@
 #include "ViewKit/VKLayout.h"
 
+#include "ViewKit/VKSecondaryText.h"
+
 #include "ViewKit/VKTheme.h"
 
 #include <QGuiApplication>
@@ -72,9 +74,7 @@ namespace {
 void secondaryCallout(QLabel* label)
 {
     label->setFont(VKTheme::font(VKTextStyle::callout));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, VKTheme::secondaryText(VKTheme::scheme(label)));
-    label->setPalette(palette);
+    VKSecondaryText::follow(label);
 }
 } // namespace
 

@@ -4,15 +4,18 @@ namespace ViewKit {
 
 QColor materialTint(VKMaterial material, VKColorScheme scheme)
 {
+    // Each thickness lifts the window's glass by about a fifth more of the way to the material's
+    // colour (white in light mode, a light grey in dark mode), so that the five stand clearly apart
+    // from the window and from each other in both schemes.
     qreal opacity = 0.6;
     switch (material) {
-    case VKMaterial::ultraThin: opacity = 0.3; break;
-    case VKMaterial::thin: opacity = 0.45; break;
-    case VKMaterial::regular: opacity = 0.6; break;
-    case VKMaterial::thick: opacity = 0.75; break;
-    case VKMaterial::ultraThick: opacity = 0.88; break;
+    case VKMaterial::ultraThin: opacity = 0.2; break;
+    case VKMaterial::thin: opacity = 0.38; break;
+    case VKMaterial::regular: opacity = 0.56; break;
+    case VKMaterial::thick: opacity = 0.74; break;
+    case VKMaterial::ultraThick: opacity = 0.92; break;
     }
-    QColor tint = scheme == VKColorScheme::dark ? QColor(40, 40, 42) : QColor(246, 246, 246);
+    QColor tint = scheme == VKColorScheme::dark ? QColor(92, 92, 96) : QColor(255, 255, 255);
     tint.setAlphaF(float(opacity));
     return tint;
 }
@@ -24,8 +27,9 @@ QColor windowMaterialTint(VKWindowMaterial material, VKColorScheme scheme)
     switch (material) {
     case VKWindowMaterial::sidebar:
     case VKWindowMaterial::underWindowBackground:
-        tint = dark ? QColor(36, 36, 38) : QColor(236, 236, 238);
-        tint.setAlphaF(0.82f);
+        // Darker than the glass cards on it, which lighten it in steps (materialTint).
+        tint = dark ? QColor(36, 36, 38) : QColor(204, 204, 210);
+        tint.setAlphaF(dark ? 0.82f : 0.9f);
         break;
     case VKWindowMaterial::hudWindow:
         tint = QColor(30, 30, 30);

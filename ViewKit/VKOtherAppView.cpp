@@ -1,5 +1,7 @@
 #include "ViewKit/VKOtherAppView.h"
 
+#include "ViewKit/VKSecondaryText.h"
+
 #include "BaseKit/Workspace/Workspace.h"
 #include "ViewKit/VKProminentButton.h"
 #include "ViewKit/VKRemoteImage.h"
@@ -47,9 +49,7 @@ VKOtherAppView::VKOtherAppView(const BaseKit::OtherApp& app, QWidget* parent)
     m_descriptionLabel->setFont(VKTheme::font(VKTextStyle::subheadline));
     m_descriptionLabel->setAlignment(Qt::AlignCenter);
     m_descriptionLabel->setWordWrap(true);
-    QPalette palette = m_descriptionLabel->palette();
-    palette.setColor(QPalette::WindowText, VKTheme::secondaryText(VKTheme::scheme(palette)));
-    m_descriptionLabel->setPalette(palette);
+    VKSecondaryText::follow(m_descriptionLabel);
     stack->addWidget(m_descriptionLabel);
 
     const QUrl store = m_app.storeAddress();

@@ -57,11 +57,8 @@ VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, QWidget* parent)
 
     m_toolBar = new QToolBar(this);
     m_toolBar->setIconSize(QSize(18, 18));
-    const QColor iconColor = palette().color(QPalette::Active, QPalette::ButtonText);
-    QAction* developerPage = m_toolBar->addAction(
-        QIcon(QPixmap::fromImage(BaseKit::SymbolGlyphs::render(QStringLiteral("square.stack.3d.up"), 36, iconColor))),
-        QString());
-    connect(developerPage, &QAction::triggered, this, [] { BaseKit::Marketing::openDeveloperPage(); });
+    m_developerPage = m_toolBar->addAction(QString());
+    connect(m_developerPage, &QAction::triggered, this, [] { BaseKit::Marketing::openDeveloperPage(); });
     stack->addWidget(m_toolBar);
 
     m_states = new QStackedLayout;
@@ -71,14 +68,29 @@ VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, QWidget* parent)
     listLayout->setContentsMargins(0, 0, 0, 0);
     VKLayout::fillParent(m_listHolder);
     m_empty = new VKEmptyView(VKImage::symbol(QStringLiteral("square.stack.3d.up.fill")),
-                              VKStrings::library("NO_APPS_FOUND"), 96, 96,
-                              VKTheme::color(VKNamedColor::accent, VKTheme::scheme(this), palette()), this);
+                              VKStrings::library("NO_APPS_FOUND"), 96, 96, std::nullopt, this);
     VKLayout::fillParent(m_empty);
     m_states->addWidget(m_loading);
     m_states->addWidget(m_listHolder);
     m_states->addWidget(m_empty);
     stack->addLayout(m_states, 1);
+    applyColors();
     refresh();
+}
+
+void VKOtherAppsView::applyColors()
+{
+    const QColor iconColor = palette().color(QPalette::Active, QPalette::ButtonText);
+    m_developerPage->setIcon(QIcon(
+        QPixmap::fromImage(BaseKit::SymbolGlyphs::render(QStringLiteral("square.stack.3d.up"), 36, iconColor))));
+    m_empty->setColor(VKTheme::color(VKNamedColor::accent, VKTheme::scheme(this), palette()));
+}
+
+void VKOtherAppsView::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyColors();
 }
 
 VKOtherAppsView::~VKOtherAppsView()

@@ -59,8 +59,11 @@ signals:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The toolbar symbol and the empty state's picture in the colours of the scheme shown now.
+    void applyColors();
     void apply(const BaseKit::OtherApps& apps);
     void cancel();
     void refresh();
@@ -70,6 +73,7 @@ private:
     std::optional<BaseKit::OtherApps> m_apps;
     QPointer<QObject> m_task;
     QToolBar* m_toolBar = nullptr;
+    QAction* m_developerPage = nullptr;
     QStackedLayout* m_states = nullptr;
     QWidget* m_loading = nullptr;
     VKEmptyView* m_empty = nullptr;

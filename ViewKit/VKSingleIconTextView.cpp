@@ -38,8 +38,14 @@ QSize VKSingleIconTextView::sizeHint() const
 {
     const QFontMetricsF metrics(smallFont());
     const qreal textWidth = m_width.value_or(metrics.horizontalAdvance(m_text));
+    // Framed to a width, the text takes as many lines as it wraps into there.
+    const qreal textHeight =
+        m_width ? metrics.boundingRect(QRectF(0, 0, std::max<qreal>(0, *m_width), 1e6), Qt::AlignCenter | Qt::TextWordWrap,
+                                       m_text)
+                      .height()
+                : metrics.height();
     return QSize(int(std::ceil(iconSide + VKTheme::defaultSpacing + textWidth)),
-                 int(std::ceil(std::max(iconSide, metrics.height()))));
+                 int(std::ceil(std::max({iconSide, metrics.height(), textHeight}))));
 }
 
 void VKSingleIconTextView::paintEvent(QPaintEvent*)

@@ -8,7 +8,8 @@
 namespace ViewKit {
 
 // A compact row: a 12 x 12 symbol and a text at size 10 (in a frame `width` points wide, centred,
-// when given), at the leading edge of the width offered.
+// when given, where it wraps and the row grows to hold its lines), at the leading edge of the width
+// offered.
 class VKSingleIconTextView : public QWidget
 {
     Q_OBJECT

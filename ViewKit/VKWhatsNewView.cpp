@@ -1,5 +1,7 @@
 #include "ViewKit/VKWhatsNewView.h"
 
+#include "ViewKit/VKSecondaryText.h"
+
 #include "ViewKit/VKInfoView.h"
 #include "ViewKit/VKTheme.h"
 
@@ -36,9 +38,7 @@ VKWhatsNewView::VKWhatsNewView(const QString& title, std::optional<QString> subt
         m_subtitleLabel->setAlignment(Qt::AlignCenter);
         m_subtitleLabel->setWordWrap(true);
         m_subtitleLabel->setMaximumWidth(headerMaximumWidth);
-        QPalette palette = m_subtitleLabel->palette();
-        palette.setColor(QPalette::WindowText, VKTheme::secondaryText(VKTheme::scheme(palette)));
-        m_subtitleLabel->setPalette(palette);
+        VKSecondaryText::follow(m_subtitleLabel);
         headerStack->addWidget(m_subtitleLabel, 0, Qt::AlignHCenter);
     }
     stack->addWidget(header, 0, Qt::AlignHCenter);

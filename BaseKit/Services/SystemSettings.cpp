@@ -1,7 +1,5 @@
 #include "BaseKit/Services/SystemSettings.h"
 
-#include "BaseKit/Workspace/Workspace.h"
-
 #include <QFileIconProvider>
 #include <QString>
 
@@ -20,9 +18,11 @@ const char* SystemSettings::link(SystemSettingsPage page)
     return "";
 }
 
-void SystemSettings::openPage(SystemSettingsPage page)
+void SystemSettings::openPage(SystemSettingsPage)
 {
-    Workspace::openUrlString(QString::fromLatin1(link(page)));
+    // The links name pages of another system's settings application. No desktop here knows their
+    // scheme: handed to the URL opener they would only fail (or ask the user for a handler), so
+    // nothing opens.
 }
 
 void SystemSettings::open()

@@ -2,12 +2,15 @@
 
 #include "Kestrion/App/EmptyView.h"
 #include "Kestrion/App/ViewConstants.h"
+#include "Kestrion/Cards/CardView.h"
 #include "ViewKit/GlassEffect.h"
+#include "ViewKit/VKCard.h"
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QHBoxLayout>
 #include <algorithm>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
 #include <QStackedLayout>
@@ -63,6 +66,11 @@ QWidget* ContentView::cardWidget(int column, Card card) const
     return found == m_cards.end() ? nullptr : found->second;
 }
 
+bool ContentView::showsEmptyState() const
+{
+    return m_empty && m_stack->currentWidget() == m_empty;
+}
+
 QList<QWidget*> ContentView::visibleCards(int column) const
 {
     QList<QWidget*> widgets;
@@ -84,19 +92,19 @@ QWidget* ContentView::slotWidget(int column, Card card)
     QWidget* widget = m_catalog.make(card, m_grid);
     if (widget)
         frameCard(widget, column, card);
+    if (auto* cardView = qobject_cast<CardView*>(widget))
+        connect(cardView, &CardView::lookChanged, this, qOverload<>(&QWidget::update));
     m_cards[key] = widget;
     return widget;
 }
 
 void ContentView::frameCard(QWidget* widget, int column, Card card) const
 {
-    const int minimumWidth = column == 1 ? 384 : 304;
-    // The sizes are the card surface's; the widget adds the room kept around it for the shadow.
-    const int bleed = int(2 * ViewKit::VKTheme::cardBleed);
-    widget->setMinimumWidth(minimumWidth + bleed);
+    // A card's surface fills its widget: the sizes and the spacings are the surfaces' own.
+    widget->setMinimumWidth(column == 1 ? 384 : 304);
     switch (card) {
     case Card::diskInfo:
-        widget->setFixedHeight(diskInfoHeight + bleed);
+        widget->setFixedHeight(diskInfoHeight);
         break;
     case Card::coreUsage:
     case Card::volumes:
@@ -151,6 +159,7 @@ void ContentView::apply(const MainLayoutInputs& inputs)
     }
     if (m_systemInfo)
         m_systemInfo->setVisible(plan.systemInfoRow);
+    bool anyShown = m_systemInfo && plan.systemInfoRow;
 
     for (int column = 0; column < MainLayout::columnCount; ++column) {
         QVBoxLayout* stack = m_columns[std::size_t(column)];
@@ -162,6 +171,7 @@ void ContentView::apply(const MainLayoutInputs& inputs)
             if (QWidget* widget = slotWidget(column, card)) {
                 stack->addWidget(widget);
                 widget->show();
+                anyShown = true;
             }
         }
         for (const auto& [key, widget] : m_cards) {
@@ -173,7 +183,9 @@ void ContentView::apply(const MainLayoutInputs& inputs)
         if (column < 4)
             stack->addStretch();
     }
-    showGrid(true);
+    // Switches on only for modules whose cards cannot show here (no battery, no graphics card) would
+    // leave a blank window: the empty state says why instead.
+    showGrid(anyShown);
 }
 
 void ContentView::setBackgroundTheme(BackgroundTheme theme)
@@ -184,7 +196,7 @@ void ContentView::setBackgroundTheme(BackgroundTheme theme)
     update();
 }
 
-void ContentView::paintEvent(QPaintEvent*)
+void ContentView::paintEvent(QPaintEvent* event)
 {
     if (m_background != BackgroundTheme::solid)
         return;
@@ -193,6 +205,19 @@ void ContentView::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), scheme == ViewKit::VKColorScheme::dark
                                  ? ViewKit::VKColors::Background::controlBackground(scheme)
                                  : QColor(Qt::white));
+    // The shadows the cards cast fall on the window between them, outside the cards' own rects.
+    if (m_stack->currentWidget() != m_grid)
+        return;
+    const qreal reach = ViewKit::cardShadowReach();
+    for (const auto& [key, widget] : m_cards) {
+        auto* card = qobject_cast<CardView*>(widget);
+        if (!card || card->isHidden())
+            continue;
+        const QRectF surface(card->mapTo(this, QPointF(0, 0)), QSizeF(card->size()));
+        if (!event->rect().intersects(surface.adjusted(-reach, -reach, reach, reach).toAlignedRect()))
+            continue;
+        paintCardShadow(painter, surface, card->look(), ViewKit::VKTheme::scheme(card));
+    }
 }
 
 void ContentView::resizeEvent(QResizeEvent* event)

@@ -45,6 +45,8 @@ public:
     QWidget* cardWidget(int column, Card card) const;
     QWidget* systemInfoWidget() const { return m_systemInfo; }
     EmptyView* emptyView() const { return m_empty; }
+    // Whether the window shows the empty state: every module switched off, or no card to show at all.
+    bool showsEmptyState() const;
     // The widgets a column shows now, top to bottom.
     QList<QWidget*> visibleCards(int column) const;
 

@@ -153,6 +153,7 @@ void KestrionApp::buildWindows()
 {
     m_windows.add(QString::fromLatin1(aboutWindow), [] {
         auto* window = new SceneWindow(QString::fromLatin1(aboutWindow));
+        window->setWindowTitle(LKResources::localized(LKLocalizedString::about, {BaseKit::Bundle::name()}));
         QVariantMap info;
         info.insert(QStringLiteral("CFBundleName"), BaseKit::Bundle::name());
         info.insert(QStringLiteral("CFBundleShortVersionString"), BaseKit::Bundle::version());
@@ -165,12 +166,14 @@ void KestrionApp::buildWindows()
     });
     m_windows.add(QString::fromLatin1(settingsWindow), [this] {
         auto* window = new SceneWindow(QString::fromLatin1(settingsWindow));
+        window->setWindowTitle(LKResources::localized(LKLocalizedString::preferences));
         window->setCentered(true);
         window->setContent(new SettingsView(m_settings, m_processor));
         return window;
     });
     m_windows.add(QString::fromLatin1(otherAppsWindow), [] {
         auto* window = new SceneWindow(QString::fromLatin1(otherAppsWindow));
+        window->setWindowTitle(AppStrings::text("OTHER_APPS"));
         // The maker's other applications, without this one.
         auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier));
         // The page is 512 by 360 points; the toolbar sits above it, as a window's toolbar would.
@@ -187,7 +190,7 @@ void KestrionApp::buildMenus()
 
     QMenu* application = bar->addMenu(appName);
     m_settingsItem = application->addAction(LKResources::localized(LKLocalizedString::settingsDots));
-    m_settingsItem->setShortcut(QKeySequence::Preferences);
+    m_settingsItem->setShortcuts(settingsShortcuts());
     m_settingsItem->setMenuRole(QAction::PreferencesRole);
     connect(m_settingsItem, &QAction::triggered, this, [this] { openWindowOnce(QString::fromLatin1(settingsWindow)); });
     application->addSeparator();
@@ -209,6 +212,15 @@ void KestrionApp::buildMenus()
     QAction* others = help->addAction(LKResources::localized(LKLocalizedString::showOtherAppsDots));
     connect(others, &QAction::triggered, this, [this] { openWindowOnce(QString::fromLatin1(otherAppsWindow)); });
     m_help = {m_about, contact, home, others};
+}
+
+QList<QKeySequence> KestrionApp::settingsShortcuts()
+{
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Preferences);
+    // Most Linux desktops name no keys for Preferences; Ctrl+, is the usual one there.
+    if (keys.isEmpty())
+        keys.append(QKeySequence(Qt::CTRL | Qt::Key_Comma));
+    return keys;
 }
 
 void KestrionApp::showMainWindow()

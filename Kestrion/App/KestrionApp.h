@@ -6,6 +6,7 @@
 #include "Kestrion/App/WindowRegistry.h"
 
 #include <QDBusConnection>
+#include <QKeySequence>
 #include <QObject>
 #include <QPointer>
 
@@ -69,6 +70,9 @@ public:
     QAction* settingsAction() const { return m_settingsItem; }
     QAction* quitAction() const { return m_quit; }
     QList<QAction*> helpActions() const { return m_help; }
+
+    // The keys of the settings item: the platform's keys for Preferences, or Ctrl+, where it names none.
+    static QList<QKeySequence> settingsShortcuts();
 
     // What the main window's layout depends on now: the module switches and the models' states.
     MainLayoutInputs layoutInputs() const;

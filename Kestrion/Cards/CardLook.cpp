@@ -1,6 +1,7 @@
 #include "Kestrion/Cards/CardLook.h"
 
 #include "ViewKit/VKCard.h"
+#include "ViewKit/VKGeometry.h"
 #include "ViewKit/VKGlassCard.h"
 
 #include <limits>
@@ -30,10 +31,21 @@ CardLook CardLook::fromRawValues(std::int64_t backgroundTheme, std::int64_t tile
 
 void paintCardSurface(QPainter& painter, const QRectF& surface, const CardLook& look, ViewKit::VKColorScheme scheme)
 {
-    if (look.backgroundTheme == BackgroundTheme::glass)
+    if (look.backgroundTheme == BackgroundTheme::glass) {
         ViewKit::paintGlassCard(painter, surface, look.material, scheme, ViewKit::VKTheme::cardCornerRadius);
-    else
-        ViewKit::paintCard(painter, surface, look.tileStyle, scheme);
+        return;
+    }
+    // The outline is two pixels wide, centred on its path: inset by one pixel it ends at the edge.
+    const qreal pixel = ViewKit::onePixelWidth(painter);
+    const QRectF shape =
+        look.tileStyle == ViewKit::VKCardStyle::line ? surface.adjusted(pixel, pixel, -pixel, -pixel) : surface;
+    ViewKit::paintCard(painter, shape, look.tileStyle, scheme, std::nullopt, std::nullopt, false);
+}
+
+void paintCardShadow(QPainter& painter, const QRectF& surface, const CardLook& look, ViewKit::VKColorScheme scheme)
+{
+    if (look.backgroundTheme == BackgroundTheme::solid)
+        ViewKit::paintCardShadow(painter, surface, look.tileStyle, scheme);
 }
 
 } // namespace Kestrion

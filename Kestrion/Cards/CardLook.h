@@ -30,6 +30,12 @@ struct CardLook
 
 // Paints the card surface of a look filling `surface`: the glass card of the material with corner
 // radius 8, or the solid card of the tile style without line colours. The styles "none" paint nothing.
+// Nothing falls outside `surface`: the outline of the line style lies just inside its edge, and the
+// shadow is left to paintCardShadow, which the view under the cards paints.
 void paintCardSurface(QPainter& painter, const QRectF& surface, const CardLook& look, ViewKit::VKColorScheme scheme);
+
+// Paints the shadow a card of this look casts around `surface` (the solid shadows style in light
+// mode); nothing for the other looks.
+void paintCardShadow(QPainter& painter, const QRectF& surface, const CardLook& look, ViewKit::VKColorScheme scheme);
 
 } // namespace Kestrion

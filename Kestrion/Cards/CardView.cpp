@@ -23,20 +23,20 @@ CardView::CardView(CardLookSettings& settings, Padding padding, qreal spacing, Q
     , m_padding(padding)
     , m_content(new QVBoxLayout(this))
 {
-    const int margin = int(std::lround(VKTheme::cardBleed + this->padding()));
+    const int margin = int(std::lround(this->padding()));
     m_content->setContentsMargins(margin, margin, margin, margin);
     m_content->setSpacing(int(std::lround(spacing)));
     connect(&settings, &CardLookSettings::lookChanged, this, [this] {
         if (m_settings)
             m_look = m_settings->look();
         update();
+        emit lookChanged();
     });
 }
 
 QRectF CardView::surfaceRect() const
 {
-    const qreal bleed = VKTheme::cardBleed;
-    return QRectF(rect()).adjusted(bleed, bleed, -bleed, -bleed);
+    return QRectF(rect());
 }
 
 qreal CardView::padding() const

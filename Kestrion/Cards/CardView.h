@@ -12,8 +12,9 @@ namespace Kestrion {
 class CardLookSettings;
 
 // The frame of every main-window card: the card surface of the live look behind one vertical content
-// stack with a fixed spacing, padded by the default or the scene padding. The surface stands inside
-// the widget's rect with room for its shadow and outline on every edge.
+// stack with a fixed spacing, padded by the default or the scene padding. The surface fills the
+// widget's rect, so the space between cards is the layout's spacing; the shadow the surface casts
+// around it is painted by the view the cards stand on (paintCardShadow of the look).
 //
 // A card follows its models' change signals: contentChanged() refreshes what the card derives from
 // them once the current turn of the event loop is over (any number of changes in one turn give one
@@ -30,7 +31,7 @@ public:
 
     // The look the surface is drawn with.
     const CardLook& look() const { return m_look; }
-    // The rect the surface fills.
+    // The rect the surface fills: the whole widget.
     QRectF surfaceRect() const;
     QVBoxLayout* contentLayout() const { return m_content; }
     // The content's padding inside the surface, in points.
@@ -41,6 +42,10 @@ public:
     static qreal gaugeSize(int sizeClass);
 
     bool isStale() const { return m_stale; }
+
+signals:
+    // The look changed: the view under the card paints its shadow anew.
+    void lookChanged();
 
 protected:
     // Rebuilds what the card derives from its models (a sorted list, for example). Painted parts that

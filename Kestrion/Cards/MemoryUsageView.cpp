@@ -30,7 +30,8 @@ MemoryUsageView::MemoryUsageView(MemoryController& memory, ProcessorController& 
     , m_title(new CardTitle(LKResources::localized(LKLocalizedString::memory), this))
     , m_list(new ProcessListView(ProcessMeasure::memoryUsage, this))
 {
-    const qreal summaryHeight = summary(memory, physicalMemory, ViewKit::VKColorScheme::light).height(sizeClass);
+    // The processor card beside it gives its summary the same height.
+    const qreal summaryHeight = UsageSummary::cardHeight(sizeClass);
     m_summary = new CardCanvas(summaryHeight, [this](QPainter& painter, const QRectF& rect) {
         const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
         if (m_memory)
@@ -72,6 +73,10 @@ UsageSummary MemoryUsageView::summary(const MemoryController& memory, std::uint6
     for (quint64 used : memory.history())
         result.history.push_back(double(used));
     result.domain = ViewKit::VKChartDomain{0, physical > 0 ? physical : 1.0};
+    // Lines at none, half and all of the memory, as the processor chart beside it has at 0, 50 and
+    // 100 %: lines at round byte counts would leave the top of the scale unmarked, and the chart
+    // would look lower than its neighbour.
+    result.gridValues = {0, result.domain.upper / 2, result.domain.upper};
     result.legends = {
         UsageLegend{blue, LKResources::localized(LKLocalizedString::wired), BaseKit::IO::sizeText(memory.wired()), 16},
         UsageLegend{pink, LKResources::localized(LKLocalizedString::active), BaseKit::IO::sizeText(memory.active()), 0},

@@ -4,6 +4,9 @@
 #include "Kestrion/Cards/ProcessUsageView.h"
 
 #include <QEvent>
+#include <QResizeEvent>
+
+#include <algorithm>
 
 #include <cmath>
 
@@ -22,7 +25,9 @@ ProcessListView::ProcessListView(ProcessMeasure measure, QWidget* parent)
     setFocusPolicy(Qt::NoFocus);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    // The list moves a whole row at a time and its viewport holds whole rows only (resizeEvent): no row
+    // is ever shown cut through its text.
+    setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     setMinimumHeight(0);
     viewport()->setAutoFillBackground(false);
@@ -33,6 +38,31 @@ QSize ProcessListView::sizeHint() const
 {
     // About ten rows; the card's column decides the real height.
     return QSize(0, int(std::ceil(10 * (ProcessUsageView::rowHeight() + ProcessUsageView::rowSpacing))));
+}
+
+int ProcessListView::rowStride()
+{
+    return int(std::ceil(ProcessUsageView::rowHeight() + ProcessUsageView::rowSpacing));
+}
+
+int ProcessListView::wholeRowsHeight(int height)
+{
+    // The last row needs no spacing below it.
+    const int stride = rowStride();
+    const int gap = stride - int(std::ceil(ProcessUsageView::rowHeight()));
+    const int rows = std::max(0, (height + gap) / stride);
+    return std::min(height, rows * stride);
+}
+
+void ProcessListView::resizeEvent(QResizeEvent* event)
+{
+    // The event may be the viewport's: the room comes from the list's own frame, which the margin
+    // below does not change.
+    const int height = contentsRect().height();
+    const int bottom = height - wholeRowsHeight(height);
+    if (viewportMargins().bottom() != bottom)
+        setViewportMargins(0, 0, 0, bottom);
+    QListView::resizeEvent(event);
 }
 
 void ProcessListView::changeEvent(QEvent* event)

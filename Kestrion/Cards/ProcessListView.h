@@ -20,8 +20,14 @@ public:
 
     QSize sizeHint() const override;
 
+    // The height of one row with the spacing below it.
+    static int rowStride();
+    // The part of a list `height` high that whole rows fill: the rest stays empty below them.
+    static int wholeRowsHeight(int height);
+
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void clearBackground();

@@ -28,7 +28,8 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
     , m_title(new CardTitle(std::move(processorName), this))
     , m_list(new ProcessListView(ProcessMeasure::processorUsage, this))
 {
-    const qreal summaryHeight = summary(controller, ViewKit::VKColorScheme::light).height(sizeClass);
+    // The memory card beside it gives its summary the same height.
+    const qreal summaryHeight = UsageSummary::cardHeight(sizeClass);
     m_summary = new CardCanvas(summaryHeight, [this](QPainter& painter, const QRectF& rect) {
         const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
         if (m_controller)

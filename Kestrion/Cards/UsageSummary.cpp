@@ -104,6 +104,16 @@ UsageSummary::Layout UsageSummary::layout(qreal width, int sizeClass) const
     return result;
 }
 
+qreal UsageSummary::cardHeight(int sizeClass)
+{
+    UsageSummary processor;
+    processor.legends = {UsageLegend{{}, {}, {}, 16}, UsageLegend{{}, {}, {}, 8}};
+    processor.counts = UsageCounts{};
+    UsageSummary memory;
+    memory.legends = {UsageLegend{{}, {}, {}, 16}, UsageLegend{}, UsageLegend{}, UsageLegend{}};
+    return std::max(processor.height(sizeClass), memory.height(sizeClass));
+}
+
 qreal UsageSummary::idealWidth(int sizeClass) const
 {
     const qreal spacing = VKTheme::defaultSpacing;
@@ -143,6 +153,7 @@ void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, V
     ViewKit::VKAreaLineChart chart = ViewKit::VKAreaLineChart::standard(scheme, palette);
     chart.domain = domain;
     chart.gridDesiredCount = gridDesiredCount;
+    chart.gridValues = gridValues;
     ViewKit::paintAreaLineChart(painter, placed(parts.chart), history, chart);
 
     for (size_t i = 0; i < legends.size(); ++i) {

@@ -42,6 +42,8 @@ struct UsageSummary
     QString caption;
     std::vector<double> history;
     ViewKit::VKChartDomain domain;
+    // Grid lines of the chart at these values; none: automatic lines (gridDesiredCount).
+    std::vector<double> gridValues;
     std::vector<UsageLegend> legends;
     std::optional<UsageCounts> counts;
 
@@ -82,6 +84,10 @@ struct UsageSummary
     qreal idealWidth(int sizeClass) const;
     // The height of the summary; it does not depend on the width.
     qreal height(int sizeClass) const { return layout(0, sizeClass).height; }
+    // The height the processor and the memory card give their summaries, side by side in the window:
+    // the taller of the two shapes (two legends and the counts line, or four legends), so that the
+    // dividers and the lists under them start on one line.
+    static qreal cardHeight(int sizeClass);
 
     // Paints the summary in rect.
     void paint(QPainter& painter, const QRectF& rect, int sizeClass, ViewKit::VKColorScheme scheme,

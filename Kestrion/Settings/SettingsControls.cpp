@@ -3,6 +3,7 @@
 #include "LanguageKit/Views/LKLocalizedToggle.h"
 #include "ViewKit/VKTheme.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QEvent>
@@ -43,6 +44,60 @@ private:
         own.setColor(QPalette::WindowText, color);
         setPalette(own);
     }
+};
+
+// The row of segments of a segmented picker. Its look names the colours of the scheme its window
+// shows now and is written again when the scheme changes: a style sheet resolves its colours only
+// when it is set.
+class SegmentedBox : public QWidget
+{
+public:
+    explicit SegmentedBox(QWidget* parent)
+        : QWidget(parent)
+    {
+        // A widget with a style sheet keeps the palette the sheet gave it and hears of no new one:
+        // the parent's palette tells when the scheme changes.
+        if (parent)
+            parent->installEventFilter(this);
+        applyLook();
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        // The parent has taken its new palette when it hears of it.
+        if (watched == parentWidget() && event->type() == QEvent::PaletteChange)
+            applyLook();
+        return QWidget::eventFilter(watched, event);
+    }
+
+    bool event(QEvent* event) override
+    {
+        const bool handled = QWidget::event(event);
+        if (event->type() == QEvent::ParentChange) {
+            if (parentWidget())
+                parentWidget()->installEventFilter(this);
+            applyLook();
+        }
+        return handled;
+    }
+
+private:
+    void applyLook()
+    {
+        const QPalette around = parentWidget() ? parentWidget()->palette() : QApplication::palette();
+        const QPalette colors = ViewKit::VKTheme::palette(ViewKit::VKTheme::scheme(around));
+        auto name = [&colors](QPalette::ColorRole role) { return colors.color(role).name(QColor::HexArgb); };
+        // The chosen segment in the accent colour, so it stands out in both schemes.
+        const QString look = QStringLiteral(
+                                 "QToolButton { padding: 3px 12px; border: 1px solid %1; background: %2; color: %3; }"
+                                 "QToolButton:checked { background: %4; color: %5; }")
+                                 .arg(name(QPalette::Mid), name(QPalette::Button), name(QPalette::ButtonText),
+                                      name(QPalette::Highlight), name(QPalette::HighlightedText));
+        if (look != styleSheet())
+            setStyleSheet(look);
+    }
+
 };
 } // namespace
 
@@ -92,14 +147,10 @@ QComboBox* SettingsControls::menuPicker(AppSettings& settings, SettingKey key, c
 QWidget* SettingsControls::segmentedPicker(AppSettings& settings, SettingKey key, const Choices& choices,
                                            std::function<int()> current, QWidget* parent)
 {
-    auto* box = new QWidget(parent);
+    auto* box = new SegmentedBox(parent);
     auto* layout = new QHBoxLayout(box);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    // The chosen segment in the accent colour, so it stands out in both schemes.
-    box->setStyleSheet(QStringLiteral(
-        "QToolButton { padding: 3px 12px; border: 1px solid palette(mid); background: palette(button); }"
-        "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text); }"));
     auto* group = new QButtonGroup(box);
     group->setExclusive(true);
     for (const auto& [text, raw] : choices) {

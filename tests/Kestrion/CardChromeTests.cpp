@@ -89,21 +89,32 @@ TEST(CardChrome, SurfaceOfEachLookInBothSchemes)
     }
 }
 
-TEST(CardChrome, SurfaceLeavesRoomForItsShadowAndPadsTheContent)
+TEST(CardChrome, SurfaceFillsTheCardAndPadsTheContent)
 {
     LookFixture look;
     CardView standard(look.settings, CardView::Padding::standard, 16);
     CardView scene(look.settings, CardView::Padding::scene, 16);
     standard.resize(200, 100);
-    EXPECT_EQ(standard.surfaceRect(), QRectF(4, 4, 192, 92));
+    EXPECT_EQ(standard.surfaceRect(), QRectF(0, 0, 200, 100));
     EXPECT_NE(standard.padding(), scene.padding());
     const QMargins margins = standard.contentLayout()->contentsMargins();
-    EXPECT_EQ(margins.left(), int(4 + standard.padding()));
+    EXPECT_EQ(margins.left(), int(standard.padding()));
 
-    // Outside the surface only the shadow may stand: the corner pixel of the default style is clear.
+    // The rounded corner leaves the corner pixel clear; the edges are the surface's.
     applyScheme(standard, VKColorScheme::light);
     const QImage image = renderWidget(standard, QSize(200, 100), 2);
-    EXPECT_EQ(pixelAt(image, QPointF(1, 1)).alpha(), 0);
+    EXPECT_EQ(pixelAt(image, QPointF(0.25, 0.25)).alpha(), 0);
+    EXPECT_EQ(pixelAt(image, QPointF(100, 0.25)).alpha(), 255);
+
+    // The outline of the line style stays whole inside the card: two pixels at the edge, none
+    // lost outside it.
+    look.defaults.set(QStringLiteral("TileStyle"), Platform::PlistValue(std::int64_t(2)));
+    const QImage outlined = renderWidget(standard, QSize(200, 100), 1);
+    const QColor line = ViewKit::VKColors::Background::lineLight();
+    EXPECT_TRUE(isOpaque(pixelAt(outlined, QPointF(100, 0.5)), line, 2));
+    EXPECT_TRUE(isOpaque(pixelAt(outlined, QPointF(100, 1.5)), line, 2));
+    EXPECT_EQ(pixelAt(outlined, QPointF(100, 2.5)).alpha(), 0);
+    EXPECT_TRUE(isOpaque(pixelAt(outlined, QPointF(0.5, 50)), line, 2));
 }
 
 TEST(CardChrome, GaugeSizeFollowsTheSizeClass)

@@ -59,7 +59,7 @@ TEST(ContentView, SwitchingACardOffClosesUpItsColumn)
     EXPECT_GT(cores->y(), top);
     EXPECT_GE(processor->width(), 304);
     EXPECT_GE(view.cardWidget(1, Card::memoryUsage)->width(), 384);
-    EXPECT_EQ(view.cardWidget(1, Card::diskInfo)->height(), 128 + int(2 * ViewKit::VKTheme::cardBleed));
+    EXPECT_EQ(view.cardWidget(1, Card::diskInfo)->height(), 128);
 
     in.disableProcessorUsage = true;
     view.apply(in);
@@ -134,7 +134,7 @@ TEST(ContentView, SystemInfoRowAndEmptyState)
     auto* stack = view.findChild<QStackedLayout*>();
     ASSERT_TRUE(stack);
     EXPECT_EQ(stack->currentWidget(), view.emptyView());
-    EXPECT_EQ(view.emptyView()->titleLabel()->text(), QStringLiteral("No Modules Enabled"));
+    EXPECT_EQ(view.emptyView()->titleLabel()->text(), QStringLiteral("No Cards to Show"));
 
     in.disableMemoryUsage = false;
     view.apply(in);

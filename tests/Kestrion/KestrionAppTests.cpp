@@ -17,9 +17,11 @@
 #include "Platform/InMemoryRegistry.h"
 #include "ViewKit/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
+#include "ViewKit/VKColors.h"
 #include "ViewKit/VKOtherAppsView.h"
 #include "BaseKit/Services/Marketing.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -109,6 +111,10 @@ struct Program : ::testing::Test {
     {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus";
+        // A clean suite: nothing an earlier test stored (the close rule, a theme) carries over.
+        const Platform::PlistValue::DictionaryType stored = defaults.dictionary();
+        for (auto it = stored.begin(); it != stored.end(); ++it)
+            defaults.remove(it->first);
         app = std::make_unique<KestrionApp>(settings, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
@@ -152,7 +158,11 @@ TEST_F(Program, LaunchMakesTheModelsAndTheMainWindow)
     EXPECT_FALSE(content()->layoutPlan().systemInfoRow);
     EXPECT_EQ(content()->visibleCards(0).size(), 2);
     EXPECT_EQ(app->aboutAction()->text(), QStringLiteral("About Kestrion"));
-    EXPECT_EQ(app->settingsAction()->shortcut(), QKeySequence(QKeySequence::Preferences));
+    // The platform's keys for Preferences, or Ctrl+, where it names none (as here, offscreen).
+    const QList<QKeySequence> preferences = QKeySequence::keyBindings(QKeySequence::Preferences);
+    EXPECT_EQ(app->settingsAction()->shortcuts(),
+              preferences.isEmpty() ? QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Comma)} : preferences);
+    EXPECT_EQ(app->mainWindow()->windowTitle(), QStringLiteral("Kestrion"));
     EXPECT_EQ(app->helpActions().size(), 4);
 }
 
@@ -165,6 +175,13 @@ TEST_F(Program, AboutOpensOnce)
     auto* about = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("About")));
     ASSERT_TRUE(about);
     EXPECT_TRUE(qobject_cast<ViewKit::VKAboutView*>(about->content()));
+    // Each window's title says what it is.
+    EXPECT_EQ(about->windowTitle(), QStringLiteral("About Kestrion"));
+    app->settingsAction()->trigger();
+    QWidget* settingsWindow = WindowRegistry::openWindow(QStringLiteral("Settings"));
+    ASSERT_TRUE(settingsWindow);
+    EXPECT_EQ(settingsWindow->windowTitle(), QStringLiteral("Settings"));
+    settingsWindow->close();
 
     // The other applications come from a loopback server of the test's own.
     LoopbackServer server;
@@ -176,6 +193,7 @@ TEST_F(Program, AboutOpensOnce)
     EXPECT_EQ(openWindows(QStringLiteral("OtherApps")), 1);
     auto* others = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("OtherApps")));
     ASSERT_TRUE(others);
+    EXPECT_EQ(others->windowTitle(), QStringLiteral("Other Apps"));
     auto* list = qobject_cast<ViewKit::VKOtherAppsView*>(others->content());
     ASSERT_TRUE(list);
     EXPECT_EQ(others->size(), QSize(512, 360 + list->toolBarHeight()));
@@ -417,4 +435,64 @@ TEST_F(Program, TheGraphicsCardStandsInTheNetworkColumnWhileThereIsAPrimaryCard)
     settings.setBool(SettingKey::disableGraphicsCard, true);
     QApplication::processEvents();
     EXPECT_EQ(content()->layoutPlan().columns[2], std::vector<Card>{Card::networkInfo});
+}
+
+TEST_F(Program, WindowsFollowALiveSchemeSwitch)
+{
+    const QPalette before = QApplication::palette();
+    settings.setInteger(SettingKey::theme, 1);
+    app->aboutAction()->trigger();
+    app->settingsAction()->trigger();
+    auto* window = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")));
+    ASSERT_TRUE(window);
+    auto* view = qobject_cast<SettingsView*>(window->content());
+    ASSERT_TRUE(view);
+    auto* aboutWindow = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("About")));
+    ASSERT_TRUE(aboutWindow);
+    auto* about = qobject_cast<ViewKit::VKAboutView*>(aboutWindow->content());
+    ASSERT_TRUE(about);
+    QApplication::processEvents();
+    // The unselected segment of the design picker (glass, while the design is solid).
+    QList<QAbstractButton*> segments = view->generalPage()->designPicker()->findChildren<QAbstractButton*>();
+    ASSERT_EQ(segments.size(), 2);
+    QAbstractButton* unselected = segments[0]->isChecked() ? segments[1] : segments[0];
+    auto segmentColour = [&] {
+        QApplication::processEvents();
+        const QImage image = unselected->grab().toImage();
+        // Inside the border, beside the text.
+        return image.pixelColor(3, image.height() / 2);
+    };
+    // The lightest and darkest pixel of the About view's version line as its window shows it.
+    auto versionRange = [&] {
+        QApplication::processEvents();
+        QLabel* label = about->versionLabel();
+        const QImage image =
+            aboutWindow->grab(QRect(label->mapTo(aboutWindow, QPoint(0, 0)), label->size())).toImage();
+        int lightest = 0, darkest = 255;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                lightest = std::max(lightest, image.pixelColor(x, y).lightness());
+                darkest = std::min(darkest, image.pixelColor(x, y).lightness());
+            }
+        return std::make_pair(darkest, lightest);
+    };
+    auto mainBackground = [&] {
+        QApplication::processEvents();
+        return content()->grab().toImage().pixelColor(2, 2);
+    };
+    EXPECT_GT(segmentColour().lightness(), 200);
+    EXPECT_LT(versionRange().first, 160);
+    EXPECT_EQ(mainBackground(), QColor(Qt::white));
+
+    settings.setInteger(SettingKey::theme, 2);
+    EXPECT_LT(segmentColour().lightness(), 100);
+    EXPECT_GT(versionRange().second, 120);  // light text on the dark window
+    EXPECT_EQ(mainBackground(), ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark));
+
+    settings.setInteger(SettingKey::theme, 1);
+    EXPECT_GT(segmentColour().lightness(), 200);
+    EXPECT_LT(versionRange().first, 160);
+    window->close();
+    aboutWindow->close();
+    QApplication::setPalette(before);
 }

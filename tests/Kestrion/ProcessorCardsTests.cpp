@@ -1,6 +1,8 @@
 #include "CardTestSupport.h"
 
 #include "Kestrion/App/ContentView.h"
+#include "Kestrion/Cards/CardCanvas.h"
+#include "Kestrion/Cards/CardTitle.h"
 #include "Kestrion/Cards/CoreUsageView.h"
 #include "Kestrion/Cards/MemoryUsageView.h"
 #include "Kestrion/Cards/ProcessorCards.h"
@@ -52,4 +54,39 @@ TEST(ProcessorCards, MissingSamplersLeaveTheirCardsOut)
     CardCatalog none;
     ProcessorCards::add(none, {});
     EXPECT_FALSE(none.contains(Card::processorUsage));
+}
+
+TEST(ProcessorCards, AWrappedTitleKeepsTheNeighboursInLine)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    auto memory = machine.makeMemory();
+    LookFixture look;
+    CardCatalog catalog;
+    ProcessorCards::add(catalog, {cpu.get(), memory.get(), QStringLiteral("Intel(R) Core(TM) i7-8700K CPU @ 3.70GHz"),
+                                  8ull << 30, 0, &look.settings});
+    // The window at its narrowest: each card at its minimum width.
+    ContentView view(std::move(catalog), 0);
+    view.apply(MainLayoutInputs{});
+    view.resize(view.minimumSizeHint().width(), 900);
+    view.show();
+    QApplication::processEvents();
+    auto* processor = qobject_cast<ProcessorUsageView*>(view.cardWidget(0, Card::processorUsage));
+    auto* memoryCard = qobject_cast<MemoryUsageView*>(view.cardWidget(1, Card::memoryUsage));
+    ASSERT_TRUE(processor && memoryCard);
+    // The name wraps in the narrow processor card; the memory title takes the same height, so the
+    // summaries (and the dividers and lists under them) start on one line.
+    const int line = memoryCard->title()->heightForWidth(0);
+    EXPECT_GT(processor->title()->naturalHeight(), line) << processor->title()->width();
+    EXPECT_EQ(processor->width(), 304);
+    EXPECT_EQ(memoryCard->title()->height(), processor->title()->height());
+    EXPECT_EQ(processor->summaryView()->mapTo(&view, QPoint(0, 0)).y(),
+              memoryCard->summaryView()->mapTo(&view, QPoint(0, 0)).y());
+
+    // Without the processor card the memory title needs one line again.
+    MainLayoutInputs noProcessor;
+    noProcessor.disableProcessorUsage = true;
+    view.apply(noProcessor);
+    QApplication::processEvents();
+    EXPECT_EQ(memoryCard->title()->height(), line);
 }

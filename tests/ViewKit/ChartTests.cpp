@@ -251,3 +251,38 @@ TEST(Legend, NarrowRowElidesTheLabelAndKeepsTheWholeValue)
         }
     }
 }
+
+TEST(AreaLineChart, OnePixelGridLinesCoverWholePixelsInsideTheChart)
+{
+    const QRectF rect(0, 0, 40, 48);
+    const std::vector<double> values{0, 50, 100};
+    for (qreal ratio : ratios) {
+        SCOPED_TRACE(ratio);
+        QImage image = makeCanvas(QSize(40, 50), ratio);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            paintGridLines(painter, rect, VKChartDomain{0, 100}, values, QColor(Qt::black));
+        }
+        // Each line fills `ratio` whole device rows (one point) at full strength, inside the chart and
+        // next to where its value lies, with clear rows around it.
+        auto expectLine = [&](qreal y) {
+            const int near = int(std::lround(y * ratio));
+            std::vector<int> rows;
+            for (int row = std::max(0, near - 3); row < std::min(near + 3, image.height()); ++row) {
+                const int alpha = image.pixelColor(0, row).alpha();
+                EXPECT_TRUE(alpha == 0 || alpha == 255) << "row " << row << " alpha " << alpha;
+                if (alpha == 255)
+                    rows.push_back(row);
+            }
+            ASSERT_EQ(rows.size(), size_t(ratio)) << "line at " << y;
+            EXPECT_EQ(rows.back() - rows.front() + 1, int(ratio));
+            EXPECT_GE(rows.front(), 0);
+            EXPECT_LT(rows.back(), int(48 * ratio));
+            EXPECT_LE(std::abs(rows.front() + ratio / 2 - y * ratio), ratio / 2 + 0.5);
+        };
+        expectLine(0);   // 100: the top edge keeps its whole line
+        expectLine(24);  // 50
+        expectLine(48);  // 0: the bottom edge keeps its whole line inside the chart
+    }
+}

@@ -168,6 +168,20 @@ TEST(IconTextViews, WidthsAndFrames)
     EXPECT_LE(text.right(), 12 + 8 + 30 + 1);  // the text stays within its 30-point frame
 }
 
+TEST(IconTextViews, FramedTextWrapsAndIsNotClipped)
+{
+    VKSingleIconTextView single(QStringLiteral("circle.fill"), QStringLiteral("A long text in a narrow frame"), 30.0);
+    VKSingleIconTextView oneLine(QStringLiteral("circle.fill"), QStringLiteral("Short"), std::nullopt);
+    const int line = oneLine.sizeHint().height();
+    const QSize hint = single.sizeHint();
+    EXPECT_GE(hint.height(), 3 * line);
+    // At its own height every line is drawn: ink reaches the last line's band.
+    const QImage image = renderWidget(single, QSize(200, hint.height()), 1);
+    const QRect text = inkBounds(image, QRect(13, 0, 187, hint.height()));
+    EXPECT_GT(text.bottom(), hint.height() - line);
+    EXPECT_LT(text.top(), line);
+}
+
 TEST(HeadlineLabel, TwoLinesSpacingApart)
 {
     VKHeadlineLabel near(QStringLiteral("Title"), QStringLiteral("Subtitle"), 0);

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>NO_VIEWS_CONFIGURED</source>
-        <translation>Keine Module aktiviert</translation>
+        <translation>Keine Karten anzuzeigen</translation>
     </message>
     <message>
         <source>NO_VIEWS_CONFIGURED_INFO</source>
-        <translation>Alle Module sind ausgeschaltet. Öffnen Sie die Einstellungen und schalten Sie die Module ein, die dieses Fenster zeigen soll.</translation>
+        <translation>Alle Module sind ausgeschaltet, oder die eingeschalteten haben auf diesem Computer nichts zu zeigen. Öffnen Sie die Einstellungen und schalten Sie die Module ein, die dieses Fenster zeigen soll.</translation>
     </message>
     <message>
         <source>BASIC_SYSTEM_INFO</source>
@@ -42,6 +42,10 @@
     <message>
         <source>UTILIZATION</source>
         <translation>Auslastung</translation>
+    </message>
+    <message>
+        <source>OTHER_APPS</source>
+        <translation>Weitere Apps</translation>
     </message>
 </context>
 </TS>

@@ -17,11 +17,11 @@
     </message>
     <message>
         <source>NO_VIEWS_CONFIGURED</source>
-        <translation>No Modules Enabled</translation>
+        <translation>No Cards to Show</translation>
     </message>
     <message>
         <source>NO_VIEWS_CONFIGURED_INFO</source>
-        <translation>Every module is switched off. Open the settings and switch on the modules you want to see in this window.</translation>
+        <translation>Every module is switched off, or the switched-on ones have nothing to show on this computer. Open the settings and switch on the modules you want to see in this window.</translation>
     </message>
     <message>
         <source>BASIC_SYSTEM_INFO</source>
@@ -42,6 +42,10 @@
     <message>
         <source>UTILIZATION</source>
         <translation>Utilization</translation>
+    </message>
+    <message>
+        <source>OTHER_APPS</source>
+        <translation>Other Apps</translation>
     </message>
 </context>
 </TS>
