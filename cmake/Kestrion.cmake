@@ -57,7 +57,6 @@ function(kestrion_bundle name folder)
   add_custom_target(${name}_bundle ALL DEPENDS ${outputs})
   file(MAKE_DIRECTORY ${dest})
   add_dependencies(${name} ${name}_bundle)
-  install(DIRECTORY ${dest} DESTINATION share/kestrion)
 endfunction()
 
 # kestrion_translations(<Module> <ts files>...)
