@@ -48,8 +48,8 @@ std::unique_ptr<QProcess> startPrivateSessionBus()
     return bus;
 }
 
-// Empties the private home before every test, so that each test starts from clean settings suites
-// and caches whatever ran before it in this process. The XDG folders themselves stay (only their
+// Empties the private home before every test, so that each test starts from empty settings suites
+// and caches, whatever ran before it in this process. The XDG folders themselves stay (only their
 // contents go): suites that are open for the whole process keep their path and their folder watch,
 // and read the missing file as an empty suite.
 class CleanHome : public ::testing::EmptyTestEventListener {
