@@ -57,7 +57,6 @@ function(kestrion_bundle name folder)
   add_custom_target(${name}_bundle ALL DEPENDS ${outputs})
   file(MAKE_DIRECTORY ${dest})
   add_dependencies(${name} ${name}_bundle)
-  install(DIRECTORY ${dest} DESTINATION share/kestrion)
 endfunction()
 
 # kestrion_translations(<Module> <ts files>...)
@@ -88,6 +87,10 @@ function(kestrion_tests name)
     KESTRION_BINARY_DIR="${CMAKE_BINARY_DIR}")
   gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES LABELS ${name} TIMEOUT 300)
+  # The whole binary once more as one process in a random order (the seed is printed), so that no
+  # test depends on what ran before it in the same process.
+  add_test(NAME ${name}Tests.AllInOneProcessShuffled COMMAND ${name}Tests --gtest_shuffle)
+  set_tests_properties(${name}Tests.AllInOneProcessShuffled PROPERTIES LABELS ${name} TIMEOUT 600)
 endfunction()
 
 # kestrion_bench(<Module> [DEPENDS <targets>...])

@@ -2,6 +2,8 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -10,6 +12,7 @@
 #include <csignal>
 #include <cstdlib>
 #include <memory>
+#include <utility>
 #include <sys/prctl.h>
 
 namespace {
@@ -45,6 +48,52 @@ std::unique_ptr<QProcess> startPrivateSessionBus()
     return bus;
 }
 
+// Empties the private home before every test, so that each test starts from empty settings suites
+// and caches, whatever ran before it in this process. The XDG folders themselves stay (only their
+// contents go): suites that are open for the whole process keep their path and their folder watch,
+// and read the missing file as an empty suite.
+class CleanHome : public ::testing::EmptyTestEventListener {
+public:
+    explicit CleanHome(QString root) : m_root(std::move(root)) {}
+
+    void OnTestStart(const ::testing::TestInfo&) override { clean(); }
+
+    void clean() const
+    {
+        const QDir root(m_root);
+        const QStringList kept = {QStringLiteral("config"), QStringLiteral("data"), QStringLiteral("cache"),
+                                  QStringLiteral("state")};
+        for (const QFileInfo& entry : root.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden
+                                                         | QDir::System)) {
+            if (kept.contains(entry.fileName()) && entry.isDir() && !entry.isSymLink())
+                removeContents(entry.absoluteFilePath());
+            else
+                remove(entry);
+        }
+        for (const QString& sub : kept)
+            root.mkpath(sub);
+    }
+
+private:
+    static void removeContents(const QString& folder)
+    {
+        for (const QFileInfo& entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot
+                                                                 | QDir::Hidden | QDir::System))
+            remove(entry);
+    }
+    static void remove(const QFileInfo& entry)
+    {
+        if (entry.isDir() && !entry.isSymLink()) {
+            QFile::setPermissions(entry.absoluteFilePath(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+            QDir(entry.absoluteFilePath()).removeRecursively();
+        } else {
+            QFile::remove(entry.absoluteFilePath());
+        }
+    }
+
+    QString m_root;
+};
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -67,6 +116,7 @@ int main(int argc, char** argv)
         setenv("QT_QPA_PLATFORM", "offscreen", 1);
 
     ::testing::InitGoogleTest(&argc, argv);
+    ::testing::UnitTest::GetInstance()->listeners().Append(new CleanHome(home.path()));
     const std::unique_ptr<QProcess> bus = startPrivateSessionBus();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrion"));

@@ -1,5 +1,6 @@
 // Times one sample of the processor sampler (with per-process collection) and of the memory sampler,
-// on this machine and on a generated tree of 2,000 processes, and watches the heap over many samples.
+// on this machine and on a generated tree of 2,000 processes. (That the heap stays put over many samples
+// is a test of SystemKitTests.)
 #include "SystemKit/Processor/MemoryController.h"
 #include "SystemKit/Processor/ProcessorController.h"
 
@@ -14,8 +15,6 @@
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
-
-#include <malloc.h>
 
 #include <memory>
 #include <vector>
@@ -97,11 +96,6 @@ std::unique_ptr<SystemKit::ProcessorController> fixtureSampler(const GeneratedPr
     return sampler;
 }
 
-std::size_t heapInUse()
-{
-    return mallinfo2().uordblks;
-}
-
 void runSamples(benchmark::State& state, SystemKit::ProcessorController& sampler)
 {
     sampler.refresh();
@@ -171,27 +165,6 @@ void BM_ProcessorRefresh300(benchmark::State& state)
     runSamples(state, *sampler);
 }
 BENCHMARK(BM_ProcessorRefresh300)->Unit(benchmark::kMicrosecond);
-
-// Heap in use after 10,000 samples (of 300 processes) against after the first 100: a growing heap
-// is a leak.
-void BM_HeapGrowthOver10000Samples(benchmark::State& state)
-{
-    auto processor = fixtureSampler(generatedSmall());
-    SystemKit::MemoryController memory(30, std::make_shared<Platform::HostStatistics>(generatedSmall().path()));
-    for (auto _ : state) {
-        for (int i = 0; i < 100; ++i) {
-            processor->refresh();
-            memory.refresh();
-        }
-        const std::size_t before = heapInUse();
-        for (int i = 0; i < 10000; ++i) {
-            processor->refresh();
-            memory.refresh();
-        }
-        state.counters["heap_growth_bytes"] = double(std::int64_t(heapInUse()) - std::int64_t(before));
-    }
-}
-BENCHMARK(BM_HeapGrowthOver10000Samples)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
