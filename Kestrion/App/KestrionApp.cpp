@@ -14,8 +14,10 @@
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
+#include "Kestrion/Cards/NetworkCards.h"
 #include "Kestrion/Cards/ProcessorCards.h"
 #include "Kestrion/Models/MemoryModel.h"
+#include "Kestrion/Models/NetworkModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
 #include "Kestrion/Settings/AppSettings.h"
@@ -43,6 +45,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     , m_terminate([] { QCoreApplication::quit(); })
 {
     // The models first, before any window; each starts its sampler as it is made.
+    m_network = new NetworkModel(this);
     m_processor = new ProcessorModel(settings, this);
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
@@ -107,6 +110,13 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.sizeClass = ViewConstants::sizeClass();
     sources.look = app.m_look;
     ProcessorCards::add(catalog, sources);
+
+    NetworkCards::Sources network;
+    network.network = app.m_network;
+    network.settings = &app.m_settings;
+    network.hostName = [] { return BaseKit::MacSystem::hostName(); };
+    network.look = app.m_look;
+    NetworkCards::add(catalog, network);
     return catalog;
 }
 
