@@ -1,7 +1,9 @@
 #include "Platform/SysfsRegistry.h"
 
+#include "Platform/NetworkRegistryAdapter.h"
 #include "Platform/PlatformExpertAdapter.h"
 #include "Platform/ProcessorRegistryAdapter.h"
+#include "Platform/Wlan.h"
 
 namespace Platform {
 
@@ -10,6 +12,11 @@ void SysfsRegistry::addStandardAdapters()
 {
     addAdapter(std::make_unique<PlatformExpertAdapter>(root()));
     addAdapter(std::make_unique<ProcessorRegistryAdapter>(root()));
+    // Only this machine's own tree has drivers to ask.
+    const bool live = root() == QStringLiteral("/");
+    addAdapter(std::make_unique<NetworkRegistryAdapter>(
+        root(), live ? Wlan::live() : Wlan::none(),
+        live ? NetworkRegistryAdapter::DriverInfoSource(&NetworkRegistryAdapter::ethtoolDriverInfo) : nullptr));
 }
 
 } // namespace Platform

@@ -4,6 +4,9 @@
 
 #include "NetworkFixture.h"
 
+#include "Platform/NetworkRegistryAdapter.h"
+#include "Platform/SysfsRegistry.h"
+
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -434,4 +437,53 @@ TEST(NetworkController, SpeedModeAndTimer)
     network->start(2.0);
     ASSERT_NE(network->timer(), nullptr);
     EXPECT_EQ(network->timer()->interval(), 2000);
+}
+
+TEST(NetworkController, ThinkPadTreeEndToEnd)
+{
+    // The interface kinds, addresses and registry details of a captured laptop; the interface list
+    // holds what its sysfs counters and flags say.
+    const QString root = QStringLiteral(KESTRION_FIXTURES "/Platform/network/thinkpad-wifi");
+    NetworkMachine machine;
+    machine.primary(QStringLiteral("wlan0"));
+    auto interfaces = std::make_shared<FakeInterfaceList>(root);
+    auto add = [&](const char* name, std::uint32_t flags, std::uint32_t rx, std::uint32_t tx) {
+        Platform::InterfaceEntry entry;
+        entry.name = QString::fromLatin1(name);
+        entry.flags = flags;
+        entry.family = NetworkInterfaces::linkFamily;
+        entry.hasLinkData = true;
+        entry.rxBytes = rx;
+        entry.txBytes = tx;
+        interfaces->entries.push_back(entry);
+    };
+    add("lo", 0x9, 3380, 3380);
+    add("eth0", 0x1003, 0, 0);
+    add("wlan0", 0x1003, 289996, 530013);
+    add("wmaster0", 0x1003, 0, 0);
+    auto registry = std::make_shared<Platform::SysfsRegistry>(root);
+    registry->addAdapter(std::make_unique<Platform::NetworkRegistryAdapter>(root, machine.wlan, nullptr));
+    SystemKit::NetworkEnvironment environment = machine.environment();
+    environment.interfaces = interfaces;
+    environment.registry = registry;
+
+    NetworkController network(30, false, environment);
+    machine.clock->advance(std::chrono::seconds(1));
+    interfaces->entries[2].rxBytes += 4096;
+    interfaces->entries[2].txBytes += 1024;
+    network.updateAdapters();
+    EXPECT_EQ(names(network.adapters()), (QStringList{QStringLiteral("eth0"), QStringLiteral("wlan0")}));
+    EXPECT_EQ(network.ignoredAdapters(), QStringList{QStringLiteral("wmaster0")});
+    auto* wlan0 = qobject_cast<WifiAdapter*>(network.adapter());
+    ASSERT_NE(wlan0, nullptr);
+    EXPECT_EQ(network.adapterDownload(), 4096u);
+    EXPECT_EQ(network.adapterUpload(), 1024u);
+    ASSERT_TRUE(wlan0->details().has_value());
+    EXPECT_EQ(wlan0->details()->vendorId, QStringLiteral("0x8086"));
+    EXPECT_EQ(wlan0->details()->macAddress, QByteArray::fromHex("0019d275aeff"));
+    auto* eth0 = qobject_cast<EthernetAdapter*>(network.adapters().value(0));
+    ASSERT_NE(eth0, nullptr);
+    ASSERT_TRUE(eth0->details().has_value());
+    EXPECT_EQ(eth0->details()->identifier, QStringLiteral("eth0"));
+    EXPECT_EQ(eth0->details()->localMacAddress, QByteArray::fromHex("001641e28dff"));
 }

@@ -1,0 +1,237 @@
+#include "Platform/NetworkRegistryAdapter.h"
+
+#include "Platform/Wlan.h"
+
+#include <QDir>
+
+#include <linux/ethtool.h>
+#include <linux/sockios.h>
+#include <net/if.h>
+#include <sys/ioctl.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace Platform {
+
+namespace {
+
+const QString prefix = QStringLiteral("IOService:/sys/class/net/");
+const QString driverSuffix = QStringLiteral("/driver");
+const QString deviceSuffix = QStringLiteral("/device");
+
+QString interfacePath(const QString& name)
+{
+    return prefix + name;
+}
+
+std::optional<WlanInterface> liveValues(const std::shared_ptr<Wlan>& wlan, const QString& name)
+{
+    if (!wlan)
+        return std::nullopt;
+    const auto list = wlan->interfaces();
+    if (!list)
+        return std::nullopt;
+    for (const WlanInterface& one : *list)
+        if (one.name == name)
+            return one;
+    return std::nullopt;
+}
+
+} // namespace
+
+NetworkRegistryAdapter::NetworkRegistryAdapter(QString root, std::shared_ptr<Wlan> wlan, DriverInfoSource driverInfo)
+    : m_interfaces(std::move(root)), m_wlan(std::move(wlan)), m_driverInfo(std::move(driverInfo))
+{
+}
+
+std::optional<NetworkRegistryAdapter::DriverInfo> NetworkRegistryAdapter::ethtoolDriverInfo(const QString& bsdName)
+{
+    const QByteArray name = bsdName.toLocal8Bit();
+    if (name.isEmpty() || name.size() >= IFNAMSIZ)
+        return std::nullopt;
+    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return std::nullopt;
+    ethtool_drvinfo info{};
+    info.cmd = ETHTOOL_GDRVINFO;
+    ifreq request{};
+    std::memcpy(request.ifr_name, name.constData(), size_t(name.size()));
+    request.ifr_data = reinterpret_cast<char*>(&info);
+    const int result = ::ioctl(fd, SIOCETHTOOL, &request);
+    ::close(fd);
+    if (result != 0)
+        return std::nullopt;
+    auto text = [](const char* field, size_t size) {
+        return QString::fromUtf8(field, qsizetype(strnlen(field, size))).trimmed();
+    };
+    return DriverInfo{text(info.driver, sizeof info.driver), text(info.fw_version, sizeof info.fw_version)};
+}
+
+QByteArray NetworkRegistryAdapter::stamp() const
+{
+    // The interfaces and their kinds decide the entries.
+    QByteArray stamp;
+    for (const InterfaceFacts& facts : m_interfaces.interfaces())
+        stamp += facts.bsdName.toUtf8() + ':' + facts.type.value_or(QString()).toUtf8() + ';';
+    return stamp;
+}
+
+std::vector<RegistryAdapter::Node> NetworkRegistryAdapter::entries() const
+{
+    std::vector<Node> nodes;
+    for (const InterfaceFacts& facts : m_interfaces.interfaces()) {
+        const QString path = interfacePath(facts.bsdName);
+        if (facts.type == QLatin1String(NetworkInterfaces::wifiType)) {
+            nodes.push_back({path + driverSuffix, QString(), facts.bsdName, QStringLiteral("IO80211Driver")});
+            nodes.push_back({path, path + driverSuffix, facts.bsdName, QStringLiteral("AppleBCMWLANSkywalkInterface")});
+        } else if (facts.type == QLatin1String(NetworkInterfaces::ethernetType)) {
+            nodes.push_back({path + deviceSuffix, QString(), facts.bsdName, QStringLiteral("IOPCIDevice")});
+            nodes.push_back({path + driverSuffix, path + deviceSuffix, facts.bsdName,
+                             QStringLiteral("IOEthernetController")});
+            nodes.push_back({path, path + driverSuffix, facts.bsdName, QStringLiteral("IOEthernetInterface")});
+        }
+    }
+    return nodes;
+}
+
+NetworkRegistryAdapter::Target NetworkRegistryAdapter::target(const QString& path) const
+{
+    if (!path.startsWith(prefix))
+        return {};
+    QString rest = path.mid(prefix.size());
+    Role suffixRole = Role::none;
+    if (rest.endsWith(driverSuffix)) {
+        rest.chop(driverSuffix.size());
+        suffixRole = Role::wifiDriver; // or the Ethernet controller, decided by the kind below
+    } else if (rest.endsWith(deviceSuffix)) {
+        rest.chop(deviceSuffix.size());
+        suffixRole = Role::ethernetDevice;
+    }
+    const auto facts = m_interfaces.facts(rest);
+    if (!facts || !facts->type)
+        return {};
+    const bool wifi = facts->type == QLatin1String(NetworkInterfaces::wifiType);
+    switch (suffixRole) {
+    case Role::wifiDriver: return {wifi ? Role::wifiDriver : Role::ethernetController, rest};
+    case Role::ethernetDevice: return {wifi ? Role::none : Role::ethernetDevice, rest};
+    default: return {wifi ? Role::wifiInterface : Role::ethernetInterface, rest};
+    }
+}
+
+QStringList NetworkRegistryAdapter::keys(Role role)
+{
+    switch (role) {
+    case Role::wifiDriver:
+        return {QStringLiteral("IOMatchCategory"), QStringLiteral("IOVendor"), QStringLiteral("vendor-id"),
+                QStringLiteral("LinkQualityMetrics")};
+    case Role::wifiInterface:
+        return {QStringLiteral("IOInterfaceName"), QStringLiteral("IO80211Channel"), QStringLiteral("IO80211Band"),
+                QStringLiteral("IO80211BSSID"), QStringLiteral("IO80211ChannelBandwidth"),
+                QStringLiteral("IOMACAddress"), QStringLiteral("IO80211CountryCode"),
+                QStringLiteral("IO80211ChannelFrequency"), QStringLiteral("IO80211HardwareVersion")};
+    case Role::ethernetDevice:
+        return {QStringLiteral("IOName"), QStringLiteral("local-mac-address")};
+    case Role::ethernetController:
+        return {QStringLiteral("IOFirmwareVersion"), QStringLiteral("FW MAC Version"), QStringLiteral("IOModel"),
+                QStringLiteral("IOLinkSpeed")};
+    case Role::ethernetInterface:
+        return {QStringLiteral("BSD Name")};
+    case Role::none:
+        break;
+    }
+    return {};
+}
+
+PlistValue::DictionaryType NetworkRegistryAdapter::properties(const QString& path) const
+{
+    PlistValue::DictionaryType result;
+    for (const QString& key : keys(target(path).role)) {
+        PlistValue value = property(path, key);
+        if (!value.isNone())
+            result.emplace(key, std::move(value));
+    }
+    return result;
+}
+
+PlistValue NetworkRegistryAdapter::property(const QString& path, const QString& key) const
+{
+    const Target t = target(path);
+    const QString& name = t.bsdName;
+    auto present = [](const std::optional<QString>& text) { return text && !text->isEmpty() ? PlistValue(*text) : PlistValue(); };
+    auto macAddress = [&]() -> PlistValue {
+        const auto bytes = NetworkInterfaces::hardwareAddressBytes(m_interfaces.attribute(name, QStringLiteral("address")).value_or(QString()));
+        return bytes ? PlistValue(*bytes) : PlistValue();
+    };
+    switch (t.role) {
+    case Role::none:
+        return {};
+    case Role::wifiDriver:
+        if (key == QLatin1String("IOMatchCategory"))
+            return PlistValue("WiFiDriver");
+        if (key == QLatin1String("IOVendor"))
+            return present(m_interfaces.udevProperty(name, QStringLiteral("ID_VENDOR_FROM_DATABASE")));
+        if (key == QLatin1String("vendor-id"))
+            return present(m_interfaces.attribute(name, QStringLiteral("device/vendor")));
+        if (key == QLatin1String("LinkQualityMetrics")) {
+            const auto values = liveValues(m_wlan, name);
+            return values ? present(values->linkQuality) : PlistValue();
+        }
+        return {};
+    case Role::wifiInterface: {
+        if (key == QLatin1String("IOInterfaceName"))
+            return PlistValue(name);
+        if (key == QLatin1String("IOMACAddress"))
+            return macAddress();
+        if (key == QLatin1String("IO80211HardwareVersion"))
+            return present(m_interfaces.attribute(name, QStringLiteral("device/revision")));
+        if (!key.startsWith(QLatin1String("IO80211")))
+            return {};
+        const auto values = liveValues(m_wlan, name);
+        if (!values)
+            return {};
+        if (key == QLatin1String("IO80211Channel"))
+            return values->channel ? PlistValue(*values->channel) : PlistValue();
+        if (key == QLatin1String("IO80211Band"))
+            return values->channelBand ? PlistValue(Wlan::bandName(*values->channelBand)) : PlistValue();
+        if (key == QLatin1String("IO80211BSSID"))
+            return values->bssid ? PlistValue(*values->bssid) : PlistValue();
+        if (key == QLatin1String("IO80211ChannelBandwidth"))
+            return values->channelWidth ? PlistValue(*values->channelWidth) : PlistValue();
+        if (key == QLatin1String("IO80211CountryCode"))
+            return present(values->countryCode);
+        if (key == QLatin1String("IO80211ChannelFrequency"))
+            return values->frequency ? PlistValue(*values->frequency) : PlistValue();
+        return {};
+    }
+    case Role::ethernetDevice:
+        if (key == QLatin1String("IOName"))
+            return PlistValue("ethernet");
+        if (key == QLatin1String("local-mac-address"))
+            return macAddress();
+        return {};
+    case Role::ethernetController: {
+        if (key == QLatin1String("IOLinkSpeed")) {
+            // Mbit/s, -1 without a link; reading fails while the interface is down.
+            bool ok = false;
+            const qint64 speed = m_interfaces.attribute(name, QStringLiteral("speed")).value_or(QString()).toLongLong(&ok);
+            return ok && speed > 0 ? PlistValue(std::uint64_t(speed) * 1000000u) : PlistValue();
+        }
+        const auto info = m_driverInfo ? m_driverInfo(name) : std::nullopt;
+        if (key == QLatin1String("IOFirmwareVersion") || key == QLatin1String("FW MAC Version"))
+            return info ? present(info->firmwareVersion) : PlistValue();
+        if (key == QLatin1String("IOModel")) {
+            if (auto model = m_interfaces.udevProperty(name, QStringLiteral("ID_MODEL_FROM_DATABASE")))
+                return PlistValue(*model);
+            return info ? present(info->driver) : PlistValue();
+        }
+        return {};
+    }
+    case Role::ethernetInterface:
+        return key == QLatin1String("BSD Name") ? PlistValue(name) : PlistValue();
+    }
+    return {};
+}
+
+} // namespace Platform
