@@ -11,6 +11,8 @@
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace Platform {
 
@@ -74,14 +76,28 @@ std::optional<QString> NetworkInterfaces::attribute(const QString& bsdName, cons
 {
     if (bsdName.isEmpty() || bsdName.contains(QLatin1Char('/')))
         return std::nullopt;
-    const QString path = QDir(m_root).filePath(QStringLiteral("sys/class/net/") + bsdName + QLatin1Char('/') + name);
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Read with plain open and read: these small files are read for every interface in every sample.
+    const QByteArray path = (m_root.endsWith(QLatin1Char('/')) ? m_root : m_root + QLatin1Char('/')).toLocal8Bit()
+        + "sys/class/net/" + bsdName.toLocal8Bit() + '/' + name.toLocal8Bit();
+    const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
         return std::nullopt;
-    const QByteArray data = file.read(smallFileLimit);
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return QString::fromUtf8(data).trimmed();
+    char buffer[4096];
+    qsizetype used = 0;
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer + used, sizeof buffer - size_t(used));
+        if (n < 0) {
+            ::close(fd);
+            return std::nullopt; // EINVAL for the speed of an interface that is down
+        }
+        if (n == 0)
+            break;
+        used += n;
+        if (used == qsizetype(sizeof buffer))
+            break;
+    }
+    ::close(fd);
+    return QString::fromUtf8(buffer, used).trimmed();
 }
 
 bool NetworkInterfaces::hasEntry(const QString& bsdName, const QString& name) const

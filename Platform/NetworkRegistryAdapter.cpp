@@ -4,6 +4,8 @@
 
 #include <QDir>
 
+#include <dirent.h>
+
 #include <linux/ethtool.h>
 #include <linux/sockios.h>
 #include <net/if.h>
@@ -11,7 +13,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
 
 namespace Platform {
 
@@ -44,6 +48,45 @@ std::optional<WlanInterface> liveValues(const std::shared_ptr<Wlan>& wlan, const
 NetworkRegistryAdapter::NetworkRegistryAdapter(QString root, std::shared_ptr<Wlan> wlan, DriverInfoSource driverInfo)
     : m_interfaces(std::move(root)), m_wlan(std::move(wlan)), m_driverInfo(std::move(driverInfo))
 {
+    m_netPath = QDir(m_interfaces.root()).filePath(QStringLiteral("sys/class/net")).toLocal8Bit();
+}
+
+NetworkRegistryAdapter::~NetworkRegistryAdapter()
+{
+    forgetFixed();
+}
+
+void NetworkRegistryAdapter::forgetFixed() const
+{
+    for (const Fixed& known : std::as_const(m_fixed))
+        if (known.speedFile >= 0)
+            ::close(known.speedFile);
+    m_fixed.clear();
+}
+
+std::optional<std::uint64_t> NetworkRegistryAdapter::linkSpeed(const QString& bsdName) const
+{
+    // The speed is read every sample: its file stays open and is read again from its start, which
+    // makes the kernel format it afresh.
+    Fixed& known = fixed(bsdName);
+    if (known.speedFile == -1) {
+        const QByteArray path = m_netPath + '/' + bsdName.toLocal8Bit() + "/speed";
+        known.speedFile = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
+        if (known.speedFile < 0)
+            known.speedFile = -2;
+    }
+    if (known.speedFile < 0)
+        return std::nullopt;
+    char buffer[32];
+    const ssize_t n = ::pread(known.speedFile, buffer, sizeof buffer - 1, 0);
+    if (n <= 0)
+        return std::nullopt; // EINVAL while the interface is down
+    buffer[n] = '\0';
+    char* end = nullptr;
+    const long long mbits = std::strtoll(buffer, &end, 10);
+    if (end == buffer || mbits <= 0)
+        return std::nullopt; // -1: no link
+    return std::uint64_t(mbits) * 1000000u;
 }
 
 std::optional<NetworkRegistryAdapter::DriverInfo> NetworkRegistryAdapter::ethtoolDriverInfo(const QString& bsdName)
@@ -71,26 +114,40 @@ std::optional<NetworkRegistryAdapter::DriverInfo> NetworkRegistryAdapter::ethtoo
 
 QByteArray NetworkRegistryAdapter::stamp() const
 {
-    // The interfaces and their kinds decide the entries.
+    // The interfaces decide the entries: their names, in the kernel's order, are read cheaply.
     QByteArray stamp;
-    for (const InterfaceFacts& facts : m_interfaces.interfaces())
-        stamp += facts.bsdName.toUtf8() + ':' + facts.type.value_or(QString()).toUtf8() + ';';
+    if (DIR* dir = ::opendir(m_netPath.constData())) {
+        while (const dirent* entry = ::readdir(dir)) {
+            if (entry->d_name[0] == '.')
+                continue;
+            stamp += entry->d_name;
+            stamp += ';';
+        }
+        ::closedir(dir);
+    }
     return stamp;
 }
 
 std::vector<RegistryAdapter::Node> NetworkRegistryAdapter::entries() const
 {
     std::vector<Node> nodes;
+    m_targets.clear();
+    forgetFixed();
     for (const InterfaceFacts& facts : m_interfaces.interfaces()) {
-        const QString path = interfacePath(facts.bsdName);
+        const QString& name = facts.bsdName;
+        const QString path = interfacePath(name);
         if (facts.type == QLatin1String(NetworkInterfaces::wifiType)) {
-            nodes.push_back({path + driverSuffix, QString(), facts.bsdName, QStringLiteral("IO80211Driver")});
-            nodes.push_back({path, path + driverSuffix, facts.bsdName, QStringLiteral("AppleBCMWLANSkywalkInterface")});
+            nodes.push_back({path + driverSuffix, QString(), name, QStringLiteral("IO80211Driver")});
+            nodes.push_back({path, path + driverSuffix, name, QStringLiteral("AppleBCMWLANSkywalkInterface")});
+            m_targets[path + driverSuffix] = {Role::wifiDriver, name};
+            m_targets[path] = {Role::wifiInterface, name};
         } else if (facts.type == QLatin1String(NetworkInterfaces::ethernetType)) {
-            nodes.push_back({path + deviceSuffix, QString(), facts.bsdName, QStringLiteral("IOPCIDevice")});
-            nodes.push_back({path + driverSuffix, path + deviceSuffix, facts.bsdName,
-                             QStringLiteral("IOEthernetController")});
-            nodes.push_back({path, path + driverSuffix, facts.bsdName, QStringLiteral("IOEthernetInterface")});
+            nodes.push_back({path + deviceSuffix, QString(), name, QStringLiteral("IOPCIDevice")});
+            nodes.push_back({path + driverSuffix, path + deviceSuffix, name, QStringLiteral("IOEthernetController")});
+            nodes.push_back({path, path + driverSuffix, name, QStringLiteral("IOEthernetInterface")});
+            m_targets[path + deviceSuffix] = {Role::ethernetDevice, name};
+            m_targets[path + driverSuffix] = {Role::ethernetController, name};
+            m_targets[path] = {Role::ethernetInterface, name};
         }
     }
     return nodes;
@@ -98,26 +155,13 @@ std::vector<RegistryAdapter::Node> NetworkRegistryAdapter::entries() const
 
 NetworkRegistryAdapter::Target NetworkRegistryAdapter::target(const QString& path) const
 {
-    if (!path.startsWith(prefix))
-        return {};
-    QString rest = path.mid(prefix.size());
-    Role suffixRole = Role::none;
-    if (rest.endsWith(driverSuffix)) {
-        rest.chop(driverSuffix.size());
-        suffixRole = Role::wifiDriver; // or the Ethernet controller, decided by the kind below
-    } else if (rest.endsWith(deviceSuffix)) {
-        rest.chop(deviceSuffix.size());
-        suffixRole = Role::ethernetDevice;
-    }
-    const auto facts = m_interfaces.facts(rest);
-    if (!facts || !facts->type)
-        return {};
-    const bool wifi = facts->type == QLatin1String(NetworkInterfaces::wifiType);
-    switch (suffixRole) {
-    case Role::wifiDriver: return {wifi ? Role::wifiDriver : Role::ethernetController, rest};
-    case Role::ethernetDevice: return {wifi ? Role::none : Role::ethernetDevice, rest};
-    default: return {wifi ? Role::wifiInterface : Role::ethernetInterface, rest};
-    }
+    const auto found = m_targets.constFind(path);
+    return found == m_targets.constEnd() ? Target{} : *found;
+}
+
+NetworkRegistryAdapter::Fixed& NetworkRegistryAdapter::fixed(const QString& bsdName) const
+{
+    return m_fixed[bsdName];
 }
 
 QStringList NetworkRegistryAdapter::keys(Role role)
@@ -160,8 +204,17 @@ PlistValue NetworkRegistryAdapter::property(const QString& path, const QString& 
     const Target t = target(path);
     const QString& name = t.bsdName;
     auto present = [](const std::optional<QString>& text) { return text && !text->isEmpty() ? PlistValue(*text) : PlistValue(); };
+    Fixed& known = fixed(name);
+    auto once = [](auto& slot, auto read) {
+        if (!slot)
+            slot = read();
+        return *slot;
+    };
     auto macAddress = [&]() -> PlistValue {
-        const auto bytes = NetworkInterfaces::hardwareAddressBytes(m_interfaces.attribute(name, QStringLiteral("address")).value_or(QString()));
+        const auto bytes = once(known.macAddress, [&] {
+            return NetworkInterfaces::hardwareAddressBytes(
+                m_interfaces.attribute(name, QStringLiteral("address")).value_or(QString()));
+        });
         return bytes ? PlistValue(*bytes) : PlistValue();
     };
     switch (t.role) {
@@ -171,9 +224,11 @@ PlistValue NetworkRegistryAdapter::property(const QString& path, const QString& 
         if (key == QLatin1String("IOMatchCategory"))
             return PlistValue("WiFiDriver");
         if (key == QLatin1String("IOVendor"))
-            return present(m_interfaces.udevProperty(name, QStringLiteral("ID_VENDOR_FROM_DATABASE")));
+            return present(once(known.vendor, [&] {
+                return m_interfaces.udevProperty(name, QStringLiteral("ID_VENDOR_FROM_DATABASE"));
+            }));
         if (key == QLatin1String("vendor-id"))
-            return present(m_interfaces.attribute(name, QStringLiteral("device/vendor")));
+            return present(once(known.vendorId, [&] { return m_interfaces.attribute(name, QStringLiteral("device/vendor")); }));
         if (key == QLatin1String("LinkQualityMetrics")) {
             const auto values = liveValues(m_wlan, name);
             return values ? present(values->linkQuality) : PlistValue();
@@ -185,7 +240,7 @@ PlistValue NetworkRegistryAdapter::property(const QString& path, const QString& 
         if (key == QLatin1String("IOMACAddress"))
             return macAddress();
         if (key == QLatin1String("IO80211HardwareVersion"))
-            return present(m_interfaces.attribute(name, QStringLiteral("device/revision")));
+            return present(once(known.revision, [&] { return m_interfaces.attribute(name, QStringLiteral("device/revision")); }));
         if (!key.startsWith(QLatin1String("IO80211")))
             return {};
         const auto values = liveValues(m_wlan, name);
@@ -213,16 +268,21 @@ PlistValue NetworkRegistryAdapter::property(const QString& path, const QString& 
         return {};
     case Role::ethernetController: {
         if (key == QLatin1String("IOLinkSpeed")) {
-            // Mbit/s, -1 without a link; reading fails while the interface is down.
-            bool ok = false;
-            const qint64 speed = m_interfaces.attribute(name, QStringLiteral("speed")).value_or(QString()).toLongLong(&ok);
-            return ok && speed > 0 ? PlistValue(std::uint64_t(speed) * 1000000u) : PlistValue();
+            // Mbit/s as bit/s; none without a link (-1) and while the interface is down.
+            const auto speed = linkSpeed(name);
+            return speed ? PlistValue(*speed) : PlistValue();
         }
-        const auto info = m_driverInfo ? m_driverInfo(name) : std::nullopt;
+        if (!known.driverRead) {
+            known.driver = m_driverInfo ? m_driverInfo(name) : std::nullopt;
+            known.driverRead = true;
+        }
+        const auto& info = known.driver;
         if (key == QLatin1String("IOFirmwareVersion") || key == QLatin1String("FW MAC Version"))
             return info ? present(info->firmwareVersion) : PlistValue();
         if (key == QLatin1String("IOModel")) {
-            if (auto model = m_interfaces.udevProperty(name, QStringLiteral("ID_MODEL_FROM_DATABASE")))
+            if (auto model = once(known.model, [&] {
+                    return m_interfaces.udevProperty(name, QStringLiteral("ID_MODEL_FROM_DATABASE"));
+                }))
                 return PlistValue(*model);
             return info ? present(info->driver) : PlistValue();
         }

@@ -141,9 +141,13 @@ void Nl80211Wlan::run()
             if (m_stopping)
                 return;
             m_requested = false;
+            if (std::chrono::steady_clock::now() < m_retryAfter)
+                continue;
         }
         auto answer = query();
         std::lock_guard lock(m_mutex);
+        if (!answer)
+            m_retryAfter = std::chrono::steady_clock::now() + std::chrono::seconds(30);
         m_latest = std::move(answer);
         m_answered = true;
     }

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <chrono>
 #include <condition_variable>
 #include <mutex>
 #include <thread>
@@ -34,6 +35,8 @@ private:
     bool m_stopping = false;
     bool m_answered = false;
     std::optional<std::vector<WlanInterface>> m_latest;
+    // A kernel without the nl80211 family is asked again only after a while (a driver may load).
+    std::chrono::steady_clock::time_point m_retryAfter{};
     std::thread m_thread;
 };
 

@@ -89,6 +89,9 @@ struct Program : ::testing::Test {
     {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus";
+        // The standard suite outlives a test: each starts from a clean one.
+        for (const SettingDefinition& definition : SettingKeys::all)
+            defaults.remove(QString::fromLatin1(definition.name));
         app = std::make_unique<KestrionApp>(settings, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
