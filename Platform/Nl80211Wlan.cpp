@@ -253,6 +253,15 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
                 values.noise = std::int8_t(nla_get_u8(survey[NL80211_SURVEY_INFO_NOISE]));
         });
 
+        if (associated && (!signal || values.noise == 0)) {
+            // Drivers without these station or survey values may still report them here.
+            const Wlan::Levels levels = Wlan::wirelessLevels(
+                ProcFile::readFile(QDir(m_root).filePath(QStringLiteral("proc/net/wireless")), 64 * 1024), values.name);
+            if (!signal && levels.signal)
+                values.rssi = *levels.signal;
+            if (values.noise == 0 && levels.noise)
+                values.noise = *levels.noise;
+        }
         const QByteArray operstate = ProcFile::readFile(
             QDir(m_root).filePath(QStringLiteral("sys/class/net/") + values.name + QStringLiteral("/operstate")), 64);
         values.serviceActive = associated && operstate.trimmed() == "up";

@@ -1,5 +1,7 @@
 #include "Platform/Wlan.h"
 
+#include <QByteArrayList>
+
 #include <cmath>
 
 namespace Platform {
@@ -76,6 +78,33 @@ int Wlan::interfaceMode(std::uint32_t nl80211Type)
     case 3: return 3; // access point
     default: return 0;
     }
+}
+
+Wlan::Levels Wlan::wirelessLevels(const QByteArray& text, const QString& name)
+{
+    // "Inter-| sta-|   Quality        |   Discarded packets ..." and " face | tus | link level noise | ..."
+    // head the rows "  wlan0: 0000   54.  -56.  -256        0 ...".
+    auto level = [](const QByteArray& field) -> std::optional<int> {
+        QByteArray digits = field;
+        if (digits.endsWith('.'))
+            digits.chop(1);
+        bool ok = false;
+        const int value = digits.toInt(&ok);
+        if (!ok || value == 0 || value <= -256 || value > 255)
+            return std::nullopt;
+        return value >= 128 ? value - 256 : value;
+    };
+    const QByteArray key = name.toUtf8() + ':';
+    for (const QByteArray& line : text.split('\n')) {
+        const QByteArray trimmed = line.trimmed();
+        if (!trimmed.startsWith(key))
+            continue;
+        const QList<QByteArray> fields = trimmed.mid(key.size()).simplified().split(' ');
+        if (fields.size() < 4)
+            return {};
+        return Levels{level(fields[2]), level(fields[3])};
+    }
+    return {};
 }
 
 } // namespace Platform

@@ -71,6 +71,15 @@ public:
     static int phyMode(const WlanRateInfo& rate, std::optional<int> band);
     // The interface mode of an nl80211 interface type.
     static int interfaceMode(std::uint32_t nl80211Type);
+
+    // Signal and noise level in dBm of one interface in the text of /proc/net/wireless, the
+    // fallback of drivers whose station or survey lacks them. Old drivers write dBm as an unsigned
+    // byte (199 is -57 dBm); a level of -256 or 0 means the driver does not know it.
+    struct Levels {
+        std::optional<int> signal;
+        std::optional<int> noise;
+    };
+    static Levels wirelessLevels(const QByteArray& procNetWireless, const QString& name);
 };
 
 } // namespace Platform

@@ -239,3 +239,25 @@ TEST(Wlan, PowerRateAndModeConversions)
     EXPECT_EQ(Wlan::interfaceMode(6), 0); // monitor
     EXPECT_EQ(Wlan::none()->interfaces(), std::nullopt);
 }
+
+TEST(Wlan, LevelsOfProcNetWireless)
+{
+    const QByteArray text =
+        "Inter-| sta-|   Quality        |   Discarded packets               | Missed | WE\n"
+        " face | tus | link level noise |  nwid  crypt   frag  retry   misc | beacon | 22\n"
+        "wlp2s0: 0000   54.  -56.  -256        0      0      0      0     17        0\n"
+        " wlan0: 0000   77.  199.  178.        0      0      0      0      0        0\n"
+        "  wlan1: 0000   0.  0.  0.\n"
+        "  wlan2: 0000\n";
+    const auto modern = Wlan::wirelessLevels(text, QStringLiteral("wlp2s0"));
+    EXPECT_EQ(modern.signal, -56);
+    EXPECT_EQ(modern.noise, std::nullopt); // -256: unknown
+    // Old drivers write dBm as unsigned bytes.
+    const auto old = Wlan::wirelessLevels(text, QStringLiteral("wlan0"));
+    EXPECT_EQ(old.signal, -57);
+    EXPECT_EQ(old.noise, -78);
+    EXPECT_EQ(Wlan::wirelessLevels(text, QStringLiteral("wlan1")).signal, std::nullopt);
+    EXPECT_EQ(Wlan::wirelessLevels(text, QStringLiteral("wlan2")).signal, std::nullopt);
+    EXPECT_EQ(Wlan::wirelessLevels(text, QStringLiteral("wlp2s")).signal, std::nullopt);
+    EXPECT_EQ(Wlan::wirelessLevels(QByteArray(), QStringLiteral("wlan0")).noise, std::nullopt);
+}
