@@ -41,6 +41,11 @@ class NetworkController : public QObject {
     Q_PROPERTY(QString name READ name NOTIFY nameChanged)
     Q_PROPERTY(quint64 adapterUpload READ adapterUpload NOTIFY adapterUploadChanged)
     Q_PROPERTY(quint64 adapterDownload READ adapterDownload NOTIFY adapterDownloadChanged)
+    Q_PROPERTY(int historySize READ historySize CONSTANT)
+    Q_PROPERTY(bool isVpnConnection READ isVpnConnection NOTIFY isVpnConnectionChanged)
+    Q_PROPERTY(bool collectProcesses READ collectProcesses WRITE setCollectProcesses NOTIFY collectProcessesChanged)
+    Q_PROPERTY(QList<SystemKit::NetworkHistoryItem> uploadHistory READ uploadHistory NOTIFY uploadHistoryChanged)
+    Q_PROPERTY(QList<SystemKit::NetworkHistoryItem> downloadHistory READ downloadHistory NOTIFY downloadHistoryChanged)
 
 public:
     // Builds the sampler on this machine's sources and takes one sample. The VPN watch is not built

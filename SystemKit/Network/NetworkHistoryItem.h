@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QMetaType>
 
 #include <cstdint>
 
@@ -16,3 +17,5 @@ struct NetworkHistoryItem {
 };
 
 } // namespace SystemKit
+
+Q_DECLARE_METATYPE(SystemKit::NetworkHistoryItem)
