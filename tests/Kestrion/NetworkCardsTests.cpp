@@ -1,5 +1,7 @@
 #include "CardTestSupport.h"
 
+#include "Kestrion/App/ContentView.h"
+#include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/Cards/CardCanvas.h"
 #include "Kestrion/Cards/LegendButton.h"
 #include "Kestrion/Cards/NetworkUsageView.h"
@@ -18,6 +20,7 @@
 #include "ViewKit/VKNoNetworkAdapterView.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QSignalSpy>
 #include <QTest>
 
@@ -254,4 +257,27 @@ TEST(NetworkCards, GridMarksAndTheirLabels)
     const auto busy = NetworkUsageView::gridValues(traffic);
     ASSERT_GE(busy.size(), 2u);
     EXPECT_GE(busy.back(), 3000.0);
+}
+
+TEST(NetworkCards, MainWindowPlacesBothCardsOverTheApplicationsModel)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    LookFixture look;
+    AppSettings settings(look.defaults);
+    KestrionApp app(settings);
+    ASSERT_NE(app.network(), nullptr);
+    ASSERT_NE(app.network()->controller()->timer(), nullptr);
+    EXPECT_TRUE(app.network()->controller()->timer()->isActive());
+    // The details card heads the third column, the usage card the fourth.
+    ASSERT_FALSE(app.contentView()->visibleCards(2).isEmpty());
+    ASSERT_FALSE(app.contentView()->visibleCards(3).isEmpty());
+    EXPECT_TRUE(qobject_cast<NetworkView*>(app.contentView()->visibleCards(2).front()));
+    EXPECT_TRUE(qobject_cast<NetworkUsageView*>(app.contentView()->visibleCards(3).front()));
+
+    settings.setBool(SettingKey::disableNetworkUsage, true);
+    QApplication::processEvents();
+    for (QWidget* card : app.contentView()->visibleCards(3))
+        EXPECT_FALSE(qobject_cast<NetworkUsageView*>(card));
+    EXPECT_TRUE(qobject_cast<NetworkView*>(app.contentView()->visibleCards(2).front()));
 }
