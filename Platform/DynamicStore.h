@@ -5,6 +5,8 @@
 #include <QString>
 
 #include <optional>
+#include <string>
+#include <string_view>
 
 namespace Platform {
 
@@ -25,6 +27,13 @@ public:
     // Asks hostname1 for its pretty host name without waiting; computerNameChanged() follows the answer.
     void requestComputerName();
 
+    // The primary IPv4 interface: the interface of the usable default route (destination and mask 0,
+    // flag RTF_UP) with the lowest metric in proc/net/route, the first of equals in file order; none
+    // without a default route.
+    std::optional<QString> primaryInterface() const;
+    // The same from the text of a route table.
+    static std::optional<QString> primaryInterfaceInRoutes(std::string_view routes);
+
     // The store of this machine (root "/", the system bus), made and asked on first use.
     static DynamicStore& shared();
 
@@ -37,6 +46,7 @@ private:
     QString m_root;
     std::optional<QDBusConnection> m_bus;
     std::optional<QString> m_busName;
+    mutable std::string m_routeBuffer;
 };
 
 } // namespace Platform

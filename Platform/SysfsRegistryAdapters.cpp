@@ -1,9 +1,11 @@
 #include "Platform/SysfsRegistry.h"
 
-#include "Platform/DrmRegistryAdapter.h"
 #include "Platform/BlockStorageRegistryAdapter.h"
+#include "Platform/DrmRegistryAdapter.h"
+#include "Platform/NetworkRegistryAdapter.h"
 #include "Platform/PlatformExpertAdapter.h"
 #include "Platform/ProcessorRegistryAdapter.h"
+#include "Platform/Wlan.h"
 
 namespace Platform {
 
@@ -14,6 +16,11 @@ void SysfsRegistry::addStandardAdapters()
     addAdapter(std::make_unique<ProcessorRegistryAdapter>(root()));
     addAdapter(std::make_unique<DrmRegistryAdapter>(root()));
     addAdapter(std::make_unique<BlockStorageRegistryAdapter>(root()));
+    // Only this machine's own tree has drivers to ask.
+    const bool live = root() == QStringLiteral("/");
+    addAdapter(std::make_unique<NetworkRegistryAdapter>(
+        root(), live ? Wlan::live() : Wlan::none(),
+        live ? NetworkRegistryAdapter::DriverInfoSource(&NetworkRegistryAdapter::ethtoolDriverInfo) : nullptr));
 }
 
 } // namespace Platform

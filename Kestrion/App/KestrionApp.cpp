@@ -15,10 +15,12 @@
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/GraphicsCardView.h"
+#include "Kestrion/Cards/NetworkCards.h"
 #include "Kestrion/Cards/ProcessorCards.h"
 #include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/MemoryModel.h"
+#include "Kestrion/Models/NetworkModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
 #include "Kestrion/Models/VolumesModel.h"
@@ -48,6 +50,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     , m_terminate([] { QCoreApplication::quit(); })
 {
     // The models first, before any window; each starts its sampler as it is made.
+    m_network = new NetworkModel(this);
     m_processor = new ProcessorModel(settings, this);
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
@@ -132,6 +135,13 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
         });
     }
     VolumeCards::add(catalog, app.m_volumes, ViewConstants::sizeClass(), app.m_look);
+
+    NetworkCards::Sources network;
+    network.network = app.m_network;
+    network.settings = &app.m_settings;
+    network.hostName = [] { return BaseKit::MacSystem::hostName(); };
+    network.look = app.m_look;
+    NetworkCards::add(catalog, network);
     return catalog;
 }
 

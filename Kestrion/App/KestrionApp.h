@@ -26,6 +26,7 @@ class Appearance;
 class ContentView;
 class GpuModel;
 class MemoryModel;
+class NetworkModel;
 class ProcessorModel;
 class SystemInfoModel;
 class VolumesModel;
@@ -56,6 +57,7 @@ public:
     static CardCatalog standardCards(KestrionApp& app);
 
     AppSettings& settings() const { return m_settings; }
+    NetworkModel* network() const { return m_network; }
     ProcessorModel* processor() const { return m_processor; }
     MemoryModel* memory() const { return m_memory; }
     SystemInfoModel* system() const { return m_system; }
@@ -94,8 +96,9 @@ private:
     void refreshLayout();
 
     AppSettings& m_settings;
-    // The models, in the order they are made. The network model comes first, and the graphics,
-    // volumes, battery and companion models follow the system model, as each arrives.
+    // The models, in the order they are made. The graphics, volumes, battery and companion models
+    // follow the system model, as each arrives.
+    NetworkModel* m_network = nullptr;
     ProcessorModel* m_processor = nullptr;
     MemoryModel* m_memory = nullptr;
     SystemInfoModel* m_system = nullptr;

@@ -1,0 +1,52 @@
+#include "Kestrion/Models/NetworkModel.h"
+
+#include "BaseKit/Bundle.h"
+#include "SystemKit/Network/Ip.h"
+
+namespace Kestrion {
+
+NetworkModel::NetworkModel(QObject* parent)
+    : NetworkModel(new SystemKit::NetworkController(30, false), parent)
+{
+}
+
+NetworkModel::NetworkModel(SystemKit::NetworkController* controller, QObject* parent)
+    : QObject(parent), m_controller(controller)
+{
+    if (!m_controller->parent())
+        m_controller->setParent(this);
+    m_controller->start(1.0);
+    m_controller->updateAdapters();
+    connect(m_controller, &SystemKit::NetworkController::vpnStateDidChange, this, &NetworkModel::vpnStateChanged,
+            Qt::QueuedConnection);
+    fetchExternalIp();
+}
+
+void NetworkModel::setExternalIp(const std::optional<QString>& ip)
+{
+    m_externalIp = ip;
+    emit externalIpChanged();
+}
+
+void NetworkModel::setCountryCode(const std::optional<QString>& code)
+{
+    m_countryCode = code;
+    emit countryCodeChanged();
+}
+
+void NetworkModel::vpnStateChanged()
+{
+    fetchExternalIp();
+}
+
+void NetworkModel::fetchExternalIp()
+{
+    SystemKit::Ip::lookup(BaseKit::Bundle::name(), BaseKit::Bundle::version(), this,
+                          [this](const SystemKit::ExternalIp& result, const std::optional<BaseKit::WebError>&) {
+                              // A failed exchange and an unusable answer both leave nothing known.
+                              setExternalIp(result.ip());
+                              setCountryCode(result.countryCode());
+                          });
+}
+
+} // namespace Kestrion

@@ -1,0 +1,32 @@
+#include "SystemKit/Network/NetworkEnvironment.h"
+
+#include "Platform/DynamicStore.h"
+#include "Platform/NetworkInterfaces.h"
+#include "Platform/Registry.h"
+#include "Platform/Wlan.h"
+
+namespace SystemKit {
+
+NetworkEnvironment NetworkEnvironment::live(const QString& root)
+{
+    NetworkEnvironment environment;
+    environment.interfaces = std::make_shared<Platform::NetworkInterfaces>(root);
+    environment.store = std::make_shared<Platform::DynamicStore>(root);
+    environment.wlan = Platform::Wlan::live();
+    return environment;
+}
+
+NetworkEnvironment NetworkEnvironment::completed(const QString& root) const
+{
+    NetworkEnvironment result = *this;
+    if (!result.interfaces)
+        result.interfaces = std::make_shared<Platform::NetworkInterfaces>(root);
+    if (!result.store)
+        result.store = std::make_shared<Platform::DynamicStore>(root);
+    // Only this machine's own tree has a Wi-Fi driver to ask.
+    if (!result.wlan)
+        result.wlan = root == QStringLiteral("/") ? Platform::Wlan::live() : Platform::Wlan::none();
+    return result;
+}
+
+} // namespace SystemKit

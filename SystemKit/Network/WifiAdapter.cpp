@@ -1,0 +1,24 @@
+#include "SystemKit/Network/WifiAdapter.h"
+
+namespace SystemKit {
+
+WifiAdapter::WifiAdapter(const QString& identifier, int historySize, QObject* parent)
+    : NetworkAdapter(identifier, historySize, parent)
+{
+}
+
+void WifiAdapter::updateInfo(const Platform::WlanInterface& interface)
+{
+    if (!m_info)
+        m_info.emplace();
+    m_info->update(interface);
+    emit changed();
+}
+
+void WifiAdapter::setDetails(std::optional<WirelessAdapterDetails> details)
+{
+    m_details = std::move(details);
+    emit changed();
+}
+
+} // namespace SystemKit

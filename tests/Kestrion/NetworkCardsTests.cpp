@@ -1,0 +1,283 @@
+#include "CardTestSupport.h"
+
+#include "Kestrion/App/ContentView.h"
+#include "Kestrion/App/KestrionApp.h"
+#include "Kestrion/Cards/CardCanvas.h"
+#include "Kestrion/Cards/LegendButton.h"
+#include "Kestrion/Cards/NetworkUsageView.h"
+#include "Kestrion/Cards/NetworkView.h"
+#include "Kestrion/Models/NetworkModel.h"
+#include "Kestrion/Settings/AppSettings.h"
+
+#include "BaseKit/Bundle.h"
+#include "BaseKit/IO.h"
+#include "BaseKit/LocalHttpServer.h"
+#include "BaseKit/TextUtilities.h"
+#include "SystemKit/Network/Ip.h"
+#include "SystemKit/Network/WifiAdapter.h"
+#include "SystemKit/NetworkFixture.h"
+#include "ViewKit/VKDoubleTextView.h"
+#include "ViewKit/VKNoNetworkAdapterView.h"
+
+#include <QApplication>
+#include <QDBusConnection>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+
+using namespace Kestrion;
+using SystemKit::NetworkController;
+
+namespace {
+
+// A network model over a machine the test writes, with the card settings of a suite of its own.
+struct NetworkCardFixture {
+    NetworkCardFixture()
+    {
+        machine.netdev(QStringLiteral("eth0"), QStringLiteral("Ethernet"));
+        machine.netdev(QStringLiteral("wlan0"), QStringLiteral("IEEE80211"));
+        machine.link(QStringLiteral("eth0"), 0, 0);
+        machine.link(QStringLiteral("wlan0"), 0, 0);
+        machine.address(QStringLiteral("eth0"), Platform::NetworkInterfaces::inet4Family, QStringLiteral("192.0.2.2"));
+    }
+    void start(const std::optional<QString>& primary)
+    {
+        machine.primary(primary);
+        model = std::make_unique<NetworkModel>(new NetworkController(30, false, machine.environment()));
+    }
+    void sample(std::uint32_t sent, std::uint32_t received, const QString& name = QStringLiteral("eth0"))
+    {
+        machine.clock->advance(std::chrono::seconds(1));
+        machine.link(name, sent, received);
+        model->controller()->updateAdapters();
+        QApplication::processEvents();
+    }
+
+    NetworkMachine machine;
+    LookFixture look;
+    Kestrion::AppSettings settings{look.defaults};
+    std::unique_ptr<NetworkModel> model;
+};
+
+// Cards refresh only while shown.
+template <typename Card>
+Card& shown(Card& card)
+{
+    card.setAttribute(Qt::WA_DontShowOnScreen);
+    card.show();
+    QApplication::processEvents();
+    return card;
+}
+
+QStringList visibleRights(const NetworkView& card)
+{
+    QStringList result;
+    for (const auto* row : card.rows())
+        if (!row->isHidden())
+            result.append(row->rightText());
+    return result;
+}
+
+} // namespace
+
+TEST(NetworkModel, StartsTheSamplerAndKnowsNoAddressUntilTheLookupAnswers)
+{
+    NetworkCardFixture f;
+    f.start(QStringLiteral("eth0"));
+    // Two samples: the adapter of the primary interface is already current.
+    ASSERT_NE(f.model->controller()->adapter(), nullptr);
+    ASSERT_NE(f.model->controller()->timer(), nullptr);
+    EXPECT_TRUE(f.model->controller()->timer()->isActive());
+    EXPECT_EQ(f.model->externalIp(), std::nullopt);
+    EXPECT_EQ(f.model->countryCode(), std::nullopt);
+    // The lookup goes to a closed port and fails: both stay none.
+    QSignalSpy failed(f.model.get(), &NetworkModel::countryCodeChanged);
+    EXPECT_TRUE(failed.wait(5000));
+    EXPECT_EQ(f.model->externalIp(), std::nullopt);
+}
+
+TEST(NetworkModel, LookupFillsAddressAndCountry)
+{
+    LocalHttpServer echo;
+    LocalHttpServer geo;
+    echo.reply.body = "203.0.113.9\n";
+    geo.reply.body = R"({"country_code":"CH"})";
+    const SystemKit::Ip::Hosts before = SystemKit::Ip::hosts();
+    SystemKit::Ip::setHosts({echo.url(QString()), geo.url(QString())});
+    NetworkCardFixture f;
+    f.start(QStringLiteral("eth0"));
+    QSignalSpy done(f.model.get(), &NetworkModel::countryCodeChanged);
+    EXPECT_TRUE(done.wait(5000));
+    EXPECT_EQ(f.model->externalIp(), QStringLiteral("203.0.113.9"));
+    EXPECT_EQ(f.model->countryCode(), QStringLiteral("CH"));
+    EXPECT_EQ(echo.requests.size(), 1u);
+    EXPECT_EQ(echo.requests[0].header("User-Agent"),
+              (BaseKit::Bundle::name() + QLatin1Char('/') + BaseKit::Bundle::version()).toUtf8());
+
+    // A change of the VPN state starts one more lookup, whatever the state.
+    geo.reply.body = R"({"country_code":"AT"})";
+    emit f.model->controller()->vpnStateDidChange(false);
+    EXPECT_TRUE(done.wait(5000));
+    EXPECT_EQ(echo.requests.size(), 2u);
+    EXPECT_EQ(f.model->countryCode(), QStringLiteral("AT"));
+    SystemKit::Ip::setHosts(before);
+}
+
+TEST(NetworkCards, NoPrimaryAdapterShowsOnlyThePlaceholder)
+{
+    NetworkCardFixture f;
+    f.start(std::nullopt);
+    NetworkUsageView usage(*f.model, f.settings, f.look.settings);
+    NetworkView details(*f.model, [] { return QStringLiteral("studio"); }, f.look.settings);
+    shown(usage);
+    shown(details);
+    EXPECT_TRUE(usage.showsPlaceholder());
+    EXPECT_TRUE(details.showsPlaceholder());
+    EXPECT_EQ(usage.placeholder()->symbolSize(), 48);
+    EXPECT_FALSE(usage.placeholder()->embedInTile());
+
+    // The default route comes: the next samples switch both cards to their contents.
+    f.machine.primary(QStringLiteral("eth0"));
+    f.sample(0, 0);
+    f.sample(0, 0);
+    EXPECT_FALSE(usage.showsPlaceholder());
+    EXPECT_FALSE(details.showsPlaceholder());
+}
+
+TEST(NetworkCards, DetailsOfAnEthernetAdapter)
+{
+    NetworkCardFixture f;
+    f.start(QStringLiteral("eth0"));
+    QSignalSpy lookup(f.model.get(), &NetworkModel::countryCodeChanged);
+    NetworkView card(*f.model, [] { return QStringLiteral("studio"); }, f.look.settings);
+    shown(card);
+    EXPECT_EQ(NetworkView::kindSymbol(*f.model->controller()->adapter()), QStringLiteral("rectangle.connected.to.line.below"));
+    EXPECT_EQ(visibleRights(card), (QStringList{QStringLiteral("studio"), QStringLiteral("192.0.2.2"),
+                                                QStringLiteral("-"), QStringLiteral("-")}));
+    // The start-up lookup (to a closed port) ends first.
+    if (lookup.isEmpty()) {
+        ASSERT_TRUE(lookup.wait(5000));
+    }
+    f.model->setExternalIp(QStringLiteral("203.0.113.9"));
+    f.model->setCountryCode(QStringLiteral("DE"));
+    QApplication::processEvents();
+    EXPECT_EQ(visibleRights(card)[2], QStringLiteral("203.0.113.9"));
+    EXPECT_EQ(visibleRights(card)[3], BaseKit::TextUtilities::flagEmoji(QStringLiteral("DE")));
+    EXPECT_EQ(visibleRights(card)[3], QString::fromUcs4(U"\U0001F1E9\U0001F1EA"));
+}
+
+TEST(NetworkCards, WifiRowsAppearWithTheFirstLiveValues)
+{
+    NetworkCardFixture f;
+    f.start(QStringLiteral("wlan0"));
+    NetworkView card(*f.model, [] { return QStringLiteral("studio"); }, f.look.settings);
+    shown(card);
+    EXPECT_EQ(NetworkView::kindSymbol(*f.model->controller()->adapter()), QStringLiteral("wifi"));
+    EXPECT_EQ(visibleRights(card).size(), 4);
+    EXPECT_EQ(visibleRights(card)[1], SystemKit::Addresses{}.displayAddress()); // no address at all
+
+    Platform::WlanInterface values;
+    values.name = QStringLiteral("wlan0");
+    values.transmitRate = 866.7;
+    values.rssi = -54;
+    values.noise = -92;
+    f.machine.wlan->list = std::vector<Platform::WlanInterface>{values};
+    f.sample(0, 0, QStringLiteral("wlan0"));
+    const QStringList rights = visibleRights(card);
+    ASSERT_EQ(rights.size(), 7);
+    EXPECT_EQ(rights[4], QStringLiteral("866 MBit/s"));
+    EXPECT_EQ(rights[5], QStringLiteral("-54 dBm"));
+    EXPECT_EQ(rights[6], QStringLiteral("-92 dBm"));
+}
+
+TEST(NetworkCards, PlaceholdersForOddValues)
+{
+    EXPECT_EQ(NetworkView::transmitRateText(std::nan("")), QStringLiteral("-"));
+    EXPECT_EQ(NetworkView::transmitRateText(std::numeric_limits<double>::infinity()), QStringLiteral("-"));
+    EXPECT_EQ(NetworkView::transmitRateText(1e300), QStringLiteral("-"));
+    EXPECT_EQ(NetworkView::transmitRateText(0.9), QStringLiteral("0 MBit/s"));
+    EXPECT_EQ(NetworkView::countryText(std::nullopt), QStringLiteral("-"));
+    EXPECT_EQ(NetworkView::countryText(QStringLiteral("DEU")), QStringLiteral("-"));
+    EXPECT_EQ(NetworkView::countryText(QStringLiteral("1A")), QStringLiteral("-"));
+    EXPECT_EQ(NetworkView::countryText(QString()), QStringLiteral("-"));
+}
+
+TEST(NetworkCards, UsageRowsChartsAndLegendSwitch)
+{
+    NetworkCardFixture f;
+    f.start(QStringLiteral("eth0"));
+    NetworkUsageView card(*f.model, f.settings, f.look.settings);
+    shown(card);
+    EXPECT_EQ(card.downloadRow()->rightText(), BaseKit::IO::rateText(0, false));
+    f.sample(2048, 10 * 1024 * 1024);
+    EXPECT_EQ(card.downloadRow()->rightText(), BaseKit::IO::rateText(10 * 1024 * 1024, false));
+    EXPECT_EQ(card.uploadRow()->rightText(), BaseKit::IO::rateText(2048, false));
+
+    // The legend button writes "ShowLegends" back to the suite.
+    EXPECT_FALSE(f.settings.boolValue(SettingKey::showLegends));
+    EXPECT_FALSE(card.legendButton()->isOn());
+    card.legendButton()->click();
+    EXPECT_TRUE(f.settings.boolValue(SettingKey::showLegends));
+    EXPECT_TRUE(AppSettings(f.look.defaults).boolValue(SettingKey::showLegends));
+    card.legendButton()->click();
+    EXPECT_FALSE(f.settings.boolValue(SettingKey::showLegends));
+
+    // The download chart draws its series in its colour.
+    card.resize(320, card.sizeHint().height());
+    QApplication::processEvents();
+    QImage image(card.downloadChart()->size(), QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    card.downloadChart()->render(&image);
+    bool found = false;
+    for (int y = 0; y < image.height() && !found; ++y)
+        for (int x = 0; x < image.width() && !found; ++x)
+            found = sameRgb(image.pixelColor(x, y), NetworkUsageView::downloadColor, 8) && image.pixelColor(x, y).alpha() == 255;
+    EXPECT_TRUE(found);
+}
+
+TEST(NetworkCards, GridMarksAndTheirLabels)
+{
+    // A history of zeros: marks over 0...1, never an empty range.
+    const QList<SystemKit::NetworkHistoryItem> zeros(30);
+    const auto marks = NetworkUsageView::gridValues(zeros);
+    ASSERT_FALSE(marks.empty());
+    EXPECT_EQ(marks.front(), 0.0);
+    EXPECT_LE(marks.back(), 1.0);
+    EXPECT_EQ(NetworkUsageView::gridLabel(0.5), QString());      // no whole number: no label
+    EXPECT_EQ(NetworkUsageView::gridLabel(-1), QString());
+    EXPECT_EQ(NetworkUsageView::gridLabel(std::nan("")), QString());
+    EXPECT_EQ(NetworkUsageView::gridLabel(2048), BaseKit::IO::compactRateText(2048, false));
+
+    QList<SystemKit::NetworkHistoryItem> traffic(30);
+    traffic[29].value = 3000;
+    const auto busy = NetworkUsageView::gridValues(traffic);
+    ASSERT_GE(busy.size(), 2u);
+    EXPECT_GE(busy.back(), 3000.0);
+}
+
+TEST(NetworkCards, MainWindowPlacesBothCardsOverTheApplicationsModel)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    LookFixture look;
+    AppSettings settings(look.defaults);
+    KestrionApp app(settings);
+    ASSERT_NE(app.network(), nullptr);
+    ASSERT_NE(app.network()->controller()->timer(), nullptr);
+    EXPECT_TRUE(app.network()->controller()->timer()->isActive());
+    // The details card heads the third column, the usage card the fourth.
+    ASSERT_FALSE(app.contentView()->visibleCards(2).isEmpty());
+    ASSERT_FALSE(app.contentView()->visibleCards(3).isEmpty());
+    EXPECT_TRUE(qobject_cast<NetworkView*>(app.contentView()->visibleCards(2).front()));
+    EXPECT_TRUE(qobject_cast<NetworkUsageView*>(app.contentView()->visibleCards(3).front()));
+
+    settings.setBool(SettingKey::disableNetworkUsage, true);
+    QApplication::processEvents();
+    for (QWidget* card : app.contentView()->visibleCards(3))
+        EXPECT_FALSE(qobject_cast<NetworkUsageView*>(card));
+    EXPECT_TRUE(qobject_cast<NetworkView*>(app.contentView()->visibleCards(2).front()));
+}
