@@ -1,5 +1,6 @@
 #include "Platform/SysfsRegistry.h"
 
+#include "Platform/BatteryRegistryAdapter.h"
 #include "Platform/PlatformExpertAdapter.h"
 #include "Platform/ProcessorRegistryAdapter.h"
 
@@ -10,6 +11,7 @@ void SysfsRegistry::addStandardAdapters()
 {
     addAdapter(std::make_unique<PlatformExpertAdapter>(root()));
     addAdapter(std::make_unique<ProcessorRegistryAdapter>(root()));
+    addAdapter(std::make_unique<BatteryRegistryAdapter>(root()));
 }
 
 } // namespace Platform
