@@ -32,31 +32,33 @@ void AppleInternalBattery::update(Platform::RegistryEntryId service, const Platf
     }
 
     using H = IOKitHelper;
-    m_values.serial = H::string(registry, service, QStringLiteral("Serial"));
+    // The entry is read once; every value comes from that one reading.
+    const H::Properties entry = H::properties(registry, service);
+    m_values.serial = H::string(entry, QStringLiteral("Serial"));
     // The design capacity is the battery's rated one; the raw full-charge capacity (worn) is only
     // the fallback.
-    m_values.designCapacity = H::int64(registry, service, QStringLiteral("DesignCapacity"));
-    m_values.cycleCount = H::int64(registry, service, QStringLiteral("CycleCount"));
-    m_values.designCycleCount = H::int64(registry, service, QStringLiteral("DesignCycleCount9C"));
-    m_values.amperage = H::int64(registry, service, QStringLiteral("Amperage"));
-    const auto millivolts = H::real(registry, service, QStringLiteral("Voltage"));
+    m_values.designCapacity = H::int64(entry, QStringLiteral("DesignCapacity"));
+    m_values.cycleCount = H::int64(entry, QStringLiteral("CycleCount"));
+    m_values.designCycleCount = H::int64(entry, QStringLiteral("DesignCycleCount9C"));
+    m_values.amperage = H::int64(entry, QStringLiteral("Amperage"));
+    const auto millivolts = H::real(entry, QStringLiteral("Voltage"));
     m_values.voltage = millivolts ? std::optional<double>(*millivolts / 1000.0) : std::nullopt;
-    m_values.temperature = H::temperature(registry, service);
+    m_values.temperature = H::temperature(entry);
     if (!m_values.designCapacity)
-        m_values.designCapacity = H::int64(registry, service, QStringLiteral("AppleRawMaxCapacity"));
-    m_values.averageTimeToEmpty = H::int64(registry, service, QStringLiteral("AvgTimeToEmpty"));
-    if (const auto charger = H::dictionary(registry, service, QStringLiteral("ChargerData"))) {
+        m_values.designCapacity = H::int64(entry, QStringLiteral("AppleRawMaxCapacity"));
+    m_values.averageTimeToEmpty = H::int64(entry, QStringLiteral("AvgTimeToEmpty"));
+    if (const auto charger = H::dictionary(entry, QStringLiteral("ChargerData"))) {
         auto data = std::make_shared<ChargerData>();
         data->update(*charger);
         m_values.chargerData = std::move(data);
     }
-    if (const auto adapters = H::array(registry, service, QStringLiteral("AppleRawAdapterDetails"))) {
+    if (const auto adapters = H::array(entry, QStringLiteral("AppleRawAdapterDetails"))) {
         if (!adapters->empty()) {
             if (const auto* first = adapters->front().toDictionary())
                 m_values.adapter = std::make_shared<AdapterDetails>(*first);
         }
     }
-    if (const auto batteryData = H::dictionary(registry, service, QStringLiteral("BatteryData"))) {
+    if (const auto batteryData = H::dictionary(entry, QStringLiteral("BatteryData"))) {
         const auto lifetime = batteryData->find(QStringLiteral("LifetimeData"));
         if (lifetime != batteryData->end()) {
             if (const auto* d = lifetime->second.toDictionary())
@@ -80,8 +82,8 @@ void AppleInternalBattery::update(Platform::RegistryEntryId service, const Platf
             }
         }
     }
-    m_values.manufactureDate = H::manufactureDate(registry, service);
-    if (const auto maker = H::string(registry, service, QStringLiteral("Manufacturer")))
+    m_values.manufactureDate = H::manufactureDate(entry);
+    if (const auto maker = H::string(entry, QStringLiteral("Manufacturer")))
         m_values.manufacturer = maker;
     deriveWatts();
 }

@@ -11,26 +11,31 @@ PlistValue IOKitHelper::value(const Registry& registry, Entry service, const QSt
     return registry.property(service, key);
 }
 
-std::optional<QString> IOKitHelper::string(const Registry& registry, Entry service, const QString& key)
+IOKitHelper::Properties IOKitHelper::properties(const Registry& registry, Entry service)
 {
-    return value(registry, service, key).toString();
+    if (service == 0)
+        return {};
+    return registry.properties(service);
 }
 
-std::optional<std::int64_t> IOKitHelper::int64(const Registry& registry, Entry service, const QString& key)
+std::optional<QString> IOKitHelper::asString(const PlistValue& value)
 {
-    const PlistValue found = value(registry, service, key);
-    return found.isNumber() ? found.toInt64() : std::nullopt;
+    return value.toString();
 }
 
-std::optional<double> IOKitHelper::real(const Registry& registry, Entry service, const QString& key)
+std::optional<std::int64_t> IOKitHelper::asInt64(const PlistValue& value)
 {
-    const PlistValue found = value(registry, service, key);
-    return found.isNumber() ? found.toDouble() : std::nullopt;
+    return value.isNumber() ? value.toInt64() : std::nullopt;
 }
 
-std::optional<double> IOKitHelper::temperature(const Registry& registry, Entry service)
+std::optional<double> IOKitHelper::asReal(const PlistValue& value)
 {
-    const auto hundredths = real(registry, service, QStringLiteral("Temperature"));
+    return value.isNumber() ? value.toDouble() : std::nullopt;
+}
+
+std::optional<double> IOKitHelper::asTemperature(const PlistValue& value)
+{
+    const auto hundredths = asReal(value);
     if (!hundredths)
         return std::nullopt;
     return *hundredths / 100.0;
@@ -41,9 +46,9 @@ IOKitHelper::PackedDate IOKitHelper::unpackDate(std::int64_t packed)
     return PackedDate{int(packed & 31), int((packed >> 5) & 15), int(((packed >> 9) & 127) + 1980)};
 }
 
-std::optional<QDateTime> IOKitHelper::manufactureDate(const Registry& registry, Entry service)
+std::optional<QDateTime> IOKitHelper::asManufactureDate(const PlistValue& value)
 {
-    const auto packed = int64(registry, service, QStringLiteral("ManufactureDate"));
+    const auto packed = asInt64(value);
     if (!packed)
         return std::nullopt;
     const PackedDate parts = unpackDate(*packed);
@@ -53,21 +58,89 @@ std::optional<QDateTime> IOKitHelper::manufactureDate(const Registry& registry, 
     return date.startOfDay();
 }
 
-std::optional<PlistValue::DictionaryType> IOKitHelper::dictionary(const Registry& registry, Entry service,
-                                                                  const QString& key)
+std::optional<PlistValue::DictionaryType> IOKitHelper::asDictionary(const PlistValue& value)
 {
-    const PlistValue found = value(registry, service, key);
-    if (const auto* d = found.toDictionary())
+    if (const auto* d = value.toDictionary())
         return *d;
     return std::nullopt;
 }
 
-std::optional<PlistValue::ArrayType> IOKitHelper::array(const Registry& registry, Entry service, const QString& key)
+std::optional<PlistValue::ArrayType> IOKitHelper::asArray(const PlistValue& value)
 {
-    const PlistValue found = value(registry, service, key);
-    if (const auto* a = found.toArray())
+    if (const auto* a = value.toArray())
         return *a;
     return std::nullopt;
+}
+
+std::optional<QString> IOKitHelper::string(const Registry& registry, Entry service, const QString& key)
+{
+    return asString(value(registry, service, key));
+}
+
+std::optional<std::int64_t> IOKitHelper::int64(const Registry& registry, Entry service, const QString& key)
+{
+    return asInt64(value(registry, service, key));
+}
+
+std::optional<double> IOKitHelper::real(const Registry& registry, Entry service, const QString& key)
+{
+    return asReal(value(registry, service, key));
+}
+
+std::optional<double> IOKitHelper::temperature(const Registry& registry, Entry service)
+{
+    return asTemperature(value(registry, service, QStringLiteral("Temperature")));
+}
+
+std::optional<QDateTime> IOKitHelper::manufactureDate(const Registry& registry, Entry service)
+{
+    return asManufactureDate(value(registry, service, QStringLiteral("ManufactureDate")));
+}
+
+std::optional<PlistValue::DictionaryType> IOKitHelper::dictionary(const Registry& registry, Entry service,
+                                                                  const QString& key)
+{
+    return asDictionary(value(registry, service, key));
+}
+
+std::optional<PlistValue::ArrayType> IOKitHelper::array(const Registry& registry, Entry service, const QString& key)
+{
+    return asArray(value(registry, service, key));
+}
+
+std::optional<QString> IOKitHelper::string(const Properties& properties, const QString& key)
+{
+    return asString(properties[key]);
+}
+
+std::optional<std::int64_t> IOKitHelper::int64(const Properties& properties, const QString& key)
+{
+    return asInt64(properties[key]);
+}
+
+std::optional<double> IOKitHelper::real(const Properties& properties, const QString& key)
+{
+    return asReal(properties[key]);
+}
+
+std::optional<double> IOKitHelper::temperature(const Properties& properties)
+{
+    return asTemperature(properties[QStringLiteral("Temperature")]);
+}
+
+std::optional<QDateTime> IOKitHelper::manufactureDate(const Properties& properties)
+{
+    return asManufactureDate(properties[QStringLiteral("ManufactureDate")]);
+}
+
+std::optional<PlistValue::DictionaryType> IOKitHelper::dictionary(const Properties& properties, const QString& key)
+{
+    return asDictionary(properties[key]);
+}
+
+std::optional<PlistValue::ArrayType> IOKitHelper::array(const Properties& properties, const QString& key)
+{
+    return asArray(properties[key]);
 }
 
 } // namespace InternalBatteryKit

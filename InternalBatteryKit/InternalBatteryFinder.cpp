@@ -6,6 +6,7 @@
 
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Dates/Duration.h"
+#include "Platform/PowerSupply.h"
 
 #include <cmath>
 #include <limits>
@@ -84,6 +85,8 @@ void InternalBatteryFinder::refresh()
 {
     if (!m_batteryPresent)
         return;
+    // Every file of the battery is read once in a poll, also where two sources use it.
+    const Platform::PowerSupply::ReadingScope oneReading;
     openService();
     std::shared_ptr<const InternalBattery> reader;
     const auto parent = m_service != 0 ? registry().parent(m_service) : std::nullopt;

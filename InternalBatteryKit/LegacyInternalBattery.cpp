@@ -48,23 +48,25 @@ void LegacyInternalBattery::update(Platform::RegistryEntryId service, const Plat
     }
 
     using H = IOKitHelper;
-    m_values.designCapacity = H::int64(registry, service, QStringLiteral("DesignCapacity"));
-    if (auto current = H::int64(registry, service, QStringLiteral("CurrentCapacity")))
+    // The entry is read once; every value comes from that one reading.
+    const H::Properties entry = H::properties(registry, service);
+    m_values.designCapacity = H::int64(entry, QStringLiteral("DesignCapacity"));
+    if (auto current = H::int64(entry, QStringLiteral("CurrentCapacity")))
         m_values.currentCapacity = current;
-    else if (auto raw = H::int64(registry, service, QStringLiteral("AppleRawCurrentCapacity")))
+    else if (auto raw = H::int64(entry, QStringLiteral("AppleRawCurrentCapacity")))
         m_values.currentCapacity = raw;
-    if (auto full = H::int64(registry, service, QStringLiteral("MaxCapacity")))
+    if (auto full = H::int64(entry, QStringLiteral("MaxCapacity")))
         m_values.maxCapacity = full;
-    else if (auto raw = H::int64(registry, service, QStringLiteral("AppleRawMaxCapacity")))
+    else if (auto raw = H::int64(entry, QStringLiteral("AppleRawMaxCapacity")))
         m_values.maxCapacity = raw;
-    m_values.cycleCount = H::int64(registry, service, QStringLiteral("CycleCount"));
-    m_values.designCycleCount = H::int64(registry, service, QStringLiteral("DesignCycleCount9C"));
-    m_values.amperage = H::int64(registry, service, QStringLiteral("Amperage"));
-    const auto millivolts = H::real(registry, service, QStringLiteral("Voltage"));
+    m_values.cycleCount = H::int64(entry, QStringLiteral("CycleCount"));
+    m_values.designCycleCount = H::int64(entry, QStringLiteral("DesignCycleCount9C"));
+    m_values.amperage = H::int64(entry, QStringLiteral("Amperage"));
+    const auto millivolts = H::real(entry, QStringLiteral("Voltage"));
     m_values.voltage = millivolts ? std::optional<double>(*millivolts / 1000.0) : std::nullopt;
-    m_values.temperature = H::temperature(registry, service);
-    m_values.manufacturer = H::string(registry, service, QStringLiteral("Manufacturer"));
-    m_values.manufactureDate = H::manufactureDate(registry, service);
+    m_values.temperature = H::temperature(entry);
+    m_values.manufacturer = H::string(entry, QStringLiteral("Manufacturer"));
+    m_values.manufactureDate = H::manufactureDate(entry);
     deriveWatts();
 }
 

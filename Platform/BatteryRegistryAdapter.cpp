@@ -27,9 +27,11 @@ PlistValue textOf(const PowerSupply& supply, const char* attribute)
 PlistValue manufactureDate(const PowerSupply& supply)
 {
     const auto year = supply.number("manufacture_year");
+    if (!year)
+        return {};
     const auto month = supply.number("manufacture_month");
     const auto day = supply.number("manufacture_day");
-    if (!year || !month || !day || *year < 1980 || *year > 1980 + 127 || *month < 0 || *month > 15 || *day < 0
+    if (!month || !day || *year < 1980 || *year > 1980 + 127 || *month < 0 || *month > 15 || *day < 0
         || *day > 31)
         return {};
     return PlistValue(std::int64_t(((*year - 1980) << 9) + (*month << 5) + *day));
@@ -120,9 +122,18 @@ PlistValue::DictionaryType BatteryRegistryAdapter::properties(const QString& pat
     const auto name = batteryAt(path);
     if (!name)
         return result;
-    const PowerSupply supply(m_root, *name);
+    const auto reading = PowerSupply::open(m_root, *name);
+    const PowerSupply& supply = *reading;
     for (const QString& key : keys()) {
-        PlistValue value = read(supply, key);
+        // The raw capacities are the same readings as the plain ones.
+        PlistValue value;
+        if (key == QLatin1String("AppleRawMaxCapacity") || key == QLatin1String("AppleRawCurrentCapacity")) {
+            const auto plain = result.find(key.mid(8));
+            if (plain != result.end())
+                result.emplace(key, plain->second);
+            continue;
+        }
+        value = read(supply, key);
         if (!value.isNone())
             result.emplace(key, std::move(value));
     }
@@ -136,7 +147,7 @@ PlistValue BatteryRegistryAdapter::property(const QString& path, const QString& 
     const auto name = batteryAt(path);
     if (!name)
         return {};
-    return read(PowerSupply(m_root, *name), key);
+    return read(*PowerSupply::open(m_root, *name), key);
 }
 
 } // namespace Platform

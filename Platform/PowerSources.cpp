@@ -3,6 +3,7 @@
 #include "Platform/PowerSupply.h"
 
 #include <cmath>
+#include <functional>
 #include <cstdlib>
 
 namespace Platform {
@@ -28,13 +29,16 @@ std::optional<QString> healthGrade(const QByteArray& health)
 
 // Minutes from a kernel time in seconds, or from a remaining amount over the rate it changes at.
 std::int64_t minutes(std::optional<std::int64_t> seconds, std::optional<std::int64_t> amount,
-                     std::optional<std::int64_t> rate)
+                     const std::function<std::optional<std::int64_t>()>& rate)
 {
     if (seconds && *seconds >= 0)
         return *seconds / 60;
-    if (amount && rate && *rate != 0 && *amount >= 0)
-        return std::int64_t(double(*amount) / std::abs(double(*rate)) * 60.0);
-    return -1;
+    if (!amount || *amount < 0)
+        return -1;
+    const auto perHour = rate();
+    if (!perHour || *perHour == 0)
+        return -1;
+    return std::int64_t(double(*amount) / std::abs(double(*perHour)) * 60.0);
 }
 
 PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std::int64_t> watts)
@@ -55,6 +59,7 @@ PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std:
     if (const auto p = percent(battery.number(full), battery.number(design)))
         d.emplace(QStringLiteral("Max Capacity"), PlistValue(*p));
 
+    const auto rateOf = [&battery, rate] { return battery.number(rate); };
     const QByteArray status = battery.text("status").value_or(QByteArray());
     const bool discharging = status == "Discharging";
     const bool charging = status == "Charging";
@@ -67,9 +72,9 @@ PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std:
     }
     d.emplace(QStringLiteral("Time to Empty"),
               PlistValue(minutes(battery.number("time_to_empty_now"),
-                                 discharging ? battery.number(now) : std::nullopt, battery.number(rate))));
+                                 discharging ? battery.number(now) : std::nullopt, rateOf)));
     d.emplace(QStringLiteral("Time to Full Charge"),
-              PlistValue(minutes(battery.number("time_to_full_now"), toFull, battery.number(rate))));
+              PlistValue(minutes(battery.number("time_to_full_now"), toFull, rateOf)));
 
     d.emplace(QStringLiteral("Power Source State"),
               PlistValue(acPower ? QStringLiteral("AC Power") : QStringLiteral("Battery Power")));
@@ -101,19 +106,22 @@ std::vector<PlistValue> PowerSources::descriptions() const
 {
     if (m_fixed)
         return *m_fixed;
-    std::vector<QString> batteries;
+    std::vector<std::shared_ptr<const PowerSupply>> batteries;
     bool acPower = false;
     std::optional<std::int64_t> watts;
     for (const QString& name : PowerSupply::names(m_root)) {
-        const PowerSupply supply(m_root, name);
+        auto found = PowerSupply::open(m_root, name);
+        const PowerSupply& supply = *found;
         if (supply.isSystemBattery(true)) {
-            batteries.push_back(name);
+            batteries.push_back(std::move(found));
         } else if (supply.isOnlineAdapter()) {
             acPower = true;
             // A USB Power Delivery source states what it can give; µV × µA is 10^-12 W.
+            if (!supply.type().startsWith("USB"))
+                continue;
             const auto volts = supply.number("voltage_max");
             const auto amps = supply.number("current_max");
-            if (supply.type().startsWith("USB") && volts && amps && *volts > 0 && *amps > 0) {
+            if (volts && amps && *volts > 0 && *amps > 0) {
                 const auto rating = std::llround(double(*volts) * double(*amps) / 1e12);
                 watts = std::max(watts.value_or(0), std::int64_t(rating));
             }
@@ -121,8 +129,8 @@ std::vector<PlistValue> PowerSources::descriptions() const
     }
     std::vector<PlistValue> result;
     result.reserve(batteries.size());
-    for (const QString& name : batteries)
-        result.push_back(describe(PowerSupply(m_root, name), acPower, watts));
+    for (const auto& battery : batteries)
+        result.push_back(describe(*battery, acPower, watts));
     return result;
 }
 

@@ -6,9 +6,12 @@
 #include <QFile>
 
 #include <charconv>
+#include <map>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
+#include <dirent.h>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -26,7 +29,35 @@ QByteArray trimmedLine(std::string_view text)
         text.remove_suffix(1);
     return QByteArray(text.data(), qsizetype(text.size()));
 }
+// The readings shared inside the outermost ReadingScope of this thread; none outside one.
+thread_local std::map<std::pair<QString, QString>, std::shared_ptr<const PowerSupply>>* t_shared = nullptr;
 } // namespace
+
+PowerSupply::ReadingScope::ReadingScope()
+{
+    if (!t_shared) {
+        t_shared = new std::map<std::pair<QString, QString>, std::shared_ptr<const PowerSupply>>;
+        m_outermost = true;
+    }
+}
+
+PowerSupply::ReadingScope::~ReadingScope()
+{
+    if (m_outermost) {
+        delete t_shared;
+        t_shared = nullptr;
+    }
+}
+
+std::shared_ptr<const PowerSupply> PowerSupply::open(const QString& root, const QString& name)
+{
+    if (!t_shared)
+        return std::make_shared<PowerSupply>(root, name);
+    auto& slot = (*t_shared)[{root, name}];
+    if (!slot)
+        slot = std::make_shared<PowerSupply>(root, name);
+    return slot;
+}
 
 PowerSupply::PowerSupply(const QString& root, const QString& name) : m_name(name)
 {
@@ -43,40 +74,85 @@ PowerSupply::~PowerSupply()
 
 QStringList PowerSupply::names(const QString& root)
 {
-    return QDir(folderOf(root)).entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
+    // A plain listing: the entries are links into sys/devices, and following each costs more than the
+    // poll's reads.
+    QStringList result;
+    DIR* dir = ::opendir(QFile::encodeName(folderOf(root)).constData());
+    if (!dir)
+        return result;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (entry->d_name[0] != '.')
+            result.append(QFile::decodeName(entry->d_name));
+    }
+    ::closedir(dir);
+    result.sort();
+    return result;
 }
 
 std::optional<QString> PowerSupply::firstBattery(const QString& root)
 {
     for (const QString& name : names(root)) {
-        if (PowerSupply(root, name).isSystemBattery(false))
+        if (open(root, name)->isSystemBattery(false))
             return name;
     }
     return std::nullopt;
+}
+
+std::optional<QByteArray> PowerSupply::readAttribute(const char* name) const
+{
+    // A sysfs attribute is at most one page and comes whole from one read.
+    const int fd = ::openat(m_dirFd, name, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    char page[4096];
+    ssize_t n;
+    do {
+        n = ::read(fd, page, sizeof page);
+    } while (n < 0 && errno == EINTR);
+    ::close(fd);
+    if (n < 0)
+        return std::nullopt;
+    return trimmedLine(std::string_view(page, std::size_t(n)));
 }
 
 std::optional<QByteArray> PowerSupply::text(const char* attribute) const
 {
     if (m_dirFd < 0)
         return std::nullopt;
-    if (const auto found = ProcFile::read(m_dirFd, attribute, m_buffer))
-        return trimmedLine(*found);
-    return ueventValue(attribute);
+    const QByteArray key(attribute);
+    if (const auto known = m_values.constFind(key); known != m_values.constEnd())
+        return *known;
+    auto value = readAttribute(attribute);
+    if (!value)
+        value = ueventValue(attribute);
+    m_values.insert(key, value);
+    return value;
 }
 
 std::optional<QByteArray> PowerSupply::ueventValue(const char* attribute) const
 {
     if (!m_ueventRead) {
         m_ueventRead = true;
-        if (const auto found = ProcFile::read(m_dirFd, "uevent", m_buffer))
-            m_uevent = QByteArray(found->data(), qsizetype(found->size()));
+        if (const auto found = readAttribute("uevent")) {
+            std::string_view text(found->constData(), std::size_t(found->size()));
+            constexpr std::string_view prefix = "POWER_SUPPLY_";
+            while (!text.empty()) {
+                const std::size_t end = std::min(text.find('\n'), text.size());
+                const std::string_view line = text.substr(0, end);
+                text.remove_prefix(std::min(end + 1, text.size()));
+                const std::size_t equals = line.find('=');
+                if (line.substr(0, prefix.size()) != prefix || equals == std::string_view::npos)
+                    continue;
+                const std::string_view key = line.substr(prefix.size(), equals - prefix.size());
+                m_uevent.insert(QByteArray(key.data(), qsizetype(key.size())).toLower(),
+                                trimmedLine(line.substr(equals + 1)));
+            }
+        }
     }
-    const QByteArray key = "POWER_SUPPLY_" + QByteArray(attribute).toUpper() + '=';
-    for (const QByteArray& line : m_uevent.split('\n')) {
-        if (line.startsWith(key))
-            return trimmedLine(std::string_view(line.constData() + key.size(), std::size_t(line.size() - key.size())));
-    }
-    return std::nullopt;
+    const auto found = m_uevent.constFind(QByteArray(attribute));
+    if (found == m_uevent.constEnd())
+        return std::nullopt;
+    return *found;
 }
 
 std::optional<std::int64_t> PowerSupply::number(const char* attribute) const

@@ -1,10 +1,12 @@
 #pragma once
 
 #include <QByteArray>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -16,12 +18,28 @@ namespace Platform {
 // supply without a `type` file) is taken from there. Values are micro-units as the kernel gives them
 // (µA, µV, µW, µAh, µWh), times in seconds, the temperature in tenths of a degree Celsius.
 //
-// The folder is opened once; each attribute costs one small read. Nothing is cached but the
-// `uevent` lines, read at most once.
+// The folder is opened once and each attribute read at most once: an object is one reading of the
+// supply, to be dropped when the reading is done.
 class PowerSupply {
 public:
     // The supply `name` below `root` ("/" reads /sys/class/power_supply/<name>).
     PowerSupply(const QString& root, const QString& name);
+
+    // A reading of the supply: a new one, or while a ReadingScope lives on this thread, the one reading
+    // every caller in the scope shares, so that a poll reads each file once.
+    static std::shared_ptr<const PowerSupply> open(const QString& root, const QString& name);
+
+    // Makes the readings of one poll shared (see open()); scopes on one thread may nest.
+    class ReadingScope {
+    public:
+        ReadingScope();
+        ~ReadingScope();
+        ReadingScope(const ReadingScope&) = delete;
+        ReadingScope& operator=(const ReadingScope&) = delete;
+
+    private:
+        bool m_outermost = false;
+    };
     ~PowerSupply();
     PowerSupply(const PowerSupply&) = delete;
     PowerSupply& operator=(const PowerSupply&) = delete;
@@ -56,13 +74,14 @@ public:
     std::optional<std::int64_t> currentMilliamps() const;
 
 private:
+    std::optional<QByteArray> readAttribute(const char* name) const;
     std::optional<QByteArray> ueventValue(const char* attribute) const;
 
     QString m_name;
     int m_dirFd = -1;
-    mutable std::string m_buffer;
+    mutable QHash<QByteArray, std::optional<QByteArray>> m_values; // attributes read so far
     mutable bool m_ueventRead = false;
-    mutable QByteArray m_uevent;
+    mutable QHash<QByteArray, QByteArray> m_uevent; // attribute name in lower case -> value
 };
 
 } // namespace Platform

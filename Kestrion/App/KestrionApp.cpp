@@ -14,7 +14,9 @@
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
+#include "Kestrion/Cards/InternalBatteryView.h"
 #include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Models/InternalBatteryModel.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
@@ -46,6 +48,8 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_processor = new ProcessorModel(settings, this);
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
+    // The battery is polled every 5 seconds and once now, so the window opens with a reading.
+    m_battery = new InternalBatteryModel(settings, this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -107,12 +111,19 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.sizeClass = ViewConstants::sizeClass();
     sources.look = app.m_look;
     ProcessorCards::add(catalog, sources);
+    if (InternalBatteryModel* battery = app.m_battery) {
+        CardLookSettings* look = app.m_look;
+        catalog.add(Card::internalBattery, [battery, look](QWidget* parent) -> QWidget* {
+            return new InternalBatteryView(*battery, *look, parent);
+        });
+    }
     return catalog;
 }
 
 MainLayoutInputs KestrionApp::layoutInputs() const
 {
     MainLayoutInputs inputs = m_settings.moduleSwitches();
+    inputs.batteryPresent = m_battery && m_battery->finder()->batteryPresent();
     // The battery, graphics and companion states come from their models once those exist; until then
     // there is no battery, no primary graphics card and no companion running.
     return inputs;

@@ -23,6 +23,7 @@ class AppSettings;
 class CardLookSettings;
 class Appearance;
 class ContentView;
+class InternalBatteryModel;
 class MemoryModel;
 class ProcessorModel;
 class SystemInfoModel;
@@ -56,6 +57,7 @@ public:
     ProcessorModel* processor() const { return m_processor; }
     MemoryModel* memory() const { return m_memory; }
     SystemInfoModel* system() const { return m_system; }
+    InternalBatteryModel* battery() const { return m_battery; }
     MainWindow* mainWindow() const { return m_mainWindow; }
     ContentView* contentView() const { return m_content; }
     WindowRegistry& windows() { return m_windows; }
@@ -91,6 +93,7 @@ private:
     ProcessorModel* m_processor = nullptr;
     MemoryModel* m_memory = nullptr;
     SystemInfoModel* m_system = nullptr;
+    InternalBatteryModel* m_battery = nullptr;
 
     CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;

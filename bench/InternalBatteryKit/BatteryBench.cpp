@@ -39,6 +39,27 @@ void BM_PollUsbCLaptop(benchmark::State& state)
 }
 BENCHMARK(BM_PollUsbCLaptop)->Unit(benchmark::kMicrosecond);
 
+// The three parts of a poll: the power-source descriptions, the entry lookup and the entry's properties.
+void BM_PowerSourceDescriptions(benchmark::State& state)
+{
+    const Platform::PowerSources sources(QStringLiteral(KESTRION_FIXTURES "/Platform/power_supply-laptop-usbc-checkbox-A"));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(sources.descriptions().size());
+}
+BENCHMARK(BM_PowerSourceDescriptions)->Unit(benchmark::kMicrosecond);
+
+void BM_BatteryEntryLookupAndProperties(benchmark::State& state)
+{
+    const auto registry =
+        Platform::SysfsRegistry::live(QStringLiteral(KESTRION_FIXTURES "/Platform/power_supply-laptop-usbc-checkbox-A"));
+    for (auto _ : state) {
+        const auto found = registry->entriesOfClass(QStringLiteral("AppleSmartBattery"));
+        if (state.range(0) && !found.empty())
+            benchmark::DoNotOptimize(registry->properties(found.front()));
+    }
+}
+BENCHMARK(BM_BatteryEntryLookupAndProperties)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
 void BM_PollWithoutBattery(benchmark::State& state)
 {
     const QString root = QStringLiteral(KESTRION_FIXTURES "/Platform/power_supply-peripheral-hidpp-mail-A");
