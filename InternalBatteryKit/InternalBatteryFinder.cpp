@@ -37,7 +37,7 @@ InternalBatteryFinder::InternalBatteryFinder(std::shared_ptr<Platform::Registry>
                                              std::shared_ptr<Platform::PowerSources> powerSources, QObject* parent)
     : QObject(parent)
     , m_registry(std::move(registry))
-    , m_powerSources(powerSources ? std::move(powerSources) : std::make_shared<Platform::PowerSources>())
+    , m_powerSources(powerSources ? std::move(powerSources) : Platform::PowerSources::shared())
 {
     m_batteryPresent = hasPowerSources();
     emit batteryPresentChanged();

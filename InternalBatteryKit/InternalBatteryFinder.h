@@ -36,7 +36,8 @@ class InternalBatteryFinder : public QObject {
     Q_PROPERTY(QString timeLeft READ timeLeft NOTIFY timeLeftChanged)
 
 public:
-    // Reads the machine's registry and power sources; a test passes its own.
+    // Reads the shared registry and power sources (the machine's unless a test installed others); a
+    // test may also pass its own.
     explicit InternalBatteryFinder(QObject* parent = nullptr);
     InternalBatteryFinder(std::shared_ptr<Platform::Registry> registry,
                           std::shared_ptr<Platform::PowerSources> powerSources, QObject* parent = nullptr);

@@ -37,6 +37,11 @@ public:
     // The descriptions now, in the order of the supplies' names.
     std::vector<PlistValue> descriptions() const;
 
+    // The power sources the program reads: this machine's unless a test installed others.
+    static std::shared_ptr<PowerSources> shared();
+    // Replaces the shared power sources (tests); passing null restores this machine's.
+    static void setShared(std::shared_ptr<PowerSources> sources);
+
 private:
     QString m_root;
     std::optional<std::vector<PlistValue>> m_fixed;
