@@ -89,6 +89,9 @@ struct Program : ::testing::Test {
     {
         if (!QDBusConnection::sessionBus().isConnected())
             GTEST_SKIP() << "no session bus";
+        // The program's own suite outlives a test: each starts from an empty one.
+        for (const auto& entry : defaults.dictionary())
+            defaults.remove(entry.first);
         app = std::make_unique<KestrionApp>(settings, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
