@@ -129,9 +129,19 @@ std::vector<PlistValue> PowerSources::descriptions() const
     std::vector<std::shared_ptr<const PowerSupply>> batteries;
     bool acPower = false;
     std::optional<std::int64_t> watts;
-    for (const QString& name : PowerSupply::names(m_root)) {
+    const QStringList names = PowerSupply::names(m_root);
+    // A supply that went away may come back as another device under its name.
+    for (auto it = m_identities.begin(); it != m_identities.end();)
+        it = names.contains(it.key()) ? std::next(it) : m_identities.erase(it);
+    for (const QString& name : names) {
         auto found = PowerSupply::open(m_root, name);
         const PowerSupply& supply = *found;
+        if (const auto known = m_identities.constFind(name); known != m_identities.constEnd()) {
+            supply.remember("type", known->type);
+            supply.remember("scope", known->scope);
+        } else if (supply.exists()) {
+            m_identities.insert(name, Identity{supply.text("type"), supply.text("scope")});
+        }
         if (supply.isSystemBattery(true)) {
             batteries.push_back(std::move(found));
         } else if (supply.isOnlineAdapter()) {

@@ -2,6 +2,8 @@
 
 #include "Platform/PlistValue.h"
 
+#include <QByteArray>
+#include <QHash>
 #include <QString>
 
 #include <memory>
@@ -24,7 +26,7 @@ namespace Platform {
 //   "Watts", "AdapterDetails" {"Watts"}   the rating of an online USB Power Delivery adapter
 //                          (voltage_max × current_max); absent otherwise (mains supplies carry none)
 //   "BatteryHealth"        "Good", "Fair" or "Poor" from `health`; absent for other states
-// A desktop gives an empty list.
+// A desktop gives an empty list. Used from one thread (the main thread).
 class PowerSources {
 public:
     // Reads /sys/class/power_supply below `root`.
@@ -43,7 +45,14 @@ public:
     static void setShared(std::shared_ptr<PowerSources> sources);
 
 private:
+    // What a supply is (`type`, `scope`) is fixed while its folder exists: read once per name.
+    struct Identity {
+        std::optional<QByteArray> type;
+        std::optional<QByteArray> scope;
+    };
+
     QString m_root;
+    mutable QHash<QString, Identity> m_identities;
     std::optional<std::vector<PlistValue>> m_fixed;
 };
 

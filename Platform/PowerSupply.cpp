@@ -155,6 +155,11 @@ std::optional<QByteArray> PowerSupply::ueventValue(const char* attribute) const
     return *found;
 }
 
+void PowerSupply::remember(const char* attribute, std::optional<QByteArray> value) const
+{
+    m_values.insert(QByteArray(attribute), std::move(value));
+}
+
 std::optional<std::int64_t> PowerSupply::number(const char* attribute) const
 {
     const auto value = text(attribute);

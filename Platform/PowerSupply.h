@@ -55,6 +55,8 @@ public:
 
     // The attribute's text without the line end; none when neither the file nor `uevent` has it.
     std::optional<QByteArray> text(const char* attribute) const;
+    // Takes a value known from an earlier reading instead of reading the attribute (none: absent).
+    void remember(const char* attribute, std::optional<QByteArray> value) const;
     // The attribute as a signed decimal; none when absent or not a number.
     std::optional<std::int64_t> number(const char* attribute) const;
 

@@ -192,3 +192,17 @@ TEST(PowerSources, UeventOnlyBatteryHealthDateAndTemperature)
     EXPECT_TRUE(adapter.property(bat1, "Serial").isNone());
     EXPECT_TRUE(adapter.property(QStringLiteral("IOService:/elsewhere/BAT1"), "Temperature").isNone());
 }
+
+TEST(PowerSources, ASupplyThatComesBackUnderItsNameIsReadAfresh)
+{
+    PowerSupplyFixture tree;
+    tree.addSupply("BAT0", {{"type", "Battery"}, {"capacity", "40"}});
+    const PowerSources sources(tree.root());
+    ASSERT_EQ(sources.descriptions().size(), 1u);
+    EXPECT_EQ(sources.descriptions().front()["Current Capacity"].toInt64(), 40);
+    tree.removeSupply("BAT0");
+    EXPECT_TRUE(sources.descriptions().empty());
+    // The same name now belongs to a mouse's battery.
+    tree.addSupply("BAT0", {{"type", "Battery"}, {"scope", "Device"}});
+    EXPECT_TRUE(sources.descriptions().empty());
+}
