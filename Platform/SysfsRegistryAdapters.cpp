@@ -1,5 +1,6 @@
 #include "Platform/SysfsRegistry.h"
 
+#include "Platform/BatteryRegistryAdapter.h"
 #include "Platform/BlockStorageRegistryAdapter.h"
 #include "Platform/DrmRegistryAdapter.h"
 #include "Platform/NetworkRegistryAdapter.h"
@@ -21,6 +22,7 @@ void SysfsRegistry::addStandardAdapters()
     addAdapter(std::make_unique<NetworkRegistryAdapter>(
         root(), live ? Wlan::live() : Wlan::none(),
         live ? NetworkRegistryAdapter::DriverInfoSource(&NetworkRegistryAdapter::ethtoolDriverInfo) : nullptr));
+    addAdapter(std::make_unique<BatteryRegistryAdapter>(root()));
 }
 
 } // namespace Platform

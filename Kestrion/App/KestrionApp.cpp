@@ -15,10 +15,12 @@
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/GraphicsCardView.h"
+#include "Kestrion/Cards/InternalBatteryView.h"
 #include "Kestrion/Cards/NetworkCards.h"
 #include "Kestrion/Cards/ProcessorCards.h"
 #include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/GpuModel.h"
+#include "Kestrion/Models/InternalBatteryModel.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/NetworkModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
@@ -56,6 +58,8 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_system = new SystemInfoModel(this);
     m_gpu = new GpuModel(this);
     m_volumes = new VolumesModel(this);
+    // The battery is polled every 5 seconds and once now, so the window opens with a reading.
+    m_battery = new InternalBatteryModel(settings, this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -142,6 +146,13 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     network.hostName = [] { return BaseKit::MacSystem::hostName(); };
     network.look = app.m_look;
     NetworkCards::add(catalog, network);
+
+    if (InternalBatteryModel* battery = app.m_battery) {
+        CardLookSettings* look = app.m_look;
+        catalog.add(Card::internalBattery, [battery, look](QWidget* parent) -> QWidget* {
+            return new InternalBatteryView(*battery, *look, parent);
+        });
+    }
     return catalog;
 }
 
@@ -149,8 +160,8 @@ MainLayoutInputs KestrionApp::layoutInputs() const
 {
     MainLayoutInputs inputs = m_settings.moduleSwitches();
     inputs.hasPrimaryGraphicsCard = m_gpu && m_gpu->controller() && m_gpu->controller()->primary();
-    // The battery and companion states come from their models once those exist; until then there is
-    // no battery and no companion running.
+    inputs.batteryPresent = m_battery && m_battery->finder()->batteryPresent();
+    // The companion's state comes from its model once that exists; until then no companion runs.
     return inputs;
 }
 

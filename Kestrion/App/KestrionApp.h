@@ -25,6 +25,7 @@ class CardLookSettings;
 class Appearance;
 class ContentView;
 class GpuModel;
+class InternalBatteryModel;
 class MemoryModel;
 class NetworkModel;
 class ProcessorModel;
@@ -63,6 +64,7 @@ public:
     SystemInfoModel* system() const { return m_system; }
     GpuModel* gpu() const { return m_gpu; }
     VolumesModel* volumes() const { return m_volumes; }
+    InternalBatteryModel* battery() const { return m_battery; }
     MainWindow* mainWindow() const { return m_mainWindow; }
     ContentView* contentView() const { return m_content; }
     WindowRegistry& windows() { return m_windows; }
@@ -105,6 +107,7 @@ private:
     GpuModel* m_gpu = nullptr;
     bool m_hadPrimaryGraphicsCard = false;
     VolumesModel* m_volumes = nullptr;
+    InternalBatteryModel* m_battery = nullptr;
 
     CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;

@@ -3,7 +3,7 @@
 #include "SystemKit/Graphics/DataStorageMode.h"
 #include "SystemKit/Graphics/GraphicsEnvironment.h"
 #include "SystemKit/Graphics/IGpu.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <QObject>
 #include <QString>
@@ -69,7 +69,7 @@ private:
     void setGraphicsCards(CardList cards);
 
     GraphicsEnvironment m_environment;
-    SamplerTimer m_timer;
+    BaseKit::SamplerTimer m_timer;
     CardList m_graphicsCards;
     std::shared_ptr<IGpu> m_primary;
     DataStorageMode m_mode;

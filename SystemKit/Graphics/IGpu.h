@@ -3,7 +3,7 @@
 #include "SystemKit/Graphics/DataStorageMode.h"
 #include "SystemKit/Graphics/GpuStatistics.h"
 #include "SystemKit/Graphics/GraphicsEnvironment.h"
-#include "SystemKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/FixedHistory.h"
 
 #include "Platform/Registry.h"
 
@@ -115,7 +115,7 @@ private:
     std::uint64_t m_vramSizeBytes = 0;
     GpuStatisticsPointer m_statistics;
     GpuStatisticsPointer m_previousStatistics;
-    std::optional<FixedHistory<GpuStatisticsPointer>> m_history;
+    std::optional<BaseKit::FixedHistory<GpuStatisticsPointer>> m_history;
     MaxValues m_maxValues;
     LastChanges m_lastChanges;
 };

@@ -3,7 +3,7 @@
 #include "SystemKit/Network/Addresses.h"
 #include "SystemKit/Network/NetworkHistories.h"
 #include "SystemKit/Network/NetworkSpeeds.h"
-#include "SystemKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/FixedHistory.h"
 
 #include <QList>
 #include <QObject>
@@ -68,7 +68,7 @@ private:
     NetworkHistories m_histories;
     NetworkSpeeds m_speeds;
     Addresses m_addresses;
-    FixedHistory<std::uint64_t> m_usageHistory;
+    BaseKit::FixedHistory<std::uint64_t> m_usageHistory;
     std::uint64_t m_maxDelta = 0;
     QString m_identifier;
     QString m_name;

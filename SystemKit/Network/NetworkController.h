@@ -5,7 +5,7 @@
 #include "SystemKit/Network/NetworkEnvironment.h"
 #include "SystemKit/Network/NetworkSpeeds.h"
 #include "SystemKit/Network/WirelessAdapterDetails.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include "Platform/NetworkInterfaces.h"
 #include "Platform/Registry.h"
@@ -145,7 +145,7 @@ private:
     NetworkEnvironment m_environment;
     bool m_watchVpn = false;
     std::chrono::nanoseconds m_timePrevious{0};
-    SamplerTimer m_timer;
+    BaseKit::SamplerTimer m_timer;
     std::optional<QString> m_currentIdentifier;
     std::map<QString, NetworkAdapter*> m_adapters; // owned, keyed and ordered by BSD name
     QStringList m_ignoredAdapters;

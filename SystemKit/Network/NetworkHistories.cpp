@@ -6,10 +6,10 @@ namespace SystemKit {
 
 NetworkHistories::NetworkHistories(int historySize) : m_upload(prefilled(historySize)), m_download(m_upload) {}
 
-FixedHistory<NetworkHistoryItem> NetworkHistories::prefilled(int historySize)
+BaseKit::FixedHistory<NetworkHistoryItem> NetworkHistories::prefilled(int historySize)
 {
     const QDateTime now = Platform::Clock::shared().now();
-    FixedHistory<NetworkHistoryItem> history(historySize);
+    BaseKit::FixedHistory<NetworkHistoryItem> history(historySize);
     const int n = history.size();
     for (int i = 0; i < n; ++i)
         history.append(NetworkHistoryItem{now.addSecs(-(n - 1 - i)), 0});

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SystemKit/Network/NetworkHistoryItem.h"
-#include "SystemKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/FixedHistory.h"
 
 #include <QList>
 
@@ -22,10 +22,10 @@ public:
     const QList<NetworkHistoryItem>& download() const { return m_download.values(); }
 
 private:
-    static FixedHistory<NetworkHistoryItem> prefilled(int historySize);
+    static BaseKit::FixedHistory<NetworkHistoryItem> prefilled(int historySize);
 
-    FixedHistory<NetworkHistoryItem> m_upload;
-    FixedHistory<NetworkHistoryItem> m_download;
+    BaseKit::FixedHistory<NetworkHistoryItem> m_upload;
+    BaseKit::FixedHistory<NetworkHistoryItem> m_download;
 };
 
 } // namespace SystemKit

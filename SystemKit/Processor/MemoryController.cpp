@@ -1,7 +1,7 @@
 #include "SystemKit/Processor/MemoryController.h"
 
 #include "Platform/HostStatistics.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "SystemKit/Processor/MemoryStatistics.h"
-#include "SystemKit/Sampler/FixedHistory.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <QList>
 #include <QObject>
@@ -86,7 +86,7 @@ private:
     std::optional<Reading> read() const;
 
     std::shared_ptr<Platform::HostStatistics> m_host;
-    SamplerTimer m_timer;
+    BaseKit::SamplerTimer m_timer;
     std::uint64_t m_free = 0;
     std::uint64_t m_active = 0;
     std::uint64_t m_inactive = 0;
@@ -94,8 +94,8 @@ private:
     std::uint64_t m_compressed = 0;
     std::uint64_t m_total = 0;
     double m_usage = 0;
-    FixedHistory<quint64> m_history;
-    FixedHistory<double> m_usageHistory;
+    BaseKit::FixedHistory<quint64> m_history;
+    BaseKit::FixedHistory<double> m_usageHistory;
 };
 
 } // namespace SystemKit

@@ -2,7 +2,7 @@
 
 #include "BaseKit/IOKitHelper.h"
 #include "Platform/Registry.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include "SystemKit/Processor/ProcessorEnvironment.h"
 #include "SystemKit/Processor/RunningProcess.h"
 #include "SystemKit/Processor/SystemInfo.h"
-#include "SystemKit/Sampler/FixedHistory.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include "Platform/HostStatistics.h"
 #include "Platform/ProcessTable.h"
@@ -129,7 +129,7 @@ private:
     void appendCore(std::shared_ptr<ProcessorCore> core);
 
     ProcessorEnvironment m_environment;
-    SamplerTimer m_timer;
+    BaseKit::SamplerTimer m_timer;
     SystemInfo m_systemInfo;
     std::shared_ptr<const ProcessTree> m_oldProcessTree;
     HostInfo m_loadPrevious;
@@ -144,7 +144,7 @@ private:
     std::uint64_t m_ticks = 0;
     std::int64_t m_tasks = 0;
     std::int64_t m_threads = 0;
-    FixedHistory<double> m_history;
+    BaseKit::FixedHistory<double> m_history;
     bool m_collectProcessInformation = false;
     bool m_normalize = false;
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/FixedHistory.h"
 #include "SystemKit/Volumes/DeviceSpeedValue.h"
 #include "SystemKit/Volumes/VolumeCharacteristics.h"
 #include "SystemKit/Volumes/VolumeDeviceProtocol.h"
@@ -185,9 +185,9 @@ private:
 
     QString m_path;
     QString m_separator;
-    FixedHistory<quint64> m_readHistory{historySize};
-    FixedHistory<quint64> m_writeHistory{historySize};
-    FixedHistory<quint64> m_loadHistory{historySize};
+    BaseKit::FixedHistory<quint64> m_readHistory{historySize};
+    BaseKit::FixedHistory<quint64> m_writeHistory{historySize};
+    BaseKit::FixedHistory<quint64> m_loadHistory{historySize};
     std::optional<VolumeStatistics> m_oldStatistics;
     std::optional<VolumeStatistics> m_currentStatistics;
     bool m_isEjecting = false;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 #include "SystemKit/Volumes/DeviceSpeedValue.h"
 #include "SystemKit/Volumes/Volume.h"
 
@@ -127,7 +127,7 @@ private:
     std::shared_ptr<Platform::Mounts> m_mounts;
     std::shared_ptr<Platform::Registry> m_registry;
     std::shared_ptr<Platform::DiskEjector> m_ejector;
-    SamplerTimer m_timer;
+    BaseKit::SamplerTimer m_timer;
     double m_timePrevious = 0;
     double m_lastStorageRefresh = 0;
     QList<Volume*> m_volumes;

@@ -4,7 +4,7 @@
 #include <QPointer>
 #include <QTimer>
 
-namespace SystemKit {
+namespace BaseKit {
 
 // A sampler interval in seconds as a timer's milliseconds: at least 1 ms (also for a zero,
 // negative or non-finite interval), at most what the timer holds.
@@ -44,4 +44,4 @@ private:
     QPointer<QTimer> m_timer;
 };
 
-} // namespace SystemKit
+} // namespace BaseKit

@@ -1,5 +1,5 @@
-#include "SystemKit/Sampler/FixedHistory.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -9,8 +9,8 @@
 
 #include <limits>
 
-using SystemKit::FixedHistory;
-using SystemKit::SamplerTimer;
+using BaseKit::FixedHistory;
+using BaseKit::SamplerTimer;
 
 namespace {
 
@@ -49,13 +49,13 @@ TEST(FixedHistory, SizeBelowOneKeepsOneEntryAndFillsWithPlaceholder)
 
 TEST(SamplerTimer, IntervalsBecomeAtLeastOneMillisecond)
 {
-    EXPECT_EQ(SystemKit::timerMilliseconds(1.0), 1000);
-    EXPECT_EQ(SystemKit::timerMilliseconds(0.0004), 1);
-    EXPECT_EQ(SystemKit::timerMilliseconds(0.0), 1);
-    EXPECT_EQ(SystemKit::timerMilliseconds(-3.0), 1);
-    EXPECT_EQ(SystemKit::timerMilliseconds(std::numeric_limits<double>::quiet_NaN()), 1);
-    EXPECT_EQ(SystemKit::timerMilliseconds(std::numeric_limits<double>::infinity()), 1);
-    EXPECT_EQ(SystemKit::timerMilliseconds(1e12), std::numeric_limits<int>::max());
+    EXPECT_EQ(BaseKit::timerMilliseconds(1.0), 1000);
+    EXPECT_EQ(BaseKit::timerMilliseconds(0.0004), 1);
+    EXPECT_EQ(BaseKit::timerMilliseconds(0.0), 1);
+    EXPECT_EQ(BaseKit::timerMilliseconds(-3.0), 1);
+    EXPECT_EQ(BaseKit::timerMilliseconds(std::numeric_limits<double>::quiet_NaN()), 1);
+    EXPECT_EQ(BaseKit::timerMilliseconds(std::numeric_limits<double>::infinity()), 1);
+    EXPECT_EQ(BaseKit::timerMilliseconds(1e12), std::numeric_limits<int>::max());
 }
 
 TEST(SamplerTimer, StartsOnceStopsAndStartsAgain)

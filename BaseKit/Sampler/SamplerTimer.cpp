@@ -1,9 +1,9 @@
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <cmath>
 #include <limits>
 
-namespace SystemKit {
+namespace BaseKit {
 
 int timerMilliseconds(double seconds)
 {
@@ -35,4 +35,4 @@ bool SamplerTimer::stop()
     return true;
 }
 
-} // namespace SystemKit
+} // namespace BaseKit

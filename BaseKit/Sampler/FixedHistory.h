@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace SystemKit {
+namespace BaseKit {
 
 // A history of a fixed number of samples, oldest first. It is full from the start (every entry
 // the fill value: zero, or a placeholder sample) and each new sample drops the oldest, so it
@@ -34,4 +34,4 @@ private:
     QList<T> m_values;
 };
 
-} // namespace SystemKit
+} // namespace BaseKit
