@@ -161,11 +161,6 @@ std::vector<DesktopEntry> DesktopEntries::scan() const
     return entries;
 }
 
-std::vector<DesktopEntry> DesktopEntries::scanFolder(const QString& dataDirectory)
-{
-    return DesktopEntries({dataDirectory}).scan();
-}
-
 QStringList DesktopEntries::releaseVersions(const DesktopEntry& entry)
 {
     QStringList versions;

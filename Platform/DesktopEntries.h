@@ -40,11 +40,9 @@ public:
                                             const QString& dataDirectory);
 
     // Every installed application entry, folder by folder in search order and within a folder in the
-    // order of the file names; an id already met in an earlier folder is passed over (also when that
+    // order of their ids; an id already met in an earlier folder is passed over (also when that
     // earlier entry is hidden), entries below sub-folders get ids joined with "-".
     std::vector<DesktopEntry> scan() const;
-    // The entries of one applications folder (not of a whole search path), the same way.
-    static std::vector<DesktopEntry> scanFolder(const QString& dataDirectory);
 
     // The <release version="..."> texts of the entry's AppStream metainfo ("<id>.metainfo.xml", else
     // "<id>.appdata.xml", in the metainfo folder of the entry's own share folder), in file order. Empty
