@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cstring>
+#include <limits>
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -185,6 +186,49 @@ const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, std::int64_t 
     if (cached.name.isNull())
         cached.name = QStringLiteral("");
     return cached.name;
+}
+
+} // namespace Platform
+
+namespace Platform {
+
+std::vector<std::pair<std::int32_t, QString>> ProcessTable::commandNames(const QString& root)
+{
+    std::vector<std::pair<std::int32_t, QString>> result;
+    const QByteArray procPath = ProcFile::join(root, "proc").toLocal8Bit();
+    DIR* folder = ::opendir(procPath.constData());
+    if (!folder)
+        return result;
+    std::string buffer;
+    const int procFd = ::dirfd(folder);
+    while (const dirent* item = ::readdir(folder)) {
+        const auto pid = pidOf(item->d_name);
+        if (!pid)
+            continue;
+        const std::string commPath = std::string(item->d_name) + "/comm";
+        const auto text = ProcFile::read(procFd, commPath.c_str(), buffer);
+        if (!text)
+            continue; // gone since the listing
+        std::string_view name = *text;
+        if (!name.empty() && name.back() == '\n')
+            name.remove_suffix(1);
+        result.emplace_back(*pid, QString::fromUtf8(name.data(), qsizetype(name.size())));
+    }
+    ::closedir(folder);
+    std::sort(result.begin(), result.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    return result;
+}
+
+QString ProcessTable::executablePath(std::int64_t pid, const QString& root)
+{
+    if (pid <= 0 || pid > std::numeric_limits<std::int32_t>::max())
+        return {};
+    const QByteArray link = ProcFile::join(root, "proc").toLocal8Bit() + '/' + QByteArray::number(qlonglong(pid)) + "/exe";
+    char target[4096];
+    const ssize_t length = ::readlink(link.constData(), target, sizeof target);
+    if (length <= 0 || std::size_t(length) >= sizeof target)
+        return {};
+    return QString::fromLocal8Bit(target, qsizetype(length));
 }
 
 } // namespace Platform

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 namespace Platform {
@@ -46,6 +47,14 @@ public:
 
     // Fills `out` (cleared first) in ascending pid order. False when /proc cannot be listed.
     bool list(std::vector<ProcessRecord>& out);
+
+    // (pid, kernel command name) of every process below `root`/proc, ascending by pid. The command name
+    // is the kernel's (at most 15 bytes, /proc/<pid>/comm); a process that vanishes during the scan is
+    // left out. Empty when /proc cannot be listed.
+    static std::vector<std::pair<std::int32_t, QString>> commandNames(const QString& root = QStringLiteral("/"));
+    // The executable of a process (the link /proc/<pid>/exe); empty when the process is gone or belongs
+    // to another user.
+    static QString executablePath(std::int64_t pid, const QString& root = QStringLiteral("/"));
 
     // Processor times are nanoseconds already: 1/1.
     static Timebase timebase() { return {}; }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+#include <QStringList>
 #include <QUrl>
 
 #include <functional>
@@ -17,6 +19,19 @@ public:
     // the desktop.
     using UrlOpener = std::function<bool(const QUrl&)>;
     static void setUrlOpener(UrlOpener opener);
+
+    // Shows the item in the file manager with the item selected (org.freedesktop.FileManager1 on the
+    // session bus); without a file manager on the bus, opens the item's folder.
+    static void reveal(const QString& path);
+
+    // Whether a running program owns this name on the session bus (applications own their reverse-DNS
+    // identifier there). False without a session bus.
+    static bool isBusNameOwned(const QString& name);
+    // Whether there is a session bus to ask.
+    static bool hasSessionBus();
+    // The names in reverse-DNS form that a running program owns on the session bus, in the bus's order
+    // (the bus daemon's own name left out). Empty without a session bus.
+    static QStringList runningBundleIds();
 };
 
 } // namespace Platform

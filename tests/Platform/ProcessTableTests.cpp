@@ -131,3 +131,32 @@ TEST(ProcessTableList, ReusedPidWithACutNameIsNamedAfresh)
     ASSERT_TRUE(table.list(records));
     EXPECT_EQ(records[0].name, QStringLiteral("abcdefghijklmno"));
 }
+
+TEST(ProcessCommandNames, KernelNamesOfNumericFoldersInPidOrder)
+{
+    QTemporaryDir root;
+    writeFile(root.path() + QStringLiteral("/proc/300/comm"), "bash\n");
+    writeFile(root.path() + QStringLiteral("/proc/12/comm"), "kworker/0:1-events\n");
+    writeFile(root.path() + QStringLiteral("/proc/self/comm"), "self\n");
+    writeFile(root.path() + QStringLiteral("/proc/0/comm"), "swapper\n");
+    QDir().mkpath(root.path() + QStringLiteral("/proc/45")); // gone before its name was read
+    const auto names = ProcessTable::commandNames(root.path());
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_EQ(names[0].first, 12);
+    EXPECT_EQ(names[0].second, QStringLiteral("kworker/0:1-events"));
+    EXPECT_EQ(names[1].first, 300);
+    EXPECT_EQ(names[1].second, QStringLiteral("bash"));
+    EXPECT_TRUE(ProcessTable::commandNames(root.path() + QStringLiteral("/missing")).empty());
+}
+
+TEST(ProcessCommandNames, ExecutablesAreTheExeLinks)
+{
+    QTemporaryDir root;
+    QDir().mkpath(root.path() + QStringLiteral("/proc/77"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin/some tool"), root.path() + QStringLiteral("/proc/77/exe")));
+    EXPECT_EQ(ProcessTable::executablePath(77, root.path()), QStringLiteral("/usr/bin/some tool"));
+    EXPECT_TRUE(ProcessTable::executablePath(78, root.path()).isEmpty());
+    EXPECT_TRUE(ProcessTable::executablePath(0, root.path()).isEmpty());
+    EXPECT_TRUE(ProcessTable::executablePath(-5, root.path()).isEmpty());
+    EXPECT_TRUE(ProcessTable::executablePath(std::int64_t(1) << 40, root.path()).isEmpty());
+}

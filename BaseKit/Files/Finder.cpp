@@ -1,0 +1,13 @@
+#include "BaseKit/Files/Finder.h"
+
+#include "Platform/Workspace.h"
+
+namespace BaseKit {
+
+void Finder::reveal(const QString& path)
+{
+    if (!path.isEmpty())
+        Platform::Workspace::reveal(path);
+}
+
+} // namespace BaseKit

@@ -1,0 +1,42 @@
+#include "BaseKit/MenuBar/StatusBar.h"
+
+#include "BaseKit/MenuBar/TrayStatusItem.h"
+
+#include <atomic>
+
+namespace BaseKit {
+
+namespace {
+
+class TrayStatusBar : public StatusBar {
+public:
+    std::shared_ptr<StatusItem> statusItem(double length) override { return std::make_shared<TrayStatusItem>(length); }
+    void removeStatusItem(const std::shared_ptr<StatusItem>& item) override
+    {
+        if (auto* tray = dynamic_cast<TrayStatusItem*>(item.get()))
+            tray->remove();
+    }
+    double thickness() const override { return 22.0; }
+};
+
+StatusBar*& installed()
+{
+    static StatusBar* bar = nullptr;
+    return bar;
+}
+
+} // namespace
+
+StatusBar& StatusBar::system()
+{
+    static TrayStatusBar tray;
+    StatusBar* bar = installed();
+    return bar ? *bar : tray;
+}
+
+void StatusBar::setSystem(StatusBar* bar)
+{
+    installed() = bar;
+}
+
+} // namespace BaseKit

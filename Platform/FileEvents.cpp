@@ -1,0 +1,113 @@
+#include "Platform/FileEvents.h"
+
+#include <QFile>
+#include <QSocketNotifier>
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
+#include <sys/inotify.h>
+#include <unistd.h>
+
+namespace Platform {
+
+namespace {
+
+std::uint32_t inotifyMask(std::uint32_t kinds)
+{
+    std::uint32_t mask = 0;
+    if (kinds & FileEvents::modified)
+        mask |= IN_MODIFY;
+    if (kinds & FileEvents::attributes)
+        mask |= IN_ATTRIB;
+    if (kinds & FileEvents::created)
+        mask |= IN_CREATE | IN_MOVED_TO;
+    if (kinds & FileEvents::removed)
+        mask |= IN_DELETE | IN_MOVED_FROM;
+    if (kinds & FileEvents::selfRemoved)
+        mask |= IN_DELETE_SELF | IN_MOVE_SELF;
+    if (kinds & FileEvents::closedWrite)
+        mask |= IN_CLOSE_WRITE;
+    return mask;
+}
+
+std::uint32_t kindsOf(std::uint32_t mask)
+{
+    std::uint32_t kinds = 0;
+    if (mask & IN_MODIFY)
+        kinds |= FileEvents::modified;
+    if (mask & IN_ATTRIB)
+        kinds |= FileEvents::attributes;
+    if (mask & (IN_CREATE | IN_MOVED_TO))
+        kinds |= FileEvents::created;
+    if (mask & (IN_DELETE | IN_MOVED_FROM))
+        kinds |= FileEvents::removed;
+    if (mask & (IN_DELETE_SELF | IN_MOVE_SELF))
+        kinds |= FileEvents::selfRemoved;
+    if (mask & IN_CLOSE_WRITE)
+        kinds |= FileEvents::closedWrite;
+    if (mask & (IN_Q_OVERFLOW | IN_IGNORED | IN_UNMOUNT))
+        kinds |= FileEvents::lost;
+    return kinds;
+}
+
+} // namespace
+
+std::unique_ptr<FileEvents> FileEvents::watch(const QString& path, std::uint32_t mask, Handler handler)
+{
+    if (path.isEmpty() || inotifyMask(mask) == 0)
+        return nullptr;
+    const int fd = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (fd < 0)
+        return nullptr;
+    if (::inotify_add_watch(fd, QFile::encodeName(path).constData(), inotifyMask(mask)) < 0) {
+        ::close(fd);
+        return nullptr;
+    }
+    return std::unique_ptr<FileEvents>(new FileEvents(fd, std::move(handler)));
+}
+
+FileEvents::FileEvents(int fd, Handler handler)
+    : m_fd(fd)
+    , m_handler(std::move(handler))
+    , m_notifier(std::make_unique<QSocketNotifier>(fd, QSocketNotifier::Read))
+{
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, m_notifier.get(), [this] { drain(); });
+}
+
+FileEvents::~FileEvents()
+{
+    m_notifier.reset();
+    if (m_fd >= 0)
+        ::close(m_fd);
+}
+
+void FileEvents::drain()
+{
+    std::vector<Event> events;
+    alignas(inotify_event) char buffer[16 * (sizeof(inotify_event) + NAME_MAX + 1)];
+    for (;;) {
+        const ssize_t length = ::read(m_fd, buffer, sizeof buffer);
+        if (length < 0 && errno == EINTR)
+            continue;
+        if (length <= 0)
+            break;
+        for (ssize_t offset = 0; offset + ssize_t(sizeof(inotify_event)) <= length;) {
+            inotify_event event;
+            std::memcpy(&event, buffer + offset, sizeof event);
+            const char* name = buffer + offset + sizeof(inotify_event);
+            Event delivered;
+            delivered.kinds = kindsOf(event.mask);
+            if (event.len > 0)
+                delivered.name = QFile::decodeName(QByteArray(name, int(::strnlen(name, event.len))));
+            if (delivered.kinds != 0)
+                events.push_back(std::move(delivered));
+            offset += ssize_t(sizeof(inotify_event) + event.len);
+        }
+    }
+    if (!events.empty() && m_handler)
+        m_handler(events);
+}
+
+} // namespace Platform
