@@ -14,16 +14,20 @@
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
+#include "Kestrion/Cards/CompanionCards.h"
 #include "Kestrion/Cards/ProcessorCards.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
+#include "Kestrion/Models/ThermionViewModel.h"
 #include "Kestrion/Settings/AppSettings.h"
+#include "Kestrion/Settings/SensorUpdateView.h"
 #include "Kestrion/Settings/SettingsView.h"
 #include "LanguageKit/LKResources.h"
 #include "Platform/Bundles.h"
 #include "Platform/ColorScheme.h"
-#include "Platform/DistributedCenter.h"
+#include "BaseKit/Version.h"
+#include "ThermionKit/ThermionCheck.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKOtherAppsView.h"
 #include "ViewKit/VKReviewDialog.h"
@@ -47,6 +51,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_processor = new ProcessorModel(settings, this);
     m_memory = new MemoryModel(this);
     m_system = new SystemInfoModel(this);
+    m_thermion = new ThermionViewModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -65,6 +70,10 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     connect(m_mainWindow, &MainWindow::appeared, this, &KestrionApp::mainWindowAppeared);
     connect(m_mainWindow, &MainWindow::disappeared, this, &KestrionApp::mainWindowDisappeared);
     refreshLayout();
+    // The companion's cards come and go with its presence and its lists.
+    connect(m_thermion, &ThermionViewModel::isRunningChanged, this, &KestrionApp::refreshLayout);
+    connect(m_thermion, &ThermionViewModel::fansChanged, this, &KestrionApp::refreshLayout);
+    connect(m_thermion, &ThermionViewModel::temperatureSensorsChanged, this, &KestrionApp::refreshLayout);
 
     connect(&settings, &AppSettings::changed, this, [this](SettingKey key) {
         switch (key) {
@@ -109,14 +118,20 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.sizeClass = ViewConstants::sizeClass();
     sources.look = app.m_look;
     ProcessorCards::add(catalog, sources);
+    CompanionCards::add(catalog, app.m_thermion, app.m_settings, app.m_look);
     return catalog;
 }
 
 MainLayoutInputs KestrionApp::layoutInputs() const
 {
     MainLayoutInputs inputs = m_settings.moduleSwitches();
-    // The battery, graphics and companion states come from their models once those exist; until then
-    // there is no battery, no primary graphics card and no companion running.
+    // The battery and graphics states come from their models once those exist; until then there is no
+    // battery and no primary graphics card.
+    if (m_thermion) {
+        inputs.companionRunning = m_thermion->isRunning();
+        inputs.hasFans = !m_thermion->fans().empty();
+        inputs.hasTemperatureSensors = !m_thermion->temperatureSensors().empty();
+    }
     return inputs;
 }
 
@@ -203,16 +218,34 @@ QWidget* KestrionApp::openWindowOnce(const QString& identifier)
 
 void KestrionApp::mainWindowAppeared()
 {
-    // Starting the companion with the window ("AutoStartHelper") joins with the companion's client.
+    if (m_settings.boolValue(SettingKey::autoStartHelper))
+        ThermionKit::ThermionCheck::start();
     QTimer::singleShot(0, this, [] {
         BaseKit::ReviewManager::shared().requestReview(QString::fromLatin1(bundleIdentifier));
+    });
+    checkCompanionUpdate();
+}
+
+void KestrionApp::checkCompanionUpdate()
+{
+    if (!m_mainWindow || !ThermionKit::ThermionCheck::isInstalled())
+        return;
+    // The answer is dropped when the window is gone; an error shows nothing.
+    QPointer<MainWindow> window = m_mainWindow;
+    ThermionKit::ThermionCheck::serverVersion(window, [window](const ThermionKit::ThermionCheck::VersionResult& result) {
+        const QString* server = std::get_if<QString>(&result);
+        const auto installed = ThermionKit::ThermionCheck::installedVersion();
+        if (!server || !installed || !window)
+            return;
+        if (BaseKit::Version(*server) > BaseKit::Version(*installed))
+            SensorUpdateView::present(window);
     });
 }
 
 void KestrionApp::mainWindowDisappeared()
 {
     if (m_settings.boolValue(SettingKey::autoStopHelper))
-        Platform::DistributedCenter::defaultCenter().post(QStringLiteral("TerminateThermion"));
+        ThermionKit::ThermionCheck::terminate();
     if (m_settings.boolValue(SettingKey::closeOnLastWindowClose) && m_terminate)
         m_terminate();
 }

@@ -26,6 +26,7 @@ class ContentView;
 class MemoryModel;
 class ProcessorModel;
 class SystemInfoModel;
+class ThermionViewModel;
 
 // The program: creates the models (each starts its sampler at once) before any window, then the main
 // window with its menus, and the "About", "Settings" and "OtherApps" windows on request, each open at
@@ -56,6 +57,7 @@ public:
     ProcessorModel* processor() const { return m_processor; }
     MemoryModel* memory() const { return m_memory; }
     SystemInfoModel* system() const { return m_system; }
+    ThermionViewModel* thermion() const { return m_thermion; }
     MainWindow* mainWindow() const { return m_mainWindow; }
     ContentView* contentView() const { return m_content; }
     WindowRegistry& windows() { return m_windows; }
@@ -84,6 +86,8 @@ private:
     void buildWindows();
     void buildMenus();
     void refreshLayout();
+    // The companion's update check of the main window: the update sheet when a newer version is out.
+    void checkCompanionUpdate();
 
     AppSettings& m_settings;
     // The models, in the order they are made. The network model comes first, and the graphics,
@@ -91,6 +95,7 @@ private:
     ProcessorModel* m_processor = nullptr;
     MemoryModel* m_memory = nullptr;
     SystemInfoModel* m_system = nullptr;
+    ThermionViewModel* m_thermion = nullptr; // the companion's readings, made last
 
     CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;

@@ -27,7 +27,9 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QSignalSpy>
+#include <QFile>
 #include <QLabel>
+#include <QStandardPaths>
 #include <QStackedLayout>
 #include <QTest>
 
@@ -105,6 +107,10 @@ struct Program : ::testing::Test {
     }
 
     FixtureMachine machine;
+    // Every test starts from an empty standard suite: nothing a previous test stored is seen.
+    bool cleanSuite = QFile::remove(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                                    + QStringLiteral("/com.brannock.kestrion.plist"))
+                      || true;
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     std::unique_ptr<KestrionApp> app;
