@@ -34,6 +34,11 @@ struct Fan {
     // Binary or XML. None unless every dictionary holds all six keys with values of the right kind;
     // keys beyond these are ignored. Data larger than maxEncodedSize is refused unread.
     static std::optional<std::vector<Fan>> decodeList(const QByteArray& data);
+    // The quick reader of decodeList for binary lists of the stored form: a list, or none wherever it
+    // cannot decide, and decodeList then decodes in full.
+    static std::optional<std::vector<Fan>> decodeBinaryList(const QByteArray& data);
+    // The general decoder alone (any format, through the property-list tree).
+    static std::optional<std::vector<Fan>> decodeTree(const QByteArray& data);
 
     static constexpr qsizetype maxEncodedSize = 4 * 1024 * 1024;
 

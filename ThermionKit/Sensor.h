@@ -52,6 +52,11 @@ public:
     // and in range (a value that is not a finite number included); keys beyond these are ignored.
     // Data larger than maxEncodedSize is refused unread.
     static std::optional<SensorList> decodeList(const QByteArray& data);
+    // The quick reader of decodeList for binary lists of the stored form: a list, or none wherever it
+    // cannot decide (malformed data, unusual but valid forms), and decodeList then decodes in full.
+    static std::optional<SensorList> decodeBinaryList(const QByteArray& data);
+    // The general decoder alone (any format, through the property-list tree).
+    static std::optional<SensorList> decodeTree(const QByteArray& data);
 
     static constexpr qsizetype maxEncodedSize = 4 * 1024 * 1024;
 

@@ -1,5 +1,7 @@
 #include "Kestrion/Models/SensorModel.h"
 
+#include "Kestrion/Models/ModelId.h"
+
 #include "BaseKit/FormatNumber.h"
 #include "Platform/Defaults.h"
 
@@ -10,7 +12,7 @@ namespace Kestrion {
 using ThermionKit::SensorType;
 
 SensorModel::SensorModel(SensorType sensorType, QString identifier, QString name, double value)
-    : id(QUuid::createUuid())
+    : id(ModelId::make())
     , sensorType(sensorType)
     , identifier(std::move(identifier))
     , name(std::move(name))

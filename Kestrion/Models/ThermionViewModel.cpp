@@ -4,6 +4,8 @@
 #include "ThermionKit/ThermionCheck.h"
 #include "ThermionKit/ThermionNotifications.h"
 
+#include <QHash>
+
 namespace Kestrion {
 
 using BaseKit::Notifications;
@@ -43,15 +45,17 @@ void ThermionViewModel::didReceiveSensors()
         return;
     SensorModelList lines;
     lines.reserve(list->size());
+    // The first line of each identifier, by identifier.
+    QHash<QString, SensorModel*> first;
+    first.reserve(qsizetype(list->size()));
     for (const auto& sensor : *list) {
-        const auto same = std::find_if(lines.begin(), lines.end(),
-                                       [&sensor](const auto& line) { return line->identifier == sensor->identifier; });
-        if (same != lines.end()) {
-            (*same)->value = sensor->value;
+        if (SensorModel* same = first.value(sensor->identifier)) {
+            same->value = sensor->value;
             continue;
         }
         lines.push_back(std::make_shared<SensorModel>(sensor->type, sensor->identifier, sensor->description,
                                                       sensor->value));
+        first.insert(sensor->identifier, lines.back().get());
     }
     m_temperatureSensors = std::move(lines);
     emit temperatureSensorsChanged();
@@ -64,16 +68,16 @@ void ThermionViewModel::didReceiveFans()
         return;
     FanModelList lines;
     lines.reserve(list->size());
+    QHash<QString, FanModel*> first;
     for (const auto& fan : *list) {
-        const auto same = std::find_if(lines.begin(), lines.end(),
-                                       [&fan](const auto& line) { return line->identifier == fan.identifier; });
-        if (same != lines.end()) {
-            (*same)->rpm = fan.rpm;
-            (*same)->min = fan.min;
-            (*same)->max = fan.max;
+        if (FanModel* same = first.value(fan.identifier)) {
+            same->rpm = fan.rpm;
+            same->min = fan.min;
+            same->max = fan.max;
             continue;
         }
         lines.push_back(std::make_shared<FanModel>(fan.identifier, fan.name, fan.rpm, fan.min, fan.max));
+        first.insert(fan.identifier, lines.back().get());
     }
     m_fans = std::move(lines);
     emit fansChanged();

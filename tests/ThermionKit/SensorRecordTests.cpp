@@ -259,3 +259,99 @@ TEST(SensorCodecTest, MangledListsNeverCrashTheDecoders)
     // Most mangled lists are refused, but not every change breaks a list.
     EXPECT_LT(decoded, 6000);
 }
+
+namespace {
+
+// Lists of every kind of text and number the records hold, at random.
+ThermionKit::SensorList randomSensors(std::mt19937& random, int count)
+{
+    static const QStringList names{QStringLiteral("CPU Core 1"), QStringLiteral("Température °"),
+                                   QStringLiteral("Lüfter ⚙"), QStringLiteral("Disk 🌡 2"), QString()};
+    ThermionKit::SensorList list;
+    for (int i = 0; i < count; ++i) {
+        std::vector<SensorPlatform> platforms;
+        for (int p = 0; p < int(random() % 5); ++p)
+            platforms.push_back(SensorPlatforms::allCases[random() % 4]);
+        auto sensor = Sensor::make(names[int(random() % names.size())] + QString::number(i),
+                                   names[int(random() % names.size())], SensorGroups::allCases[random() % 4],
+                                   SensorTypes::allCases[random() % 5], platforms);
+        sensor->value = std::ldexp(double(std::int32_t(random())), int(random() % 40) - 20);
+        list.push_back(sensor);
+    }
+    return list;
+}
+
+bool sameSensors(const ThermionKit::SensorList& a, const ThermionKit::SensorList& b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        const Sensor& x = *a[i];
+        const Sensor& y = *b[i];
+        if (x.identifier != y.identifier || x.description != y.description || x.value != y.value || x.type != y.type
+            || x.group != y.group || x.platforms != y.platforms)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+TEST(SensorCodecTest, QuickAndFullReadersAgreeOnEveryStoredList)
+{
+    std::mt19937 random(7);
+    for (int round = 0; round < 50; ++round) {
+        const auto sensors = randomSensors(random, int(random() % 40));
+        const QByteArray bytes = Sensor::encodeList(sensors);
+        const auto quick = Sensor::decodeBinaryList(bytes);
+        const auto full = Sensor::decodeTree(bytes);
+        ASSERT_TRUE(quick && full);
+        EXPECT_TRUE(sameSensors(*quick, sensors));
+        EXPECT_TRUE(sameSensors(*quick, *full));
+
+        std::vector<Fan> fans;
+        for (int i = 0; i < int(random() % 12); ++i)
+            fans.push_back({QStringLiteral("F%1").arg(i), QStringLiteral("Fan ⚙ %1").arg(i),
+                            std::int64_t(random()) - (1ll << 31), std::int64_t(random()) << 20,
+                            -std::int64_t(random()), i % 2 ? std::numeric_limits<std::int64_t>::min() : 0});
+        const QByteArray fanBytes = Fan::encodeList(fans);
+        EXPECT_EQ(Fan::decodeBinaryList(fanBytes), fans);
+        EXPECT_EQ(Fan::decodeTree(fanBytes), fans);
+    }
+    // The quick reader leaves what it does not read to the full one: XML, reals where integers belong.
+    auto entry = sensorEntry();
+    EXPECT_FALSE(Sensor::decodeBinaryList(PlistValue(PlistValue::ArrayType{PlistValue(entry)}).encodeXml()));
+    entry[QStringLiteral("Value")] = std::int64_t(42);
+    const QByteArray integral = binaryList({entry});
+    EXPECT_FALSE(Sensor::decodeBinaryList(integral));
+    ASSERT_TRUE(Sensor::decodeList(integral));
+    EXPECT_EQ(Sensor::decodeList(integral)->at(0)->value, 42.0);
+}
+
+// Whatever the quick reader accepts of mangled data, the full decoder reads the same way.
+TEST(SensorCodecTest, MangledListsReadTheSameByBothReaders)
+{
+    std::mt19937 random(20261208);
+    const QByteArray sensorSeed = Sensor::encodeList(randomSensors(random, 8));
+    const QByteArray fanSeed = Fan::encodeList({{QStringLiteral("a"), QStringLiteral("A"), 1, 2, 3, 4},
+                                                {QStringLiteral("b"), QStringLiteral("B"), -1, -2, -3, -4}});
+    int accepted = 0;
+    for (int round = 0; round < 4000; ++round) {
+        QByteArray bytes = round % 2 ? sensorSeed : fanSeed;
+        for (int c = 0; c < 1 + int(random() % 3); ++c) {
+            const auto at = qsizetype(random() % std::uint32_t(bytes.size()));
+            bytes[at] = random() % 2 ? char(random()) : char(bytes[at] ^ (1 << (random() % 8)));
+        }
+        if (const auto quick = Sensor::decodeBinaryList(bytes)) {
+            ++accepted;
+            const auto full = Sensor::decodeTree(bytes);
+            ASSERT_TRUE(full) << "round " << round;
+            ASSERT_TRUE(sameSensors(*quick, *full)) << "round " << round;
+        }
+        if (const auto quick = Fan::decodeBinaryList(bytes)) {
+            ++accepted;
+            ASSERT_EQ(Fan::decodeTree(bytes), quick) << "round " << round;
+        }
+    }
+    EXPECT_GT(accepted, 0);
+}
