@@ -23,6 +23,8 @@ FansView::FansView(CardLookSettings& settings, QWidget* parent)
     m_scroll->viewport()->setAutoFillBackground(false);
     m_scroll->setAutoFillBackground(false);
     m_scroll->setWidget(m_rows);
+    // setWidget makes the list paint its background; the card's surface shows through instead.
+    m_rows->setAutoFillBackground(false);
     contentLayout()->addWidget(m_title);
     contentLayout()->addWidget(m_scroll);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);

@@ -22,8 +22,9 @@ QScrollArea* listArea(QWidget* rows, QWidget* parent)
     // The card's surface shows through.
     scroll->viewport()->setAutoFillBackground(false);
     scroll->setAutoFillBackground(false);
-    rows->setAutoFillBackground(false);
     scroll->setWidget(rows);
+    // setWidget makes the list paint its background; the card's surface shows through instead.
+    rows->setAutoFillBackground(false);
     return scroll;
 }
 

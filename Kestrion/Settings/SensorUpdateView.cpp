@@ -44,6 +44,8 @@ SensorUpdateView::SensorUpdateView(QWidget* parent)
     body->setAlignment(Qt::AlignCenter);
     body->setWordWrap(true);
     body->setFixedWidth(360);
+    // A wrapped label gets no height for its width from a fixed-size layout: give it the lines it needs.
+    body->setFixedHeight(body->heightForWidth(360));
     QPalette secondary = body->palette();
     secondary.setColor(QPalette::WindowText, VKTheme::secondaryText(VKTheme::scheme(this)));
     body->setPalette(secondary);

@@ -50,6 +50,9 @@ TEST(SensorsCard, RowsShowNameValueWeightAndColourOfEachReading)
     LookFixture look;
     ThermionView card(look.settings);
     EXPECT_EQ(card.title()->text(), QStringLiteral("Sensors"));
+    // The card's surface shows behind the rows.
+    EXPECT_FALSE(card.rows()->autoFillBackground());
+    EXPECT_FALSE(card.scrollArea()->viewport()->autoFillBackground());
     card.setSensors({sensor("CPU", 49.9), sensor("GPU", 50.0), sensor("GPU", 12.5, SensorType::voltage),
                      sensor("Fan", 1800, SensorType::fan)},
                     0);
@@ -102,6 +105,7 @@ TEST(FansCard, SpeedsArePlainDigitsAndBarsStayInTheirRange)
     LookFixture look;
     FansView card(look.settings);
     EXPECT_EQ(card.title()->text(), QStringLiteral("Fans"));
+    EXPECT_FALSE(card.rows()->autoFillBackground());
     card.setFans({std::make_shared<FanModel>("A", "At minimum", 1200, 1200, 6000),
                   std::make_shared<FanModel>("B", "Above maximum", 7000, 1200, 6000),
                   std::make_shared<FanModel>("C", "Below minimum", -5, 1200, 6000),

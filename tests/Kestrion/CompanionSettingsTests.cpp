@@ -11,6 +11,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -122,6 +123,10 @@ TEST_F(CompanionSettings, UpdateSheetDownloadsOrDismisses)
     EXPECT_EQ(SensorUpdateView::present(&window), sheet); // one at a time
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    // Every text has the room it needs.
+    for (QLabel* label : sheet->findChildren<QLabel*>())
+        EXPECT_GE(label->height(), label->hasHeightForWidth() ? label->heightForWidth(label->width()) : 1)
+            << label->text().toStdString();
 
     sheet->downloadButton()->click();
     ASSERT_EQ(opened.size(), 1);
