@@ -240,3 +240,43 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
     EXPECT_FALSE(sheetAfterShowing("not json"));
     ThermionKit::ThermionCheck::setEnvironment(ThermionKit::ThermionCheck::standardEnvironment());
 }
+
+TEST(CompanionCards, TheMainWindowStartsTheCompanionOnlyWhenAsked)
+{
+    QTemporaryDir share;
+    ASSERT_TRUE(share.isValid());
+    const QString marker = share.filePath(QStringLiteral("started"));
+    const QString program = share.filePath(QStringLiteral("fake-thermion"));
+    {
+        QFile script(program);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho started >> \"" + marker.toUtf8() + "\"\n");
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir().mkpath(share.filePath(QStringLiteral("applications")));
+        QFile entry(share.filePath(QStringLiteral("applications/com.brannock.thermion.desktop")));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=Thermion\nExec=" + program.toUtf8() + "\n");
+    }
+    ThermionKit::ThermionCheck::Environment environment = ThermionKit::ThermionCheck::standardEnvironment();
+    environment.dataDirectories = {share.path()};
+    environment.fixedEntryPath = share.filePath(QStringLiteral("none"));
+    environment.versionDocumentUrl = QStringLiteral("http://127.0.0.1:1/files/thermion.json");
+    ThermionKit::ThermionCheck::setEnvironment(environment);
+
+    Platform::Defaults defaults(QStringLiteral("start-") + QUuid::createUuid().toString(QUuid::Id128));
+    AppSettings settings(defaults);
+    {
+        KestrionApp app(settings, companionCards);
+        app.showMainWindow();
+        QTest::qWait(300);
+        EXPECT_FALSE(QFile::exists(marker));
+    }
+    settings.setBool(SettingKey::autoStartHelper, true);
+    {
+        KestrionApp app(settings, companionCards);
+        app.showMainWindow();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
+    }
+    ThermionKit::ThermionCheck::setEnvironment(ThermionKit::ThermionCheck::standardEnvironment());
+}
