@@ -238,6 +238,9 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
     EXPECT_TRUE(sheetAfterShowing(R"({"version": "1.10.0"})"));
     EXPECT_FALSE(sheetAfterShowing(R"({"version": "1.9.3"})"));
     EXPECT_FALSE(sheetAfterShowing("not json"));
+    // Installed without a known version: nothing to compare, no sheet.
+    ASSERT_TRUE(QFile::remove(share.filePath(QStringLiteral("metainfo/com.brannock.thermion.metainfo.xml"))));
+    EXPECT_FALSE(sheetAfterShowing(R"({"version": "9.0"})"));
     ThermionKit::ThermionCheck::setEnvironment(ThermionKit::ThermionCheck::standardEnvironment());
 }
 
