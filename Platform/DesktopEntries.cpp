@@ -130,21 +130,24 @@ QStringList DesktopEntries::releaseVersions(const DesktopEntry& entry)
 
 QStringList DesktopEntries::command(const DesktopEntry& entry)
 {
-    QStringList parts = QProcess::splitCommand(entry.exec);
     QStringList result;
-    for (QString part : parts) {
-        // Field codes stand alone; a code inside an argument is dropped from it.
-        static const QStringList codes{QStringLiteral("%f"), QStringLiteral("%F"), QStringLiteral("%u"),
-                                       QStringLiteral("%U"), QStringLiteral("%d"), QStringLiteral("%D"),
-                                       QStringLiteral("%n"), QStringLiteral("%N"), QStringLiteral("%i"),
-                                       QStringLiteral("%c"), QStringLiteral("%k"), QStringLiteral("%v"),
-                                       QStringLiteral("%m")};
-        if (codes.contains(part))
+    for (const QString& part : QProcess::splitCommand(entry.exec)) {
+        // "%%" is a percent sign; any other "%" and the letter after it is a field code, which stands
+        // for files or addresses that are not passed here.
+        QString argument;
+        for (qsizetype i = 0; i < part.size(); ++i) {
+            if (part[i] != QLatin1Char('%')) {
+                argument.append(part[i]);
+                continue;
+            }
+            if (i + 1 < part.size() && part[i + 1] == QLatin1Char('%'))
+                argument.append(QLatin1Char('%'));
+            ++i;
+        }
+        // An argument that was only a field code goes away.
+        if (argument.isEmpty() && !part.isEmpty())
             continue;
-        for (const QString& code : codes)
-            part.remove(code);
-        part.replace(QStringLiteral("%%"), QStringLiteral("%"));
-        result.append(part);
+        result.append(argument);
     }
     return result;
 }

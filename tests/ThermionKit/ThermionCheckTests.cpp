@@ -106,6 +106,10 @@ TEST_F(ThermionCheckTest, EntryCommandsDropFieldCodesAndKeepQuotedPaths)
     const auto system = Platform::DesktopEntries({fixture("system")}).find(QStringLiteral("com.brannock.thermion"));
     ASSERT_TRUE(system);
     EXPECT_EQ(Platform::DesktopEntries::command(*system), QStringList{QStringLiteral("thermion")});
+    Platform::DesktopEntry written = *system;
+    written.exec = QStringLiteral("run --level=100%% %F --name=x%c");
+    EXPECT_EQ(Platform::DesktopEntries::command(written),
+              (QStringList{QStringLiteral("run"), QStringLiteral("--level=100%"), QStringLiteral("--name=x")}));
 }
 
 TEST_F(ThermionCheckTest, RunningFollowsTheCompanionsBusName)
