@@ -14,6 +14,7 @@
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
+#include "Kestrion/Cards/CompanionCards.h"
 #include "Kestrion/Cards/GraphicsCardView.h"
 #include "Kestrion/Cards/InternalBatteryView.h"
 #include "Kestrion/Cards/NetworkCards.h"
@@ -25,13 +26,16 @@
 #include "Kestrion/Models/NetworkModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
+#include "Kestrion/Models/ThermionViewModel.h"
 #include "Kestrion/Models/VolumesModel.h"
 #include "Kestrion/Settings/AppSettings.h"
+#include "Kestrion/Settings/SensorUpdateView.h"
 #include "Kestrion/Settings/SettingsView.h"
 #include "LanguageKit/LKResources.h"
 #include "Platform/Bundles.h"
 #include "Platform/ColorScheme.h"
-#include "Platform/DistributedCenter.h"
+#include "BaseKit/Version.h"
+#include "ThermionKit/ThermionCheck.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKOtherAppsView.h"
 #include "ViewKit/VKReviewDialog.h"
@@ -60,6 +64,7 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
     m_volumes = new VolumesModel(this);
     // The battery is polled every 5 seconds and once now, so the window opens with a reading.
     m_battery = new InternalBatteryModel(settings, this);
+    m_thermion = new ThermionViewModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
@@ -88,6 +93,10 @@ KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusCon
             refreshLayout();
         }
     });
+    // The companion's cards come and go with its presence and its lists.
+    connect(m_thermion, &ThermionViewModel::isRunningChanged, this, &KestrionApp::refreshLayout);
+    connect(m_thermion, &ThermionViewModel::fansChanged, this, &KestrionApp::refreshLayout);
+    connect(m_thermion, &ThermionViewModel::temperatureSensorsChanged, this, &KestrionApp::refreshLayout);
 
     connect(&settings, &AppSettings::changed, this, [this](SettingKey key) {
         switch (key) {
@@ -153,6 +162,8 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
             return new InternalBatteryView(*battery, *look, parent);
         });
     }
+
+    CompanionCards::add(catalog, app.m_thermion, app.m_settings, app.m_look);
     return catalog;
 }
 
@@ -161,7 +172,11 @@ MainLayoutInputs KestrionApp::layoutInputs() const
     MainLayoutInputs inputs = m_settings.moduleSwitches();
     inputs.hasPrimaryGraphicsCard = m_gpu && m_gpu->controller() && m_gpu->controller()->primary();
     inputs.batteryPresent = m_battery && m_battery->finder()->batteryPresent();
-    // The companion's state comes from its model once that exists; until then no companion runs.
+    if (m_thermion) {
+        inputs.companionRunning = m_thermion->isRunning();
+        inputs.hasFans = !m_thermion->fans().empty();
+        inputs.hasTemperatureSensors = !m_thermion->temperatureSensors().empty();
+    }
     return inputs;
 }
 
@@ -260,16 +275,34 @@ QWidget* KestrionApp::openWindowOnce(const QString& identifier)
 
 void KestrionApp::mainWindowAppeared()
 {
-    // Starting the companion with the window ("AutoStartHelper") joins with the companion's client.
+    if (m_settings.boolValue(SettingKey::autoStartHelper))
+        ThermionKit::ThermionCheck::start();
     QTimer::singleShot(0, this, [] {
         BaseKit::ReviewManager::shared().requestReview(QString::fromLatin1(bundleIdentifier));
+    });
+    checkCompanionUpdate();
+}
+
+void KestrionApp::checkCompanionUpdate()
+{
+    if (!m_mainWindow || !ThermionKit::ThermionCheck::isInstalled())
+        return;
+    // The answer is dropped when the window is gone; an error shows nothing.
+    QPointer<MainWindow> window = m_mainWindow;
+    ThermionKit::ThermionCheck::serverVersion(window, [window](const ThermionKit::ThermionCheck::VersionResult& result) {
+        const QString* server = std::get_if<QString>(&result);
+        const auto installed = ThermionKit::ThermionCheck::installedVersion();
+        if (!server || !installed || !window)
+            return;
+        if (BaseKit::Version(*server) > BaseKit::Version(*installed))
+            SensorUpdateView::present(window);
     });
 }
 
 void KestrionApp::mainWindowDisappeared()
 {
     if (m_settings.boolValue(SettingKey::autoStopHelper))
-        Platform::DistributedCenter::defaultCenter().post(QStringLiteral("TerminateThermion"));
+        ThermionKit::ThermionCheck::terminate();
     if (m_settings.boolValue(SettingKey::closeOnLastWindowClose) && m_terminate)
         m_terminate();
 }

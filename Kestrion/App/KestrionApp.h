@@ -30,6 +30,7 @@ class MemoryModel;
 class NetworkModel;
 class ProcessorModel;
 class SystemInfoModel;
+class ThermionViewModel;
 class VolumesModel;
 
 // The program: creates the models (each starts its sampler at once) before any window, then the main
@@ -65,6 +66,7 @@ public:
     GpuModel* gpu() const { return m_gpu; }
     VolumesModel* volumes() const { return m_volumes; }
     InternalBatteryModel* battery() const { return m_battery; }
+    ThermionViewModel* thermion() const { return m_thermion; }
     MainWindow* mainWindow() const { return m_mainWindow; }
     ContentView* contentView() const { return m_content; }
     WindowRegistry& windows() { return m_windows; }
@@ -96,6 +98,8 @@ private:
     void buildWindows();
     void buildMenus();
     void refreshLayout();
+    // The companion's update check of the main window: the update sheet when a newer version is out.
+    void checkCompanionUpdate();
 
     AppSettings& m_settings;
     // The models, in the order they are made. The graphics, volumes, battery and companion models
@@ -108,6 +112,7 @@ private:
     bool m_hadPrimaryGraphicsCard = false;
     VolumesModel* m_volumes = nullptr;
     InternalBatteryModel* m_battery = nullptr;
+    ThermionViewModel* m_thermion = nullptr; // the companion's readings, made last
 
     CardLookSettings* m_look = nullptr;
     Platform::ColorScheme* m_desktopScheme = nullptr;

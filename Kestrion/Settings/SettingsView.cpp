@@ -4,6 +4,7 @@
 #include "Kestrion/App/AppStrings.h"
 #include "Kestrion/Settings/GeneralSettingsView.h"
 #include "Kestrion/Settings/ModulesSettingsView.h"
+#include "Kestrion/Settings/ThermionSettingsView.h"
 #include "LanguageKit/LKResources.h"
 
 #include <QEvent>
@@ -15,6 +16,7 @@ namespace Kestrion {
 namespace {
 const QString generalSymbol = QStringLiteral("gearshape");
 const QString modulesSymbol = QStringLiteral("square.3.layers.3d");
+const QString companionSymbol = QStringLiteral("thermometer");
 
 QIcon symbolIcon(const QString& name, const QColor& color)
 {
@@ -30,6 +32,8 @@ SettingsView::SettingsView(AppSettings& settings, ProcessorModel* processor, QWi
     addTab(m_general, LanguageKit::LKResources::localized(LanguageKit::LKLocalizedString::general));
     m_modules = new ModulesSettingsView(settings, this);
     addTab(m_modules, AppStrings::text("MODULES"));
+    m_companion = new ThermionSettingsView(settings, this);
+    addTab(m_companion, LanguageKit::LKResources::localized(LanguageKit::LKLocalizedString::sensors));
     setCurrentIndex(0);
     updateIcons();
 }
@@ -47,6 +51,7 @@ void SettingsView::updateIcons()
     const QColor color = palette().color(QPalette::WindowText);
     setTabIcon(indexOf(m_general), symbolIcon(generalSymbol, color));
     setTabIcon(indexOf(m_modules), symbolIcon(modulesSymbol, color));
+    setTabIcon(indexOf(m_companion), symbolIcon(companionSymbol, color));
 }
 
 } // namespace Kestrion

@@ -8,9 +8,10 @@ class AppSettings;
 class GeneralSettingsView;
 class ModulesSettingsView;
 class ProcessorModel;
+class ThermionSettingsView;
 
 // The content of the settings window: the General and Modules pages as tabs, the first shown first.
-// The companion's page joins as the third tab.
+// The companion's page is the third tab.
 class SettingsView : public QTabWidget
 {
     Q_OBJECT
@@ -20,6 +21,7 @@ public:
 
     GeneralSettingsView* generalPage() const { return m_general; }
     ModulesSettingsView* modulesPage() const { return m_modules; }
+    ThermionSettingsView* companionPage() const { return m_companion; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -29,6 +31,7 @@ private:
 
     GeneralSettingsView* m_general = nullptr;
     ModulesSettingsView* m_modules = nullptr;
+    ThermionSettingsView* m_companion = nullptr;
 };
 
 } // namespace Kestrion

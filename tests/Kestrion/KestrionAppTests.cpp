@@ -30,6 +30,7 @@
 #include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QFile>
 #include <QSignalSpy>
 #include <QLabel>
 #include <QStackedLayout>

@@ -4,6 +4,38 @@
 <context>
     <name>Kestrion</name>
     <message>
+        <source>SENSORS_INFO</source>
+        <translation>Temperaturen, Spannungen, Ströme, Leistungen und Lüfterdrehzahlen liefert Thermion, eine kleine Begleit-App. Installiere sie, um sie hier zu sehen.</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD_THERMION</source>
+        <translation>Thermion laden</translation>
+    </message>
+    <message>
+        <source>START_THERMION_ONCE</source>
+        <translation>Starte Thermion nach der Installation einmal.</translation>
+    </message>
+    <message>
+        <source>HELPER_START_STOP</source>
+        <translation>Thermion:</translation>
+    </message>
+    <message>
+        <source>START_THERMION_AUTOMATICALLY</source>
+        <translation>Thermion beim Öffnen des Fensters starten</translation>
+    </message>
+    <message>
+        <source>STOP_THERMION_AUTOMATICALLY</source>
+        <translation>Thermion beim Schließen des Fensters beenden</translation>
+    </message>
+    <message>
+        <source>NEW_THERMION_AVAILABLE</source>
+        <translation>Eine neue Version von Thermion ist da</translation>
+    </message>
+    <message>
+        <source>UPDATE_IS_AVAILABLE</source>
+        <translation>Lade das Update, damit deine Sensorwerte stimmen.</translation>
+    </message>
+    <message>
         <source>MODULES</source>
         <translation>Module</translation>
     </message>

@@ -4,6 +4,38 @@
 <context>
     <name>Kestrion</name>
     <message>
+        <source>SENSORS_INFO</source>
+        <translation>Temperatures, voltages, currents, powers and fan speeds come from Thermion, a small companion app. Install it to see them here.</translation>
+    </message>
+    <message>
+        <source>DOWNLOAD_THERMION</source>
+        <translation>Download Thermion</translation>
+    </message>
+    <message>
+        <source>START_THERMION_ONCE</source>
+        <translation>Start Thermion once after installing it.</translation>
+    </message>
+    <message>
+        <source>HELPER_START_STOP</source>
+        <translation>Thermion:</translation>
+    </message>
+    <message>
+        <source>START_THERMION_AUTOMATICALLY</source>
+        <translation>Start Thermion when the window opens</translation>
+    </message>
+    <message>
+        <source>STOP_THERMION_AUTOMATICALLY</source>
+        <translation>Quit Thermion when the window closes</translation>
+    </message>
+    <message>
+        <source>NEW_THERMION_AVAILABLE</source>
+        <translation>A new version of Thermion is available</translation>
+    </message>
+    <message>
+        <source>UPDATE_IS_AVAILABLE</source>
+        <translation>Download the update to keep your sensor readings accurate.</translation>
+    </message>
+    <message>
         <source>MODULES</source>
         <translation>Modules</translation>
     </message>

@@ -1,0 +1,90 @@
+#include "Kestrion/Cards/SensorRowsView.h"
+
+#include <QEvent>
+#include <QFontMetrics>
+#include <QPaintEvent>
+#include <QPainter>
+
+namespace Kestrion {
+
+using ViewKit::VKTheme;
+using ViewKit::VKTextStyle;
+
+SensorRowsView::SensorRowsView(QWidget* parent)
+    : QWidget(parent)
+{
+    setFont(VKTheme::font(VKTextStyle::body));
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+}
+
+void SensorRowsView::setSensors(const SensorModelList& sensors, int temperatureUnit)
+{
+    const int before = int(m_rows.size());
+    m_rows.clear();
+    m_rows.reserve(sensors.size());
+    for (const auto& sensor : sensors) {
+        if (!sensor)
+            continue;
+        m_rows.push_back(Row{sensor->id, sensor->name, sensor->formattedValue(temperatureUnit), sensor->value >= 50.0,
+                             sensor->valueColor()});
+    }
+    if (int(m_rows.size()) != before)
+        updateGeometry();
+    update();
+}
+
+int SensorRowsView::rowHeight() const
+{
+    return QFontMetrics(font()).height();
+}
+
+QSize SensorRowsView::sizeHint() const
+{
+    const int count = int(m_rows.size());
+    return QSize(0, count == 0 ? 0 : count * rowHeight() + (count - 1) * rowSpacing);
+}
+
+QSize SensorRowsView::minimumSizeHint() const
+{
+    return QSize(0, sizeHint().height());
+}
+
+void SensorRowsView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        updateGeometry();
+    QWidget::changeEvent(event);
+}
+
+void SensorRowsView::paintEvent(QPaintEvent* event)
+{
+    QPainter painter(this);
+    const ViewKit::VKColorScheme scheme = VKTheme::scheme(this);
+    const QColor secondary = VKTheme::secondaryText(scheme);
+    QFont regular = font();
+    QFont medium = font();
+    medium.setWeight(QFont::Medium);
+    const QFontMetrics regularMetrics(regular);
+    const QFontMetrics mediumMetrics(medium);
+    const int height = rowHeight();
+    const int step = height + rowSpacing;
+    const int spacing = int(VKTheme::defaultSpacing);
+    const int first = std::max(0, event->rect().top() / step);
+    const int last = std::min(int(m_rows.size()) - 1, event->rect().bottom() / step);
+    for (int i = first; i <= last; ++i) {
+        const Row& row = m_rows[std::size_t(i)];
+        const QRect line(0, i * step, width(), height);
+        const QFontMetrics& valueMetrics = row.medium ? mediumMetrics : regularMetrics;
+        const int valueWidth = std::min(valueMetrics.horizontalAdvance(row.value), width());
+        painter.setFont(row.medium ? medium : regular);
+        painter.setPen(VKTheme::color(row.color, scheme, palette()));
+        painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, row.value);
+        painter.setFont(regular);
+        painter.setPen(secondary);
+        const int nameWidth = std::max(0, width() - valueWidth - spacing);
+        painter.drawText(QRect(0, line.top(), nameWidth, height), Qt::AlignLeft | Qt::AlignVCenter,
+                         regularMetrics.elidedText(row.name, Qt::ElideRight, nameWidth));
+    }
+}
+
+} // namespace Kestrion

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "Kestrion/Models/SensorModel.h"
+
+#include <QWidget>
+
+#include <vector>
+
+namespace Kestrion {
+
+// The lines of the sensors card, painted: per sensor its name at the leading edge in the secondary
+// colour and its value text at the trailing edge in the value's colour, medium weight from a raw
+// reading of 50 up (in the sensor's own unit, whatever unit the text shows). Rows are 4 points apart.
+// The texts are made once per list; painting only draws the rows in view.
+class SensorRowsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    static constexpr int rowSpacing = 4;
+
+    explicit SensorRowsView(QWidget* parent = nullptr);
+
+    struct Row {
+        QUuid id;
+        QString name;
+        QString value;
+        bool medium = false;
+        ViewKit::VKNamedColor color = ViewKit::VKNamedColor::secondary;
+    };
+
+    // `temperatureUnit` is the raw value of the unit the temperatures are shown in.
+    void setSensors(const SensorModelList& sensors, int temperatureUnit);
+    const std::vector<Row>& rows() const { return m_rows; }
+    int rowHeight() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    std::vector<Row> m_rows;
+};
+
+} // namespace Kestrion

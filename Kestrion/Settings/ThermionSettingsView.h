@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QWidget>
+
+class QCheckBox;
+class QStackedLayout;
+class QTimer;
+
+namespace Kestrion {
+
+class AppSettings;
+
+// The companion's page of the settings window. While the companion is not installed it explains what
+// the companion is for and offers its download page; once installed, the two switches that start it
+// when the main window opens ("AutoStartHelper") and ask it to quit when the main window closes
+// ("AutoStopHelper"). The installation is checked again every second while the page is shown. The
+// switches only store their settings.
+class ThermionSettingsView : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ThermionSettingsView(AppSettings& settings, QWidget* parent = nullptr);
+
+    bool showsSwitches() const;
+    QCheckBox* startSwitch() const { return m_start; }
+    QCheckBox* stopSwitch() const { return m_stop; }
+    QWidget* downloadButton() const { return m_download; }
+
+    // Checks the installation now and shows the matching content.
+    void recheck();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    QStackedLayout* m_stack;
+    QWidget* m_installed;
+    QWidget* m_missing;
+    QCheckBox* m_start;
+    QCheckBox* m_stop;
+    QWidget* m_download;
+    QTimer* m_timer;
+};
+
+} // namespace Kestrion

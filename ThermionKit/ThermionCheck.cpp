@@ -1,0 +1,160 @@
+#include "ThermionKit/ThermionCheck.h"
+
+#include "ThermionKit/ServerVersion.h"
+#include "ThermionKit/ThermionKitConstants.h"
+#include "ThermionKit/ThermionNotifications.h"
+
+#include "BaseKit/Services/Maker.h"
+#include "BaseKit/Services/Notifications.h"
+#include "BaseKit/Services/WebRequest.h"
+#include "BaseKit/Version.h"
+#include "BaseKit/Workspace/Workspace.h"
+#include "Platform/BusNameWatch.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPointer>
+
+namespace ThermionKit {
+
+namespace {
+
+ThermionCheck::Environment& current()
+{
+    static ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
+    return environment;
+}
+
+QString identifier()
+{
+    return QString::fromLatin1(ThermionKitConstants::bundleIdentifier);
+}
+
+// The companion's bus name, watched from the first question on for the life of the application.
+Platform::BusNameWatch* presence()
+{
+    static QPointer<Platform::BusNameWatch> watch;
+    if (!watch)
+        watch = new Platform::BusNameWatch(identifier(), QDBusConnection::sessionBus(), QCoreApplication::instance());
+    return watch;
+}
+
+} // namespace
+
+ThermionCheck::Environment ThermionCheck::standardEnvironment()
+{
+    Environment environment;
+    environment.fixedEntryPath = QStringLiteral("/usr/share/applications/") + identifier() + QStringLiteral(".desktop");
+    environment.dataDirectories = Platform::DesktopEntries::dataDirectories();
+    environment.versionDocumentUrl = QString::fromLatin1(BaseKit::Maker::fileHost) + QLatin1String(versionDocumentPath);
+    environment.downloadPage = QString::fromLatin1(BaseKit::Maker::webHost) + QStringLiteral("/thermion");
+    return environment;
+}
+
+const ThermionCheck::Environment& ThermionCheck::environment()
+{
+    return current();
+}
+
+void ThermionCheck::setEnvironment(Environment environment)
+{
+    current() = std::move(environment);
+}
+
+void ThermionCheck::openDownloadPage()
+{
+    BaseKit::Workspace::openUrlString(environment().downloadPage);
+}
+
+bool ThermionCheck::isRunning()
+{
+    Platform::BusNameWatch* watch = presence();
+    return watch && watch->hasOwnerNow();
+}
+
+std::optional<Platform::DesktopEntry> ThermionCheck::installedEntry()
+{
+    const Platform::DesktopEntries entries(environment().dataDirectories);
+    if (auto entry = entries.find(identifier()))
+        return entry;
+    const QString fixed = environment().fixedEntryPath;
+    if (fixed.isEmpty() || !QFileInfo(fixed).isFile())
+        return std::nullopt;
+    // The share folder of ".../share/applications/<id>.desktop".
+    const QString share = QFileInfo(QFileInfo(fixed).absolutePath()).absolutePath();
+    return Platform::DesktopEntries::read(fixed, identifier(), share);
+}
+
+bool ThermionCheck::isInstalled()
+{
+    const QString fixed = environment().fixedEntryPath;
+    if (!fixed.isEmpty() && QFileInfo::exists(fixed))
+        return true;
+    return Platform::DesktopEntries(environment().dataDirectories).find(identifier()).has_value();
+}
+
+std::optional<QString> ThermionCheck::installedVersion()
+{
+    if (!isInstalled())
+        return std::nullopt;
+    const auto entry = installedEntry();
+    if (!entry)
+        return std::nullopt;
+    std::optional<QString> newest;
+    for (const QString& version : Platform::DesktopEntries::releaseVersions(*entry)) {
+        if (!newest || BaseKit::Version(version) > BaseKit::Version(*newest))
+            newest = version;
+    }
+    return newest;
+}
+
+void ThermionCheck::start()
+{
+    if (!isInstalled() || isRunning())
+        return;
+    if (const auto entry = installedEntry())
+        Platform::DesktopEntries::launch(*entry);
+}
+
+void ThermionCheck::terminate()
+{
+    BaseKit::Notifications::Distributed::post(QString::fromLatin1(ThermionNotifications::terminate));
+}
+
+void ThermionCheck::fetchServerVersion(QObject* context, VersionCompletion completion)
+{
+    BaseKit::WebRequest::get(environment().versionDocumentUrl, context,
+                             [completion = std::move(completion)](const BaseKit::WebResult& result) {
+                                 if (result.error) {
+                                     completion(*result.error);
+                                     return;
+                                 }
+                                 const auto decoded = ServerVersion::decode(result.body);
+                                 completion(decoded ? decoded->version : QString::fromLatin1(fallbackVersion));
+                             });
+}
+
+void ThermionCheck::serverVersion(QObject* context, VersionCompletion completion)
+{
+    fetchServerVersion(context, std::move(completion));
+}
+
+void ThermionCheck::checkForUpdate(QObject* context, std::function<void(const UpdateResult&)> completion)
+{
+    fetchServerVersion(context, [completion = std::move(completion)](const VersionResult& result) {
+        if (const auto* error = std::get_if<BaseKit::WebError>(&result)) {
+            completion(*error);
+            return;
+        }
+        const QString server = std::get<QString>(result);
+        const auto installed = installedVersion();
+        if (!installed) {
+            completion(UpdateInfo{false, QString::fromLatin1(fallbackVersion)});
+            return;
+        }
+        completion(UpdateInfo{BaseKit::Version(server) > BaseKit::Version(*installed), server});
+    });
+}
+
+} // namespace ThermionKit

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "ThermionKit/UpdateInfo.h"
+
+#include "BaseKit/Services/WebResult.h"
+#include "Platform/DesktopEntries.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <variant>
+
+namespace ThermionKit {
+
+// What the program knows about the companion: whether it is installed (its desktop entry exists) and
+// running (it owns its session-bus name), its installed version (the newest release of its AppStream
+// metainfo) and the newest published version; it starts the companion, asks it to quit and opens its
+// download page. Nothing here shows a message; the only errors handed on are those of the web request.
+class ThermionCheck {
+public:
+    ThermionCheck() = delete;
+
+    static constexpr const char* fallbackVersion = "0.0.0";
+    static constexpr const char* versionDocumentPath = "/files/thermion.json";
+
+    // Where the companion is looked for and what is fetched; tests replace it.
+    struct Environment {
+        QString fixedEntryPath;        // the entry of a system-wide install
+        QStringList dataDirectories;   // the share folders searched, in order
+        QString versionDocumentUrl;    // the published version document
+        QString downloadPage;          // the companion's page on the maker's site (https)
+    };
+    static Environment standardEnvironment();
+    static const Environment& environment();
+    static void setEnvironment(Environment environment);
+
+    // Opens the download page in the default browser; nothing when its address does not parse.
+    static void openDownloadPage();
+    static bool isRunning();
+    // The entry at the fixed location exists, or the search finds one.
+    static bool isInstalled();
+    // The newest release version of the installed entry's metainfo (the entry found, or else the one at
+    // the fixed location); none when not installed or none is given.
+    static std::optional<QString> installedVersion();
+    // Starts the installed companion when it is not running; a failed start goes unnoticed.
+    static void start();
+    // Posts "TerminateThermion".
+    static void terminate();
+
+    using VersionResult = std::variant<QString, BaseKit::WebError>;
+    using VersionCompletion = std::function<void(const VersionResult&)>;
+    // The published version text, fallbackVersion when the document cannot be decoded (whatever the
+    // HTTP status); a failed request hands on its error. The completion comes later on the main thread,
+    // never when `context` is gone.
+    static void fetchServerVersion(QObject* context, VersionCompletion completion);
+    static void serverVersion(QObject* context, VersionCompletion completion);
+
+    using UpdateResult = std::variant<UpdateInfo, BaseKit::WebError>;
+    // Whether the published version is greater than the installed one; without an installed version
+    // no update, with the version "0.0.0".
+    static void checkForUpdate(QObject* context, std::function<void(const UpdateResult&)> completion);
+
+private:
+    static std::optional<Platform::DesktopEntry> installedEntry();
+};
+
+} // namespace ThermionKit

@@ -1,0 +1,139 @@
+#include "Kestrion/Settings/AppSettings.h"
+#include "Kestrion/Settings/SensorUpdateView.h"
+#include "Kestrion/Settings/SettingsView.h"
+#include "Kestrion/Settings/ThermionSettingsView.h"
+
+#include "Platform/Defaults.h"
+#include "Platform/Workspace.h"
+#include "ThermionKit/ThermionCheck.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+#include <gtest/gtest.h>
+
+using namespace Kestrion;
+using ThermionKit::ThermionCheck;
+
+namespace {
+
+class CompanionSettings : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(share.isValid());
+        ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
+        environment.fixedEntryPath = share.filePath(QStringLiteral("fixed.desktop"));
+        environment.dataDirectories = {share.path()};
+        ThermionCheck::setEnvironment(environment);
+        Platform::Workspace::setUrlOpener([this](const QUrl& url) {
+            opened.append(url);
+            return true;
+        });
+    }
+    void TearDown() override
+    {
+        ThermionCheck::setEnvironment(ThermionCheck::standardEnvironment());
+        Platform::Workspace::setUrlOpener({});
+    }
+
+    void install(bool installed)
+    {
+        const QString entry = share.filePath(QStringLiteral("applications/com.brannock.thermion.desktop"));
+        if (!installed) {
+            QFile::remove(entry);
+            return;
+        }
+        QDir().mkpath(share.filePath(QStringLiteral("applications")));
+        QFile file(entry);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Desktop Entry]\nType=Application\nName=Thermion\nExec=thermion\n");
+    }
+
+    QTemporaryDir share;
+    QList<QUrl> opened;
+    Platform::Defaults defaults{QStringLiteral("companion-settings-") + QUuid::createUuid().toString(QUuid::Id128)};
+    AppSettings settings{defaults};
+};
+
+} // namespace
+
+TEST_F(CompanionSettings, PageFollowsTheInstallationWhileShown)
+{
+    ThermionSettingsView page(settings);
+    page.show();
+    EXPECT_FALSE(page.showsSwitches());
+    ASSERT_TRUE(page.downloadButton());
+    QTest::mouseClick(page.downloadButton(), Qt::LeftButton);
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_EQ(opened[0].scheme(), QStringLiteral("https"));
+
+    install(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.showsSwitches(); }, 2500));
+    install(false);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.showsSwitches(); }, 2500));
+
+    // Hidden, the page checks nothing.
+    page.hide();
+    install(true);
+    QTest::qWait(1300);
+    EXPECT_FALSE(page.showsSwitches());
+    page.show();
+    EXPECT_TRUE(page.showsSwitches());
+}
+
+TEST_F(CompanionSettings, SwitchesOnlyStoreTheirSettings)
+{
+    install(true);
+    ThermionSettingsView page(settings);
+    ASSERT_TRUE(page.showsSwitches());
+    EXPECT_FALSE(page.startSwitch()->isChecked());
+    EXPECT_FALSE(page.stopSwitch()->isChecked());
+    page.startSwitch()->click();
+    page.stopSwitch()->click();
+    EXPECT_TRUE(settings.boolValue(SettingKey::autoStartHelper));
+    EXPECT_TRUE(settings.boolValue(SettingKey::autoStopHelper));
+    EXPECT_TRUE(opened.isEmpty());
+    // A change made elsewhere moves the switch.
+    settings.setBool(SettingKey::autoStartHelper, false);
+    EXPECT_FALSE(page.startSwitch()->isChecked());
+}
+
+TEST_F(CompanionSettings, TheCompanionPageIsTheThirdTab)
+{
+    SettingsView view(settings, nullptr);
+    ASSERT_EQ(view.count(), 3);
+    EXPECT_EQ(view.widget(2), view.companionPage());
+    EXPECT_EQ(view.tabText(2), QStringLiteral("Sensors"));
+}
+
+TEST_F(CompanionSettings, UpdateSheetDownloadsOrDismisses)
+{
+    QWidget window;
+    window.show();
+    SensorUpdateView* sheet = SensorUpdateView::present(&window);
+    ASSERT_TRUE(sheet);
+    EXPECT_EQ(SensorUpdateView::present(&window), sheet); // one at a time
+    EXPECT_TRUE(sheet->isVisible());
+    EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
+    // Every text has the room it needs.
+    for (QLabel* label : sheet->findChildren<QLabel*>())
+        EXPECT_GE(label->height(), label->hasHeightForWidth() ? label->heightForWidth(label->width()) : 1)
+            << label->text().toStdString();
+
+    sheet->downloadButton()->click();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].toString().startsWith(QStringLiteral("https://")));
+    EXPECT_TRUE(sheet->isVisible());
+
+    QPointer<SensorUpdateView> guard(sheet);
+    sheet->dismissButton()->click();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 2000));
+}

@@ -1,0 +1,282 @@
+#include "ThermionKit/ThermionCheck.h"
+
+#include "ThermionKit/ThermionNotifications.h"
+
+#include "BaseKit/LocalHttpServer.h"
+#include "BaseKit/Services/WebRequest.h"
+#include "Platform/DistributedCenter.h"
+#include "Platform/Workspace.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace ThermionKit;
+
+namespace {
+
+QString fixture(const char* name)
+{
+    return QStringLiteral(KESTRION_FIXTURES "/ThermionKit/") + QLatin1String(name);
+}
+
+class ThermionCheckTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
+        environment.fixedEntryPath = QStringLiteral("/nonexistent/applications/com.brannock.thermion.desktop");
+        environment.dataDirectories = {};
+        ThermionCheck::setEnvironment(environment);
+    }
+    void TearDown() override
+    {
+        ThermionCheck::setEnvironment(ThermionCheck::standardEnvironment());
+        Platform::Workspace::setUrlOpener({});
+    }
+
+    static void use(QStringList directories, QString fixed = {})
+    {
+        ThermionCheck::Environment environment = ThermionCheck::environment();
+        environment.dataDirectories = std::move(directories);
+        if (!fixed.isEmpty())
+            environment.fixedEntryPath = fixed;
+        ThermionCheck::setEnvironment(environment);
+    }
+};
+
+// Owns the companion's bus name on a connection of its own while it lives.
+class CompanionName {
+public:
+    CompanionName()
+        : m_bus(QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("companion-name")))
+    {
+        owned = m_bus.registerService(QStringLiteral("com.brannock.thermion"));
+    }
+    ~CompanionName()
+    {
+        m_bus.unregisterService(QStringLiteral("com.brannock.thermion"));
+        QDBusConnection::disconnectFromBus(QStringLiteral("companion-name"));
+    }
+    bool owned = false;
+
+private:
+    QDBusConnection m_bus;
+};
+
+} // namespace
+
+TEST_F(ThermionCheckTest, PresenceAndVersionBelongToTheEntryFound)
+{
+    EXPECT_FALSE(ThermionCheck::isInstalled());
+    EXPECT_FALSE(ThermionCheck::installedVersion());
+
+    use({fixture("system")});
+    EXPECT_TRUE(ThermionCheck::isInstalled());
+    // The newest release, compared as versions: 1.10.0 after 1.9.3.
+    EXPECT_EQ(ThermionCheck::installedVersion(), QStringLiteral("1.10.0"));
+
+    // A per-user install comes first and brings its own version.
+    use({fixture("user"), fixture("system")});
+    EXPECT_EQ(ThermionCheck::installedVersion(), QStringLiteral("2.0.1"));
+
+    // A hidden per-user entry uninstalls the application for that user...
+    use({fixture("hidden"), fixture("system")});
+    EXPECT_FALSE(ThermionCheck::isInstalled());
+    // ...unless it stands at the fixed location, whose own metainfo then gives the version.
+    use({fixture("hidden")}, fixture("system/applications/com.brannock.thermion.desktop"));
+    EXPECT_TRUE(ThermionCheck::isInstalled());
+    EXPECT_EQ(ThermionCheck::installedVersion(), QStringLiteral("1.10.0"));
+
+    use({fixture("broken")}, QStringLiteral("/nonexistent"));
+    EXPECT_TRUE(ThermionCheck::isInstalled());
+    EXPECT_FALSE(ThermionCheck::installedVersion());
+}
+
+TEST_F(ThermionCheckTest, EntryCommandsDropFieldCodesAndKeepQuotedPaths)
+{
+    const auto entry = Platform::DesktopEntries({fixture("user")}).find(QStringLiteral("com.brannock.thermion"));
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->name, QStringLiteral("Thermion"));
+    EXPECT_EQ(Platform::DesktopEntries::command(*entry),
+              (QStringList{QStringLiteral("/home/user/Thermion Apps/thermion"), QStringLiteral("--quiet")}));
+    const auto system = Platform::DesktopEntries({fixture("system")}).find(QStringLiteral("com.brannock.thermion"));
+    ASSERT_TRUE(system);
+    EXPECT_EQ(Platform::DesktopEntries::command(*system), QStringList{QStringLiteral("thermion")});
+    Platform::DesktopEntry written = *system;
+    written.exec = QStringLiteral("run --level=100%% %F --name=x%c");
+    EXPECT_EQ(Platform::DesktopEntries::command(written),
+              (QStringList{QStringLiteral("run"), QStringLiteral("--level=100%"), QStringLiteral("--name=x")}));
+}
+
+TEST_F(ThermionCheckTest, RunningFollowsTheCompanionsBusName)
+{
+    ASSERT_TRUE(QDBusConnection::sessionBus().isConnected());
+    EXPECT_FALSE(ThermionCheck::isRunning());
+    {
+        CompanionName name;
+        ASSERT_TRUE(name.owned);
+        EXPECT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));
+    }
+    EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 5000));
+}
+
+TEST_F(ThermionCheckTest, StartLaunchesTheInstalledCompanionOnlyWhenItIsNotRunning)
+{
+    QTemporaryDir share;
+    ASSERT_TRUE(share.isValid());
+    const QString marker = share.filePath(QStringLiteral("started"));
+    const QString program = share.filePath(QStringLiteral("fake thermion"));
+    {
+        QFile script(program);
+        ASSERT_TRUE(script.open(QIODevice::WriteOnly));
+        script.write("#!/bin/sh\necho \"$@\" >> \"" + marker.toUtf8() + "\"\n");
+        script.close();
+        script.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QDir().mkpath(share.filePath(QStringLiteral("applications")));
+        QFile entry(share.filePath(QStringLiteral("applications/com.brannock.thermion.desktop")));
+        ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
+        entry.write("[Desktop Entry]\nType=Application\nName=Thermion\nExec=\"" + program.toUtf8()
+                    + "\" --background %U\n");
+    }
+    const auto lines = [&marker] {
+        QFile file(marker);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n').size() - 1 : 0;
+    };
+
+    ThermionCheck::start(); // not installed: nothing
+    QTest::qWait(200);
+    EXPECT_EQ(lines(), 0);
+
+    use({share.path()});
+    ThermionCheck::start();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return lines() == 1; }, 5000));
+    QFile file(marker);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("--background\n"));
+
+    CompanionName name;
+    ASSERT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));
+    ThermionCheck::start();
+    QTest::qWait(300);
+    EXPECT_EQ(lines(), 1);
+}
+
+TEST_F(ThermionCheckTest, TerminatePostsTheQuitRequest)
+{
+    Platform::DistributedCenter observer(
+        QDBusConnection::connectToBus(QDBusConnection::SessionBus, QStringLiteral("terminate-observer")));
+    QObject receiver;
+    int received = 0;
+    ASSERT_TRUE(observer.addObserver(&receiver, QString::fromLatin1(ThermionNotifications::terminate), std::nullopt,
+                                     [&received](const QString&, const QString&) { ++received; }));
+    QCoreApplication::processEvents();
+    ThermionCheck::terminate();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received == 1; }, 5000));
+    observer.removeObserver(&receiver, QString::fromLatin1(ThermionNotifications::terminate));
+    QDBusConnection::disconnectFromBus(QStringLiteral("terminate-observer"));
+}
+
+TEST_F(ThermionCheckTest, TheDownloadPageIsASecurePage)
+{
+    EXPECT_TRUE(ThermionCheck::standardEnvironment().downloadPage.startsWith(QStringLiteral("https://")));
+    EXPECT_TRUE(ThermionCheck::standardEnvironment().versionDocumentUrl.startsWith(QStringLiteral("https://")));
+    EXPECT_TRUE(ThermionCheck::standardEnvironment().versionDocumentUrl.endsWith(QStringLiteral("/files/thermion.json")));
+    QUrl opened;
+    Platform::Workspace::setUrlOpener([&opened](const QUrl& url) {
+        opened = url;
+        return true;
+    });
+    ThermionCheck::openDownloadPage();
+    EXPECT_EQ(opened, QUrl(ThermionCheck::standardEnvironment().downloadPage));
+}
+
+namespace {
+
+struct Outcome {
+    bool done = false;
+    ThermionCheck::UpdateResult result = BaseKit::WebError{};
+};
+
+Outcome checkAgainst(const QString& url)
+{
+    ThermionCheck::Environment environment = ThermionCheck::environment();
+    environment.versionDocumentUrl = url;
+    ThermionCheck::setEnvironment(environment);
+    Outcome outcome;
+    QObject context;
+    ThermionCheck::checkForUpdate(&context, [&outcome](const ThermionCheck::UpdateResult& result) {
+        outcome.result = result;
+        outcome.done = true;
+    });
+    (void)QTest::qWaitFor([&outcome] { return outcome.done; }, 10000);
+    return outcome;
+}
+
+} // namespace
+
+TEST_F(ThermionCheckTest, UpdateCheckComparesThePublishedVersionWithTheInstalledOne)
+{
+    use({fixture("system")}); // 1.10.0 installed
+    LocalHttpServer server;
+    ASSERT_TRUE(server.isListening());
+    const QString url = server.url(QStringLiteral("/files/thermion.json"));
+    const auto info = [](const Outcome& outcome) {
+        EXPECT_TRUE(outcome.done);
+        const auto* update = std::get_if<UpdateInfo>(&outcome.result);
+        return update ? *update : UpdateInfo{true, QStringLiteral("error")};
+    };
+
+    server.reply.body = R"({"version": "1.10.1", "notes": "ignored"})";
+    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{true, QStringLiteral("1.10.1")}));
+    ASSERT_FALSE(server.requests.empty());
+    EXPECT_EQ(server.requests.back().target, QByteArray("/files/thermion.json"));
+
+    server.reply.body = R"({"version": "1.10.0"})";
+    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.10.0")}));
+    server.reply.body = R"({"version": "1.9.9"})";
+    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.9.9")}));
+    // Undecodable documents give "0.0.0", never newer; the status is not looked at.
+    server.reply.body = R"({"name": "Thermion"})";
+    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+    server.reply.body = "<html>not json</html>";
+    server.reply.status = "404 Not Found";
+    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+
+    // Nothing installed: no update, whatever is published.
+    server.reply.status = "200 OK";
+    server.reply.body = R"({"version": "9.0"})";
+    use({});
+    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+}
+
+TEST_F(ThermionCheckTest, ARefusedRequestHandsOnItsError)
+{
+    use({fixture("system")});
+    quint16 port = 0;
+    {
+        LocalHttpServer closed;
+        port = closed.port();
+    }
+    const Outcome outcome = checkAgainst(QStringLiteral("http://127.0.0.1:%1/files/thermion.json").arg(port));
+    ASSERT_TRUE(outcome.done);
+    const auto* error = std::get_if<BaseKit::WebError>(&outcome.result);
+    ASSERT_TRUE(error);
+    EXPECT_EQ(error->code, BaseKit::WebError::Code::CannotConnectToHost);
+
+    bool done = false;
+    QString version;
+    QObject context;
+    ThermionKit::ThermionCheck::Environment environment = ThermionCheck::environment();
+    environment.versionDocumentUrl = QStringLiteral("not an address");
+    ThermionCheck::setEnvironment(environment);
+    ThermionCheck::serverVersion(&context, [&](const ThermionCheck::VersionResult& result) {
+        done = true;
+        version = std::holds_alternative<QString>(result) ? std::get<QString>(result) : QStringLiteral("error");
+    });
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done; }, 5000));
+    EXPECT_EQ(version, QStringLiteral("error"));
+}
