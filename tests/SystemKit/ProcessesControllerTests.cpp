@@ -212,6 +212,16 @@ TEST(ProcessesControllerTest, ASlowToolIsRunOnceAndKilledAtItsTimeLimitKeepingTh
     EXPECT_EQ(changed.count(), 1);
     ASSERT_EQ(controller.processes().size(), 1);
     EXPECT_EQ(controller.processes()[0]->download(), 1000u);
+
+    // A controller that goes away while its tool runs stops the tool and hears nothing of it.
+    tool.setDelay("0.3");
+    {
+        ProcessesController leaving(slow);
+        leaving.refresh();
+        ASSERT_TRUE(waitUntil([&] { return tool.runs() == 3; }, 5000));
+    }
+    spin(600);
+    EXPECT_EQ(tool.runs(), 3);
 }
 
 TEST(ProcessesControllerTest, AShellThatCannotStartGivesAnEmptyList)
