@@ -6,6 +6,9 @@
 #include <QStringList>
 
 #include <chrono>
+#include <functional>
+
+class QObject;
 
 namespace BaseKit {
 
@@ -21,6 +24,15 @@ public:
     // returned (`didExit` false). `program` is the shell to start (tests replace it).
     static ShellOutput run(const QStringList& arguments, std::chrono::milliseconds timeLimit = defaultTimeLimit,
                            const QString& program = QStringLiteral("/bin/bash"));
+
+    using Completion = std::function<void(const ShellOutput& output)>;
+
+    // As `run`, without waiting: starts the command and returns at once. `completion` is called once,
+    // on `context`'s thread from its event loop, when the command has ended, was killed at `timeLimit`
+    // (`timedOut` true) or could not be started. Destroying `context` first kills the command and
+    // drops the completion.
+    static void start(const QStringList& arguments, std::chrono::milliseconds timeLimit, QObject* context,
+                      Completion completion, const QString& program = QStringLiteral("/bin/bash"));
 };
 
 } // namespace BaseKit

@@ -17,6 +17,8 @@ struct ShellOutput {
     std::int32_t exitCode = 0;
     // True when the command ended by exiting, false when a signal ended it or it never started.
     bool didExit = false;
+    // True when the command was still running at its time limit and was killed.
+    bool timedOut = false;
     // Working buffer while the command runs; empty once the run has returned.
     QByteArray data;
 };

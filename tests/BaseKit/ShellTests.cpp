@@ -1,6 +1,16 @@
 #include "BaseKit/Services/Shell.h"
 
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QEventLoop>
+#include <QObject>
+#include <QTimer>
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <optional>
 
 using BaseKit::Shell;
 using BaseKit::ShellOutput;
@@ -85,6 +95,94 @@ TEST(ShellTest, AShellThatCannotStartReportsWhy)
     EXPECT_FALSE(output.didExit);
     ASSERT_TRUE(output.output.has_value());
     EXPECT_FALSE(output.output->isEmpty());
+}
+
+// Starts a command without waiting and runs the event loop until its completion came (or 20 s).
+std::optional<ShellOutput> startAndWait(const QString& line, std::chrono::milliseconds timeLimit = Shell::defaultTimeLimit,
+                                        const QString& program = QStringLiteral("/bin/bash"))
+{
+    QObject context;
+    std::optional<ShellOutput> result;
+    int calls = 0;
+    QEventLoop loop;
+    bool returned = false;
+    Shell::start(QStringList{line}, timeLimit, &context, [&](const ShellOutput& output) {
+        ++calls;
+        result = output;
+        loop.quit();
+    }, program);
+    returned = true;
+    // Nothing is reported from within `start` itself, not even a shell that cannot be started.
+    EXPECT_EQ(calls, 0);
+    QTimer::singleShot(20000, &loop, &QEventLoop::quit);
+    if (!result)
+        loop.exec();
+    EXPECT_TRUE(returned);
+    EXPECT_LE(calls, 1);
+    return result;
+}
+
+TEST(ShellTest, StartReportsOutputAndStatusFromTheEventLoop)
+{
+    const auto mixed = startAndWait(QStringLiteral("printf a; printf b >&2; echo c; exit 4"));
+    ASSERT_TRUE(mixed.has_value());
+    EXPECT_EQ(mixed->output, QStringLiteral("abc\n"));
+    EXPECT_TRUE(mixed->didExit);
+    EXPECT_FALSE(mixed->timedOut);
+    EXPECT_EQ(mixed->exitCode, 4);
+    EXPECT_TRUE(mixed->data.isEmpty());
+
+    const auto big = startAndWait(QStringLiteral("head -c 3000000 /dev/zero | tr '\\0' a; printf end"));
+    ASSERT_TRUE(big.has_value());
+    ASSERT_TRUE(big->output.has_value());
+    EXPECT_EQ(big->output->size(), 3000003);
+    EXPECT_TRUE(big->output->endsWith(QStringLiteral("aend")));
+}
+
+TEST(ShellTest, StartKillsACommandAtItsTimeLimitWithoutBlocking)
+{
+    QElapsedTimer clock;
+    clock.start();
+    const auto output = startAndWait(QStringLiteral("echo early; exec sleep 60"), std::chrono::milliseconds(300));
+    ASSERT_TRUE(output.has_value());
+    EXPECT_TRUE(output->timedOut);
+    EXPECT_FALSE(output->didExit);
+    EXPECT_EQ(output->output, QStringLiteral("early\n"));
+    EXPECT_LT(clock.elapsed(), 10000);
+
+    // The blocking run says the same.
+    const ShellOutput blocking = Shell::run(QStringList{QStringLiteral("exec sleep 60")}, std::chrono::milliseconds(200));
+    EXPECT_TRUE(blocking.timedOut);
+    EXPECT_FALSE(run(QStringLiteral("true")).timedOut);
+}
+
+TEST(ShellTest, StartWithAShellThatCannotStartReportsWhyOnce)
+{
+    const auto output = startAndWait(QStringLiteral("true"), Shell::defaultTimeLimit, QStringLiteral("/nonexistent/kestrion/bash"));
+    ASSERT_TRUE(output.has_value());
+    EXPECT_EQ(output->exitCode, -1);
+    EXPECT_FALSE(output->didExit);
+    EXPECT_FALSE(output->timedOut);
+    ASSERT_TRUE(output->output.has_value());
+    EXPECT_FALSE(output->output->isEmpty());
+}
+
+TEST(ShellTest, AContextThatGoesAwayEndsTheCommandAndHearsNothing)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString mark = folder.filePath(QStringLiteral("finished"));
+    int calls = 0;
+    {
+        QObject context;
+        Shell::start(QStringList{QStringLiteral("sleep 1; touch '%1'").arg(mark)}, Shell::defaultTimeLimit, &context,
+                     [&](const ShellOutput&) { ++calls; });
+    }
+    QEventLoop loop;
+    QTimer::singleShot(1800, &loop, &QEventLoop::quit);
+    loop.exec();
+    EXPECT_EQ(calls, 0);
+    EXPECT_FALSE(QFileInfo::exists(mark)); // killed, never reached its end
 }
 
 } // namespace
