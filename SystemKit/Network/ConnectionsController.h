@@ -3,7 +3,7 @@
 #include "SystemKit/Network/ConnectionsOptions.h"
 #include "SystemKit/Network/NetworkToolEnvironment.h"
 #include "SystemKit/Network/TcpConnection.h"
-#include "SystemKit/Sampler/SamplerTimer.h"
+#include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -86,7 +86,7 @@ private:
     void apply(const std::optional<QString>& output);
 
     NetworkToolEnvironment m_environment;
-    SamplerTimer m_timer;
+    BaseKit::SamplerTimer m_timer;
     std::shared_ptr<ConnectionsOptions> m_options;
     std::uint32_t m_count = 0;
     TcpConnectionList m_connections;

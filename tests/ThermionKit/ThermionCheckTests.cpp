@@ -34,6 +34,9 @@ protected:
     }
     void TearDown() override
     {
+        // A name a test owned is released at once, but the presence watch learns it from the bus's
+        // signal: the next test starts only once the watch has seen it go.
+        EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 5000));
         ThermionCheck::setEnvironment(ThermionCheck::standardEnvironment());
         Platform::Workspace::setUrlOpener({});
     }
