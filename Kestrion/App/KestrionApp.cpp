@@ -16,6 +16,7 @@
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/GraphicsCardView.h"
 #include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Cards/SystemInfoView.h"
 #include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/MemoryModel.h"
@@ -132,6 +133,14 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
         });
     }
     VolumeCards::add(catalog, app.m_volumes, ViewConstants::sizeClass(), app.m_look);
+    // The system-information row.
+    if (SystemInfoModel* system = app.m_system) {
+        QPointer<GpuModel> gpu = app.m_gpu;
+        QPointer<VolumesModel> volumes = app.m_volumes;
+        catalog.add(Card::systemInfo, [system, gpu, volumes](QWidget* parent) -> QWidget* {
+            return new SystemInfoView(*system, gpu, volumes, ViewConstants::sizeClass(), parent);
+        });
+    }
     return catalog;
 }
 
