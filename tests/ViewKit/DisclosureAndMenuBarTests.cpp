@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QSystemTrayIcon>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -283,4 +284,21 @@ TEST(MenuBarScene, TheTrayItemFollowsTheDesktop)
     EXPECT_EQ(opened, scene.isHostAvailable() ? 1 : 0);
     scene.setInserted(false);
     EXPECT_FALSE(scene.item().isInserted());
+}
+
+TEST(DisclosureGroup, OnScreenTheSectionSlidesInAndOut)
+{
+    Built built;
+    auto group = makeGroup(built);
+    group->show();
+    group->setExpanded(true);
+    // It starts closed and opens to its full height.
+    EXPECT_TRUE(group->section()->isVisible());
+    EXPECT_LT(group->section()->maximumHeight(), group->section()->sizeHint().height());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return group->section()->maximumHeight() == QWIDGETSIZE_MAX; }, 5000));
+    EXPECT_TRUE(group->section()->isVisible());
+    group->setExpanded(false);
+    EXPECT_TRUE(group->section()->isVisible());  // still sliding out
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !group->section()->isVisible(); }, 5000));
+    EXPECT_FALSE(group->isExpanded());
 }
