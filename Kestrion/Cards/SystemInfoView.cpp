@@ -27,6 +27,7 @@
 #include <algorithm>
 #include <cmath>
 #include <functional>
+#include <utility>
 
 namespace Kestrion {
 
@@ -264,12 +265,20 @@ QList<SystemInfoView::Fact> SystemInfoView::hardwareFacts(const SystemKit::IGpu*
     using BaseKit::MacSystem;
     return {
         {LKLocalizedString::processor, orDash(MacSystem::processorName())},
-        {LKLocalizedString::graphicsCard,
-         primary ? orDash(primary->model()) : LKResources::localized(LKLocalizedString::unknownGraphicsCard)},
+        {LKLocalizedString::graphicsCard, graphicsText(primary)},
         {LKLocalizedString::memory, orDash(MacSystem::physicalMemoryText())},
-        {LKLocalizedString::storage,
-         systemVolume ? BaseKit::IO::sizeText(systemVolume->totalBytes()) : BaseKit::Text::dash},
+        {LKLocalizedString::storage, storageText(systemVolume)},
     };
+}
+
+QString SystemInfoView::graphicsText(const SystemKit::IGpu* primary)
+{
+    return primary ? orDash(primary->model()) : LKResources::localized(LKLocalizedString::unknownGraphicsCard);
+}
+
+QString SystemInfoView::storageText(const SystemKit::Volume* systemVolume)
+{
+    return systemVolume ? BaseKit::IO::sizeText(systemVolume->totalBytes()) : BaseKit::Text::dash;
 }
 
 QList<SystemInfoView::Fact> SystemInfoView::processorFacts(int sizeClass)
@@ -345,9 +354,15 @@ void SystemInfoView::refreshLiveRows()
 
 void SystemInfoView::refreshHardware()
 {
-    for (const Fact& fact : hardwareFacts(primary(), systemVolume())) {
-        if (auto* view = row(fact.key))
-            view->setRight(fact.text);
+    // The samplers tick every second; only the graphics and storage rows can change, and a row is
+    // touched only when its text did.
+    const QString graphics = graphicsText(primary());
+    const QString storage = storageText(systemVolume());
+    for (const auto& [key, text] : {std::pair{LKLocalizedString(LKLocalizedString::graphicsCard), graphics},
+                                    std::pair{LKLocalizedString(LKLocalizedString::storage), storage}}) {
+        ViewKit::VKDoubleTextView* view = row(key);
+        if (view && view->rightText() != text)
+            view->setRight(text);
     }
 }
 

@@ -52,6 +52,8 @@ public:
     // The hardware group: processor, primary graphics card ("UNKNOWN_GPU" without one), installed
     // memory, and the system volume's size ("-" without one).
     static QList<Fact> hardwareFacts(const SystemKit::IGpu* primary, const SystemKit::Volume* systemVolume);
+    static QString graphicsText(const SystemKit::IGpu* primary);
+    static QString storageText(const SystemKit::Volume* systemVolume);
     // The processor group: identifier, architecture, core and thread counts; size class 0 counts the
     // processors, the larger classes the cores and threads.
     static QList<Fact> processorFacts(int sizeClass);

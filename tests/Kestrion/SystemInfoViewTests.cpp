@@ -104,9 +104,9 @@ std::unique_ptr<GpuModel> oneCard()
 struct RootVolume {
     VolumeTree tree{QStringLiteral("nvme-sata")};
     std::unique_ptr<VolumesModel> model;
-    RootVolume()
+    explicit RootVolume(const QByteArray& table = "1 0 8:4 / / rw - ext4 /dev/sda4 rw\n")
     {
-        tree.mountTable("1 0 8:4 / / rw - ext4 /dev/sda4 rw\n");
+        tree.mountTable(table);
         auto mounts = std::make_shared<Platform::Mounts>(tree.root());
         mounts->setCapacityReader([](const QString&) {
             return std::optional<Platform::VolumeCapacity>(Platform::VolumeCapacity{500107862016, 1000, std::nullopt});
@@ -282,4 +282,16 @@ TEST_F(SystemInfoTest, IdentityRowsFollowTheModel)
     EXPECT_EQ(view.row(LKLocalizedString::model)->rightText(), QStringLiteral("XPS 13"));
     model.setSerialNumber(QString());
     EXPECT_EQ(view.row(LKLocalizedString::serialNumber)->rightText(), QStringLiteral("-"));
+}
+
+TEST_F(SystemInfoTest, StorageRowFollowsTheSystemVolumeOnceListed)
+{
+    use("laptop-xps13");
+    RootVolume data("2 0 8:1 / /data rw - vfat /dev/sda1 rw\n");  // no root volume yet
+    SystemInfoModel model([this] { return thermal; });
+    SystemInfoView view(model, nullptr, data.model.get(), 0);
+    EXPECT_EQ(view.row(LKLocalizedString::storage)->rightText(), QStringLiteral("-"));
+    data.tree.mountTable("1 0 8:4 / / rw - ext4 /dev/sda4 rw\n2 0 8:1 / /data rw - vfat /dev/sda1 rw\n");
+    data.model->controller()->refresh();
+    EXPECT_EQ(view.row(LKLocalizedString::storage)->rightText(), QStringLiteral("465.76 GB"));
 }
