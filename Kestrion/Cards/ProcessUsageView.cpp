@@ -1,5 +1,7 @@
 #include "Kestrion/Cards/ProcessUsageView.h"
 
+#include "ViewKit/VKTextMeasures.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -69,10 +71,10 @@ void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKC
     painter.setFont(measures.font);
     painter.setPen(VKTheme::secondaryText(scheme));
     const qreal rightWidth = measures.width(right);
-    painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter, right);
+    ViewKit::VKTextMeasures::draw(painter, rect, Qt::AlignRight | Qt::AlignVCenter, right);
     const qreal leftWidth = std::max<qreal>(0, rect.width() - rightWidth - VKTheme::defaultSpacing);
-    painter.drawText(QRectF(rect.left(), rect.top(), leftWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     measures.elide(left, leftWidth));
+    ViewKit::VKTextMeasures::draw(painter, QRectF(rect.left(), rect.top(), leftWidth, rect.height()),
+                                  Qt::AlignLeft | Qt::AlignVCenter, measures.elide(left, leftWidth));
 }
 
 } // namespace Kestrion
