@@ -78,6 +78,8 @@ public:
 
     // Fills `out` (cleared first) in ascending pid order. False when /proc cannot be listed.
     bool list(std::vector<ProcessRecord>& out);
+    // The process folders the last list() found, whether or not each could be read.
+    std::size_t listedCount() const { return m_pids.size(); }
 
     // Processor times are nanoseconds already: 1/1.
     static Timebase timebase() { return {}; }

@@ -156,6 +156,9 @@ private:
     bool m_havePreviousCpuTicks = false;
     std::vector<std::optional<float>> m_coreLoads;
 
+    // The process folders the process table found in this sample, when it was read.
+    std::optional<std::int64_t> m_listedProcesses;
+
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;
     std::vector<Platform::ProcessorTicks> m_cpuTicks;
