@@ -3,11 +3,18 @@
 #include "Kestrion/Cards/ProcessUsageDelegate.h"
 #include "Kestrion/Cards/ProcessUsageView.h"
 
+#include <QAccessible>
 #include <QEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Kestrion {
+
+namespace {
+// Pixels beside a value's advance that its glyphs may reach.
+constexpr int valueMargin = 4;
+} // namespace
 
 ProcessListView::ProcessListView(ProcessMeasure measure, QWidget* parent)
     : QListView(parent)
@@ -33,6 +40,44 @@ QSize ProcessListView::sizeHint() const
 {
     // About ten rows; the card's column decides the real height.
     return QSize(0, int(std::ceil(10 * (ProcessUsageView::rowHeight() + ProcessUsageView::rowSpacing))));
+}
+
+void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    if (!topLeft.isValid() || topLeft != bottomRight) {
+        QListView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // One row: its own rect, not the whole list; of a row whose value alone changed while its name
+    // stays as shown, only the part under the old and the new value.
+    if (isVisible()) {
+        QRect area = visualRect(topLeft);
+        if (roles == QList<int>{ProcessListModel::ValueTextRole} && area.isValid()) {
+            const QString name = topLeft.data(ProcessListModel::NameRole).toString();
+            const qreal before =
+                ProcessUsageView::rightWidth(topLeft.data(ProcessListModel::PreviousValueTextRole).toString());
+            const qreal after = ProcessUsageView::rightWidth(topLeft.data(ProcessListModel::ValueTextRole).toString());
+            if (ProcessUsageView::shownLeft(name, area.width(), before)
+                == ProcessUsageView::shownLeft(name, area.width(), after)) {
+                // Both values end at the row's trailing edge; a few pixels more take in a glyph
+                // reaching past its advance.
+                const int reach = std::min(int(std::ceil(std::max(before, after))) + valueMargin, area.width());
+                area.setLeft(area.right() + 1 - reach);
+            }
+        }
+        if (viewport()->rect().intersects(area))
+            viewport()->update(area);
+    }
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastRow(bottomRight.row());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
 }
 
 void ProcessListView::changeEvent(QEvent* event)

@@ -22,6 +22,11 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    // A changed row repaints its own rect (the item view would repaint the whole list); a row whose
+    // value text alone changed, with its name shown as before, only the part under the old and the
+    // new value.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
 private:
     void clearBackground();
