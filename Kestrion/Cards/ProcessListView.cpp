@@ -7,6 +7,7 @@
 #include <QEvent>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 namespace Kestrion {
@@ -42,6 +43,19 @@ QSize ProcessListView::sizeHint() const
     return QSize(0, int(std::ceil(10 * (ProcessUsageView::rowHeight() + ProcessUsageView::rowSpacing))));
 }
 
+void ProcessListView::setProcesses(const SystemKit::RunningProcessList& processes)
+{
+    // Most changed rows are out of view and need no repaint: the rows in view are found once for
+    // the whole new list (rows only change in place or come and go at the end).
+    if (isVisible()) {
+        const QModelIndex top = indexAt(QPoint(0, 0));
+        const QModelIndex bottom = indexAt(QPoint(0, viewport()->height() - 1));
+        m_rowsInView.emplace(top.isValid() ? top.row() : 0, bottom.isValid() ? bottom.row() : INT_MAX);
+    }
+    m_model->setProcesses(processes);
+    m_rowsInView.reset();
+}
+
 void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
 {
     if (!topLeft.isValid() || topLeft != bottomRight) {
@@ -50,9 +64,12 @@ void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex&
     }
     // One row: its own rect, not the whole list; of a row whose value alone changed while its name
     // stays as shown, only the part under the old and the new value.
-    if (isVisible()) {
-        QRect area = visualRect(topLeft);
-        if (roles == QList<int>{ProcessListModel::ValueTextRole} && area.isValid()) {
+    const bool mayBeInView =
+        isVisible() && (!m_rowsInView || (topLeft.row() >= m_rowsInView->first && topLeft.row() <= m_rowsInView->second));
+    QRect area = mayBeInView ? visualRect(topLeft) : QRect();
+    // Rows out of view are painted when they come into it: nothing to measure or repaint now.
+    if (area.isValid() && viewport()->rect().intersects(area)) {
+        if (roles == QList<int>{ProcessListModel::ValueTextRole}) {
             const QString name = topLeft.data(ProcessListModel::NameRole).toString();
             const qreal before =
                 ProcessUsageView::rightWidth(topLeft.data(ProcessListModel::PreviousValueTextRole).toString());
@@ -65,8 +82,7 @@ void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex&
                 area.setLeft(area.right() + 1 - reach);
             }
         }
-        if (viewport()->rect().intersects(area))
-            viewport()->update(area);
+        viewport()->update(area);
     }
 #if QT_CONFIG(accessibility)
     if (QAccessible::isActive()) {

@@ -193,6 +193,16 @@ void BM_HeapGrowthOver10000Samples(benchmark::State& state)
 }
 BENCHMARK(BM_HeapGrowthOver10000Samples)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// A sample makes one process object, with a new random identifier, per process.
+void BM_RunningProcessesOfOneSample(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int i = 0; i < 550; ++i)
+            benchmark::DoNotOptimize(std::make_shared<SystemKit::RunningProcess>(i, 1));
+    }
+}
+BENCHMARK(BM_RunningProcessesOfOneSample)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

@@ -266,6 +266,24 @@ TEST(ProcessRows, AChangedValueRepaintsItsPartOfTheRowAndTheListShowsWhatANewLis
     EXPECT_TRUE(shown(fresh) == after);
 }
 
+TEST(ProcessRows, ARowOutOfViewRepaintsNothing)
+{
+    auto rows = [](float far) {
+        RunningProcessList list;
+        for (int i = 0; i < 100; ++i)
+            list.append(process(i + 1, QStringLiteral("p%1").arg(i), i == 80 ? far : float(200 - i)));
+        return list;
+    };
+    Kestrion::ProcessListView list(ProcessMeasure::processorUsage);
+    list.resize(220, 120);
+    list.setProcesses(rows(119));
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    QTest::qWait(100);
+    EXPECT_TRUE(repainted(list, [&] { list.setProcesses(rows(119.5f)); }).isEmpty());
+    EXPECT_EQ(list.processModel()->index(80).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("119.5%"));
+}
+
 TEST(ProcessorCard, SummaryShowsTheSamplersLoads)
 {
     SampledProcessor run;
