@@ -110,11 +110,10 @@ QString orDash(const std::optional<QString>& value)
 
 // Every sampler over the tree at `root` (a link the run points at one capture after the other), on
 // one registry and one stopped clock.
-class Machine {
+class CapturedMachine {
 public:
-    Machine(const QString& root, const QString& settingsSuite, double interval)
-        : m_root(root)
-        , m_interval(interval)
+    CapturedMachine(const QString& root, const QString& settingsSuite, double interval)
+        : m_interval(interval)
         , m_clock(std::make_shared<Platform::FakeClock>())
     {
         m_clock->setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc()));
@@ -165,7 +164,7 @@ public:
         m_battery->finder()->stop();
     }
 
-    ~Machine() { Platform::Clock::setShared(nullptr); }
+    ~CapturedMachine() { Platform::Clock::setShared(nullptr); }
 
     // The samplers that sample when they are made (network, graphics, battery) have; the others
     // take their first sample here.
@@ -410,7 +409,6 @@ private:
             line(QStringLiteral("battery.adapter.") + slug(item.title()), item.value());
     }
 
-    QString m_root;
     double m_interval;
     std::shared_ptr<Platform::FakeClock> m_clock;
     QString m_architecture;
@@ -463,7 +461,7 @@ int treeSamples(const TreeSampleOptions& options, QTextStream& out)
     }
 
     Lines line(out);
-    Machine machine(link, QStringLiteral("kestrion-sample"), options.interval);
+    CapturedMachine machine(link, QStringLiteral("kestrion-sample"), options.interval);
     machine.printIdentity(line);
     const int samples = std::max(1, options.samples);
     for (int n = 1; n <= samples; ++n) {
