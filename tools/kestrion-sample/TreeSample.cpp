@@ -294,7 +294,8 @@ private:
         line(QStringLiteral("network.card.kind"),
              qobject_cast<const SystemKit::WifiAdapter*>(current) ? QStringLiteral("Wi-Fi") : QStringLiteral("Ethernet"));
         line(QStringLiteral("network.card.host-name"), MacSystem::hostName());
-        line(QStringLiteral("network.card.local-address"), current->addresses().displayAddress());
+        // The card would show "Unknown address": the addresses are not in the tree.
+        line(QStringLiteral("network.card.local-address"), notInTree);
         line(QStringLiteral("network.card.foreign-address"), notInTree);
         line(QStringLiteral("network.card.download-speed"), IO::rateText(m_network->downloadSpeed(), false));
         line(QStringLiteral("network.card.upload-speed"), IO::rateText(m_network->uploadSpeed(), false));
