@@ -96,6 +96,28 @@ KernelIdentity KernelIdentity::current()
     return identity;
 }
 
+KernelIdentity KernelIdentity::captured(const QString& root)
+{
+    const auto value = [&root](const char* relative) {
+        return QString::fromUtf8(ProcFile::readFile(QDir(root).filePath(QLatin1String(relative)), 4096)).trimmed();
+    };
+    KernelIdentity identity;
+    identity.system = value("proc/sys/kernel/ostype");
+    identity.nodeName = value("proc/sys/kernel/hostname");
+    identity.release = value("proc/sys/kernel/osrelease");
+    identity.machine = value("proc/sys/kernel/arch");
+    if (identity.release.isEmpty()) {
+        // "Linux version 4.16.15-200.fc27.x86_64 (mockbuild@...) ..."
+        const QStringList words = value("proc/version").split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        if (words.size() >= 3 && words[1] == QLatin1String("version")) {
+            identity.release = words[2];
+            if (identity.system.isEmpty())
+                identity.system = words[0];
+        }
+    }
+    return identity;
+}
+
 Machine::Machine(QString root, std::optional<KernelIdentity> kernel)
     : m_root(root.isEmpty() ? QStringLiteral("/") : std::move(root)),
       m_kernel(kernel ? std::move(*kernel) : KernelIdentity::current())

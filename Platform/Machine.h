@@ -15,6 +15,10 @@ struct KernelIdentity {
     QString machine;  // "x86_64", "aarch64"
 
     static KernelIdentity current();
+    // The identity a tree captured from another machine records: proc/sys/kernel/ostype, hostname,
+    // osrelease (else the release that proc/version names) and arch (kernels from 6.1 on). A value the
+    // tree does not hold stays "".
+    static KernelIdentity captured(const QString& root);
 };
 
 // Hardware details of the machine, built from the machine's own firmware tables.
