@@ -338,7 +338,12 @@ QString Machine::osVersionString() const
     const QString version = productVersion();
     QString result = QStringLiteral("Version ");
     if (!version.isEmpty())
-        result += version + QLatin1Char(' ');
+        result += version;
+    // No kernel release known (a captured tree without it): no empty "(Build )".
+    if (m_kernel.release.isEmpty())
+        return result.trimmed();
+    if (!version.isEmpty())
+        result += QLatin1Char(' ');
     return result + QStringLiteral("(Build ") + m_kernel.release + QLatin1Char(')');
 }
 

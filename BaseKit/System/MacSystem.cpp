@@ -375,7 +375,8 @@ QString MacSystem::macOSName()
 
 QString MacSystem::operatingSystemText()
 {
-    return macOSName() + QLatin1Char(' ') + versionText();
+    // No version known: the name alone, with no trailing blank.
+    return (macOSName() + QLatin1Char(' ') + versionText()).trimmed();
 }
 
 QString MacSystem::productVersion()

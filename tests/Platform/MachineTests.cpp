@@ -124,6 +124,8 @@ TEST(Machine, ContainerWithoutFirmwareTablesOrThermalZones)
     EXPECT_EQ(m.threadCount(), 4u);
     EXPECT_EQ(m.osName(), QStringLiteral("Debian GNU/Linux"));
     EXPECT_EQ(m.osVersionString(), QStringLiteral("Version 12 (Build 6.1.0-18-amd64)"));
+    // A tree whose kernel release is unknown gives no empty build text.
+    EXPECT_EQ(fixture("container", KernelIdentity{}).osVersionString(), QStringLiteral("Version 12"));
     EXPECT_EQ(m.architecture(), QStringLiteral("x86_64"));
     EXPECT_EQ(m.hostName(), QStringLiteral("host"));
 }
