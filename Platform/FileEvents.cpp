@@ -83,12 +83,11 @@ FileEvents::~FileEvents()
         ::close(m_fd);
 }
 
-void FileEvents::drain()
+void FileEvents::readRecords(int fd, const std::function<void(const Record&)>& each)
 {
-    std::vector<Event> events;
     alignas(inotify_event) char buffer[16 * (sizeof(inotify_event) + NAME_MAX + 1)];
     for (;;) {
-        const ssize_t length = ::read(m_fd, buffer, sizeof buffer);
+        const ssize_t length = ::read(fd, buffer, sizeof buffer);
         if (length < 0 && errno == EINTR)
             continue;
         if (length <= 0)
@@ -97,15 +96,29 @@ void FileEvents::drain()
             inotify_event event;
             std::memcpy(&event, buffer + offset, sizeof event);
             const char* name = buffer + offset + sizeof(inotify_event);
-            Event delivered;
-            delivered.kinds = kindsOf(event.mask);
-            if (event.len > 0)
-                delivered.name = QFile::decodeName(QByteArray(name, int(::strnlen(name, event.len))));
-            if (delivered.kinds != 0)
-                events.push_back(std::move(delivered));
             offset += ssize_t(sizeof(inotify_event) + event.len);
+            Record record;
+            record.watch = event.wd;
+            record.mask = event.mask;
+            // The name is padded with NULs to the record's length.
+            if (event.len > 0)
+                record.name = QByteArray(name, qsizetype(::strnlen(name, event.len)));
+            each(record);
         }
     }
+}
+
+void FileEvents::drain()
+{
+    std::vector<Event> events;
+    readRecords(m_fd, [&events](const Record& record) {
+        Event delivered;
+        delivered.kinds = kindsOf(record.mask);
+        if (!record.name.isNull())
+            delivered.name = QFile::decodeName(record.name);
+        if (delivered.kinds != 0)
+            events.push_back(std::move(delivered));
+    });
     if (!events.empty() && m_handler)
         m_handler(events);
 }

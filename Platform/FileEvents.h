@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <cstdint>
@@ -31,6 +32,16 @@ public:
         QString name; // the entry of a watched folder the event is about; empty for the item itself
     };
     using Handler = std::function<void(const std::vector<Event>&)>;
+
+    // One record of an inotify queue: its watch descriptor, its inotify mask and the name of the
+    // folder's entry it is about (null when the record names none, as for the watched item itself).
+    struct Record {
+        int watch = -1;
+        std::uint32_t mask = 0;
+        QByteArray name;
+    };
+    // Reads every record the inotify descriptor `fd` holds now, in order, and hands each to `each`.
+    static void readRecords(int fd, const std::function<void(const Record&)>& each);
 
     // Starts watching `path` for the kinds in `mask`; none when it cannot be watched (nothing there, no
     // permission, no inotify left).

@@ -1,5 +1,7 @@
 #include "Platform/FolderWatch.h"
 
+#include "Platform/FileEvents.h"
+
 #include <QAbstractEventDispatcher>
 #include <QFile>
 #include <QSocketNotifier>
@@ -7,9 +9,6 @@
 
 #include <sys/inotify.h>
 #include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 
 namespace Platform {
 
@@ -128,45 +127,31 @@ bool FolderWatch::mayBeWriting(int id)
 
 void FolderWatch::drainLocked()
 {
-    alignas(inotify_event) char buffer[16 * 1024];
-    for (;;) {
-        const ssize_t length = ::read(m_fd, buffer, sizeof buffer);
-        if (length < 0 && errno == EINTR)
-            continue;
-        if (length <= 0)
-            break;
-        for (ssize_t offset = 0; offset + ssize_t(sizeof(inotify_event)) <= length;) {
-            inotify_event event;
-            std::memcpy(&event, buffer + offset, sizeof event);
-            const char* name = buffer + offset + sizeof(inotify_event);
-            offset += ssize_t(sizeof(inotify_event) + event.len);
-            if (event.mask & IN_Q_OVERFLOW) {
-                // Events were lost: any file may have changed.
-                for (auto& [entryId, entry] : m_entries) {
-                    entry.dirty = true;
-                    m_pending.insert(entryId);
-                }
-                continue;
-            }
-            if (event.mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF)) {
-                markFolderLocked(event.wd);
-                continue;
-            }
-            if (event.len == 0)
-                continue;
-            // The name is padded with NULs to the record's length.
-            const QByteArray changedName(name, qsizetype(::strnlen(name, event.len)));
+    FileEvents::readRecords(m_fd, [this](const FileEvents::Record& event) {
+        if (event.mask & IN_Q_OVERFLOW) {
+            // Events were lost: any file may have changed.
             for (auto& [entryId, entry] : m_entries) {
-                if (entry.descriptor != event.wd || entry.name != changedName)
-                    continue;
-                entry.writing = (event.mask & kWriting) != 0;
-                if (event.mask & kChanges) {
-                    entry.dirty = true;
-                    m_pending.insert(entryId);
-                }
+                entry.dirty = true;
+                m_pending.insert(entryId);
+            }
+            return;
+        }
+        if (event.mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF)) {
+            markFolderLocked(event.watch);
+            return;
+        }
+        if (event.name.isNull())
+            return;
+        for (auto& [entryId, entry] : m_entries) {
+            if (entry.descriptor != event.watch || entry.name != event.name)
+                continue;
+            entry.writing = (event.mask & kWriting) != 0;
+            if (event.mask & kChanges) {
+                entry.dirty = true;
+                m_pending.insert(entryId);
             }
         }
-    }
+    });
     if (!m_pending.empty())
         scheduleNotify();
 }

@@ -7,7 +7,6 @@
 
 #include <charconv>
 #include <map>
-#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 
@@ -100,19 +99,11 @@ std::optional<QString> PowerSupply::firstBattery(const QString& root)
 
 std::optional<QByteArray> PowerSupply::readAttribute(const char* name) const
 {
-    // A sysfs attribute is at most one page and comes whole from one read.
-    const int fd = ::openat(m_dirFd, name, O_RDONLY | O_CLOEXEC);
-    if (fd < 0)
+    // A sysfs attribute is at most one page.
+    const auto text = ProcFile::read(m_dirFd, name, m_buffer, 4096);
+    if (!text)
         return std::nullopt;
-    char page[4096];
-    ssize_t n;
-    do {
-        n = ::read(fd, page, sizeof page);
-    } while (n < 0 && errno == EINTR);
-    ::close(fd);
-    if (n < 0)
-        return std::nullopt;
-    return trimmedLine(std::string_view(page, std::size_t(n)));
+    return trimmedLine(*text);
 }
 
 std::optional<QByteArray> PowerSupply::text(const char* attribute) const

@@ -84,6 +84,7 @@ private:
     mutable QHash<QByteArray, std::optional<QByteArray>> m_values; // attributes read so far
     mutable bool m_ueventRead = false;
     mutable QHash<QByteArray, QByteArray> m_uevent; // attribute name in lower case -> value
+    mutable std::string m_buffer; // the last attribute read
 };
 
 } // namespace Platform

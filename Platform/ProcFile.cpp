@@ -15,15 +15,15 @@ namespace Platform {
 namespace {
 constexpr std::size_t kInitialSize = 4096;
 
-std::optional<std::string_view> readAll(int fd, std::string& buffer)
+std::optional<std::string_view> readAll(int fd, std::string& buffer, std::size_t limit)
 {
     if (buffer.size() < kInitialSize)
         buffer.resize(kInitialSize);
     std::size_t used = 0;
-    for (;;) {
+    while (used < limit) {
         if (used == buffer.size())
             buffer.resize(buffer.size() * 2);
-        const ssize_t n = ::read(fd, buffer.data() + used, buffer.size() - used);
+        const ssize_t n = ::read(fd, buffer.data() + used, std::min(buffer.size() - used, limit - used));
         if (n < 0) {
             if (errno == EINTR)
                 continue;
@@ -56,12 +56,12 @@ std::optional<Number> takeNumber(std::string_view& text)
 }
 } // namespace
 
-std::optional<std::string_view> ProcFile::read(int dirFd, const char* path, std::string& buffer)
+std::optional<std::string_view> ProcFile::read(int dirFd, const char* path, std::string& buffer, std::size_t limit)
 {
     const int fd = ::openat(dirFd, path, O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
-    const auto text = readAll(fd, buffer);
+    const auto text = readAll(fd, buffer, limit);
     ::close(fd);
     return text;
 }

@@ -3,7 +3,9 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,8 +19,10 @@ class ProcFile {
 public:
     // Reads the whole file at `path` (relative to `dirFd`, or absolute) into `buffer` and gives its
     // text, valid until the buffer's next use. The buffer only grows, so rereading costs no
-    // allocation. None when the file cannot be opened or read (it may vanish at any moment).
-    static std::optional<std::string_view> read(int dirFd, const char* path, std::string& buffer);
+    // allocation. None when the file cannot be opened or read (it may vanish at any moment). Reading
+    // stops after `limit` bytes, so that an odd file cannot fill memory.
+    static std::optional<std::string_view> read(int dirFd, const char* path, std::string& buffer,
+                                                std::size_t limit = std::numeric_limits<std::size_t>::max());
 
     // The file at `path`, read to its end (kernel files report no true size) but at most `limit`
     // bytes, so that an odd file cannot fill memory; empty when it cannot be opened.

@@ -191,4 +191,30 @@ std::optional<double> BinaryPlistView::real(Ref ref) const
     return value;
 }
 
+bool BinaryPlistView::fields(Ref dictionary, std::span<const QLatin1StringView> keys, std::span<Ref> values) const
+{
+    const auto item = object(dictionary);
+    if (!item || item->kind != Kind::dictionary || keys.size() > 64 || values.size() != keys.size())
+        return false;
+    std::uint64_t found = 0; // one bit a key
+    for (std::uint64_t k = 0; k < item->count; ++k) {
+        const auto keyRef = element(*item, k);
+        const auto valueRef = element(*item, item->count + k);
+        const auto key = keyRef ? object(*keyRef) : std::nullopt;
+        // Keys other than plain ASCII texts are left to the full decoder.
+        if (!valueRef || !key || key->kind != Kind::string || key->type != 0x5)
+            return false;
+        for (std::size_t n = 0; n < keys.size(); ++n) {
+            if (!isAscii(*keyRef, keys[n]))
+                continue;
+            const std::uint64_t bit = std::uint64_t(1) << n;
+            if (found & bit)
+                return false;
+            found |= bit;
+            values[n] = *valueRef;
+        }
+    }
+    return found == (keys.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << keys.size()) - 1);
+}
+
 } // namespace ThermionKit

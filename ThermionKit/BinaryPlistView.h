@@ -4,8 +4,11 @@
 #include <QLatin1StringView>
 #include <QString>
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 namespace ThermionKit {
 
@@ -44,9 +47,23 @@ public:
     // Reals only, and only finite ones.
     std::optional<double> real(Ref ref) const;
 
+    // The values of a record: a dictionary holding each of `keys` exactly once, given in the order of
+    // `keys`; other keys are passed over. None when the object is no dictionary, a key is anything but
+    // a plain ASCII text, or one of `keys` is missing or stands twice.
+    template <std::size_t N>
+    std::optional<std::array<Ref, N>> fields(Ref dictionary, const std::array<QLatin1StringView, N>& keys) const
+    {
+        std::array<Ref, N> values{};
+        if (!fields(dictionary, keys, values))
+            return std::nullopt;
+        return values;
+    }
+
 private:
     explicit BinaryPlistView(const QByteArray& bytes) : m_bytes(bytes) {}
     std::optional<std::uint64_t> number(std::uint64_t at, unsigned size) const;
+    // At most 64 keys.
+    bool fields(Ref dictionary, std::span<const QLatin1StringView> keys, std::span<Ref> values) const;
 
     const QByteArray& m_bytes;
     unsigned m_offsetSize = 0;

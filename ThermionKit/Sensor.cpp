@@ -119,37 +119,18 @@ std::optional<SensorList> Sensor::decodeBinaryList(const QByteArray& data)
     sensors.reserve(std::size_t(std::min<std::uint64_t>(root->count, 4096)));
     for (std::uint64_t i = 0; i < root->count; ++i) {
         const auto itemRef = view->element(*root, i);
-        const auto item = itemRef ? view->object(*itemRef) : std::nullopt;
-        if (!item || item->kind != Kind::dictionary)
+        const auto record = itemRef ? view->fields(*itemRef, keys) : std::nullopt;
+        if (!record)
             return std::nullopt;
-        std::array<std::optional<BinaryPlistView::Ref>, 6> found;
-        for (std::uint64_t k = 0; k < item->count; ++k) {
-            const auto keyRef = view->element(*item, k);
-            const auto valueRef = view->element(*item, item->count + k);
-            const auto key = keyRef ? view->object(*keyRef) : std::nullopt;
-            // Keys other than plain ASCII texts are left to the full decoder.
-            if (!valueRef || !key || key->kind != Kind::string || key->type != 0x5)
-                return std::nullopt;
-            for (std::size_t n = 0; n < keys.size(); ++n) {
-                if (!view->isAscii(*keyRef, keys[n]))
-                    continue;
-                if (found[n])
-                    return std::nullopt;
-                found[n] = *valueRef;
-            }
-        }
-        for (const auto& ref : found) {
-            if (!ref)
-                return std::nullopt;
-        }
-        const auto identifier = view->string(*found[0]);
-        const auto description = view->string(*found[1]);
-        const auto value = view->real(*found[2]);
-        const auto typeRaw = view->integer(*found[3]);
+        const auto& found = *record;
+        const auto identifier = view->string(found[0]);
+        const auto description = view->string(found[1]);
+        const auto value = view->real(found[2]);
+        const auto typeRaw = view->integer(found[3]);
         const auto type = typeRaw ? SensorTypes::fromRawValue(*typeRaw) : std::nullopt;
-        const auto groupText = view->string(*found[4]);
+        const auto groupText = view->string(found[4]);
         const auto group = groupText ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
-        const auto platformList = view->object(*found[5]);
+        const auto platformList = view->object(found[5]);
         if (!identifier || !description || !value || !type || !group || !platformList
             || platformList->kind != Kind::array)
             return std::nullopt;

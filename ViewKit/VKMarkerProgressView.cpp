@@ -1,10 +1,8 @@
 #include "ViewKit/VKMarkerProgressView.h"
 
-#include "ViewKit/VKAnimation.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QPainter>
-#include <QVariantAnimation>
 
 #include <cmath>
 
@@ -15,19 +13,12 @@ VKMarkerProgressView::VKMarkerProgressView(const QColor& color, double progress,
                                            std::optional<VKClosedRange> range, QWidget* parent)
     : QWidget(parent)
     , m_color(color)
-    , m_progress(progressFor(progress, range))
-    , m_shown(m_progress)
+    , m_progress(this, progressFor(progress, range))
     , m_animationDuration(animationDuration && std::isfinite(*animationDuration) && *animationDuration > 0
                               ? *animationDuration
                               : 0)
     , m_range(range)
-    , m_animation(new QVariantAnimation(this))
 {
-    m_animation->setEasingCurve(easeInOut());
-    connect(m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
-        m_shown = v.toDouble();
-        update();
-    });
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
@@ -47,17 +38,7 @@ VKMarkerProgressView* VKMarkerProgressView::withInt(const QColor& color, int pro
 
 void VKMarkerProgressView::setValue(double value)
 {
-    m_progress = progressFor(value, m_range);
-    m_animation->stop();
-    if (m_animationDuration > 0 && isVisible()) {
-        m_animation->setDuration(int(std::lround(m_animationDuration * 1000)));
-        m_animation->setStartValue(m_shown);
-        m_animation->setEndValue(m_progress);
-        m_animation->start();
-    } else {
-        m_shown = m_progress;
-    }
-    update();
+    m_progress.setTarget(progressFor(value, m_range), m_animationDuration);
 }
 
 void VKMarkerProgressView::paint(QPainter& painter, const QRectF& rect, const QColor& color, double fill,
@@ -84,7 +65,7 @@ QSize VKMarkerProgressView::sizeHint() const
 void VKMarkerProgressView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paint(painter, QRectF(rect()), m_color, m_shown, m_progress,
+    paint(painter, QRectF(rect()), m_color, m_progress.shown(), m_progress.target(),
           VKTheme::color(VKNamedColor::gray, VKTheme::scheme(this)));
 }
 

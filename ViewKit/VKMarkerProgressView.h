@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ViewKit/VKAnimatedValue.h"
 #include "ViewKit/VKProgressView.h"
 
 #include <QColor>
@@ -9,7 +10,6 @@
 #include <optional>
 
 class QPainter;
-class QVariantAnimation;
 
 namespace ViewKit {
 
@@ -34,8 +34,8 @@ public:
                                          std::optional<VKClosedRange> range = std::nullopt, QWidget* parent = nullptr);
 
     QColor color() const { return m_color; }
-    double progress() const { return m_progress; }
-    double shownProgress() const { return m_shown; }
+    double progress() const { return m_progress.target(); }
+    double shownProgress() const { return m_progress.shown(); }
     double animationDuration() const { return m_animationDuration; }
     std::optional<VKClosedRange> range() const { return m_range; }
     // A new value, measured in the range as the initialisers do.
@@ -51,11 +51,9 @@ protected:
 
 private:
     QColor m_color;
-    double m_progress;
-    double m_shown;
+    VKAnimatedValue m_progress;
     double m_animationDuration;
     std::optional<VKClosedRange> m_range;
-    QVariantAnimation* m_animation;
 };
 
 } // namespace ViewKit

@@ -1,10 +1,9 @@
 #include "ViewKit/VKProgressView.h"
 
-#include "ViewKit/VKAnimation.h"
+#include "ViewKit/VKAnimatedValue.h"
 #include "ViewKit/VKPercentText.h"
 
 #include <QPainter>
-#include <QVariantAnimation>
 
 #include <cmath>
 
@@ -56,29 +55,14 @@ void paintProgressBar(QPainter& painter, const QRectF& rect, const QColor& color
 VKProgressView::VKProgressView(QWidget* parent)
     : QWidget(parent)
     , m_color(VKTheme::color(VKNamedColor::accent, VKColorScheme::light))
-    , m_animation(new QVariantAnimation(this))
+    , m_progress(this, 0)
 {
-    m_animation->setEasingCurve(easeInOut());
-    connect(m_animation, &QVariantAnimation::valueChanged, this, [this](const QVariant& v) {
-        m_shown = v.toDouble();
-        update();
-    });
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
 }
 
 void VKProgressView::setValue(double value)
 {
-    m_progress = progressFor(value, m_range);
-    m_animation->stop();
-    if (m_animationDuration > 0 && isVisible()) {
-        m_animation->setDuration(int(std::lround(m_animationDuration * 1000)));
-        m_animation->setStartValue(m_shown);
-        m_animation->setEndValue(m_progress);
-        m_animation->start();
-    } else {
-        m_shown = m_progress;
-    }
-    update();
+    m_progress.setTarget(progressFor(value, m_range), m_animationDuration);
 }
 
 void VKProgressView::setColor(const QColor& color)
@@ -124,8 +108,8 @@ QSize VKProgressView::sizeHint() const
 void VKProgressView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    paintProgressBar(painter, QRectF(rect()), m_color, m_shown, markerFraction(m_maxValue, m_range),
-                     m_showProgress ? std::optional<double>(m_progress) : std::nullopt,
+    paintProgressBar(painter, QRectF(rect()), m_color, m_progress.shown(), markerFraction(m_maxValue, m_range),
+                     m_showProgress ? std::optional<double>(m_progress.target()) : std::nullopt,
                      m_font.value_or(VKTheme::font(VKTextStyle::caption)), VKTheme::scheme(this));
 }
 

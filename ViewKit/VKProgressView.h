@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ViewKit/VKAnimatedValue.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QColor>
@@ -10,7 +11,6 @@
 #include <optional>
 
 class QPainter;
-class QVariantAnimation;
 
 namespace ViewKit {
 
@@ -47,9 +47,9 @@ public:
 
     // The value, divided by the range's width when a range is set (progressFor).
     void setValue(double value);
-    double progress() const { return m_progress; }
+    double progress() const { return m_progress.target(); }
     // The fraction currently drawn (differs from progress() while a change animates).
-    double shownProgress() const { return m_shown; }
+    double shownProgress() const { return m_progress.shown(); }
 
     QColor color() const { return m_color; }
     void setColor(const QColor& color);
@@ -74,14 +74,12 @@ protected:
 
 private:
     QColor m_color;
-    double m_progress = 0;
-    double m_shown = 0;
+    VKAnimatedValue m_progress;
     bool m_showProgress = false;
     std::optional<QFont> m_font;
     double m_animationDuration = 0;
     std::optional<double> m_maxValue;
     std::optional<VKClosedRange> m_range;
-    QVariantAnimation* m_animation;
 };
 
 } // namespace ViewKit

@@ -3,9 +3,7 @@
 #include "ViewKit/VKProgressView.h"
 #include "ViewKit/VKTheme.h"
 
-#include <QEvent>
 #include <QFontMetrics>
-#include <QPaintEvent>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -14,10 +12,8 @@ namespace Kestrion {
 using ViewKit::VKTheme;
 
 FanRowsView::FanRowsView(QWidget* parent)
-    : QWidget(parent)
+    : CardRowsView(parent)
 {
-    setFont(VKTheme::font(ViewKit::VKTextStyle::body));
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void FanRowsView::setFans(const FanModelList& fans)
@@ -32,9 +28,7 @@ void FanRowsView::setFans(const FanModelList& fans)
         m_rows.push_back(Row{fan->id, fan->name, QString::number(fan->rpm),
                              ViewKit::progressFor(double(fan->percentage()), std::nullopt)});
     }
-    if (int(m_rows.size()) != before)
-        updateGeometry();
-    update();
+    rowsChanged(before);
 }
 
 int FanRowsView::rowHeight() const
@@ -49,27 +43,8 @@ QRectF FanRowsView::barRect(int index) const
                   barSize.height());
 }
 
-QSize FanRowsView::sizeHint() const
+void FanRowsView::paintRows(QPainter& painter, int first, int last)
 {
-    const int count = int(m_rows.size());
-    return QSize(0, count == 0 ? 0 : count * rowHeight() + (count - 1) * rowSpacing);
-}
-
-QSize FanRowsView::minimumSizeHint() const
-{
-    return QSize(0, sizeHint().height());
-}
-
-void FanRowsView::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange)
-        updateGeometry();
-    QWidget::changeEvent(event);
-}
-
-void FanRowsView::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const ViewKit::VKColorScheme scheme = VKTheme::scheme(this);
     const QColor secondary = VKTheme::secondaryText(scheme);
@@ -77,8 +52,6 @@ void FanRowsView::paintEvent(QPaintEvent* event)
     const QFontMetrics metrics(font());
     const int height = rowHeight();
     const int step = height + rowSpacing;
-    const int first = std::max(0, event->rect().top() / step);
-    const int last = std::min(int(m_rows.size()) - 1, event->rect().bottom() / step);
     painter.setPen(secondary);
     for (int i = first; i <= last; ++i) {
         const Row& row = m_rows[std::size_t(i)];

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Kestrion/Cards/CardRowsView.h"
 #include "Kestrion/Models/FanModel.h"
-
-#include <QWidget>
 
 #include <vector>
 
@@ -12,12 +11,11 @@ namespace Kestrion {
 // its speed as plain digits and a 64 by 6 point bar in the accent colour showing where the speed lies
 // between the fan's minimum and maximum, 8 points apart, all in the secondary colour but the bar.
 // Rows are 4 points apart.
-class FanRowsView : public QWidget
+class FanRowsView : public CardRowsView
 {
     Q_OBJECT
 
 public:
-    static constexpr int rowSpacing = 4;
     static constexpr int itemSpacing = 8;
     static constexpr QSize barSize{64, 6};
 
@@ -32,16 +30,13 @@ public:
 
     void setFans(const FanModelList& fans);
     const std::vector<Row>& rows() const { return m_rows; }
-    int rowHeight() const;
+    int rowHeight() const override;
     // Where the bar of row `index` stands.
     QRectF barRect(int index) const;
 
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
-
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    int rowCount() const override { return int(m_rows.size()); }
+    void paintRows(QPainter& painter, int first, int last) override;
 
 private:
     std::vector<Row> m_rows;

@@ -1,20 +1,15 @@
 #include "Kestrion/Cards/SensorRowsView.h"
 
-#include <QEvent>
 #include <QFontMetrics>
-#include <QPaintEvent>
 #include <QPainter>
 
 namespace Kestrion {
 
 using ViewKit::VKTheme;
-using ViewKit::VKTextStyle;
 
 SensorRowsView::SensorRowsView(QWidget* parent)
-    : QWidget(parent)
+    : CardRowsView(parent)
 {
-    setFont(VKTheme::font(VKTextStyle::body));
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
 }
 
 void SensorRowsView::setSensors(const SensorModelList& sensors, int temperatureUnit)
@@ -28,37 +23,11 @@ void SensorRowsView::setSensors(const SensorModelList& sensors, int temperatureU
         m_rows.push_back(Row{sensor->id, sensor->name, sensor->formattedValue(temperatureUnit), sensor->value >= 50.0,
                              sensor->valueColor()});
     }
-    if (int(m_rows.size()) != before)
-        updateGeometry();
-    update();
+    rowsChanged(before);
 }
 
-int SensorRowsView::rowHeight() const
+void SensorRowsView::paintRows(QPainter& painter, int first, int last)
 {
-    return QFontMetrics(font()).height();
-}
-
-QSize SensorRowsView::sizeHint() const
-{
-    const int count = int(m_rows.size());
-    return QSize(0, count == 0 ? 0 : count * rowHeight() + (count - 1) * rowSpacing);
-}
-
-QSize SensorRowsView::minimumSizeHint() const
-{
-    return QSize(0, sizeHint().height());
-}
-
-void SensorRowsView::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::FontChange)
-        updateGeometry();
-    QWidget::changeEvent(event);
-}
-
-void SensorRowsView::paintEvent(QPaintEvent* event)
-{
-    QPainter painter(this);
     const ViewKit::VKColorScheme scheme = VKTheme::scheme(this);
     const QColor secondary = VKTheme::secondaryText(scheme);
     QFont regular = font();
@@ -69,8 +38,6 @@ void SensorRowsView::paintEvent(QPaintEvent* event)
     const int height = rowHeight();
     const int step = height + rowSpacing;
     const int spacing = int(VKTheme::defaultSpacing);
-    const int first = std::max(0, event->rect().top() / step);
-    const int last = std::min(int(m_rows.size()) - 1, event->rect().bottom() / step);
     for (int i = first; i <= last; ++i) {
         const Row& row = m_rows[std::size_t(i)];
         const QRect line(0, i * step, width(), height);

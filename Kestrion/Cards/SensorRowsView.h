@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Kestrion/Cards/CardRowsView.h"
 #include "Kestrion/Models/SensorModel.h"
-
-#include <QWidget>
 
 #include <vector>
 
@@ -12,13 +11,11 @@ namespace Kestrion {
 // colour and its value text at the trailing edge in the value's colour, medium weight from a raw
 // reading of 50 up (in the sensor's own unit, whatever unit the text shows). Rows are 4 points apart.
 // The texts are made once per list; painting only draws the rows in view.
-class SensorRowsView : public QWidget
+class SensorRowsView : public CardRowsView
 {
     Q_OBJECT
 
 public:
-    static constexpr int rowSpacing = 4;
-
     explicit SensorRowsView(QWidget* parent = nullptr);
 
     struct Row {
@@ -32,14 +29,10 @@ public:
     // `temperatureUnit` is the raw value of the unit the temperatures are shown in.
     void setSensors(const SensorModelList& sensors, int temperatureUnit);
     const std::vector<Row>& rows() const { return m_rows; }
-    int rowHeight() const;
-
-    QSize sizeHint() const override;
-    QSize minimumSizeHint() const override;
 
 protected:
-    void paintEvent(QPaintEvent* event) override;
-    void changeEvent(QEvent* event) override;
+    int rowCount() const override { return int(m_rows.size()); }
+    void paintRows(QPainter& painter, int first, int last) override;
 
 private:
     std::vector<Row> m_rows;

@@ -2,6 +2,8 @@
 
 #include "SystemKit/Graphics/OpenGlKey.h"
 
+#include "BaseKit/Uuid.h"
+
 #include <QString>
 #include <QUuid>
 
@@ -13,11 +15,8 @@ namespace SystemKit {
 class GpuStatisticsItem
 {
 public:
-    GpuStatisticsItem(OpenGlKey key, QString name, double value, QUuid id = freshId());
-
-    // A new random identifier (version 4). Made a dozen times a second per card, from the
-    // application's pseudo-random generator rather than a system call each.
-    static QUuid freshId();
+    // The identifier is made a dozen times a second per card.
+    GpuStatisticsItem(OpenGlKey key, QString name, double value, QUuid id = BaseKit::Uuid::random());
 
     OpenGlKey key() const { return m_key; }
     const QString& name() const { return m_name; }

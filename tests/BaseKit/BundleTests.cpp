@@ -7,6 +7,8 @@
 #include <QUuid>
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace {
 
 // Sets the application's name and version for one test and restores them after.
@@ -56,6 +58,18 @@ TEST(Uuid, FreshUpperCaseIdentifiers)
     EXPECT_EQ(first.size(), 36);
     EXPECT_EQ(first, first.toUpper());
     EXPECT_FALSE(QUuid::fromString(first).isNull());
+}
+
+// Random identifiers carry the version and variant bits and do not repeat.
+TEST(Uuid, RandomIdentifiersAreVersionFourAndDistinct)
+{
+    std::set<QUuid> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const QUuid id = BaseKit::Uuid::random();
+        ASSERT_EQ(id.version(), QUuid::Random);
+        ASSERT_EQ(id.variant(), QUuid::DCE);
+        ASSERT_TRUE(seen.insert(id).second) << id.toString().toStdString();
+    }
 }
 
 TEST(ResponseStatus, OnlyTwoHundredsSucceed)

@@ -1,3 +1,4 @@
+#include "ThermionKit/BinaryPlistView.h"
 #include "ThermionKit/Fan.h"
 #include "ThermionKit/Sensor.h"
 
@@ -354,4 +355,28 @@ TEST(SensorCodecTest, MangledListsReadTheSameByBothReaders)
         }
     }
     EXPECT_GT(accepted, 0);
+}
+
+// A record's values come in the order of the keys asked for, whatever their order in the data; other
+// keys are passed over, and a missing key or a non-text key gives none.
+TEST(SensorCodecTest, RecordFieldsFollowTheKeysAskedFor)
+{
+    const QByteArray bytes = PlistValue(PlistValue::DictionaryType{{QStringLiteral("b"), std::int64_t(2)},
+                                                                   {QStringLiteral("extra"), std::int64_t(9)},
+                                                                   {QStringLiteral("a"), std::int64_t(1)}})
+                                 .encodeBinary();
+    const auto view = BinaryPlistView::open(bytes);
+    ASSERT_TRUE(view);
+    const std::array<QLatin1StringView, 2> keys{QLatin1StringView("a"), QLatin1StringView("b")};
+    const auto found = view->fields(view->root(), keys);
+    ASSERT_TRUE(found);
+    EXPECT_EQ(view->integer((*found)[0]), 1);
+    EXPECT_EQ(view->integer((*found)[1]), 2);
+    const std::array<QLatin1StringView, 2> missing{QLatin1StringView("a"), QLatin1StringView("c")};
+    EXPECT_FALSE(view->fields(view->root(), missing));
+
+    const QByteArray list = binaryList({{{QStringLiteral("a"), std::int64_t(1)}, {QStringLiteral("b"), std::int64_t(2)}}});
+    const auto listView = BinaryPlistView::open(list);
+    ASSERT_TRUE(listView);
+    EXPECT_FALSE(listView->fields(listView->root(), keys)); // an array is no record
 }
