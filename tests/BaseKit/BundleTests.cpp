@@ -4,6 +4,7 @@
 #include "BaseKit/Uuid.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QUuid>
 #include <gtest/gtest.h>
 
@@ -56,6 +57,18 @@ TEST(Uuid, FreshUpperCaseIdentifiers)
     EXPECT_EQ(first.size(), 36);
     EXPECT_EQ(first, first.toUpper());
     EXPECT_FALSE(QUuid::fromString(first).isNull());
+}
+
+TEST(Uuid, RandomIdentifiersAreVersionFourAndDistinct)
+{
+    QSet<QUuid> seen;
+    for (int i = 0; i < 1000; ++i) {
+        const QUuid id = BaseKit::Uuid::random();
+        EXPECT_EQ(id.version(), QUuid::Random);
+        EXPECT_EQ(id.variant(), QUuid::DCE);
+        seen.insert(id);
+    }
+    EXPECT_EQ(seen.size(), 1000);
 }
 
 TEST(ResponseStatus, OnlyTwoHundredsSucceed)
