@@ -128,7 +128,7 @@ HostStatistics::AllTicks HostStatistics::allTicks(std::vector<ProcessorTicks>& p
     return {hostTicks(*file), processorTicks(*file, perCpu)};
 }
 
-std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts()
+std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts(std::optional<std::int64_t> listedTasks)
 {
     const auto file = ProcFile::read(AT_FDCWD, m_loadavgPath.constData(), m_buffer);
     if (!file)
@@ -146,6 +146,8 @@ std::optional<TaskThreadCounts> HostStatistics::taskThreadCounts()
     if (!threads || !field.empty() || *threads > INT64_MAX)
         return std::nullopt;
 
+    if (listedTasks)
+        return TaskThreadCounts{*listedTasks, std::int64_t(*threads)};
     DIR* dir = ::opendir(m_procPath.constData());
     if (!dir)
         return std::nullopt;

@@ -77,8 +77,10 @@ public:
         bool processorsRead = false;   // as perCpuTicks() answers
     };
     AllTicks allTicks(std::vector<ProcessorTicks>& perCpu);
-    // Tasks: the process folders of /proc; threads: the scheduling entities of /proc/loadavg.
-    std::optional<TaskThreadCounts> taskThreadCounts();
+    // Tasks: the process folders of /proc; threads: the scheduling entities of /proc/loadavg. A
+    // caller that has just listed /proc (a process-table scan) passes the folders it found as
+    // `tasks`, and /proc is not listed a second time.
+    std::optional<TaskThreadCounts> taskThreadCounts(std::optional<std::int64_t> tasks = std::nullopt);
     // None when /proc/meminfo cannot be read or lacks MemTotal or MemFree.
     std::optional<VmStatistics> vmStatistics();
     // MemTotal in bytes; 0 when unknown.

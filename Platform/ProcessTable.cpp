@@ -3,12 +3,15 @@
 #include "Platform/ProcFile.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <limits>
 
 #include <dirent.h>
 #include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 namespace Platform {
@@ -17,6 +20,14 @@ namespace {
 
 // The kernel cuts command names to 15 bytes (TASK_COMM_LEN 16 with its NUL).
 constexpr std::size_t kCommandNameLimit = 15;
+// The flag of a kernel thread in the stat file's flags field (PF_KTHREAD). A kernel thread has no
+// command line.
+constexpr std::int64_t kKernelThreadFlag = 0x00200000;
+// The file system type of the kernel's /proc (PROC_SUPER_MAGIC).
+constexpr long kProcSuperMagic = 0x9fa0;
+// Descriptors left to the rest of the program when stat files stay open, and the most kept open.
+constexpr std::size_t kReservedDescriptors = 256;
+constexpr std::size_t kMostOpenFiles = 2048;
 
 std::optional<std::int32_t> pidOf(const char* name)
 {
@@ -41,9 +52,120 @@ bool startsWith(std::string_view text, std::string_view prefix)
     return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
 }
 
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t' || c == '\n';
+}
+
+// A signed decimal after leading blanks, as ProcFile::takeSigned reads it (an optional '-', at least
+// one digit, within the 64-bit range), moving `p` past it. Kept here in one tight loop: a scan reads
+// 22 numbers from each of hundreds of stat files, and up to 18 digits cannot overflow.
+[[gnu::always_inline]] inline bool takeSigned(const char*& p, const char* end, std::int64_t& value)
+{
+    while (p < end && isBlank(*p))
+        ++p;
+    const bool negative = p < end && *p == '-';
+    if (negative)
+        ++p;
+    const char* digits = p;
+    std::uint64_t magnitude = 0;
+    while (p < end && unsigned(*p - '0') < 10u) {
+        magnitude = magnitude * 10u + unsigned(*p - '0');
+        ++p;
+    }
+    if (p == digits)
+        return false;
+    if (p - digits > 18) {
+        // Long enough to overflow: read again with checks.
+        magnitude = 0;
+        for (const char* d = digits; d < p; ++d) {
+            if (__builtin_mul_overflow(magnitude, 10u, &magnitude)
+                || __builtin_add_overflow(magnitude, std::uint64_t(*d - '0'), &magnitude))
+                return false;
+        }
+    }
+    if (negative) {
+        if (magnitude > std::uint64_t(INT64_MAX) + 1u)
+            return false;
+        value = magnitude == std::uint64_t(INT64_MAX) + 1u ? INT64_MIN : -std::int64_t(magnitude);
+    } else {
+        if (magnitude > std::uint64_t(INT64_MAX))
+            return false;
+        value = std::int64_t(magnitude);
+    }
+    return true;
+}
+
+// The whole of a file that the kernel writes as one record (a stat file), from its start: one read
+// into a buffer larger than the record gives all of it, so only a full buffer needs another read.
+// None when the read fails, which for an open /proc file means its process is gone.
+std::optional<std::string_view> readRecord(int fd, std::string& buffer)
+{
+    if (buffer.size() < 4096)
+        buffer.resize(4096);
+    std::size_t used = 0;
+    for (;;) {
+        const ssize_t n = ::pread(fd, buffer.data() + used, buffer.size() - used, off_t(used));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return std::nullopt;
+        }
+        used += std::size_t(n);
+        if (n == 0 || used < buffer.size())
+            break;
+        buffer.resize(buffer.size() * 2);
+    }
+    return std::string_view(buffer.data(), used);
+}
+
 } // namespace
 
-ProcessTable::ProcessTable(QString root)
+// One /proc/[pid]/stat line: "pid (name) S ppid ...". The name may hold ") (", so it ends at the
+// last ")". Every field from 4 (ppid) to 24 (rss) must be a number.
+std::optional<StatLine> StatLine::parse(std::string_view text)
+{
+    const char* begin = text.data();
+    const char* end = begin + text.size();
+    const char* open = static_cast<const char*>(std::memchr(begin, '(', text.size()));
+    const char* close = static_cast<const char*>(::memrchr(begin, ')', text.size()));
+    if (!open || !close || close < open)
+        return std::nullopt;
+
+    StatLine line;
+    const char* p = begin;
+    std::int64_t pid = 0;
+    if (!takeSigned(p, open, pid) || pid <= 0 || pid > INT32_MAX)
+        return std::nullopt;
+    line.pid = std::int32_t(pid);
+    line.name = std::string_view(open + 1, std::size_t(close - open - 1));
+
+    // Field 3, the state: one character; then fields 4 to 24.
+    p = close + 1;
+    while (p < end && isBlank(*p))
+        ++p;
+    const char* state = p;
+    while (p < end && !isBlank(*p))
+        ++p;
+    if (p - state != 1)
+        return std::nullopt;
+    line.state = *state;
+
+    std::int64_t field[21];
+    for (std::int64_t& value : field) {
+        if (!takeSigned(p, end, value))
+            return std::nullopt;
+    }
+    line.ppid = field[4 - 4];
+    line.flags = field[9 - 4];
+    line.utime = field[14 - 4];
+    line.stime = field[15 - 4];
+    line.startTime = field[22 - 4];
+    line.rss = field[24 - 4];
+    return line;
+}
+
+ProcessTable::ProcessTable(QString root, OpenFiles openFiles)
     : m_root(std::move(root))
     , m_procPath(ProcFile::join(m_root, "proc").toLocal8Bit())
 {
@@ -51,9 +173,48 @@ ProcessTable::ProcessTable(QString root)
     m_ticksPerSecond = hz > 0 ? std::uint64_t(hz) : 100;
     const long page = ::sysconf(_SC_PAGESIZE);
     m_pageSize = page > 0 ? std::uint64_t(page) : 4096;
+
+    switch (openFiles) {
+    case OpenFiles::keep: m_keepFiles = true; break;
+    case OpenFiles::reopen: m_keepFiles = false; break;
+    case OpenFiles::automatic: {
+        struct statfs fs {};
+        m_keepFiles = ::statfs(m_procPath.constData(), &fs) == 0 && long(fs.f_type) == kProcSuperMagic;
+        break;
+    }
+    }
+    // Each open stat file holds a descriptor and a page of kernel memory.
+    rlimit limit {};
+    if (::getrlimit(RLIMIT_NOFILE, &limit) == 0 && limit.rlim_cur > 2 * kReservedDescriptors)
+        m_openFileLimit = limit.rlim_cur == RLIM_INFINITY
+                              ? kMostOpenFiles
+                              : std::min<std::size_t>(std::size_t(limit.rlim_cur) - kReservedDescriptors, kMostOpenFiles);
 }
 
-ProcessTable::~ProcessTable() = default;
+ProcessTable::~ProcessTable()
+{
+    for (auto& [pid, known] : m_known)
+        closeStat(known);
+}
+
+void ProcessTable::setOpenFileLimit(std::size_t limit)
+{
+    m_openFileLimit = limit;
+    for (auto& [pid, known] : m_known) {
+        if (m_openFiles <= m_openFileLimit)
+            break;
+        closeStat(known);
+    }
+}
+
+void ProcessTable::closeStat(Known& known)
+{
+    if (known.statFd < 0)
+        return;
+    ::close(known.statFd);
+    known.statFd = -1;
+    --m_openFiles;
+}
 
 bool ProcessTable::list(std::vector<ProcessRecord>& out)
 {
@@ -76,96 +237,93 @@ bool ProcessTable::list(std::vector<ProcessRecord>& out)
     ::closedir(dir);
     std::sort(m_pids.begin(), m_pids.end());
 
-    for (auto& [pid, cached] : m_names)
-        cached.seen = false;
+    for (auto& [pid, known] : m_known)
+        known.seen = false;
 
-    char pidText[16];
     for (const std::int32_t pid : m_pids) {
-        const auto [end, ec] = std::to_chars(pidText, pidText + sizeof pidText - 1, pid);
-        if (ec != std::errc())
-            continue;
-        *end = '\0';
         if (out.size() == out.capacity())
             out.reserve(std::max<std::size_t>(64, out.capacity() * 2));
         out.emplace_back();
-        if (!readProcess(procFd, pidText, out.back()))
+        Known& known = m_known[pid];
+        known.seen = true;
+        if (!readProcess(procFd, pid, known, out.back()))
             out.pop_back();
     }
     ::close(procFd);
 
-    for (auto it = m_names.begin(); it != m_names.end();) {
-        if (it->second.seen)
+    for (auto it = m_known.begin(); it != m_known.end();) {
+        if (it->second.seen) {
             ++it;
-        else
-            it = m_names.erase(it);
+        } else {
+            closeStat(it->second);
+            it = m_known.erase(it);
+        }
     }
     return true;
 }
 
-bool ProcessTable::readProcess(int procFd, const char* pidText, ProcessRecord& record)
+std::optional<std::string_view> ProcessTable::readStat(int procFd, std::int32_t pid, Known& known)
 {
-    char path[32];
-    const std::size_t pidLength = std::strlen(pidText);
-    std::memcpy(path, pidText, pidLength);
-    std::memcpy(path + pidLength, "/stat", 6);
-    const auto file = ProcFile::read(procFd, path, m_stat);
-    if (!file)
-        return false; // gone, or not ours to read
-
-    // "pid (name) S ppid ...": the name may hold ") (", so it ends at the last ")".
-    const std::string_view text = *file;
-    const std::size_t open = text.find('(');
-    const std::size_t close = text.rfind(')');
-    if (open == std::string_view::npos || close == std::string_view::npos || close < open)
-        return false;
-    std::string_view head = text.substr(0, open);
-    const auto pid = ProcFile::takeSigned(head);
-    if (!pid || *pid <= 0 || *pid > INT32_MAX)
-        return false;
-    const std::string_view rawName = text.substr(open + 1, close - open - 1);
-
-    // Fields from 3 (state) on; 14 utime, 15 stime, 22 start time, 24 rss.
-    std::string_view rest = text.substr(close + 1);
-    const std::string_view state = ProcFile::takeField(rest);
-    if (state.size() != 1 || state[0] == 'X' || state[0] == 'x')
-        return false; // dead: on its way out of the table
-    std::int64_t field[22] = {};
-    for (int index = 4; index <= 24; ++index) {
-        const auto value = ProcFile::takeSigned(rest);
-        if (!value)
-            return false;
-        field[index - 4] = *value;
+    // A stat file is one record: a read into a larger buffer gives all of it.
+    if (known.statFd >= 0) {
+        if (const auto text = readRecord(known.statFd, m_stat))
+            return text;
+        closeStat(known); // its process is gone; the pid may be another's now
     }
-    const std::int64_t ppid = field[0];
-    const std::int64_t utime = field[14 - 4];
-    const std::int64_t stime = field[15 - 4];
-    const std::int64_t rss = field[24 - 4];
-    if (ppid < 0 || ppid > INT32_MAX || utime < 0 || stime < 0)
+    char path[32];
+    const auto [end, ec] = std::to_chars(path, path + 16, pid);
+    if (ec != std::errc())
+        return std::nullopt;
+    std::memcpy(end, "/stat", 6);
+    const int fd = ::openat(procFd, path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt; // gone, or not ours to read
+    const auto text = readRecord(fd, m_stat);
+    if (text && m_keepFiles && m_openFiles < m_openFileLimit) {
+        known.statFd = fd;
+        ++m_openFiles;
+    } else {
+        ::close(fd);
+    }
+    return text;
+}
+
+bool ProcessTable::readProcess(int procFd, std::int32_t pid, Known& known, ProcessRecord& record)
+{
+    const auto file = readStat(procFd, pid, known);
+    if (!file)
+        return false;
+    const auto line = StatLine::parse(*file);
+    if (!line)
+        return false;
+    if (line->state == 'X' || line->state == 'x')
+        return false; // dead: on its way out of the table
+    if (line->ppid < 0 || line->ppid > INT32_MAX || line->utime < 0 || line->stime < 0)
         return false;
 
-    record.pid = std::int32_t(*pid);
-    record.ppid = std::int32_t(ppid);
-    record.zombie = state[0] == 'Z';
-    const std::uint64_t ticks = std::uint64_t(utime) + std::uint64_t(stime);
+    record.pid = line->pid;
+    record.ppid = std::int32_t(line->ppid);
+    record.zombie = line->state == 'Z';
+    const std::uint64_t ticks = std::uint64_t(line->utime) + std::uint64_t(line->stime);
     const std::uint64_t hz = m_ticksPerSecond;
     record.cpuTime = ticks / hz * 1000000000u + ticks % hz * 1000000000u / hz;
-    record.residentBytes = rss > 0 ? std::uint64_t(rss) * m_pageSize : 0;
-    record.name = nameFor(procFd, record.pid, field[22 - 4], rawName);
+    record.residentBytes = line->rss > 0 ? std::uint64_t(line->rss) * m_pageSize : 0;
+    record.name = nameFor(procFd, record.pid, known, line->startTime, (line->flags & kKernelThreadFlag) != 0,
+                          line->name);
     return true;
 }
 
-const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, std::int64_t startTime, std::string_view raw)
+const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, Known& known, std::int64_t startTime,
+                                     bool kernelThread, std::string_view raw)
 {
-    CachedName& cached = m_names[pid];
-    cached.seen = true;
     // The same process (pid and start time) under the same command name keeps its name.
-    if (!cached.name.isNull() && cached.startTime == startTime && cached.raw == raw)
-        return cached.name;
+    if (!known.name.isNull() && known.startTime == startTime && known.raw == raw)
+        return known.name;
 
-    cached.startTime = startTime;
-    cached.raw.assign(raw);
+    known.startTime = startTime;
+    known.raw.assign(raw);
     std::string_view name = raw;
-    if (raw.size() >= kCommandNameLimit) {
+    if (raw.size() >= kCommandNameLimit && !kernelThread) {
         // The command name may be cut: argv[0]'s base name completes it when it begins with it.
         char path[32];
         const auto [end, ec] = std::to_chars(path, path + 16, pid);
@@ -182,10 +340,10 @@ const QString& ProcessTable::nameFor(int procFd, std::int32_t pid, std::int64_t 
             }
         }
     }
-    cached.name = QString::fromUtf8(name.data(), qsizetype(name.size()));
-    if (cached.name.isNull())
-        cached.name = QStringLiteral("");
-    return cached.name;
+    known.name = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    if (known.name.isNull())
+        known.name = QStringLiteral("");
+    return known.name;
 }
 
 } // namespace Platform

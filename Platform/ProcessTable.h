@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,6 +22,23 @@ struct ProcessRecord {
     QString name;
 };
 
+// The fields of one /proc/[pid]/stat line that the table reads. The command name sits in parentheses
+// and may itself hold blanks and parentheses, so it runs to the last ")"; every field from 4 (ppid)
+// to 24 (rss) must be a decimal number, else the line does not parse.
+struct StatLine {
+    std::int32_t pid = 0;
+    std::string_view name; // points into the parsed text
+    char state = 0;
+    std::int64_t ppid = 0;
+    std::int64_t flags = 0;
+    std::int64_t utime = 0; // clock ticks
+    std::int64_t stime = 0;
+    std::int64_t startTime = 0;
+    std::int64_t rss = 0; // pages
+
+    static std::optional<StatLine> parse(std::string_view text);
+};
+
 struct Timebase {
     std::uint32_t numer = 1;
     std::uint32_t denom = 1;
@@ -31,22 +49,38 @@ struct Timebase {
 // listed with zero time). /proc mounted with hidepid shows only the processes the user may see.
 //
 // Names: the kernel's command name (cut at 15 characters); when that is a prefix of the base name
-// of argv[0], the longer name. The command name sits in parentheses in the stat file and may
-// itself hold blanks and parentheses, so the fields are read from after the last ")".
+// of argv[0], the longer name. Kernel threads have no argv[0] and keep the command name.
 //
 // The reader keeps its buffers and the names of the previous scan, so that a scan of an unchanged
 // table allocates nothing beyond the records' vector growing once. An instance belongs to one thread.
+//
+// On the kernel's /proc the stat file of each process stays open from one scan to the next and is
+// read again from its start: one system call per process instead of an open, two reads and a close,
+// which is most of what a scan costs. The open file stays bound to the process it was opened for, so
+// once that process is gone it reads as an error (its pid may belong to another process by then) and
+// the file is opened afresh. At most openFileLimit() files stay open, well below the descriptor limit.
 class ProcessTable {
 public:
-    explicit ProcessTable(QString root = QStringLiteral("/"));
+    // Whether stat files stay open between scans: on the kernel's /proc only (automatic), always
+    // (a fixture tree whose files are rewritten in place), or never.
+    enum class OpenFiles { automatic, keep, reopen };
+
+    explicit ProcessTable(QString root = QStringLiteral("/"), OpenFiles openFiles = OpenFiles::automatic);
     ~ProcessTable();
     ProcessTable(const ProcessTable&) = delete;
     ProcessTable& operator=(const ProcessTable&) = delete;
 
     const QString& root() const { return m_root; }
 
+    // How many stat files may stay open at once, and how many do now.
+    std::size_t openFileLimit() const { return m_openFileLimit; }
+    void setOpenFileLimit(std::size_t limit);
+    std::size_t openFileCount() const { return m_openFiles; }
+
     // Fills `out` (cleared first) in ascending pid order. False when /proc cannot be listed.
     bool list(std::vector<ProcessRecord>& out);
+    // The process folders the last list() found, whether or not each could be read.
+    std::size_t listedCount() const { return m_pids.size(); }
 
     // (pid, kernel command name) of every process below `root`/proc, ascending by pid. The command name
     // is the kernel's (at most 15 bytes, /proc/<pid>/comm); a process that vanishes during the scan is
@@ -62,22 +96,30 @@ public:
     static Timebase timebase() { return {}; }
 
 private:
-    bool readProcess(int procFd, const char* pidText, ProcessRecord& record);
-    const QString& nameFor(int procFd, std::int32_t pid, std::int64_t startTime, std::string_view raw);
-
-    struct CachedName {
+    // What the reader keeps of a process from one scan to the next.
+    struct Known {
         std::int64_t startTime = -1;
-        std::string raw;
+        std::string raw; // the command name the name was made from
         QString name;
+        int statFd = -1; // the open stat file, or -1
         bool seen = false;
     };
+
+    bool readProcess(int procFd, std::int32_t pid, Known& known, ProcessRecord& record);
+    std::optional<std::string_view> readStat(int procFd, std::int32_t pid, Known& known);
+    const QString& nameFor(int procFd, std::int32_t pid, Known& known, std::int64_t startTime, bool kernelThread,
+                           std::string_view raw);
+    void closeStat(Known& known);
 
     QString m_root;
     QByteArray m_procPath;
     std::string m_stat;
     std::string m_cmdline;
     std::vector<std::int32_t> m_pids;
-    std::unordered_map<std::int32_t, CachedName> m_names;
+    std::unordered_map<std::int32_t, Known> m_known;
+    bool m_keepFiles = false;
+    std::size_t m_openFileLimit = 0;
+    std::size_t m_openFiles = 0;
     std::uint64_t m_ticksPerSecond = 0;
     std::uint64_t m_pageSize = 0;
 };

@@ -35,14 +35,15 @@ void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, con
         const qreal valueWidth = VKTextMeasures::width(font, *rightText);
         const QRectF value(rect.right() - valueWidth, rect.top(), valueWidth, rect.height());
         painter.setPen(rightColor);
-        painter.drawText(value, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, *rightText);
+        VKTextMeasures::draw(painter, value, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, *rightText);
         labelRight = value.left() - VKTheme::defaultSpacing;
     }
     const qreal labelWidth = labelRight - x;
     if (!label.isEmpty() && labelWidth > 0) {
         const QString shown = VKTextMeasures::elided(font, label, Qt::ElideRight, labelWidth);
         painter.setPen(labelColor);
-        painter.drawText(QRectF(x, rect.top(), labelWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter, shown);
+        VKTextMeasures::draw(painter, QRectF(x, rect.top(), labelWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
+                             shown);
     }
     painter.restore();
 }

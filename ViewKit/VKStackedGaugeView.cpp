@@ -4,6 +4,7 @@
 #include "ViewKit/VKGeometry.h"
 #include "ViewKit/VKPaintCache.h"
 #include "ViewKit/VKPercentText.h"
+#include "ViewKit/VKTextMeasures.h"
 
 #include <QPainter>
 #include <QVariantAnimation>
@@ -65,7 +66,7 @@ void paintStackedGauge(QPainter& painter, const QRectF& rect, std::span<const do
     if (showProgress) {
         painter.setFont(font);
         painter.setPen(textColor);
-        painter.drawText(square, Qt::AlignCenter, percentText(gaugeTotal(values)));
+        VKTextMeasures::draw(painter, square, Qt::AlignCenter, percentText(gaugeTotal(values)));
     }
     painter.restore();
 }

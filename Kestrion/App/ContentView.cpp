@@ -153,7 +153,9 @@ void ContentView::apply(const MainLayoutInputs& inputs)
         m_systemInfo = m_catalog.make(Card::systemInfo, m_grid);
         if (m_systemInfo) {
             m_systemInfo->setMinimumWidth(systemInfoMinimumWidth);
-            m_systemInfo->setFixedHeight(int(ViewConstants::systemInfoHeight(m_sizeClass)));
+            // The row's ideal height, or more where its facts need more (larger fonts, the heading).
+            m_systemInfo->setFixedHeight(std::max(int(ViewConstants::systemInfoHeight(m_sizeClass)),
+                                                  m_systemInfo->minimumSizeHint().height()));
             grid->insertWidget(0, m_systemInfo);
         }
     }

@@ -19,6 +19,7 @@
 #include "Kestrion/Cards/InternalBatteryView.h"
 #include "Kestrion/Cards/NetworkCards.h"
 #include "Kestrion/Cards/ProcessorCards.h"
+#include "Kestrion/Cards/SystemInfoView.h"
 #include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/InternalBatteryModel.h"
@@ -164,6 +165,15 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     }
 
     CompanionCards::add(catalog, app.m_thermion, app.m_settings, app.m_look);
+
+    // The system-information row.
+    if (SystemInfoModel* system = app.m_system) {
+        QPointer<GpuModel> gpu = app.m_gpu;
+        QPointer<VolumesModel> volumes = app.m_volumes;
+        catalog.add(Card::systemInfo, [system, gpu, volumes](QWidget* parent) -> QWidget* {
+            return new SystemInfoView(*system, gpu, volumes, ViewConstants::sizeClass(), parent);
+        });
+    }
     return catalog;
 }
 

@@ -55,12 +55,13 @@ QString ProcessListModel::valueText(const SystemKit::RunningProcess& process, Pr
 }
 
 ProcessListModel::RowText ProcessListModel::rowText(const SystemKit::RunningProcess* process, RowText* previous,
-                                                   bool& changed) const
+                                                   Change& change) const
 {
     RowText text;
-    changed = false;
+    change = Change::none;
     if (!process) {
-        changed = previous && (!previous->name.isNull() || !previous->value.isNull());
+        if (previous && (!previous->name.isNull() || !previous->value.isNull()))
+            change = Change::row;
         return text;
     }
     text.measure = m_measure == ProcessMeasure::processorUsage ? double(process->cpuUsage())
@@ -72,19 +73,27 @@ ProcessListModel::RowText ProcessListModel::rowText(const SystemKit::RunningProc
     }
     // The previous row gives up its texts where they stay the same.
     const QString& name = process->name();
+    bool nameChanged = false;
     if (previous->name.isSharedWith(name)) {
         text.name = std::move(previous->name);
     } else {
-        changed = name != previous->name;
+        nameChanged = name != previous->name || previous->name.isNull();
         text.name = name;
     }
     // The value text is made again only when the measure moved (a NaN never equals itself, so it is
     // made again).
+    bool valueChanged = false;
     if (previous->measure == text.measure && !previous->value.isNull()) {
         text.value = std::move(previous->value);
     } else {
         text.value = valueText(*process, m_measure);
-        changed = changed || text.value != previous->value;
+        valueChanged = text.value != previous->value;
+    }
+    if (nameChanged) {
+        change = Change::row;
+    } else if (valueChanged) {
+        change = previous->value.isNull() ? Change::row : Change::value;
+        text.previousValue = std::move(previous->value);
     }
     return text;
 }
@@ -96,12 +105,12 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
     const int after = int(rows.size());
     std::vector<RowText> texts;
     texts.reserve(size_t(after));
-    std::vector<int> changedRows;
+    std::vector<std::pair<int, Change>> changedRows;
     for (int row = 0; row < after; ++row) {
-        bool changed = false;
-        texts.push_back(rowText(rows[row].get(), row < before ? &m_texts[size_t(row)] : nullptr, changed));
-        if (changed)
-            changedRows.push_back(row);
+        Change change = Change::none;
+        texts.push_back(rowText(rows[row].get(), row < before ? &m_texts[size_t(row)] : nullptr, change));
+        if (change != Change::none)
+            changedRows.emplace_back(row, change);
     }
     if (after > before) {
         beginInsertRows(QModelIndex(), before, after - 1);
@@ -118,8 +127,12 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
         m_texts = std::move(texts);
     }
     // One row at a time: a view repaints a single changed row's rectangle, but all of itself for a range.
-    for (int row : changedRows)
-        emit dataChanged(index(row), index(row));
+    for (const auto& [row, change] : changedRows) {
+        if (change == Change::value)
+            emit dataChanged(index(row), index(row), {ValueTextRole});
+        else
+            emit dataChanged(index(row), index(row));
+    }
 }
 
 int ProcessListModel::rowCount(const QModelIndex& parent) const
@@ -139,6 +152,7 @@ QVariant ProcessListModel::data(const QModelIndex& index, int role) const
     case NameRole: return text.name;
     case ValueTextRole: return text.value;
     case IdRole: return process->id();
+    case PreviousValueTextRole: return text.previousValue;
     default: return QVariant();
     }
 }

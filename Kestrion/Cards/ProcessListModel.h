@@ -13,13 +13,15 @@ enum class ProcessMeasure { processorUsage, memoryUsage };
 
 // The rows of a process list: a copy of the sampler's processes ordered by one measure, largest first,
 // processes of equal measure in the sampler's order. Each row keeps the texts it shows; a new list
-// announces only the rows whose texts changed, so a list repaints only those.
+// announces only the rows whose texts changed, so a list repaints only those. A row whose name stayed
+// and whose value text changed is announced for ValueTextRole alone, with the value text it had
+// before as PreviousValueTextRole, so a list can repaint only the value.
 class ProcessListModel : public QAbstractListModel
 {
     Q_OBJECT
 
 public:
-    enum Role { NameRole = Qt::DisplayRole, ValueTextRole = Qt::UserRole + 1, IdRole };
+    enum Role { NameRole = Qt::DisplayRole, ValueTextRole = Qt::UserRole + 1, IdRole, PreviousValueTextRole };
 
     explicit ProcessListModel(ProcessMeasure measure, QObject* parent = nullptr);
 
@@ -48,8 +50,10 @@ private:
         QString name;
         QString value;
         double measure = 0;
+        QString previousValue; // the value text before the last list, when only the value changed
     };
-    RowText rowText(const SystemKit::RunningProcess* process, RowText* previous, bool& changed) const;
+    enum class Change { none, value, row };
+    RowText rowText(const SystemKit::RunningProcess* process, RowText* previous, Change& change) const;
 
     ProcessMeasure m_measure;
     SystemKit::RunningProcessList m_rows;

@@ -3,14 +3,20 @@
 #include "Kestrion/Cards/ProcessUsageDelegate.h"
 #include "Kestrion/Cards/ProcessUsageView.h"
 
+#include <QAccessible>
 #include <QEvent>
 #include <QResizeEvent>
 
 #include <algorithm>
-
+#include <climits>
 #include <cmath>
 
 namespace Kestrion {
+
+namespace {
+// Pixels beside a value's advance that its glyphs may reach.
+constexpr int valueMargin = 4;
+} // namespace
 
 ProcessListView::ProcessListView(ProcessMeasure measure, QWidget* parent)
     : QListView(parent)
@@ -63,6 +69,59 @@ void ProcessListView::resizeEvent(QResizeEvent* event)
     if (viewportMargins().bottom() != bottom)
         setViewportMargins(0, 0, 0, bottom);
     QListView::resizeEvent(event);
+}
+
+void ProcessListView::setProcesses(const SystemKit::RunningProcessList& processes)
+{
+    // Most changed rows are out of view and need no repaint: the rows in view are found once for
+    // the whole new list (rows only change in place or come and go at the end).
+    if (isVisible()) {
+        const QModelIndex top = indexAt(QPoint(0, 0));
+        const QModelIndex bottom = indexAt(QPoint(0, viewport()->height() - 1));
+        m_rowsInView.emplace(top.isValid() ? top.row() : 0, bottom.isValid() ? bottom.row() : INT_MAX);
+    }
+    m_model->setProcesses(processes);
+    m_rowsInView.reset();
+}
+
+void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
+{
+    if (!topLeft.isValid() || topLeft != bottomRight) {
+        QListView::dataChanged(topLeft, bottomRight, roles);
+        return;
+    }
+    // One row: its own rect, not the whole list; of a row whose value alone changed while its name
+    // stays as shown, only the part under the old and the new value.
+    const bool mayBeInView =
+        isVisible() && (!m_rowsInView || (topLeft.row() >= m_rowsInView->first && topLeft.row() <= m_rowsInView->second));
+    QRect area = mayBeInView ? visualRect(topLeft) : QRect();
+    // Rows out of view are painted when they come into it: nothing to measure or repaint now.
+    if (area.isValid() && viewport()->rect().intersects(area)) {
+        if (roles == QList<int>{ProcessListModel::ValueTextRole}) {
+            const QString name = topLeft.data(ProcessListModel::NameRole).toString();
+            const qreal before =
+                ProcessUsageView::rightWidth(topLeft.data(ProcessListModel::PreviousValueTextRole).toString());
+            const qreal after = ProcessUsageView::rightWidth(topLeft.data(ProcessListModel::ValueTextRole).toString());
+            if (ProcessUsageView::shownLeft(name, area.width(), before)
+                == ProcessUsageView::shownLeft(name, area.width(), after)) {
+                // Both values end at the row's trailing edge; a few pixels more take in a glyph
+                // reaching past its advance.
+                const int reach = std::min(int(std::ceil(std::max(before, after))) + valueMargin, area.width());
+                area.setLeft(area.right() + 1 - reach);
+            }
+        }
+        viewport()->update(area);
+    }
+#if QT_CONFIG(accessibility)
+    if (QAccessible::isActive()) {
+        QAccessibleTableModelChangeEvent event(this, QAccessibleTableModelChangeEvent::DataChanged);
+        event.setFirstRow(topLeft.row());
+        event.setFirstColumn(topLeft.column());
+        event.setLastRow(bottomRight.row());
+        event.setLastColumn(bottomRight.column());
+        QAccessible::updateAccessibility(&event);
+    }
+#endif
 }
 
 void ProcessListView::changeEvent(QEvent* event)

@@ -4,6 +4,9 @@
 
 #include <QListView>
 
+#include <optional>
+#include <utility>
+
 namespace Kestrion {
 
 // The scrolling process list of the processor and memory cards: one painted row per process, made
@@ -16,7 +19,7 @@ public:
     explicit ProcessListView(ProcessMeasure measure, QWidget* parent = nullptr);
 
     ProcessListModel* processModel() const { return m_model; }
-    void setProcesses(const SystemKit::RunningProcessList& processes) { m_model->setProcesses(processes); }
+    void setProcesses(const SystemKit::RunningProcessList& processes);
 
     QSize sizeHint() const override;
 
@@ -28,11 +31,18 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // A changed row repaints its own rect (the item view would repaint the whole list); a row whose
+    // value text alone changed, with its name shown as before, only the part under the old and the
+    // new value.
+    void dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight,
+                     const QList<int>& roles = QList<int>()) override;
 
 private:
     void clearBackground();
 
     ProcessListModel* m_model;
+    // The rows in view while a new list is taken in, first and last.
+    std::optional<std::pair<int, int>> m_rowsInView;
 };
 
 } // namespace Kestrion

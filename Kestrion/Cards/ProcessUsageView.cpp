@@ -1,5 +1,7 @@
 #include "Kestrion/Cards/ProcessUsageView.h"
 
+#include "ViewKit/VKTextMeasures.h"
+
 #include <QFontMetricsF>
 #include <QHash>
 #include <QPainter>
@@ -60,19 +62,40 @@ struct RowMeasures {
         return *it;
     }
 };
+
+RowMeasures& rowMeasures()
+{
+    static RowMeasures measures;
+    measures.use(ProcessUsageView::font());
+    return measures;
+}
+
+qreal leftWidthBeside(qreal rowWidth, qreal rightWidth)
+{
+    return std::max<qreal>(0, rowWidth - rightWidth - VKTheme::defaultSpacing);
+}
 } // namespace
+
+qreal ProcessUsageView::rightWidth(const QString& right)
+{
+    return rowMeasures().width(right);
+}
+
+QString ProcessUsageView::shownLeft(const QString& left, qreal rowWidth, qreal rightWidth)
+{
+    return rowMeasures().elide(left, leftWidthBeside(rowWidth, rightWidth));
+}
 
 void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme) const
 {
-    static RowMeasures measures;
-    measures.use(font());
+    RowMeasures& measures = rowMeasures();
     painter.setFont(measures.font);
     painter.setPen(VKTheme::secondaryText(scheme));
     const qreal rightWidth = measures.width(right);
-    painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter, right);
-    const qreal leftWidth = std::max<qreal>(0, rect.width() - rightWidth - VKTheme::defaultSpacing);
-    painter.drawText(QRectF(rect.left(), rect.top(), leftWidth, rect.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                     measures.elide(left, leftWidth));
+    ViewKit::VKTextMeasures::draw(painter, rect, Qt::AlignRight | Qt::AlignVCenter, right);
+    const qreal leftWidth = leftWidthBeside(rect.width(), rightWidth);
+    ViewKit::VKTextMeasures::draw(painter, QRectF(rect.left(), rect.top(), leftWidth, rect.height()),
+                                  Qt::AlignLeft | Qt::AlignVCenter, measures.elide(left, leftWidth));
 }
 
 } // namespace Kestrion

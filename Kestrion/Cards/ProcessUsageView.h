@@ -26,6 +26,10 @@ struct ProcessUsageView
     static QFont font();
     // Height of one row without the spacing.
     static qreal rowHeight();
+    // The width of a trailing text, and the leading text as a row of `rowWidth` shows it beside a
+    // trailing text of `rightWidth`.
+    static qreal rightWidth(const QString& right);
+    static QString shownLeft(const QString& left, qreal rowWidth, qreal rightWidth);
 };
 
 } // namespace Kestrion

@@ -148,7 +148,7 @@ void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, V
 
     painter.setFont(captionFont());
     painter.setPen(VKTheme::secondaryText(scheme));
-    painter.drawText(placed(parts.caption), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    ViewKit::VKTextMeasures::draw(painter, placed(parts.caption), Qt::AlignLeft | Qt::AlignVCenter, caption);
 
     ViewKit::VKAreaLineChart chart = ViewKit::VKAreaLineChart::standard(scheme, palette);
     chart.domain = domain;
@@ -178,8 +178,9 @@ void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, V
             painter.setPen(textColor);
             painter.translate(target.topLeft());
             painter.scale(line.scale, line.scale);
-            painter.drawText(QRectF(0, 0, target.width() / line.scale, target.height() / line.scale),
-                             Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
+            ViewKit::VKTextMeasures::draw(painter,
+                                          QRectF(0, 0, target.width() / line.scale, target.height() / line.scale),
+                                          Qt::AlignLeft | Qt::AlignVCenter | Qt::TextDontClip, text);
             painter.restore();
         };
         number(line.tasks, line.tasksText);

@@ -41,14 +41,19 @@ void SystemInfoModel::setComputerModel(const QString& value)
     emit computerModelChanged();
 }
 
+int SystemInfoModel::thermalState() const
+{
+    return m_thermalState ? m_thermalState() : -1;
+}
+
 ViewKit::VKNamedColor SystemInfoModel::thermalStateColor() const
 {
-    return thermalStateColor(m_thermalState ? m_thermalState() : -1);
+    return thermalStateColor(thermalState());
 }
 
 QString SystemInfoModel::thermalStateText() const
 {
-    return thermalStateText(m_thermalState ? m_thermalState() : -1);
+    return thermalStateText(thermalState());
 }
 
 ViewKit::VKNamedColor SystemInfoModel::thermalStateColor(int state)

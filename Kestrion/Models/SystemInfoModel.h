@@ -32,6 +32,8 @@ public:
     void setComputerName(const QString& value);
     void setComputerModel(const QString& value);
 
+    // The machine's thermal state now: 0 nominal, 1 fair, 2 serious, 3 critical, anything else unknown.
+    int thermalState() const;
     // Green, yellow, red, red for the four states; the secondary colour for any other value.
     ViewKit::VKNamedColor thermalStateColor() const;
     // "NOMINAL", "FAIR", "SERIOUS", "CRITICAL" or "UNKNOWN", translated.

@@ -70,6 +70,7 @@ void ProcessorController::refresh()
     emit systemInfoChanged();
     m_monotonicPrevious = m_monotonic;
     m_monotonic = m_environment.monotonicNanoseconds();
+    m_listedProcesses.reset();
 
     updateProcessUsage();
     // One read of the processor counters serves the host totals and the cores.
@@ -135,6 +136,9 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree()
 {
     if (!m_environment.processTable->list(m_records))
         return nullptr;
+    // The task count is the same listing of /proc: it need not be listed twice.
+    if (m_environment.processTable->root() == m_environment.host->root())
+        m_listedProcesses = std::int64_t(m_environment.processTable->listedCount());
     auto tree = std::make_shared<ProcessTree>();
     tree->reserve(m_records.size());
     for (const Platform::ProcessRecord& record : m_records) {
@@ -194,7 +198,7 @@ void ProcessorController::updateHostTotals(const std::optional<Platform::CpuTick
 
 void ProcessorController::updateTaskAndThreadCounts()
 {
-    const auto counts = m_environment.host->taskThreadCounts();
+    const auto counts = m_environment.host->taskThreadCounts(m_listedProcesses);
     if (!counts)
         return;
     m_tasks = counts->tasks;

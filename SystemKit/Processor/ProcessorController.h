@@ -164,6 +164,9 @@ private:
     std::vector<bool> m_onlineProcessors;
     bool m_onlineProcessorsKnown = false;
 
+    // The process folders the process table found in this sample, when it was read.
+    std::optional<std::int64_t> m_listedProcesses;
+
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;
     std::vector<Platform::ProcessorTicks> m_cpuTicks;

@@ -1,5 +1,6 @@
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/ProcessListModel.h"
+#include "Kestrion/Cards/ProcessListView.h"
 #include "Kestrion/Cards/ProcessorUsageView.h"
 
 #include "Platform/Defaults.h"
@@ -122,6 +123,35 @@ void UpdateProcessList(benchmark::State& state)
     }
 }
 BENCHMARK(UpdateProcessList)->Unit(benchmark::kMicrosecond);
+
+// What a sample costs a shown process list: 550 processes whose top rows change their loads (and
+// now and then their order), the changed rows repainted.
+void RepaintProcessListAfterSample(benchmark::State& state)
+{
+    SystemKit::RunningProcessList lists[2];
+    for (int variant = 0; variant < 2; ++variant) {
+        for (int i = 0; i < 550; ++i) {
+            auto process = std::make_shared<SystemKit::RunningProcess>(100 + i, 1);
+            process->setName(QStringLiteral("process-%1").arg(i));
+            const float load = i < 20 ? float(20 - i) * (variant ? 1.37f : 1.11f) : 0.0f;
+            process->cpu().setUsage(load);
+            lists[variant].append(process);
+        }
+    }
+    Kestrion::ProcessListView list(Kestrion::ProcessMeasure::processorUsage);
+    list.setPalette(ViewKit::VKTheme::palette(ViewKit::VKColorScheme::light));
+    list.resize(320, 400);
+    list.show();
+    list.setProcesses(lists[0]);
+    QCoreApplication::processEvents();
+    int turn = 0;
+    for (auto _ : state) {
+        turn ^= 1;
+        list.setProcesses(lists[turn]);
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(RepaintProcessListAfterSample)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 

@@ -166,6 +166,16 @@ void BM_ProcessorRefresh300(benchmark::State& state)
 }
 BENCHMARK(BM_ProcessorRefresh300)->Unit(benchmark::kMicrosecond);
 
+// A sample makes one process object, with a new random identifier, per process.
+void BM_RunningProcessesOfOneSample(benchmark::State& state)
+{
+    for (auto _ : state) {
+        for (int i = 0; i < 550; ++i)
+            benchmark::DoNotOptimize(std::make_shared<SystemKit::RunningProcess>(i, 1));
+    }
+}
+BENCHMARK(BM_RunningProcessesOfOneSample)->Unit(benchmark::kMicrosecond);
+
 } // namespace
 
 int main(int argc, char** argv)

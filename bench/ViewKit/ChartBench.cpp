@@ -1,5 +1,6 @@
 #include "ViewKit/VKChart.h"
 #include "ViewKit/VKStackedGaugeView.h"
+#include "ViewKit/VKTextMeasures.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QApplication>
@@ -48,6 +49,31 @@ void PaintStackedGauge(benchmark::State& state)
     }
 }
 BENCHMARK(PaintStackedGauge);
+
+// A process row's two texts (name and value), drawn as drawText draws them and from the kept layouts.
+void PaintRowTexts(benchmark::State& state)
+{
+    const bool kept = state.range(0) != 0;
+    QImage image(QSize(640, 40), QImage::Format_RGB32);
+    image.setDevicePixelRatio(2);
+    const QFont font = VKTheme::font(VKTextStyle::body, QFont::Medium);
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(QColor(60, 60, 67));
+        const QRectF row(0, 2, 320, 16);
+        if (kept) {
+            VKTextMeasures::draw(painter, row, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("12.3%"));
+            VKTextMeasures::draw(painter, row.adjusted(0, 0, -60, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                                 QStringLiteral("gnome-shell-calendar-server"));
+        } else {
+            painter.drawText(row, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("12.3%"));
+            painter.drawText(row.adjusted(0, 0, -60, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                             QStringLiteral("gnome-shell-calendar-server"));
+        }
+    }
+}
+BENCHMARK(PaintRowTexts)->ArgName("kept")->Arg(0)->Arg(1);
 
 } // namespace
 

@@ -253,3 +253,19 @@ TEST(WindowRegistry, OpensAWindowOnceByItsExactIdentifier)
     more->close();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
+
+TEST(ContentView, SystemInfoRowGrowsToWhatItsFactsNeed)
+{
+    CardCatalog catalog;
+    catalog.add(Card::systemInfo, [](QWidget* parent) {
+        auto* tall = new QLabel(QStringLiteral("facts"), parent);
+        tall->setMinimumHeight(200);
+        return tall;
+    });
+    ContentView view(std::move(catalog), 0);
+    MainLayoutInputs in;
+    in.disableSystemInfo = false;
+    view.apply(in);
+    ASSERT_TRUE(view.systemInfoWidget());
+    EXPECT_EQ(view.systemInfoWidget()->height(), 200);  // not the 96 of class 0, which would cut it off
+}

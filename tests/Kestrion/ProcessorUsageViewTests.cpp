@@ -8,6 +8,9 @@
 #include "Kestrion/Cards/ProcessorUsageView.h"
 
 #include <QCoreApplication>
+#include <QPaintEvent>
+#include <QScreen>
+#include <QTest>
 #include <QFontMetricsF>
 #include <QLayout>
 #include <QPainter>
@@ -15,6 +18,7 @@
 #include <QSignalSpy>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 
 using Kestrion::ProcessListModel;
@@ -166,6 +170,118 @@ TEST(ProcessRows, OnlyRowsWhoseTextsChangedAreAnnounced)
     EXPECT_EQ(changed.at(0).at(0).toModelIndex().row(), 0);
     EXPECT_EQ(changed.at(1).at(0).toModelIndex().row(), 2);
     EXPECT_EQ(model.index(2).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("-%"));
+}
+
+TEST(ProcessRows, AChangedValueAloneIsAnnouncedWithTheTextItReplaces)
+{
+    ProcessListModel model(ProcessMeasure::processorUsage);
+    model.setProcesses({process(1, QStringLiteral("a"), 9), process(2, QStringLiteral("b"), 5)});
+    QSignalSpy changed(&model, &ProcessListModel::dataChanged);
+
+    model.setProcesses({process(1, QStringLiteral("a"), 8), process(2, QStringLiteral("b"), 5)});
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_EQ(changed.at(0).at(2).value<QList<int>>(), QList<int>{ProcessListModel::ValueTextRole});
+    EXPECT_EQ(model.index(0).data(ProcessListModel::PreviousValueTextRole).toString(), QStringLiteral("9.0%"));
+    EXPECT_EQ(model.index(0).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("8.0%"));
+
+    // Another name in the row: the whole row.
+    changed.clear();
+    model.setProcesses({process(1, QStringLiteral("a"), 8), process(3, QStringLiteral("c"), 5)});
+    ASSERT_EQ(changed.count(), 1);
+    EXPECT_TRUE(changed.at(0).at(2).value<QList<int>>().isEmpty());
+}
+
+namespace {
+// What the list's window shows now, as the platform holds it (not painted afresh).
+QImage shown(QWidget& window)
+{
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    return window.screen()->grabWindow(window.winId()).toImage();
+}
+
+// The parts of the viewport repainted while `change` runs and the events after it are handled.
+QRegion repainted(Kestrion::ProcessListView& list, const std::function<void()>& change)
+{
+    struct Recorder : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } recorder;
+    list.viewport()->installEventFilter(&recorder);
+    change();
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+    list.viewport()->removeEventFilter(&recorder);
+    return recorder.region;
+}
+} // namespace
+
+TEST(ProcessRows, AChangedValueRepaintsItsPartOfTheRowAndTheListShowsWhatANewListShows)
+{
+    const QString longName = QStringLiteral("a-process-with-a-name-far-too-long-for-the-row");
+    auto rows = [&](float a, float b, float c) {
+        return RunningProcessList{process(1, QStringLiteral("first"), a), process(2, longName, b),
+                                  process(3, QStringLiteral("third"), c)};
+    };
+    Kestrion::ProcessListView list(ProcessMeasure::processorUsage);
+    list.resize(220, 120);
+    list.setProcesses(rows(400, 20, 10));
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    QTest::qWait(100); // exposure and activation repaint all of it
+    shown(list);
+
+    // Values of the same width: only the trailing part of the first row.
+    const QRect firstRow = list.visualRect(list.processModel()->index(0));
+    const QRegion valueOnly = repainted(list, [&] { list.setProcesses(rows(300, 20, 10)); });
+    ASSERT_FALSE(valueOnly.isEmpty());
+    EXPECT_TRUE(firstRow.contains(valueOnly.boundingRect()));
+    EXPECT_LT(valueOnly.boundingRect().width(), firstRow.width() / 2);
+    EXPECT_EQ(valueOnly.boundingRect().right(), firstRow.right());
+
+    // A wider value shortens the long name beside it: that row, and no other.
+    const QRect secondRow = list.visualRect(list.processModel()->index(1));
+    const QRegion wider = repainted(list, [&] { list.setProcesses(rows(300, 150, 10)); });
+    EXPECT_EQ(wider, QRegion(secondRow));
+
+    // However the rows changed, the list shows what a list given the last rows at once shows.
+    // (Both lists are only partly repainted, so stale pixels would stay.)
+    const QRegion last = repainted(list, [&] {
+        list.setProcesses(rows(9.5f, 5, 1));
+        QCoreApplication::processEvents();
+        list.setProcesses(rows(9.4f, 4, 0.9f));
+    });
+    EXPECT_FALSE((QRegion(list.viewport()->rect()) - last).isEmpty());
+    const QImage after = shown(list);
+    Kestrion::ProcessListView fresh(ProcessMeasure::processorUsage);
+    fresh.resize(220, 120);
+    fresh.setProcesses(rows(9.4f, 4, 0.9f));
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    EXPECT_TRUE(shown(fresh) == after);
+}
+
+TEST(ProcessRows, ARowOutOfViewRepaintsNothing)
+{
+    auto rows = [](float far) {
+        RunningProcessList list;
+        for (int i = 0; i < 100; ++i)
+            list.append(process(i + 1, QStringLiteral("p%1").arg(i), i == 80 ? far : float(200 - i)));
+        return list;
+    };
+    Kestrion::ProcessListView list(ProcessMeasure::processorUsage);
+    list.resize(220, 120);
+    list.setProcesses(rows(119));
+    list.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
+    QTest::qWait(100);
+    EXPECT_TRUE(repainted(list, [&] { list.setProcesses(rows(119.5f)); }).isEmpty());
+    EXPECT_EQ(list.processModel()->index(80).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("119.5%"));
 }
 
 TEST(ProcessorCard, SummaryShowsTheSamplersLoads)

@@ -106,6 +106,13 @@ TEST(HostStatisticsCounts, TasksAreProcessFoldersAndThreadsComeFromLoadavg)
     EXPECT_EQ(counts->tasks, 11);   // numeric folders only, not "self" or "sys"
     EXPECT_EQ(counts->threads, 812);
     EXPECT_EQ(host.bootTime()->seconds, 1765000000);
+
+    // A count the caller found listing /proc itself is taken as it is; threads are still read.
+    const auto given = host.taskThreadCounts(7);
+    ASSERT_TRUE(given);
+    EXPECT_EQ(given->tasks, 7);
+    EXPECT_EQ(given->threads, 812);
+    EXPECT_FALSE(HostStatistics(QStringLiteral("/nonexistent-kestrion-root")).taskThreadCounts(7));
 }
 
 namespace {

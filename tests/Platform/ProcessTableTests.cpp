@@ -1,12 +1,15 @@
 #include "Platform/ProcessTable.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <sys/resource.h>
 #include <unistd.h>
 
 using Platform::ProcessRecord;
@@ -176,4 +179,187 @@ TEST(ProcessCommandNames, ExecutablesAreTheExeLinks)
     for (const std::int64_t outside : {std::int64_t(0), std::int64_t(-5), std::int64_t(2147483648),
                                        std::int64_t(4294967297), std::int64_t(1) << 40})
         EXPECT_TRUE(ProcessTable::executablePath(outside, root.path()).isEmpty()) << outside;
+}
+
+TEST(ProcessTableStatLine, ReadsTheFieldsAfterTheLastParenthesis)
+{
+    const std::string text =
+        "230 (x) (y) R 120 230 230 0 -1 2097216 1200 0 3 0 50 60 0 0 20 0 1 0 4321 123456789 100 18446744073709551615 0\n";
+    const auto line = Platform::StatLine::parse(text);
+    ASSERT_TRUE(line);
+    EXPECT_EQ(line->pid, 230);
+    EXPECT_EQ(line->name, "x) (y");
+    EXPECT_EQ(line->state, 'R');
+    EXPECT_EQ(line->ppid, 120);
+    EXPECT_EQ(line->flags, 2097216);
+    EXPECT_EQ(line->utime, 50);
+    EXPECT_EQ(line->stime, 60);
+    EXPECT_EQ(line->startTime, 4321);
+    EXPECT_EQ(line->rss, 100);
+
+    // Blanks may be tabs or newlines, numbers negative; fields after rss are not looked at.
+    const auto odd = Platform::StatLine::parse("7 () S\t-1\n2 3 0 -1 0 0 0 0 0 5 6 0 0 20 0 1 0 9 1 -3");
+    ASSERT_TRUE(odd);
+    EXPECT_EQ(odd->name, "");
+    EXPECT_EQ(odd->ppid, -1);
+    EXPECT_EQ(odd->rss, -3);
+    EXPECT_EQ(Platform::StatLine::parse("8 (a) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 -9223372036854775808")->rss,
+              INT64_MIN);
+    // Long numbers: leading zeros and the largest value still read; one past it does not.
+    const auto wide = Platform::StatLine::parse(
+        "9 (w) S 0000000000000000000000012 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9223372036854775807 1 5");
+    ASSERT_TRUE(wide);
+    EXPECT_EQ(wide->ppid, 12);
+    EXPECT_EQ(wide->startTime, INT64_MAX);
+    EXPECT_FALSE(Platform::StatLine::parse(
+        "9 (w) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 99999999999999999999 1 5"));
+}
+
+TEST(ProcessTableStatLine, RefusesLinesThatAreCutOrHoldNoNumber)
+{
+    const char* bad[] = {
+        "",
+        "garbage",
+        "10 (cut",
+        "10 cut) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 1",
+        "11 (few) S 1 2 3\n",
+        "0 (zero) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 1",
+        "2147483648 (big) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 1",
+        "12 (st) SS 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 1",
+        "12 (st) 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 1",
+        "13 (minus) S 1 2 3 0 - 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 1",
+        "14 (letter) S 1 2 3 0 -1 0 0 0 0 0 0 x 0 0 20 0 1 0 9 1 1",
+        // A number beyond 64 bits in a field that is not even used still spoils the line.
+        "15 (huge) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 18446744073709551616 1",
+        "16 (huge) S 1 2 3 0 -1 0 0 0 0 0 0 0 0 0 20 0 1 0 9 1 9223372036854775808",
+    };
+    for (const char* text : bad)
+        EXPECT_FALSE(Platform::StatLine::parse(text)) << text;
+}
+
+TEST(ProcessTableList, KernelThreadsAreNeverNamedFromACommandLine)
+{
+    QTemporaryDir dir;
+    const QString proc = dir.filePath(QStringLiteral("proc"));
+    // Flags 0x200040: a kernel thread; 0x400100: an ordinary process.
+    writeFile(proc + "/30/stat", "30 (abcdefghijklmno) I 2 0 0 0 -1 2097216 0 0 0 0 0 1 0 0 20 0 1 0 5 0 0 0\n");
+    writeFile(proc + "/30/cmdline", QByteArray("/bin/abcdefghijklmnop\0", 22));
+    writeFile(proc + "/31/stat", "31 (abcdefghijklmno) S 1 31 31 0 -1 4194560 0 0 0 0 0 1 0 0 20 0 1 0 5 0 0 0\n");
+    writeFile(proc + "/31/cmdline", QByteArray("/bin/abcdefghijklmnop\0", 22));
+    ProcessTable table(dir.path());
+    std::vector<ProcessRecord> records;
+    ASSERT_TRUE(table.list(records));
+    ASSERT_EQ(records.size(), 2u);
+    EXPECT_EQ(records[0].name, QStringLiteral("abcdefghijklmno"));
+    EXPECT_EQ(records[1].name, QStringLiteral("abcdefghijklmnop"));
+}
+
+namespace {
+bool sameRecords(const std::vector<ProcessRecord>& a, const std::vector<ProcessRecord>& b)
+{
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ProcessRecord& x, const ProcessRecord& y) {
+        return x.pid == y.pid && x.ppid == y.ppid && x.zombie == y.zombie && x.cpuTime == y.cpuTime
+               && x.residentBytes == y.residentBytes && x.name == y.name;
+    });
+}
+
+int openDescriptors()
+{
+    return int(QDir(QStringLiteral("/proc/self/fd")).entryList(QDir::Files | QDir::System).size());
+}
+} // namespace
+
+TEST(ProcessTableOpenFiles, KeptFilesGiveWhatReopenedFilesGiveAndFollowTheTable)
+{
+    QTemporaryDir dir;
+    const QString proc = dir.filePath(QStringLiteral("proc"));
+    auto stat = [](int pid, int utime) {
+        const QByteArray p = QByteArray::number(pid);
+        return p + " (p" + p + ") S 1 " + p + ' ' + p + " 0 -1 4194560 0 0 0 0 " + QByteArray::number(utime)
+               + " 1 0 0 20 0 1 0 5 0 7 0\n";
+    };
+    for (int pid = 40; pid < 45; ++pid)
+        writeFile(proc + QStringLiteral("/%1/stat").arg(pid), stat(pid, 1));
+
+    const int descriptorsBefore = openDescriptors();
+    {
+        ProcessTable kept(dir.path(), ProcessTable::OpenFiles::keep);
+        ProcessTable reopened(dir.path(), ProcessTable::OpenFiles::reopen);
+        ProcessTable automatic(dir.path()); // not the kernel's /proc: nothing stays open
+        std::vector<ProcessRecord> a, b, c;
+        for (int scan = 0; scan < 2; ++scan) {
+            ASSERT_TRUE(kept.list(a));
+            ASSERT_TRUE(reopened.list(b));
+            ASSERT_TRUE(automatic.list(c));
+            EXPECT_EQ(a.size(), 5u);
+            EXPECT_TRUE(sameRecords(a, b));
+            EXPECT_TRUE(sameRecords(a, c));
+        }
+        EXPECT_EQ(kept.openFileCount(), 5u);
+        EXPECT_EQ(reopened.openFileCount(), 0u);
+        EXPECT_EQ(automatic.openFileCount(), 0u);
+        EXPECT_EQ(openDescriptors(), descriptorsBefore + 5);
+
+        // A file rewritten in place is read anew; a process that left the table gives up its file.
+        writeFile(proc + "/41/stat", stat(41, 250));
+        QDir(proc + "/43").removeRecursively();
+        ASSERT_TRUE(kept.list(a));
+        ASSERT_TRUE(reopened.list(b));
+        EXPECT_TRUE(sameRecords(a, b));
+        ASSERT_EQ(a.size(), 4u);
+        EXPECT_EQ(a[1].cpuTime, nanoseconds(251));
+        EXPECT_EQ(kept.openFileCount(), 4u);
+
+        // Beyond the limit the files are opened for each scan; the records stay the same.
+        kept.setOpenFileLimit(2);
+        EXPECT_EQ(kept.openFileCount(), 2u);
+        writeFile(proc + "/44/stat", stat(44, 9));
+        ASSERT_TRUE(kept.list(a));
+        ASSERT_TRUE(reopened.list(b));
+        EXPECT_TRUE(sameRecords(a, b));
+        EXPECT_EQ(kept.openFileCount(), 2u);
+    }
+    EXPECT_EQ(openDescriptors(), descriptorsBefore);
+}
+
+TEST(ProcessTableOpenFiles, ALimitBelowTheDescriptorLimit)
+{
+    ProcessTable table(QStringLiteral("/nonexistent-kestrion-root"));
+    rlimit limit {};
+    ASSERT_EQ(::getrlimit(RLIMIT_NOFILE, &limit), 0);
+    EXPECT_LE(table.openFileLimit(), 2048u);
+    if (limit.rlim_cur != RLIM_INFINITY) {
+        EXPECT_LE(table.openFileLimit() + 256, std::max<std::size_t>(limit.rlim_cur, 256));
+    }
+}
+
+TEST(ProcessTableOpenFiles, OnTheKernelsProcKeptFilesReadTheLiveProcessAndAreLetGoWhenItEnds)
+{
+    QProcess child;
+    child.start(QStringLiteral("sleep"), {QStringLiteral("30")});
+    ASSERT_TRUE(child.waitForStarted());
+    const int childPid = int(child.processId());
+
+    ProcessTable table; // the kernel's /proc
+    std::vector<ProcessRecord> records;
+    ASSERT_TRUE(table.list(records));
+    EXPECT_GT(table.openFileCount(), 0u);
+    ASSERT_TRUE(findPid(records, childPid));
+    const ProcessRecord* self = findPid(records, int(::getpid()));
+    ASSERT_TRUE(self);
+    const std::uint64_t before = self->cpuTime;
+
+    // The file kept open since the first scan shows the time spent since.
+    QElapsedTimer spin;
+    spin.start();
+    volatile std::uint64_t sink = 0;
+    while (spin.elapsed() < 120)
+        sink = sink + 1;
+    child.kill();
+    ASSERT_TRUE(child.waitForFinished());
+    ASSERT_TRUE(table.list(records));
+    EXPECT_FALSE(findPid(records, childPid));
+    self = findPid(records, int(::getpid()));
+    ASSERT_TRUE(self);
+    EXPECT_GT(self->cpuTime, before);
 }

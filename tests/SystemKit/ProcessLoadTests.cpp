@@ -75,6 +75,27 @@ TEST(ProcessLoad, FirstSampleListsLiveNamedProcessesWithoutLoad)
     EXPECT_EQ(cpu->oldProcessTree()->find(230), odd); // the same objects
 }
 
+TEST(ProcessLoad, TasksCountEveryProcessFolderWithOrWithoutCollection)
+{
+    // The scan's own listing of /proc gives the count while collecting: the same 11 folders as a
+    // listing of its own, unreadable, zombie and nameless ones included.
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto collecting = env.makeSampler();
+    collecting->setCollectProcessInformation(true);
+    auto counting = env.makeSampler();
+    collecting->refresh();
+    counting->refresh();
+    EXPECT_EQ(collecting->tasks(), 11);
+    EXPECT_EQ(counting->tasks(), 11);
+    EXPECT_EQ(collecting->threads(), 812);
+    EXPECT_EQ(counting->threads(), 812);
+
+    env.root.load(QStringLiteral("processes/second"));
+    collecting->refresh();
+    counting->refresh();
+    EXPECT_EQ(collecting->tasks(), counting->tasks());
+}
+
 TEST(ProcessLoad, SecondSampleGivesPercentOfTheInterval)
 {
     TwoSamples run(false);

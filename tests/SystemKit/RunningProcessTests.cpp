@@ -2,6 +2,7 @@
 #include "SystemKit/Processor/RunningProcess.h"
 
 #include <QJsonDocument>
+#include <QSet>
 
 #include <gtest/gtest.h>
 
@@ -22,6 +23,18 @@ TEST(RunningProcess, NewProcessStartsEmptyWithItsOwnId)
     EXPECT_FALSE(a.id().isNull());
     EXPECT_FALSE(a == b); // equality is by id alone
     EXPECT_TRUE(a == a);
+}
+
+TEST(RunningProcess, IdsAreRandomVersionFourAndDistinct)
+{
+    QSet<QUuid> ids;
+    for (int i = 0; i < 5000; ++i) {
+        const RunningProcess process(i, 1);
+        EXPECT_EQ(process.id().version(), QUuid::Random);
+        EXPECT_EQ(process.id().variant(), QUuid::DCE);
+        ids.insert(process.id());
+    }
+    EXPECT_EQ(ids.size(), 5000);
 }
 
 TEST(RunningProcess, CodingKeepsEveryPropertyAndRefusesBadInput)
