@@ -386,7 +386,13 @@ QString ProcessTable::executablePath(std::int64_t pid, const QString& root)
     const ssize_t length = ::readlink(link.constData(), target, sizeof target);
     if (length <= 0 || std::size_t(length) >= sizeof target)
         return {};
-    return QString::fromLocal8Bit(target, qsizetype(length));
+    QString path = QString::fromLocal8Bit(target, qsizetype(length));
+    static const QString deleted = QStringLiteral(" (deleted)");
+    if (path.endsWith(deleted) && path.size() > deleted.size())
+        path.chop(deleted.size());
+    if (!path.startsWith(QLatin1Char('/')))
+        return {}; // "[...]"-style pseudo targets name no file
+    return path;
 }
 
 } // namespace Platform

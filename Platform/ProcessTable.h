@@ -86,8 +86,10 @@ public:
     // is the kernel's (at most 15 bytes, /proc/<pid>/comm); a process that vanishes during the scan is
     // left out. Empty when /proc cannot be listed.
     static std::vector<std::pair<std::int32_t, QString>> commandNames(const QString& root = QStringLiteral("/"));
-    // The executable of a process (the link /proc/<pid>/exe); empty when the process is gone or belongs
-    // to another user.
+    // The executable of a process (the link /proc/<pid>/exe), as an absolute path; empty for an
+    // identifier outside 1...2147483647, a process that is gone, a kernel thread (no executable) or
+    // another user's process (the link is not readable). The kernel's " (deleted)" mark of a replaced
+    // or removed file is cut off.
     static QString executablePath(std::int64_t pid, const QString& root = QStringLiteral("/"));
 
     // Processor times are nanoseconds already: 1/1.

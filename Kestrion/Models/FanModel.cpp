@@ -1,13 +1,13 @@
 #include "Kestrion/Models/FanModel.h"
 
-#include "Kestrion/Models/ModelId.h"
+#include "BaseKit/Uuid.h"
 
 #include "ThermionKit/Fan.h"
 
 namespace Kestrion {
 
 FanModel::FanModel(QString identifier, QString name, std::int64_t rpm, std::int64_t min, std::int64_t max)
-    : id(ModelId::make())
+    : id(BaseKit::Uuid::random())
     , identifier(std::move(identifier))
     , name(std::move(name))
     , rpm(rpm)

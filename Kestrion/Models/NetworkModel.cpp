@@ -41,8 +41,11 @@ void NetworkModel::vpnStateChanged()
 
 void NetworkModel::fetchExternalIp()
 {
+    const std::uint64_t ticket = m_order.begin();
     SystemKit::Ip::lookup(BaseKit::Bundle::name(), BaseKit::Bundle::version(), this,
-                          [this](const SystemKit::ExternalIp& result, const std::optional<BaseKit::WebError>&) {
+                          [this, ticket](const SystemKit::ExternalIp& result, const std::optional<BaseKit::WebError>&) {
+                              if (!m_order.accept(ticket))
+                                  return;
                               // A failed exchange and an unusable answer both leave nothing known.
                               setExternalIp(result.ip());
                               setCountryCode(result.countryCode());

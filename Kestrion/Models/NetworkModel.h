@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SystemKit/Network/LookupOrder.h"
 #include "SystemKit/Network/NetworkController.h"
 
 #include <QObject>
@@ -28,7 +29,8 @@ public:
     void setExternalIp(const std::optional<QString>& ip);
     void setCountryCode(const std::optional<QString>& code);
 
-    // One lookup of the public address; the one that finishes last sets the two values.
+    // One lookup of the public address. When lookups overlap, an answer (or failure) that comes in after
+    // that of a later lookup is dropped: the values shown are always those of the latest one answered.
     void fetchExternalIp();
 
 signals:
@@ -42,6 +44,7 @@ private:
     SystemKit::NetworkController* m_controller = nullptr;
     std::optional<QString> m_externalIp;
     std::optional<QString> m_countryCode;
+    SystemKit::LookupOrder m_order;
 };
 
 } // namespace Kestrion

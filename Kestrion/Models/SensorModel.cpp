@@ -1,8 +1,7 @@
 #include "Kestrion/Models/SensorModel.h"
 
-#include "Kestrion/Models/ModelId.h"
-
 #include "BaseKit/FormatNumber.h"
+#include "BaseKit/Uuid.h"
 #include "Platform/Defaults.h"
 
 #include <cmath>
@@ -12,7 +11,7 @@ namespace Kestrion {
 using ThermionKit::SensorType;
 
 SensorModel::SensorModel(SensorType sensorType, QString identifier, QString name, double value)
-    : id(ModelId::make())
+    : id(BaseKit::Uuid::random())
     , sensorType(sensorType)
     , identifier(std::move(identifier))
     , name(std::move(name))

@@ -6,7 +6,8 @@ namespace SystemKit {
 
 // Numbers lookups that may overlap, so that an answer older than the one already taken is dropped:
 // each lookup takes a ticket when it starts, and its answer is taken only when no later ticket's
-// answer was taken before it. A lookup that fails takes nothing and blocks nothing.
+// answer was taken before it. A lookup whose answer the caller does not offer (one that failed,
+// where failures change nothing) blocks nothing.
 class LookupOrder {
 public:
     // The ticket of a lookup that starts now.

@@ -21,11 +21,31 @@ NetworkController::NetworkController(int historySize, bool watchVpn, NetworkEnvi
                                      QObject* parent)
     : QObject(parent)
     , m_environment(environment.completed())
-    , m_watchVpn(watchVpn)
     , m_timePrevious(Platform::Clock::shared().monotonic())
     , m_historySize(historySize)
 {
+    // A listing comes in after the sample that started it; it is announced only while collecting.
+    connect(m_processesController, &ProcessesController::processesChanged, this, [this] {
+        if (m_collectProcesses)
+            emit processesDidUpdate(m_processesController->processes());
+    });
+    // The watch's values are mirrored write for write, before its change of state is passed on.
+    connect(m_vpnWatch, &VpnWatch::isVpnConnectionChanged, this, [this] {
+        m_isVpnConnection = m_vpnWatch->isVpnConnection();
+        emit isVpnConnectionChanged();
+    });
+    connect(m_vpnWatch, &VpnWatch::externalIpChanged, this, [this] {
+        m_externalIp = m_vpnWatch->externalIp();
+        emit externalIpChanged();
+    });
+    connect(m_vpnWatch, &VpnWatch::countryCodeChanged, this, [this] {
+        m_countryCode = m_vpnWatch->countryCode();
+        emit countryCodeChanged();
+    });
+    connect(m_vpnWatch, &VpnWatch::vpnStateDidChange, this, &NetworkController::vpnStateDidChange);
     updateAdapters();
+    if (watchVpn)
+        m_vpnWatch->watchVpn();
 }
 
 NetworkController::~NetworkController()
@@ -69,15 +89,20 @@ void NetworkController::setSpeedMode(NetworkSpeedMode mode)
     emit speedModeChanged();
 }
 
+void NetworkController::stopVpnWatch()
+{
+    m_vpnWatch->stopVpnWatch();
+}
+
 std::uint64_t NetworkController::uploadSpeed() const
 {
-    // The per-process collection is not built yet: its totals stay 0.
-    return m_speedMode == NetworkSpeedMode::processes ? 0 : m_adapterUpload;
+    return m_speedMode == NetworkSpeedMode::processes ? m_processesController->totalUploadSpeed() : m_adapterUpload;
 }
 
 std::uint64_t NetworkController::downloadSpeed() const
 {
-    return m_speedMode == NetworkSpeedMode::processes ? 0 : m_adapterDownload;
+    return m_speedMode == NetworkSpeedMode::processes ? m_processesController->totalDownloadSpeed()
+                                                      : m_adapterDownload;
 }
 
 std::uint64_t NetworkController::maxSpeed() const
@@ -289,7 +314,9 @@ void NetworkController::updateAdapters()
         emit trafficDidUpdate(adapter);
     }
 
-    // 11. The per-process collection is not built yet; `collectProcesses` changes nothing.
+    // 11. The per-process listing runs in the background; processesDidUpdate follows when it is in.
+    if (m_collectProcesses)
+        m_processesController->refresh();
     // 12. One speed announcement.
     emit speedDidUpdate(NetworkSpeedInfo{m_speedMode, downloadSpeed(), uploadSpeed()});
 }

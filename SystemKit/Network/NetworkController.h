@@ -4,6 +4,9 @@
 #include "SystemKit/Network/NetworkAdapter.h"
 #include "SystemKit/Network/NetworkEnvironment.h"
 #include "SystemKit/Network/NetworkSpeeds.h"
+#include "SystemKit/Network/ProcessesController.h"
+#include "SystemKit/Network/TrafficProcess.h"
+#include "SystemKit/Network/VpnWatch.h"
 #include "SystemKit/Network/WirelessAdapterDetails.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
@@ -33,6 +36,11 @@ enum class IpType { ip4, ip6 };
 // adapter) into its own properties. trafficDidUpdate() follows once per adapter in BSD-name order,
 // then speedDidUpdate() once. A sample without a primary interface only clears the current adapter.
 //
+// Two extras stay off unless the owner asks for them: the per-process traffic listing (collectProcesses;
+// each listing is announced on processesDidUpdate when it is in) and the VPN watch (watchVpn at
+// construction), which records whether the network path runs over a tunnel and looks the external
+// address up again on every path update.
+//
 // Everything runs on the main thread. Every property notifies on every write.
 class NetworkController : public QObject {
     Q_OBJECT
@@ -43,13 +51,14 @@ class NetworkController : public QObject {
     Q_PROPERTY(quint64 adapterDownload READ adapterDownload NOTIFY adapterDownloadChanged)
     Q_PROPERTY(int historySize READ historySize CONSTANT)
     Q_PROPERTY(bool isVpnConnection READ isVpnConnection NOTIFY isVpnConnectionChanged)
+    Q_PROPERTY(SystemKit::ProcessesController* processesController READ processesController CONSTANT)
     Q_PROPERTY(bool collectProcesses READ collectProcesses WRITE setCollectProcesses NOTIFY collectProcessesChanged)
     Q_PROPERTY(QList<SystemKit::NetworkHistoryItem> uploadHistory READ uploadHistory NOTIFY uploadHistoryChanged)
     Q_PROPERTY(QList<SystemKit::NetworkHistoryItem> downloadHistory READ downloadHistory NOTIFY downloadHistoryChanged)
 
 public:
-    // Builds the sampler on this machine's sources and takes one sample. The VPN watch is not built
-    // yet: `watchVpn` is kept and changes nothing.
+    // Builds the sampler on this machine's sources and takes one sample; with `watchVpn` it also
+    // starts the VPN watch.
     NetworkController(int historySize, bool watchVpn, QObject* parent = nullptr);
     NetworkController(int historySize, bool watchVpn, NetworkEnvironment environment, QObject* parent = nullptr);
     ~NetworkController() override;
@@ -79,9 +88,15 @@ public:
     std::uint64_t adapterUpload() const { return m_adapterUpload; }
     std::uint64_t adapterDownload() const { return m_adapterDownload; }
     const QStringList& ignoredAdapters() const { return m_ignoredAdapters; }
+    ProcessesController* processesController() const { return m_processesController; }
+    // The VPN watch's path stream; none while the watch is off.
+    Platform::PathMonitor* monitor() const { return m_vpnWatch->monitor(); }
 
-    // The speeds of the current adapter, or the per-process totals in processes mode (0 while no
-    // process list has been collected).
+    // Ends the VPN watch; nothing starts it again.
+    void stopVpnWatch();
+
+    // The speeds of the current adapter, or the totals of the last per-process listing in processes
+    // mode (0 while none has been collected).
     std::uint64_t uploadSpeed() const;
     std::uint64_t downloadSpeed() const;
     std::uint64_t maxSpeed() const;
@@ -135,20 +150,23 @@ signals:
     void trafficDidUpdate(SystemKit::NetworkAdapter* adapter);
     // Once per completed sample, after the last trafficDidUpdate.
     void speedDidUpdate(SystemKit::NetworkSpeedInfo info);
-    // A change of the VPN state (the watch is not built yet, so it never fires).
+    // A change of the VPN state, while the watch runs.
     void vpnStateDidChange(bool connected);
+    // Each per-process listing that comes in while collectProcesses is on.
+    void processesDidUpdate(SystemKit::TrafficProcessList processes);
 
 private:
     Platform::Registry& registry() const;
     void setAdapter(NetworkAdapter* adapter);
 
     NetworkEnvironment m_environment;
-    bool m_watchVpn = false;
     std::chrono::nanoseconds m_timePrevious{0};
     BaseKit::SamplerTimer m_timer;
     std::optional<QString> m_currentIdentifier;
     std::map<QString, NetworkAdapter*> m_adapters; // owned, keyed and ordered by BSD name
     QStringList m_ignoredAdapters;
+    ProcessesController* m_processesController = new ProcessesController(m_environment.tools, this);
+    VpnWatch* m_vpnWatch = new VpnWatch(m_environment.addressLookup, m_environment.pathMonitors, this);
     QPointer<NetworkAdapter> m_adapter;
     int m_historySize = 0;
     QString m_name;

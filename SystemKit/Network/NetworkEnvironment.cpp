@@ -13,6 +13,9 @@ NetworkEnvironment NetworkEnvironment::live(const QString& root)
     environment.interfaces = std::make_shared<Platform::NetworkInterfaces>(root);
     environment.store = std::make_shared<Platform::DynamicStore>(root);
     environment.wlan = Platform::Wlan::live();
+    environment.tools = NetworkToolEnvironment::live(root);
+    environment.pathMonitors = NetworkMonitor::routingSocket();
+    environment.addressLookup = VpnWatch::ipLookup();
     return environment;
 }
 
@@ -26,6 +29,11 @@ NetworkEnvironment NetworkEnvironment::completed(const QString& root) const
     // Only this machine's own tree has a Wi-Fi driver to ask.
     if (!result.wlan)
         result.wlan = root == QStringLiteral("/") ? Platform::Wlan::live() : Platform::Wlan::none();
+    result.tools = result.tools.completed(root);
+    if (!result.pathMonitors)
+        result.pathMonitors = NetworkMonitor::routingSocket();
+    if (!result.addressLookup)
+        result.addressLookup = VpnWatch::ipLookup();
     return result;
 }
 

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "SystemKit/Network/NetworkMonitor.h"
+#include "SystemKit/Network/NetworkToolEnvironment.h"
+#include "SystemKit/Network/VpnWatch.h"
+
 #include <QString>
 
 #include <memory>
@@ -14,13 +18,16 @@ class Wlan;
 namespace SystemKit {
 
 // Where the network sampler takes its readings from. An empty member means this machine's own
-// source; tests give sources over fixture trees, a registry of their own and a Wi-Fi source they
-// drive.
+// source; tests give sources over fixture trees, a registry of their own, a Wi-Fi source they drive,
+// a listing tool of their own, a path stream they drive and address lookups they answer.
 struct NetworkEnvironment {
     std::shared_ptr<Platform::NetworkInterfaces> interfaces; // interface list and interface facts
     std::shared_ptr<Platform::DynamicStore> store;           // the primary interface
     std::shared_ptr<Platform::Wlan> wlan;                    // live Wi-Fi values
     std::shared_ptr<Platform::Registry> registry;            // none: the shared registry
+    NetworkToolEnvironment tools;                            // the per-process traffic listing
+    NetworkMonitor::MonitorFactory pathMonitors;             // the VPN watch's path stream
+    VpnWatch::AddressLookup addressLookup;                   // the VPN watch's external address
 
     // This machine's sources, reading sysfs and procfs below `root`.
     static NetworkEnvironment live(const QString& root = QStringLiteral("/"));

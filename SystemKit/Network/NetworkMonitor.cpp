@@ -4,10 +4,12 @@
 
 namespace SystemKit {
 
-NetworkMonitor::NetworkMonitor(QObject* parent)
-    : NetworkMonitor([]() -> Platform::PathMonitor* { return new Platform::NetlinkPathMonitor(); }, parent)
+NetworkMonitor::MonitorFactory NetworkMonitor::routingSocket()
 {
+    return []() -> Platform::PathMonitor* { return new Platform::NetlinkPathMonitor(); };
 }
+
+NetworkMonitor::NetworkMonitor(QObject* parent) : NetworkMonitor(routingSocket(), parent) {}
 
 NetworkMonitor::NetworkMonitor(MonitorFactory factory, QObject* parent) : QObject(parent), m_factory(std::move(factory))
 {

@@ -16,6 +16,8 @@ class NetworkMonitor : public QObject {
 public:
     // Makes the path stream each `start` watches; the watcher owns what it returns.
     using MonitorFactory = std::function<Platform::PathMonitor*()>;
+    // Streams over this machine's routing socket.
+    static MonitorFactory routingSocket();
 
     // Watches this machine's routing socket.
     explicit NetworkMonitor(QObject* parent = nullptr);

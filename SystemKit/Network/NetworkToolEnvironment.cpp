@@ -1,6 +1,6 @@
 #include "SystemKit/Network/NetworkToolEnvironment.h"
 
-#include "Platform/ProcessExecutables.h"
+#include "Platform/ProcessTable.h"
 #include "Platform/ProtocolControlBlocks.h"
 
 namespace SystemKit {
@@ -10,7 +10,12 @@ NetworkToolEnvironment NetworkToolEnvironment::live(const QString& root)
     NetworkToolEnvironment environment;
     environment.shell = QStringLiteral("/bin/bash");
     environment.timeLimit = defaultTimeLimit;
-    environment.executablePath = [root](std::uint32_t pid) { return Platform::ProcessExecutables::path(pid, root); };
+    environment.executablePath = [root](std::uint32_t pid) -> std::optional<QString> {
+        QString path = Platform::ProcessTable::executablePath(pid, root);
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    };
     environment.applicationName = [](const QString&) -> std::optional<QString> { return std::nullopt; };
     environment.controlBlocks = [](const char* protocol) { return Platform::ProtocolControlBlocks::read(protocol); };
     return environment;

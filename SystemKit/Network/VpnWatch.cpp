@@ -1,12 +1,25 @@
 #include "SystemKit/Network/VpnWatch.h"
 
-#include "Platform/NetlinkPathMonitor.h"
+#include "SystemKit/Network/Ip.h"
 
 namespace SystemKit {
 
 VpnWatch::VpnWatch(AddressLookup lookup, QObject* parent)
-    : VpnWatch(std::move(lookup), []() -> Platform::PathMonitor* { return new Platform::NetlinkPathMonitor(); }, parent)
+    : VpnWatch(std::move(lookup), NetworkMonitor::routingSocket(), parent)
 {
+}
+
+VpnWatch::AddressLookup VpnWatch::ipLookup()
+{
+    return [](QObject* context, std::function<void(const std::optional<ExternalAddress>&)> done) {
+        Ip::lookup(context, [done = std::move(done)](const ExternalIp& result,
+                                                     const std::optional<BaseKit::WebError>& error) {
+            if (error)
+                done(std::nullopt);
+            else
+                done(ExternalAddress{result.ip(), result.countryCode()});
+        });
+    };
 }
 
 VpnWatch::VpnWatch(AddressLookup lookup, NetworkMonitor::MonitorFactory factory, QObject* parent)

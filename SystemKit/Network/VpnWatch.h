@@ -36,6 +36,9 @@ public:
     using AddressLookup =
         std::function<void(QObject* context, std::function<void(const std::optional<ExternalAddress>&)> done)>;
 
+    // The external address lookup without a user agent; a failed exchange gives none.
+    static AddressLookup ipLookup();
+
     // Watches this machine's routing socket.
     explicit VpnWatch(AddressLookup lookup, QObject* parent = nullptr);
     VpnWatch(AddressLookup lookup, NetworkMonitor::MonitorFactory factory, QObject* parent = nullptr);

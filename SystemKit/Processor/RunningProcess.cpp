@@ -1,10 +1,10 @@
 #include "SystemKit/Processor/RunningProcess.h"
 
+#include "BaseKit/Uuid.h"
+
 #include <QJsonValue>
-#include <QRandomGenerator>
 
 #include <cmath>
-#include <cstring>
 #include <optional>
 
 namespace SystemKit {
@@ -26,26 +26,10 @@ constexpr double kInt32Min = -2147483648.0;
 constexpr double kInt32Max = 2147483647.0;
 constexpr double kUInt64Limit = 18446744073709549568.0; // the largest double below 2^64
 
-// A random (version 4) identifier. Every sample makes hundreds of processes: their identifiers come
-// from the securely seeded global generator, not from the system's entropy source, which costs
-// microseconds per identifier on some processors.
-QUuid randomId()
-{
-    QUuid id;
-    QRandomGenerator::global()->fillRange(&id.data1, 1);
-    quint32 rest[3];
-    QRandomGenerator::global()->fillRange(rest, 3);
-    id.data2 = quint16(rest[0]);
-    id.data3 = quint16((rest[0] >> 16 & 0x0FFF) | 0x4000); // version 4: random
-    std::memcpy(id.data4, &rest[1], sizeof id.data4);
-    id.data4[0] = uchar((id.data4[0] & 0x3F) | 0x80); // the DCE variant
-    return id;
-}
-
 } // namespace
 
 RunningProcess::RunningProcess(std::int32_t pid, std::int32_t ppid)
-    : m_id(randomId())
+    : m_id(BaseKit::Uuid::random())
     , m_pid(pid)
     , m_ppid(ppid)
 {

@@ -4,6 +4,7 @@
 #include "BaseKit/Uuid.h"
 
 #include <QCoreApplication>
+#include <QSet>
 #include <QUuid>
 #include <gtest/gtest.h>
 

@@ -1,12 +1,14 @@
 #pragma once
 
 // A small HTTP/1.1 server on 127.0.0.1 for the web tests: it records every request it receives and
-// answers each with `reply` (or not at all when `reply.answers` is false).
+// answers each with `reply` (or not at all when `reply.answers` is false). While `holds` is true a
+// request waits until the test answers it with `release`, so answers can come in any order.
 
 #include <QByteArray>
 #include <QHostAddress>
 #include <QList>
 #include <QPair>
+#include <QPointer>
 #include <QTcpServer>
 #include <QTcpSocket>
 
@@ -66,7 +68,19 @@ public:
         return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(pathAndQuery);
     }
 
+    // Answers the held request `index` (its place in `requests`); says whether it was still waiting.
+    bool release(std::size_t index, const Reply& answer)
+    {
+        if (index >= m_sockets.size() || !m_sockets[index])
+            return false;
+        QTcpSocket* socket = m_sockets[index];
+        m_sockets[index] = nullptr;
+        send(socket, answer);
+        return true;
+    }
+
     Reply reply;
+    bool holds = false;
     std::vector<Request> requests;
     int connections = 0;
 
@@ -99,8 +113,14 @@ private:
         request.body = buffer.mid(end + 4, length);
         buffer.clear();
         requests.push_back(request);
-        if (!reply.answers)
+        m_sockets.emplace_back(holds ? socket : nullptr);
+        if (holds || !reply.answers)
             return;
+        send(socket, reply);
+    }
+
+    static void send(QTcpSocket* socket, const Reply& reply)
+    {
         QByteArray answer = "HTTP/1.1 " + reply.status + "\r\n";
         for (const auto& [key, value] : reply.headers)
             answer += key + ": " + value + "\r\n";
@@ -111,4 +131,5 @@ private:
     }
 
     QTcpServer m_server;
+    std::vector<QPointer<QTcpSocket>> m_sockets; // per request: the socket of one still held
 };

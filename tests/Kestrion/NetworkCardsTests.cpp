@@ -15,6 +15,8 @@
 #include "BaseKit/TextUtilities.h"
 #include "SystemKit/Network/Ip.h"
 #include "SystemKit/Network/WifiAdapter.h"
+#include "SystemKit/FakeTool.h"
+#include "SystemKit/LookupServices.h"
 #include "SystemKit/NetworkFixture.h"
 #include "ViewKit/VKDoubleTextView.h"
 #include "ViewKit/VKNoNetworkAdapterView.h"
@@ -102,12 +104,10 @@ TEST(NetworkModel, StartsTheSamplerAndKnowsNoAddressUntilTheLookupAnswers)
 
 TEST(NetworkModel, LookupFillsAddressAndCountry)
 {
-    LocalHttpServer echo;
-    LocalHttpServer geo;
+    LookupServices services;
+    LocalHttpServer& echo = services.echo;
     echo.reply.body = "203.0.113.9\n";
-    geo.reply.body = R"({"country_code":"CH"})";
-    const SystemKit::Ip::Hosts before = SystemKit::Ip::hosts();
-    SystemKit::Ip::setHosts({echo.url(QString()), geo.url(QString())});
+    services.geo.reply = LookupServices::located("CH");
     NetworkCardFixture f;
     f.start(QStringLiteral("eth0"));
     QSignalSpy done(f.model.get(), &NetworkModel::countryCodeChanged);
@@ -119,12 +119,62 @@ TEST(NetworkModel, LookupFillsAddressAndCountry)
               (BaseKit::Bundle::name() + QLatin1Char('/') + BaseKit::Bundle::version()).toUtf8());
 
     // A change of the VPN state starts one more lookup, whatever the state.
-    geo.reply.body = R"({"country_code":"AT"})";
+    services.geo.reply = LookupServices::located("AT");
     emit f.model->controller()->vpnStateDidChange(false);
     EXPECT_TRUE(done.wait(5000));
     EXPECT_EQ(echo.requests.size(), 2u);
     EXPECT_EQ(f.model->countryCode(), QStringLiteral("AT"));
-    SystemKit::Ip::setHosts(before);
+}
+
+TEST(NetworkModel, AnAnswerThatComesInAfterThatOfALaterLookupIsDropped)
+{
+    // The geolocation service holds every request until the test answers it, so the lookups of the
+    // model's start and of two later calls are answered in an order the test picks.
+    LookupServices services;
+    LocalHttpServer& echo = services.echo;
+    LocalHttpServer& geo = services.geo;
+    geo.holds = true;
+    const auto located = &LookupServices::located;
+    NetworkCardFixture f;
+    echo.reply.body = "198.51.100.7\n";
+    f.start(QStringLiteral("eth0"));
+    ASSERT_TRUE(waitUntil([&] { return geo.requests.size() == 1; }, 5000));
+    echo.reply.body = "203.0.113.9\n";
+    f.model->fetchExternalIp();
+    ASSERT_TRUE(waitUntil([&] { return geo.requests.size() == 2; }, 5000));
+    EXPECT_EQ(geo.requests[0].target, QByteArray("/api/lookup/198.51.100.7"));
+    EXPECT_EQ(geo.requests[1].target, QByteArray("/api/lookup/203.0.113.9"));
+
+    // The newest lookup's echo answer is an error page: it is the first to finish, with none.
+    QSignalSpy written(f.model.get(), &NetworkModel::externalIpChanged);
+    echo.reply.status = "503 Service Unavailable";
+    f.model->fetchExternalIp();
+    ASSERT_TRUE(written.wait(5000));
+    EXPECT_EQ(f.model->externalIp(), std::nullopt);
+    written.clear();
+
+    // The two older answers come in after the newest one and change nothing.
+    ASSERT_TRUE(geo.release(1, located("NL")));
+    ASSERT_TRUE(geo.release(0, located("DE")));
+    spin(500);
+    EXPECT_EQ(written.count(), 0);
+    EXPECT_EQ(f.model->externalIp(), std::nullopt);
+    EXPECT_EQ(f.model->countryCode(), std::nullopt);
+
+    // Out of order among themselves: the later lookup's answer stays when the earlier one's follows.
+    echo.reply.status = "200 OK";
+    f.model->fetchExternalIp();
+    ASSERT_TRUE(waitUntil([&] { return geo.requests.size() == 3; }, 5000));
+    echo.reply.body = "192.0.2.44\n";
+    f.model->fetchExternalIp();
+    ASSERT_TRUE(waitUntil([&] { return geo.requests.size() == 4; }, 5000));
+    ASSERT_TRUE(geo.release(3, located("CH")));
+    ASSERT_TRUE(waitUntil([&] { return f.model->countryCode() == QStringLiteral("CH"); }, 5000));
+    EXPECT_EQ(f.model->externalIp(), QStringLiteral("192.0.2.44"));
+    ASSERT_TRUE(geo.release(2, located("NL")));
+    spin(500);
+    EXPECT_EQ(f.model->externalIp(), QStringLiteral("192.0.2.44"));
+    EXPECT_EQ(f.model->countryCode(), QStringLiteral("CH"));
 }
 
 TEST(NetworkCards, NoPrimaryAdapterShowsOnlyThePlaceholder)

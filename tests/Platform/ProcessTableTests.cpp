@@ -155,13 +155,30 @@ TEST(ProcessCommandNames, KernelNamesOfNumericFoldersInPidOrder)
 TEST(ProcessCommandNames, ExecutablesAreTheExeLinks)
 {
     QTemporaryDir root;
-    QDir().mkpath(root.path() + QStringLiteral("/proc/77"));
-    ASSERT_TRUE(QFile::link(QStringLiteral("/usr/bin/some tool"), root.path() + QStringLiteral("/proc/77/exe")));
+    const auto process = [&](const QString& pid, const QString& target) {
+        ASSERT_TRUE(QDir().mkpath(root.path() + QStringLiteral("/proc/") + pid));
+        if (!target.isNull()) {
+            ASSERT_TRUE(QFile::link(target, root.path() + QStringLiteral("/proc/%1/exe").arg(pid)));
+        }
+    };
+    process(QStringLiteral("77"), QStringLiteral("/usr/bin/some tool"));
+    process(QStringLiteral("2"), QString()); // a kernel thread: no link
+    process(QStringLiteral("812"), QStringLiteral("/usr/bin/ssh (deleted)"));
+    process(QStringLiteral("813"), QStringLiteral(" (deleted)"));
+    process(QStringLiteral("900"), QStringLiteral("anon_inode:[eventfd]"));
+    process(QStringLiteral("2147483647"), QStringLiteral("/opt/last"));
+    process(QStringLiteral("2147483648"), QStringLiteral("/opt/beyond"));
+
     EXPECT_EQ(ProcessTable::executablePath(77, root.path()), QStringLiteral("/usr/bin/some tool"));
-    EXPECT_TRUE(ProcessTable::executablePath(78, root.path()).isEmpty());
-    EXPECT_TRUE(ProcessTable::executablePath(0, root.path()).isEmpty());
-    EXPECT_TRUE(ProcessTable::executablePath(-5, root.path()).isEmpty());
-    EXPECT_TRUE(ProcessTable::executablePath(std::int64_t(1) << 40, root.path()).isEmpty());
+    EXPECT_EQ(ProcessTable::executablePath(812, root.path()), QStringLiteral("/usr/bin/ssh"));
+    EXPECT_EQ(ProcessTable::executablePath(2147483647, root.path()), QStringLiteral("/opt/last"));
+    EXPECT_TRUE(ProcessTable::executablePath(2, root.path()).isEmpty());
+    EXPECT_TRUE(ProcessTable::executablePath(813, root.path()).isEmpty());
+    EXPECT_TRUE(ProcessTable::executablePath(900, root.path()).isEmpty());
+    EXPECT_TRUE(ProcessTable::executablePath(78, root.path()).isEmpty()); // gone
+    for (const std::int64_t outside : {std::int64_t(0), std::int64_t(-5), std::int64_t(2147483648),
+                                       std::int64_t(4294967297), std::int64_t(1) << 40})
+        EXPECT_TRUE(ProcessTable::executablePath(outside, root.path()).isEmpty()) << outside;
 }
 
 TEST(ProcessTableStatLine, ReadsTheFieldsAfterTheLastParenthesis)

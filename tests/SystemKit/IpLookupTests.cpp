@@ -1,8 +1,9 @@
 #include "SystemKit/Network/Ip.h"
 #include "SystemKit/Network/IpInfo.h"
 
-#include "BaseKit/LocalHttpServer.h"
 #include "BaseKit/Services/WebRequest.h"
+
+#include "LookupServices.h"
 
 #include <QTcpServer>
 #include <QTest>
@@ -14,19 +15,9 @@ using namespace SystemKit;
 namespace {
 
 // Points the lookup at two local servers for the length of a test.
-class Services {
+class Services : public LookupServices {
 public:
-    Services()
-    {
-        EXPECT_TRUE(echo.isListening());
-        EXPECT_TRUE(geo.isListening());
-        Ip::setHosts({echo.url(QString()), geo.url(QString())});
-    }
-    ~Services()
-    {
-        Ip::setHosts(Ip::defaultHosts());
-        BaseKit::WebRequest::setTimeout(std::chrono::seconds(10));
-    }
+    ~Services() { BaseKit::WebRequest::setTimeout(std::chrono::seconds(10)); }
 
     struct Outcome {
         bool done = false;
@@ -52,8 +43,6 @@ public:
         });
     }
 
-    LocalHttpServer echo;
-    LocalHttpServer geo;
     QObject context;
 };
 

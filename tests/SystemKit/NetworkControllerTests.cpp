@@ -2,6 +2,8 @@
 #include "SystemKit/Network/NetworkController.h"
 #include "SystemKit/Network/WifiAdapter.h"
 
+#include "FakePathStream.h"
+#include "FakeTool.h"
 #include "NetworkFixture.h"
 
 #include "Platform/NetworkRegistryAdapter.h"
@@ -486,4 +488,142 @@ TEST(NetworkController, ThinkPadTreeEndToEnd)
     ASSERT_TRUE(eth0->details().has_value());
     EXPECT_EQ(eth0->details()->identifier, QStringLiteral("eth0"));
     EXPECT_EQ(eth0->details()->localMacAddress, QByteArray::fromHex("001641e28dff"));
+}
+
+namespace {
+
+// A sampler whose per-process listing runs `tool` over invented processes.
+std::unique_ptr<NetworkController> collecting(const NetworkMachine& machine, const FakeTool& tool)
+{
+    NetworkEnvironment environment = machine.environment();
+    environment.tools.shell = tool.program();
+    environment.tools.timeLimit = std::chrono::milliseconds(5000);
+    environment.tools.executablePath = [](std::uint32_t pid) -> std::optional<QString> {
+        return QStringLiteral("/usr/bin/program%1").arg(pid);
+    };
+    return std::make_unique<NetworkController>(30, false, environment);
+}
+
+TrafficProcessList listed(const QSignalSpy& spy, qsizetype index)
+{
+    return spy.at(index).at(0).value<TrafficProcessList>();
+}
+
+} // namespace
+
+TEST(NetworkController, CollectsProcessesOnlyWhileAskedAndTheirTotalsServeTheProcessesMode)
+{
+    NetworkMachine machine;
+    machine.netdev(QStringLiteral("eth0"), QStringLiteral("Ethernet"));
+    machine.primary(QStringLiteral("eth0"));
+    machine.link(QStringLiteral("eth0"), 0, 0);
+    FakeTool tool(ProcessesController::commandLine);
+    tool.setOutput(",bytes_in,bytes_out,\nmail.10,1000,500,\nshell.11,7,7,\n");
+    auto network = collecting(machine, tool);
+    QSignalSpy lists(network.get(), &NetworkController::processesDidUpdate);
+    QSignalSpy speeds(network.get(), &NetworkController::speedDidUpdate);
+
+    network->updateAdapters();
+    EXPECT_FALSE(network->processesController()->isRefreshing()); // off: no listing runs
+
+    network->setCollectProcesses(true);
+    network->updateAdapters();
+    EXPECT_TRUE(network->processesController()->isRefreshing());
+    ASSERT_TRUE(waitUntil([&] { return lists.count() == 1; }));
+    ASSERT_EQ(listed(lists, 0).size(), 2);
+    EXPECT_EQ(listed(lists, 0)[0]->pid(), 10u);
+    EXPECT_EQ(listed(lists, 0)[0]->downloadSpeed(), 0u); // first sight
+
+    tool.setOutput(",bytes_in,bytes_out,\nmail.10,1500,400,\nshell.11,9,17,\n");
+    network->updateAdapters();
+    ASSERT_TRUE(waitUntil([&] { return lists.count() == 2; }));
+    EXPECT_EQ(listed(lists, 1), network->processesController()->processes());
+    EXPECT_EQ(listed(lists, 1)[0]->downloadSpeed(), 500u);
+    EXPECT_EQ(listed(lists, 1)[0]->uploadSpeed(), 0u); // the total went down
+
+    // The processes mode takes the totals of the last listing; the adapter's speeds stay apart.
+    EXPECT_EQ(network->downloadSpeed(), 0u);
+    network->setSpeedMode(NetworkSpeedMode::processes);
+    EXPECT_EQ(network->downloadSpeed(), 502u);
+    EXPECT_EQ(network->uploadSpeed(), 10u);
+    EXPECT_EQ(network->maxSpeed(), 502u);
+    speeds.clear();
+    network->updateAdapters();
+    ASSERT_EQ(speeds.count(), 1);
+    const auto info = speeds.at(0).at(0).value<NetworkSpeedInfo>();
+    EXPECT_EQ(info.mode, NetworkSpeedMode::processes);
+    EXPECT_EQ(info.download, 502u);
+    EXPECT_EQ(info.upload, 10u);
+
+    // A listing that comes in after the collection was switched off is kept but not announced, and
+    // no sample starts another; the totals stay those of the last listing.
+    network->setCollectProcesses(false);
+    ASSERT_TRUE(waitUntil([&] { return !network->processesController()->isRefreshing(); }));
+    EXPECT_EQ(lists.count(), 2);
+    EXPECT_EQ(network->downloadSpeed(), 0u); // the same totals again: no growth
+    const int runs = tool.runs();
+    network->updateAdapters();
+    EXPECT_FALSE(network->processesController()->isRefreshing());
+    EXPECT_EQ(tool.runs(), runs);
+}
+
+TEST(NetworkController, TheVpnWatchRunsOnlyWhenAskedAndItsValuesAreTheSamplers)
+{
+    NetworkMachine machine;
+    machine.netdev(QStringLiteral("eth0"), QStringLiteral("Ethernet"));
+    machine.primary(QStringLiteral("eth0"));
+    machine.link(QStringLiteral("eth0"), 0, 0);
+    Streams streams;
+    Lookups lookups;
+    NetworkEnvironment environment = machine.environment();
+    environment.pathMonitors = streams.factory();
+    environment.addressLookup = lookups.lookup();
+
+    NetworkController off(30, false, environment);
+    EXPECT_EQ(off.monitor(), nullptr);
+    EXPECT_TRUE(streams.made.empty());
+    off.stopVpnWatch(); // nothing to stop
+
+    NetworkController network(30, true, environment);
+    ASSERT_EQ(streams.made.size(), 1u);
+    FakePathMonitor* stream = streams.last();
+    EXPECT_EQ(network.monitor(), stream);
+    EXPECT_EQ(stream->starts, 1);
+    EXPECT_FALSE(network.isVpnConnection());
+    EXPECT_EQ(network.externalIp(), std::nullopt);
+    QSignalSpy changes(&network, &NetworkController::vpnStateDidChange);
+    QSignalSpy addresses(&network, &NetworkController::externalIpChanged);
+    // The state is the sampler's already when its change is announced.
+    std::vector<bool> stateWhenAnnounced;
+    QObject::connect(&network, &NetworkController::vpnStateDidChange,
+                     [&] { stateWhenAnnounced.push_back(network.isVpnConnection()); });
+
+    stream->send(false);
+    EXPECT_EQ(changes.count(), 0);
+    stream->send(true);
+    ASSERT_EQ(changes.count(), 1);
+    EXPECT_TRUE(changes.at(0).at(0).toBool());
+    EXPECT_EQ(stateWhenAnnounced, std::vector<bool>{true});
+    EXPECT_TRUE(network.isVpnConnection());
+
+    ASSERT_EQ(lookups.pending.size(), 2u);
+    lookups.answer(1, QStringLiteral("203.0.113.9"), QStringLiteral("NL"));
+    EXPECT_EQ(network.externalIp(), QStringLiteral("203.0.113.9"));
+    EXPECT_EQ(network.countryCode(), QStringLiteral("NL"));
+    EXPECT_EQ(addresses.count(), 1);
+    lookups.answer(0, QStringLiteral("198.51.100.7"), QStringLiteral("DE")); // older: dropped
+    EXPECT_EQ(network.externalIp(), QStringLiteral("203.0.113.9"));
+
+    stream->send(false);
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_FALSE(network.isVpnConnection());
+    lookups.fail(2); // a failure keeps what is shown
+    EXPECT_EQ(network.countryCode(), QStringLiteral("NL"));
+
+    network.stopVpnWatch();
+    EXPECT_EQ(network.monitor(), nullptr);
+    EXPECT_EQ(stream->cancels, 1);
+    stream->send(true);
+    EXPECT_EQ(changes.count(), 2);
+    EXPECT_EQ(lookups.pending.size(), 3u);
 }

@@ -1,10 +1,15 @@
+#include "SystemKit/Network/Ip.h"
 #include "SystemKit/Network/LookupOrder.h"
 #include "SystemKit/Network/NetworkMonitor.h"
 #include "SystemKit/Network/VpnWatch.h"
 
 #include "Platform/NetlinkPathMonitor.h"
 
+#include "BaseKit/Bundle.h"
+
+#include "FakePathStream.h"
 #include "FakeTool.h"
+#include "LookupServices.h"
 
 #include <QPointer>
 #include <QSignalSpy>
@@ -19,61 +24,6 @@ using SystemKit::NetworkMonitor;
 using SystemKit::VpnWatch;
 
 namespace {
-
-// A path stream the test drives.
-class FakePathMonitor : public Platform::PathMonitor {
-public:
-    void start() override { ++starts; }
-    void cancel() override
-    {
-        ++cancels;
-        if (!ended) {
-            ended = true;
-            emit finished();
-        }
-    }
-    void send(bool vpn)
-    {
-        NetworkPath path;
-        path.interfaces = vpn ? QStringList{QStringLiteral("tun0")} : QStringList{QStringLiteral("eth0")};
-        path.usesOtherInterface = vpn;
-        emit pathUpdated(path);
-    }
-
-    int starts = 0;
-    int cancels = 0;
-    bool ended = false;
-};
-
-// Makes fake streams and keeps a handle on each.
-struct Streams {
-    std::vector<QPointer<FakePathMonitor>> made;
-    NetworkMonitor::MonitorFactory factory()
-    {
-        return [this]() -> Platform::PathMonitor* {
-            auto* monitor = new FakePathMonitor;
-            made.emplace_back(monitor);
-            return monitor;
-        };
-    }
-    FakePathMonitor* last() const { return made.empty() ? nullptr : made.back().data(); }
-};
-
-// Lookups that wait until the test answers them, in any order.
-struct Lookups {
-    std::vector<std::function<void(const std::optional<VpnWatch::ExternalAddress>&)>> pending;
-    VpnWatch::AddressLookup lookup()
-    {
-        return [this](QObject*, std::function<void(const std::optional<VpnWatch::ExternalAddress>&)> done) {
-            pending.push_back(std::move(done));
-        };
-    }
-    void answer(std::size_t index, const std::optional<QString>& ip, const std::optional<QString>& country = {})
-    {
-        pending.at(index)(VpnWatch::ExternalAddress{ip, country});
-    }
-    void fail(std::size_t index) { pending.at(index)(std::nullopt); }
-};
 
 TEST(VpnWatchTest, TheFirstPathIsComparedWithNoVpnAndEveryPathLooksTheAddressUp)
 {
@@ -156,6 +106,41 @@ TEST(VpnWatchTest, OneWatchPerSamplerAndNoPathAfterItsEnd)
     EXPECT_TRUE(lookups.pending.empty());
     ASSERT_TRUE(waitUntil([&] { return stream.isNull(); }, 2000));
     watch.stopVpnWatch(); // nothing to stop
+}
+
+TEST(VpnWatchTest, TheAddressLookupGivesTheServicesAnswerOrNoneForAFailedExchange)
+{
+    LookupServices services;
+    LocalHttpServer& echo = services.echo;
+    echo.reply.body = "198.51.100.7\n";
+    services.geo.reply = LookupServices::located("DE");
+    const VpnWatch::AddressLookup lookup = VpnWatch::ipLookup();
+    QObject context;
+    const auto lookUp = [&]() {
+        std::optional<std::optional<VpnWatch::ExternalAddress>> got;
+        lookup(&context, [&](const std::optional<VpnWatch::ExternalAddress>& answer) { got = answer; });
+        EXPECT_TRUE(waitUntil([&] { return got.has_value(); }, 5000));
+        return got.value_or(std::nullopt);
+    };
+
+    auto answer = lookUp();
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->ip, QStringLiteral("198.51.100.7"));
+    EXPECT_EQ(answer->countryCode, QStringLiteral("DE"));
+    ASSERT_EQ(echo.requests.size(), 1u);
+    // Without the program's own user agent.
+    EXPECT_FALSE(echo.requests[0].header("User-Agent").startsWith(BaseKit::Bundle::name().toUtf8() + '/'));
+
+    // An error page is an answer: the empty result.
+    echo.reply.status = "503 Service Unavailable";
+    answer = lookUp();
+    ASSERT_TRUE(answer.has_value());
+    EXPECT_EQ(answer->ip, std::nullopt);
+    EXPECT_EQ(answer->countryCode, std::nullopt);
+
+    // A refused connection is a failed exchange: none.
+    SystemKit::Ip::setHosts({QStringLiteral("http://127.0.0.1:9"), services.geo.url(QString())});
+    EXPECT_FALSE(lookUp().has_value());
 }
 
 TEST(NetworkMonitorTest, SignalsEveryPathAndReplacesItsStreamOnEachStart)
