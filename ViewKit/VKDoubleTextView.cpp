@@ -97,15 +97,28 @@ VKDoubleTextView* VKDoubleTextView::withLocalized(LanguageKit::LKLocalizedString
 
 void VKDoubleTextView::setRight(std::optional<QString> right)
 {
+    // Cards hand over their values every second, mostly unchanged: an unchanged text neither lays the
+    // card out again nor paints it again.
+    if (right == m_right)
+        return;
     m_right = std::move(right);
-    updateGeometry();
-    update();
+    textChanged();
 }
 
 void VKDoubleTextView::setText(std::optional<QString> text)
 {
+    if (text == m_text)
+        return;
     m_text = std::move(text);
-    updateGeometry();
+    textChanged();
+}
+
+void VKDoubleTextView::textChanged()
+{
+    const QSize before = sizeHint();
+    m_sizeHint.reset();
+    if (sizeHint() != before)
+        updateGeometry();
     update();
 }
 
@@ -125,13 +138,17 @@ QString VKDoubleTextView::rightText() const
 
 QSize VKDoubleTextView::sizeHint() const
 {
-    const QFontMetricsF metrics(font());
+    if (m_sizeHint && m_measuredFont == font())
+        return *m_sizeHint;
+    m_measuredFont = font();
+    const QFontMetricsF metrics(m_measuredFont);
     qreal width = 0;
     if (m_systemName)
         width += iconSide + VKTheme::defaultSpacing;
     width += metrics.horizontalAdvance(leftText()) + VKTheme::defaultSpacing + metrics.horizontalAdvance(rightText());
     const qreal height = std::max(metrics.height(), m_systemName ? iconSide : 0.0);
-    return QSize(int(std::ceil(width)), int(std::ceil(height)));
+    m_sizeHint = QSize(int(std::ceil(width)), int(std::ceil(height)));
+    return *m_sizeHint;
 }
 
 QSize VKDoubleTextView::minimumSizeHint() const
@@ -150,6 +167,7 @@ void VKDoubleTextView::paintEvent(QPaintEvent*)
 void VKDoubleTextView::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange || event->type() == QEvent::FontChange) {
+        m_sizeHint.reset();
         updateGeometry();
         update();
     }

@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QSize>
 #include <QString>
 #include <QWidget>
 
@@ -69,11 +70,19 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // After a text changed: the layout is asked again only when the row's size changed, and the row is
+    // painted again.
+    void textChanged();
+
     std::optional<QString> m_systemName;
     std::optional<QString> m_key;
     std::optional<QString> m_text;
     std::optional<QString> m_rightKey;
     std::optional<QString> m_right;
+    // The size hint as last measured, and the font it was measured in; none until measured, and
+    // again after a text or language change.
+    mutable std::optional<QSize> m_sizeHint;
+    mutable QFont m_measuredFont;
 };
 
 } // namespace ViewKit

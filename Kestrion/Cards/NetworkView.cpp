@@ -118,9 +118,16 @@ void NetworkView::refresh()
     const SystemKit::NetworkAdapter* adapter = controller ? controller->adapter() : nullptr;
     m_placeholder->setHidden(adapter != nullptr);
     m_body->setHidden(adapter == nullptr);
-    if (!adapter)
+    if (!adapter) {
+        m_shownHeader.clear();
         return;
-    m_header->update();
+    }
+    // The title shows the adapter's kind and name: painted again only when either changed.
+    const QString header = kindSymbol(*adapter) + QLatin1Char('\n') + adapter->name();
+    if (header != m_shownHeader) {
+        m_shownHeader = header;
+        m_header->update();
+    }
     m_rows[hostRow]->setRight(m_hostName ? m_hostName() : QString());
     m_rows[localRow]->setRight(adapter->addresses().displayAddress());
     m_rows[foreignRow]->setRight(m_model->externalIp().value_or(missing));

@@ -60,6 +60,8 @@ private:
     ViewKit::VKNoNetworkAdapterView* m_placeholder;
     QWidget* m_body;
     CardCanvas* m_header;
+    // The kind and name the title was last asked to show.
+    QString m_shownHeader;
     std::vector<ViewKit::VKDoubleTextView*> m_rows;
 };
 

@@ -24,8 +24,9 @@ constexpr qreal iconSide = 14;
 constexpr qreal barWidth = 64;
 constexpr qreal barHeight = 6;
 constexpr qreal barRadius = 3;
-constexpr qreal ejectHeight = 8;
-constexpr qreal ejectPadding = 4;
+// The eject glyph fills a little over half of its square: a 14-point square draws it 8 points high.
+constexpr qreal ejectHeight = 14;
+constexpr qreal ejectPadding = 1;
 } // namespace
 
 VolumeView::VolumeView(VolumeModel& model, QWidget* parent)

@@ -24,13 +24,16 @@ using ViewKit::VKTheme;
 
 namespace {
 constexpr qreal emptyPadding = 4;
-}
+// The eject glyph fills a little over half of its square: a 14-point square draws it 8 points high.
+constexpr qreal ejectHeight = 14;
+constexpr qreal ejectPadding = 1;
+} // namespace
 
 VolumesView::VolumesView(VolumesModel& model, CardLookSettings& settings, QWidget* parent)
     : CardView(settings, Padding::standard, VKTheme::defaultSpacing, parent)
     , m_model(&model)
     , m_title(new CardTitle(LKResources::localized(LKLocalizedString::externalVolumes), this))
-    , m_ejectAll(new PlainSymbolButton(QStringLiteral("eject.fill"), 8, 4, this))
+    , m_ejectAll(new PlainSymbolButton(QStringLiteral("eject.fill"), ejectHeight, ejectPadding, this))
 {
     auto* header = new QHBoxLayout;
     header->setContentsMargins(0, 0, 0, 0);

@@ -220,6 +220,57 @@ TEST(NetworkCards, DetailsOfAnEthernetAdapter)
     EXPECT_EQ(visibleRights(card)[3], QString::fromUcs4(U"\U0001F1E9\U0001F1EA"));
 }
 
+// Counts the paint events of the widgets it watches.
+class PaintCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+};
+
+TEST(NetworkCards, DetailsPaintAgainOnlyWhatChanged)
+{
+    NetworkCardFixture f;
+    f.start(QStringLiteral("eth0"));
+    NetworkView card(*f.model, [] { return QStringLiteral("studio"); }, f.look.settings);
+    card.resize(300, 200);
+    card.show(); // painted, on the offscreen screen
+    QApplication::processEvents();
+    PaintCounter header;
+    PaintCounter rows;
+    card.header()->installEventFilter(&header);
+    for (auto* row : card.rows())
+        row->installEventFilter(&rows);
+    // Seconds that change nothing the card shows paint nothing of it.
+    f.sample(0, 0);
+    f.sample(1000, 2000);
+    QApplication::processEvents();
+    EXPECT_EQ(header.count, 0);
+    EXPECT_EQ(rows.count, 0);
+    // A new address paints its row; the title stays.
+    for (auto& entry : f.machine.list->entries)
+        if (entry.address == QStringLiteral("192.0.2.2"))
+            entry.address = QStringLiteral("192.0.2.7");
+    f.sample(2000, 4000);
+    QApplication::processEvents();
+    EXPECT_EQ(visibleRights(card)[1], QStringLiteral("192.0.2.7"));
+    EXPECT_GE(rows.count, 1);
+    EXPECT_EQ(header.count, 0);
+    // Another primary adapter paints the title again.
+    f.machine.primary(QStringLiteral("wlan0"));
+    f.sample(0, 0, QStringLiteral("wlan0"));
+    QApplication::processEvents();
+    ASSERT_EQ(f.model->controller()->adapter()->name(), QStringLiteral("wlan0"));
+    EXPECT_GE(header.count, 1);
+}
+
 TEST(NetworkCards, WifiRowsAppearWithTheFirstLiveValues)
 {
     NetworkCardFixture f;

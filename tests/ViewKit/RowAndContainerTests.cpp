@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QEnterEvent>
+#include <QFontInfo>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -127,6 +128,74 @@ TEST(DoubleTextView, KeysTextsAndIcon)
         const QRect rightInk = inkBounds(withIcon, QRect(int(150 * ratio), 0, int(50 * ratio), withIcon.height()));
         EXPECT_GE(rightInk.right(), int(195 * ratio));  // the right text stands at the trailing edge
     }
+}
+
+// Counts the layout requests a widget receives.
+class LayoutRequestCounter : public QObject
+{
+public:
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++count;
+        return false;
+    }
+};
+
+TEST(DoubleTextView, SizeFollowsTextsAndFontAndLayoutOnlyOnChange)
+{
+    QWidget card;
+    auto* layout = new QVBoxLayout(&card);
+    auto* row = VKDoubleTextView::withText(QStringLiteral("Download speed"), QStringLiteral("0 B/s"));
+    layout->addWidget(row);
+    LayoutRequestCounter requests;
+    card.installEventFilter(&requests);
+    const auto settle = [&] {
+        layout->activate();
+        QCoreApplication::processEvents();
+        requests.count = 0;
+    };
+    const auto measuredFresh = [&](const QString& left, const std::optional<QString>& right) {
+        std::unique_ptr<VKDoubleTextView> fresh(VKDoubleTextView::withText(left, right));
+        fresh->setFont(row->font());
+        return fresh->sizeHint();
+    };
+    settle();
+    const QSize small = row->sizeHint();
+    EXPECT_EQ(small, measuredFresh(QStringLiteral("Download speed"), QStringLiteral("0 B/s")));
+
+    // The same value again: nothing to lay out.
+    row->setRight(QStringLiteral("0 B/s"));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(requests.count, 0);
+    EXPECT_EQ(row->sizeHint(), small);
+
+    // A wider value: measured again, and the card is laid out again.
+    settle();
+    row->setRight(QStringLiteral("12.34 MB/s"));
+    QCoreApplication::processEvents();
+    EXPECT_GE(requests.count, 1);
+    EXPECT_GT(row->sizeHint().width(), small.width());
+    EXPECT_EQ(row->sizeHint(), measuredFresh(QStringLiteral("Download speed"), QStringLiteral("12.34 MB/s")));
+
+    // The left text and the absence of a value count too.
+    settle();
+    row->setText(QStringLiteral("Upload speed"));
+    row->setRight(std::nullopt);
+    QCoreApplication::processEvents();
+    EXPECT_GE(requests.count, 1);
+    EXPECT_EQ(row->rightText(), QString());
+    EXPECT_EQ(row->sizeHint(), measuredFresh(QStringLiteral("Upload speed"), std::nullopt));
+
+    // A larger font is measured again, without a text change.
+    QFont large = row->font();
+    large.setPixelSize(QFontInfo(large).pixelSize() * 2);
+    row->setFont(large);
+    EXPECT_GT(row->sizeHint().height(), small.height());
+    EXPECT_EQ(row->sizeHint(), measuredFresh(QStringLiteral("Upload speed"), std::nullopt));
 }
 
 TEST(InlineLabel, PillAtItsIdealSize)
