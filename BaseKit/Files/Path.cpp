@@ -2,6 +2,7 @@
 
 #include "BaseKit/Files/Directory.h"
 #include "BaseKit/Files/Url.h"
+#include "Platform/FileTimes.h"
 
 #include <QDir>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <filesystem>
 #include <functional>
 
-#include <fcntl.h>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
@@ -226,12 +226,10 @@ bool Path::remove(const QString& path)
 
 std::optional<QDateTime> Path::creationDate(const QString& path)
 {
-    struct statx info {};
-    if (path.isEmpty()
-        || ::statx(AT_FDCWD, QFile::encodeName(path).constData(), 0, STATX_BTIME, &info) != 0
-        || !(info.stx_mask & STATX_BTIME))
+    const auto birth = Platform::FileTimes::birth(path);
+    if (!birth)
         return std::nullopt;
-    return fromTimespec(info.stx_btime.tv_sec, info.stx_btime.tv_nsec);
+    return fromTimespec(birth->seconds, birth->nanoseconds);
 }
 
 std::optional<QDateTime> Path::modificationDate(const QString& path)
