@@ -84,24 +84,13 @@ public:
 };
 
 GraphicsStatisticsList::GraphicsStatisticsList(QWidget* parent)
-    : QListView(parent)
+    : CardListView(parent)
     , m_model(new Model(this))
 {
     setModel(m_model);
     setItemDelegate(new Delegate(this));
-    setUniformItemSizes(true);
-    setFrameShape(QFrame::NoFrame);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMinimumHeight(0);
     setFont(VKTheme::font(ViewKit::VKTextStyle::body));
-    viewport()->setAutoFillBackground(false);
-    clearBackground();
 }
 
 void GraphicsStatisticsList::setRows(const QList<Row>& rows)
@@ -120,20 +109,5 @@ QSize GraphicsStatisticsList::sizeHint() const
     return QSize(0, int(std::ceil(8 * (QFontMetricsF(font()).height() + rowSpacing()))));
 }
 
-void GraphicsStatisticsList::changeEvent(QEvent* event)
-{
-    QListView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        clearBackground();
-}
-
-void GraphicsStatisticsList::clearBackground()
-{
-    QPalette p = palette();
-    if (p.color(QPalette::Base).alpha() == 0)
-        return;
-    p.setColor(QPalette::Base, Qt::transparent);
-    setPalette(p);
-}
 
 } // namespace Kestrion

@@ -1,7 +1,8 @@
 #pragma once
 
+#include "Kestrion/Cards/CardListView.h"
+
 #include <QList>
-#include <QListView>
 #include <QPair>
 #include <QString>
 
@@ -11,7 +12,7 @@ namespace Kestrion {
 // edge and its value at the trailing edge, both in the secondary text colour, on the card's own
 // surface (no frame, no background, no selection). A new list of the same length changes the rows in
 // place, so the list keeps its scroll position from one second to the next.
-class GraphicsStatisticsList : public QListView
+class GraphicsStatisticsList : public CardListView
 {
     Q_OBJECT
 
@@ -26,13 +27,9 @@ public:
     static qreal rowSpacing() { return 8; }
     QSize sizeHint() const override;
 
-protected:
-    void changeEvent(QEvent* event) override;
-
 private:
     class Model;
     class Delegate;
-    void clearBackground();
 
     Model* m_model;
 };

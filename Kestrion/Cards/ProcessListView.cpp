@@ -19,25 +19,14 @@ constexpr int valueMargin = 4;
 } // namespace
 
 ProcessListView::ProcessListView(ProcessMeasure measure, QWidget* parent)
-    : QListView(parent)
+    : CardListView(parent)
     , m_model(new ProcessListModel(measure, this))
 {
     setModel(m_model);
     setItemDelegate(new ProcessUsageDelegate(this));
-    setUniformItemSizes(true);
-    setFrameShape(QFrame::NoFrame);
-    setSelectionMode(QAbstractItemView::NoSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setFocusPolicy(Qt::NoFocus);
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     // The list moves a whole row at a time and its viewport holds whole rows only (resizeEvent): no row
     // is ever shown cut through its text.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
-    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    setMinimumHeight(0);
-    viewport()->setAutoFillBackground(false);
-    clearBackground();
 }
 
 QSize ProcessListView::sizeHint() const
@@ -124,21 +113,5 @@ void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex&
 #endif
 }
 
-void ProcessListView::changeEvent(QEvent* event)
-{
-    QListView::changeEvent(event);
-    if (event->type() == QEvent::PaletteChange)
-        clearBackground();
-}
-
-void ProcessListView::clearBackground()
-{
-    // The list stands on the card's surface: its base is transparent.
-    QPalette p = palette();
-    if (p.color(QPalette::Base).alpha() == 0)
-        return;
-    p.setColor(QPalette::Base, Qt::transparent);
-    setPalette(p);
-}
 
 } // namespace Kestrion

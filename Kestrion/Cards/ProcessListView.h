@@ -1,8 +1,7 @@
 #pragma once
 
+#include "Kestrion/Cards/CardListView.h"
 #include "Kestrion/Cards/ProcessListModel.h"
-
-#include <QListView>
 
 #include <optional>
 #include <utility>
@@ -11,7 +10,7 @@ namespace Kestrion {
 
 // The scrolling process list of the processor and memory cards: one painted row per process, made
 // only for the rows in view, on the card's own surface (no frame, no background, no selection).
-class ProcessListView : public QListView
+class ProcessListView : public CardListView
 {
     Q_OBJECT
 
@@ -29,7 +28,6 @@ public:
     static int wholeRowsHeight(int height);
 
 protected:
-    void changeEvent(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // A changed row repaints its own rect (the item view would repaint the whole list); a row whose
     // value text alone changed, with its name shown as before, only the part under the old and the
@@ -38,7 +36,6 @@ protected:
                      const QList<int>& roles = QList<int>()) override;
 
 private:
-    void clearBackground();
 
     ProcessListModel* m_model;
     // The rows in view while a new list is taken in, first and last.
