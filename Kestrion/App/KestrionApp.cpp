@@ -32,6 +32,8 @@
 #include "Kestrion/Settings/AppSettings.h"
 #include "Kestrion/Settings/SensorUpdateView.h"
 #include "Kestrion/Settings/SettingsView.h"
+#include "LanguageKit/LKBundle.h"
+#include "LanguageKit/LKQtTranslations.h"
 #include "LanguageKit/LKResources.h"
 #include "Platform/Bundles.h"
 #include "Platform/ColorScheme.h"
@@ -54,6 +56,7 @@ using LanguageKit::LKResources;
 KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
+    , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
     // The models first, before any window; each starts its sampler as it is made.

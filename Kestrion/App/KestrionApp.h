@@ -11,11 +11,16 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 
 class QAction;
 
 namespace Platform {
 class ColorScheme;
+}
+
+namespace LanguageKit {
+class LKQtTranslations;
 }
 
 namespace Kestrion {
@@ -102,6 +107,8 @@ private:
     void checkCompanionUpdate();
 
     AppSettings& m_settings;
+    // Qt's own texts (shortcut key names, standard buttons) in the language of the program's tables.
+    std::unique_ptr<LanguageKit::LKQtTranslations> m_qtTexts;
     // The models, in the order they are made. The graphics, volumes, battery and companion models
     // follow the system model, as each arrives.
     NetworkModel* m_network = nullptr;

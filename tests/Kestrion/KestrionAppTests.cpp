@@ -12,6 +12,8 @@
 #include "Kestrion/Settings/GeneralSettingsView.h"
 #include "Kestrion/Settings/ModulesSettingsView.h"
 #include "Kestrion/Settings/SettingsView.h"
+#include "LanguageKit/LKQtTranslations.h"
+#include "LanguageKit/LanguageKitTestSupport.h"
 #include "Platform/Defaults.h"
 #include "Platform/DistributedCenter.h"
 #include "Platform/InMemoryRegistry.h"
@@ -38,6 +40,8 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace Kestrion;
 
@@ -138,6 +142,21 @@ struct Program : ::testing::Test {
     AppSettings settings{defaults};
     std::unique_ptr<KestrionApp> app;
     std::function<void()> terminated = [] {};
+};
+
+// The program as a German desktop starts it: its tables in German from the first text on.
+struct GermanProgram : Program {
+    void SetUp() override
+    {
+        german.emplace(LanguageKitTest::shippedBundle(), QStringList{QStringLiteral("de-DE")});
+        Program::SetUp();
+    }
+    void TearDown() override
+    {
+        Program::TearDown();
+        german.reset();
+    }
+    std::optional<LanguageKitTest::TableGuard> german;
 };
 
 } // namespace
@@ -496,4 +515,17 @@ TEST_F(Program, WindowsFollowALiveSchemeSwitch)
     window->close();
     aboutWindow->close();
     QApplication::setPalette(before);
+}
+
+TEST_F(GermanProgram, QtsOwnTextsSpeakTheProgramsLanguage)
+{
+    if (!QFileInfo::exists(LanguageKit::LKQtTranslations::qtTranslationsFolder() + QStringLiteral("/qtbase_de.qm")))
+        GTEST_SKIP() << "Qt's German catalogue (qtbase_de.qm, package qt6-translations-l10n) is not installed in "
+                     << qPrintable(LanguageKit::LKQtTranslations::qtTranslationsFolder());
+    EXPECT_EQ(app->settingsAction()->text(), QStringLiteral("Einstellungen…"));
+    // The menu shows the shortcut as Qt names its keys.
+    EXPECT_EQ(app->settingsAction()->shortcut().toString(QKeySequence::NativeText), QStringLiteral("Strg+,"));
+    // Qt's catalogue leaves with the program.
+    app.reset();
+    EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), QStringLiteral("Ctrl+,"));
 }

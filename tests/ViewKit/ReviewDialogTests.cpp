@@ -101,7 +101,7 @@ TEST(ViewKitStrings, TheDialogsTextsAreInTheEnglishAndGermanTablesWithTheirPlace
         EXPECT_NE(german.text(k), english.text(k));
         EXPECT_EQ(german.text(k).contains(QStringLiteral("%1")), english.text(k).contains(QStringLiteral("%1")));
     }
-    EXPECT_EQ(german.text(QStringLiteral("RATE_APP_HEADLINE")), QStringLiteral("Gefällt Ihnen %1?"));
+    EXPECT_EQ(german.text(QStringLiteral("RATE_APP_HEADLINE")), QStringLiteral("Gefällt dir %1?"));
 }
 
 TEST(ViewKitStrings, KeysOfTheViewsAreLookedUpInTheTableTheProgramHandsInWhenDrawn)

@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>NO_VIEWS_CONFIGURED</source>
-        <translation>Keine Karten anzuzeigen</translation>
+        <translation>Keine Karten zum Anzeigen</translation>
     </message>
     <message>
         <source>NO_VIEWS_CONFIGURED_INFO</source>
-        <translation>Alle Module sind ausgeschaltet, oder die eingeschalteten haben auf diesem Computer nichts zu zeigen. Öffnen Sie die Einstellungen und schalten Sie die Module ein, die dieses Fenster zeigen soll.</translation>
+        <translation>Alle Module sind ausgeschaltet, oder die eingeschalteten haben auf diesem Computer nichts zu zeigen. Öffne die Einstellungen und schalte die Module ein, die dieses Fenster zeigen soll.</translation>
     </message>
     <message>
         <source>BASIC_SYSTEM_INFO</source>
@@ -61,7 +61,7 @@
     </message>
     <message>
         <source>VOLUMES</source>
-        <translation>Volumes:</translation>
+        <translation>Laufwerke:</translation>
     </message>
     <message>
         <source>BATTERIES</source>

@@ -49,11 +49,11 @@
     </message>
     <message>
         <source>RATE_APP_HEADLINE</source>
-        <translation>Gefällt Ihnen %1?</translation>
+        <translation>Gefällt dir %1?</translation>
     </message>
     <message>
         <source>RATE_APP_MESSAGE</source>
-        <translation>Wenn Ihnen %1 gefällt, nehmen Sie sich bitte einen Moment Zeit für eine Bewertung. Vielen Dank für Ihre Unterstützung!</translation>
+        <translation>Wenn dir %1 gefällt, nimm dir bitte einen Moment Zeit für eine Bewertung. Vielen Dank für deine Unterstützung!</translation>
     </message>
     <message>
         <source>RATE</source>
