@@ -125,10 +125,11 @@ void InternalBatteryFinder::updateItems(const std::shared_ptr<const InternalBatt
     emit isChargingChanged();
     m_name = battery ? battery->name() : std::nullopt;
     emit nameChanged();
+    // Without a reader the battery's condition is unknown as well.
+    m_condition = battery ? battery->condition() : std::nullopt;
+    emit conditionChanged();
     if (!battery)
         return;
-    m_condition = battery->condition();
-    emit conditionChanged();
     updateAdapterItems(battery->adapter());
     const auto charge = battery->charge();
     if (charge) {

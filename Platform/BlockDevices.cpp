@@ -24,6 +24,14 @@ bool isOptionalDisk(const QString& name)
         || name.startsWith(QLatin1String("loop"));
 }
 
+// Whether a folder of the tree is a partition's: kernels mark one with a "partition" file, kernels
+// before it (up to 2.6.3x) with the "start" file only partitions have.
+bool isPartitionFolder(const QString& absoluteFolder)
+{
+    return QFileInfo::exists(absoluteFolder + QStringLiteral("/partition"))
+        || QFileInfo::exists(absoluteFolder + QStringLiteral("/start"));
+}
+
 } // namespace
 
 BlockDevices::BlockDevices(QString root)
@@ -124,7 +132,7 @@ QString BlockDevices::folder(const QString& name) const
                                   .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System, QDir::Name);
     for (const QString& disk : names) {
         const QString candidate = QStringLiteral("/sys/block/") + disk + QLatin1Char('/') + name;
-        if (QFileInfo::exists(absolute(candidate + QStringLiteral("/partition"))))
+        if (isPartitionFolder(absolute(candidate)))
             return resolve(candidate);
     }
     return {};
@@ -147,7 +155,7 @@ QStringList BlockDevices::partitions(const QString& disk) const
     QStringList result;
     const QDir dir(absolute(own));
     for (const QString& name : dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::NoSymLinks, QDir::Name)) {
-        if (QFileInfo::exists(dir.filePath(name + QStringLiteral("/partition"))))
+        if (isPartitionFolder(dir.filePath(name)))
             result.append(name);
     }
     return result;
@@ -167,7 +175,7 @@ QString BlockDevices::wholeDisk(const QString& name) const
     const QString own = folder(name);
     if (own.isEmpty())
         return {};
-    if (QFileInfo::exists(absolute(own + QStringLiteral("/partition"))))
+    if (isPartitionFolder(absolute(own)))
         return QFileInfo(own).path().section(QLatin1Char('/'), -1);
     return name;
 }

@@ -35,7 +35,8 @@ public:
     QString folder(const QString& name) const;
     // The folder of the disk's device: the target of its device link, else the disk's own folder.
     QString deviceFolder(const QString& disk) const;
-    // The partitions of a disk (subfolders holding a "partition" file), by name.
+    // The partitions of a disk (subfolders holding a "partition" file, or on older kernels a "start"
+    // file), by name.
     QStringList partitions(const QString& disk) const;
     // The devices a disk is made of (dm-*, md*): the names in its slaves folder, sorted.
     QStringList slaves(const QString& disk) const;

@@ -184,6 +184,22 @@ QString Machine::serialNumber() const
     return firstDevicetreeString(QStringLiteral("sys/firmware/devicetree/base/serial-number"));
 }
 
+QStringList Machine::compatible() const
+{
+    // The kernel publishes the tree under /sys/firmware; /proc/device-tree links to the same place.
+    constexpr qint64 limit = 64 * 1024;
+    QByteArray bytes = ProcFile::readFile(path(QStringLiteral("sys/firmware/devicetree/base/compatible")), limit);
+    if (bytes.isEmpty())
+        bytes = ProcFile::readFile(path(QStringLiteral("proc/device-tree/compatible")), limit);
+    QStringList result;
+    for (const QByteArray& one : bytes.split('\0')) {
+        const QString text = QString::fromUtf8(one).trimmed();
+        if (!text.isEmpty())
+            result << text;
+    }
+    return result;
+}
+
 QString Machine::cpuinfoValue(const QString& key) const
 {
     const QStringList lines = QString::fromUtf8(read(QStringLiteral("proc/cpuinfo"))).split(QLatin1Char('\n'));

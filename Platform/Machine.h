@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -68,6 +69,9 @@ public:
     std::optional<MachineDetails> hardwareDetails() const;
     // DMI product serial, else devicetree "serial-number"; "" when unreadable (the DMI file is root's only).
     QString serialNumber() const;
+    // The devicetree "compatible" strings, most specific first ("apple,j293", "apple,t8103",
+    // "apple,arm-platform"); empty on a machine without a devicetree.
+    QStringList compatible() const;
 
     // The first "model name" of /proc/cpuinfo, else its "Hardware" line, else "".
     QString processorName() const;

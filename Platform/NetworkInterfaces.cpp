@@ -33,16 +33,20 @@ bool NetworkInterfaces::list(std::vector<InterfaceEntry>& entries) const
 {
     entries.clear();
     ifaddrs* first = nullptr;
-    if (::getifaddrs(&first) != 0)
+    if (addressList(&first) != 0)
         return false;
     for (const ifaddrs* it = first; it; it = it->ifa_next) {
-        if (!it->ifa_name || !it->ifa_addr)
+        // Only an interface's link-level entry carries counters. Its address is the link-layer one,
+        // which a device without hardware address (tun, WireGuard, PPP, raw IP) does not have: the
+        // entry then comes without address and is still the interface's link-level entry.
+        const bool link = it->ifa_data && (!it->ifa_addr || it->ifa_addr->sa_family == AF_PACKET);
+        if (!it->ifa_name || (!it->ifa_addr && !link))
             continue;
         InterfaceEntry entry;
         entry.name = QString::fromUtf8(it->ifa_name);
         entry.flags = it->ifa_flags;
-        entry.family = it->ifa_addr->sa_family;
-        if (entry.family == AF_PACKET && it->ifa_data) {
+        entry.family = link ? AF_PACKET : it->ifa_addr->sa_family;
+        if (link) {
             // The link-level entry carries the kernel's 32-bit counters, which wrap at 4 GiB.
             const auto* stats = static_cast<const rtnl_link_stats*>(it->ifa_data);
             entry.hasLinkData = true;
@@ -58,8 +62,18 @@ bool NetworkInterfaces::list(std::vector<InterfaceEntry>& entries) const
         }
         entries.push_back(std::move(entry));
     }
-    ::freeifaddrs(first);
+    releaseAddressList(first);
     return true;
+}
+
+int NetworkInterfaces::addressList(ifaddrs** first) const
+{
+    return ::getifaddrs(first);
+}
+
+void NetworkInterfaces::releaseAddressList(ifaddrs* first) const
+{
+    ::freeifaddrs(first);
 }
 
 std::optional<QString> NetworkInterfaces::firstAddress(const std::vector<InterfaceEntry>& entries,

@@ -6,6 +6,8 @@
 #include <optional>
 #include <vector>
 
+struct ifaddrs;
+
 namespace Platform {
 
 // One entry of the kernel's interface address list: a link-level entry (with the interface's byte
@@ -75,6 +77,12 @@ public:
     std::optional<QString> attribute(const QString& bsdName, const QString& name) const;
     // Whether the interface's sysfs folder holds an entry of that name (a dangling link counts).
     bool hasEntry(const QString& bsdName, const QString& name) const;
+
+protected:
+    // The kernel's interface address list as getifaddrs(3) gives it (0 on success), and its release;
+    // a test replaces both with a list it builds the way the C library does.
+    virtual int addressList(ifaddrs** first) const;
+    virtual void releaseAddressList(ifaddrs* first) const;
 
 private:
     QString m_root;

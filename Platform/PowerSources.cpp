@@ -50,7 +50,6 @@ PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std:
     const char* now = charge ? "charge_now" : "energy_now";
     const char* full = charge ? "charge_full" : "energy_full";
     const char* design = charge ? "charge_full_design" : "energy_full_design";
-    const char* rate = charge ? "current_now" : "power_now";
 
     if (const auto capacity = battery.number("capacity"))
         d.emplace(QStringLiteral("Current Capacity"), PlistValue(*capacity));
@@ -59,7 +58,8 @@ PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std:
     if (const auto p = percent(battery.number(full), battery.number(design)))
         d.emplace(QStringLiteral("Max Capacity"), PlistValue(*p));
 
-    const auto rateOf = [&battery, rate] { return battery.number(rate); };
+    // The rate the amount changes at: µA for charge, µW for energy (in current_now on old kernels).
+    const auto rateOf = [&battery, charge] { return charge ? battery.number("current_now") : battery.powerMicrowatts(); };
     const QByteArray status = battery.text("status").value_or(QByteArray());
     const bool discharging = status == "Discharging";
     const bool charging = status == "Charging";

@@ -198,10 +198,10 @@ std::optional<std::int64_t> PowerSupply::capacityMilliampHours(const char* which
 std::optional<std::int64_t> PowerSupply::currentMilliamps() const
 {
     std::optional<double> milliamps;
-    if (const auto current = number("current_now")) {
+    if (const auto current = number("current_now"); current && !currentHoldsPower()) {
         milliamps = std::abs(double(*current)) / 1000.0;
     } else {
-        const auto power = number("power_now");
+        const auto power = powerMicrowatts();
         const auto volts = number("voltage_now");
         if (power && volts && *volts != 0)
             milliamps = std::abs(double(*power) * 1000.0 / double(*volts));
@@ -210,6 +210,18 @@ std::optional<std::int64_t> PowerSupply::currentMilliamps() const
         return std::nullopt;
     const std::int64_t magnitude = std::llround(*milliamps);
     return text("status").value_or(QByteArray()) == "Discharging" ? -magnitude : magnitude;
+}
+
+std::optional<std::int64_t> PowerSupply::powerMicrowatts() const
+{
+    if (const auto power = number("power_now"))
+        return power;
+    return currentHoldsPower() ? number("current_now") : std::nullopt;
+}
+
+bool PowerSupply::currentHoldsPower() const
+{
+    return !number("power_now") && !number("charge_now") && number("energy_now") && number("current_now");
 }
 
 } // namespace Platform

@@ -74,6 +74,11 @@ public:
     // The battery current in mA: current_now, or power_now over voltage_now; the sign is the status's
     // (negative only while "Discharging"), whatever sign the driver gives.
     std::optional<std::int64_t> currentMilliamps() const;
+    // The battery power in µW: power_now, or current_now where that holds the power.
+    std::optional<std::int64_t> powerMicrowatts() const;
+    // Kernels before power_now report the power of a battery that counts energy (energy_*, no
+    // charge_*) in current_now, in µW.
+    bool currentHoldsPower() const;
 
 private:
     std::optional<QByteArray> readAttribute(const char* name) const;

@@ -80,7 +80,7 @@ std::vector<double> niceTicks(double lower, double upper, int desiredCount)
     return ticks;
 }
 
-VKChartDomain automaticDomain(std::span<const double> values)
+VKChartDomain automaticDomain(std::span<const double> values, int desiredCount)
 {
     double lower = 0, upper = 0;
     for (double v : values) {
@@ -91,10 +91,20 @@ VKChartDomain automaticDomain(std::span<const double> values)
     }
     if (!(upper > lower))
         return VKChartDomain{0, 1};
-    const double step = niceStep(lower, upper, 5);
-    if (!(step > 0))
-        return VKChartDomain{lower, upper};
-    return VKChartDomain{std::floor(lower / step) * step, std::ceil(upper / step) * step};
+    // Each bound goes past the values to the next mark of the grid niceTicks draws over the domain,
+    // so that the top line stands above every value, a flat curve at the largest one included. The
+    // wider domain can ask for a wider step; the step settles after a round or two.
+    double step = niceStep(lower, upper, desiredCount);
+    VKChartDomain domain{lower, upper};
+    for (int round = 0; round < 8 && step > 0; ++round) {
+        domain.upper = (std::floor(upper / step + 1e-9) + 1) * step;
+        domain.lower = lower < 0 ? (std::ceil(lower / step - 1e-9) - 1) * step : 0;
+        const double wider = niceStep(domain.lower, domain.upper, desiredCount);
+        if (!(wider > step))
+            break;
+        step = wider;
+    }
+    return domain;
 }
 
 QPainterPath catmullRomPath(std::span<const QPointF> points)
@@ -182,7 +192,8 @@ void paintAreaLineChart(QPainter& painter, const QRectF& rect, std::span<const d
 {
     if (rect.isEmpty())
         return;
-    const VKChartDomain domain = chart.domain.value_or(automaticDomain(values));
+    const VKChartDomain domain =
+        chart.domain.value_or(automaticDomain(values, chart.gridDesiredCount > 0 ? chart.gridDesiredCount : 3));
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     if (!chart.gridValues.empty())

@@ -27,9 +27,11 @@ struct VKChartDomain
 // desiredCount of them, in ascending order. Empty for an empty or non-finite range or a count below 1.
 std::vector<double> niceTicks(double lower, double upper, int desiredCount);
 
-// The automatic domain of a series: from min(0, smallest) to max(0, largest), widened to nice
-// bounds; 0...1 when every value is 0 or the series is empty. Values that are not finite are skipped.
-VKChartDomain automaticDomain(std::span<const double> values);
+// The automatic domain of a series for a grid of about desiredCount marks (niceTicks): from
+// min(0, smallest) to max(0, largest), each bound carried past the values to the next mark, so that
+// the marks niceTicks gives over the domain end on its bounds and every value lies inside them; 0...1
+// when every value is 0 or the series is empty. Values that are not finite are skipped.
+VKChartDomain automaticDomain(std::span<const double> values, int desiredCount = 3);
 
 // The centripetal Catmull-Rom curve (alpha 0.5) through the points, as cubic Bezier segments. The
 // ends repeat their end points. One point gives a path that only moves to it.

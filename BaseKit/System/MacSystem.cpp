@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <algorithm>
 #include <charconv>
 
 namespace BaseKit {
@@ -29,6 +30,7 @@ struct Cache {
     std::optional<std::uint32_t> threadCount;
     std::optional<QString> architecture;
     std::optional<QString> processorKind;
+    std::optional<bool> appleSilicon;
     std::optional<std::optional<AppleHardwareDetails>> hardwareDetails;
 };
 
@@ -222,13 +224,13 @@ QString MacSystem::architecture()
 QString MacSystem::processorKind()
 {
     return cached(state().cache.processorKind,
-                  [] { return processorKind(architecture(), machine().processorVendor()); });
+                  [] { return processorKind(isAppleSilicon(), architecture(), machine().processorVendor()); });
 }
 
-QString MacSystem::processorKind(const QString& architecture, const QString& vendor)
+QString MacSystem::processorKind(bool appleSilicon, const QString& architecture, const QString& vendor)
 {
     // One predicate decides Apple silicon everywhere; other processors are named by their maker.
-    if (architecture == QStringLiteral("arm64"))
+    if (appleSilicon)
         return QStringLiteral("Apple Silicon");
     if (vendor == QStringLiteral("GenuineIntel"))
         return QStringLiteral("Intel");
@@ -257,7 +259,15 @@ std::optional<QImage> MacSystem::sequoiaWallpaper() { return picture(4); }
 
 bool MacSystem::isAppleSilicon()
 {
-    return architecture() == QStringLiteral("arm64");
+    // Only a machine whose devicetree names that maker's system on a chip; an arm64 board or laptop
+    // of any other maker is none. The devicetree does not change while the machine runs.
+    return cached(state().cache.appleSilicon, [] { return isAppleSilicon(machine().compatible()); });
+}
+
+bool MacSystem::isAppleSilicon(const QStringList& compatible)
+{
+    return std::any_of(compatible.begin(), compatible.end(),
+                       [](const QString& one) { return one.startsWith(QLatin1String("apple,")); });
 }
 
 std::optional<int> MacSystem::efficiencyCoreCount()

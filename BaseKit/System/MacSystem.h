@@ -6,6 +6,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <functional>
@@ -87,7 +88,9 @@ public:
     static Platform::Registry& mainPort();
 
     // The rules behind the members, on given values.
-    static QString processorKind(const QString& architecture, const QString& vendor);
+    static QString processorKind(bool appleSilicon, const QString& architecture, const QString& vendor);
+    // Whether devicetree "compatible" strings name a system on a chip of that maker ("apple,...").
+    static bool isAppleSilicon(const QStringList& compatible);
     static QString modelSymbolName(const QString& model);
     static QString versionText(const QString& operatingSystemVersionString);
     static QString macOSVersionText(const QString& operatingSystemVersionString);

@@ -97,7 +97,7 @@ QString NetworkView::countryText(const std::optional<QString>& countryCode)
 
 QString NetworkView::transmitRateText(double megabitsPerSecond)
 {
-    if (!std::isfinite(megabitsPerSecond) || std::fabs(megabitsPerSecond) >= 9.2e18)
+    if (!std::isfinite(megabitsPerSecond) || megabitsPerSecond <= 0 || megabitsPerSecond >= 9.2e18)
         return missing;
     return QString::number(std::int64_t(std::trunc(megabitsPerSecond))) + QStringLiteral(" MBit/s");
 }
@@ -105,6 +105,11 @@ QString NetworkView::transmitRateText(double megabitsPerSecond)
 QString NetworkView::decibelText(int dBm)
 {
     return QString::number(dBm) + QStringLiteral(" dBm");
+}
+
+QString NetworkView::noiseText(int dBm)
+{
+    return dBm == 0 ? missing : decibelText(dBm);
 }
 
 bool NetworkView::showsPlaceholder() const
@@ -118,6 +123,9 @@ void NetworkView::refresh()
     const SystemKit::NetworkAdapter* adapter = controller ? controller->adapter() : nullptr;
     m_placeholder->setHidden(adapter != nullptr);
     m_body->setHidden(adapter == nullptr);
+    // The placeholder stands on the card without padding; the details have the default padding.
+    const int margin = adapter ? int(std::lround(padding())) : 0;
+    contentLayout()->setContentsMargins(margin, margin, margin, margin);
     if (!adapter) {
         m_shownHeader.clear();
         return;
@@ -139,7 +147,7 @@ void NetworkView::refresh()
     if (live) {
         m_rows[rateRow]->setRight(transmitRateText(wifi->info()->transmitRate));
         m_rows[signalRow]->setRight(decibelText(wifi->info()->rssi));
-        m_rows[noiseRow]->setRight(decibelText(wifi->info()->noise));
+        m_rows[noiseRow]->setRight(noiseText(wifi->info()->noise));
     }
 }
 

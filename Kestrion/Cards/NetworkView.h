@@ -41,8 +41,11 @@ public:
     static QString kindSymbol(const SystemKit::NetworkAdapter& adapter);
     // The right-hand texts.
     static QString countryText(const std::optional<QString>& countryCode);
+    // "-" for a rate of 0 or less: the driver reported none.
     static QString transmitRateText(double megabitsPerSecond);
     static QString decibelText(int dBm);
+    // "-" for a noise of 0 dBm: the driver measured none.
+    static QString noiseText(int dBm);
 
     bool showsPlaceholder() const;
     CardCanvas* header() const { return m_header; }

@@ -19,8 +19,10 @@ NetworkAdapter::~NetworkAdapter() = default;
 
 void NetworkAdapter::update(std::uint32_t upload, std::uint32_t download, double interval)
 {
+    // Also an interval that is no number counts as too short.
+    const bool tooShort = !(interval >= shortestInterval);
     std::uint64_t uploadDelta = 0;
-    if (!m_firstUploadRefresh) {
+    if (!m_firstUploadRefresh && !tooShort) {
         uploadDelta = Utilities::counterDelta(m_speeds.current.oldUpload, upload);
         m_speeds.current.oldUpload = upload;
         const std::uint64_t speed = Utilities::rate(uploadDelta, interval);
@@ -33,7 +35,7 @@ void NetworkAdapter::update(std::uint32_t upload, std::uint32_t download, double
     }
 
     std::uint64_t downloadDelta = 0;
-    if (!m_firstDownloadRefresh) {
+    if (!m_firstDownloadRefresh && !tooShort) {
         downloadDelta = Utilities::counterDelta(m_speeds.current.oldDownload, download);
         m_speeds.current.oldDownload = download;
         const std::uint64_t speed = Utilities::rate(downloadDelta, interval);

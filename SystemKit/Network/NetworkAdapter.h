@@ -29,6 +29,12 @@ public:
     NetworkAdapter(const QString& identifier, int historySize, QObject* parent = nullptr);
     ~NetworkAdapter() override;
 
+    // The shortest interval a speed is taken over. Over less (the model's extra sample right after
+    // the first one, well under a millisecond later) one burst of packets would read as a rate many
+    // times the link's, stay in the history and become the maximum: such an update only records the
+    // counters, as a first update does.
+    static constexpr double shortestInterval = 0.1;
+
     // One sample: the sent and received byte counters as they stand and the seconds since the
     // previous sample.
     void update(std::uint32_t upload, std::uint32_t download, double interval);

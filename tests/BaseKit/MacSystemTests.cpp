@@ -111,12 +111,21 @@ TEST(MacSystemRules, DarwinReleaseNames)
 
 TEST(MacSystemRules, ProcessorKindNamesTheMaker)
 {
-    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("arm64"), QString()), QStringLiteral("Apple Silicon"));
-    // "arm64e" is no Apple silicon for either test; it is named as uname names it.
-    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("arm64e"), QString()), QStringLiteral("arm64e"));
-    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("x86_64"), QStringLiteral("AuthenticAMD")), QStringLiteral("AMD"));
-    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("x86_64"), QStringLiteral("GenuineIntel")), QStringLiteral("Intel"));
-    EXPECT_EQ(MacSystem::processorKind(QStringLiteral("aarch64"), QString()), QStringLiteral("aarch64"));
+    EXPECT_EQ(MacSystem::processorKind(true, QStringLiteral("aarch64"), QString()), QStringLiteral("Apple Silicon"));
+    // Any other arm64 machine is named as uname names it.
+    EXPECT_EQ(MacSystem::processorKind(false, QStringLiteral("arm64"), QString()), QStringLiteral("arm64"));
+    EXPECT_EQ(MacSystem::processorKind(false, QStringLiteral("x86_64"), QStringLiteral("AuthenticAMD")), QStringLiteral("AMD"));
+    EXPECT_EQ(MacSystem::processorKind(false, QStringLiteral("x86_64"), QStringLiteral("GenuineIntel")), QStringLiteral("Intel"));
+    EXPECT_EQ(MacSystem::processorKind(false, QStringLiteral("aarch64"), QString()), QStringLiteral("aarch64"));
+}
+
+TEST(MacSystemRules, AppleSiliconOnlyWhereTheDevicetreeNamesThatMakersChip)
+{
+    EXPECT_TRUE(MacSystem::isAppleSilicon(QStringList{"apple,j293", "apple,t8103", "apple,arm-platform"}));
+    EXPECT_FALSE(MacSystem::isAppleSilicon(QStringList{"pine64,rockpro64-v2.1", "rockchip,rk3399"}));
+    EXPECT_FALSE(MacSystem::isAppleSilicon(QStringList{"raspberrypi,4-model-b", "brcm,bcm2711"}));
+    EXPECT_FALSE(MacSystem::isAppleSilicon(QStringList{"applemicro,xgene", "PowerMac7,3"}));
+    EXPECT_FALSE(MacSystem::isAppleSilicon(QStringList{}));
 }
 
 TEST(MacSystemRules, UptimeOfZeroIsADash)
@@ -227,7 +236,7 @@ TEST_F(MacSystemTest, AppleSiliconReadsTheRegistry)
     cluster(Platform::PlistValue(QByteArray("P\0", 2)));
     cluster(Platform::PlistValue(QStringLiteral("P")));      // text, not bytes: not counted
     cluster(Platform::PlistValue(QByteArray("P\xff", 2)));   // not UTF-8: not counted
-    use("container", "arm64");
+    use("apple-m1", "aarch64");
     EXPECT_TRUE(MacSystem::isAppleSilicon());
     EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("Apple Silicon"));
     EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("MacBook Pro (14-inch, 2021)"));
@@ -237,7 +246,8 @@ TEST_F(MacSystemTest, AppleSiliconReadsTheRegistry)
 
 TEST_F(MacSystemTest, AppleSiliconWithoutEntriesGivesDashAndZero)
 {
-    use("container", "arm64");
+    use("apple-m2-procfs", "aarch64");
+    EXPECT_TRUE(MacSystem::isAppleSilicon());
     EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("-"));
     EXPECT_EQ(MacSystem::efficiencyCoreCount(), 0);
 }
@@ -246,6 +256,15 @@ TEST_F(MacSystemTest, ArmBoardsAreNoAppleSilicon)
 {
     use("aarch64-rk3399", "aarch64");
     EXPECT_FALSE(MacSystem::isAppleSilicon());
+    // Also where uname says arm64: the devicetree names another maker's chip, or there is none.
+    use("aarch64-rk3399", "arm64");
+    EXPECT_FALSE(MacSystem::isAppleSilicon());
+    EXPECT_FALSE(MacSystem::efficiencyCoreCount().has_value());
+    // The ARM board of 2012 the sampling tool's fixtures hold: no devicetree at all.
+    use("../Tools/kestrion-sample/embedded-arm", "arm64");
+    EXPECT_FALSE(MacSystem::isAppleSilicon());
+    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("arm64"));
+    use("aarch64-rk3399", "aarch64");
     EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("aarch64"));
     EXPECT_EQ(MacSystem::processorName(), QString());
     EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("Pine64 RockPro64 v2.1"));

@@ -126,12 +126,16 @@ TEST(InternalBatteryFinder, DropsTheReaderWhenTheEntryGoes)
     InternalBatteryFinder finder(entry.registry, sources({chargingSource(50)}));
     finder.refresh();
     ASSERT_TRUE(finder.battery());
-    // The bus now reports another provider: the old snapshot is not shown as current.
+    EXPECT_EQ(finder.condition(), BatteryCondition::fair);
+    // The bus now reports another provider: the old snapshot is not shown as current, nor its condition.
     entry.registry->setProperty(entry.parent, "IOProviderClass", PlistValue("Unknown"));
+    QSignalSpy conditionChanged(&finder, &InternalBatteryFinder::conditionChanged);
     finder.refresh();
     EXPECT_FALSE(finder.battery());
     EXPECT_TRUE(finder.items().isEmpty());
     EXPECT_FALSE(finder.charge());
+    EXPECT_FALSE(finder.condition());
+    EXPECT_EQ(conditionChanged.count(), 1);
 }
 
 TEST(InternalBatteryFinder, ChargeSymbolAndTimeLeft)

@@ -205,6 +205,38 @@ TEST(InternalBatteryCard, ThinkPadDischarging)
     checkPixels(card, run.model);
 }
 
+TEST(InternalBatteryCard, ThinkPadOnAKernelBeforePowerNow)
+{
+    // The same battery where current_now holds the power in µW: the same figures as above.
+    LocaleScope english(QStringLiteral("en_US"));
+    const PowerSupplyFixture tree("power_supply-thinkpad-oldkernel");
+    BatteryModelFixture run(fixtureFinder(tree));
+    LookFixture look;
+    InternalBatteryView card(run.model, look.settings);
+    const CardTexts t = read(card, run.model);
+    EXPECT_EQ(t.rateTitle, text(LKLocalizedString::dischargeRate));
+    EXPECT_EQ(t.rate, "395 mA");
+    EXPECT_TRUE(t.timeShown);
+    EXPECT_EQ(t.time, "10:14");
+    ASSERT_TRUE(run.model.finder()->battery());
+    ASSERT_TRUE(run.model.finder()->battery()->watts());
+    EXPECT_NEAR(*run.model.finder()->battery()->watts(), 4.83, 0.01);
+}
+
+TEST(InternalBatteryModel, ConditionClearsWhenTheBatteryGoes)
+{
+    const BatteryRegistry entry(QStringLiteral("IOSMBusController"), {{"Amperage", PlistValue(-1520)}});
+    BatteryModelFixture run(new InternalBatteryFinder(
+        entry.registry, sources({description({{"Is Charging", PlistValue(0)}, {"BatteryHealth", PlistValue("Poor")}})})));
+    EXPECT_EQ(run.model.conditionText(), text(LKLocalizedString::poor));
+    EXPECT_NE(InternalBatteryView::conditionColor(run.model.finder()->condition()), VKNamedColor::secondary);
+    entry.registry->setProperty(entry.parent, "IOProviderClass", PlistValue("Unknown"));
+    run.model.finder()->refresh();
+    EXPECT_EQ(run.model.rateText(), "-");
+    EXPECT_EQ(run.model.conditionText(), text(LKLocalizedString::unknown));
+    EXPECT_EQ(InternalBatteryView::conditionColor(run.model.finder()->condition()), VKNamedColor::secondary);
+}
+
 TEST(InternalBatteryCard, UsbCLaptopNotChargingChargingAndFull)
 {
     LocaleScope english(QStringLiteral("en_US"));

@@ -20,6 +20,7 @@
 #include "SystemKit/NetworkFixture.h"
 #include "ViewKit/VKDoubleTextView.h"
 #include "ViewKit/VKNoNetworkAdapterView.h"
+#include "ViewKit/VKTheme.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -189,6 +190,13 @@ TEST(NetworkCards, NoPrimaryAdapterShowsOnlyThePlaceholder)
     EXPECT_TRUE(details.showsPlaceholder());
     EXPECT_EQ(usage.placeholder()->symbolSize(), 48);
     EXPECT_FALSE(usage.placeholder()->embedInTile());
+    // The details card's placeholder takes the whole card, without padding; the usage card's is padded.
+    const int padding = int(ViewKit::VKTheme::defaultPadding);
+    details.resize(260, 200);
+    usage.resize(260, 200);
+    QApplication::processEvents();
+    EXPECT_EQ(details.placeholder()->geometry(), details.rect());
+    EXPECT_EQ(usage.placeholder()->geometry(), usage.rect().marginsRemoved(QMargins(padding, padding, padding, padding)));
 
     // The default route comes: the next samples switch both cards to their contents.
     f.machine.primary(QStringLiteral("eth0"));
@@ -196,6 +204,9 @@ TEST(NetworkCards, NoPrimaryAdapterShowsOnlyThePlaceholder)
     f.sample(0, 0);
     EXPECT_FALSE(usage.showsPlaceholder());
     EXPECT_FALSE(details.showsPlaceholder());
+    // The details stand within the default padding again.
+    QApplication::processEvents();
+    EXPECT_EQ(details.rows().front()->mapTo(&details, QPoint(0, 0)).x(), padding);
 }
 
 TEST(NetworkCards, DetailsOfAnEthernetAdapter)
@@ -293,6 +304,17 @@ TEST(NetworkCards, WifiRowsAppearWithTheFirstLiveValues)
     EXPECT_EQ(rights[4], QStringLiteral("866 MBit/s"));
     EXPECT_EQ(rights[5], QStringLiteral("-54 dBm"));
     EXPECT_EQ(rights[6], QStringLiteral("-92 dBm"));
+
+    // A driver that measures no noise and reports no transmit rate: "-", not "0 dBm" and "0 MBit/s".
+    values.transmitRate = 0;
+    values.noise = 0;
+    f.machine.wlan->list = std::vector<Platform::WlanInterface>{values};
+    f.sample(0, 0, QStringLiteral("wlan0"));
+    const QStringList unreported = visibleRights(card);
+    ASSERT_EQ(unreported.size(), 7);
+    EXPECT_EQ(unreported[4], QStringLiteral("-"));
+    EXPECT_EQ(unreported[5], QStringLiteral("-54 dBm"));
+    EXPECT_EQ(unreported[6], QStringLiteral("-"));
 }
 
 TEST(NetworkCards, PlaceholdersForOddValues)

@@ -180,7 +180,7 @@ TEST_F(SystemInfoTest, AppleSiliconShowsClusterCountsFromClassOne)
     for (const char* type : {"E", "E", "P"})
         registry->addEntry(cpus, QStringLiteral("cpu"), QStringLiteral("AppleARMCPU"),
                            {{QStringLiteral("cluster-type"), PlistValue(QByteArray(type, 2))}});
-    use("container", "arm64");
+    use("apple-m2-procfs", "aarch64");
     const std::optional<SystemInfoView::Clusters> counts = SystemInfoView::clusters(2);
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->efficiency, 2);
@@ -192,7 +192,7 @@ TEST_F(SystemInfoTest, AppleSiliconShowsClusterCountsFromClassOne)
     EXPECT_NE(large.clusterCounts(), nullptr);
     SystemInfoView small(model, nullptr, nullptr, 0);
     EXPECT_EQ(small.clusterCounts(), nullptr);
-    // A reading the machine cannot give shows the placeholder: no model identifier in a container.
+    // A reading the machine cannot give shows the placeholder: this tree publishes no model identifier.
     EXPECT_EQ(small.row(LKLocalizedString::identifier)->rightText(), QStringLiteral("-"));
 }
 

@@ -2,11 +2,23 @@
 #include "Platform/NetworkInterfaces.h"
 #include "Platform/Wlan.h"
 
+#include "Platform/FakeAddressList.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <linux/if_tun.h>
+#include <net/if.h>
+#include <sched.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+#include <thread>
 
 using Platform::DynamicStore;
 using Platform::InterfaceEntry;
@@ -54,7 +66,125 @@ std::optional<QString> type(const NetworkInterfaces& interfaces, const QString& 
     return facts ? facts->type : std::nullopt;
 }
 
+// The interface list read from a list the test lays out as the C library does.
+class LaidOutList : public NetworkInterfaces {
+public:
+    mutable FakeAddressList fake;
+
+protected:
+    int addressList(ifaddrs** first) const override
+    {
+        *first = fake.build();
+        return 0;
+    }
+    void releaseAddressList(ifaddrs*) const override {}
+};
+
+const InterfaceEntry* find(const std::vector<InterfaceEntry>& entries, const QString& name, int family)
+{
+    for (const InterfaceEntry& entry : entries) {
+        if (entry.name == name && entry.family == family)
+            return &entry;
+    }
+    return nullptr;
+}
+
+// What the interface list reads inside a network namespace of its own that holds one tun device,
+// up, through which `packets` IPv4 packets of 40 bytes came in; none, with the reason, where this
+// process may not make one.
+std::optional<std::vector<InterfaceEntry>> listWithTunDevice(const char* name, int packets, QString& reason)
+{
+    std::optional<std::vector<InterfaceEntry>> result;
+    // A namespace belongs to the thread that made it: the process's other threads keep theirs.
+    std::thread([&] {
+        if (::geteuid() != 0 || ::access("/dev/net/tun", R_OK | W_OK) != 0) {
+            reason = QStringLiteral("needs root and /dev/net/tun");
+            return;
+        }
+        if (::unshare(CLONE_NEWNET) != 0) {
+            reason = QStringLiteral("no private network namespace: ") + QString::fromLocal8Bit(std::strerror(errno));
+            return;
+        }
+        const int tun = ::open("/dev/net/tun", O_RDWR | O_CLOEXEC);
+        ifreq request{};
+        request.ifr_flags = IFF_TUN | IFF_NO_PI;
+        std::strncpy(request.ifr_name, name, IFNAMSIZ - 1);
+        const int control = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+        bool ready = tun >= 0 && ::ioctl(tun, TUNSETIFF, &request) == 0 && control >= 0;
+        if (ready) {
+            ifreq flags{};
+            std::strncpy(flags.ifr_name, name, IFNAMSIZ - 1);
+            ready = ::ioctl(control, SIOCGIFFLAGS, &flags) == 0;
+            flags.ifr_flags |= IFF_UP;
+            ready = ready && ::ioctl(control, SIOCSIFFLAGS, &flags) == 0;
+        }
+        // Packets for the loopback address arriving on the tunnel: counted as received, then
+        // dropped; nothing leaves the namespace.
+        unsigned char packet[40] = {0x45, 0, 0, 40, 0, 0, 0x40, 0, 64, 17, 0, 0, 127, 0, 0, 2, 127, 0, 0, 1};
+        for (int i = 0; ready && i < packets; ++i)
+            ready = ::write(tun, packet, sizeof packet) == ssize_t(sizeof packet);
+        if (ready) {
+            std::vector<InterfaceEntry> entries;
+            if (NetworkInterfaces().list(entries))
+                result = std::move(entries);
+        } else {
+            reason = QStringLiteral("no tun device: ") + QString::fromLocal8Bit(std::strerror(errno));
+        }
+        if (control >= 0)
+            ::close(control);
+        if (tun >= 0)
+            ::close(tun);
+    }).join();
+    return result;
+}
+
 } // namespace
+
+TEST(NetworkInterfaces, LinkEntriesWithoutHardwareAddressKeepTheirCounters)
+{
+    LaidOutList list;
+    list.fake.link(QStringLiteral("lo"), 0x49, QByteArray(6, '\0'), std::pair(100u, 100u));
+    list.fake.link(QStringLiteral("eth0"), 0x1043, QByteArray::fromHex("0019d275aeff"), std::pair(5000u, 7000u));
+    // A tun, WireGuard or PPP device: its link-level entry has counters but no address.
+    list.fake.link(QStringLiteral("wg0"), 0x10d1, std::nullopt, std::pair(123456u, 654321u));
+    list.fake.address(QStringLiteral("eth0"), 0x1043, AF_INET, QStringLiteral("192.0.2.2"));
+    list.fake.address(QStringLiteral("wg0"), 0x10d1, AF_INET, QStringLiteral("198.51.100.7"));
+    list.fake.address(QStringLiteral("wg0"), 0x10d1, AF_INET6, QStringLiteral("fd00::7"));
+
+    std::vector<InterfaceEntry> entries;
+    ASSERT_TRUE(list.list(entries));
+    ASSERT_EQ(entries.size(), 6u);
+    const InterfaceEntry* tunnel = find(entries, QStringLiteral("wg0"), NetworkInterfaces::linkFamily);
+    ASSERT_TRUE(tunnel);
+    EXPECT_TRUE(tunnel->hasLinkData);
+    EXPECT_EQ(tunnel->rxBytes, 123456u);
+    EXPECT_EQ(tunnel->txBytes, 654321u);
+    EXPECT_EQ(tunnel->flags, 0x10d1u);
+    const InterfaceEntry* ethernet = find(entries, QStringLiteral("eth0"), NetworkInterfaces::linkFamily);
+    ASSERT_TRUE(ethernet);
+    EXPECT_EQ(ethernet->rxBytes, 5000u);
+    // Address entries stay addresses, without counters.
+    const InterfaceEntry* v4 = find(entries, QStringLiteral("wg0"), NetworkInterfaces::inet4Family);
+    ASSERT_TRUE(v4);
+    EXPECT_FALSE(v4->hasLinkData);
+    EXPECT_EQ(v4->address, QStringLiteral("198.51.100.7"));
+    EXPECT_EQ(NetworkInterfaces::firstAddress(entries, QStringLiteral("wg0"), NetworkInterfaces::inet6Family),
+              QStringLiteral("fd00::7"));
+}
+
+TEST(NetworkInterfaces, TunDeviceInAPrivateNamespaceIsListedWithItsCounters)
+{
+    QString reason;
+    const auto entries = listWithTunDevice("kestrion-tun0", 3, reason);
+    if (!entries)
+        GTEST_SKIP() << "no tun device could be made here (" << reason.toStdString() << ")";
+    const InterfaceEntry* tunnel = find(*entries, QStringLiteral("kestrion-tun0"), NetworkInterfaces::linkFamily);
+    ASSERT_TRUE(tunnel) << "the tun device has no link-level entry";
+    EXPECT_TRUE(tunnel->hasLinkData);
+    EXPECT_TRUE(tunnel->flags & NetworkInterfaces::upFlag);
+    EXPECT_EQ(tunnel->rxBytes, 3u * 40u);
+    EXPECT_EQ(tunnel->txBytes, 0u);
+}
 
 TEST(NetworkInterfaces, ThinkPadKindsAndAddresses)
 {

@@ -81,6 +81,30 @@ TEST(PowerSources, EnergyBatteryDischargingReadsAttributeFilesOverItsUevent)
     EXPECT_TRUE(p["DesignCycleCount9C"].isNone());
 }
 
+TEST(PowerSources, EnergyBatteryOfAKernelBeforePowerNowHasItsPowerInCurrentNow)
+{
+    // The same ThinkPad battery on a kernel without power_now: current_now holds its 4.83 W in µW.
+    const PowerSupplyFixture tree("power_supply-thinkpad-oldkernel");
+    const auto descriptions = descriptionsOf(tree);
+    ASSERT_EQ(descriptions.size(), 1u);
+    EXPECT_EQ(descriptions.front()["Time to Empty"].toInt64(), 614);
+    EXPECT_EQ(descriptions.front()["Current Capacity"].toInt64(), 99); // 49.45 of 50.06 Wh: no capacity file
+    const auto entry = batteryEntry(tree);
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->properties["Amperage"].toInt64(), -395);
+    EXPECT_EQ(entry->properties["Voltage"].toInt64(), 12229);
+
+    // Charging: the time to full comes from the same power.
+    tree.set("BAT0", "status", "Charging");
+    EXPECT_EQ(descriptionsOf(tree).front()["Time to Full Charge"].toInt64(), 7); // 0.61 Wh at 4.83 W
+    EXPECT_EQ(batteryEntry(tree)->properties["Amperage"].toInt64(), 395);
+
+    // A battery that counts charge keeps current_now as its current, also without power_now.
+    tree.set("BAT0", "charge_now", "4000000");
+    tree.set("BAT0", "current_now", "1500000");
+    EXPECT_EQ(batteryEntry(tree)->properties["Amperage"].toInt64(), 1500);
+}
+
 TEST(PowerSources, ChargeBatteryOnUsbPowerDeliveryAdapter)
 {
     const PowerSupplyFixture tree("power_supply-laptop-usbc-checkbox-A");

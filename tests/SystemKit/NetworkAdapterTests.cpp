@@ -83,6 +83,30 @@ TEST(NetworkAdapter, FirstUpdateOnlyRecordsTheCounters)
     EXPECT_FALSE(adapter.firstDownloadRefresh());
 }
 
+TEST(NetworkAdapter, UpdatesCloseTogetherOnlyRecordTheCounters)
+{
+    // The extra sample right after the first: 150 KB came in within 0.8 ms, which is no rate of
+    // 187 MB/s to show, keep in the history or take as the maximum.
+    ClockScope scope;
+    NetworkAdapter adapter(QStringLiteral("en0"), 3);
+    adapter.update(1000, 2000, 1.0);
+    adapter.update(1000, 152000, 0.0008);
+    EXPECT_EQ(adapter.speeds().current.download, 0u);
+    EXPECT_EQ(adapter.speeds().max.download, 0u);
+    EXPECT_EQ(values(adapter.histories().download()), (std::vector<std::uint64_t>{0, 0, 0}));
+    EXPECT_EQ(adapter.maxDelta(), 0u);
+    // The next second measures from the counters recorded then.
+    adapter.update(1500, 153000, 1.0);
+    EXPECT_EQ(adapter.speeds().current.upload, 500u);
+    EXPECT_EQ(adapter.speeds().current.download, 1000u);
+    EXPECT_EQ(adapter.speeds().max.download, 1000u);
+    EXPECT_EQ(values(adapter.histories().download()), (std::vector<std::uint64_t>{0, 0, 1000}));
+    // A clock that stood still gives no interval at all.
+    adapter.update(2500, 163000, 0.0);
+    EXPECT_EQ(adapter.speeds().current.download, 0u);
+    EXPECT_EQ(adapter.speeds().max.download, 1000u);
+}
+
 TEST(NetworkAdapter, SpeedsMaximaAndHistories)
 {
     ClockScope scope;

@@ -287,6 +287,28 @@ TEST(NetworkController, TunnelGetsAnAdapterOnlyAsThePrimaryInterface)
     EXPECT_EQ(network->adapters().size(), 2);
 }
 
+TEST(NetworkController, TunnelAsTheDefaultRouteIsSampled)
+{
+    // A VPN whose tun device carries the default route: the device has no hardware address.
+    NetworkMachine machine;
+    machine.netdev(QStringLiteral("eth0"), QStringLiteral("Ethernet"));
+    machine.netdev(QStringLiteral("tun0"), QStringLiteral("tunnel"));
+    machine.primary(QStringLiteral("tun0"));
+    machine.link(QStringLiteral("eth0"), 0, 0);
+    machine.link(QStringLiteral("tun0"), 1000, 2000, 0x1 | 0x10 | 0x40 | 0x10000);
+    machine.address(QStringLiteral("tun0"), NetworkInterfaces::inet4Family, QStringLiteral("198.51.100.7"));
+    auto network = sampler(machine);
+    machine.clock->advance(std::chrono::seconds(1));
+    machine.link(QStringLiteral("tun0"), 1500, 4000, 0x1 | 0x10 | 0x40 | 0x10000);
+    network->updateAdapters();
+    ASSERT_NE(network->adapter(), nullptr);
+    EXPECT_EQ(network->adapter()->identifier(), QStringLiteral("tun0"));
+    EXPECT_TRUE(qobject_cast<EthernetAdapter*>(network->adapter()));
+    EXPECT_EQ(network->adapter()->addresses().displayAddress(), QStringLiteral("198.51.100.7"));
+    EXPECT_EQ(network->adapterUpload(), 500u);
+    EXPECT_EQ(network->adapterDownload(), 2000u);
+}
+
 TEST(NetworkController, AddressesAreReadAgainEverySample)
 {
     NetworkMachine machine;

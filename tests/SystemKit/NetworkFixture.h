@@ -11,6 +11,8 @@
 #include "Platform/Wlan.h"
 #include "SystemKit/Network/NetworkEnvironment.h"
 
+#include "Platform/FakeAddressList.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,20 +20,42 @@
 
 #include <gtest/gtest.h>
 
+// The kernel's interface list as the test sets it, entry by entry, handed to the reader the way the C
+// library hands it over: a link-level entry has the interface's hardware address, as the tree's sysfs
+// `address` file holds it, or none when that file is empty or missing (tun, WireGuard, PPP), and
+// carries the counters; an address entry carries its address only.
 class FakeInterfaceList : public Platform::NetworkInterfaces {
 public:
     using NetworkInterfaces::NetworkInterfaces;
 
-    bool list(std::vector<Platform::InterfaceEntry>& out) const override
-    {
-        out = entries;
-        ++calls;
-        return !fails;
-    }
-
     std::vector<Platform::InterfaceEntry> entries;
     bool fails = false;
     mutable int calls = 0;
+
+protected:
+    int addressList(ifaddrs** first) const override
+    {
+        ++calls;
+        if (fails)
+            return -1;
+        m_list.clear();
+        for (const Platform::InterfaceEntry& entry : entries) {
+            if (entry.family == linkFamily) {
+                const auto text = attribute(entry.name, QStringLiteral("address"));
+                const auto bytes = text ? hardwareAddressBytes(*text) : std::nullopt;
+                m_list.link(entry.name, entry.flags, bytes,
+                            entry.hasLinkData ? std::optional(std::pair(entry.rxBytes, entry.txBytes)) : std::nullopt);
+            } else {
+                m_list.address(entry.name, entry.flags, entry.family, entry.address);
+            }
+        }
+        *first = m_list.build();
+        return 0;
+    }
+    void releaseAddressList(ifaddrs*) const override {}
+
+private:
+    mutable FakeAddressList m_list;
 };
 
 class FakeWlan : public Platform::Wlan {
@@ -74,13 +98,17 @@ public:
         file.write(content);
     }
 
-    // An interface of a kind in sysfs: "Ethernet", "IEEE80211" or anything else (a tunnel).
+    // An interface of a kind in sysfs: "Ethernet", "IEEE80211", "bridge" (Ethernet framing without a
+    // device), "loopback" or anything else: a tunnel, which has no hardware address.
     void netdev(const QString& name, const QString& kind, const QByteArray& address = "02:00:00:00:00:01")
     {
-        const bool ether = kind == QLatin1String("Ethernet") || kind == QLatin1String("IEEE80211");
-        write(QStringLiteral("sys/class/net/%1/type").arg(name), ether ? "1\n" : "65534\n");
-        write(QStringLiteral("sys/class/net/%1/address").arg(name), address + '\n');
-        if (ether)
+        const bool device = kind == QLatin1String("Ethernet") || kind == QLatin1String("IEEE80211");
+        const bool ether = device || kind == QLatin1String("bridge");
+        const bool loopback = kind == QLatin1String("loopback");
+        write(QStringLiteral("sys/class/net/%1/type").arg(name), ether ? "1\n" : loopback ? "772\n" : "65534\n");
+        write(QStringLiteral("sys/class/net/%1/address").arg(name),
+              ether ? address + '\n' : loopback ? QByteArray("00:00:00:00:00:00\n") : QByteArray("\n"));
+        if (device)
             QFile::link(QStringLiteral("../../../devices/pci0"), dir.filePath(QStringLiteral("sys/class/net/%1/device").arg(name)));
         if (kind == QLatin1String("IEEE80211"))
             write(QStringLiteral("sys/class/net/%1/phy80211/index").arg(name), "0\n");

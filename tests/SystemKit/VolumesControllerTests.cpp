@@ -10,6 +10,7 @@
 #include "VolumeTree.h"
 
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QSignalSpy>
 #include <QTimeZone>
 #include <QTimer>
@@ -344,6 +345,42 @@ TEST_F(VolumesControllerTest, EjectAllTakesOnlyEjectableVolumes)
     QString result = QStringLiteral("(none)");
     controller->eject(nullptr, [&result](const QString& error) { result = error; });
     EXPECT_FALSE(result.isEmpty());
+    QCoreApplication::processEvents();
+}
+
+TEST_F(VolumesControllerTest, PartitionsOfKernelsWithoutThePartitionFile)
+{
+    // Kernels before the "partition" file mark a partition's folder by its "start" file alone.
+    StackedTree tree;
+    QDirIterator files(tree.root() + QStringLiteral("/sys/devices"), {QStringLiteral("partition")}, QDir::Files,
+                       QDirIterator::Subdirectories);
+    QStringList marked;
+    while (files.hasNext())
+        marked << files.next();
+    ASSERT_FALSE(marked.isEmpty());
+    for (const QString& file : marked) {
+        ASSERT_TRUE(QFile::remove(file));
+        const QString relative = QDir(tree.root()).relativeFilePath(QFileInfo(file).path() + QStringLiteral("/start"));
+        if (!QFileInfo::exists(tree.root() + QLatin1Char('/') + relative))
+            tree.write(relative, "2048\n");
+    }
+    tree.mountTable("1 0 8:4 / / rw - ext4 /dev/sda4 rw\n"
+                    "2 0 8:17 / /archive rw - ext4 /dev/sdb1 rw\n"
+                    "3 0 8:33 / /media/stick rw - vfat /dev/sdc1 rw\n");
+    make(tree);
+    controller->refresh();
+    Volume* archive = at("/archive");
+    Volume* stick = at("/media/stick");
+    ASSERT_TRUE(archive && stick);
+    EXPECT_EQ(archive->rootBsdName(), QStringLiteral("sdb"));
+    EXPECT_EQ(archive->deviceProtocol(), QStringLiteral("SATA"));
+    ASSERT_TRUE(archive->currentStatistics());
+    EXPECT_GT(archive->currentStatistics()->bytesRead, 0u);
+    EXPECT_EQ(stick->rootBsdName(), QStringLiteral("sdc"));
+    EXPECT_EQ(stick->deviceProtocol(), QStringLiteral("USB"));
+    EXPECT_TRUE(stick->isEjectable());
+    controller->ejectAll();
+    EXPECT_EQ(ejector->requests, QStringList({"sdc1"}));
     QCoreApplication::processEvents();
 }
 

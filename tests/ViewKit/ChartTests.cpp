@@ -61,6 +61,31 @@ TEST(ChartScale, NiceTicksAndAutomaticDomain)
     EXPECT_GE(some.upper, 47);
 }
 
+TEST(ChartScale, AutomaticDomainEndsOnTheMarkAboveTheLargestValue)
+{
+    // An upload curve at 12 MB/s under marks of 0, 5 and 10 MB/s ran above the top line, and a flat
+    // curve at its maximum lay on the chart's top edge.
+    auto check = [](const std::vector<double>& values) {
+        const double largest = *std::max_element(values.begin(), values.end());
+        const VKChartDomain domain = automaticDomain(values, 3);
+        const std::vector<double> marks = niceTicks(domain.lower, domain.upper, 3);
+        ASSERT_GE(marks.size(), 2u) << largest;
+        EXPECT_GT(domain.upper, largest) << largest;
+        EXPECT_DOUBLE_EQ(marks.back(), domain.upper) << largest;
+        EXPECT_EQ(marks.front(), 0) << largest;
+    };
+    std::vector<double> upload(30, 3e6);
+    upload[20] = 12e6;
+    check(upload);
+    EXPECT_EQ(automaticDomain(upload, 3).upper, 15e6);
+    check(std::vector<double>(30, 10e6));
+    check(std::vector<double>(30, 1));
+    for (double largest = 1; largest < 1e12; largest *= 1.37)
+        check({0, largest, largest / 3});
+    for (int largest = 1; largest <= 1000; ++largest)
+        check({double(largest)});
+}
+
 TEST(ChartCurve, PassesThroughEveryPointAndKeepsStraightRunsStraight)
 {
     const std::vector<QPointF> points{{0, 10}, {10, 30}, {20, 5}, {35, 40}, {40, 40}};
@@ -163,10 +188,12 @@ TEST(GraphView, RendersItsSeriesInTheAccentColour)
     view.setPalette(VKTheme::palette(VKColorScheme::light));
     QImage image = makeCanvas(QSize(80, 40), 1);
     view.render(&image, QPoint(), QRegion(), QWidget::DrawChildren);
-    // The automatic domain of 0...30 ends at 30: the last point is the top-right corner.
-    const QColor corner = pixelAt(image, QPointF(79.5, 0.5));
-    EXPECT_GT(corner.alpha(), 100);
-    EXPECT_GT(corner.blue(), corner.red());
+    // The automatic domain of 0...30 reaches to the next mark, 40: the last point stands a quarter of
+    // the height below the top edge, and nothing is drawn above it.
+    const QColor last = pixelAt(image, QPointF(79.5, 10.5));
+    EXPECT_GT(last.alpha(), 100);
+    EXPECT_GT(last.blue(), last.red());
+    EXPECT_EQ(pixelAt(image, QPointF(79.5, 4.5)).alpha(), 0);
 }
 
 TEST(Legend, LabelAndRightText)
