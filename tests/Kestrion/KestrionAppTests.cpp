@@ -15,10 +15,13 @@
 #include "Platform/Defaults.h"
 #include "Platform/DistributedCenter.h"
 #include "Platform/InMemoryRegistry.h"
+#include "Platform/Workspace.h"
 #include "ViewKit/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKOtherAppsView.h"
+#include "ViewKit/VKToastView.h"
 #include "BaseKit/Services/Marketing.h"
 
 #include <QAbstractButton>
@@ -285,6 +288,57 @@ TEST_F(Program, ClosingWithoutCloseRuleKeepsRunning)
     EXPECT_FALSE(ended);
     app->showMainWindow();
     EXPECT_TRUE(app->mainWindow()->isVisible());
+}
+
+TEST_F(Program, EscAndCtrlWCloseTheWindows)
+{
+    LoopbackServer server;
+    ASSERT_TRUE(server.isListening());
+    server.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
+    BaseKit::Marketing::setFileHost(server.base());
+    // Pressed in a secondary window, Esc and Ctrl+W close it.
+    for (const char* identifier : {KestrionApp::aboutWindow, KestrionApp::settingsWindow, KestrionApp::otherAppsWindow}) {
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            SCOPED_TRACE(std::string(identifier) + " " + key.toString().toStdString());
+            QPointer<QWidget> window = app->openWindowOnce(QString::fromLatin1(identifier));
+            ASSERT_TRUE(window);
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            QTest::keySequence(window, key);
+            QApplication::processEvents();
+            EXPECT_TRUE(!window || !window->isVisible());
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    BaseKit::Marketing::setFileHost({});
+
+    // Ctrl+W closes the main window as its close button does: the program goes on.
+    bool ended = false;
+    terminated = [&] { ended = true; };
+    MainWindow* main = app->mainWindow();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keySequence(main, QKeySequence(Qt::CTRL | Qt::Key_W));
+    QApplication::processEvents();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(app->processor()->controller()->timer()->isActive());
+}
+
+TEST_F(Program, HelpLinksSayWhenNoProgramOpensThem)
+{
+    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
+    // "Contact Form…" and "Open Homepage…": the main window tells that nothing could open the page.
+    for (int item : {1, 2}) {
+        app->helpActions().at(item)->trigger();
+        ViewKit::VKToastView* notice = ViewKit::VKLinkOpener::notice(app->mainWindow());
+        ASSERT_NE(notice, nullptr) << item;
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_TRUE(notice->text().contains(QStringLiteral("https://www.brannock.com")));
+        EXPECT_TRUE(app->mainWindow()->rect().contains(notice->geometry()));
+        delete notice;
+    }
+    Platform::Workspace::setUrlOpener({});
 }
 
 TEST_F(Program, GeneralPageChangesApplyAtOnce)
