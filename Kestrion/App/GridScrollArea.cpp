@@ -38,7 +38,11 @@ QSize GridScrollArea::sizeHint() const
     const QWidget* grid = widget();
     if (!grid)
         return {};
-    return grid->sizeHint().expandedTo(grid->minimumSizeHint());
+    QSize hint = grid->sizeHint().expandedTo(grid->minimumSizeHint());
+    // Wider than the room: the horizontal bar shows under the grid and asks for its height as well.
+    if (m_limit.isValid() && hint.width() > m_limit.width())
+        hint.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    return hint;
 }
 
 QSize GridScrollArea::minimumSizeHint() const

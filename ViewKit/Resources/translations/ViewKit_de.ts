@@ -69,7 +69,7 @@
     </message>
     <message>
         <source>APPS_NOT_LOADED</source>
-        <translation>Die Liste der Apps konnte nicht geladen werden. Prüfe die Internetverbindung und versuche es erneut.</translation>
+        <translation>Die Liste der Apps konnte nicht geladen werden. Bitte die Internetverbindung prüfen und es erneut versuchen.</translation>
     </message>
     <message>
         <source>TRY_AGAIN</source>
