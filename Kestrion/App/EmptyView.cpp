@@ -82,6 +82,11 @@ void EmptyView::changeEvent(QEvent* event)
     if (event->type() == QEvent::PaletteChange)
         applyColors();
     QWidget::changeEvent(event);
+    // Other fonts take other room: the icon and the texts are placed anew.
+    if (event->type() == QEvent::FontChange) {
+        updateGeometry();
+        place();
+    }
 }
 
 void EmptyView::applyColors()
