@@ -1,7 +1,9 @@
+#include "FakeCompanion.h"
 #include "FixtureMachine.h"
 #include "Kestrion/App/Appearance.h"
 #include "Kestrion/App/ContentView.h"
 #include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/GridScrollArea.h"
 #include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/Models/GpuModel.h"
@@ -34,6 +36,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QFile>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QLabel>
 #include <QStackedLayout>
@@ -339,6 +342,52 @@ TEST_F(Program, HelpLinksSayWhenNoProgramOpensThem)
         delete notice;
     }
     Platform::Workspace::setUrlOpener({});
+}
+
+TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    FixtureMachine machine;
+    RegistryScope registry;
+    FreshSuite fresh;
+    Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
+    AppSettings settings{defaults};
+    settings.setBool(SettingKey::disableSystemInfo, false); // every module on
+    KestrionApp app(settings);
+    const QSize screen(1366, 768);
+    app.mainWindow()->setAvailableArea(screen);
+    app.showMainWindow();
+    QApplication::processEvents();
+    MainWindow* window = app.mainWindow();
+    const int without = window->width();
+
+    {
+        FakeCompanion companion;
+        ASSERT_TRUE(companion.owns);
+        companion.sensors = FakeCompanion::sensorList({{"TC0P", "CPU Proximity", 48.5}});
+        companion.fans = {{QStringLiteral("F0"), QStringLiteral("Left"), 2000, 1200, 6000, 0}};
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.contentView()->visibleCards(4).size() == 2; }, 5000));
+        QApplication::processEvents();
+        // The real cards with the companion's column want more than 1366 points: the window keeps to
+        // the screen, at its opening size and at its minimum, and the grid scrolls to the last column.
+        EXPECT_LE(window->width(), screen.width());
+        EXPECT_LE(window->height(), screen.height());
+        EXPECT_LE(window->minimumSize().width(), screen.width());
+        EXPECT_LE(window->minimumSize().height(), screen.height());
+        GridScrollArea* scroll = app.contentView()->scrollArea();
+        QScrollBar* bar = scroll->horizontalScrollBar();
+        bar->setValue(bar->maximum());
+        QApplication::processEvents();
+        QWidget* fans = app.contentView()->visibleCards(4).first();
+        const QRect shown(fans->mapTo(scroll->viewport(), QPoint(0, 0)), fans->size());
+        EXPECT_LE(shown.right(), scroll->viewport()->width() - 1);
+        EXPECT_GE(shown.left(), 0);
+    }
+    // The companion quit: its column goes and the window is as wide as before it came.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.contentView()->visibleCards(4).isEmpty(); }, 5000));
+    QApplication::processEvents();
+    EXPECT_EQ(window->width(), without);
 }
 
 TEST_F(Program, GeneralPageChangesApplyAtOnce)
