@@ -62,9 +62,9 @@ void ThermionCheck::setEnvironment(Environment environment)
     current() = std::move(environment);
 }
 
-void ThermionCheck::openDownloadPage()
+bool ThermionCheck::openDownloadPage()
 {
-    BaseKit::Workspace::openUrlString(environment().downloadPage);
+    return BaseKit::Workspace::openUrlString(environment().downloadPage);
 }
 
 bool ThermionCheck::isRunning()

@@ -38,7 +38,8 @@ public:
     static void setEnvironment(Environment environment);
 
     // Opens the download page in the default browser; nothing when its address does not parse.
-    static void openDownloadPage();
+    // Returns whether the desktop took the address.
+    static bool openDownloadPage();
     static bool isRunning();
     // The entry at the fixed location exists, or the search finds one.
     static bool isInstalled();

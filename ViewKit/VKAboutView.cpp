@@ -6,6 +6,7 @@
 #include "LanguageKit/LKLocalizedString.h"
 #include "Platform/Bundles.h"
 #include "ViewKit/VKColors.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKProminentButton.h"
 #include "ViewKit/VKStrings.h"
 #include "ViewKit/VKTagView.h"
@@ -203,7 +204,7 @@ VKAboutView::VKAboutView(const QImage& image, const std::optional<QVariantMap>& 
     if (page.isValid() && !page.scheme().isEmpty()) {
         m_portfolioButton = new LinkButton(VKStrings::library("PORTFOLIO"), this);
         connect(m_portfolioButton, &QAbstractButton::clicked, this,
-                [] { BaseKit::Workspace::openUrlString(QString::fromLatin1(iconDesignerPage)); });
+                [this] { VKLinkOpener::open(this, QString::fromLatin1(iconDesignerPage)); });
         credit->addWidget(m_portfolioButton, 0, Qt::AlignHCenter);
     }
     stack->addLayout(credit);

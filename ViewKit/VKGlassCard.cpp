@@ -4,6 +4,9 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <QPen>
+
+#include <algorithm>
 
 namespace ViewKit {
 
@@ -16,6 +19,13 @@ void paintGlassCard(QPainter& painter, const QRectF& surface, VKGlassCardStyle s
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillPath(continuousRoundedRect(surface, cornerRadius), materialTint(*material, scheme));
+    // A faint light edge, where a pane of glass catches the light; it sets the glass apart from the
+    // solid cards, which have none.
+    QColor edge(255, 255, 255);
+    edge.setAlphaF(scheme == VKColorScheme::dark ? 0.16f : 0.7f);
+    painter.setPen(QPen(edge, 1));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawPath(continuousRoundedRect(surface.adjusted(0.5, 0.5, -0.5, -0.5), std::max<qreal>(0, cornerRadius - 0.5)));
     painter.restore();
 }
 

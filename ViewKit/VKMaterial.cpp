@@ -6,7 +6,8 @@ QColor materialTint(VKMaterial material, VKColorScheme scheme)
 {
     // Each thickness lifts the window's glass by about a fifth more of the way to the material's
     // colour (white in light mode, a light grey in dark mode), so that the five stand clearly apart
-    // from the window and from each other in both schemes.
+    // from the window and from each other in both schemes. In dark mode the glass window is much darker
+    // than the solid one, so the regular material over it is about as light as a solid card.
     qreal opacity = 0.6;
     switch (material) {
     case VKMaterial::ultraThin: opacity = 0.2; break;
@@ -15,7 +16,7 @@ QColor materialTint(VKMaterial material, VKColorScheme scheme)
     case VKMaterial::thick: opacity = 0.74; break;
     case VKMaterial::ultraThick: opacity = 0.92; break;
     }
-    QColor tint = scheme == VKColorScheme::dark ? QColor(92, 92, 96) : QColor(255, 255, 255);
+    QColor tint = scheme == VKColorScheme::dark ? QColor(110, 112, 122) : QColor(255, 255, 255);
     tint.setAlphaF(float(opacity));
     return tint;
 }
@@ -27,9 +28,10 @@ QColor windowMaterialTint(VKWindowMaterial material, VKColorScheme scheme)
     switch (material) {
     case VKWindowMaterial::sidebar:
     case VKWindowMaterial::underWindowBackground:
-        // Darker than the glass cards on it, which lighten it in steps (materialTint).
-        tint = dark ? QColor(36, 36, 38) : QColor(204, 204, 210);
-        tint.setAlphaF(dark ? 0.82f : 0.9f);
+        // Darker than the glass cards on it, which lighten it in steps (materialTint). In dark mode
+        // it is well darker than the solid window as well, so the two designs never look alike.
+        tint = dark ? QColor(8, 10, 16) : QColor(204, 204, 210);
+        tint.setAlphaF(dark ? 0.85f : 0.9f);
         break;
     case VKWindowMaterial::hudWindow:
         tint = QColor(30, 30, 30);

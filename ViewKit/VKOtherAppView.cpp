@@ -3,6 +3,7 @@
 #include "ViewKit/VKSecondaryText.h"
 
 #include "BaseKit/Workspace/Workspace.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKProminentButton.h"
 #include "ViewKit/VKRemoteImage.h"
 #include "ViewKit/VKStrings.h"
@@ -56,7 +57,12 @@ VKOtherAppView::VKOtherAppView(const BaseKit::OtherApp& app, QWidget* parent)
     if (store.isValid() && !store.isEmpty()) {
         m_storeButton = new VKProminentButton(VKStrings::library("SHOW_IN_APP_STORE"),
                                               VKProminentButtonStyle::prominent(),
-                                              [store] { BaseKit::Workspace::openNetworkUrlString(store.toString()); },
+                                              [this, store] {
+                                                  const QString address = store.toString();
+                                                  VKLinkOpener::open(this, address, [&address] {
+                                                      return BaseKit::Workspace::openNetworkUrlString(address);
+                                                  });
+                                              },
                                               this);
         auto* box = new QVBoxLayout;
         box->setContentsMargins(0, scene, 0, scene);

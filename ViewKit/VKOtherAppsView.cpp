@@ -1,10 +1,12 @@
 #include "ViewKit/VKOtherAppsView.h"
 
 #include "BaseKit/Images/SymbolGlyphs.h"
+#include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/Marketing.h"
 #include "ViewKit/VKActionView.h"
 #include "ViewKit/VKEmptyView.h"
 #include "ViewKit/VKLayout.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKOtherAppView.h"
 #include "ViewKit/VKStrings.h"
 #include "ViewKit/VKTheme.h"
@@ -12,6 +14,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
 #include <QShowEvent>
 #include <QStackedLayout>
 #include <QToolBar>
@@ -58,7 +61,11 @@ VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, QWidget* parent)
     m_toolBar = new QToolBar(this);
     m_toolBar->setIconSize(QSize(18, 18));
     m_developerPage = m_toolBar->addAction(QString());
-    connect(m_developerPage, &QAction::triggered, this, [] { BaseKit::Marketing::openDeveloperPage(); });
+    m_developerPage->setToolTip(VKStrings::library("SHOW_ALL_APPS"));
+    connect(m_developerPage, &QAction::triggered, this, [this] {
+        VKLinkOpener::open(this, QString::fromLatin1(BaseKit::Maker::developerPage),
+                           &BaseKit::Marketing::openDeveloperPage);
+    });
     stack->addWidget(m_toolBar);
 
     m_states = new QStackedLayout;
@@ -67,12 +74,27 @@ VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, QWidget* parent)
     auto* listLayout = new QVBoxLayout(m_listHolder);
     listLayout->setContentsMargins(0, 0, 0, 0);
     VKLayout::fillParent(m_listHolder);
+    m_emptyPage = new QWidget(this);
+    auto* emptyStack = new QVBoxLayout(m_emptyPage);
+    emptyStack->setSpacing(int(VKTheme::defaultSpacing));
     m_empty = new VKEmptyView(VKImage::symbol(QStringLiteral("square.stack.3d.up.fill")),
-                              VKStrings::library("NO_APPS_FOUND"), 96, 96, std::nullopt, this);
+                              VKStrings::library("NO_APPS_FOUND"), 96, 96, std::nullopt, m_emptyPage);
     VKLayout::fillParent(m_empty);
+    emptyStack->addWidget(m_empty, 1);
+    m_failure = new QLabel(VKStrings::library("APPS_NOT_LOADED"), m_emptyPage);
+    m_failure->setWordWrap(true);
+    m_failure->setAlignment(Qt::AlignCenter);
+    m_failure->setContentsMargins(32, 0, 32, 0);
+    emptyStack->addWidget(m_failure);
+    auto* retry = new QPushButton(VKStrings::library("TRY_AGAIN"), m_emptyPage);
+    connect(retry, &QPushButton::clicked, this, &VKOtherAppsView::reload);
+    m_retry = retry;
+    emptyStack->addWidget(retry, 0, Qt::AlignHCenter);
+    emptyStack->addSpacing(int(VKTheme::scenePadding));
+    VKLayout::fillParent(m_emptyPage);
     m_states->addWidget(m_loading);
     m_states->addWidget(m_listHolder);
-    m_states->addWidget(m_empty);
+    m_states->addWidget(m_emptyPage);
     stack->addLayout(m_states, 1);
     applyColors();
     refresh();
@@ -123,8 +145,10 @@ void VKOtherAppsView::refresh()
     switch (phase()) {
     case Phase::loading: m_states->setCurrentWidget(m_loading); break;
     case Phase::list: m_states->setCurrentWidget(m_listHolder); break;
-    case Phase::empty: m_states->setCurrentWidget(m_empty); break;
+    case Phase::empty: m_states->setCurrentWidget(m_emptyPage); break;
     }
+    m_failure->setVisible(!m_isLoading && m_loadFailed);
+    m_retry->setVisible(!m_isLoading && m_loadFailed);
 }
 
 void VKOtherAppsView::cancel()
@@ -140,11 +164,13 @@ void VKOtherAppsView::reload()
     m_isLoading = true;
     refresh();
     m_task = new QObject(this);
-    BaseKit::Marketing::fetchOtherApps(m_filter, m_task, [this](const BaseKit::OtherApps& apps) { apply(apps); });
+    BaseKit::Marketing::loadOtherApps(m_filter, m_task,
+                                      [this](const BaseKit::OtherApps& apps, bool fetched) { apply(apps, fetched); });
 }
 
-void VKOtherAppsView::apply(const BaseKit::OtherApps& apps)
+void VKOtherAppsView::apply(const BaseKit::OtherApps& apps, bool fetched)
 {
+    m_loadFailed = !fetched;
     if (m_task)
         m_task->deleteLater();
     m_apps = apps;

@@ -9,6 +9,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QLabel;
 class QStackedLayout;
 class QToolBar;
 
@@ -20,7 +21,8 @@ class VKWizardView;
 // The maker's other applications. Each time the page is shown it fetches the list anew in the
 // background (leaving out `filter`, the calling application) and shows a loading state meanwhile;
 // then it pages through the applications one at a time, or shows "no applications" when the list is
-// empty or could not be had. Its toolbar button opens the maker's page of applications.
+// empty or could not be had; when it could not be had (offline, for example) it says so and offers to
+// try again. Its toolbar button opens the maker's page of applications.
 class VKOtherAppsView : public QWidget
 {
     Q_OBJECT
@@ -41,6 +43,10 @@ public:
     Phase phase() const;
     QWidget* loadingView() const { return m_loading; }
     VKEmptyView* emptyView() const { return m_empty; }
+    // Whether the last fetch could not get the list; the empty state then says so under its caption.
+    bool loadFailed() const { return m_loadFailed; }
+    QLabel* failureLabel() const { return m_failure; }
+    QAbstractButton* retryButton() const { return m_retry; }
     // The pager of the current list; none while no list is shown.
     VKWizardView* wizard() const { return m_wizard; }
     QToolBar* toolBar() const { return m_toolBar; }
@@ -64,7 +70,7 @@ protected:
 private:
     // The toolbar symbol and the empty state's picture in the colours of the scheme shown now.
     void applyColors();
-    void apply(const BaseKit::OtherApps& apps);
+    void apply(const BaseKit::OtherApps& apps, bool fetched);
     void cancel();
     void refresh();
 
@@ -76,7 +82,11 @@ private:
     QAction* m_developerPage = nullptr;
     QStackedLayout* m_states = nullptr;
     QWidget* m_loading = nullptr;
+    QWidget* m_emptyPage = nullptr;
     VKEmptyView* m_empty = nullptr;
+    QLabel* m_failure = nullptr;
+    QAbstractButton* m_retry = nullptr;
+    bool m_loadFailed = false;
     QWidget* m_listHolder = nullptr;
     VKWizardView* m_wizard = nullptr;
 };

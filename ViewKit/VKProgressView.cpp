@@ -5,7 +5,9 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace ViewKit {
 
@@ -45,9 +47,23 @@ void paintProgressBar(QPainter& painter, const QRectF& rect, const QColor& color
         painter.fillRect(QRectF(centre - 1, rect.top(), 2, rect.height()), gray);
     }
     if (textProgress) {
+        // White over the filled part; over the empty track, whose light grey white is hard to read
+        // on, the scheme's primary text colour. A text across the end of the fill changes colour there.
         painter.setFont(font);
-        painter.setPen(QColor(255, 255, 255));
-        painter.drawText(rect, Qt::AlignCenter, percentText(*textProgress));
+        const QString text = percentText(*textProgress);
+        const qreal filled = std::isfinite(fill) ? rect.width() * std::clamp(fill, 0.0, 1.0) : 0;
+        const QRectF fillRect(rect.left(), rect.top(), filled, rect.height());
+        const QRectF trackRect(rect.left() + filled, rect.top(), rect.width() - filled, rect.height());
+        for (const auto& [part, colour] : {std::pair{fillRect, QColor(255, 255, 255)},
+                                           std::pair{trackRect, VKTheme::primaryText(scheme)}}) {
+            if (part.width() <= 0)
+                continue;
+            painter.save();
+            painter.setClipRect(part, Qt::IntersectClip);
+            painter.setPen(colour);
+            painter.drawText(rect, Qt::AlignCenter, text);
+            painter.restore();
+        }
     }
     painter.restore();
 }

@@ -3,7 +3,11 @@
 #include "ViewKit/VKColors.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace ViewKit {
 
@@ -41,6 +45,35 @@ QFont VKTheme::font(VKTextStyle style, QFont::Weight weight)
     f.setPixelSize(textSize(style));
     f.setWeight(weight);
     return f;
+}
+
+QFont::Weight VKTheme::renderedWeight(const QFont& font, QFont::Weight wanted)
+{
+    const QString family = QFontInfo(font).family();
+    QList<int> weights;
+    for (const QString& style : QFontDatabase::styles(family)) {
+        // Italic faces have the weights of their upright ones.
+        if (QFontDatabase::italic(family, style))
+            continue;
+        const int weight = QFontDatabase::weight(family, style);
+        if (weight > 0 && !weights.contains(weight))
+            weights.append(weight);
+    }
+    if (weights.isEmpty() || weights.contains(int(wanted)))
+        return wanted;
+    std::sort(weights.begin(), weights.end());
+    if (wanted > QFont::Normal) {
+        for (int weight : weights) {
+            if (weight > wanted)
+                return QFont::Weight(weight);
+        }
+        return weights.last() > QFont::Normal ? QFont::Weight(weights.last()) : wanted;
+    }
+    for (auto it = weights.rbegin(); it != weights.rend(); ++it) {
+        if (*it < wanted)
+            return QFont::Weight(*it);
+    }
+    return weights.first() < QFont::Normal ? QFont::Weight(weights.first()) : wanted;
 }
 
 QFont VKTheme::titleFont()

@@ -41,6 +41,10 @@ public:
     // The font of a text style over the application font; weight overrides the style's own weight.
     static QFont font(VKTextStyle style);
     static QFont font(VKTextStyle style, QFont::Weight weight);
+    // The weight to ask for so that a text in `font`'s family shows in `wanted` or the nearest weight
+    // the installed family has: a weight above regular that the family lacks becomes its next heavier
+    // face (never one that looks regular), one below regular its next lighter face.
+    static QFont::Weight renderedWeight(const QFont& font, QFont::Weight wanted);
     // Body text in bold: the title of every card.
     static QFont titleFont();
 

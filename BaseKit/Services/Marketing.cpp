@@ -22,25 +22,38 @@ QString& currentFileHost()
 void Marketing::fetchOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
                                std::function<void(const OtherApps&)> completion)
 {
-    const QString address = currentFileHost() + QLatin1String(documentPath);
-    WebRequest::get(address, context, [excludedBundleIdentifier, completion](const WebResult& result) {
-        OtherApps apps;
-        // Only a successful answer is a document: an error page decodes to nothing either way, but
-        // a 404 with a well-formed stale list must not pass as the list.
-        if (result.succeeded() && ResponseStatus::isSuccess(result.response.statusCode))
-            apps = OtherApps::decode(result.body).value_or(OtherApps());
-        if (excludedBundleIdentifier) {
-            apps.apps.removeIf(
-                [&excludedBundleIdentifier](const OtherApp& app) { return app.bundleIdentifier == *excludedBundleIdentifier; });
-        }
+    loadOtherApps(excludedBundleIdentifier, context, [completion](const OtherApps& apps, bool) {
         if (completion)
             completion(apps);
     });
 }
 
-void Marketing::openDeveloperPage()
+void Marketing::loadOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
+                              std::function<void(const OtherApps&, bool)> completion)
 {
-    Workspace::openUrlString(QString::fromLatin1(Maker::developerPage));
+    const QString address = currentFileHost() + QLatin1String(documentPath);
+    WebRequest::get(address, context, [excludedBundleIdentifier, completion](const WebResult& result) {
+        OtherApps apps;
+        bool loaded = false;
+        // Only a successful answer is a document: an error page decodes to nothing either way, but
+        // a 404 with a well-formed stale list must not pass as the list.
+        if (result.succeeded() && ResponseStatus::isSuccess(result.response.statusCode)) {
+            const std::optional<OtherApps> decoded = OtherApps::decode(result.body);
+            loaded = decoded.has_value();
+            apps = decoded.value_or(OtherApps());
+        }
+        if (excludedBundleIdentifier) {
+            apps.apps.removeIf(
+                [&excludedBundleIdentifier](const OtherApp& app) { return app.bundleIdentifier == *excludedBundleIdentifier; });
+        }
+        if (completion)
+            completion(apps, loaded);
+    });
+}
+
+bool Marketing::openDeveloperPage()
+{
+    return Workspace::openUrlString(QString::fromLatin1(Maker::developerPage));
 }
 
 QString Marketing::fileHost()

@@ -22,7 +22,12 @@ public:
     // `context` is given and destroyed by then.
     static void fetchOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
                                std::function<void(const OtherApps&)> completion);
-    static void openDeveloperPage();
+    // The same, telling as well whether the list could be had at all: `loaded` is false when the
+    // request failed (offline, for example), the status was not 2xx or the document did not decode.
+    static void loadOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
+                              std::function<void(const OtherApps& apps, bool loaded)> completion);
+    // Returns whether the desktop took the address.
+    static bool openDeveloperPage();
 
     // The file host, such as "https://files.brannock.com" (tests point it at a local server).
     static QString fileHost();

@@ -7,14 +7,14 @@
 
 namespace BaseKit {
 
-void Support::openContactPage()
+bool Support::openContactPage()
 {
-    Workspace::openUrlString(QString::fromLatin1(Maker::contactPage));
+    return Workspace::openUrlString(QString::fromLatin1(Maker::contactPage));
 }
 
-void Support::openFaqPage()
+bool Support::openFaqPage()
 {
-    Workspace::openUrlString(QString::fromLatin1(Maker::faqPage));
+    return Workspace::openUrlString(QString::fromLatin1(Maker::faqPage));
 }
 
 } // namespace BaseKit

@@ -2,11 +2,12 @@
 
 namespace BaseKit {
 
-// The maker's help pages, opened in the default browser.
+// The maker's help pages, opened in the default browser. Each returns whether the desktop took the
+// address.
 class Support {
 public:
-    static void openContactPage();
-    static void openFaqPage();
+    static bool openContactPage();
+    static bool openFaqPage();
 };
 
 } // namespace BaseKit

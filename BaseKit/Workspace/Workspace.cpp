@@ -25,11 +25,10 @@ void Workspace::open(const QString& path)
     Platform::Workspace::openUrl(QUrl::fromLocalFile(path));
 }
 
-void Workspace::openUrlString(const QString& text)
+bool Workspace::openUrlString(const QString& text)
 {
     const QUrl url = parsedUrl(text);
-    if (!url.isEmpty())
-        Platform::Workspace::openUrl(url);
+    return !url.isEmpty() && Platform::Workspace::openUrl(url);
 }
 
 bool Workspace::openNetworkUrlString(const QString& text)

@@ -1,6 +1,7 @@
 #include "Kestrion/App/ContentView.h"
 
 #include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/GridScrollArea.h"
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardView.h"
 #include "ViewKit/GlassEffect.h"
@@ -13,6 +14,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QResizeEvent>
+#include <QScrollBar>
 #include <QStackedLayout>
 #include <QVBoxLayout>
 
@@ -40,7 +42,8 @@ ContentView::ContentView(CardCatalog catalog, int sizeClass, QWidget* parent)
     m_stack = new QStackedLayout;
     outer->addLayout(m_stack);
 
-    m_grid = new QWidget(this);
+    m_scroll = new GridScrollArea(this);
+    m_grid = new QWidget;
     auto* grid = new QVBoxLayout(m_grid);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(spacing);
@@ -57,7 +60,23 @@ ContentView::ContentView(CardCatalog catalog, int sizeClass, QWidget* parent)
     }
     row->addStretch();
     grid->addLayout(row);
-    m_stack->addWidget(m_grid);
+    m_scroll->setWidget(m_grid);
+    // The cards stand on this view's background and shadows, also where the grid scrolls.
+    m_grid->setAutoFillBackground(false);
+    m_stack->addWidget(m_scroll);
+    for (QScrollBar* bar : {m_scroll->horizontalScrollBar(), m_scroll->verticalScrollBar()})
+        connect(bar, &QScrollBar::valueChanged, this, qOverload<>(&QWidget::update));
+}
+
+void ContentView::setRoom(QSize room)
+{
+    if (!room.isValid()) {
+        m_scroll->setLimit(QSize());
+        return;
+    }
+    const QMargins margins = layout()->contentsMargins();
+    m_scroll->setLimit(QSize(std::max(0, room.width() - margins.left() - margins.right()),
+                             std::max(0, room.height() - margins.top() - margins.bottom())));
 }
 
 QWidget* ContentView::cardWidget(int column, Card card) const
@@ -100,8 +119,10 @@ QWidget* ContentView::slotWidget(int column, Card card)
 
 void ContentView::frameCard(QWidget* widget, int column, Card card) const
 {
-    // A card's surface fills its widget: the sizes and the spacings are the surfaces' own.
-    widget->setMinimumWidth(column == 1 ? 384 : 304);
+    // A card's surface fills its widget: the sizes and the spacings are the surfaces' own. A card whose
+    // texts need more than its column's width keeps what they need, so none of them is ever cut.
+    const int columnWidth = column == 1 ? 384 : 304;
+    widget->setMinimumWidth(std::max(columnWidth, widget->minimumSizeHint().width()));
     switch (card) {
     case Card::diskInfo:
         widget->setFixedHeight(diskInfoHeight);
@@ -125,7 +146,7 @@ void ContentView::frameCard(QWidget* widget, int column, Card card) const
 void ContentView::showGrid(bool grid)
 {
     if (grid) {
-        m_stack->setCurrentWidget(m_grid);
+        m_stack->setCurrentWidget(m_scroll);
         return;
     }
     if (!m_empty) {
@@ -142,6 +163,12 @@ void ContentView::apply(const MainLayoutInputs& inputs)
         return;
     m_applied = true;
     m_plan = plan;
+    arrange(plan);
+    emit arrangementChanged();
+}
+
+void ContentView::arrange(const MainLayout& plan)
+{
     if (plan.empty) {
         showGrid(false);
         return;
@@ -182,7 +209,9 @@ void ContentView::apply(const MainLayoutInputs& inputs)
             if (std::find(cards.begin(), cards.end(), key.second) == cards.end())
                 widget->hide();
         }
-        if (column < 4)
+        // The cards stand at the top of their column. The last column has no spacer of its own: the
+        // sensors card takes what is left; without it the fans card keeps the top as well.
+        if (column < 4 || std::find(cards.begin(), cards.end(), Card::thermion) == cards.end())
             stack->addStretch();
     }
     // Switches on only for modules whose cards cannot show here (no battery, no graphics card) would
@@ -207,9 +236,12 @@ void ContentView::paintEvent(QPaintEvent* event)
     painter.fillRect(rect(), scheme == ViewKit::VKColorScheme::dark
                                  ? ViewKit::VKColors::Background::controlBackground(scheme)
                                  : QColor(Qt::white));
-    // The shadows the cards cast fall on the window between them, outside the cards' own rects.
-    if (m_stack->currentWidget() != m_grid)
+    // The shadows the cards cast fall on the window between them, outside the cards' own rects, and
+    // only as far as the grid's visible part reaches.
+    if (m_stack->currentWidget() != m_scroll)
         return;
+    const QRect visible(m_scroll->viewport()->mapTo(this, QPoint(0, 0)), m_scroll->viewport()->size());
+    painter.setClipRect(visible);
     const qreal reach = ViewKit::cardShadowReach();
     for (const auto& [key, widget] : m_cards) {
         auto* card = qobject_cast<CardView*>(widget);

@@ -40,6 +40,7 @@
 #include "BaseKit/Version.h"
 #include "ThermionKit/ThermionCheck.h"
 #include "ViewKit/VKAboutView.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKOtherAppsView.h"
 #include "ViewKit/VKReviewDialog.h"
 
@@ -254,10 +255,14 @@ void KestrionApp::buildMenus()
     connect(m_about, &QAction::triggered, this, [this] { openWindowOnce(QString::fromLatin1(aboutWindow)); });
     help->addSeparator();
     QAction* contact = help->addAction(LKResources::localized(LKLocalizedString::openContactFormDots));
-    connect(contact, &QAction::triggered, this, [] { BaseKit::Support::openContactPage(); });
+    // Where no program can open a page, the main window says so.
+    connect(contact, &QAction::triggered, this, [this] {
+        ViewKit::VKLinkOpener::open(m_mainWindow, QString::fromLatin1(BaseKit::Maker::contactPage),
+                                    &BaseKit::Support::openContactPage);
+    });
     QAction* home = help->addAction(LKResources::localized(LKLocalizedString::openHomepageDots));
     connect(home, &QAction::triggered, this,
-            [] { BaseKit::Workspace::openUrlString(QString::fromLatin1(BaseKit::Maker::webHost)); });
+            [this] { ViewKit::VKLinkOpener::open(m_mainWindow, QString::fromLatin1(BaseKit::Maker::webHost)); });
     QAction* others = help->addAction(LKResources::localized(LKLocalizedString::showOtherAppsDots));
     connect(others, &QAction::triggered, this, [this] { openWindowOnce(QString::fromLatin1(otherAppsWindow)); });
     m_help = {m_about, contact, home, others};

@@ -1,5 +1,6 @@
 #include "Kestrion/App/SceneWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QScreen>
 #include <QLayout>
@@ -15,6 +16,18 @@ SceneWindow::SceneWindow(const QString& identifier, QWidget* parent)
     setWindowTitle(QApplication::applicationDisplayName());
     m_layout = new QVBoxLayout(this);
     m_layout->setContentsMargins(0, 0, 0, 0);
+
+    // Esc and Ctrl+W close it, as they close a secondary window elsewhere on the desktop.
+    m_closeAction = new QAction(this);
+    QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::Close);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_W), QKeySequence(Qt::Key_Escape)}) {
+        if (!keys.contains(key))
+            keys.append(key);
+    }
+    m_closeAction->setShortcuts(keys);
+    m_closeAction->setShortcutContext(Qt::WindowShortcut);
+    connect(m_closeAction, &QAction::triggered, this, &QWidget::close);
+    addAction(m_closeAction);
 }
 
 void SceneWindow::setContent(QWidget* content, bool fixedSize)

@@ -2,12 +2,14 @@
 
 #include <QWidget>
 
+class QAction;
 class QVBoxLayout;
 
 namespace Kestrion {
 
 // A secondary window of the application ("About", "OtherApps", the settings): a top-level window that
-// shows one content view and is deleted when closed, so the next request makes it afresh.
+// shows one content view and is deleted when closed, so the next request makes it afresh. Esc and
+// Ctrl+W close it.
 class SceneWindow : public QWidget
 {
     Q_OBJECT
@@ -20,6 +22,7 @@ public:
     QWidget* content() const { return m_content; }
     // Whether the window opens in the middle of its screen.
     void setCentered(bool centered) { m_centered = centered; }
+    QAction* closeAction() const { return m_closeAction; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -27,6 +30,7 @@ protected:
 private:
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_content = nullptr;
+    QAction* m_closeAction = nullptr;
     bool m_centered = false;
     bool m_placed = false;
 };

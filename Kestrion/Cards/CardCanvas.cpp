@@ -21,14 +21,21 @@ void CardCanvas::setIdealWidth(IdealWidth idealWidth)
     updateGeometry();
 }
 
+void CardCanvas::setMinimumContentWidth(IdealWidth minimumWidth)
+{
+    m_minimumWidth = std::move(minimumWidth);
+    updateGeometry();
+}
+
 QSize CardCanvas::sizeHint() const
 {
-    return QSize(m_idealWidth ? int(std::ceil(std::max<qreal>(0, m_idealWidth()))) : 0, height());
+    const int ideal = m_idealWidth ? int(std::ceil(std::max<qreal>(0, m_idealWidth()))) : 0;
+    return QSize(std::max(ideal, minimumSizeHint().width()), height());
 }
 
 QSize CardCanvas::minimumSizeHint() const
 {
-    return QSize(0, height());
+    return QSize(m_minimumWidth ? int(std::ceil(std::max<qreal>(0, m_minimumWidth()))) : 0, height());
 }
 
 void CardCanvas::paintEvent(QPaintEvent*)

@@ -23,6 +23,9 @@ public:
     // The width the canvas would like, asked for whenever the layout wants its size hint; without it the
     // canvas takes only the width the card gives it.
     void setIdealWidth(IdealWidth idealWidth);
+    // The narrowest width at which what the canvas shows stays whole, asked for whenever the layout
+    // wants its minimum; without it the canvas can be made as narrow as the card likes.
+    void setMinimumContentWidth(IdealWidth minimumWidth);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -33,6 +36,7 @@ protected:
 private:
     Painter m_painter;
     IdealWidth m_idealWidth;
+    IdealWidth m_minimumWidth;
 };
 
 } // namespace Kestrion

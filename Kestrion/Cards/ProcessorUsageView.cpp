@@ -37,8 +37,17 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
     }, this);
 
     // The card asks for the width its texts need at their widest in ordinary use (the window takes its
-    // size from the first layout, often before the first sample); narrower, the legend labels elide and
-    // the counts shrink.
+    // size from the first layout, often before the first sample); narrower, the counts shrink. The
+    // legends never get less than they need at 100 %, the widest value they can show.
+    m_summary->setMinimumContentWidth([this] {
+        if (!m_controller)
+            return 0.0;
+        UsageSummary widest = summary(*m_controller, ViewKit::VKColorScheme::light);
+        for (UsageLegend& legend : widest.legends)
+            legend.value = ViewKit::integerPercentText(100);
+        widest.counts.reset();
+        return widest.idealWidth(m_sizeClass);
+    });
     m_summary->setIdealWidth([this] {
         if (!m_controller)
             return 0.0;

@@ -26,13 +26,20 @@ void SensorRowsView::setSensors(const SensorModelList& sensors, int temperatureU
     rowsChanged(before);
 }
 
+QFont SensorRowsView::valueFont(bool medium) const
+{
+    QFont result = font();
+    if (medium)
+        result.setWeight(VKTheme::renderedWeight(result, QFont::Medium));
+    return result;
+}
+
 void SensorRowsView::paintRows(QPainter& painter, int first, int last)
 {
     const ViewKit::VKColorScheme scheme = VKTheme::scheme(this);
     const QColor secondary = VKTheme::secondaryText(scheme);
-    QFont regular = font();
-    QFont medium = font();
-    medium.setWeight(QFont::Medium);
+    const QFont regular = valueFont(false);
+    const QFont medium = valueFont(true);
     const QFontMetrics regularMetrics(regular);
     const QFontMetrics mediumMetrics(medium);
     const int height = rowHeight();

@@ -29,6 +29,9 @@ public:
     // `temperatureUnit` is the raw value of the unit the temperatures are shown in.
     void setSensors(const SensorModelList& sensors, int temperatureUnit);
     const std::vector<Row>& rows() const { return m_rows; }
+    // The font of a value: medium where the installed family has a medium face, else its next heavier
+    // one, so that medium values never look like regular ones.
+    QFont valueFont(bool medium) const;
 
 protected:
     int rowCount() const override { return int(m_rows.size()); }

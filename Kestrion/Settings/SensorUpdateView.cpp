@@ -3,6 +3,7 @@
 #include "Kestrion/App/AppStrings.h"
 #include "LanguageKit/Views/LKLocalizedButton.h"
 #include "ThermionKit/ThermionCheck.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKSymbolView.h"
 #include "ViewKit/VKTheme.h"
 
@@ -56,7 +57,11 @@ SensorUpdateView::SensorUpdateView(QWidget* parent)
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(24);
     m_download = new LKLocalizedButton(LKLocalizedString::downloadUpdate, std::nullopt,
-                                       [] { ThermionKit::ThermionCheck::openDownloadPage(); }, this);
+                                       [this] {
+                                           ViewKit::VKLinkOpener::open(this, ThermionKit::ThermionCheck::environment().downloadPage,
+                                                                       &ThermionKit::ThermionCheck::openDownloadPage);
+                                       },
+                                       this);
     m_download->setDefault(true);
     m_dismiss = new LKLocalizedButton(LKLocalizedString::dismiss, std::nullopt, [this] { reject(); }, this);
     m_dismiss->setAutoDefault(false);

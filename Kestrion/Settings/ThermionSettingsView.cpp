@@ -5,6 +5,7 @@
 #include "Kestrion/Settings/SettingsControls.h"
 #include "ThermionKit/ThermionCheck.h"
 #include "ViewKit/VKBadgeButton.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QCheckBox>
@@ -68,7 +69,12 @@ ThermionSettingsView::ThermionSettingsView(AppSettings& settings, QWidget* paren
     column->addWidget(info, 0, Qt::AlignHCenter);
     const QColor accent = palette().color(QPalette::Active, QPalette::Highlight);
     m_download = ViewKit::VKBadgeButton::withKey(QStringLiteral("DOWNLOAD_THERMION"), accent,
-                                                 [] { ThermionKit::ThermionCheck::openDownloadPage(); }, m_missing);
+                                                 [this] {
+                                                     ViewKit::VKLinkOpener::open(
+                                                         this, ThermionKit::ThermionCheck::environment().downloadPage,
+                                                         &ThermionKit::ThermionCheck::openDownloadPage);
+                                                 },
+                                                 m_missing);
     column->addWidget(m_download, 0, Qt::AlignHCenter);
     auto* hint = SettingsControls::hint(AppStrings::text("START_THERMION_ONCE"), m_missing);
     hint->setAlignment(Qt::AlignCenter);
@@ -89,7 +95,10 @@ bool ThermionSettingsView::showsSwitches() const
 
 void ThermionSettingsView::recheck()
 {
-    m_stack->setCurrentWidget(ThermionKit::ThermionCheck::isInstalled() ? m_installed : m_missing);
+    // A companion that runs is there, whether or not it was installed where it is looked for (one
+    // started by hand, for example): its cards show, so the page offers its switches, not a download.
+    const bool present = ThermionKit::ThermionCheck::isInstalled() || ThermionKit::ThermionCheck::isRunning();
+    m_stack->setCurrentWidget(present ? m_installed : m_missing);
 }
 
 void ThermionSettingsView::showEvent(QShowEvent* event)

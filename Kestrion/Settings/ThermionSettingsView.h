@@ -10,8 +10,8 @@ namespace Kestrion {
 
 class AppSettings;
 
-// The companion's page of the settings window. While the companion is not installed it explains what
-// the companion is for and offers its download page; once installed, the two switches that start it
+// The companion's page of the settings window. While the companion is neither installed nor running it
+// explains what the companion is for and offers its download page; once there, the two switches that start it
 // when the main window opens ("AutoStartHelper") and ask it to quit when the main window closes
 // ("AutoStopHelper"). The installation is checked again every second while the page is shown. The
 // switches only store their settings.
@@ -27,7 +27,7 @@ public:
     QCheckBox* stopSwitch() const { return m_stop; }
     QWidget* downloadButton() const { return m_download; }
 
-    // Checks the installation now and shows the matching content.
+    // Checks the installation and the running companion now and shows the matching content.
     void recheck();
 
 protected:

@@ -75,6 +75,29 @@ TEST(SensorsCard, RowsShowNameValueWeightAndColourOfEachReading)
     EXPECT_TRUE(card.rows()->rows()[1].medium);
 }
 
+TEST(SensorsCard, MediumValuesLookHeavierThanRegularOnes)
+{
+    // The installed family may have no medium face (DejaVu Sans has none and falls back to its
+    // regular one): the medium values still stand out.
+    SensorRowsView rows;
+    auto ink = [](const QFont& font) {
+        const QString text = QStringLiteral("50.0 °C");
+        QImage image(QFontMetrics(font).size(0, text) + QSize(4, 4), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        painter.setFont(font);
+        painter.setPen(Qt::black);
+        painter.drawText(image.rect(), Qt::AlignCenter, text);
+        painter.end();
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                sum += qAlpha(image.pixel(x, y));
+        return sum;
+    };
+    EXPECT_GT(double(ink(rows.valueFont(true))), 1.08 * double(ink(rows.valueFont(false))));
+}
+
 TEST(SensorsCard, ManySensorsScrollBelowTheTitle)
 {
     LookFixture look;

@@ -6,9 +6,12 @@
 #include "Platform/Defaults.h"
 #include "Platform/Workspace.h"
 #include "ThermionKit/ThermionCheck.h"
+#include "ViewKit/VKLinkOpener.h"
+#include "ViewKit/VKToastView.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDBusConnection>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -87,6 +90,38 @@ TEST_F(CompanionSettings, PageFollowsTheInstallationWhileShown)
     EXPECT_FALSE(page.showsSwitches());
     page.show();
     EXPECT_TRUE(page.showsSwitches());
+}
+
+TEST_F(CompanionSettings, ARunningCompanionCountsAsPresent)
+{
+    // Not installed where it is looked for, but running (started by hand): its cards show, so the page
+    // offers the switches and no download.
+    ThermionSettingsView page(settings);
+    page.show();
+    ASSERT_FALSE(page.showsSwitches());
+    const QString connection = QStringLiteral("running-companion");
+    QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connection);
+    ASSERT_TRUE(bus.registerService(QStringLiteral("com.brannock.thermion")));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.showsSwitches(); }, 2500));
+
+    bus.unregisterService(QStringLiteral("com.brannock.thermion"));
+    QDBusConnection::disconnectFromBus(connection);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.showsSwitches(); }, 2500));
+}
+
+TEST_F(CompanionSettings, ADownloadNoProgramCanOpenSaysSo)
+{
+    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
+    ThermionSettingsView page(settings);
+    page.resize(640, 360);
+    page.show();
+    ASSERT_TRUE(page.downloadButton());
+    EXPECT_EQ(ViewKit::VKLinkOpener::notice(&page), nullptr);
+    QTest::mouseClick(page.downloadButton(), Qt::LeftButton);
+    ViewKit::VKToastView* notice = ViewKit::VKLinkOpener::notice(&page);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_TRUE(notice->text().contains(ThermionCheck::environment().downloadPage));
 }
 
 TEST_F(CompanionSettings, SwitchesOnlyStoreTheirSettings)

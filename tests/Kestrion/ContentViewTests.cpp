@@ -1,5 +1,6 @@
 #include "Kestrion/App/ContentView.h"
 #include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/GridScrollArea.h"
 #include "Kestrion/App/MainWindow.h"
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/App/WindowRegistry.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QScreen>
 #include <QStackedLayout>
 #include <QTest>
@@ -154,7 +156,10 @@ TEST(ContentView, BackgroundFollowsTheDesign)
 
     view.setBackgroundTheme(BackgroundTheme::glass);
     const QColor glass = view.grab().toImage().pixelColor(2, 2);
-    EXPECT_NE(glass, ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark));
+    // Glass and solid are two designs a user tells apart at a glance, also in dark mode where both
+    // are dark greys: the glass window is clearly darker.
+    const QColor solid = ViewKit::VKColors::Background::controlBackground(ViewKit::VKColorScheme::dark);
+    EXPECT_GE(solid.lightness() - glass.lightness(), 12) << glass.name().toStdString();
 }
 
 namespace {
@@ -268,4 +273,140 @@ TEST(ContentView, SystemInfoRowGrowsToWhatItsFactsNeed)
     view.apply(in);
     ASSERT_TRUE(view.systemInfoWidget());
     EXPECT_EQ(view.systemInfoWidget()->height(), 200);  // not the 96 of class 0, which would cut it off
+}
+
+namespace {
+// Cards as wide and tall as the real ones at their narrowest: five columns need more than a small
+// screen is wide.
+CardCatalog wideCards()
+{
+    CardCatalog catalog;
+    for (Card card : {Card::processorUsage, Card::coreUsage, Card::memoryUsage, Card::diskInfo, Card::networkInfo,
+                      Card::networkUsage, Card::volumes, Card::fans, Card::thermion}) {
+        catalog.add(card, [card](QWidget* parent) {
+            auto* widget = new QLabel(QString::number(int(card)), parent);
+            widget->setMinimumSize(card == Card::memoryUsage || card == Card::diskInfo ? 384 : 304, 160);
+            return widget;
+        });
+    }
+    return catalog;
+}
+
+MainLayoutInputs withCompanion(bool running)
+{
+    MainLayoutInputs in;
+    in.companionRunning = running;
+    in.hasFans = in.hasTemperatureSensors = true;
+    return in;
+}
+} // namespace
+
+TEST(MainWindow, NeverLargerThanASmallScreenAndEveryCardCanBeReached)
+{
+    const QSize screen(1366, 768);
+    MainWindow window(new ContentView(wideCards(), 0));
+    window.setAvailableArea(screen);
+    window.contentView()->apply(withCompanion(true));
+    window.show();
+    QApplication::processEvents();
+    // Five columns want 1648 points and more: the window takes the screen, not more, and cannot be
+    // made larger than it at its minimum either.
+    EXPECT_GT(window.sizeHint().width(), screen.width());
+    EXPECT_LE(window.width(), screen.width());
+    EXPECT_LE(window.height(), screen.height());
+    EXPECT_LE(window.minimumSize().width(), screen.width());
+    EXPECT_LE(window.minimumSize().height(), screen.height());
+
+    // The grid scrolls instead: the cards keep their widths and the last column comes into view.
+    GridScrollArea* scroll = window.contentView()->scrollArea();
+    QScrollBar* bar = scroll->horizontalScrollBar();
+    EXPECT_GT(bar->maximum(), 0);
+    QWidget* sensors = window.contentView()->cardWidget(4, Card::thermion);
+    ASSERT_TRUE(sensors);
+    EXPECT_GE(sensors->width(), 304);
+    bar->setValue(bar->maximum());
+    QApplication::processEvents();
+    const QRect shown(sensors->mapTo(scroll->viewport(), QPoint(0, 0)), sensors->size());
+    EXPECT_TRUE(scroll->viewport()->rect().contains(shown));
+
+    // At the window's minimum size as well.
+    window.resize(window.minimumSize());
+    QApplication::processEvents();
+    EXPECT_LE(window.width(), screen.width());
+    bar->setValue(bar->maximum());
+    QApplication::processEvents();
+    EXPECT_TRUE(scroll->viewport()->rect().right() >= sensors->mapTo(scroll->viewport(), QPoint(sensors->width() - 1, 0)).x());
+}
+
+TEST(MainWindow, FollowsTheCompanionsColumnBothWays)
+{
+    MainWindow window(new ContentView(wideCards(), 2));
+    window.setAvailableArea(QSize(2560, 1440));
+    window.contentView()->apply(withCompanion(false));
+    window.show();
+    QApplication::processEvents();
+    const int without = window.width();
+
+    // The companion comes: the window grows by its column; it quits: the window gives the width back.
+    window.contentView()->apply(withCompanion(true));
+    QApplication::processEvents();
+    const int with = window.width();
+    EXPECT_GE(with, without + 304);
+    window.contentView()->apply(withCompanion(false));
+    QApplication::processEvents();
+    EXPECT_EQ(window.width(), without);
+
+    // A width the user chose stays theirs, less the column that went.
+    window.resize(without + 100, window.height());
+    window.contentView()->apply(withCompanion(true));
+    QApplication::processEvents();
+    window.contentView()->apply(withCompanion(false));
+    QApplication::processEvents();
+    EXPECT_EQ(window.width(), without + 100);
+}
+
+TEST(ContentView, TheFansCardStandsAtTheTopOfItsColumn)
+{
+    ContentView view(wideCards(), 2);
+    view.resize(2400, 1000);
+    MainLayoutInputs in = withCompanion(true);
+    in.hasTemperatureSensors = false;
+    view.apply(in);
+    view.show();
+    QApplication::processEvents();
+    QWidget* fans = view.cardWidget(4, Card::fans);
+    QWidget* processor = view.cardWidget(0, Card::processorUsage);
+    ASSERT_TRUE(fans && processor);
+    EXPECT_EQ(fans->y(), processor->y());
+
+    // Above the sensors card, which takes the rest of the column.
+    in.hasTemperatureSensors = true;
+    view.apply(in);
+    QApplication::processEvents();
+    EXPECT_EQ(fans->y(), processor->y());
+    EXPECT_GT(view.cardWidget(4, Card::thermion)->y(), fans->geometry().bottom());
+}
+
+TEST(EmptyView, TheIconGivesWayToTheTexts)
+{
+    QApplication::setWindowIcon(QIcon(QPixmap(QSize(256, 256))));
+    for (const QSize size : {QSize(), QSize(800, 900)}) {
+        EmptyView view;
+        view.resize(size.isValid() ? size : view.minimumSizeHint());
+        view.show();
+        QApplication::processEvents();
+        SCOPED_TRACE(view.height());
+        const QRect icon = view.iconLabel()->geometry();
+        // Never over the heading, and the texts whole inside the view.
+        EXPECT_LE(icon.bottom(), view.titleLabel()->geometry().top());
+        EXPECT_LT(view.titleLabel()->geometry().bottom(), view.infoLabel()->geometry().top());
+        EXPECT_TRUE(view.rect().contains(view.infoLabel()->geometry()));
+        EXPECT_GE(view.infoLabel()->height(), view.infoLabel()->heightForWidth(view.infoLabel()->width()));
+        EXPECT_GE(icon.height(), EmptyView::smallestIconSide);
+        // With room to spare, the icon has its full size.
+        if (size.isValid()) {
+            EXPECT_EQ(icon.size(), QSize(EmptyView::iconSide, EmptyView::iconSide));
+        }
+    }
+    QApplication::setWindowIcon(QIcon());
 }

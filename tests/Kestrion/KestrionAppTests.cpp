@@ -1,7 +1,9 @@
+#include "FakeCompanion.h"
 #include "FixtureMachine.h"
 #include "Kestrion/App/Appearance.h"
 #include "Kestrion/App/ContentView.h"
 #include "Kestrion/App/EmptyView.h"
+#include "Kestrion/App/GridScrollArea.h"
 #include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/App/SceneWindow.h"
 #include "Kestrion/Models/GpuModel.h"
@@ -17,10 +19,13 @@
 #include "Platform/Defaults.h"
 #include "Platform/DistributedCenter.h"
 #include "Platform/InMemoryRegistry.h"
+#include "Platform/Workspace.h"
 #include "ViewKit/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKOtherAppsView.h"
+#include "ViewKit/VKToastView.h"
 #include "BaseKit/Services/Marketing.h"
 
 #include <QAbstractButton>
@@ -33,6 +38,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QFile>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QLabel>
 #include <QStackedLayout>
@@ -304,6 +310,103 @@ TEST_F(Program, ClosingWithoutCloseRuleKeepsRunning)
     EXPECT_FALSE(ended);
     app->showMainWindow();
     EXPECT_TRUE(app->mainWindow()->isVisible());
+}
+
+TEST_F(Program, EscAndCtrlWCloseTheWindows)
+{
+    LoopbackServer server;
+    ASSERT_TRUE(server.isListening());
+    server.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
+    BaseKit::Marketing::setFileHost(server.base());
+    // Pressed in a secondary window, Esc and Ctrl+W close it.
+    for (const char* identifier : {KestrionApp::aboutWindow, KestrionApp::settingsWindow, KestrionApp::otherAppsWindow}) {
+        for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
+            SCOPED_TRACE(std::string(identifier) + " " + key.toString().toStdString());
+            QPointer<QWidget> window = app->openWindowOnce(QString::fromLatin1(identifier));
+            ASSERT_TRUE(window);
+            window->activateWindow();
+            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+            QTest::keySequence(window, key);
+            QApplication::processEvents();
+            EXPECT_TRUE(!window || !window->isVisible());
+            QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+    }
+    BaseKit::Marketing::setFileHost({});
+
+    // Ctrl+W closes the main window as its close button does: the program goes on.
+    bool ended = false;
+    terminated = [&] { ended = true; };
+    MainWindow* main = app->mainWindow();
+    main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main));
+    QTest::keySequence(main, QKeySequence(Qt::CTRL | Qt::Key_W));
+    QApplication::processEvents();
+    EXPECT_FALSE(main->isVisible());
+    EXPECT_FALSE(ended);
+    EXPECT_TRUE(app->processor()->controller()->timer()->isActive());
+}
+
+TEST_F(Program, HelpLinksSayWhenNoProgramOpensThem)
+{
+    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
+    // "Contact Form…" and "Open Homepage…": the main window tells that nothing could open the page.
+    for (int item : {1, 2}) {
+        app->helpActions().at(item)->trigger();
+        ViewKit::VKToastView* notice = ViewKit::VKLinkOpener::notice(app->mainWindow());
+        ASSERT_NE(notice, nullptr) << item;
+        EXPECT_TRUE(notice->isVisible());
+        EXPECT_TRUE(notice->text().contains(QStringLiteral("https://www.brannock.com")));
+        EXPECT_TRUE(app->mainWindow()->rect().contains(notice->geometry()));
+        delete notice;
+    }
+    Platform::Workspace::setUrlOpener({});
+}
+
+TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    FixtureMachine machine;
+    RegistryScope registry;
+    FreshSuite fresh;
+    Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
+    AppSettings settings{defaults};
+    settings.setBool(SettingKey::disableSystemInfo, false); // every module on
+    KestrionApp app(settings);
+    const QSize screen(1366, 768);
+    app.mainWindow()->setAvailableArea(screen);
+    app.showMainWindow();
+    QApplication::processEvents();
+    MainWindow* window = app.mainWindow();
+    const int without = window->width();
+
+    {
+        FakeCompanion companion;
+        ASSERT_TRUE(companion.owns);
+        companion.sensors = FakeCompanion::sensorList({{"TC0P", "CPU Proximity", 48.5}});
+        companion.fans = {{QStringLiteral("F0"), QStringLiteral("Left"), 2000, 1200, 6000, 0}};
+        ASSERT_TRUE(QTest::qWaitFor([&] { return app.contentView()->visibleCards(4).size() == 2; }, 5000));
+        QApplication::processEvents();
+        // The real cards with the companion's column want more than 1366 points: the window keeps to
+        // the screen, at its opening size and at its minimum, and the grid scrolls to the last column.
+        EXPECT_LE(window->width(), screen.width());
+        EXPECT_LE(window->height(), screen.height());
+        EXPECT_LE(window->minimumSize().width(), screen.width());
+        EXPECT_LE(window->minimumSize().height(), screen.height());
+        GridScrollArea* scroll = app.contentView()->scrollArea();
+        QScrollBar* bar = scroll->horizontalScrollBar();
+        bar->setValue(bar->maximum());
+        QApplication::processEvents();
+        QWidget* fans = app.contentView()->visibleCards(4).first();
+        const QRect shown(fans->mapTo(scroll->viewport(), QPoint(0, 0)), fans->size());
+        EXPECT_LE(shown.right(), scroll->viewport()->width() - 1);
+        EXPECT_GE(shown.left(), 0);
+    }
+    // The companion quit: its column goes and the window is as wide as before it came.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return app.contentView()->visibleCards(4).isEmpty(); }, 5000));
+    QApplication::processEvents();
+    EXPECT_EQ(window->width(), without);
 }
 
 TEST_F(Program, GeneralPageChangesApplyAtOnce)

@@ -6,6 +6,7 @@
 #include "Kestrion/Cards/ProcessListModel.h"
 #include "Kestrion/Cards/ProcessListView.h"
 #include "Kestrion/Cards/ProcessorUsageView.h"
+#include "ViewKit/VKPercentText.h"
 
 #include <QCoreApplication>
 #include <QPaintEvent>
@@ -526,4 +527,31 @@ TEST(ProcessorCard, AsksForTheWidthItsTextsNeed)
     ProcessorUsageView card(*cpu, QStringLiteral("Test CPU"), 2, look.settings);
     const qreal ideal = ProcessorUsageView::summary(*cpu, VKColorScheme::light).idealWidth(2);
     EXPECT_GE(card.sizeHint().width(), ideal + 2 * VKTheme::defaultPadding);
+}
+
+TEST(ProcessorCard, AtItsNarrowestTheLegendsStayWholeAtAnyLoad)
+{
+    SyntheticMachine machine;
+    auto cpu = machine.makeProcessor();
+    const QFontMetricsF legend(Kestrion::UsageSummary::legendFont());
+    for (const int sizeClass : {0, 1, 2}) {
+        SCOPED_TRACE(sizeClass);
+        LookFixture look;
+        ProcessorUsageView card(*cpu, QStringLiteral("Test CPU"), sizeClass, look.settings);
+        // As narrow as its layout lets it be: the window at its minimum size.
+        card.resize(card.minimumSizeHint().width(), 700);
+        card.show();
+        card.layout()->activate();
+        const qreal width = card.summaryView()->width();
+        Kestrion::UsageSummary summary = ProcessorUsageView::summary(*cpu, VKColorScheme::light);
+        for (auto& line : summary.legends)
+            line.value = ViewKit::integerPercentText(100);
+        const auto parts = summary.layout(width, sizeClass);
+        for (std::size_t i = 0; i < summary.legends.size(); ++i) {
+            const auto& line = summary.legends[i];
+            EXPECT_GE(parts.legends[i].width() + 0.01, 12 + VKTheme::defaultSpacing + legend.horizontalAdvance(line.label)
+                                                           + VKTheme::defaultSpacing + legend.horizontalAdvance(line.value))
+                << line.label.toStdString();
+        }
+    }
 }

@@ -4,6 +4,7 @@
 #include "ViewKit/VKPercentText.h"
 #include "ViewKit/VKProgressView.h"
 #include "ViewKit/VKStackedGaugeView.h"
+#include "ViewKit/VKTheme.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,31 @@ TEST(ProgressBar, FillTrackAndMarker)
     painter.end();
     EXPECT_TRUE(isOpaque(pixelAt(image, QPointF(125, 5)), red));
     EXPECT_EQ(pixelAt(image, QPointF(135, 5)).alpha(), 0);
+}
+
+TEST(ProgressBar, PercentTextIsReadableOverFillAndTrack)
+{
+    // A bar on a card: white text over the fill, and over the light grey track a text as readable as
+    // any other on the card, in both schemes.
+    for (VKColorScheme scheme : {VKColorScheme::light, VKColorScheme::dark}) {
+        SCOPED_TRACE(int(scheme));
+        const QColor card = scheme == VKColorScheme::light ? QColor(Qt::white) : QColor(50, 50, 50);
+        const QColor accent = VKTheme::color(VKNamedColor::accent, scheme);
+        QFont font = VKTheme::font(VKTextStyle::callout, QFont::Bold);
+        for (double fill : {0.05, 0.95}) {
+            SCOPED_TRACE(fill);
+            QImage image(300, 24, QImage::Format_ARGB32_Premultiplied);
+            image.fill(card);
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            paintProgressBar(painter, QRectF(0, 0, 300, 24), accent, fill, std::nullopt, fill, font, scheme);
+            painter.end();
+            // The text stands in the middle; the bar's own colour there is read beside it.
+            const QColor under = image.pixelColor(fill < 0.5 ? 290 : 10, 12);
+            const double best = strongestContrast(image, QRect(120, 2, 60, 20), under);
+            EXPECT_GE(best, fill < 0.5 ? 4.5 : 3.5);
+        }
+    }
 }
 
 TEST(ProgressBar, WidgetStoresTheDividedValue)

@@ -7,10 +7,12 @@
 #include "Platform/Workspace.h"
 #include "ViewKit/VKActionView.h"
 #include "ViewKit/VKEmptyView.h"
+#include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKOtherAppView.h"
 #include "ViewKit/VKOtherAppsView.h"
 #include "ViewKit/VKProminentButton.h"
 #include "ViewKit/VKRemoteImage.h"
+#include "ViewKit/VKToastView.h"
 #include "ViewKit/VKWizardView.h"
 
 #include <QAbstractButton>
@@ -163,6 +165,41 @@ TEST_F(OtherAppsFixture, FailedOrSlowFetchesEndInTheEmptyStateWithoutADialog)
     }
 }
 
+TEST_F(OtherAppsFixture, AListThatCouldNotBeHadSaysSoAndCanBeFetchedAgain)
+{
+    // Offline: the empty state says the list could not be loaded, not only that there are no apps.
+    BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(200));
+    serve({}, false);
+    VKOtherAppsView view(std::nullopt);
+    view.resize(512, 360);
+    view.show();
+    waitForLoad(view);
+    ASSERT_EQ(view.phase(), VKOtherAppsView::Phase::empty);
+    EXPECT_TRUE(view.loadFailed());
+    EXPECT_TRUE(view.failureLabel()->isVisible());
+    EXPECT_EQ(view.failureLabel()->text(),
+              QStringLiteral("The list of apps could not be loaded. Check the internet connection and try again."));
+    ASSERT_TRUE(view.retryButton()->isVisible());
+
+    // Trying again once the list can be had shows it.
+    BaseKit::WebRequest::setTimeout(std::chrono::seconds(10));
+    serve(document({entry(QStringLiteral("com.brannock.alpha"), QStringLiteral("Alpha"))}));
+    view.retryButton()->click();
+    EXPECT_TRUE(view.isLoading());
+    waitForLoad(view);
+    EXPECT_EQ(pageNames(view), QStringList({QStringLiteral("Alpha")}));
+    EXPECT_FALSE(view.loadFailed());
+
+    // A list that was had and is empty is no failure.
+    view.hide();
+    serve(document({}));
+    view.show();
+    waitForLoad(view);
+    EXPECT_EQ(view.phase(), VKOtherAppsView::Phase::empty);
+    EXPECT_FALSE(view.failureLabel()->isVisible());
+    EXPECT_FALSE(view.retryButton()->isVisible());
+}
+
 TEST_F(OtherAppsFixture, EachShowingLoadsAgainAndHidesTheOldListMeanwhile)
 {
     VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"));
@@ -206,6 +243,21 @@ TEST_F(OtherAppsFixture, ToolbarButtonOpensTheDevelopersPage)
     QTest::mouseClick(view.developerPageButton(), Qt::LeftButton);
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(), QUrl(QString::fromLatin1(BaseKit::Maker::developerPage)));
+    EXPECT_EQ(view.developerPageButton()->toolTip(), QStringLiteral("Show all apps on the maker’s website"));
+    EXPECT_EQ(VKLinkOpener::notice(&view), nullptr);
+
+    // Where no program can open the page, the window says so instead of nothing happening.
+    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
+    QTest::mouseClick(view.developerPageButton(), Qt::LeftButton);
+    VKToastView* notice = VKLinkOpener::notice(&view);
+    ASSERT_NE(notice, nullptr);
+    EXPECT_TRUE(notice->isVisible());
+    EXPECT_EQ(notice->text(), QStringLiteral("No program could open ") + QString::fromLatin1(BaseKit::Maker::developerPage));
+    EXPECT_TRUE(view.rect().contains(notice->geometry()));
+    // A second failure replaces the notice rather than stacking another on it.
+    QTest::mouseClick(view.developerPageButton(), Qt::LeftButton);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(view.findChildren<VKToastView*>().size(), 1);
 }
 
 TEST(OtherAppView, DescriptionFollowsTheLanguage)

@@ -63,5 +63,21 @@
         <source>NOT_NOW</source>
         <translation>Nicht jetzt</translation>
     </message>
+    <message>
+        <source>NO_APP_TO_OPEN_LINK</source>
+        <translation>Kein Programm konnte %1 öffnen</translation>
+    </message>
+    <message>
+        <source>APPS_NOT_LOADED</source>
+        <translation>Die Liste der Apps konnte nicht geladen werden. Bitte die Internetverbindung prüfen und es erneut versuchen.</translation>
+    </message>
+    <message>
+        <source>TRY_AGAIN</source>
+        <translation>Erneut versuchen</translation>
+    </message>
+    <message>
+        <source>SHOW_ALL_APPS</source>
+        <translation>Alle Apps auf der Website des Herstellers zeigen</translation>
+    </message>
 </context>
 </TS>

@@ -63,5 +63,21 @@
         <source>NOT_NOW</source>
         <translation>Not Now</translation>
     </message>
+    <message>
+        <source>NO_APP_TO_OPEN_LINK</source>
+        <translation>No program could open %1</translation>
+    </message>
+    <message>
+        <source>APPS_NOT_LOADED</source>
+        <translation>The list of apps could not be loaded. Check the internet connection and try again.</translation>
+    </message>
+    <message>
+        <source>TRY_AGAIN</source>
+        <translation>Try Again</translation>
+    </message>
+    <message>
+        <source>SHOW_ALL_APPS</source>
+        <translation>Show all apps on the maker’s website</translation>
+    </message>
 </context>
 </TS>
