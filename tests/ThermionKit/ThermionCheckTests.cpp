@@ -112,7 +112,7 @@ TEST_F(ThermionCheckTest, EntryCommandsDropFieldCodesAndKeepQuotedPaths)
     Platform::DesktopEntry written = *system;
     written.exec = QStringLiteral("run --level=100%% %F --name=x%c");
     EXPECT_EQ(Platform::DesktopEntries::command(written),
-              (QStringList{QStringLiteral("run"), QStringLiteral("--level=100%"), QStringLiteral("--name=x")}));
+              (QStringList{QStringLiteral("run"), QStringLiteral("--level=100%"), QStringLiteral("--name=xThermion")}));
 }
 
 TEST_F(ThermionCheckTest, RunningFollowsTheCompanionsBusName)
