@@ -4,6 +4,7 @@
 #include "ThermionKit/ThermionKitConstants.h"
 #include "ThermionKit/ThermionNotifications.h"
 
+#include "BaseKit/ResponseStatus.h"
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/Notifications.h"
 #include "BaseKit/Services/WebRequest.h"
@@ -130,7 +131,10 @@ void ThermionCheck::fetchServerVersion(QObject* context, VersionCompletion compl
                                      completion(*result.error);
                                      return;
                                  }
-                                 const auto decoded = ServerVersion::decode(result.body);
+                                 // An error page is no version document, whatever it holds.
+                                 const auto decoded = BaseKit::ResponseStatus::isSuccess(result.response.statusCode)
+                                     ? ServerVersion::decode(result.body)
+                                     : std::nullopt;
                                  completion(decoded ? decoded->version : QString::fromLatin1(fallbackVersion));
                              });
 }

@@ -52,9 +52,9 @@ public:
 
     using VersionResult = std::variant<QString, BaseKit::WebError>;
     using VersionCompletion = std::function<void(const VersionResult&)>;
-    // The published version text, fallbackVersion when the document cannot be decoded (whatever the
-    // HTTP status); a failed request hands on its error. The completion comes later on the main thread,
-    // never when `context` is gone.
+    // The published version text, fallbackVersion when the answer is no success (a status outside
+    // 200...299) or the document cannot be decoded; a failed request hands on its error. The
+    // completion comes later on the main thread, never when `context` is gone.
     static void fetchServerVersion(QObject* context, VersionCompletion completion);
     static void serverVersion(QObject* context, VersionCompletion completion);
 

@@ -242,12 +242,17 @@ TEST_F(ThermionCheckTest, UpdateCheckComparesThePublishedVersionWithTheInstalled
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.10.0")}));
     server.reply.body = R"({"version": "1.9.9"})";
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.9.9")}));
-    // Undecodable documents give "0.0.0", never newer; the status is not looked at.
+    // Undecodable documents give "0.0.0", never newer, and so does an error page, whatever it holds.
     server.reply.body = R"({"name": "Thermion"})";
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
     server.reply.body = "<html>not json</html>";
     server.reply.status = "404 Not Found";
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+    server.reply.body = R"({"version": "9.0", "error": "moved"})";
+    for (const char* status : {"404 Not Found", "500 Internal Server Error", "403 Forbidden"}) {
+        server.reply.status = status;
+        EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")})) << status;
+    }
 
     // Nothing installed: no update, whatever is published.
     server.reply.status = "200 OK";
