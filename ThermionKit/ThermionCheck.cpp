@@ -70,8 +70,9 @@ void ThermionCheck::openDownloadPage()
 
 bool ThermionCheck::isRunning()
 {
+    // Never waits on the bus: until its first answer the companion counts as not running.
     Platform::BusNameWatch* watch = presence();
-    return watch && watch->hasOwnerNow();
+    return watch && watch->hasOwner().value_or(false);
 }
 
 std::optional<Platform::DesktopEntry> ThermionCheck::installedEntry()
@@ -112,10 +113,26 @@ std::optional<QString> ThermionCheck::installedVersion()
 
 void ThermionCheck::start()
 {
-    if (!isInstalled() || isRunning())
+    if (!isInstalled())
         return;
-    if (const auto entry = installedEntry())
-        Platform::DesktopEntries::launch(*entry);
+    const auto launch = [] {
+        if (const auto entry = installedEntry())
+            Platform::DesktopEntries::launch(*entry);
+    };
+    Platform::BusNameWatch* watch = presence();
+    if (!watch || watch->hasOwner()) {
+        if (!isRunning())
+            launch();
+        return;
+    }
+    // The bus has not said yet whether the companion runs: decide on its first answer, so that a
+    // running companion is not started twice and nothing waits for the bus.
+    auto* pending = new QObject(watch);
+    QObject::connect(watch, &Platform::BusNameWatch::ownerChanged, pending, [pending, launch](bool owned) {
+        delete pending; // disconnects: one answer decides
+        if (!owned)
+            launch();
+    });
 }
 
 void ThermionCheck::terminate()

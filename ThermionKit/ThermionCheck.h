@@ -45,7 +45,8 @@ public:
     // The newest release version of the installed entry's metainfo (the entry found, or else the one at
     // the fixed location); none when not installed or none is given.
     static std::optional<QString> installedVersion();
-    // Starts the installed companion when it is not running; a failed start goes unnoticed.
+    // Starts the installed companion when it is not running (once the bus has told whether it runs);
+    // a failed start goes unnoticed.
     static void start();
     // Posts "TerminateThermion".
     static void terminate();
