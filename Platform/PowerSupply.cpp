@@ -182,17 +182,26 @@ bool PowerSupply::isOnlineAdapter() const
     return (kind == "Mains" || kind.startsWith("USB")) && number("online").value_or(0) == 1;
 }
 
+std::optional<std::int64_t> PowerSupply::wholeNumber(double value)
+{
+    // 2^63 is exact as a double; below it every double rounds to a value inside the range.
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(value) || value >= limit || value < -limit)
+        return std::nullopt;
+    return std::llround(value);
+}
+
 std::optional<std::int64_t> PowerSupply::capacityMilliampHours(const char* which) const
 {
     const QByteArray suffix(which);
     if (const auto charge = number(("charge_" + suffix).constData()))
-        return std::llround(double(*charge) / 1000.0);
+        return wholeNumber(double(*charge) / 1000.0);
     const auto energy = number(("energy_" + suffix).constData());
     const auto volts = number("voltage_min_design");
     if (!energy || !volts || *volts <= 0)
         return std::nullopt;
     // µWh / µV is Ah.
-    return std::llround(double(*energy) / double(*volts) * 1000.0);
+    return wholeNumber(double(*energy) / double(*volts) * 1000.0);
 }
 
 std::optional<std::int64_t> PowerSupply::currentMilliamps() const
@@ -206,10 +215,11 @@ std::optional<std::int64_t> PowerSupply::currentMilliamps() const
         if (power && volts && *volts != 0)
             milliamps = std::abs(double(*power) * 1000.0 / double(*volts));
     }
-    if (!milliamps)
+    const auto magnitude = milliamps ? wholeNumber(*milliamps) : std::nullopt;
+    if (!magnitude)
         return std::nullopt;
-    const std::int64_t magnitude = std::llround(*milliamps);
-    return text("status").value_or(QByteArray()) == "Discharging" ? -magnitude : magnitude;
+    // Not negative: the magnitude's negation always fits.
+    return text("status").value_or(QByteArray()) == "Discharging" ? -*magnitude : *magnitude;
 }
 
 } // namespace Platform
