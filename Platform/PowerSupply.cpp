@@ -1,5 +1,6 @@
 #include "Platform/PowerSupply.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ std::shared_ptr<const PowerSupply> PowerSupply::open(const QString& root, const 
 
 PowerSupply::PowerSupply(const QString& root, const QString& name) : m_name(name)
 {
-    const QByteArray path = QFile::encodeName(folderOf(root) + QLatin1Char('/') + name);
+    const QByteArray path = KernelName::encode(folderOf(root) + QLatin1Char('/') + name);
     if (!name.isEmpty() && !name.contains(QLatin1Char('/')))
         m_dirFd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
@@ -76,12 +77,12 @@ QStringList PowerSupply::names(const QString& root)
     // A plain listing: the entries are links into sys/devices, and following each costs more than the
     // poll's reads.
     QStringList result;
-    DIR* dir = ::opendir(QFile::encodeName(folderOf(root)).constData());
+    DIR* dir = ::opendir(KernelName::encode(folderOf(root)).constData());
     if (!dir)
         return result;
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] != '.')
-            result.append(QFile::decodeName(entry->d_name));
+            result.append(KernelName::decode(entry->d_name));
     }
     ::closedir(dir);
     result.sort();
