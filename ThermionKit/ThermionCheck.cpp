@@ -68,6 +68,11 @@ void ThermionCheck::openDownloadPage()
     BaseKit::Workspace::openUrlString(environment().downloadPage);
 }
 
+void ThermionCheck::watchPresence()
+{
+    presence();
+}
+
 bool ThermionCheck::isRunning()
 {
     // Never waits on the bus: until its first answer the companion counts as not running.

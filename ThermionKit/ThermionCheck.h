@@ -39,7 +39,12 @@ public:
 
     // Opens the download page in the default browser; nothing when its address does not parse.
     static void openDownloadPage();
+    // Whether the companion owns its bus name, as last heard from the bus; false until the bus first
+    // answered (never waits for it).
     static bool isRunning();
+    // Starts following the companion's bus name now, so that its first answer is in before
+    // isRunning is first asked.
+    static void watchPresence();
     // The entry at the fixed location exists, or the search finds one.
     static bool isInstalled();
     // The newest release version of the installed entry's metainfo (the entry found, or else the one at
