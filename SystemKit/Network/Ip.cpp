@@ -42,8 +42,9 @@ bool isDottedQuad(QByteArrayView text)
     return octets == 4;
 }
 
-// Whether `text` is an IPv6 address in its usual notation: hexadecimal groups of up to four digits
-// separated by colons, at most one "::", optionally ending in a dotted quad; no zone, no prefix.
+// Whether `text` is written as an IPv6 address: hexadecimal groups of up to four digits separated by
+// colons, optionally ending in a dotted quad; no zone, no prefix. The number of groups and of "::"
+// is left to the address parser.
 bool isIpv6Text(QByteArrayView text)
 {
     if (text.size() < 2 || text.size() > 45 || !text.contains(':'))
