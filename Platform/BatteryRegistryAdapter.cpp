@@ -51,11 +51,14 @@ PlistValue read(const PowerSupply& supply, const QString& key)
         return fromOptional(supply.currentMilliamps());
     if (key == QLatin1String("Voltage")) {
         const auto microvolts = supply.number("voltage_now");
-        return microvolts ? PlistValue(std::int64_t(std::llround(double(*microvolts) / 1000.0))) : PlistValue();
+        return microvolts ? fromOptional(PowerSupply::wholeNumber(double(*microvolts) / 1000.0)) : PlistValue();
     }
     if (key == QLatin1String("Temperature")) {
+        // Tenths of a degree into hundredths; a reading too large to scale is no reading.
         const auto tenths = supply.number("temp");
-        return tenths ? PlistValue(*tenths * 10) : PlistValue();
+        std::int64_t hundredths = 0;
+        return tenths && !__builtin_mul_overflow(*tenths, std::int64_t(10), &hundredths) ? PlistValue(hundredths)
+                                                                                          : PlistValue();
     }
     if (key == QLatin1String("ManufactureDate"))
         return manufactureDate(supply);

@@ -43,17 +43,6 @@ BusNameWatch::BusNameWatch(const QString& name, const QDBusConnection& bus, QObj
     });
 }
 
-bool BusNameWatch::hasOwnerNow(int timeoutMs)
-{
-    if (m_owned)
-        return *m_owned;
-    const QDBusMessage reply = m_bus.call(nameHasOwner(m_name), QDBus::Block, timeoutMs);
-    const bool owned = reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()
-                       && reply.arguments().first().toBool();
-    setOwned(owned);
-    return owned;
-}
-
 void BusNameWatch::setOwned(bool owned)
 {
     const bool changed = m_owned != owned;

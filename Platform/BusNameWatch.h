@@ -12,7 +12,8 @@ namespace Platform {
 
 // Whether a session-bus name has an owner (a running application that owns its identifier), kept up
 // to date from the bus's owner-change signals, so that asking costs nothing and never waits on the
-// bus. Until the first answer arrives the state is unknown. Without a bus the name has no owner.
+// bus. Until the first answer arrives the state is unknown; a bus that never answers leaves it so.
+// Without a bus the name has no owner.
 class BusNameWatch : public QObject
 {
     Q_OBJECT
@@ -23,8 +24,6 @@ public:
     const QString& name() const { return m_name; }
     // None until the bus answered the first question.
     std::optional<bool> hasOwner() const { return m_owned; }
-    // The known state, else one question to the bus daemon that waits at most `timeoutMs`.
-    bool hasOwnerNow(int timeoutMs = 250);
 
 signals:
     void ownerChanged(bool owned);

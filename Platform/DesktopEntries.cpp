@@ -16,6 +16,81 @@ namespace {
 constexpr qint64 maxEntrySize = 1024 * 1024;
 constexpr qint64 maxMetainfoSize = 4 * 1024 * 1024;
 
+// A value of type string with its escapes decoded: \s a space, \n a line break, \t a tab, \r a
+// carriage return, \\ a backslash. Any other backslash stays as written (the Exec key's quoting
+// reads those).
+QString unescaped(const QString& value)
+{
+    if (!value.contains(QLatin1Char('\\')))
+        return value;
+    QString result;
+    result.reserve(value.size());
+    for (qsizetype i = 0; i < value.size(); ++i) {
+        const QChar c = value[i];
+        if (c != QLatin1Char('\\') || i + 1 == value.size()) {
+            result.append(c);
+            continue;
+        }
+        switch (value[i + 1].unicode()) {
+        case 's': result.append(QLatin1Char(' ')); break;
+        case 'n': result.append(QLatin1Char('\n')); break;
+        case 't': result.append(QLatin1Char('\t')); break;
+        case 'r': result.append(QLatin1Char('\r')); break;
+        case '\\': result.append(QLatin1Char('\\')); break;
+        default: result.append(c); continue;
+        }
+        ++i;
+    }
+    return result;
+}
+
+// The arguments of an Exec value (escapes already decoded), quoting undone: blanks separate
+// arguments; an argument may be enclosed in double quotes, inside which a backslash makes the next
+// '"', '`', '$' or '\\' literal; outside quotes a backslash makes the next character literal. None
+// when a quote is left open or the line ends in a lone backslash.
+std::optional<QStringList> execArguments(const QString& exec)
+{
+    QStringList arguments;
+    QString current;
+    bool inArgument = false;
+    bool quoted = false;
+    for (qsizetype i = 0; i < exec.size(); ++i) {
+        const QChar c = exec[i];
+        if (quoted) {
+            if (c == QLatin1Char('"')) {
+                quoted = false;
+            } else if (c == QLatin1Char('\\') && i + 1 < exec.size()
+                       && QStringView(u"\"`$\\").contains(exec[i + 1])) {
+                current.append(exec[++i]);
+            } else {
+                current.append(c);
+            }
+            continue;
+        }
+        if (c == QLatin1Char(' ') || c == QLatin1Char('\t') || c == QLatin1Char('\n') || c == QLatin1Char('\r')) {
+            if (inArgument)
+                arguments.append(std::exchange(current, QString()));
+            inArgument = false;
+            continue;
+        }
+        inArgument = true;
+        if (c == QLatin1Char('"')) {
+            quoted = true;
+        } else if (c == QLatin1Char('\\')) {
+            if (++i == exec.size())
+                return std::nullopt;
+            current.append(exec[i]);
+        } else {
+            current.append(c);
+        }
+    }
+    if (quoted)
+        return std::nullopt;
+    if (inArgument)
+        arguments.append(current);
+    return arguments;
+}
+
 } // namespace
 
 QStringList DesktopEntries::dataDirectories()
@@ -60,7 +135,14 @@ std::optional<DesktopEntry> DesktopEntries::read(const QString& path, const QStr
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || file.size() > maxEntrySize)
         return std::nullopt;
-    const QByteArray bytes = file.read(maxEntrySize);
+    return parse(file.read(maxEntrySize), path, identifier, dataDirectory);
+}
+
+std::optional<DesktopEntry> DesktopEntries::parse(QByteArrayView bytes, const QString& path, const QString& identifier,
+                                                  const QString& dataDirectory)
+{
+    if (bytes.size() > maxEntrySize)
+        return std::nullopt;
     DesktopEntry entry;
     entry.identifier = identifier;
     entry.path = path;
@@ -74,8 +156,9 @@ std::optional<DesktopEntry> DesktopEntries::read(const QString& path, const QStr
     const QString shortLanguage = language.section(QLatin1Char('_'), 0, 0);
     QString nameForLanguage;
     QString nameForShortLanguage;
-    for (const QByteArray& rawLine : bytes.split('\n')) {
-        const QString line = QString::fromUtf8(rawLine).trimmed();
+    const QString text = QString::fromUtf8(bytes);
+    for (const QStringView rawLine : QStringView(text).split(QLatin1Char('\n'))) {
+        const QString line = rawLine.trimmed().toString();
         if (line.isEmpty() || line.startsWith(QLatin1Char('#')))
             continue;
         if (line.startsWith(QLatin1Char('['))) {
@@ -89,7 +172,7 @@ std::optional<DesktopEntry> DesktopEntries::read(const QString& path, const QStr
         if (equals <= 0)
             continue;
         const QString key = line.left(equals).trimmed();
-        const QString value = line.mid(equals + 1).trimmed();
+        const QString value = unescaped(line.mid(equals + 1).trimmed());
         if (key == QStringLiteral("Name"))
             entry.name = value;
         else if (key == QStringLiteral("Exec"))
@@ -195,21 +278,46 @@ QStringList DesktopEntries::releaseVersions(const DesktopEntry& entry)
 
 QStringList DesktopEntries::command(const DesktopEntry& entry)
 {
-    QStringList parts = QProcess::splitCommand(entry.exec);
+    const auto arguments = execArguments(entry.exec);
+    if (!arguments)
+        return {};
     QStringList result;
-    for (QString part : parts) {
-        // Field codes stand alone; a code inside an argument is dropped from it.
-        static const QStringList codes{QStringLiteral("%f"), QStringLiteral("%F"), QStringLiteral("%u"),
-                                       QStringLiteral("%U"), QStringLiteral("%d"), QStringLiteral("%D"),
-                                       QStringLiteral("%n"), QStringLiteral("%N"), QStringLiteral("%i"),
-                                       QStringLiteral("%c"), QStringLiteral("%k"), QStringLiteral("%v"),
-                                       QStringLiteral("%m")};
-        if (codes.contains(part))
+    for (const QString& argument : *arguments) {
+        // Codes that stand for files or URLs expand to nothing here (none are passed), the deprecated
+        // ones are dropped; "%i" alone is the icon option.
+        static const QStringList dropped{QStringLiteral("%f"), QStringLiteral("%F"), QStringLiteral("%u"),
+                                         QStringLiteral("%U"), QStringLiteral("%d"), QStringLiteral("%D"),
+                                         QStringLiteral("%n"), QStringLiteral("%N"), QStringLiteral("%v"),
+                                         QStringLiteral("%m")};
+        if (dropped.contains(argument))
             continue;
-        for (const QString& code : codes)
-            part.remove(code);
-        part.replace(QStringLiteral("%%"), QStringLiteral("%"));
-        result.append(part);
+        if (argument == QStringLiteral("%i")) {
+            if (!entry.icon.isEmpty())
+                result << QStringLiteral("--icon") << entry.icon;
+            continue;
+        }
+        // One pass from left to right, so that "%%" gives a "%" that no later code takes.
+        QString expanded;
+        expanded.reserve(argument.size());
+        for (qsizetype i = 0; i < argument.size(); ++i) {
+            if (argument[i] != QLatin1Char('%')) {
+                expanded.append(argument[i]);
+                continue;
+            }
+            if (++i == argument.size())
+                return {};
+            switch (argument[i].unicode()) {
+            case '%': expanded.append(QLatin1Char('%')); break;
+            case 'c': expanded.append(entry.localizedName.isEmpty() ? entry.name : entry.localizedName); break;
+            case 'k': expanded.append(entry.path); break;
+            case 'f': case 'F': case 'u': case 'U': case 'd': case 'D': case 'n': case 'N': case 'v': case 'm':
+            case 'i':
+                break;
+            default:
+                return {}; // an unknown code makes the whole line invalid
+            }
+        }
+        result.append(expanded);
     }
     return result;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -12,7 +13,7 @@ namespace Platform {
 struct DesktopEntry {
     QString identifier; // the desktop-file id: the file name without ".desktop"
     QString name;       // "Name"
-    QString exec;       // "Exec", as written
+    QString exec;       // "Exec" with its escapes decoded, quoting and field codes as written
     QString path;       // the entry file
     QString dataDirectory; // the share folder that holds it ("/usr/share"), where its metainfo lies too
     QString localizedName; // "Name[<language>]" of the current language, else "Name"
@@ -38,6 +39,10 @@ public:
     // Reads one entry file; none when it is no readable application entry or it is hidden.
     static std::optional<DesktopEntry> read(const QString& path, const QString& identifier,
                                             const QString& dataDirectory);
+    // The same for the bytes of an entry file read from `path`. Values have their escapes (\s, \n,
+    // \t, \r, \\) decoded.
+    static std::optional<DesktopEntry> parse(QByteArrayView bytes, const QString& path, const QString& identifier,
+                                             const QString& dataDirectory);
 
     // Every installed application entry, folder by folder in search order and within a folder in the
     // order of their ids; an id already met in an earlier folder is passed over (also when that
@@ -49,8 +54,10 @@ public:
     // when there is no such file or it is malformed.
     static QStringList releaseVersions(const DesktopEntry& entry);
 
-    // The program and arguments of the entry's Exec line with the field codes (%f, %U, ...) removed;
-    // empty when the line cannot be split.
+    // The program and arguments of the entry's Exec line: quoting undone, then field codes expanded
+    // ("%%" a percent sign, "%c" the name, "%k" the entry file, "%i" alone "--icon" and the icon; the
+    // file and URL codes and the deprecated ones give nothing). Empty when the line cannot be split
+    // or holds an unknown field code.
     static QStringList command(const DesktopEntry& entry);
     // Starts the entry's program detached from this process. Returns whether it was started.
     static bool launch(const DesktopEntry& entry);

@@ -78,10 +78,12 @@ bool DistributedCenter::addObserver(QObject* observer, const QString& name, cons
         return false;
     }
     // The bus learns of the new match asynchronously; a round trip to it on the same connection makes
-    // sure the match is in force when this returns, so that nothing posted afterwards is missed.
+    // sure the match is in force when this returns, so that nothing posted afterwards is missed. The
+    // wait is short: a bus that does not answer costs a missed early notification, not the window.
     m_bus.call(QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
                                               QStringLiteral("/org/freedesktop/DBus"),
-                                              QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")));
+                                              QStringLiteral("org.freedesktop.DBus"), QStringLiteral("GetId")),
+               QDBus::Block, matchTimeoutMs);
     return true;
 }
 

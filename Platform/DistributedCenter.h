@@ -23,6 +23,8 @@ public:
     static constexpr const char* path = "/com/brannock/DistributedNotifications";
     static constexpr const char* interface = "com.brannock.DistributedNotifications";
     static constexpr const char* member = "Posted";
+    // How long adding an observer waits for the bus to confirm the match, at most.
+    static constexpr int matchTimeoutMs = 200;
 
     using Handler = std::function<void(const QString& name, const QString& object)>;
 

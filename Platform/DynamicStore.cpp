@@ -1,6 +1,7 @@
 #include "Platform/DynamicStore.h"
 
 #include "Platform/AssignmentFile.h"
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
 #include <QDBusMessage>
@@ -117,7 +118,7 @@ std::optional<QString> DynamicStore::primaryInterfaceInRoutes(std::string_view r
         if (!destination || !flags || !mask || !metric || *destination != 0 || *mask != 0 || !(*flags & routeUp))
             continue;
         if (!best || *metric < bestMetric) {
-            best = QString::fromUtf8(fields[0].data(), qsizetype(fields[0].size()));
+            best = KernelName::decode(QByteArrayView(fields[0].data(), qsizetype(fields[0].size())));
             bestMetric = *metric;
         }
     }

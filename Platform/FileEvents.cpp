@@ -83,6 +83,29 @@ FileEvents::~FileEvents()
         ::close(m_fd);
 }
 
+void FileEvents::parseRecords(QByteArrayView bytes, const std::function<void(const Record&)>& each)
+{
+    constexpr qsizetype header = qsizetype(sizeof(inotify_event));
+    qsizetype offset = 0;
+    while (bytes.size() - offset >= header) {
+        inotify_event event;
+        std::memcpy(&event, bytes.data() + offset, sizeof event);
+        // A record whose name would run past the bytes read is no whole record: nothing after it is
+        // either.
+        if (qsizetype(event.len) > bytes.size() - offset - header)
+            break;
+        const char* name = bytes.data() + offset + header;
+        offset += header + qsizetype(event.len);
+        Record record;
+        record.watch = event.wd;
+        record.mask = event.mask;
+        // The name is padded with NULs to the record's length.
+        if (event.len > 0)
+            record.name = QByteArray(name, qsizetype(::strnlen(name, event.len)));
+        each(record);
+    }
+}
+
 void FileEvents::readRecords(int fd, const std::function<void(const Record&)>& each)
 {
     alignas(inotify_event) char buffer[16 * (sizeof(inotify_event) + NAME_MAX + 1)];
@@ -92,19 +115,7 @@ void FileEvents::readRecords(int fd, const std::function<void(const Record&)>& e
             continue;
         if (length <= 0)
             break;
-        for (ssize_t offset = 0; offset + ssize_t(sizeof(inotify_event)) <= length;) {
-            inotify_event event;
-            std::memcpy(&event, buffer + offset, sizeof event);
-            const char* name = buffer + offset + sizeof(inotify_event);
-            offset += ssize_t(sizeof(inotify_event) + event.len);
-            Record record;
-            record.watch = event.wd;
-            record.mask = event.mask;
-            // The name is padded with NULs to the record's length.
-            if (event.len > 0)
-                record.name = QByteArray(name, qsizetype(::strnlen(name, event.len)));
-            each(record);
-        }
+        parseRecords(QByteArrayView(buffer, qsizetype(length)), each);
     }
 }
 

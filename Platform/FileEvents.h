@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 
 #include <cstdint>
@@ -42,6 +43,9 @@ public:
     };
     // Reads every record the inotify descriptor `fd` holds now, in order, and hands each to `each`.
     static void readRecords(int fd, const std::function<void(const Record&)>& each);
+    // The records of one read of an inotify descriptor, in order, each handed to `each`; the walk
+    // stops at the last whole record.
+    static void parseRecords(QByteArrayView bytes, const std::function<void(const Record&)>& each);
 
     // Starts watching `path` for the kinds in `mask`; none when it cannot be watched (nothing there, no
     // permission, no inotify left).

@@ -27,12 +27,20 @@ std::optional<CpuTicks> parseCpuLine(std::string_view fields)
     }
     if (count < 4)
         return std::nullopt;
-    // user nice system idle iowait irq softirq steal
+    // user nice system idle iowait irq softirq steal; sums stop at the largest count rather than wrap.
+    const auto sum = [](std::initializer_list<std::uint64_t> parts) {
+        std::uint64_t total = 0;
+        for (const std::uint64_t part : parts) {
+            if (__builtin_add_overflow(total, part, &total))
+                return UINT64_MAX;
+        }
+        return total;
+    };
     CpuTicks ticks;
     ticks.user = value[0];
     ticks.nice = value[1];
-    ticks.system = value[2] + value[5] + value[6] + value[7];
-    ticks.idle = value[3] + value[4];
+    ticks.system = sum({value[2], value[5], value[6], value[7]});
+    ticks.idle = sum({value[3], value[4]});
     return ticks;
 }
 
@@ -83,13 +91,15 @@ bool isDigits(const char* name)
     return true;
 }
 
+// A meminfo value in bytes; none when absent or beyond any machine's memory (2^60 bytes), so that
+// sums and differences of a few of them stay far inside 64 bits.
 std::optional<std::uint64_t> meminfoBytes(std::string_view text, std::string_view key)
 {
     auto value = ProcFile::lineValue(text, key);
     if (!value)
         return std::nullopt;
     const auto kib = ProcFile::takeUnsigned(*value);
-    if (!kib || *kib > (UINT64_MAX / 1024))
+    if (!kib || *kib >= (std::uint64_t(1) << 50))
         return std::nullopt;
     return *kib * 1024;
 }

@@ -1,5 +1,7 @@
 #include "Platform/MountEntry.h"
 
+#include "Platform/KernelName.h"
+
 #include <QList>
 
 #include <charconv>
@@ -39,7 +41,7 @@ QString MountEntry::decode(QByteArrayView field)
         }
         bytes.append(c);
     }
-    return QString::fromUtf8(bytes);
+    return KernelName::decode(bytes);
 }
 
 bool MountEntry::isBlockDevice() const

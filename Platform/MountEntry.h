@@ -10,7 +10,8 @@ namespace Platform {
 
 // One line of the kernel's mount table (/proc/self/mountinfo): which device is mounted where, with
 // which file system and options. Texts are decoded (the kernel writes a blank as \040, a tab as
-// \011, a line break as \012 and a backslash as \134).
+// \011, a line break as \012 and a backslash as \134) and kept as kernel names (KernelName), so a
+// mount point that is no UTF-8 still names its folder.
 struct MountEntry {
     int mountId = 0;
     int parentId = 0;

@@ -1,5 +1,6 @@
 #include "Platform/Mounts.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
 #include <QFileInfo>
@@ -8,6 +9,7 @@
 #include <QSocketNotifier>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
 
@@ -18,7 +20,7 @@ namespace {
 std::optional<VolumeCapacity> statvfsCapacity(const QString& path)
 {
     struct statvfs info {};
-    if (::statvfs(QFile::encodeName(path).constData(), &info) != 0)
+    if (::statvfs(KernelName::encode(path).constData(), &info) != 0)
         return std::nullopt;
     VolumeCapacity capacity;
     const std::uint64_t unit = info.f_frsize ? info.f_frsize : info.f_bsize;
@@ -102,8 +104,9 @@ void Mounts::update()
         const MountEntry& entry = m_entries[i];
         if (!isRootOfFileSystem(entry) || entry.fileSystemType == QLatin1String("squashfs"))
             continue;
-        const QFileInfo point(m_root == QLatin1String("/") ? entry.mountPoint : m_root + entry.mountPoint);
-        if (point.exists() && !point.isDir())
+        const QByteArray point = KernelName::encode(m_root == QLatin1String("/") ? entry.mountPoint : m_root + entry.mountPoint);
+        struct stat info {};
+        if (::stat(point.constData(), &info) == 0 && !S_ISDIR(info.st_mode))
             continue;
         const QString device = entry.major != 0 ? entry.deviceNumber() : entry.source;
         if (claimed.contains(device))
@@ -174,7 +177,7 @@ std::optional<VolumeResourceValues> Mounts::resourceValues(const QString& path)
             name = *label;
     }
     if (name.isEmpty())
-        name = isRoot ? device.value_or(QStringLiteral("/")) : QFileInfo(mount.mountPoint).fileName();
+        name = isRoot ? device.value_or(QStringLiteral("/")) : KernelName::displayed(QFileInfo(mount.mountPoint).fileName());
     values.name = name;
     if (device) {
         if (const auto uuid = m_disks.uuid(*device))

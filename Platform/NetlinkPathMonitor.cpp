@@ -1,18 +1,21 @@
 #include "Platform/NetlinkPathMonitor.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
-#include <QFileInfo>
 #include <QSocketNotifier>
 
 #include <cerrno>
 #include <cstring>
+#include <string>
 
 #include <arpa/inet.h>
 #include <linux/netlink.h>
 #include <linux/rtnetlink.h>
 #include <net/if.h>
+#include <fcntl.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace Platform {
@@ -168,20 +171,24 @@ std::optional<QString> NetlinkPathMonitor::routeInterface(int family) const
     char name[IF_NAMESIZE] = {};
     if (!::if_indextoname(unsigned(*index), name))
         return std::nullopt;
-    return QString::fromLocal8Bit(name);
+    return KernelName::decode(name);
 }
 
 bool NetlinkPathMonitor::isOtherInterface(const QString& root, const QString& name)
 {
     if (name.isEmpty() || name.contains(QLatin1Char('/')) || name == QLatin1String("..") || name == QLatin1String("."))
         return false;
-    const QString folder = ProcFile::join(root, "sys/class/net") + QLatin1Char('/') + name;
-    if (!QFileInfo(folder).isDir())
+    // The name's own bytes, also when they are no UTF-8.
+    const QByteArray folder = KernelName::encode(ProcFile::join(root, "sys/class/net") + QLatin1Char('/') + name);
+    struct stat info {};
+    if (::stat(folder.constData(), &info) != 0 || !S_ISDIR(info.st_mode))
         return false;
-    if (QFileInfo::exists(folder + QStringLiteral("/phy80211")) || QFileInfo::exists(folder + QStringLiteral("/wireless")))
+    if (::lstat((folder + "/phy80211").constData(), &info) == 0 || ::lstat((folder + "/wireless").constData(), &info) == 0)
         return false;
     bool ok = false;
-    const int type = ProcFile::readFile(folder + QStringLiteral("/type"), 32).trimmed().toInt(&ok);
+    std::string buffer;
+    const auto text = ProcFile::read(AT_FDCWD, (folder + "/type").constData(), buffer, 32);
+    const int type = text ? QByteArray(text->data(), qsizetype(text->size())).trimmed().toInt(&ok) : 0;
     if (!ok)
         return false;
     // Ethernet framing (a wired card, a bridge, a bond or a VLAN over one) and loopback are the

@@ -1,11 +1,15 @@
 #include "Platform/NetworkInterfaces.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+
 #include <arpa/inet.h>
+#include <dirent.h>
 #include <ifaddrs.h>
 #include <linux/if_link.h>
 #include <netinet/in.h>
@@ -43,7 +47,7 @@ bool NetworkInterfaces::list(std::vector<InterfaceEntry>& entries) const
         if (!it->ifa_name || (!it->ifa_addr && !link))
             continue;
         InterfaceEntry entry;
-        entry.name = QString::fromUtf8(it->ifa_name);
+        entry.name = KernelName::decode(it->ifa_name);
         entry.flags = it->ifa_flags;
         entry.family = link ? AF_PACKET : it->ifa_addr->sa_family;
         if (link) {
@@ -91,8 +95,8 @@ std::optional<QString> NetworkInterfaces::attribute(const QString& bsdName, cons
     if (bsdName.isEmpty() || bsdName.contains(QLatin1Char('/')))
         return std::nullopt;
     // Read with plain open and read: these small files are read for every interface in every sample.
-    const QByteArray path = (m_root.endsWith(QLatin1Char('/')) ? m_root : m_root + QLatin1Char('/')).toLocal8Bit()
-        + "sys/class/net/" + bsdName.toLocal8Bit() + '/' + name.toLocal8Bit();
+    const QByteArray path = KernelName::encode(m_root.endsWith(QLatin1Char('/')) ? m_root : m_root + QLatin1Char('/'))
+        + "sys/class/net/" + KernelName::encode(bsdName) + '/' + name.toUtf8();
     const int fd = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         return std::nullopt;
@@ -118,9 +122,8 @@ bool NetworkInterfaces::hasEntry(const QString& bsdName, const QString& name) co
 {
     if (bsdName.isEmpty() || bsdName.contains(QLatin1Char('/')))
         return false;
-    const QByteArray path = QDir(m_root)
-                                .filePath(QStringLiteral("sys/class/net/") + bsdName + QLatin1Char('/') + name)
-                                .toLocal8Bit();
+    const QByteArray path = KernelName::encode(
+        QDir(m_root).filePath(QStringLiteral("sys/class/net/") + bsdName + QLatin1Char('/') + name));
     struct stat info;
     return ::lstat(path.constData(), &info) == 0;
 }
@@ -187,12 +190,30 @@ std::optional<InterfaceFacts> NetworkInterfaces::facts(const QString& bsdName) c
     return facts;
 }
 
+std::optional<QStringList> NetworkInterfaces::classNames() const
+{
+    DIR* dir = ::opendir(KernelName::encode(QDir(m_root).filePath(QStringLiteral("sys/class/net"))).constData());
+    if (!dir)
+        return std::nullopt;
+    // Read as bytes: a name that is no UTF-8 must still find its folder.
+    std::vector<QByteArray> names;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArray name(entry->d_name);
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    ::closedir(dir);
+    std::sort(names.begin(), names.end());
+    QStringList result;
+    for (const QByteArray& name : names)
+        result.append(KernelName::decode(name));
+    return result;
+}
+
 std::vector<InterfaceFacts> NetworkInterfaces::interfaces() const
 {
     std::vector<InterfaceFacts> result;
-    const QStringList names = QDir(QDir(m_root).filePath(QStringLiteral("sys/class/net")))
-                                  .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& name : names) {
+    for (const QString& name : classNames().value_or(QStringList())) {
         if (auto one = facts(name))
             result.push_back(std::move(*one));
     }

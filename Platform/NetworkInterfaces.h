@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,7 @@ namespace Platform {
 // One entry of the kernel's interface address list: a link-level entry (with the interface's byte
 // counters) or an address entry (IPv4, IPv6) of one interface.
 struct InterfaceEntry {
-    QString name;
+    QString name; // a kernel name (KernelName): it gives the interface's bytes back
     std::uint32_t flags = 0;  // IFF_UP = 0x1, IFF_LOOPBACK = 0x8, ...
     int family = 0;           // linkFamily, AF_INET, AF_INET6 or another family
     bool hasLinkData = false; // a link-level entry with its counters
@@ -77,6 +78,9 @@ public:
     std::optional<QString> attribute(const QString& bsdName, const QString& name) const;
     // Whether the interface's sysfs folder holds an entry of that name (a dangling link counts).
     bool hasEntry(const QString& bsdName, const QString& name) const;
+    // The entries of sys/class/net in the order of their bytes, as kernel names (KernelName); none
+    // without the folder.
+    std::optional<QStringList> classNames() const;
 
 protected:
     // The kernel's interface address list as getifaddrs(3) gives it (0 on success), and its release;

@@ -1,5 +1,6 @@
 #include "Platform/NetworkRegistryAdapter.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/Wlan.h"
 
 #include <QDir>
@@ -48,7 +49,7 @@ std::optional<WlanInterface> liveValues(const std::shared_ptr<Wlan>& wlan, const
 NetworkRegistryAdapter::NetworkRegistryAdapter(QString root, std::shared_ptr<Wlan> wlan, DriverInfoSource driverInfo)
     : m_interfaces(std::move(root)), m_wlan(std::move(wlan)), m_driverInfo(std::move(driverInfo))
 {
-    m_netPath = QDir(m_interfaces.root()).filePath(QStringLiteral("sys/class/net")).toLocal8Bit();
+    m_netPath = KernelName::encode(QDir(m_interfaces.root()).filePath(QStringLiteral("sys/class/net")));
 }
 
 NetworkRegistryAdapter::~NetworkRegistryAdapter()
@@ -70,7 +71,7 @@ std::optional<std::uint64_t> NetworkRegistryAdapter::linkSpeed(const QString& bs
     // makes the kernel format it afresh.
     Fixed& known = fixed(bsdName);
     if (known.speedFile == -1) {
-        const QByteArray path = m_netPath + '/' + bsdName.toLocal8Bit() + "/speed";
+        const QByteArray path = m_netPath + '/' + KernelName::encode(bsdName) + "/speed";
         known.speedFile = ::open(path.constData(), O_RDONLY | O_CLOEXEC);
         if (known.speedFile < 0)
             known.speedFile = -2;
@@ -91,7 +92,7 @@ std::optional<std::uint64_t> NetworkRegistryAdapter::linkSpeed(const QString& bs
 
 std::optional<NetworkRegistryAdapter::DriverInfo> NetworkRegistryAdapter::ethtoolDriverInfo(const QString& bsdName)
 {
-    const QByteArray name = bsdName.toLocal8Bit();
+    const QByteArray name = KernelName::encode(bsdName);
     if (name.isEmpty() || name.size() >= IFNAMSIZ)
         return std::nullopt;
     const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);

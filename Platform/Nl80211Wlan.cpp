@@ -1,5 +1,6 @@
 #include "Platform/Nl80211Wlan.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
 #include <QDir>
@@ -169,7 +170,7 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
         if (!attrs[NL80211_ATTR_IFNAME] || !attrs[NL80211_ATTR_IFINDEX])
             return;
         Found one;
-        one.values.name = QString::fromUtf8(nla_get_string(attrs[NL80211_ATTR_IFNAME]));
+        one.values.name = KernelName::decode(nla_get_string(attrs[NL80211_ATTR_IFNAME]));
         one.ifindex = nla_get_u32(attrs[NL80211_ATTR_IFINDEX]);
         if (attrs[NL80211_ATTR_IFTYPE])
             one.type = nla_get_u32(attrs[NL80211_ATTR_IFTYPE]);

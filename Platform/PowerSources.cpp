@@ -13,7 +13,7 @@ std::optional<std::int64_t> percent(std::optional<std::int64_t> part, std::optio
 {
     if (!part || !whole || *whole <= 0)
         return std::nullopt;
-    return std::llround(double(*part) / double(*whole) * 100.0);
+    return PowerSupply::wholeNumber(double(*part) / double(*whole) * 100.0);
 }
 
 std::optional<QString> healthGrade(const QByteArray& health)
@@ -38,7 +38,8 @@ std::int64_t minutes(std::optional<std::int64_t> seconds, std::optional<std::int
     const auto perHour = rate();
     if (!perHour || *perHour == 0)
         return -1;
-    return std::int64_t(double(*amount) / std::abs(double(*perHour)) * 60.0);
+    // Whole minutes, the fraction dropped; beyond the 64-bit range the time is unknown.
+    return PowerSupply::wholeNumber(std::trunc(double(*amount) / std::abs(double(*perHour)) * 60.0)).value_or(-1);
 }
 
 PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std::int64_t> watts)
@@ -67,8 +68,9 @@ PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std:
     if (charging) {
         const auto fullNow = battery.number(full);
         const auto nowNow = battery.number(now);
-        if (fullNow && nowNow)
-            toFull = std::max<std::int64_t>(*fullNow - *nowNow, 0);
+        std::int64_t missing = 0;
+        if (fullNow && nowNow && !__builtin_sub_overflow(*fullNow, *nowNow, &missing))
+            toFull = std::max<std::int64_t>(missing, 0);
     }
     d.emplace(QStringLiteral("Time to Empty"),
               PlistValue(minutes(battery.number("time_to_empty_now"),
@@ -152,8 +154,8 @@ std::vector<PlistValue> PowerSources::descriptions() const
             const auto volts = supply.number("voltage_max");
             const auto amps = supply.number("current_max");
             if (volts && amps && *volts > 0 && *amps > 0) {
-                const auto rating = std::llround(double(*volts) * double(*amps) / 1e12);
-                watts = std::max(watts.value_or(0), std::int64_t(rating));
+                if (const auto rating = PowerSupply::wholeNumber(double(*volts) * double(*amps) / 1e12))
+                    watts = std::max(watts.value_or(0), *rating);
             }
         }
     }

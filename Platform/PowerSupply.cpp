@@ -1,5 +1,6 @@
 #include "Platform/PowerSupply.h"
 
+#include "Platform/KernelName.h"
 #include "Platform/ProcFile.h"
 
 #include <QDir>
@@ -60,7 +61,7 @@ std::shared_ptr<const PowerSupply> PowerSupply::open(const QString& root, const 
 
 PowerSupply::PowerSupply(const QString& root, const QString& name) : m_name(name)
 {
-    const QByteArray path = QFile::encodeName(folderOf(root) + QLatin1Char('/') + name);
+    const QByteArray path = KernelName::encode(folderOf(root) + QLatin1Char('/') + name);
     if (!name.isEmpty() && !name.contains(QLatin1Char('/')))
         m_dirFd = ::open(path.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
 }
@@ -76,12 +77,12 @@ QStringList PowerSupply::names(const QString& root)
     // A plain listing: the entries are links into sys/devices, and following each costs more than the
     // poll's reads.
     QStringList result;
-    DIR* dir = ::opendir(QFile::encodeName(folderOf(root)).constData());
+    DIR* dir = ::opendir(KernelName::encode(folderOf(root)).constData());
     if (!dir)
         return result;
     while (const dirent* entry = ::readdir(dir)) {
         if (entry->d_name[0] != '.')
-            result.append(QFile::decodeName(entry->d_name));
+            result.append(KernelName::decode(entry->d_name));
     }
     ::closedir(dir);
     result.sort();
@@ -182,17 +183,26 @@ bool PowerSupply::isOnlineAdapter() const
     return (kind == "Mains" || kind.startsWith("USB")) && number("online").value_or(0) == 1;
 }
 
+std::optional<std::int64_t> PowerSupply::wholeNumber(double value)
+{
+    // 2^63 is exact as a double; below it every double rounds to a value inside the range.
+    constexpr double limit = 9223372036854775808.0;
+    if (!std::isfinite(value) || value >= limit || value < -limit)
+        return std::nullopt;
+    return std::llround(value);
+}
+
 std::optional<std::int64_t> PowerSupply::capacityMilliampHours(const char* which) const
 {
     const QByteArray suffix(which);
     if (const auto charge = number(("charge_" + suffix).constData()))
-        return std::llround(double(*charge) / 1000.0);
+        return wholeNumber(double(*charge) / 1000.0);
     const auto energy = number(("energy_" + suffix).constData());
     const auto volts = number("voltage_min_design");
     if (!energy || !volts || *volts <= 0)
         return std::nullopt;
     // µWh / µV is Ah.
-    return std::llround(double(*energy) / double(*volts) * 1000.0);
+    return wholeNumber(double(*energy) / double(*volts) * 1000.0);
 }
 
 std::optional<std::int64_t> PowerSupply::currentMilliamps() const
@@ -206,10 +216,11 @@ std::optional<std::int64_t> PowerSupply::currentMilliamps() const
         if (power && volts && *volts != 0)
             milliamps = std::abs(double(*power) * 1000.0 / double(*volts));
     }
-    if (!milliamps)
+    const auto magnitude = milliamps ? wholeNumber(*milliamps) : std::nullopt;
+    if (!magnitude)
         return std::nullopt;
-    const std::int64_t magnitude = std::llround(*milliamps);
-    return text("status").value_or(QByteArray()) == "Discharging" ? -magnitude : magnitude;
+    // Not negative: the magnitude's negation always fits.
+    return text("status").value_or(QByteArray()) == "Discharging" ? -*magnitude : *magnitude;
 }
 
 std::optional<std::int64_t> PowerSupply::powerMicrowatts() const

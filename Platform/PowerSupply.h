@@ -80,6 +80,10 @@ public:
     // charge_*) in current_now, in µW.
     bool currentHoldsPower() const;
 
+    // A reading worked out in floating point as a whole number, rounded to the nearest; none when it
+    // is not finite or lies outside the 64-bit range (a driver's nonsense, not a reading).
+    static std::optional<std::int64_t> wholeNumber(double value);
+
 private:
     std::optional<QByteArray> readAttribute(const char* name) const;
     std::optional<QByteArray> ueventValue(const char* attribute) const;

@@ -306,8 +306,16 @@ bool ProcessTable::readProcess(int procFd, std::int32_t pid, Known& known, Proce
     record.zombie = line->state == 'Z';
     const std::uint64_t ticks = std::uint64_t(line->utime) + std::uint64_t(line->stime);
     const std::uint64_t hz = m_ticksPerSecond;
-    record.cpuTime = ticks / hz * 1000000000u + ticks % hz * 1000000000u / hz;
-    record.residentBytes = line->rss > 0 ? std::uint64_t(line->rss) * m_pageSize : 0;
+    // Counts no process reaches stop at the largest value rather than wrap to a small one.
+    std::uint64_t nanoseconds = 0;
+    if (__builtin_mul_overflow(ticks / hz, std::uint64_t(1000000000u), &nanoseconds)
+        || __builtin_add_overflow(nanoseconds, ticks % hz * 1000000000u / hz, &nanoseconds))
+        nanoseconds = UINT64_MAX;
+    record.cpuTime = nanoseconds;
+    std::uint64_t resident = 0;
+    if (line->rss > 0 && __builtin_mul_overflow(std::uint64_t(line->rss), m_pageSize, &resident))
+        resident = UINT64_MAX;
+    record.residentBytes = resident;
     record.name = nameFor(procFd, record.pid, known, line->startTime, (line->flags & kKernelThreadFlag) != 0,
                           line->name);
     return true;

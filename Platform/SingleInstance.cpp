@@ -45,7 +45,14 @@ SingleInstance::~SingleInstance()
 {
     if (m_primary && m_bus.isConnected()) {
         m_bus.unregisterObject(m_objectPath);
-        m_bus.unregisterService(m_serviceName);
+        // Given back with a short wait: a bus that does not answer takes the name back anyway when
+        // the connection closes.
+        QDBusMessage release = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                              QStringLiteral("/org/freedesktop/DBus"),
+                                                              QStringLiteral("org.freedesktop.DBus"),
+                                                              QStringLiteral("ReleaseName"));
+        release << m_serviceName;
+        m_bus.call(release, QDBus::Block, claimTimeoutMs);
     }
 }
 
@@ -57,19 +64,19 @@ bool SingleInstance::claim()
         m_primary = true;
         return true;
     }
-    QDBusConnectionInterface* busInterface = m_bus.interface();
-    if (!busInterface) {
-        m_primary = true;
-        return true;
-    }
-    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = busInterface->registerService(
-        m_serviceName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
+    // RequestName with DBUS_NAME_FLAG_DO_NOT_QUEUE; the answer 1 is "primary owner", 3 "exists".
+    QDBusMessage request = QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"),
+                                                          QStringLiteral("/org/freedesktop/DBus"),
+                                                          QStringLiteral("org.freedesktop.DBus"),
+                                                          QStringLiteral("RequestName"));
+    request << m_serviceName << 4u;
+    const QDBusReply<uint> reply = m_bus.call(request, QDBus::Block, claimTimeoutMs);
     if (!reply.isValid()) {
-        // The bus refused to answer: run on our own rather than not at all.
+        // The bus refused or did not answer in time: run on our own rather than not at all.
         m_primary = true;
         return true;
     }
-    if (reply.value() != QDBusConnectionInterface::ServiceRegistered)
+    if (reply.value() != 1u && reply.value() != 4u) // 4: this connection owns it already
         return false;
     if (!m_adaptor) {
         auto* adaptor = new SingleInstanceAdaptor(this);

@@ -19,8 +19,11 @@ public:
                             QObject* parent = nullptr);
     ~SingleInstance() override;
 
+    // How long claiming waits for the bus's answer, at most.
+    static constexpr int claimTimeoutMs = 250;
+
     // Takes the name and serves the method. True when this process is the one instance, also when
-    // there is no bus to ask; false when another process owns the name.
+    // there is no bus to ask or it does not answer in time; false when another process owns the name.
     bool claim();
     // Asks the instance that owns the name to show its main window (blocking, at most `timeoutMs`).
     // True when it answered.

@@ -20,11 +20,10 @@ std::optional<std::uint64_t> number(const std::optional<QString>& text, int base
 bool SysfsInterfaceList::list(std::vector<InterfaceEntry>& entries) const
 {
     entries.clear();
-    const QDir folder(QDir(root()).filePath(QStringLiteral("sys/class/net")));
-    if (!folder.exists())
+    const auto names = classNames();
+    if (!names)
         return false;
-    const QStringList names = folder.entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-    for (const QString& name : names) {
+    for (const QString& name : *names) {
         // A class entry that is no interface folder (a trimmed capture keeps link texts as files).
         if (!hasEntry(name, QStringLiteral("type")))
             continue;

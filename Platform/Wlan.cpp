@@ -1,5 +1,7 @@
 #include "Platform/Wlan.h"
 
+#include "Platform/KernelName.h"
+
 #include <QByteArrayList>
 
 #include <cmath>
@@ -94,7 +96,7 @@ Wlan::Levels Wlan::wirelessLevels(const QByteArray& text, const QString& name)
             return std::nullopt;
         return value >= 128 ? value - 256 : value;
     };
-    const QByteArray key = name.toUtf8() + ':';
+    const QByteArray key = KernelName::encode(name) + ':';
     for (const QByteArray& line : text.split('\n')) {
         const QByteArray trimmed = line.trimmed();
         if (!trimmed.startsWith(key))

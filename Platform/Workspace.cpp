@@ -18,6 +18,12 @@ Workspace::UrlOpener& installedOpener()
     return opener;
 }
 
+QDBusMessage busDaemonCall(const QString& method)
+{
+    return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
+                                          QStringLiteral("org.freedesktop.DBus"), method);
+}
+
 } // namespace
 
 bool Workspace::openUrl(const QUrl& url)
@@ -54,21 +60,23 @@ bool Workspace::hasSessionBus()
     return QDBusConnection::sessionBus().isConnected();
 }
 
-bool Workspace::isBusNameOwned(const QString& name)
+bool Workspace::isBusNameOwned(const QString& name, const QDBusConnection& connection)
 {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (name.isEmpty() || !bus.isConnected() || !bus.interface())
+    QDBusConnection bus = connection;
+    if (name.isEmpty() || !bus.isConnected())
         return false;
-    const QDBusReply<bool> reply = bus.interface()->isServiceRegistered(name);
+    QDBusMessage question = busDaemonCall(QStringLiteral("NameHasOwner"));
+    question << name;
+    const QDBusReply<bool> reply = bus.call(question, QDBus::Block, busTimeoutMs);
     return reply.isValid() && reply.value();
 }
 
-QStringList Workspace::runningBundleIds()
+QStringList Workspace::runningBundleIds(const QDBusConnection& connection)
 {
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (!bus.isConnected() || !bus.interface())
+    QDBusConnection bus = connection;
+    if (!bus.isConnected())
         return {};
-    const QDBusReply<QStringList> reply = bus.interface()->registeredServiceNames();
+    const QDBusReply<QStringList> reply = bus.call(busDaemonCall(QStringLiteral("ListNames")), QDBus::Block, busTimeoutMs);
     if (!reply.isValid())
         return {};
     QStringList names;

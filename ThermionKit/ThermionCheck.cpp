@@ -4,6 +4,7 @@
 #include "ThermionKit/ThermionKitConstants.h"
 #include "ThermionKit/ThermionNotifications.h"
 
+#include "BaseKit/ResponseStatus.h"
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/Notifications.h"
 #include "BaseKit/Services/WebRequest.h"
@@ -67,10 +68,16 @@ bool ThermionCheck::openDownloadPage()
     return BaseKit::Workspace::openUrlString(environment().downloadPage);
 }
 
+void ThermionCheck::watchPresence()
+{
+    presence();
+}
+
 bool ThermionCheck::isRunning()
 {
+    // Never waits on the bus: until its first answer the companion counts as not running.
     Platform::BusNameWatch* watch = presence();
-    return watch && watch->hasOwnerNow();
+    return watch && watch->hasOwner().value_or(false);
 }
 
 std::optional<Platform::DesktopEntry> ThermionCheck::installedEntry()
@@ -111,10 +118,26 @@ std::optional<QString> ThermionCheck::installedVersion()
 
 void ThermionCheck::start()
 {
-    if (!isInstalled() || isRunning())
+    if (!isInstalled())
         return;
-    if (const auto entry = installedEntry())
-        Platform::DesktopEntries::launch(*entry);
+    const auto launch = [] {
+        if (const auto entry = installedEntry())
+            Platform::DesktopEntries::launch(*entry);
+    };
+    Platform::BusNameWatch* watch = presence();
+    if (!watch || watch->hasOwner()) {
+        if (!isRunning())
+            launch();
+        return;
+    }
+    // The bus has not said yet whether the companion runs: decide on its first answer, so that a
+    // running companion is not started twice and nothing waits for the bus.
+    auto* pending = new QObject(watch);
+    QObject::connect(watch, &Platform::BusNameWatch::ownerChanged, pending, [pending, launch](bool owned) {
+        delete pending; // disconnects: one answer decides
+        if (!owned)
+            launch();
+    });
 }
 
 void ThermionCheck::terminate()
@@ -130,7 +153,10 @@ void ThermionCheck::fetchServerVersion(QObject* context, VersionCompletion compl
                                      completion(*result.error);
                                      return;
                                  }
-                                 const auto decoded = ServerVersion::decode(result.body);
+                                 // An error page is no version document, whatever it holds.
+                                 const auto decoded = BaseKit::ResponseStatus::isSuccess(result.response.statusCode)
+                                     ? ServerVersion::decode(result.body)
+                                     : std::nullopt;
                                  completion(decoded ? decoded->version : QString::fromLatin1(fallbackVersion));
                              });
 }

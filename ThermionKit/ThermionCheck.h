@@ -40,22 +40,28 @@ public:
     // Opens the download page in the default browser; nothing when its address does not parse.
     // Returns whether the desktop took the address.
     static bool openDownloadPage();
+    // Whether the companion owns its bus name, as last heard from the bus; false until the bus first
+    // answered (never waits for it).
     static bool isRunning();
+    // Starts following the companion's bus name now, so that its first answer is in before
+    // isRunning is first asked.
+    static void watchPresence();
     // The entry at the fixed location exists, or the search finds one.
     static bool isInstalled();
     // The newest release version of the installed entry's metainfo (the entry found, or else the one at
     // the fixed location); none when not installed or none is given.
     static std::optional<QString> installedVersion();
-    // Starts the installed companion when it is not running; a failed start goes unnoticed.
+    // Starts the installed companion when it is not running (once the bus has told whether it runs);
+    // a failed start goes unnoticed.
     static void start();
     // Posts "TerminateThermion".
     static void terminate();
 
     using VersionResult = std::variant<QString, BaseKit::WebError>;
     using VersionCompletion = std::function<void(const VersionResult&)>;
-    // The published version text, fallbackVersion when the document cannot be decoded (whatever the
-    // HTTP status); a failed request hands on its error. The completion comes later on the main thread,
-    // never when `context` is gone.
+    // The published version text, fallbackVersion when the answer is no success (a status outside
+    // 200...299) or the document cannot be decoded; a failed request hands on its error. The
+    // completion comes later on the main thread, never when `context` is gone.
     static void fetchServerVersion(QObject* context, VersionCompletion completion);
     static void serverVersion(QObject* context, VersionCompletion completion);
 

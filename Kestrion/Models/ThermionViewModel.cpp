@@ -20,6 +20,8 @@ ThermionViewModel::ThermionViewModel(std::unique_ptr<ThermionKit::ThermionDataMo
     : QObject(parent)
     , m_sensorsModel(std::move(sensorsModel))
 {
+    // The bus's answer on the companion's presence comes in before the first tick asks for it.
+    ThermionKit::ThermionCheck::watchPresence();
     m_timer.start(this, 1.0, &ThermionViewModel::refresh);
     emit timerChanged();
     Notifications::Distributed::addObserver(this, QString::fromLatin1(ThermionNotifications::responseSensors),

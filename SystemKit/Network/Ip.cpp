@@ -6,7 +6,6 @@
 #include "BaseKit/Services/WebRequest.h"
 
 #include <QHostAddress>
-#include <QStringDecoder>
 
 namespace SystemKit {
 
@@ -18,24 +17,76 @@ Ip::Hosts& currentHosts()
     return hosts;
 }
 
-// The echo answer as an address: valid UTF-8 whose trimmed text is an IPv4 or IPv6 address.
-std::optional<QString> echoedAddress(const BaseKit::WebResult& result)
+// Whether `text` is a dotted quad of decimal octets, each 0...255 without leading zeros.
+bool isDottedQuad(QByteArrayView text)
 {
-    if (!BaseKit::ResponseStatus::isSuccess(result.response.statusCode))
-        return std::nullopt;
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = decoder.decode(result.body);
-    if (decoder.hasError())
-        return std::nullopt;
-    const QString address = text.trimmed();
-    QHostAddress parsed;
-    if (address.isEmpty() || address.size() > 64 || !parsed.setAddress(address)
-        || address.contains(QLatin1Char('%')) || address.contains(QLatin1Char('/')))
-        return std::nullopt;
-    return address;
+    int octets = 0;
+    qsizetype from = 0;
+    while (from <= text.size()) {
+        qsizetype to = text.indexOf('.', from);
+        if (to < 0)
+            to = text.size();
+        const QByteArrayView octet = text.sliced(from, to - from);
+        if (octet.isEmpty() || octet.size() > 3 || (octet.size() > 1 && octet.front() == '0'))
+            return false;
+        int value = 0;
+        for (const char c : octet) {
+            if (c < '0' || c > '9')
+                return false;
+            value = value * 10 + (c - '0');
+        }
+        if (value > 255 || ++octets > 4)
+            return false;
+        from = to + 1;
+    }
+    return octets == 4;
+}
+
+// Whether `text` is written as an IPv6 address: hexadecimal groups of up to four digits separated by
+// colons, optionally ending in a dotted quad; no zone, no prefix. The number of groups and of "::"
+// is left to the address parser.
+bool isIpv6Text(QByteArrayView text)
+{
+    if (text.size() < 2 || text.size() > 45 || !text.contains(':'))
+        return false;
+    QByteArrayView groups = text;
+    const qsizetype lastColon = text.lastIndexOf(':');
+    if (text.sliced(lastColon + 1).contains('.')) {
+        if (!isDottedQuad(text.sliced(lastColon + 1)))
+            return false;
+        groups = text.first(lastColon + 1);
+    }
+    int run = 0;
+    for (const char c : groups) {
+        const bool hex = (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
+        if (hex) {
+            if (++run > 4)
+                return false;
+        } else if (c == ':') {
+            run = 0;
+        } else {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace
+
+std::optional<QString> Ip::echoedAddress(QByteArrayView body)
+{
+    const QByteArrayView text = body.trimmed();
+    if (text.isEmpty() || text.size() > 45)
+        return std::nullopt;
+    const QString candidate = QString::fromLatin1(text);
+    if (isDottedQuad(text))
+        return candidate;
+    // The grammar is checked here; whether the groups add up to an address is the parser's to say.
+    QHostAddress parsed;
+    if (!isIpv6Text(text) || !parsed.setAddress(candidate) || parsed.protocol() != QAbstractSocket::IPv6Protocol)
+        return std::nullopt;
+    return parsed.toString();
+}
 
 Ip::Hosts Ip::defaultHosts()
 {
@@ -75,7 +126,9 @@ void Ip::lookup(const std::optional<QString>& userAgent, QObject* context, Compl
             completion(ExternalIp::empty(), echo.error);
             return;
         }
-        const std::optional<QString> address = echoedAddress(echo);
+        const std::optional<QString> address = BaseKit::ResponseStatus::isSuccess(echo.response.statusCode)
+            ? echoedAddress(echo.body)
+            : std::nullopt;
         if (!address) {
             completion(ExternalIp::empty(), std::nullopt);
             return;

@@ -4,6 +4,7 @@
 
 #include "BaseKit/Services/WebResult.h"
 
+#include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
@@ -14,8 +15,8 @@ namespace SystemKit {
 
 // Finds the machine's public address and its country with two web requests: an echo service
 // answers the caller's address as text, then a geolocation service answers a JSON record for it
-// ("/api/lookup/<address>"). Only a 2xx echo answer that is an IPv4 or IPv6 address goes into the
-// second request; every unusable answer gives the empty result. A failed exchange (no connection,
+// ("/api/lookup/<address>"). Only a 2xx echo answer that is exactly one IPv4 or IPv6 address goes into
+// the second request, built from the parsed address; every unusable answer gives the empty result. A failed exchange (no connection,
 // time-out) gives its error.
 class Ip {
 public:
@@ -39,6 +40,12 @@ public:
     // With the user agent "<appName>/<appVersion>" on the echo request.
     static void lookup(const QString& appName, const QString& appVersion, QObject* context, Completion completion);
     static void lookupWithUserAgent(const QString& userAgent, QObject* context, Completion completion);
+
+    // The address an echo answer holds: exactly one IPv4 address as a dotted quad of decimal octets
+    // (no leading zeros, no shorthand) or one IPv6 address (no zone, no prefix length), with blanks
+    // and line breaks around it allowed; the IPv6 address in its canonical text. None for anything
+    // else.
+    static std::optional<QString> echoedAddress(QByteArrayView body);
 
 private:
     static void lookup(const std::optional<QString>& userAgent, QObject* context, Completion completion);

@@ -2,6 +2,8 @@
 
 #include "SystemKit/Utilities.h"
 
+#include "Platform/KernelName.h"
+
 #include <QHash>
 
 namespace SystemKit {
@@ -11,7 +13,7 @@ NetworkAdapter::NetworkAdapter(const QString& identifier, int historySize, QObje
     , m_histories(historySize)
     , m_usageHistory(historySize)
     , m_identifier(identifier)
-    , m_name(identifier)
+    , m_name(Platform::KernelName::displayed(identifier)) // the interface name, bytes that are no UTF-8 shown replaced
 {
 }
 

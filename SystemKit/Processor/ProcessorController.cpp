@@ -176,7 +176,8 @@ void ProcessorController::updateHostTotals(const std::optional<Platform::CpuTick
     const double niceDelta = double(tickDelta(current->nice, m_loadPrevious.nice));
     const double all = idleDelta + ((userDelta + systemDelta) + niceDelta);
 
-    m_ticks = std::uint64_t(all);
+    // Four counters that each moved by nearly 2^64 add up past what the count holds: it stops there.
+    m_ticks = all < 18446744073709551616.0 ? std::uint64_t(all) : std::numeric_limits<std::uint64_t>::max();
     emit ticksChanged();
     m_system = shareOf(systemDelta, all);
     emit systemChanged();

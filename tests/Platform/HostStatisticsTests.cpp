@@ -240,3 +240,28 @@ TEST(HostStatisticsMemory, MissingZswapIsNoCompressionButMissingMemFreeIsNoReadi
     HostStatistics broken(fixture("memory/broken"));
     EXPECT_FALSE(broken.vmStatistics());
 }
+
+TEST(HostStatisticsMemory, CountsBeyondAnyMachineStopOrAreUnknownRatherThanWrap)
+{
+    QTemporaryDir root;
+    ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("proc/sys/vm")));
+    const auto write = [&root](const char* relative, const QByteArray& text) {
+        QFile file(root.filePath(QLatin1String(relative)));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text);
+    };
+    // Tick sums that would pass 2^64 stay at the largest count.
+    write("proc/stat", "cpu  1 2 18446744073709551615 4 18446744073709551615 6 7 8\n");
+    HostStatistics host(root.path());
+    const auto ticks = host.cpuTicks();
+    ASSERT_TRUE(ticks);
+    EXPECT_EQ(ticks->system, UINT64_MAX);
+    EXPECT_EQ(ticks->idle, UINT64_MAX);
+
+    // Free memory near 2^63 bytes on an old kernel (no MemAvailable): the estimate from it would
+    // overflow, so the value is no reading.
+    write("proc/meminfo", "MemTotal: 16000000 kB\nMemFree: 9007199254740990 kB\nActive(file): 4000000 kB\n"
+                          "Inactive(file): 4000000 kB\nSReclaimable: 100000 kB\n");
+    write("proc/sys/vm/min_free_kbytes", "67584\n");
+    EXPECT_FALSE(host.vmStatistics());
+}

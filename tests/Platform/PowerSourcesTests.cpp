@@ -230,3 +230,42 @@ TEST(PowerSources, ASupplyThatComesBackUnderItsNameIsReadAfresh)
     tree.addSupply("BAT0", {{"type", "Battery"}, {"scope", "Device"}});
     EXPECT_TRUE(sources.descriptions().empty());
 }
+
+TEST(PowerSources, ReadingsBeyondTheIntegerRangeAreUnknown)
+{
+    // An energy battery whose driver reports values no battery has: every figure worked out of them
+    // would leave the 64-bit range, so it is unknown rather than wrapped.
+    const PowerSupplyFixture tree("power_supply-thinkpad-procfs-A");
+    tree.set("BAT0", "energy_now", "9223372036854775807");
+    tree.set("BAT0", "energy_full", "9223372036854775807");
+    tree.set("BAT0", "energy_full_design", "1");
+    tree.set("BAT0", "voltage_min_design", "1");
+    tree.set("BAT0", "power_now", "9223372036854775807");
+    tree.set("BAT0", "voltage_now", "1");
+    tree.set("BAT0", "temp", "-922337203685477581");
+    const auto descriptions = descriptionsOf(tree);
+    ASSERT_EQ(descriptions.size(), 1u);
+    EXPECT_TRUE(descriptions[0]["Max Capacity"].isNone());
+    const auto entry = batteryEntry(tree);
+    ASSERT_TRUE(entry);
+    EXPECT_TRUE(entry->properties["MaxCapacity"].isNone());
+    EXPECT_TRUE(entry->properties["CurrentCapacity"].isNone());
+    EXPECT_TRUE(entry->properties["Amperage"].isNone());
+    EXPECT_TRUE(entry->properties["Temperature"].isNone());
+
+    // A time that would take more minutes than 64 bits count is no time; a full charge that lies
+    // further from the present one than 64 bits reach is no charging time either.
+    tree.set("BAT0", "power_now", "1");
+    EXPECT_EQ(descriptionsOf(tree)[0]["Time to Empty"].toInt64(), -1);
+    tree.set("BAT0", "status", "Charging");
+    tree.set("BAT0", "energy_now", "-9223372036854775807");
+    EXPECT_EQ(descriptionsOf(tree)[0]["Time to Full Charge"].toInt64(), -1);
+
+    // A USB port that claims more power than 64 bits hold states no wattage.
+    const PowerSupplyFixture usb("power_supply-laptop-usbc-checkbox-A");
+    usb.set("ucsi-source-psy-USBC000:001", "voltage_max", "9223372036854775807");
+    usb.set("ucsi-source-psy-USBC000:001", "current_max", "9223372036854775807");
+    const auto withPort = descriptionsOf(usb);
+    ASSERT_EQ(withPort.size(), 1u);
+    EXPECT_TRUE(withPort[0]["Watts"].isNone());
+}

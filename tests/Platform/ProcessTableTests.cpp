@@ -108,6 +108,20 @@ TEST(ProcessTableList, MalformedStatFilesAreSkippedAndNamesFollowChanges)
     EXPECT_TRUE(records.empty());
 }
 
+TEST(ProcessTableList, TimesAndSizesBeyondTheCountersStopAtTheLargestValue)
+{
+    QTemporaryDir dir;
+    writeFile(dir.filePath(QStringLiteral("proc/20/stat")),
+              "20 (huge) S 1 20 20 0 -1 0 0 0 0 0 9223372036854775807 9223372036854775807 0 0 20 0 1 0 1 1 "
+              "9223372036854775807 0\n");
+    ProcessTable table(dir.path());
+    std::vector<ProcessRecord> records;
+    ASSERT_TRUE(table.list(records));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_EQ(records[0].cpuTime, UINT64_MAX);
+    EXPECT_EQ(records[0].residentBytes, UINT64_MAX);
+}
+
 TEST(ProcessTableList, ReusedPidWithACutNameIsNamedAfresh)
 {
     QTemporaryDir dir;

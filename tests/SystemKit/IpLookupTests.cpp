@@ -76,6 +76,15 @@ TEST(IpLookup, IPv6AnswerWithoutUserAgent)
     EXPECT_EQ(outcome.result.countryCode(), QStringLiteral("NL"));
     ASSERT_EQ(services.geo.requests.size(), 1u);
     EXPECT_EQ(services.geo.requests[0].target, QByteArray("/api/lookup/2001:db8::7"));
+
+    // Written out at length: shown and looked up in the usual short form.
+    Services longForm;
+    longForm.echo.reply.body = " 2001:0DB8:0000:0000:0000:0000:0000:0007\n";
+    longForm.geo.reply.body = R"({"country_code":"NL"})";
+    const auto again = longForm.run([&](Ip::Completion done) { Ip::lookup(&longForm.context, std::move(done)); });
+    EXPECT_EQ(again.result.ip(), QStringLiteral("2001:db8::7"));
+    ASSERT_EQ(longForm.geo.requests.size(), 1u);
+    EXPECT_EQ(longForm.geo.requests[0].target, QByteArray("/api/lookup/2001:db8::7"));
 }
 
 TEST(IpLookup, UnusableEchoAnswersGiveTheEmptyResult)
@@ -86,6 +95,19 @@ TEST(IpLookup, UnusableEchoAnswersGiveTheEmptyResult)
              {"200 OK", "203.0.113.7/../../admin"},
              {"200 OK", ""},
              {"200 OK", "\xff\xfe"},
+             // Exactly one address in its usual notation, nothing before or after it.
+             {"200 OK", QByteArray("8.8.8.8\0 evil text?q=1#frag", 27)},
+             {"200 OK", "203.0.113.7 198.51.100.1"},
+             {"200 OK", "1"},
+             {"200 OK", "0x7f.1"},
+             {"200 OK", "0177.0.0.1"},
+             {"200 OK", "203.0.113.007"},
+             {"200 OK", "203.0.113.256"},
+             {"200 OK", "203.0.113"},
+             {"200 OK", "fe80::1%eth0"},
+             {"200 OK", "2001:db8::/32"},
+             {"200 OK", "2001:db8:::7"},
+             {"200 OK", "::ffff:0177.0.0.1"},
          }) {
         Services services;
         services.echo.reply.status = status;

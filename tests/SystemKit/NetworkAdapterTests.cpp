@@ -1,4 +1,5 @@
 #include "Platform/FakeClock.h"
+#include "Platform/KernelName.h"
 #include "Platform/Wlan.h"
 #include "SystemKit/Network/Addresses.h"
 #include "SystemKit/Network/LinkQualityMetrics.h"
@@ -167,6 +168,12 @@ TEST(NetworkAdapter, EqualityFollowsTheIdentifier)
     EXPECT_TRUE(a == b);
     EXPECT_FALSE(a == c);
     EXPECT_EQ(qHash(a), qHash(b));
+
+    // An interface whose name is no UTF-8 keeps its bytes as identifier and shows them replaced.
+    const QString raw = Platform::KernelName::decode("caf\xe9");
+    NetworkAdapter odd(raw, 30);
+    EXPECT_EQ(odd.identifier(), raw);
+    EXPECT_EQ(odd.name(), QStringLiteral("caf\ufffd"));
 }
 
 TEST(NetworkAdapter, DisplayAddress)

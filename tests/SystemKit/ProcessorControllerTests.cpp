@@ -180,3 +180,16 @@ TEST(ProcessorControllerLifecycle, EveryPropertyReadsThroughTheMetaObjectAndNoti
     EXPECT_TRUE(cpu->setProperty("normalize", true));
     EXPECT_TRUE(cpu->normalize());
 }
+
+TEST(ProcessorControllerTicks, CountersThatJumpByNearly64BitsStopAtTheLargestCount)
+{
+    ProcessorTestEnvironment env(QStringLiteral("ticks/first"));
+    env.root.write(QStringLiteral("proc/stat"), "cpu  0 0 0 0 0 0 0 0\n");
+    auto cpu = env.makeSampler(2);
+    cpu->refresh();
+    env.root.write(QStringLiteral("proc/stat"), "cpu  18446744073709551615 18446744073709551615 18446744073709551615 "
+                                                "18446744073709551615 0 0 0 0\n");
+    cpu->refresh();
+    EXPECT_EQ(cpu->ticks(), UINT64_MAX);
+    expectShares(*cpu, 25, 25, 25, 25);
+}

@@ -9,10 +9,15 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
+#include <QDBusReply>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+#include <csignal>
+#include <unistd.h>
 
 using namespace ThermionKit;
 
@@ -70,6 +75,37 @@ private:
     QDBusConnection m_bus;
 };
 
+// Stops this test process's own session-bus daemon while it lives, as a daemon that no longer
+// answers would be; it goes on when the guard ends. Only a daemon this process started is stopped.
+class StoppedSessionBus {
+public:
+    StoppedSessionBus()
+    {
+        const QDBusReply<uint> pid = QDBusConnection::sessionBus().interface()->servicePid(
+            QStringLiteral("org.freedesktop.DBus"));
+        if (!pid.isValid() || pid.value() <= 1)
+            return;
+        QFile stat(QStringLiteral("/proc/%1/stat").arg(pid.value()));
+        if (!stat.open(QIODevice::ReadOnly))
+            return;
+        const QByteArray line = stat.readAll();
+        const QList<QByteArray> fields = line.mid(line.lastIndexOf(')') + 2).split(' ');
+        if (fields.size() < 2 || fields[1].toLongLong() != qint64(::getpid()))
+            return;
+        m_pid = pid_t(pid.value());
+        ::kill(m_pid, SIGSTOP);
+    }
+    ~StoppedSessionBus()
+    {
+        if (m_pid > 0)
+            ::kill(m_pid, SIGCONT);
+    }
+    bool stopped() const { return m_pid > 0; }
+
+private:
+    pid_t m_pid = 0;
+};
+
 } // namespace
 
 TEST_F(ThermionCheckTest, PresenceAndVersionBelongToTheEntryFound)
@@ -112,7 +148,7 @@ TEST_F(ThermionCheckTest, EntryCommandsDropFieldCodesAndKeepQuotedPaths)
     Platform::DesktopEntry written = *system;
     written.exec = QStringLiteral("run --level=100%% %F --name=x%c");
     EXPECT_EQ(Platform::DesktopEntries::command(written),
-              (QStringList{QStringLiteral("run"), QStringLiteral("--level=100%"), QStringLiteral("--name=x")}));
+              (QStringList{QStringLiteral("run"), QStringLiteral("--level=100%"), QStringLiteral("--name=xThermion")}));
 }
 
 TEST_F(ThermionCheckTest, RunningFollowsTheCompanionsBusName)
@@ -125,6 +161,24 @@ TEST_F(ThermionCheckTest, RunningFollowsTheCompanionsBusName)
         EXPECT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));
     }
     EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 5000));
+}
+
+TEST_F(ThermionCheckTest, PresenceIsAnsweredAtOnceWhileTheBusDoesNotAnswer)
+{
+    CompanionName name;
+    ASSERT_TRUE(name.owned);
+    {
+        StoppedSessionBus stopped;
+        if (!stopped.stopped())
+            GTEST_SKIP() << "the session bus is not this process's own";
+        QElapsedTimer clock;
+        clock.start();
+        for (int i = 0; i < 5; ++i)
+            (void)ThermionCheck::isRunning();
+        EXPECT_LT(clock.elapsed(), 100);
+    }
+    // Once the bus goes on, its answer is taken.
+    EXPECT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));
 }
 
 TEST_F(ThermionCheckTest, StartLaunchesTheInstalledCompanionOnlyWhenItIsNotRunning)
@@ -242,12 +296,17 @@ TEST_F(ThermionCheckTest, UpdateCheckComparesThePublishedVersionWithTheInstalled
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.10.0")}));
     server.reply.body = R"({"version": "1.9.9"})";
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.9.9")}));
-    // Undecodable documents give "0.0.0", never newer; the status is not looked at.
+    // Undecodable documents give "0.0.0", never newer, and so does an error page, whatever it holds.
     server.reply.body = R"({"name": "Thermion"})";
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
     server.reply.body = "<html>not json</html>";
     server.reply.status = "404 Not Found";
     EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+    server.reply.body = R"({"version": "9.0", "error": "moved"})";
+    for (const char* status : {"404 Not Found", "500 Internal Server Error", "403 Forbidden"}) {
+        server.reply.status = status;
+        EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")})) << status;
+    }
 
     // Nothing installed: no update, whatever is published.
     server.reply.status = "200 OK";

@@ -1,0 +1,146 @@
+// A bus daemon that stops answering (stopped here with SIGSTOP, as a daemon stuck on a full queue
+// would be) must not stop the event loop of the program that asks it.
+#include "Platform/BusNameWatch.h"
+#include "Platform/DistributedCenter.h"
+#include "Platform/SingleInstance.h"
+#include "Platform/Workspace.h"
+
+#include <QDBusConnection>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/prctl.h>
+
+namespace {
+
+// A session bus of the test's own, with one client connection and one that owns a name, which can be
+// made to stop answering and to go on again.
+class UnansweringBus {
+public:
+    UnansweringBus()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("dbus-daemon"));
+        if (program.isEmpty())
+            return;
+        m_daemon.setProgram(program);
+        m_daemon.setArguments({QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--nopidfile"),
+                               QStringLiteral("--print-address=1")});
+        m_daemon.setStandardErrorFile(QProcess::nullDevice());
+        m_daemon.setChildProcessModifier([] { prctl(PR_SET_PDEATHSIG, SIGKILL); });
+        m_daemon.start();
+        QByteArray address;
+        while (!address.contains('\n') && m_daemon.waitForReadyRead(5000))
+            address += m_daemon.readAllStandardOutput();
+        address = address.trimmed();
+        if (address.isEmpty())
+            return;
+        static int serial = 0;
+        ++serial;
+        m_client = QStringLiteral("unanswering-client-%1").arg(serial);
+        m_owner = QStringLiteral("unanswering-owner-%1").arg(serial);
+        QDBusConnection::connectToBus(QString::fromUtf8(address), m_client);
+        QDBusConnection owner = QDBusConnection::connectToBus(QString::fromUtf8(address), m_owner);
+        owner.registerService(QStringLiteral("org.example.Owned"));
+    }
+    ~UnansweringBus()
+    {
+        resume();
+        QDBusConnection::disconnectFromBus(m_client);
+        QDBusConnection::disconnectFromBus(m_owner);
+        m_daemon.kill();
+        m_daemon.waitForFinished(5000);
+    }
+
+    bool isReady() const { return !m_client.isEmpty() && client().isConnected(); }
+    QDBusConnection client() const { return QDBusConnection(m_client); }
+
+    void stop()
+    {
+        ::kill(pid_t(m_daemon.processId()), SIGSTOP);
+        m_stopped = true;
+    }
+    void resume()
+    {
+        if (m_stopped)
+            ::kill(pid_t(m_daemon.processId()), SIGCONT);
+        m_stopped = false;
+    }
+
+private:
+    QProcess m_daemon;
+    QString m_client;
+    QString m_owner;
+    bool m_stopped = false;
+};
+
+// Counts the turns of the event loop's timers while it lives.
+struct Ticker {
+    Ticker()
+    {
+        QObject::connect(&timer, &QTimer::timeout, [this] { ++ticks; });
+        timer.start(10);
+    }
+    QTimer timer;
+    int ticks = 0;
+};
+
+} // namespace
+
+TEST(UnansweringBus, NameWatchAnswersAtOnceAndTakesTheLateAnswer)
+{
+    UnansweringBus bus;
+    ASSERT_TRUE(bus.isReady());
+    bus.stop();
+    QElapsedTimer clock;
+    clock.start();
+    Platform::BusNameWatch watch(QStringLiteral("org.example.Owned"), bus.client());
+    EXPECT_FALSE(watch.hasOwner().has_value());
+    EXPECT_LT(clock.elapsed(), 100);
+
+    Ticker ticker;
+    QTest::qWait(300);
+    EXPECT_GT(ticker.ticks, 5);
+    EXPECT_FALSE(watch.hasOwner().has_value());
+
+    // The answer that comes once the bus goes on is taken.
+    bus.resume();
+    EXPECT_TRUE(QTest::qWaitFor([&watch] { return watch.hasOwner() == true; }, 5000));
+}
+
+TEST(UnansweringBus, QuestionsAndRegistrationsWaitOnlyBriefly)
+{
+    UnansweringBus bus;
+    ASSERT_TRUE(bus.isReady());
+    bus.stop();
+    Ticker ticker;
+    QElapsedTimer clock;
+
+    clock.start();
+    EXPECT_FALSE(Platform::Workspace::isBusNameOwned(QStringLiteral("org.example.Owned"), bus.client()));
+    EXPECT_TRUE(Platform::Workspace::runningBundleIds(bus.client()).isEmpty());
+    EXPECT_LT(clock.elapsed(), 2 * Platform::Workspace::busTimeoutMs + 300);
+
+    clock.restart();
+    Platform::DistributedCenter center(bus.client());
+    QObject observer;
+    EXPECT_TRUE(center.addObserver(&observer, QStringLiteral("org.example.Ping"), std::nullopt, {}));
+    EXPECT_LT(clock.elapsed(), Platform::DistributedCenter::matchTimeoutMs + 300);
+
+    // Without an answer the program runs on its own rather than not at all, and gives the name back
+    // without waiting long either.
+    clock.restart();
+    {
+        Platform::SingleInstance instance(QStringLiteral("org.example.Single"), bus.client());
+        EXPECT_TRUE(instance.claim());
+    }
+    EXPECT_LT(clock.elapsed(), 2 * Platform::SingleInstance::claimTimeoutMs + 300);
+
+    // Between the questions the timers went on.
+    QTest::qWait(100);
+    EXPECT_GT(ticker.ticks, 3);
+}
