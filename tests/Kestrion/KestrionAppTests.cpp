@@ -15,7 +15,7 @@
 #include "Platform/Defaults.h"
 #include "Platform/DistributedCenter.h"
 #include "Platform/InMemoryRegistry.h"
-#include "ViewKit/LoopbackServer.h"
+#include "Support/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKOtherAppsView.h"
