@@ -34,20 +34,17 @@ FolderWatch::FolderWatch(QObject* parent)
     : QObject(parent)
     , m_fd(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC))
 {
-    listenLocked();
+    listen();
 }
 
-void FolderWatch::listenLocked()
+void FolderWatch::listen()
 {
     // Without an event loop (command-line tools, or before the application object exists) changes are
     // still seen by the next read; the queue is listened to once there is a loop.
     if (m_notifier || m_fd < 0 || !QAbstractEventDispatcher::instance(thread()) || QThread::currentThread() != thread())
         return;
     m_notifier = new QSocketNotifier(qintptr(m_fd), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, [this] {
-        std::lock_guard lock(m_mutex);
-        drainLocked();
-    });
+    connect(m_notifier, &QSocketNotifier::activated, this, [this] { drain(); });
 }
 
 FolderWatch::~FolderWatch()
@@ -59,10 +56,9 @@ FolderWatch::~FolderWatch()
 
 int FolderWatch::add(const QString& folder, const QString& fileName)
 {
-    std::lock_guard lock(m_mutex);
     if (m_fd < 0)
         return 0;
-    listenLocked();
+    listen();
     Entry entry;
     entry.folder = QFile::encodeName(folder);
     entry.name = QFile::encodeName(fileName);
@@ -79,7 +75,6 @@ int FolderWatch::add(const QString& folder, const QString& fileName)
 
 void FolderWatch::remove(int id)
 {
-    std::lock_guard lock(m_mutex);
     auto it = m_entries.find(id);
     if (it == m_entries.end())
         return;
@@ -97,16 +92,15 @@ void FolderWatch::remove(int id)
 
 bool FolderWatch::takeChanged(int id)
 {
-    std::lock_guard lock(m_mutex);
     if (m_fd < 0)
         return true;
-    drainLocked();
+    drain();
     auto it = m_entries.find(id);
     if (it == m_entries.end())
         return true;
     Entry& entry = it->second;
     if (entry.descriptor < 0) {
-        rewatchLocked(entry);
+        rewatch(entry);
         if (entry.descriptor < 0)
             return true; // unwatched: every question is answered by looking
     }
@@ -117,15 +111,14 @@ bool FolderWatch::takeChanged(int id)
 
 bool FolderWatch::mayBeWriting(int id)
 {
-    std::lock_guard lock(m_mutex);
     if (m_fd < 0)
         return false;
-    drainLocked();
+    drain();
     auto it = m_entries.find(id);
     return it != m_entries.end() && it->second.writing;
 }
 
-void FolderWatch::drainLocked()
+void FolderWatch::drain()
 {
     FileEvents::readRecords(m_fd, [this](const FileEvents::Record& event) {
         if (event.mask & IN_Q_OVERFLOW) {
@@ -137,7 +130,7 @@ void FolderWatch::drainLocked()
             return;
         }
         if (event.mask & (IN_IGNORED | IN_DELETE_SELF | IN_MOVE_SELF)) {
-            markFolderLocked(event.watch);
+            markFolder(event.watch);
             return;
         }
         if (event.name.isNull())
@@ -156,7 +149,7 @@ void FolderWatch::drainLocked()
         scheduleNotify();
 }
 
-void FolderWatch::markFolderLocked(int descriptor)
+void FolderWatch::markFolder(int descriptor)
 {
     // The folder was removed or moved: its watch ends (or is ended here, for a move, since the path no
     // longer leads to it). Its files count as changed and are watched again by path when next asked.
@@ -174,7 +167,7 @@ void FolderWatch::markFolderLocked(int descriptor)
     }
 }
 
-void FolderWatch::rewatchLocked(Entry& entry)
+void FolderWatch::rewatch(Entry& entry)
 {
     entry.descriptor = ::inotify_add_watch(m_fd, entry.folder.constData(), kMask);
     if (entry.descriptor < 0)
@@ -194,11 +187,8 @@ void FolderWatch::scheduleNotify()
 void FolderWatch::notifyPending()
 {
     std::set<int> ids;
-    {
-        std::lock_guard lock(m_mutex);
-        ids.swap(m_pending);
-        m_notifyScheduled = false;
-    }
+    ids.swap(m_pending);
+    m_notifyScheduled = false;
     for (int id : ids)
         emit changed(id);
 }

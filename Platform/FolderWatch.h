@@ -5,7 +5,6 @@
 #include <QString>
 
 #include <map>
-#include <mutex>
 #include <set>
 
 class QSocketNotifier;
@@ -19,7 +18,8 @@ namespace Platform {
 // (queue overflow, folder removed) every file of that folder counts as changed.
 //
 // Reads are cheap: `takeChanged` costs one non-blocking read of the event queue when nothing happened.
-// Used from the main thread; the queue is also read from the event loop, which emits `changed`.
+// Main thread only: the callers (the settings stores) and the event loop that reads the queue and emits
+// `changed` all run there, so nothing here is locked.
 class FolderWatch : public QObject {
     Q_OBJECT
 public:
@@ -57,16 +57,15 @@ private:
         bool writing = false;
     };
 
-    // With the lock held: listens to the queue from the event loop, once there is one.
-    void listenLocked();
-    // With the lock held: reads the queue and marks the entries it names.
-    void drainLocked();
-    void markFolderLocked(int descriptor);
-    void rewatchLocked(Entry& entry);
+    // Listens to the queue from the event loop, once there is one.
+    void listen();
+    // Reads the queue and marks the entries it names.
+    void drain();
+    void markFolder(int descriptor);
+    void rewatch(Entry& entry);
     void scheduleNotify();
     void notifyPending();
 
-    std::mutex m_mutex;
     int m_fd = -1;
     int m_nextId = 1;
     QSocketNotifier* m_notifier = nullptr;

@@ -3,8 +3,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <mutex>
-
 #include <pwd.h>
 #include <unistd.h>
 
@@ -12,12 +10,7 @@ namespace Platform {
 
 namespace {
 
-std::mutex& accountMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-
+// Set by tests; like every question to this class, asked on the main thread only.
 std::optional<Folders::Account>& accountOverride()
 {
     static std::optional<Folders::Account> account;
@@ -66,11 +59,8 @@ QString userDirectory(const char* key, const QString& fallbackName)
 
 Folders::Account Folders::account()
 {
-    {
-        std::lock_guard lock(accountMutex());
-        if (accountOverride())
-            return *accountOverride();
-    }
+    if (accountOverride())
+        return *accountOverride();
     Account result;
     long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::string buffer(size > 0 ? std::size_t(size) : 16384, '\0');
@@ -94,7 +84,6 @@ Folders::Account Folders::account()
 
 void Folders::setAccount(std::optional<Account> account)
 {
-    std::lock_guard lock(accountMutex());
     accountOverride() = std::move(account);
 }
 

@@ -1,7 +1,5 @@
 #include "Platform/Registry.h"
 
-#include "Platform/SysfsRegistry.h"
-
 #include <utility>
 
 namespace Platform {
@@ -40,7 +38,7 @@ Registry& Registry::shared()
 {
     std::shared_ptr<Registry>& registry = installedRegistry();
     if (!registry)
-        registry = SysfsRegistry::live();
+        registry = makeLive();
     return *registry;
 }
 

@@ -51,6 +51,11 @@ public:
     static Registry& shared();
     // Replaces the shared registry (tests); passing null restores the live one.
     static void setShared(std::shared_ptr<Registry> registry);
+
+private:
+    // The registry of this machine; defined beside its implementation, which this interface does not
+    // know.
+    static std::shared_ptr<Registry> makeLive();
 };
 
 } // namespace Platform

@@ -16,6 +16,12 @@ std::shared_ptr<SysfsRegistry> SysfsRegistry::live(const QString& root)
     return registry;
 }
 
+// The registry of this machine is the sysfs one; the interface only knows that there is one.
+std::shared_ptr<Registry> Registry::makeLive()
+{
+    return SysfsRegistry::live();
+}
+
 void SysfsRegistry::addAdapter(std::unique_ptr<RegistryAdapter> adapter)
 {
     if (!adapter)
@@ -42,7 +48,7 @@ void SysfsRegistry::refresh() const
 
 void SysfsRegistry::rebuild() const
 {
-    m_tree.clear();
+    tree().clear();
     m_entrySources.clear();
     std::vector<QString> parentPaths;
     for (const Source& source : m_sources) {
@@ -50,7 +56,7 @@ void SysfsRegistry::rebuild() const
         for (const RegistryAdapter::Node& node : source.nodes) {
             if (node.path.isEmpty())
                 continue;
-            if (const auto existing = m_tree.indexAtPath(node.path)) {
+            if (const auto existing = tree().indexAtPath(node.path)) {
                 auto& sources = m_entrySources[*existing];
                 if (std::find(sources.begin(), sources.end(), adapter) == sources.end())
                     sources.push_back(adapter);
@@ -59,80 +65,37 @@ void SysfsRegistry::rebuild() const
             auto id = m_idByPath.constFind(node.path);
             if (id == m_idByPath.constEnd())
                 id = m_idByPath.insert(node.path, m_nextId++);
-            m_tree.add(*id, node.name, node.className, node.path);
+            tree().add(*id, node.name, node.className, node.path);
             m_entrySources.push_back({adapter});
             parentPaths.push_back(node.parentPath);
         }
     }
     // Link parents once every entry exists, so an adapter may name a parent another adapter gives.
-    for (std::size_t i = 0; i < m_tree.size(); ++i) {
-        if (parentPaths[i].isEmpty() || parentPaths[i] == m_tree.at(i).path)
+    for (std::size_t i = 0; i < tree().size(); ++i) {
+        if (parentPaths[i].isEmpty() || parentPaths[i] == tree().at(i).path)
             continue;
-        if (const auto parentIndex = m_tree.indexAtPath(parentPaths[i]))
-            m_tree.link(i, *parentIndex);
+        if (const auto parentIndex = tree().indexAtPath(parentPaths[i]))
+            tree().link(i, *parentIndex);
     }
     // Parent links that form a loop are cut, so that every walk up the tree ends.
-    for (std::size_t i = 0; i < m_tree.size(); ++i) {
+    for (std::size_t i = 0; i < tree().size(); ++i) {
         std::size_t steps = 0;
-        std::optional<RegistryEntryId> up = m_tree.at(i).parent;
-        while (up && steps <= m_tree.size()) {
-            up = m_tree.parent(*up);
+        std::optional<RegistryEntryId> up = tree().at(i).parent;
+        while (up && steps <= tree().size()) {
+            up = tree().parent(*up);
             ++steps;
         }
         if (up)
-            m_tree.unlink(i);
+            tree().unlink(i);
     }
-}
-
-std::vector<RegistryEntryId> SysfsRegistry::entriesOfClass(const QString& className) const
-{
-    refresh();
-    return m_tree.entriesOfClass(className);
-}
-
-std::vector<RegistryEntryId> SysfsRegistry::entriesNamed(const QString& name) const
-{
-    refresh();
-    return m_tree.entriesNamed(name);
-}
-
-std::optional<RegistryEntryId> SysfsRegistry::entryAtPath(const QString& path) const
-{
-    refresh();
-    return m_tree.entryAtPath(path);
-}
-
-std::optional<RegistryEntryId> SysfsRegistry::parent(RegistryEntryId entry) const
-{
-    return m_tree.parent(entry);
-}
-
-std::vector<RegistryEntryId> SysfsRegistry::children(RegistryEntryId entry) const
-{
-    return m_tree.children(entry);
-}
-
-QString SysfsRegistry::name(RegistryEntryId entry) const
-{
-    return m_tree.name(entry);
-}
-
-QString SysfsRegistry::className(RegistryEntryId entry) const
-{
-    return m_tree.className(entry);
-}
-
-QString SysfsRegistry::path(RegistryEntryId entry) const
-{
-    return m_tree.path(entry);
 }
 
 PlistValue SysfsRegistry::properties(RegistryEntryId entry) const
 {
-    const auto index = m_tree.indexOf(entry);
+    const auto index = tree().indexOf(entry);
     if (!index)
         return {};
-    const QString& path = m_tree.at(*index).path;
+    const QString& path = tree().at(*index).path;
     PlistValue::DictionaryType merged;
     for (const RegistryAdapter* source : m_entrySources[*index])
         merged.merge(source->properties(path)); // keys already present stay
@@ -141,10 +104,10 @@ PlistValue SysfsRegistry::properties(RegistryEntryId entry) const
 
 PlistValue SysfsRegistry::property(RegistryEntryId entry, const QString& key) const
 {
-    const auto index = m_tree.indexOf(entry);
+    const auto index = tree().indexOf(entry);
     if (!index)
         return {};
-    const QString& path = m_tree.at(*index).path;
+    const QString& path = tree().at(*index).path;
     for (const RegistryAdapter* source : m_entrySources[*index]) {
         PlistValue value = source->property(path, key);
         if (!value.isNone())

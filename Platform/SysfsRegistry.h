@@ -1,8 +1,7 @@
 #pragma once
 
-#include "Platform/Registry.h"
 #include "Platform/RegistryAdapter.h"
-#include "Platform/RegistryTree.h"
+#include "Platform/TreeRegistry.h"
 
 #include <QHash>
 
@@ -17,7 +16,7 @@ namespace Platform {
 // tree), and properties are read from the adapter that gives them only when asked. An entry keeps
 // its id for as long as its path exists, also across relistings; the id of a vanished entry
 // answers nothing.
-class SysfsRegistry : public Registry {
+class SysfsRegistry : public TreeRegistry {
 public:
     explicit SysfsRegistry(QString root = QStringLiteral("/"));
     ~SysfsRegistry() override;
@@ -28,14 +27,6 @@ public:
     const QString& root() const { return m_root; }
     void addAdapter(std::unique_ptr<RegistryAdapter> adapter);
 
-    std::vector<RegistryEntryId> entriesOfClass(const QString& className) const override;
-    std::vector<RegistryEntryId> entriesNamed(const QString& name) const override;
-    std::optional<RegistryEntryId> entryAtPath(const QString& path) const override;
-    std::optional<RegistryEntryId> parent(RegistryEntryId entry) const override;
-    std::vector<RegistryEntryId> children(RegistryEntryId entry) const override;
-    QString name(RegistryEntryId entry) const override;
-    QString className(RegistryEntryId entry) const override;
-    QString path(RegistryEntryId entry) const override;
     PlistValue properties(RegistryEntryId entry) const override;
     PlistValue property(RegistryEntryId entry, const QString& key) const override;
 
@@ -43,7 +34,7 @@ private:
     // Adds the standard adapters (one line each) for the root.
     void addStandardAdapters();
     // Lists again the adapters whose stamp changed and rebuilds the tree when any did.
-    void refresh() const;
+    void refresh() const override;
     void rebuild() const;
 
     struct Source {
@@ -54,7 +45,6 @@ private:
     };
     QString m_root;
     mutable std::vector<Source> m_sources;
-    mutable RegistryTree m_tree;
     // By tree index: the adapters that give the entry's path, in order.
     mutable std::vector<std::vector<const RegistryAdapter*>> m_entrySources;
     mutable QHash<QString, RegistryEntryId> m_idByPath; // every path ever seen keeps its id

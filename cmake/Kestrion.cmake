@@ -1,8 +1,11 @@
 # Helpers shared by every module: one static library per module folder, one test binary per module,
 # one benchmark program per module, and the module's resource bundle in the build tree.
 
-# moc's dependency file does not know a file that the glob finds later, so a new file with Q_OBJECT would
-# not be scanned: when the list of files changes, the autogen stamp is removed and moc runs again.
+# A header with Q_OBJECT that the CONFIGURE_DEPENDS glob finds on a later build is added to the target's
+# autogen list when CMake re-runs, but with CMake 3.25 and Ninja the autogen step itself does not run
+# again: its stamp depends only on the files it already knew. The new header is then never moc'ed and
+# the link fails with "undefined reference to `vtable for ...'" until the build folder is wiped. So
+# when the list of files changes, the stamp is removed and the autogen step runs on the next build.
 function(kestrion_rescan_moc_on_new_files target sources)
   set(list_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_sources.txt)
   set(old "")

@@ -6,18 +6,11 @@
 #include <QImage>
 #include <QPixmap>
 
-#include <mutex>
-
 namespace BaseKit {
 
 namespace {
 
-std::mutex& folderMutex()
-{
-    static std::mutex mutex;
-    return mutex;
-}
-
+// Set by tests (the program leaves it empty) and read when a device's icon is drawn, both on the main thread.
 QString& folderValue()
 {
     static QString folder;
@@ -36,13 +29,11 @@ MobileDevice::~MobileDevice() = default;
 
 QString MobileDevice::iconFolder()
 {
-    std::lock_guard lock(folderMutex());
     return folderValue();
 }
 
 void MobileDevice::setIconFolder(const QString& folder)
 {
-    std::lock_guard lock(folderMutex());
     folderValue() = folder;
 }
 

@@ -44,7 +44,8 @@ bool isHidden(const fs::path& path)
 }
 
 // A depth-first walk below `folder`, never through links into folders. `visit` gets each entry and
-// whether it is a folder; `enter` decides whether a folder is entered.
+// whether it is a folder; hidden entries (with `skipHidden`) are neither visited nor entered, and
+// packages (with `skipPackages`) are visited but not entered.
 void walk(const QString& folder, bool skipHidden, bool skipPackages,
           const std::function<void(const fs::directory_entry&, bool isFolder)>& visit)
 {

@@ -2,35 +2,34 @@
 
 #include "BaseKit/MenuBar/StatusBar.h"
 
-#include <atomic>
-
 namespace BaseKit {
 
 namespace {
 
-std::atomic<double> marginValue{2.0};
-std::atomic<double> spacingValue{3.0};
+// The status item's layout values: set and read by the views, on the main thread.
+double marginValue = 2.0;
+double spacingValue = 3.0;
 
 } // namespace
 
 double MenuBar::margin()
 {
-    return marginValue.load();
+    return marginValue;
 }
 
 void MenuBar::setMargin(double margin)
 {
-    marginValue.store(margin);
+    marginValue = margin;
 }
 
 double MenuBar::spacing()
 {
-    return spacingValue.load();
+    return spacingValue;
 }
 
 void MenuBar::setSpacing(double spacing)
 {
-    spacingValue.store(spacing);
+    spacingValue = spacing;
 }
 
 double MenuBar::height()

@@ -2,8 +2,6 @@
 
 #include "BaseKit/MenuBar/TrayStatusItem.h"
 
-#include <atomic>
-
 namespace BaseKit {
 
 namespace {

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "SystemKit/Graphics/IGpu.h"
+#include "SystemKit/Graphics/PciGpu.h"
 
 namespace SystemKit {
 
-// A discrete AMD graphics card (PCI vendor 0x1002). Its name and memory size come from the parent
-// entry (the PCI device); it keeps maxima and last-change times in both storage modes.
-// Its memory bar shows the used share of the card's memory.
-class AmdGpu : public IGpu
+// A discrete AMD graphics card (PCI vendor 0x1002). Its memory size comes from the parent entry (the
+// PCI device); it keeps maxima and last-change times in both storage modes.
+class AmdGpu : public PciGpu
 {
     Q_OBJECT
 
@@ -18,14 +17,6 @@ public:
 
     int priority() const override { return 1; }
     void update() override;
-    float vramRatio() const override;
-
-    const QString& parentPath() const { return m_parent; }
-
-private:
-    void readModelAndVram();
-
-    QString m_parent;
 };
 
 } // namespace SystemKit

@@ -22,7 +22,7 @@ namespace SystemKit {
 // previous sample, a history of samples, the largest value and the time of the last change of every
 // counter). The card looks its entry up again by path at every sample and keeps no handle.
 //
-// AmdGpu, IntelGpu and AppleGpu differ in where the name and memory size come from, in the memory
+// AmdGpu, IntelGpu (both PciGpu) and AppleGpu differ in where the name and memory size come from, in the memory
 // figure behind vramRatio and in their sort weight; the state and its upkeep are shared here.
 // Every property notifies on every write, also of an unchanged value. Main thread only.
 class IGpu : public QObject

@@ -23,33 +23,25 @@ VpnWatch::AddressLookup VpnWatch::ipLookup()
 }
 
 VpnWatch::VpnWatch(AddressLookup lookup, NetworkMonitor::MonitorFactory factory, QObject* parent)
-    : QObject(parent), m_lookup(std::move(lookup)), m_factory(std::move(factory))
+    : QObject(parent), m_lookup(std::move(lookup)), m_paths(new NetworkMonitor(std::move(factory), this))
 {
-    qRegisterMetaType<Platform::NetworkPath>();
 }
 
 void VpnWatch::watchVpn()
 {
-    if (m_monitor || !m_factory)
+    if (m_paths->monitor())
         return;
-    Platform::PathMonitor* monitor = m_factory();
-    if (!monitor)
-        return;
-    monitor->setParent(this);
-    m_monitor = monitor;
-    connect(monitor, &Platform::PathMonitor::pathUpdated, this, &VpnWatch::pathUpdated);
-    monitor->start();
+    // The first path comes from the event loop, so connecting after the start misses none.
+    m_paths->start();
+    if (Platform::PathMonitor* monitor = m_paths->monitor())
+        connect(monitor, &Platform::PathMonitor::pathUpdated, this, &VpnWatch::pathUpdated);
 }
 
 void VpnWatch::stopVpnWatch()
 {
-    if (!m_monitor)
-        return;
-    Platform::PathMonitor* monitor = m_monitor;
-    m_monitor = nullptr;
-    monitor->disconnect(this);
-    monitor->cancel();
-    monitor->deleteLater();
+    if (Platform::PathMonitor* monitor = m_paths->monitor())
+        monitor->disconnect(this);
+    m_paths->stop();
 }
 
 void VpnWatch::pathUpdated(const Platform::NetworkPath& path)

@@ -6,7 +6,6 @@
 #include "Platform/PathMonitor.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 
 #include <functional>
@@ -18,9 +17,10 @@ namespace SystemKit {
 // interface of the other kind (a tunnel: a VPN), announces each change, and looks the external
 // address up again after every path update.
 //
-// Path updates and the answers of the lookups arrive on the watch's thread. Each update starts a
-// lookup at once; when lookups overlap, an answer older than the one already taken is dropped, so
-// the address shown is always that of the latest path that got an answer.
+// Main thread only: path updates and the answers of the lookups arrive from its event loop. Each
+// update starts a lookup at once; when lookups overlap, an answer older than the one already taken is
+// dropped, so the address shown is always that of the latest path that got an answer. The path stream
+// is started and cancelled by a NetworkMonitor the watch owns.
 class VpnWatch : public QObject {
     Q_OBJECT
     Q_PROPERTY(bool isVpnConnection READ isVpnConnection NOTIFY isVpnConnectionChanged)
@@ -44,7 +44,7 @@ public:
     VpnWatch(AddressLookup lookup, NetworkMonitor::MonitorFactory factory, QObject* parent = nullptr);
 
     // The watched path stream; none until `watchVpn` and after `stopVpnWatch`.
-    Platform::PathMonitor* monitor() const { return m_monitor; }
+    Platform::PathMonitor* monitor() const { return m_paths->monitor(); }
     bool isVpnConnection() const { return m_isVpnConnection; }
     const std::optional<QString>& externalIp() const { return m_externalIp; }
     const std::optional<QString>& countryCode() const { return m_countryCode; }
@@ -69,8 +69,7 @@ private:
     void pathUpdated(const Platform::NetworkPath& path);
 
     AddressLookup m_lookup;
-    NetworkMonitor::MonitorFactory m_factory;
-    QPointer<Platform::PathMonitor> m_monitor;
+    NetworkMonitor* m_paths;
     bool m_isVpnConnection = false;
     std::optional<QString> m_externalIp;
     std::optional<QString> m_countryCode;

@@ -4,7 +4,7 @@
 
 #include "Platform/Workspace.h"
 
-#include "LocalHttpServer.h"
+#include "Support/LoopbackServer.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -64,7 +64,7 @@ protected:
         return result.value_or(OtherApps{{missing}});
     }
 
-    LocalHttpServer server;
+    LoopbackServer server;
 };
 
 TEST_F(MarketingTest, FetchesTheDocumentAndLeavesTheCallerOut)

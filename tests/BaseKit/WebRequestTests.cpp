@@ -1,7 +1,7 @@
 #include "BaseKit/ResponseStatus.h"
 #include "BaseKit/Services/WebRequest.h"
 
-#include "LocalHttpServer.h"
+#include "Support/LoopbackServer.h"
 
 #include <QTest>
 #include <gtest/gtest.h>
@@ -34,7 +34,7 @@ protected:
     void SetUp() override { ASSERT_TRUE(server.isListening()); }
     void TearDown() override { WebRequest::setTimeout(std::chrono::milliseconds(10000)); }
 
-    LocalHttpServer server;
+    LoopbackServer server;
 };
 
 TEST_F(WebRequestTest, GetReturnsBodyAndResponseBytesUnchanged)

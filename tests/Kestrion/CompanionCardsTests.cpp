@@ -14,7 +14,7 @@
 #include "Kestrion/Settings/SensorUpdateView.h"
 #include "ThermionKit/ThermionCheck.h"
 
-#include "BaseKit/LocalHttpServer.h"
+#include "Support/LoopbackServer.h"
 
 #include <QApplication>
 #include <QPainter>
@@ -239,7 +239,7 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
         ASSERT_TRUE(info.open(QIODevice::WriteOnly));
         info.write("<component><releases><release version=\"1.9.3\"/></releases></component>");
     }
-    LocalHttpServer server;
+    LoopbackServer server;
     ThermionKit::ThermionCheck::Environment environment = ThermionKit::ThermionCheck::standardEnvironment();
     environment.dataDirectories = {share.path()};
     environment.fixedEntryPath = share.filePath(QStringLiteral("none"));

@@ -20,7 +20,7 @@
 #include "Platform/DistributedCenter.h"
 #include "Platform/InMemoryRegistry.h"
 #include "Platform/Workspace.h"
-#include "ViewKit/LoopbackServer.h"
+#include "Support/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKLinkOpener.h"

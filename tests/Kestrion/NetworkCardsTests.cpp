@@ -11,7 +11,7 @@
 
 #include "BaseKit/Bundle.h"
 #include "BaseKit/IO.h"
-#include "BaseKit/LocalHttpServer.h"
+#include "Support/LoopbackServer.h"
 #include "BaseKit/TextUtilities.h"
 #include "SystemKit/Network/Ip.h"
 #include "SystemKit/Network/WifiAdapter.h"
@@ -106,7 +106,7 @@ TEST(NetworkModel, StartsTheSamplerAndKnowsNoAddressUntilTheLookupAnswers)
 TEST(NetworkModel, LookupFillsAddressAndCountry)
 {
     LookupServices services;
-    LocalHttpServer& echo = services.echo;
+    LoopbackServer& echo = services.echo;
     echo.reply.body = "203.0.113.9\n";
     services.geo.reply = LookupServices::located("CH");
     NetworkCardFixture f;
@@ -132,8 +132,8 @@ TEST(NetworkModel, AnAnswerThatComesInAfterThatOfALaterLookupIsDropped)
     // The geolocation service holds every request until the test answers it, so the lookups of the
     // model's start and of two later calls are answered in an order the test picks.
     LookupServices services;
-    LocalHttpServer& echo = services.echo;
-    LocalHttpServer& geo = services.geo;
+    LoopbackServer& echo = services.echo;
+    LoopbackServer& geo = services.geo;
     geo.holds = true;
     const auto located = &LookupServices::located;
     NetworkCardFixture f;

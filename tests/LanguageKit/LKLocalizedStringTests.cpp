@@ -92,7 +92,6 @@ TEST(LKLocalizedString, IndexesPassedBetweenModulesLandOnTheirTexts)
 
 TEST(LKLocalizedString, RenamedCasesKeepTheirKeyStrings)
 {
-    ASSERT_EQ(std::size(renamedCases), 30u);
     for (const Renamed& renamed : renamedCases) {
         EXPECT_EQ(renamed.key.index(), renamed.index);
         EXPECT_EQ(renamed.key.rawValue(), QLatin1String(renamed.keyString));
@@ -105,7 +104,8 @@ TEST(LKLocalizedString, EveryOtherCaseIsNamedAfterItsKeyString)
     for (const Renamed& r : renamedCases)
         renamed.insert(r.index);
     const QMetaEnum names = QMetaEnum::fromType<LKLocalizedString::Case>();
-    ASSERT_EQ(names.keyCount(), 375);
+    // Every case of the enumeration has its key in the catalogue and the other way round.
+    ASSERT_EQ(std::size_t(names.keyCount()), LKLocalizedString::allCases().size());
     for (int i = 0; i < names.keyCount(); ++i) {
         const auto key = LKLocalizedString::fromIndex(static_cast<std::uint32_t>(names.value(i)));
         ASSERT_TRUE(key.has_value());

@@ -5,7 +5,7 @@
 
 #include "SystemKit/Network/Ip.h"
 
-#include "BaseKit/LocalHttpServer.h"
+#include "Support/LoopbackServer.h"
 
 #include <gtest/gtest.h>
 
@@ -22,15 +22,15 @@ public:
     LookupServices& operator=(const LookupServices&) = delete;
 
     // The geolocation service's answer for a country.
-    static LocalHttpServer::Reply located(const QByteArray& country)
+    static LoopbackServer::Reply located(const QByteArray& country)
     {
-        LocalHttpServer::Reply reply;
+        LoopbackServer::Reply reply;
         reply.body = R"({"country_code":")" + country + R"("})";
         return reply;
     }
 
-    LocalHttpServer echo;
-    LocalHttpServer geo;
+    LoopbackServer echo;
+    LoopbackServer geo;
 
 private:
     SystemKit::Ip::Hosts m_before;

@@ -170,13 +170,11 @@ TEST(ProcessorControllerLifecycle, EveryPropertyReadsThroughTheMetaObjectAndNoti
     ProcessorTestEnvironment env(QStringLiteral("ticks/first"));
     auto cpu = env.makeSampler();
     const QMetaObject* meta = cpu->metaObject();
-    int count = 0;
-    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i, ++count) {
+    for (int i = meta->propertyOffset(); i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
         EXPECT_TRUE(property.hasNotifySignal()) << property.name();
         EXPECT_TRUE(property.read(cpu.get()).isValid()) << property.name();
     }
-    EXPECT_EQ(count, 18);
     EXPECT_TRUE(cpu->setProperty("normalize", true));
     EXPECT_TRUE(cpu->normalize());
 }

@@ -111,7 +111,7 @@ TEST(VpnWatchTest, OneWatchPerSamplerAndNoPathAfterItsEnd)
 TEST(VpnWatchTest, TheAddressLookupGivesTheServicesAnswerOrNoneForAFailedExchange)
 {
     LookupServices services;
-    LocalHttpServer& echo = services.echo;
+    LoopbackServer& echo = services.echo;
     echo.reply.body = "198.51.100.7\n";
     services.geo.reply = LookupServices::located("DE");
     const VpnWatch::AddressLookup lookup = VpnWatch::ipLookup();

@@ -2,7 +2,7 @@
 
 #include "ThermionKit/ThermionNotifications.h"
 
-#include "BaseKit/LocalHttpServer.h"
+#include "Support/LoopbackServer.h"
 #include "BaseKit/Services/WebRequest.h"
 #include "Platform/DistributedCenter.h"
 #include "Platform/Workspace.h"
@@ -278,7 +278,7 @@ Outcome checkAgainst(const QString& url)
 TEST_F(ThermionCheckTest, UpdateCheckComparesThePublishedVersionWithTheInstalledOne)
 {
     use({fixture("system")}); // 1.10.0 installed
-    LocalHttpServer server;
+    LoopbackServer server;
     ASSERT_TRUE(server.isListening());
     const QString url = server.url(QStringLiteral("/files/thermion.json"));
     const auto info = [](const Outcome& outcome) {
@@ -320,7 +320,7 @@ TEST_F(ThermionCheckTest, ARefusedRequestHandsOnItsError)
     use({fixture("system")});
     quint16 port = 0;
     {
-        LocalHttpServer closed;
+        LoopbackServer closed;
         port = closed.port();
     }
     const Outcome outcome = checkAgainst(QStringLiteral("http://127.0.0.1:%1/files/thermion.json").arg(port));

@@ -1,10 +1,13 @@
 #pragma once
 
-// A small HTTP/1.1 server on 127.0.0.1 for the web tests: it records every request it receives and
-// answers each with `reply` (or not at all when `reply.answers` is false). While `holds` is true a
-// request waits until the test answers it with `release`, so answers can come in any order.
+// A small HTTP/1.1 server on 127.0.0.1 for the tests that talk to the web. It records every request it
+// receives and counts them per target; a target with a route gets the route's reply, every other one
+// gets `reply`. A reply whose `answers` is false is never sent (a server that never answers). While
+// `holds` is true a request waits until the test answers it with `release`, so answers can come in any
+// order.
 
 #include <QByteArray>
+#include <QHash>
 #include <QHostAddress>
 #include <QList>
 #include <QPair>
@@ -13,9 +16,10 @@
 #include <QTcpSocket>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
-class LocalHttpServer {
+class LoopbackServer {
 public:
     using HeaderList = QList<QPair<QByteArray, QByteArray>>;
 
@@ -42,13 +46,20 @@ public:
     };
 
     struct Reply {
+        Reply() = default;
+        Reply(QByteArray status, QByteArray contentType, QByteArray body, bool answers = true)
+            : status(std::move(status)), contentType(std::move(contentType)), body(std::move(body)), answers(answers)
+        {
+        }
+
         QByteArray status = "200 OK";
-        HeaderList headers;
+        QByteArray contentType; // none sent when empty
         QByteArray body;
         bool answers = true;
+        HeaderList headers;
     };
 
-    LocalHttpServer()
+    LoopbackServer()
     {
         m_server.listen(QHostAddress::LocalHost, 0);
         QObject::connect(&m_server, &QTcpServer::newConnection, &m_server, [this] {
@@ -63,10 +74,8 @@ public:
 
     bool isListening() const { return m_server.isListening(); }
     quint16 port() const { return m_server.serverPort(); }
-    QString url(const QString& pathAndQuery) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(port()).arg(pathAndQuery);
-    }
+    QString base() const { return QStringLiteral("http://127.0.0.1:%1").arg(port()); }
+    QString url(const QString& pathAndQuery) const { return base() + pathAndQuery; }
 
     // Answers the held request `index` (its place in `requests`); says whether it was still waiting.
     bool release(std::size_t index, const Reply& answer)
@@ -80,8 +89,10 @@ public:
     }
 
     Reply reply;
+    QHash<QByteArray, Reply> routes; // by target: path and query
     bool holds = false;
     std::vector<Request> requests;
+    QHash<QByteArray, int> hits; // by target
     int connections = 0;
 
 private:
@@ -112,16 +123,20 @@ private:
             return;
         request.body = buffer.mid(end + 4, length);
         buffer.clear();
-        requests.push_back(request);
+        ++hits[request.target];
+        const Reply answer = routes.value(request.target, reply);
+        requests.push_back(std::move(request));
         m_sockets.emplace_back(holds ? socket : nullptr);
-        if (holds || !reply.answers)
+        if (holds || !answer.answers)
             return;
-        send(socket, reply);
+        send(socket, answer);
     }
 
     static void send(QTcpSocket* socket, const Reply& reply)
     {
         QByteArray answer = "HTTP/1.1 " + reply.status + "\r\n";
+        if (!reply.contentType.isEmpty())
+            answer += "Content-Type: " + reply.contentType + "\r\n";
         for (const auto& [key, value] : reply.headers)
             answer += key + ": " + value + "\r\n";
         answer += "Content-Length: " + QByteArray::number(reply.body.size()) + "\r\nConnection: close\r\n\r\n";
