@@ -90,6 +90,8 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
         if (leaf.kind == Kind::integer) {
             if (view->isUnsignedBeyondSigned(leaf))
                 findings.unsignedBeyondSigned = true;
+            else if (leaf.info == 3 && (std::uint8_t(bytes[qsizetype(leaf.payload)]) & 0x80) != 0)
+                findings.negativeInteger = true;
             return !view->isWiderThan64Bits(leaf);
         }
         if (leaf.kind == Kind::date) {
@@ -98,6 +100,8 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
                 return false;
             if (*seconds < 0 && *seconds > -1)
                 findings.negativeDateWithinASecond = true;
+            if (*seconds > 0 && *seconds < 1)
+                findings.positiveDateWithinASecond = true;
             return true;
         }
         return true;
@@ -244,8 +248,12 @@ bool PlistStructureCheck::acceptsXml(const QByteArray& bytes, int maxDepth, std:
             const QByteArrayView content(p + end + 1, size - end - 1);
             if (name == "date" && !selfClosing && !acceptableXmlDate(content))
                 return false;
-            if (name == "integer" && !selfClosing && mayBeBeyondSigned(content))
-                findings.unsignedBeyondSigned = true;
+            if (name == "integer" && !selfClosing) {
+                if (mayBeBeyondSigned(content))
+                    findings.unsignedBeyondSigned = true;
+                else if (content.trimmed().startsWith('-'))
+                    findings.negativeInteger = true;
+            }
             if (!selfClosing) {
                 open.emplace_back(name.toByteArray());
                 if (open.size() > limit)

@@ -18,13 +18,15 @@ namespace Platform {
 // else is refused; the parser decides about the rest.
 class PlistStructureCheck {
 public:
-    // What an accepted list holds that libplist hands out only in part: integers from 2^63 to 2^64 - 1
-    // (a node reads as its 64 bits, as a negative number does), and dates less than a second before
-    // 2001-01-01 (a node gives their fraction without its sign). Where neither is present, a reader
-    // need not look closer at such nodes.
+    // What an accepted list holds that libplist hands out only in part. An integer node with its top
+    // bit set reads as its 64 bits, whether it stands for a number from 2^63 to 2^64 - 1 or for a
+    // negative one; a date node less than a second from 2001-01-01 gives its fraction without a sign.
+    // Where a list holds only one of each pair, its nodes need no closer look.
     struct Findings {
         bool unsignedBeyondSigned = false;
+        bool negativeInteger = false;
         bool negativeDateWithinASecond = false;
+        bool positiveDateWithinASecond = false;
     };
 
     static constexpr std::size_t kMaxNodes = 100'000;

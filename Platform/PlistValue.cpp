@@ -225,9 +225,13 @@ bool dateIsNegative(plist_t node)
     return negative;
 }
 
-// What the structure check found, which tells when a node needs a closer look.
+// What the structure check found, which tells when a node needs a closer look, and how many closer
+// looks were taken: each costs a few microseconds, so a list that would need more is refused.
 struct DecodeContext {
     PlistStructureCheck::Findings findings;
+    std::size_t closerLooks = 0;
+    static constexpr std::size_t kMaxCloserLooks = 1000;
+    bool mayLookCloser() { return ++closerLooks <= kMaxCloserLooks; }
 };
 
 // Whether an integer node was stored as a number from 2^63 on (16 bytes) rather than as a negative
@@ -245,7 +249,7 @@ bool isUnsignedBeyondSigned(plist_t node)
     return wide;
 }
 
-std::optional<PlistValue> fromNode(plist_t node, int depth, const DecodeContext& context)
+std::optional<PlistValue> fromNode(plist_t node, int depth, DecodeContext& context)
 {
     if (!node || depth > PlistValue::kMaxDepth)
         return std::nullopt;
@@ -258,9 +262,15 @@ std::optional<PlistValue> fromNode(plist_t node, int depth, const DecodeContext&
     case PLIST_UINT: {
         std::uint64_t number = 0;
         plist_get_uint_val(node, &number);
-        // Only a number of 2^63 or more may have been stored without a sign; the others are what
-        // their bits say as signed numbers.
-        if ((number >> 63) != 0 && context.findings.unsignedBeyondSigned && isUnsignedBeyondSigned(node))
+        // With the top bit set, the number is one of 2^63 or more, stored without a sign, or a
+        // negative one; when the list holds both kinds, the node's width tells them apart.
+        if ((number >> 63) == 0 || !context.findings.unsignedBeyondSigned)
+            return PlistValue(std::int64_t(number));
+        if (!context.findings.negativeInteger)
+            return PlistValue(number);
+        if (!context.mayLookCloser())
+            return std::nullopt;
+        if (isUnsignedBeyondSigned(node))
             return PlistValue(number);
         return PlistValue(std::int64_t(number));
     }
@@ -295,9 +305,16 @@ std::optional<PlistValue> fromNode(plist_t node, int depth, const DecodeContext&
         // without its sign (-4.5 comes out as -4 and 500000, -0.75 as 0 and 750000) and cut to the
         // microsecond below (100.999 as 998999).
         std::int64_t fraction = std::abs(std::int64_t(microseconds));
-        const bool negative = seconds < 0
-                              || (seconds == 0 && fraction != 0 && context.findings.negativeDateWithinASecond
-                                  && dateIsNegative(node));
+        bool negative = seconds < 0;
+        if (seconds == 0 && fraction != 0 && context.findings.negativeDateWithinASecond) {
+            if (!context.findings.positiveDateWithinASecond) {
+                negative = true;
+            } else {
+                if (!context.mayLookCloser())
+                    return std::nullopt;
+                negative = dateIsNegative(node);
+            }
+        }
         if (negative)
             fraction = -fraction;
         const std::int64_t micros = std::int64_t(seconds) * 1000000 + fraction;

@@ -78,7 +78,8 @@ public:
     // beyond 64 bits and dates outside the format's range (about 1933 to 2069) give no value, so that
     // one decode costs a few tens of milliseconds at most.
     // Integers decode signed, except one stored as a number from 2^63 to 2^64 - 1 (16 bytes in binary
-    // form, a number that large in XML), which decodes as Unsigned. Encoding writes an Unsigned value
+    // form, a number that large in XML), which decodes as Unsigned (a list that holds such numbers and
+    // negative ones too, more than a thousand in all, is refused: telling them apart is costly). Encoding writes an Unsigned value
     // as its 64 bits, which read back as a negative Integer. Dates are kept to the microsecond in
     // binary form and to the second in XML; encoding clamps dates to the format's range. None values
     // inside arrays and dictionaries are left out; encoding a none value gives empty bytes. Texts are
