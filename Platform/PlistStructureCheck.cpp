@@ -111,14 +111,19 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
     // and the size of its expanded tree once (the list is a graph: objects may be shared), and adding
     // them to its container's as soon as they are known, so that the walk stops as soon as the
     // bound is passed. Only the objects reached are recorded: at most maxNodes of them.
-    enum : std::uint8_t { Open, Done };
+    enum : std::uint8_t { Unseen, Open, Done };
     struct Seen {
-        std::uint8_t state = Open;
+        std::uint8_t state = Unseen;
         std::uint32_t height = 0;
         std::uint64_t expanded = 0;
     };
-    std::unordered_map<BinaryPlistView::Ref, Seen> seen;
-    seen.reserve(std::size_t(std::min<std::uint64_t>(objectCount, maxNodes)));
+    // A table by object number where the objects are few, as they are in any list of a sound size;
+    // a hash of the objects reached where a list claims more objects than the bound.
+    const bool few = objectCount <= maxNodes;
+    std::vector<Seen> table(few ? std::size_t(objectCount) : 0);
+    std::unordered_map<BinaryPlistView::Ref, Seen> hashed;
+    std::size_t reached = 0;
+    auto seen = [&](BinaryPlistView::Ref index) -> Seen& { return few ? table[std::size_t(index)] : hashed[index]; };
     struct Frame {
         BinaryPlistView::Ref index;
         BinaryPlistView::Object container;
@@ -131,12 +136,12 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
     // Opens an object reached for the first time: a leaf is done at once, a container is walked.
     auto open = [&](BinaryPlistView::Ref index) -> bool {
         const auto object = view->object(index);
-        if (!object || seen.size() >= maxNodes)
+        if (!object || ++reached > maxNodes)
             return false;
         if (object->kind != Kind::array && object->kind != Kind::set && object->kind != Kind::dictionary) {
             if (!acceptableLeaf(*object))
                 return false;
-            seen.emplace(index, Seen{Done, 0, 1});
+            seen(index) = Seen{Done, 0, 1};
             return true;
         }
         // Each reference adds at least one node.
@@ -151,7 +156,7 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
         }
         if (stack.size() >= std::size_t(maxDepth) + 1)
             return false;
-        seen.emplace(index, Seen{Open, 0, 0});
+        seen(index) = Seen{Open, 0, 0};
         stack.push_back({index, *object});
         return true;
     };
@@ -174,23 +179,21 @@ bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, s
             ++frame.next;
             if (!child || *child >= objectCount)
                 return false;
-            auto found = seen.find(*child);
-            if (found == seen.end()) {
+            if (seen(*child).state == Unseen) {
                 if (!open(*child))
                     return false;
-                found = seen.find(*child);
-                if (found->second.state == Open)
+                if (seen(*child).state == Open)
                     continue; // a container, walked next
-            } else if (found->second.state == Open) {
+            } else if (seen(*child).state == Open) {
                 return false; // a cycle
             }
-            if (!fold(found->second))
+            if (!fold(seen(*child)))
                 return false;
             continue;
         }
         // All children are done.
         const Seen done{Done, frame.height, frame.nodes};
-        seen[frame.index] = done;
+        seen(frame.index) = done;
         stack.pop_back();
         if (!stack.empty() && !fold(done))
             return false;
