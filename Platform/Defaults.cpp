@@ -9,7 +9,12 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
 
 #include <charconv>
 #include <cmath>
@@ -19,8 +24,48 @@ namespace Platform {
 
 namespace {
 
-// Files beyond this size are not settings; they are treated as corrupt.
-constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+// Files beyond this size are not settings; they are treated as corrupt. The companion's suite, the
+// largest, holds two lists of at most 4 MiB each.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+// The whole of a regular file, at most `limit` + 1 bytes of it; none when the path holds no regular
+// file or it cannot be read. The file is opened without waiting: a named pipe or a device at the path
+// would otherwise hold the caller in open(2) or read(2).
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    struct ::stat info {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        QByteArray content;
+        content.resize(qsizetype(std::min<qint64>(std::max<qint64>(info.st_size, 0), limit) + 1));
+        qsizetype filled = 0;
+        bool failed = false;
+        while (filled < content.size()) {
+            const ssize_t n = ::read(fd, content.data() + filled, std::size_t(content.size() - filled));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                failed = true;
+                break;
+            }
+            if (n == 0)
+                break;
+            filled += qsizetype(n);
+            // A file that grew while it was read: read on to the limit, and one byte past it.
+            if (filled == content.size() && filled <= limit)
+                content.resize(qsizetype(std::min<qint64>(qint64(content.size()) * 2, limit + 1)));
+        }
+        if (!failed) {
+            content.truncate(filled);
+            bytes = std::move(content);
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
 
 // A whole text as a number, a leading '+' and surrounding blanks allowed; locale-free.
 template <typename Number>
@@ -67,10 +112,16 @@ bool& standardSuiteMade()
 } // namespace
 
 Defaults::Defaults(const QString& suite, QObject* parent)
+    : Defaults(suite, Owner::thisProgram, parent)
+{
+}
+
+Defaults::Defaults(const QString& suite, Owner owner, QObject* parent)
     : QObject(parent),
       m_suite(suite),
       m_path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + suite +
-             QStringLiteral(".plist"))
+             QStringLiteral(".plist")),
+      m_owner(owner)
 {
     connect(&FolderWatch::shared(), &FolderWatch::changed, this, [this](int id) {
         if (m_watchId != 0 && id == m_watchId)
@@ -113,6 +164,7 @@ Defaults::FileState Defaults::stat() const
     if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
         return state;
     state.exists = true;
+    state.regular = S_ISREG(info.st_mode);
     state.device = std::uint64_t(info.st_dev);
     state.inode = std::uint64_t(info.st_ino);
     state.size = std::int64_t(info.st_size);
@@ -141,16 +193,17 @@ void Defaults::load(const FileState& state) const
     QByteArray bytes;
     bool corrupt = false;
     FileState loadedState = state;
-    if (state.exists) {
-        QFile file(m_path);
+    // Anything but a regular file reads as no file. An unreadable file (no permission) is left alone
+    // and reads as an empty suite.
+    if (state.exists && state.regular) {
         if (state.size > kMaxFileSize) {
             corrupt = true;
-        } else if (file.open(QIODevice::ReadOnly)) {
-            bytes = file.read(kMaxFileSize + 1);
-            file.close();
+        } else if (auto content = readRegularFile(m_path, kMaxFileSize)) {
+            bytes = std::move(*content);
             corrupt = bytes.size() > kMaxFileSize;
+            if (corrupt)
+                bytes.clear();
         }
-        // An unreadable file (no permission) is left alone and reads as an empty suite.
     }
     // The content decides: a file written again with what it held changes nothing.
     if (m_loaded && !corrupt && bytes == m_bytes) {
@@ -178,13 +231,14 @@ void Defaults::load(const FileState& state) const
         }
         return;
     }
-    if (corrupt) {
+    if (corrupt && m_owner == Owner::thisProgram) {
         const QString aside = m_path + QStringLiteral(".corrupt");
         QFile::remove(aside);
         QFile::rename(m_path, aside);
         loadedState = stat();
-        bytes.clear();
     }
+    if (corrupt)
+        bytes.clear();
 
     std::vector<QString> differing;
     if (m_loaded) {
@@ -212,6 +266,13 @@ void Defaults::load(const FileState& state) const
 bool Defaults::write()
 {
     QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // Over anything but a regular file (or no file) nothing is written: the atomic replacement would
+    // follow a link to a device and put a file in its place, and a pipe is no settings file.
+    if (const FileState before = stat(); before.exists && !before.regular) {
+        m_state = before;
+        watch();
+        return false;
+    }
     QSaveFile file(m_path);
     bool written = false;
     const QByteArray bytes = PlistValue(m_values).encodeBinary();

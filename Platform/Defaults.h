@@ -20,8 +20,11 @@ namespace Platform {
 // content changes nothing. A read while nothing happened costs one look at the watch's queue. A change
 // made elsewhere is also noticed without a read, from the event loop. Either way `changed` is emitted
 // for each key whose value differs. Every write in this instance emits `changed(key)`, also of an
-// unchanged value. A file that cannot be decoded is moved aside to "<file>.corrupt" and the suite
-// starts empty. Where the folder cannot be watched, or the file is a link into another folder, the
+// unchanged value. A file of the program's own that cannot be decoded is moved aside to
+// "<file>.corrupt" and the suite starts empty; a suite that belongs to another program reads as empty
+// while its file cannot be decoded, and its file is left as that program wrote it. Only regular files
+// are read and written: anything else at the path (a named pipe, a socket, a device, also through a
+// link) reads as no file and is never opened, and a write over it is refused. Where the folder cannot be watched, or the file is a link into another folder, the
 // file's inode, size and modification time decide (as well) when it is read again.
 //
 // Typed reads follow the platform's conventions: an absent key (or a value that does not convert)
@@ -29,7 +32,11 @@ namespace Platform {
 class Defaults : public QObject {
     Q_OBJECT
 public:
+    // Who writes the suite's file: this program, or another one whose file this program reads.
+    enum class Owner { thisProgram, anotherProgram };
+
     explicit Defaults(const QString& suite, QObject* parent = nullptr);
+    Defaults(const QString& suite, Owner owner, QObject* parent = nullptr);
     ~Defaults() override;
 
     // The application's own suite, made on first use and named by setStandardSuite (the program's
@@ -66,6 +73,7 @@ signals:
 private:
     struct FileState {
         bool exists = false;
+        bool regular = false;
         std::uint64_t device = 0;
         std::uint64_t inode = 0;
         std::int64_t size = 0;
@@ -82,6 +90,7 @@ private:
 
     QString m_suite;
     QString m_path;
+    Owner m_owner = Owner::thisProgram;
     int m_watchId = 0; // 0: the folder is not watched
     mutable PlistValue::DictionaryType m_values;
     // The file's content as last read or written; an unchanged content is not decoded again.

@@ -1,217 +1,213 @@
 #include "Platform/PlistStructureCheck.h"
 
+#include "Platform/BinaryPlistView.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <unordered_map>
 #include <vector>
 
 namespace Platform {
 
 namespace {
 
-std::uint64_t readBigEndian(const unsigned char* p, int width)
+// Dates reach libplist as seconds from 2001-01-01 and leave it as 32-bit whole seconds; a number
+// beyond that range converts without a defined result.
+constexpr double kMinDateSeconds = -2147483648.0;
+constexpr double kMaxDateSeconds = 2147483647.0;
+
+// An XML date as libplist reads it ("2024-03-05T10:30:15Z"): its year must keep it inside that range,
+// 1933 to 2068 whole; a sign or a year of other than four digits is refused as well. What does not begin
+// with a year is left to the parser.
+bool acceptableXmlDate(QByteArrayView text)
 {
-    std::uint64_t value = 0;
-    for (int i = 0; i < width; ++i)
-        value = (value << 8) | p[i];
-    return value;
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+        ++i;
+    if (i < text.size() && (text[i] == '-' || text[i] == '+'))
+        return false;
+    int year = 0;
+    int digits = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (++digits > 4)
+            return false;
+        year = year * 10 + (text[i] - '0');
+    }
+    return digits == 0 || (digits == 4 && year >= 1933 && year <= 2068);
 }
 
-// One container of a binary list: the positions of its references in the buffer.
-struct Container {
-    std::uint64_t firstRef = 0;
-    std::uint64_t refCount = 0;
-};
+// Whether an XML integer may stand for 2^63 or more: no minus sign and 19 digits or more.
+bool mayBeBeyondSigned(QByteArrayView text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n'))
+        ++i;
+    if (i < text.size() && text[i] == '-')
+        return false;
+    int digits = 0;
+    for (; i < text.size() && digits < 19; ++i) {
+        if (text[i] >= '0' && text[i] <= '9')
+            ++digits;
+        else if (text[i] != '+' || digits > 0)
+            break;
+    }
+    return digits >= 19 || (i < text.size() && (text[i] == 'x' || text[i] == 'X'));
+}
 
 } // namespace
 
-bool PlistStructureCheck::accepts(const QByteArray& bytes, int maxDepth, std::size_t maxNodes)
+bool PlistStructureCheck::accepts(const QByteArray& bytes, int maxDepth, std::size_t maxNodes, Findings* findings)
 {
-    if (bytes.size() >= 8 && std::memcmp(bytes.constData(), "bplist00", 8) == 0)
-        return acceptsBinary(bytes, maxDepth, maxNodes);
-    return acceptsXml(bytes, maxDepth);
+    Findings found;
+    const bool accepted = bytes.size() >= 8 && std::memcmp(bytes.constData(), "bplist00", 8) == 0
+                              ? acceptsBinary(bytes, maxDepth, maxNodes, found)
+                              : acceptsXml(bytes, maxDepth, maxNodes, found);
+    if (findings)
+        *findings = found;
+    return accepted;
 }
 
-bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, std::size_t maxNodes)
+bool PlistStructureCheck::acceptsBinary(const QByteArray& bytes, int maxDepth, std::size_t maxNodes,
+                                        Findings& findings)
 {
-    const auto* data = reinterpret_cast<const unsigned char*>(bytes.constData());
-    const std::uint64_t size = std::uint64_t(bytes.size());
-    constexpr std::uint64_t kTrailer = 32;
-    if (size < 8 + kTrailer)
+    using Kind = BinaryPlistView::Kind;
+    const auto view = BinaryPlistView::open(bytes);
+    if (!view)
         return false;
-    const unsigned char* trailer = data + size - kTrailer;
-    const int offsetSize = trailer[6];
-    const int refSize = trailer[7];
-    const std::uint64_t objectCount = readBigEndian(trailer + 8, 8);
-    const std::uint64_t topObject = readBigEndian(trailer + 16, 8);
-    const std::uint64_t tableOffset = readBigEndian(trailer + 24, 8);
-    if (offsetSize < 1 || offsetSize > 8 || refSize < 1 || refSize > 8)
-        return false;
-    if (objectCount == 0 || topObject >= objectCount || tableOffset < 8 || tableOffset >= size - kTrailer)
-        return false;
-    if (objectCount > (size - kTrailer - tableOffset) / std::uint64_t(offsetSize))
-        return false;
+    const std::uint64_t objectCount = view->objectCount();
 
-    // Offset of object `index` in the buffer; 0 when it lies outside the objects.
-    auto objectOffset = [&](std::uint64_t index) -> std::uint64_t {
-        if (index >= objectCount)
-            return 0;
-        const std::uint64_t offset = readBigEndian(data + tableOffset + index * std::uint64_t(offsetSize), offsetSize);
-        return offset < 8 || offset >= tableOffset ? 0 : offset;
+    // Dictionary keys must be texts without NUL: libplist cuts a key at its first NUL, so that two
+    // keys would read as one, and stops the program (an assertion) on a UTF-16 one.
+    auto acceptableKey = [&](BinaryPlistView::Ref ref) -> bool {
+        const auto key = view->object(ref);
+        return key && key->kind == Kind::string && !view->hasNul(*key);
     };
 
-    // The element count of the object at `offset` (in the marker's low bits, or in an integer that
-    // follows when those are all set) and where its contents start; false when that runs past the end.
-    auto countOf = [&](std::uint64_t offset, std::uint64_t& count, std::uint64_t& position) -> bool {
-        count = data[offset] & 0x0F;
-        position = offset + 1;
-        if (count != 0x0F)
-            return true;
-        if (position >= tableOffset)
-            return false;
-        const unsigned char intMarker = data[position];
-        if ((intMarker >> 4) != 0x1 || (intMarker & 0x0F) > 3)
-            return false;
-        const int width = 1 << (intMarker & 0x0F);
-        if (position + 1 + std::uint64_t(width) > tableOffset)
-            return false;
-        count = readBigEndian(data + position + 1, width);
-        position += 1 + std::uint64_t(width);
-        return true;
-    };
-
-    // Dictionary keys must be texts, and UTF-16 keys must hold no NUL: libplist stops the program
-    // (an assertion) when it hands out a key whose length disagrees with its C string.
-    auto acceptableKey = [&](std::uint64_t index) -> bool {
-        const std::uint64_t offset = objectOffset(index);
-        if (offset == 0)
-            return false;
-        const unsigned char marker = data[offset];
-        const int kind = marker >> 4;
-        if (kind == 0x5)
-            return true;
-        if (kind != 0x6)
-            return false;
-        std::uint64_t count = 0;
-        std::uint64_t position = 0;
-        if (!countOf(offset, count, position))
-            return false;
-        if (count > (tableOffset - position) / 2)
-            return false;
-        for (std::uint64_t i = 0; i < count; ++i) {
-            if (data[position + 2 * i] == 0 && data[position + 2 * i + 1] == 0)
+    // Leaves libplist cannot read faithfully: integers beyond 64 bits (it keeps their low half) and
+    // dates beyond its range.
+    auto acceptableLeaf = [&](const BinaryPlistView::Object& leaf) -> bool {
+        if (leaf.kind == Kind::integer) {
+            if (view->isUnsignedBeyondSigned(leaf))
+                findings.unsignedBeyondSigned = true;
+            else if (leaf.info == 3 && (std::uint8_t(bytes[qsizetype(leaf.payload)]) & 0x80) != 0)
+                findings.negativeInteger = true;
+            return !view->isWiderThan64Bits(leaf);
+        }
+        if (leaf.kind == Kind::date) {
+            const auto seconds = view->dateSeconds(leaf);
+            if (!seconds || !(*seconds >= kMinDateSeconds && *seconds <= kMaxDateSeconds))
                 return false;
+            if (*seconds < 0 && *seconds > -1)
+                findings.negativeDateWithinASecond = true;
+            if (*seconds > 0 && *seconds < 1)
+                findings.positiveDateWithinASecond = true;
+            return true;
         }
-        return true;
-    };
-
-    // Reads the header of object `index`: containers give their reference list, leaves nothing.
-    auto container = [&](std::uint64_t index, Container& out, bool& valid) -> bool {
-        valid = false;
-        const std::uint64_t offset = objectOffset(index);
-        if (offset == 0)
-            return false;
-        const unsigned char marker = data[offset];
-        const int kind = marker >> 4;
-        // Arrays, sets and dictionaries hold references; everything else is a leaf.
-        if (kind != 0xA && kind != 0xB && kind != 0xC && kind != 0xD) {
-            valid = true;
-            return false;
-        }
-        std::uint64_t count = 0;
-        std::uint64_t position = 0;
-        if (!countOf(offset, count, position))
-            return false;
-        const std::uint64_t refs = kind == 0xD ? count * 2 : count;
-        if (count > tableOffset || refs > (tableOffset - position) / std::uint64_t(refSize))
-            return false;
-        if (kind == 0xD) {
-            for (std::uint64_t i = 0; i < count; ++i) {
-                const std::uint64_t key = readBigEndian(data + position + i * std::uint64_t(refSize), refSize);
-                if (!acceptableKey(key))
-                    return false;
-            }
-        }
-        out.firstRef = position;
-        out.refCount = refs;
-        valid = true;
         return true;
     };
 
     // Depth-first walk with an explicit stack, computing for every object the height of its subtree
-    // and the size of its expanded tree once (the list is a graph: objects may be shared).
+    // and the size of its expanded tree once (the list is a graph: objects may be shared), and adding
+    // them to its container's as soon as they are known, so that the walk stops as soon as the
+    // bound is passed. Only the objects reached are recorded: at most maxNodes of them.
     enum : std::uint8_t { Unseen, Open, Done };
-    std::vector<std::uint8_t> state(objectCount, Unseen);
-    std::vector<std::uint32_t> height(objectCount, 0);
-    std::vector<std::uint64_t> expanded(objectCount, 0);
+    struct Seen {
+        std::uint8_t state = Unseen;
+        std::uint32_t height = 0;
+        std::uint64_t expanded = 0;
+    };
+    // A table by object number where the objects are few, as they are in any list of a sound size;
+    // a hash of the objects reached where a list claims more objects than the bound.
+    const bool few = objectCount <= maxNodes;
+    std::vector<Seen> table(few ? std::size_t(objectCount) : 0);
+    std::unordered_map<BinaryPlistView::Ref, Seen> hashed;
+    std::size_t reached = 0;
+    auto seen = [&](BinaryPlistView::Ref index) -> Seen& { return few ? table[std::size_t(index)] : hashed[index]; };
     struct Frame {
-        std::uint64_t index;
-        Container refs;
-        std::uint64_t next;
+        BinaryPlistView::Ref index;
+        BinaryPlistView::Object container;
+        std::uint64_t next = 0;
+        std::uint32_t height = 0;
+        std::uint64_t nodes = 1;
     };
     std::vector<Frame> stack;
 
-    auto open = [&](std::uint64_t index) -> bool {
-        Container refs;
-        bool valid = false;
-        const bool isContainer = container(index, refs, valid);
-        if (!valid)
+    // Opens an object reached for the first time: a leaf is done at once, a container is walked.
+    auto open = [&](BinaryPlistView::Ref index) -> bool {
+        const auto object = view->object(index);
+        if (!object || ++reached > maxNodes)
             return false;
-        if (!isContainer) {
-            state[index] = Done;
-            height[index] = 0;
-            expanded[index] = 1;
+        if (object->kind != Kind::array && object->kind != Kind::set && object->kind != Kind::dictionary) {
+            if (!acceptableLeaf(*object))
+                return false;
+            seen(index) = Seen{Done, 0, 1};
             return true;
+        }
+        // Each reference adds at least one node.
+        if (BinaryPlistView::references(*object) >= maxNodes)
+            return false;
+        if (object->kind == Kind::dictionary) {
+            for (std::uint64_t i = 0; i < object->count; ++i) {
+                const auto key = view->element(*object, i);
+                if (!key || !acceptableKey(*key))
+                    return false;
+            }
         }
         if (stack.size() >= std::size_t(maxDepth) + 1)
             return false;
-        state[index] = Open;
-        stack.push_back({index, refs, 0});
+        seen(index) = Seen{Open, 0, 0};
+        stack.push_back({index, *object});
         return true;
     };
+    // Adds a finished subtree to the container being walked.
+    auto fold = [&](const Seen& child) -> bool {
+        Frame& frame = stack.back();
+        frame.height = std::max(frame.height, child.height + 1);
+        frame.nodes += child.expanded;
+        return frame.nodes <= maxNodes && frame.height <= std::uint32_t(maxDepth);
+    };
 
-    if (!open(topObject))
+    if (!open(view->root()))
         return false;
+    if (stack.empty())
+        return true; // a single leaf
     while (!stack.empty()) {
         Frame& frame = stack.back();
-        if (frame.next < frame.refs.refCount) {
-            const std::uint64_t child =
-                readBigEndian(data + frame.refs.firstRef + frame.next * std::uint64_t(refSize), refSize);
+        if (frame.next < BinaryPlistView::references(frame.container)) {
+            const auto child = view->element(frame.container, frame.next);
             ++frame.next;
-            if (child >= objectCount)
+            if (!child || *child >= objectCount)
                 return false;
-            if (state[child] == Open)
+            if (seen(*child).state == Unseen) {
+                if (!open(*child))
+                    return false;
+                if (seen(*child).state == Open)
+                    continue; // a container, walked next
+            } else if (seen(*child).state == Open) {
                 return false; // a cycle
-            if (state[child] == Unseen && !open(child))
+            }
+            if (!fold(seen(*child)))
                 return false;
             continue;
         }
-        // All children are done: fold them into this container.
-        std::uint32_t h = 0;
-        std::uint64_t n = 1;
-        for (std::uint64_t i = 0; i < frame.refs.refCount; ++i) {
-            const std::uint64_t child =
-                readBigEndian(data + frame.refs.firstRef + i * std::uint64_t(refSize), refSize);
-            h = std::max(h, height[child] + 1);
-            n += expanded[child];
-            if (n > maxNodes)
-                return false;
-        }
-        if (h > std::uint32_t(maxDepth))
-            return false;
-        height[frame.index] = h;
-        expanded[frame.index] = n;
-        state[frame.index] = Done;
+        // All children are done.
+        const Seen done{Done, frame.height, frame.nodes};
+        seen(frame.index) = done;
         stack.pop_back();
+        if (!stack.empty() && !fold(done))
+            return false;
     }
     return true;
 }
 
-bool PlistStructureCheck::acceptsXml(const QByteArray& bytes, int maxDepth)
+bool PlistStructureCheck::acceptsXml(const QByteArray& bytes, int maxDepth, std::size_t maxNodes,
+                                     Findings& findings)
 {
     // Elements around the values: plist, and a key or value element inside the deepest container.
     const std::size_t limit = std::size_t(maxDepth) + 4;
     std::vector<QByteArray> open;
+    std::size_t nodes = 0;
     const char* p = bytes.constData();
     const qsizetype size = bytes.size();
     qsizetype i = 0;
@@ -249,8 +245,20 @@ bool PlistStructureCheck::acceptsXml(const QByteArray& bytes, int maxDepth)
             while (k < end && p[k] != ' ' && p[k] != '\t' && p[k] != '\r' && p[k] != '\n' && p[k] != '/')
                 ++k;
             const bool selfClosing = p[end - 1] == '/';
+            const QByteArrayView name(p + i + 1, k - (i + 1));
+            if (name != "plist" && ++nodes > maxNodes)
+                return false;
+            const QByteArrayView content(p + end + 1, size - end - 1);
+            if (name == "date" && !selfClosing && !acceptableXmlDate(content))
+                return false;
+            if (name == "integer" && !selfClosing) {
+                if (mayBeBeyondSigned(content))
+                    findings.unsignedBeyondSigned = true;
+                else if (content.trimmed().startsWith('-'))
+                    findings.negativeInteger = true;
+            }
             if (!selfClosing) {
-                open.emplace_back(p + i + 1, k - (i + 1));
+                open.emplace_back(name.toByteArray());
                 if (open.size() > limit)
                     return false;
             }

@@ -78,6 +78,13 @@ std::optional<double> PlistValue::toDouble() const
     return std::nullopt;
 }
 
+std::optional<double> PlistValue::toReal() const
+{
+    if (const auto* d = std::get_if<double>(&m_value))
+        return *d;
+    return std::nullopt;
+}
+
 std::optional<std::int64_t> PlistValue::toInt64() const
 {
     if (const auto* i = std::get_if<std::int64_t>(&m_value))
@@ -218,7 +225,31 @@ bool dateIsNegative(plist_t node)
     return negative;
 }
 
-std::optional<PlistValue> fromNode(plist_t node, int depth)
+// What the structure check found, which tells when a node needs a closer look, and how many closer
+// looks were taken: each costs a few microseconds, so a list that would need more is refused.
+struct DecodeContext {
+    PlistStructureCheck::Findings findings;
+    std::size_t closerLooks = 0;
+    static constexpr std::size_t kMaxCloserLooks = 1000;
+    bool mayLookCloser() { return ++closerLooks <= kMaxCloserLooks; }
+};
+
+// Whether an integer node was stored as a number from 2^63 on (16 bytes) rather than as a negative
+// one (8 bytes): the library keeps the width but hands out only the bits, so the node's binary form
+// decides.
+bool isUnsignedBeyondSigned(plist_t node)
+{
+    PlistHandle copy(plist_copy(node));
+    char* buffer = nullptr;
+    std::uint32_t length = 0;
+    plist_to_bin(copy.get(), &buffer, &length);
+    const bool wide = buffer && length > 8 && static_cast<unsigned char>(buffer[8]) == 0x14;
+    if (buffer)
+        plist_to_bin_free(buffer);
+    return wide;
+}
+
+std::optional<PlistValue> fromNode(plist_t node, int depth, DecodeContext& context)
 {
     if (!node || depth > PlistValue::kMaxDepth)
         return std::nullopt;
@@ -231,6 +262,16 @@ std::optional<PlistValue> fromNode(plist_t node, int depth)
     case PLIST_UINT: {
         std::uint64_t number = 0;
         plist_get_uint_val(node, &number);
+        // With the top bit set, the number is one of 2^63 or more, stored without a sign, or a
+        // negative one; when the list holds both kinds, the node's width tells them apart.
+        if ((number >> 63) == 0 || !context.findings.unsignedBeyondSigned)
+            return PlistValue(std::int64_t(number));
+        if (!context.findings.negativeInteger)
+            return PlistValue(number);
+        if (!context.mayLookCloser())
+            return std::nullopt;
+        if (isUnsignedBeyondSigned(node))
+            return PlistValue(number);
         return PlistValue(std::int64_t(number));
     }
     case PLIST_UID: {
@@ -264,7 +305,16 @@ std::optional<PlistValue> fromNode(plist_t node, int depth)
         // without its sign (-4.5 comes out as -4 and 500000, -0.75 as 0 and 750000) and cut to the
         // microsecond below (100.999 as 998999).
         std::int64_t fraction = std::abs(std::int64_t(microseconds));
-        const bool negative = seconds < 0 || (seconds == 0 && fraction != 0 && dateIsNegative(node));
+        bool negative = seconds < 0;
+        if (seconds == 0 && fraction != 0 && context.findings.negativeDateWithinASecond) {
+            if (!context.findings.positiveDateWithinASecond) {
+                negative = true;
+            } else {
+                if (!context.mayLookCloser())
+                    return std::nullopt;
+                negative = dateIsNegative(node);
+            }
+        }
         if (negative)
             fraction = -fraction;
         const std::int64_t micros = std::int64_t(seconds) * 1000000 + fraction;
@@ -272,15 +322,29 @@ std::optional<PlistValue> fromNode(plist_t node, int depth)
         return PlistValue(QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc()));
     }
     case PLIST_ARRAY: {
+        // The library finds the i-th item by walking from the first: the items are walked in turn.
         PlistValue::ArrayType items;
-        const std::uint32_t count = plist_array_get_size(node);
-        items.reserve(count);
-        for (std::uint32_t i = 0; i < count; ++i) {
-            auto item = fromNode(plist_array_get_item(node, i), depth + 1);
+        items.reserve(plist_array_get_size(node));
+        plist_array_iter iter = nullptr;
+        plist_array_new_iter(node, &iter);
+        if (!iter)
+            return std::nullopt;
+        bool ok = true;
+        for (;;) {
+            plist_t item = nullptr;
+            plist_array_next_item(node, iter, &item);
             if (!item)
-                return std::nullopt;
-            items.push_back(std::move(*item));
+                break;
+            auto value = fromNode(item, depth + 1, context);
+            if (!value) {
+                ok = false;
+                break;
+            }
+            items.push_back(std::move(*value));
         }
+        std::free(iter);
+        if (!ok)
+            return std::nullopt;
         return PlistValue(std::move(items));
     }
     case PLIST_DICT: {
@@ -298,7 +362,7 @@ std::optional<PlistValue> fromNode(plist_t node, int depth)
                 std::free(key);
                 break;
             }
-            auto value = key ? fromNode(item, depth + 1) : std::nullopt;
+            auto value = key ? fromNode(item, depth + 1, context) : std::nullopt;
             if (!value) {
                 std::free(key);
                 ok = false;
@@ -429,7 +493,8 @@ std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
 {
     if (bytes.isEmpty() || bytes.size() > kMaxInputSize)
         return std::nullopt;
-    if (!PlistStructureCheck::accepts(bytes, kMaxDepth))
+    DecodeContext context;
+    if (!PlistStructureCheck::accepts(bytes, kMaxDepth, kMaxElements, &context.findings))
         return std::nullopt;
     const CNumericLocale cLocale;
     plist_t root = nullptr;
@@ -437,7 +502,7 @@ std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
     PlistHandle handle(root);
     if (!root)
         return std::nullopt;
-    return fromNode(root, 0);
+    return fromNode(root, 0, context);
 }
 
 QByteArray PlistValue::encodeBinary() const

@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -55,6 +56,8 @@ public:
     // zero and a wider integer to the target's range check. NaN, infinity and out-of-range
     // numbers give no value in every conversion.
     std::optional<double> toDouble() const;
+    // A real as it is stored, not-a-number and infinities included; none for every other type.
+    std::optional<double> toReal() const;
     std::optional<std::int64_t> toInt64() const;
     std::optional<std::uint64_t> toUInt64() const;
     std::optional<std::int64_t> toInt64Truncating() const;
@@ -70,14 +73,19 @@ public:
     bool operator==(const PlistValue& other) const = default;
 
     // Coding with libplist. Decoding accepts binary and XML property lists; malformed, truncated or
-    // hostile input, and structures nested deeper than kMaxDepth, give no value.
-    // The format stores integers as 64 bits without a sign: a decoded integer is signed (a number of
-    // 2^63 or more written as Unsigned reads back as a negative Integer with the same bits). Dates
-    // are kept to the microsecond in binary form and to the second in XML; dates outside the
-    // format's range (about 1933 to 2069) are clamped to it. None values inside arrays and
-    // dictionaries are left out; encoding a none value gives empty bytes. Texts and keys are cut at
-    // their first NUL character (libplist keeps C strings).
+    // hostile input, structures nested deeper than kMaxDepth, lists of more than kMaxElements values
+    // once shared objects are counted at each of their places, keys holding a NUL character, integers
+    // beyond 64 bits and dates outside the format's range (about 1933 to 2069) give no value, so that
+    // one decode costs a few tens of milliseconds at most.
+    // Integers decode signed, except one stored as a number from 2^63 to 2^64 - 1 (16 bytes in binary
+    // form, a number that large in XML), which decodes as Unsigned (a list that holds such numbers and
+    // negative ones too, more than a thousand in all, is refused: telling them apart is costly). Encoding writes an Unsigned value
+    // as its 64 bits, which read back as a negative Integer. Dates are kept to the microsecond in
+    // binary form and to the second in XML; encoding clamps dates to the format's range. None values
+    // inside arrays and dictionaries are left out; encoding a none value gives empty bytes. Texts are
+    // cut at their first NUL character (libplist keeps C strings).
     static constexpr int kMaxDepth = 512;
+    static constexpr std::size_t kMaxElements = 100'000;
     static std::optional<PlistValue> decode(const QByteArray& bytes);
     QByteArray encodeBinary() const;
     QByteArray encodeXml() const;

@@ -1,10 +1,14 @@
 #include "ThermionKit/Fan.h"
 
 #include "Platform/PlistValue.h"
-#include "ThermionKit/BinaryPlistView.h"
+#include "ThermionKit/BinaryRecordSource.h"
+#include "ThermionKit/ListedElements.h"
+#include "ThermionKit/Sensor.h"
+#include "ThermionKit/ThermionKitStrings.h"
+#include "ThermionKit/TreeRecordSource.h"
 
 #include <array>
-#include "ThermionKit/ThermionKitStrings.h"
+#include <unordered_map>
 
 namespace ThermionKit {
 
@@ -60,60 +64,59 @@ QByteArray Fan::encodeList(const std::vector<Fan>& fans)
 
 namespace {
 
-// An integer node; a real, even an integral one, is no integer of the record.
-std::optional<std::int64_t> integer(const PlistValue& node)
+// The one reader of a stored fan list, over the objects of either source: an array of dictionaries,
+// each with all six keys, texts and integers within the signed 64-bit range, or none. The list may
+// hold at most as many values as a sensor list, each shared dictionary counted at each place, and a
+// shared one is read once.
+template <typename Source>
+std::optional<std::vector<Fan>> readFans(const Source& source)
 {
-    if (node.type() != PlistValue::Type::Integer && node.type() != PlistValue::Type::Unsigned)
+    using Node = typename Source::Node;
+    static const std::array<QLatin1StringView, 6> keys{QLatin1StringView("identifier"), QLatin1StringView("name"),
+                                                       QLatin1StringView("rpm"),        QLatin1StringView("min"),
+                                                       QLatin1StringView("max"),        QLatin1StringView("target")};
+    const Node root = source.root();
+    const auto count = source.count(root);
+    if (!count || listedElements(source, root, *count, Sensor::maxElements) > Sensor::maxElements)
         return std::nullopt;
-    return node.toInt64();
-}
-
-std::optional<Fan> decodeFan(const PlistValue& item)
-{
-    if (!item.toDictionary())
-        return std::nullopt;
-    const auto identifier = item[QStringLiteral("identifier")].toString();
-    const auto name = item[QStringLiteral("name")].toString();
-    const auto rpm = integer(item[QStringLiteral("rpm")]);
-    const auto min = integer(item[QStringLiteral("min")]);
-    const auto max = integer(item[QStringLiteral("max")]);
-    const auto target = integer(item[QStringLiteral("target")]);
-    if (!identifier || !name || !rpm || !min || !max || !target)
-        return std::nullopt;
-    return Fan{*identifier, *name, *rpm, *min, *max, *target};
+    std::unordered_map<Node, std::size_t> read; // where a dictionary was first read
+    std::vector<Fan> fans;
+    fans.reserve(std::size_t(*count));
+    for (std::uint64_t i = 0; i < *count; ++i) {
+        const auto itemNode = source.item(root, i);
+        if (!itemNode)
+            return std::nullopt;
+        const auto [known, first] = read.try_emplace(*itemNode, fans.size());
+        if (!first) {
+            fans.push_back(fans[known->second]);
+            continue;
+        }
+        const auto found = source.fields(*itemNode, keys);
+        if (!found)
+            return std::nullopt;
+        const auto identifier = source.text((*found)[0]);
+        const auto name = source.text((*found)[1]);
+        const auto rpm = source.integer((*found)[2]);
+        const auto min = source.integer((*found)[3]);
+        const auto max = source.integer((*found)[4]);
+        const auto target = source.integer((*found)[5]);
+        if (!identifier || !name || !rpm || !min || !max || !target)
+            return std::nullopt;
+        fans.push_back(Fan{*identifier, *name, *rpm, *min, *max, *target});
+    }
+    return fans;
 }
 
 } // namespace
 
 std::optional<std::vector<Fan>> Fan::decodeBinaryList(const QByteArray& data)
 {
-    using Kind = BinaryPlistView::Kind;
-    const auto view = BinaryPlistView::open(data);
-    const auto root = view ? view->object(view->root()) : std::nullopt;
-    if (!root || root->kind != Kind::array)
+    if (data.size() > maxEncodedSize)
         return std::nullopt;
-    static const std::array<QLatin1StringView, 6> keys{QLatin1StringView("identifier"), QLatin1StringView("name"),
-                                                       QLatin1StringView("rpm"),        QLatin1StringView("min"),
-                                                       QLatin1StringView("max"),        QLatin1StringView("target")};
-    std::vector<Fan> fans;
-    fans.reserve(std::size_t(std::min<std::uint64_t>(root->count, 4096)));
-    for (std::uint64_t i = 0; i < root->count; ++i) {
-        const auto itemRef = view->element(*root, i);
-        const auto record = itemRef ? view->fields(*itemRef, keys) : std::nullopt;
-        if (!record)
-            return std::nullopt;
-        const auto& found = *record;
-        const auto identifier = view->string(found[0]);
-        const auto name = view->string(found[1]);
-        const auto rpm = view->integer(found[2]);
-        const auto min = view->integer(found[3]);
-        const auto max = view->integer(found[4]);
-        const auto target = view->integer(found[5]);
-        if (!identifier || !name || !rpm || !min || !max || !target)
-            return std::nullopt;
-        fans.push_back(Fan{*identifier, *name, *rpm, *min, *max, *target});
-    }
-    return fans;
+    const auto view = Platform::BinaryPlistView::open(data);
+    if (!view)
+        return std::nullopt;
+    return readFans(BinaryRecordSource(*view));
 }
 
 std::optional<std::vector<Fan>> Fan::decodeList(const QByteArray& data)
@@ -130,18 +133,9 @@ std::optional<std::vector<Fan>> Fan::decodeTree(const QByteArray& data)
     if (data.size() > maxEncodedSize)
         return std::nullopt;
     const std::optional<PlistValue> root = PlistValue::decode(data);
-    const PlistValue::ArrayType* items = root ? root->toArray() : nullptr;
-    if (!items)
+    if (!root)
         return std::nullopt;
-    std::vector<Fan> fans;
-    fans.reserve(items->size());
-    for (const PlistValue& item : *items) {
-        auto fan = decodeFan(item);
-        if (!fan)
-            return std::nullopt;
-        fans.push_back(std::move(*fan));
-    }
-    return fans;
+    return readFans(TreeRecordSource(*root));
 }
 
 } // namespace ThermionKit

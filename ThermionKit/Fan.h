@@ -31,11 +31,12 @@ struct Fan {
     // The stored form: a binary property list, an array of one dictionary per fan with the keys
     // "identifier", "name" (texts) and "rpm", "min", "max", "target" (integers).
     static QByteArray encodeList(const std::vector<Fan>& fans);
-    // Binary or XML. None unless every dictionary holds all six keys with values of the right kind;
-    // keys beyond these are ignored. Data larger than maxEncodedSize is refused unread.
+    // Binary or XML. None unless every dictionary holds all six keys with values of the right kind
+    // (integers within the signed 64-bit range); keys beyond these are ignored. Data larger than
+    // maxEncodedSize is refused unread, and a list of as many values as a sensor list may not hold.
     static std::optional<std::vector<Fan>> decodeList(const QByteArray& data);
-    // The quick reader of decodeList for binary lists of the stored form: a list, or none wherever it
-    // cannot decide, and decodeList then decodes in full.
+    // The quick reader of decodeList for binary lists: a list, or none wherever it cannot decide, and
+    // decodeList then decodes in full. Both read the records the same way.
     static std::optional<std::vector<Fan>> decodeBinaryList(const QByteArray& data);
     // The general decoder alone (any format, through the property-list tree).
     static std::optional<std::vector<Fan>> decodeTree(const QByteArray& data);

@@ -1,10 +1,13 @@
 #include "ThermionKit/Sensor.h"
 
-#include "ThermionKit/BinaryPlistView.h"
+#include "ThermionKit/BinaryRecordSource.h"
+#include "ThermionKit/ListedElements.h"
+#include "ThermionKit/TreeRecordSource.h"
 
 #include "Platform/PlistValue.h"
 
 #include <array>
+#include <unordered_map>
 
 namespace ThermionKit {
 
@@ -72,83 +75,80 @@ QByteArray Sensor::encodeList(const SensorList& sensors)
 
 namespace {
 
-std::shared_ptr<Sensor> decodeSensor(const PlistValue& item)
+// The one reader of a stored sensor list, over the objects of either source: an array of
+// dictionaries, each with all six keys and values of the right kinds, or none. A reading that is not
+// a finite number is a reading all the same. A dictionary that stands at several places of the list
+// is read once and copied, and the list may hold at most Sensor::maxElements values in all, each
+// shared one counted at each place.
+template <typename Source>
+std::optional<SensorList> readSensors(const Source& source)
 {
-    if (!item.toDictionary())
-        return nullptr;
-    const auto identifier = item[QStringLiteral("Identifier")].toString();
-    const auto description = item[QStringLiteral("Description")].toString();
-    const PlistValue& valueNode = item[QStringLiteral("Value")];
-    // Only numbers; toDouble refuses a value that is not finite.
-    const auto value = valueNode.isNumber() ? valueNode.toDouble() : std::nullopt;
-    const PlistValue& typeNode = item[QStringLiteral("Type")];
-    const auto typeRaw = typeNode.type() == PlistValue::Type::Real ? std::nullopt : typeNode.toInt64();
-    const auto type = typeRaw ? SensorTypes::fromRawValue(*typeRaw) : std::nullopt;
-    const auto groupText = item[QStringLiteral("Group")].toString();
-    const auto group = groupText ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
-    const PlistValue::ArrayType* platformNodes = item[QStringLiteral("Platforms")].toArray();
-    if (!identifier || !description || !value || !type || !group || !platformNodes)
-        return nullptr;
-    std::vector<SensorPlatform> platforms;
-    platforms.reserve(platformNodes->size());
-    for (const PlistValue& node : *platformNodes) {
-        const auto text = node.toString();
-        const auto platform = text ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
-        if (!platform)
-            return nullptr;
-        platforms.push_back(*platform);
+    using Node = typename Source::Node;
+    static const std::array<QLatin1StringView, 6> keys{
+        QLatin1StringView("Identifier"), QLatin1StringView("Description"), QLatin1StringView("Value"),
+        QLatin1StringView("Type"),       QLatin1StringView("Group"),       QLatin1StringView("Platforms")};
+    const Node root = source.root();
+    const auto count = source.count(root);
+    std::uint64_t elements = count ? listedElements(source, root, *count, Sensor::maxElements) : 0;
+    if (!count || elements > Sensor::maxElements)
+        return std::nullopt;
+    std::unordered_map<Node, std::shared_ptr<Sensor>> read;
+    SensorList sensors;
+    sensors.reserve(std::size_t(*count));
+    for (std::uint64_t i = 0; i < *count; ++i) {
+        const auto itemNode = source.item(root, i);
+        if (!itemNode)
+            return std::nullopt;
+        auto& known = read[*itemNode];
+        if (!known) {
+            const auto found = source.fields(*itemNode, keys);
+            if (!found)
+                return std::nullopt;
+            const auto identifier = source.text((*found)[0]);
+            const auto description = source.text((*found)[1]);
+            const auto value = source.number((*found)[2]);
+            const auto typeRaw = source.integer((*found)[3]);
+            const auto type = typeRaw ? SensorTypes::fromRawValue(*typeRaw) : std::nullopt;
+            const auto groupText = source.text((*found)[4]);
+            const auto group = groupText ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
+            const auto platformCount = source.count((*found)[5]);
+            if (!identifier || !description || !value || !type || !group || !platformCount
+                || *platformCount > Sensor::maxElements - elements)
+                return std::nullopt;
+            std::vector<SensorPlatform> platforms;
+            platforms.reserve(std::size_t(*platformCount));
+            for (std::uint64_t p = 0; p < *platformCount; ++p) {
+                const auto node = source.item((*found)[5], p);
+                const auto text = node ? source.text(*node) : std::nullopt;
+                const auto platform = text ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
+                if (!platform)
+                    return std::nullopt;
+                platforms.push_back(*platform);
+            }
+            known = Sensor::make(*identifier, *description, *group, *type, std::move(platforms));
+            known->value = *value;
+            sensors.push_back(known);
+        } else {
+            // Every place of the list holds a sensor of its own.
+            sensors.push_back(std::make_shared<Sensor>(*known));
+        }
+        elements += known->platforms.size();
+        if (elements > Sensor::maxElements)
+            return std::nullopt;
     }
-    auto sensor = Sensor::make(*identifier, *description, *group, *type, std::move(platforms));
-    sensor->value = *value;
-    return sensor;
+    return sensors;
 }
 
 } // namespace
 
 std::optional<SensorList> Sensor::decodeBinaryList(const QByteArray& data)
 {
-    using Kind = BinaryPlistView::Kind;
-    const auto view = BinaryPlistView::open(data);
-    const auto root = view ? view->object(view->root()) : std::nullopt;
-    if (!root || root->kind != Kind::array)
+    if (data.size() > maxEncodedSize)
         return std::nullopt;
-    static const std::array<QLatin1StringView, 6> keys{
-        QLatin1StringView("Identifier"), QLatin1StringView("Description"), QLatin1StringView("Value"),
-        QLatin1StringView("Type"),       QLatin1StringView("Group"),       QLatin1StringView("Platforms")};
-    SensorList sensors;
-    sensors.reserve(std::size_t(std::min<std::uint64_t>(root->count, 4096)));
-    for (std::uint64_t i = 0; i < root->count; ++i) {
-        const auto itemRef = view->element(*root, i);
-        const auto record = itemRef ? view->fields(*itemRef, keys) : std::nullopt;
-        if (!record)
-            return std::nullopt;
-        const auto& found = *record;
-        const auto identifier = view->string(found[0]);
-        const auto description = view->string(found[1]);
-        const auto value = view->real(found[2]);
-        const auto typeRaw = view->integer(found[3]);
-        const auto type = typeRaw ? SensorTypes::fromRawValue(*typeRaw) : std::nullopt;
-        const auto groupText = view->string(found[4]);
-        const auto group = groupText ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
-        const auto platformList = view->object(found[5]);
-        if (!identifier || !description || !value || !type || !group || !platformList
-            || platformList->kind != Kind::array)
-            return std::nullopt;
-        std::vector<SensorPlatform> platforms;
-        platforms.reserve(std::size_t(std::min<std::uint64_t>(platformList->count, 8)));
-        for (std::uint64_t p = 0; p < platformList->count; ++p) {
-            const auto ref = view->element(*platformList, p);
-            const auto text = ref ? view->string(*ref) : std::nullopt;
-            const auto platform = text ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
-            if (!platform)
-                return std::nullopt;
-            platforms.push_back(*platform);
-        }
-        auto sensor = Sensor::make(*identifier, *description, *group, *type, std::move(platforms));
-        sensor->value = *value;
-        sensors.push_back(std::move(sensor));
-    }
-    return sensors;
+    const auto view = Platform::BinaryPlistView::open(data);
+    if (!view)
+        return std::nullopt;
+    return readSensors(BinaryRecordSource(*view));
 }
 
 std::optional<SensorList> Sensor::decodeList(const QByteArray& data)
@@ -165,18 +165,9 @@ std::optional<SensorList> Sensor::decodeTree(const QByteArray& data)
     if (data.size() > maxEncodedSize)
         return std::nullopt;
     const std::optional<PlistValue> root = PlistValue::decode(data);
-    const PlistValue::ArrayType* items = root ? root->toArray() : nullptr;
-    if (!items)
+    if (!root)
         return std::nullopt;
-    SensorList sensors;
-    sensors.reserve(items->size());
-    for (const PlistValue& item : *items) {
-        auto sensor = decodeSensor(item);
-        if (!sensor)
-            return std::nullopt;
-        sensors.push_back(std::move(sensor));
-    }
-    return sensors;
+    return readSensors(TreeRecordSource(*root));
 }
 
 } // namespace ThermionKit

@@ -4,6 +4,8 @@
 #include "ThermionKit/SensorPlatform.h"
 #include "ThermionKit/SensorType.h"
 
+#include "Platform/PlistValue.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -49,16 +51,20 @@ public:
     // "Identifier", "Description", "Value" (real), "Type" (0 to 4), "Group" and "Platforms".
     static QByteArray encodeList(const SensorList& sensors);
     // Binary or XML. None unless every dictionary holds all six keys with values of the right kind
-    // and in range (a value that is not a finite number included); keys beyond these are ignored.
-    // Data larger than maxEncodedSize is refused unread.
+    // and in range ("Value" a real or an integer, not-a-number and infinities included; "Type" an
+    // integer from 0 to 4); keys beyond these are ignored. Data larger than maxEncodedSize is refused
+    // unread, and a list of more than maxElements values (each shared one counted at each place).
     static std::optional<SensorList> decodeList(const QByteArray& data);
-    // The quick reader of decodeList for binary lists of the stored form: a list, or none wherever it
-    // cannot decide (malformed data, unusual but valid forms), and decodeList then decodes in full.
+    // The quick reader of decodeList for binary lists: a list, or none wherever it cannot decide
+    // (malformed data, unusual but valid forms), and decodeList then decodes in full. Both read the
+    // records the same way.
     static std::optional<SensorList> decodeBinaryList(const QByteArray& data);
     // The general decoder alone (any format, through the property-list tree).
     static std::optional<SensorList> decodeTree(const QByteArray& data);
 
     static constexpr qsizetype maxEncodedSize = 4 * 1024 * 1024;
+    // As many values as the general decoder takes.
+    static constexpr std::uint64_t maxElements = Platform::PlistValue::kMaxElements;
 
 private:
     std::optional<std::uint8_t> m_index;

@@ -14,8 +14,9 @@ ThermionDataModel::ThermionDataModel()
 
 ThermionDataModel::ThermionDataModel(const QString& suite)
 {
+    // The suite's file is the companion's: a file it left undecodable stays as it is.
     if (!suite.isEmpty())
-        m_userDefaults = std::make_unique<Platform::Defaults>(suite);
+        m_userDefaults = std::make_unique<Platform::Defaults>(suite, Platform::Defaults::Owner::anotherProgram);
 }
 
 ThermionDataModel::~ThermionDataModel() = default;

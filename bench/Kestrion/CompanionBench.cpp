@@ -125,3 +125,63 @@ void CompanionSuiteRead(benchmark::State& state)
 }
 BENCHMARK(CompanionSuiteRead)->Unit(benchmark::kMicrosecond);
 }
+// The worst answers a companion can give within the size a list may have: each decodes, or is refused,
+// well within the second between two answers.
+#include "../../tests/CompanionLists.h"
+
+namespace {
+void CompanionDecodeDistinctIntegerSensors(benchmark::State& state)
+{
+    // Sensors of their own with integer readings: 7,000 are just under the element bound; 40,000 are
+    // just under 4 MiB, and refused.
+    const QByteArray bytes = CompanionLists::sensors(std::uint32_t(state.range(0)), true);
+    std::size_t read = 0;
+    for (auto _ : state) {
+        const auto list = ThermionKit::Sensor::decodeList(bytes);
+        read = list ? list->size() : 0;
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["sensors"] = double(read);
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(CompanionDecodeDistinctIntegerSensors)->Arg(7'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
+
+void CompanionDecodeSharedSensor(benchmark::State& state)
+{
+    // One dictionary at `places` places: read once and copied, or refused past the element bound.
+    const QByteArray bytes = CompanionLists::sharedSensor(std::uint32_t(state.range(0)));
+    std::size_t read = 0;
+    for (auto _ : state) {
+        const auto list = ThermionKit::Sensor::decodeList(bytes);
+        read = list ? list->size() : 0;
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["sensors"] = double(read);
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(CompanionDecodeSharedSensor)->Arg(7'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond);
+
+void CompanionDecodeXmlAtTheElementBound(benchmark::State& state)
+{
+    // An XML list goes through the general decoder: as many sensors as its element bound lets through.
+    Platform::PlistValue::ArrayType items;
+    for (int i = 0; i < 6'000; ++i)
+        items.push_back(Platform::PlistValue::DictionaryType{
+            {QStringLiteral("Identifier"), QStringLiteral("S%1").arg(i)},
+            {QStringLiteral("Description"), QStringLiteral("Sensor %1").arg(i)},
+            {QStringLiteral("Value"), 20.5 + i},
+            {QStringLiteral("Type"), 0},
+            {QStringLiteral("Group"), QStringLiteral("sensor")},
+            {QStringLiteral("Platforms"), Platform::PlistValue::ArrayType{QStringLiteral("m1")}}});
+    const QByteArray bytes = Platform::PlistValue(items).encodeXml();
+    std::size_t read = 0;
+    for (auto _ : state) {
+        const auto list = ThermionKit::Sensor::decodeList(bytes);
+        read = list ? list->size() : 0;
+        benchmark::DoNotOptimize(read);
+    }
+    state.counters["sensors"] = double(read);
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(CompanionDecodeXmlAtTheElementBound)->Unit(benchmark::kMillisecond);
+} // namespace

@@ -5,6 +5,8 @@
 #include "Platform/ProcessTable.h"
 #include "Platform/SysfsRegistry.h"
 
+#include "../../tests/HandMadePlist.h"
+
 #include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryDir>
@@ -181,3 +183,79 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     return 0;
 }
+
+// The worst suites another program can leave in the settings folder: the most values a suite may
+// hold, in either format, and far more once shared objects are expanded (refused).
+namespace {
+Platform::PlistValue largestSuite()
+{
+    Platform::PlistValue::ArrayType items;
+    // The root, the key and the array, and the values: the bound exactly.
+    for (std::size_t i = 0; i + 3 < Platform::PlistValue::kMaxElements; ++i)
+        items.emplace_back(double(i) + 0.5);
+    return Platform::PlistValue(Platform::PlistValue::DictionaryType{{QStringLiteral("list"), std::move(items)}});
+}
+
+void PlistDecodeLargestSuite(benchmark::State& state)
+{
+    const Platform::PlistValue suite = largestSuite();
+    const QByteArray bytes = state.range(0) ? suite.encodeXml() : suite.encodeBinary();
+    bool decoded = false;
+    for (auto _ : state) {
+        decoded = Platform::PlistValue::decode(bytes).has_value();
+        benchmark::DoNotOptimize(decoded);
+    }
+    if (!decoded)
+        state.SkipWithError("the suite was refused");
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(PlistDecodeLargestSuite)->ArgName("xml")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+void PlistDecodeRunawaySharing(benchmark::State& state)
+{
+    // An array of 50,000 references to one array of 100 values: five million values expanded.
+    HandMadePlist list;
+    const auto root = list.reserve();
+    const auto value = list.add(QByteArray(1, char(0x09)));
+    const auto inner = list.add(HandMadePlist::array(std::vector<HandMadePlist::Ref>(100, value)));
+    list.set(root, HandMadePlist::array(std::vector<HandMadePlist::Ref>(50'000, inner)));
+    const QByteArray bytes = list.bytes();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(Platform::PlistValue::decode(bytes));
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(PlistDecodeRunawaySharing)->Unit(benchmark::kMillisecond);
+
+void DefaultsReadSuiteAtTheSizeCap(benchmark::State& state)
+{
+    // A suite file of just under 16 MiB: two data values, as the companion's suite holds its lists; in
+    // XML they take a third more room as text.
+    const bool xml = state.range(0) != 0;
+    Platform::Defaults defaults(QStringLiteral("bench.cap"));
+    const QByteArray blob((xml ? 5 : 7) * 1024 * 1024, 'x');
+    const auto encode = [xml, &blob](const QByteArray& fans) {
+        const Platform::PlistValue suite(Platform::PlistValue::DictionaryType{{QStringLiteral("sensors"), blob},
+                                                                              {QStringLiteral("fans"), fans}});
+        return xml ? suite.encodeXml() : suite.encodeBinary();
+    };
+    const QByteArray files[2] = {encode(blob), encode(blob + "y")};
+    int round = 0;
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile file(defaults.filePath() + QStringLiteral(".new"));
+        if (file.open(QIODevice::WriteOnly)) {
+            file.write(files[++round % 2]);
+            file.close();
+            QFile::remove(defaults.filePath());
+            file.rename(defaults.filePath());
+        }
+        state.ResumeTiming();
+        benchmark::DoNotOptimize(defaults.data(QStringLiteral("fans")));
+    }
+    if (!defaults.data(QStringLiteral("fans")))
+        state.SkipWithError("the suite was not read");
+    state.counters["bytes"] = double(files[0].size());
+    QFile::remove(defaults.filePath());
+}
+BENCHMARK(DefaultsReadSuiteAtTheSizeCap)->ArgName("xml")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+} // namespace

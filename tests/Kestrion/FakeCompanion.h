@@ -3,7 +3,8 @@
 // A companion for the tests, on a bus connection of its own: it owns the companion's bus name, answers
 // every "RequestFans" and "RequestSensors" by writing its lists into the shared suite (through a reader
 // and writer of its own) and posting "ResponseFans" or "ResponseSensors". It can answer malformed data,
-// stay silent or answer twice, and records the requests it saw in order.
+// stay silent or answer twice, or leave the suite's file to a writer of the test's, and records the
+// requests it saw in order.
 
 #include "Platform/DistributedCenter.h"
 #include "Platform/PlistValue.h"
@@ -13,6 +14,8 @@
 #include <QDBusConnection>
 #include <QObject>
 #include <QStringList>
+
+#include <functional>
 
 #include <memory>
 
@@ -60,6 +63,9 @@ public:
     ThermionKit::SensorList sensors;
     std::vector<ThermionKit::Fan> fans;
     Mode mode = Mode::answer;
+    // When set, an answer writes the suite's file through this (told whether the fans were asked for)
+    // in place of the lists.
+    std::function<void(bool fans)> write;
     bool owns = false;
     QStringList requests;
     int answers = 0;
@@ -78,7 +84,9 @@ private:
             return;
         const bool isFans = name == QStringLiteral("RequestFans");
         const auto key = isFans ? ThermionKit::SensorDataModelKey::fans : ThermionKit::SensorDataModelKey::sensors;
-        if (mode == Mode::malformed)
+        if (write)
+            write(isFans);
+        else if (mode == Mode::malformed)
             m_store.set(Platform::PlistValue(QByteArray("bplist00 broken")), key);
         else if (isFans)
             m_store.save(fans);

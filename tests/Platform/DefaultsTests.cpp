@@ -13,7 +13,11 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <unistd.h>
+
 #include <atomic>
+#include <chrono>
+#include <thread>
 
 using Platform::Defaults;
 using Platform::PlistValue;
@@ -268,6 +272,117 @@ TEST(Defaults, AFileLinkedFromAnotherFolderIsFollowed)
     inPlace.write(PlistValue(PlistValue::DictionaryType{{"level", PlistValue(2)}, {"more", PlistValue(true)}}).encodeBinary());
     inPlace.close();
     EXPECT_EQ(defaults.integer("level"), 2);
+    QFile::remove(path);
+}
+
+namespace {
+
+// Frees a reader held in open(2) or read(2) of a named pipe, should one still be there after two
+// seconds, by opening the pipe for writing and closing it again; says whether it had to.
+class PipeRescue {
+public:
+    explicit PipeRescue(const QString& pipe)
+        : m_thread([this, path = QFile::encodeName(pipe)] {
+            for (int waited = 0; !m_stop; waited += 10) {
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+                if (waited < 2000)
+                    continue;
+                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+                if (fd >= 0) {
+                    m_rescued = true;
+                    ::close(fd);
+                }
+            }
+        })
+    {
+    }
+    ~PipeRescue() { stop(); }
+    bool stop()
+    {
+        m_stop = true;
+        if (m_thread.joinable())
+            m_thread.join();
+        return m_rescued;
+    }
+
+private:
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_rescued{false};
+    std::thread m_thread;
+};
+
+} // namespace
+
+TEST(Defaults, APathThatHoldsNoRegularFileReadsAsNoFileAndIsNeverWrittenThrough)
+{
+    QTemporaryDir elsewhere;
+    ASSERT_TRUE(elsewhere.isValid());
+    const QString configFolder = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    QDir().mkpath(configFolder);
+
+    // A named pipe nobody writes: opening it for reading would wait for a writer for good.
+    {
+        const QString suite = freshSuite();
+        const QString path = configFolder + "/" + suite + ".plist";
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        PipeRescue rescue(path);
+        Defaults defaults(suite);
+        EXPECT_FALSE(defaults.contains("a"));
+        // Nothing is written over it; the value stays for this process.
+        EXPECT_FALSE(defaults.set("a", 1));
+        EXPECT_EQ(defaults.integer("a"), 1);
+        EXPECT_FALSE(rescue.stop()) << "the suite waited on the pipe";
+        struct ::stat info {};
+        ASSERT_EQ(::lstat(QFile::encodeName(path).constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode));
+        QFile::remove(path);
+    }
+    // A link to a pipe elsewhere: the write would follow it.
+    {
+        const QString pipe = elsewhere.filePath("pipe");
+        ASSERT_EQ(::mkfifo(QFile::encodeName(pipe).constData(), 0600), 0);
+        const QString suite = freshSuite();
+        const QString path = configFolder + "/" + suite + ".plist";
+        ASSERT_TRUE(QFile::link(pipe, path));
+        PipeRescue rescue(pipe);
+        Defaults defaults(suite);
+        EXPECT_FALSE(defaults.set("a", 1));
+        EXPECT_FALSE(rescue.stop()) << "the suite waited on the pipe";
+        EXPECT_TRUE(QFileInfo(path).isSymLink());
+        struct ::stat info {};
+        ASSERT_EQ(::stat(QFile::encodeName(pipe).constData(), &info), 0);
+        EXPECT_TRUE(S_ISFIFO(info.st_mode));
+        QFile::remove(path);
+    }
+    // A link to an endless device reads as no file, and is left where it is.
+    {
+        const QString suite = freshSuite();
+        const QString path = configFolder + "/" + suite + ".plist";
+        ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path));
+        Defaults defaults(suite);
+        EXPECT_TRUE(defaults.dictionary().empty());
+        EXPECT_TRUE(QFileInfo(path).isSymLink());
+        EXPECT_FALSE(QFile::exists(path + ".corrupt"));
+        QFile::remove(path);
+    }
+}
+
+TEST(Defaults, AnotherProgramsFileIsReadButNeverMovedAside)
+{
+    const QString suite = freshSuite();
+    const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" + suite + ".plist";
+    const QByteArray damaged("bplist00 damaged by its writer");
+    writeFile(path, damaged);
+    Defaults defaults(suite, Defaults::Owner::anotherProgram);
+    EXPECT_TRUE(defaults.dictionary().empty());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), damaged);
+    file.close();
+    EXPECT_FALSE(QFile::exists(path + ".corrupt"));
+    // Once the other program writes a sound file, it is read.
+    writeFile(path, PlistValue(PlistValue::DictionaryType{{"level", PlistValue(3)}}).encodeBinary());
+    EXPECT_EQ(defaults.integer("level"), 3);
     QFile::remove(path);
 }
 

@@ -5,6 +5,7 @@
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <clocale>
 #include <cstdint>
 #include <limits>
@@ -371,4 +372,116 @@ TEST(PlistCodingHostile, RandomMutationsNeverCrash)
     }
     // Some mutations (a changed letter in a text) leave a valid list.
     EXPECT_GT(decoded, 0);
+}
+
+namespace {
+
+QByteArray dateObject(double seconds)
+{
+    QByteArray object(1, char(0x33));
+    appendBigEndian(object, std::bit_cast<std::uint64_t>(seconds), 8);
+    return object;
+}
+
+QByteArray sixteenByteInteger(std::uint64_t high, std::uint64_t low)
+{
+    QByteArray object(1, char(0x14));
+    appendBigEndian(object, high, 8);
+    appendBigEndian(object, low, 8);
+    return object;
+}
+
+QByteArray dictObject(std::vector<std::uint32_t> keys, std::vector<std::uint32_t> values)
+{
+    QByteArray object;
+    object.append(char(0xD0 | keys.size()));
+    for (std::uint32_t ref : keys)
+        appendBigEndian(object, ref, 4);
+    for (std::uint32_t ref : values)
+        appendBigEndian(object, ref, 4);
+    return object;
+}
+
+QByteArray asciiObject(const QByteArray& text)
+{
+    return QByteArray(1, char(0x50 | text.size())) + text;
+}
+
+} // namespace
+
+TEST(PlistCodingHostile, KeysWithANulAreRefusedRatherThanMerged)
+{
+    // libplist cuts "rpm\0" to "rpm": two keys would read as one, either value winning.
+    const QByteArray one("\x10\x01", 2);
+    const QByteArray two("\x10\x02", 2);
+    const QByteArray merged = binaryList({dictObject({1, 2}, {3, 4}), asciiObject("rpm"),
+                                          asciiObject(QByteArray("rpm\0", 4)), one, two});
+    EXPECT_FALSE(PlistValue::decode(merged).has_value());
+    const auto distinct = PlistValue::decode(binaryList(
+        {dictObject({1, 2}, {3, 4}), asciiObject("rpm"), asciiObject("rpm2"), one, two}));
+    ASSERT_TRUE(distinct.has_value());
+    EXPECT_EQ(distinct->toDictionary()->size(), 2u);
+}
+
+TEST(PlistCodingHostile, DatesBeyondTheFormatsRangeAreRefused)
+{
+    // Seconds from 2001 that do not fit 32 bits would come out of libplist as any date at all.
+    for (double seconds : {3.3e88, -3.3e88, 2147483648.0 * 2, std::numeric_limits<double>::quiet_NaN(),
+                           std::numeric_limits<double>::infinity()})
+        EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), dateObject(seconds)})).has_value()) << seconds;
+    const auto inRange = PlistValue::decode(binaryList({arrayObject({1}), dateObject(86400.0)}));
+    ASSERT_TRUE(inRange.has_value());
+    EXPECT_EQ(inRange->toArray()->front().toDate(), QDateTime(QDate(2001, 1, 2), QTime(0, 0), QTimeZone::utc()));
+
+    const QByteArray head("<?xml version=\"1.0\"?><plist version=\"1.0\"><array><date>");
+    for (const char* date : {"9999-01-01T00:00:00Z", "1800-01-01T00:00:00Z", "-2024-01-01T00:00:00Z",
+                             "20240-01-01T00:00:00Z", "24-01-01T00:00:00Z"})
+        EXPECT_FALSE(PlistValue::decode(head + date + "</date></array></plist>").has_value()) << date;
+    const auto xml = PlistValue::decode(head + "2024-03-05T10:30:15Z</date></array></plist>");
+    ASSERT_TRUE(xml.has_value());
+    EXPECT_EQ(xml->toArray()->front().toDate(), QDateTime(QDate(2024, 3, 5), QTime(10, 30, 15), QTimeZone::utc()));
+}
+
+TEST(PlistCodingHostile, IntegersPastTheSignedRangeStayUnsignedAndWiderOnesAreRefused)
+{
+    // A number of 2^63 or more is written in 16 bytes; read as 64 bits it would pass for a negative one.
+    const auto big = PlistValue::decode(binaryList({arrayObject({1}), sixteenByteInteger(0, ~std::uint64_t(0))}));
+    ASSERT_TRUE(big.has_value());
+    EXPECT_EQ(big->toArray()->front().type(), PlistValue::Type::Unsigned);
+    EXPECT_FALSE(big->toArray()->front().toInt64().has_value());
+    EXPECT_EQ(big->toArray()->front().toUInt64(), ~std::uint64_t(0));
+    const auto xml = PlistValue::decode("<?xml version=\"1.0\"?><plist version=\"1.0\"><array>"
+                                        "<integer>18446744073709551615</integer><integer>-1</integer></array></plist>");
+    ASSERT_TRUE(xml.has_value());
+    EXPECT_EQ(xml->toArray()->at(0).toUInt64(), ~std::uint64_t(0));
+    EXPECT_EQ(xml->toArray()->at(1).toInt64(), -1);
+    // 8 bytes with the top bit set are a negative number, as before.
+    const auto negative = PlistValue::decode(PlistValue(PlistValue::ArrayType{PlistValue(-5)}).encodeBinary());
+    ASSERT_TRUE(negative.has_value());
+    EXPECT_EQ(negative->toArray()->front().toInt64(), -5);
+    // libplist would keep only the low half of a number beyond 64 bits: 2^64 + 5 would read as 5.
+    EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), sixteenByteInteger(1, 5)})).has_value());
+}
+
+TEST(PlistCodingHostile, ListsBeyondTheElementBoundAreRefused)
+{
+    // One array shared at every place of another: few bytes, many values once expanded.
+    const std::uint32_t places = 20000;
+    std::vector<std::uint32_t> refs(places, 1);
+    QByteArray outer;
+    outer.append(char(0xAF));
+    outer.append(char(0x12));
+    appendBigEndian(outer, places, 4);
+    for (std::uint32_t ref : refs)
+        appendBigEndian(outer, ref, 4);
+    const QByteArray shared = binaryList({outer, arrayObject({2, 2, 2, 2, 2, 2, 2, 2, 2}), QByteArray(1, char(0x09))});
+    EXPECT_FALSE(PlistValue::decode(shared).has_value());
+
+    // A plain list at the bound decodes, one past it does not, in either format.
+    PlistValue::ArrayType items(PlistValue::kMaxElements - 1, PlistValue(true));
+    EXPECT_TRUE(PlistValue::decode(PlistValue(items).encodeBinary()).has_value());
+    EXPECT_TRUE(PlistValue::decode(PlistValue(items).encodeXml()).has_value());
+    items.push_back(PlistValue(true));
+    EXPECT_FALSE(PlistValue::decode(PlistValue(items).encodeBinary()).has_value());
+    EXPECT_FALSE(PlistValue::decode(PlistValue(items).encodeXml()).has_value());
 }

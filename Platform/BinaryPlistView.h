@@ -10,17 +10,18 @@
 #include <optional>
 #include <span>
 
-namespace ThermionKit {
+namespace Platform {
 
-// A read-only view of a binary property list, for reading the companion's records without building a
-// tree: objects are read where they lie, each access checked against the bounds of the data. It reads
-// only what the records are made of (arrays, dictionaries, ASCII and UTF-16 texts, 1- to 8-byte
-// integers, reals); for anything else, and for every malformed or unusual structure, an access gives
-// none, and the caller hands the data to the general decoder instead.
+// A read-only view of a binary property list: objects are read where they lie, each access checked
+// against the bounds of the data, without building a tree. The one reader of the binary format: the
+// structure check that guards the general decoder walks its objects through it, and the readers of
+// small record lists read their records through it. Malformed objects give none.
+//
+// The view keeps a reference to its bytes, which must outlive it: a temporary is refused.
 class BinaryPlistView {
 public:
     using Ref = std::uint64_t;
-    enum class Kind { other, integer, real, string, array, dictionary };
+    enum class Kind { other, integer, real, date, data, string, array, set, dictionary };
 
     struct Object {
         Kind kind = Kind::other;
@@ -32,24 +33,37 @@ public:
 
     // None unless the header, trailer and offset table are sound.
     static std::optional<BinaryPlistView> open(const QByteArray& bytes);
+    static std::optional<BinaryPlistView> open(QByteArray&&) = delete;
 
     Ref root() const { return m_top; }
+    std::uint64_t objectCount() const { return m_objectCount; }
     std::optional<Object> object(Ref ref) const;
-    // The index-th element of an array, or key (index < count) and value (count + index) of a dictionary.
+    // How many references a container holds: its elements, or its keys and values.
+    static std::uint64_t references(const Object& container);
+    // The index-th reference of a container: an element of an array or set, or key (index < count)
+    // and value (count + index) of a dictionary.
     std::optional<Ref> element(const Object& container, std::uint64_t index) const;
 
-    // Texts without NUL characters and, for UTF-16, with valid surrogate pairs.
+    // Texts without NUL characters: ASCII, or UTF-16 with valid surrogate pairs.
     std::optional<QString> string(Ref ref) const;
-    // Whether the object is an ASCII text equal to `text`.
-    bool isAscii(Ref ref, QLatin1StringView text) const;
-    // 1-, 2- and 4-byte integers unsigned, 8-byte ones signed.
+    // Whether the object is a text that holds a NUL character (libplist would cut it there).
+    bool hasNul(const Object& text) const;
+    // Integers that fit a signed 64-bit integer: 1-, 2- and 4-byte ones unsigned, 8-byte ones signed,
+    // 16-byte ones when they lie from 0 to 2^63 - 1.
     std::optional<std::int64_t> integer(Ref ref) const;
-    // Reals only, and only finite ones.
+    // Whether an integer object stands for a number beyond 64 bits (a 16-byte one whose upper half is
+    // not zero), and whether it stands for a number from 2^63 to 2^64 - 1 (a 16-byte one past the
+    // signed range).
+    bool isWiderThan64Bits(const Object& integer) const;
+    bool isUnsignedBeyondSigned(const Object& integer) const;
+    // Reals as stored, not-a-number and infinities included.
     std::optional<double> real(Ref ref) const;
+    // A date's seconds from 2001-01-01, as stored.
+    std::optional<double> dateSeconds(const Object& date) const;
 
     // The values of a record: a dictionary holding each of `keys` exactly once, given in the order of
     // `keys`; other keys are passed over. None when the object is no dictionary, a key is anything but
-    // a plain ASCII text, or one of `keys` is missing or stands twice.
+    // a plain ASCII text without NUL, or one of `keys` is missing or stands twice.
     template <std::size_t N>
     std::optional<std::array<Ref, N>> fields(Ref dictionary, const std::array<QLatin1StringView, N>& keys) const
     {
@@ -73,4 +87,4 @@ private:
     std::uint64_t m_offsetTable = 0;
 };
 
-} // namespace ThermionKit
+} // namespace Platform

@@ -1,10 +1,10 @@
-#include "ThermionKit/BinaryPlistView.h"
+#include "Platform/BinaryPlistView.h"
 
+#include <algorithm>
 #include <bit>
-#include <cmath>
 #include <cstring>
 
-namespace ThermionKit {
+namespace Platform {
 
 namespace {
 constexpr std::uint64_t headerSize = 8;
@@ -62,7 +62,7 @@ std::optional<BinaryPlistView::Object> BinaryPlistView::object(Ref ref) const
     result.payload = *offset + 1;
     result.count = result.info;
     const unsigned type = marker >> 4;
-    const bool counted = type == 0x5 || type == 0x6 || type == 0xa || type == 0xd;
+    const bool counted = type == 0x4 || type == 0x5 || type == 0x6 || (type >= 0xa && type <= 0xd);
     if (counted && result.info == 0x0f) {
         // The count follows as an integer object.
         const auto size = number(result.payload, 1);
@@ -75,11 +75,13 @@ std::optional<BinaryPlistView::Object> BinaryPlistView::object(Ref ref) const
         result.count = *value;
         result.payload += 1 + bytes;
     }
+    // Counts are checked against what the data can hold before they are multiplied.
+    const std::uint64_t room = m_offsetTable - std::min(result.payload, m_offsetTable);
     std::uint64_t contentSize = 0;
     switch (type) {
     case 0x1:
         result.kind = Kind::integer;
-        if (result.info > 3)
+        if (result.info > 4)
             return std::nullopt;
         contentSize = 1u << result.info;
         break;
@@ -89,44 +91,80 @@ std::optional<BinaryPlistView::Object> BinaryPlistView::object(Ref ref) const
             return std::nullopt;
         contentSize = 1u << result.info;
         break;
+    case 0x3:
+        result.kind = Kind::date;
+        if (result.info != 3)
+            return std::nullopt;
+        contentSize = 8;
+        break;
+    case 0x4:
+        result.kind = Kind::data;
+        contentSize = result.count;
+        break;
     case 0x5:
         result.kind = Kind::string;
         contentSize = result.count;
         break;
     case 0x6:
         result.kind = Kind::string;
-        if (result.count > m_offsetTable)
+        if (result.count > room / 2)
             return std::nullopt;
         contentSize = result.count * 2;
         break;
     case 0xa:
-        result.kind = Kind::array;
-        if (result.count > m_objectCount * 2)
+    case 0xb:
+    case 0xc:
+        result.kind = type == 0xa ? Kind::array : Kind::set;
+        if (result.count > room / m_refSize)
             return std::nullopt;
         contentSize = result.count * m_refSize;
         break;
     case 0xd:
         result.kind = Kind::dictionary;
-        if (result.count > m_objectCount)
+        if (result.count > room / (2 * m_refSize))
             return std::nullopt;
         contentSize = result.count * 2 * m_refSize;
         break;
     default:
-        return Object{};
+        return result;
     }
     if (result.payload > m_offsetTable || m_offsetTable - result.payload < contentSize)
         return std::nullopt;
     return result;
 }
 
+std::uint64_t BinaryPlistView::references(const Object& container)
+{
+    switch (container.kind) {
+    case Kind::dictionary:
+        return container.count * 2;
+    case Kind::array:
+    case Kind::set:
+        return container.count;
+    default:
+        return 0;
+    }
+}
+
 std::optional<BinaryPlistView::Ref> BinaryPlistView::element(const Object& container, std::uint64_t index) const
 {
-    const std::uint64_t places = container.kind == Kind::dictionary ? container.count * 2
-                                : container.kind == Kind::array    ? container.count
-                                                                   : 0;
-    if (index >= places)
+    if (index >= references(container))
         return std::nullopt;
     return number(container.payload + index * m_refSize, m_refSize);
+}
+
+bool BinaryPlistView::hasNul(const Object& text) const
+{
+    if (text.kind != Kind::string)
+        return false;
+    const char* data = m_bytes.constData() + text.payload;
+    if (text.type == 0x5)
+        return std::memchr(data, 0, std::size_t(text.count)) != nullptr;
+    for (std::uint64_t i = 0; i < text.count; ++i) {
+        if (data[2 * i] == 0 && data[2 * i + 1] == 0)
+            return true;
+    }
+    return false;
 }
 
 std::optional<QString> BinaryPlistView::string(Ref ref) const
@@ -155,14 +193,20 @@ std::optional<QString> BinaryPlistView::string(Ref ref) const
     return text;
 }
 
-bool BinaryPlistView::isAscii(Ref ref, QLatin1StringView text) const
+bool BinaryPlistView::isWiderThan64Bits(const Object& integer) const
 {
-    const auto found = object(ref);
-    if (!found || found->kind != Kind::string || found->count != std::uint64_t(text.size()))
+    if (integer.kind != Kind::integer || integer.info != 4)
         return false;
-    if (found->type != 0x5)
+    const auto high = number(integer.payload, 8);
+    return !high || *high != 0;
+}
+
+bool BinaryPlistView::isUnsignedBeyondSigned(const Object& integer) const
+{
+    if (integer.kind != Kind::integer || integer.info != 4 || isWiderThan64Bits(integer))
         return false;
-    return std::memcmp(m_bytes.constData() + found->payload, text.data(), std::size_t(text.size())) == 0;
+    const auto low = number(integer.payload + 8, 8);
+    return low && (*low >> 63) != 0;
 }
 
 std::optional<std::int64_t> BinaryPlistView::integer(Ref ref) const
@@ -170,6 +214,13 @@ std::optional<std::int64_t> BinaryPlistView::integer(Ref ref) const
     const auto found = object(ref);
     if (!found || found->kind != Kind::integer)
         return std::nullopt;
+    if (found->info == 4) {
+        // 16 bytes: a number from 2^63 on, which the format writes this way, fits no signed integer.
+        if (isWiderThan64Bits(*found) || isUnsignedBeyondSigned(*found))
+            return std::nullopt;
+        const auto low = number(found->payload + 8, 8);
+        return low ? std::optional<std::int64_t>(std::int64_t(*low)) : std::nullopt;
+    }
     const auto value = number(found->payload, 1u << found->info);
     if (!value)
         return std::nullopt;
@@ -184,11 +235,17 @@ std::optional<double> BinaryPlistView::real(Ref ref) const
     const auto bits = number(found->payload, 1u << found->info);
     if (!bits)
         return std::nullopt;
-    const double value = found->info == 2 ? double(std::bit_cast<float>(std::uint32_t(*bits)))
-                                          : std::bit_cast<double>(*bits);
-    if (!std::isfinite(value))
+    return found->info == 2 ? double(std::bit_cast<float>(std::uint32_t(*bits))) : std::bit_cast<double>(*bits);
+}
+
+std::optional<double> BinaryPlistView::dateSeconds(const Object& date) const
+{
+    if (date.kind != Kind::date)
         return std::nullopt;
-    return value;
+    const auto bits = number(date.payload, 8);
+    if (!bits)
+        return std::nullopt;
+    return std::bit_cast<double>(*bits);
 }
 
 bool BinaryPlistView::fields(Ref dictionary, std::span<const QLatin1StringView> keys, std::span<Ref> values) const
@@ -201,11 +258,12 @@ bool BinaryPlistView::fields(Ref dictionary, std::span<const QLatin1StringView> 
         const auto keyRef = element(*item, k);
         const auto valueRef = element(*item, item->count + k);
         const auto key = keyRef ? object(*keyRef) : std::nullopt;
-        // Keys other than plain ASCII texts are left to the full decoder.
-        if (!valueRef || !key || key->kind != Kind::string || key->type != 0x5)
+        if (!valueRef || !key || key->kind != Kind::string || key->type != 0x5 || hasNul(*key))
             return false;
+        const char* text = m_bytes.constData() + key->payload;
         for (std::size_t n = 0; n < keys.size(); ++n) {
-            if (!isAscii(*keyRef, keys[n]))
+            if (key->count != std::uint64_t(keys[n].size())
+                || std::memcmp(text, keys[n].data(), std::size_t(keys[n].size())) != 0)
                 continue;
             const std::uint64_t bit = std::uint64_t(1) << n;
             if (found & bit)
@@ -217,4 +275,4 @@ bool BinaryPlistView::fields(Ref dictionary, std::span<const QLatin1StringView> 
     return found == (keys.size() == 64 ? ~std::uint64_t(0) : (std::uint64_t(1) << keys.size()) - 1);
 }
 
-} // namespace ThermionKit
+} // namespace Platform
