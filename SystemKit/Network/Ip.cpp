@@ -104,4 +104,12 @@ void Ip::lookup(const std::optional<QString>& userAgent, QObject* context, Compl
         BaseKit::WebRequest::get(url, context, echoed);
 }
 
+std::optional<QString> Ip::addressInEcho(const QByteArray& body)
+{
+    BaseKit::WebResult result;
+    result.response.statusCode = 200;
+    result.body = body;
+    return echoedAddress(result);
+}
+
 } // namespace SystemKit

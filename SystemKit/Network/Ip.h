@@ -40,6 +40,9 @@ public:
     static void lookup(const QString& appName, const QString& appVersion, QObject* context, Completion completion);
     static void lookupWithUserAgent(const QString& userAgent, QObject* context, Completion completion);
 
+    // The address a 2xx echo answer's body names, as the lookup takes it; none when it names none.
+    static std::optional<QString> addressInEcho(const QByteArray& body);
+
 private:
     static void lookup(const std::optional<QString>& userAgent, QObject* context, Completion completion);
 };
