@@ -48,13 +48,12 @@ inline QByteArray bytes(const std::uint8_t* data, std::size_t size)
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
 
-// A folder of this process, removed when it ends: in memory (/dev/shm) where there is such a
-// folder, since most programs write their input into files on every run.
+// A folder of this process below TMPDIR. A fuzz program may end without running destructors, so the
+// folder is left behind: run.sh points TMPDIR at a folder of its own (in memory where it can) and
+// removes that.
 inline const QString& scratch()
 {
-    static QTemporaryDir dir(QFileInfo(QStringLiteral("/dev/shm")).isWritable()
-                                 ? QStringLiteral("/dev/shm/kestrion-fuzz-XXXXXX")
-                                 : QDir::tempPath() + QStringLiteral("/kestrion-fuzz-XXXXXX"));
+    static QTemporaryDir dir(QDir::tempPath() + QStringLiteral("/kestrion-fuzz-XXXXXX"));
     static const QString path = dir.path();
     return path;
 }
