@@ -301,12 +301,12 @@ void NetworkController::updateAdapters()
                                                                      : std::vector<EthernetAdapterDetails>();
     for (const auto& [name, adapter] : m_adapters) {
         if (auto* wifiAdapter = qobject_cast<WifiAdapter*>(adapter)) {
-            const auto found = std::find_if(wireless.begin(), wireless.end(), [&](const WirelessAdapterDetails& d) {
+            const auto found = std::find_if(wireless.begin(), wireless.end(), [&name = name](const WirelessAdapterDetails& d) {
                 return d.interfaceName == name;
             });
             wifiAdapter->setDetails(found == wireless.end() ? std::nullopt : std::optional(*found));
         } else if (auto* ethernetAdapter = qobject_cast<EthernetAdapter*>(adapter)) {
-            const auto found = std::find_if(ethernet.begin(), ethernet.end(), [&](const EthernetAdapterDetails& d) {
+            const auto found = std::find_if(ethernet.begin(), ethernet.end(), [&name = name](const EthernetAdapterDetails& d) {
                 return d.identifier == name;
             });
             ethernetAdapter->setDetails(found == ethernet.end() ? std::nullopt : std::optional(*found));
