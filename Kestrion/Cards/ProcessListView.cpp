@@ -71,6 +71,9 @@ void ProcessListView::setProcesses(const SystemKit::RunningProcessList& processe
     }
     m_model->setProcesses(processes);
     m_rowsInView.reset();
+    // Rows that came or went ask the view to lay itself out later, which would paint the window a
+    // second time in the sample: it is done now, so that the sample paints once.
+    executeDelayedItemsLayout();
 }
 
 void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
