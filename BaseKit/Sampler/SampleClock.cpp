@@ -1,5 +1,7 @@
 #include "BaseKit/Sampler/SampleClock.h"
 
+#include "Platform/SysfsRegistry.h"
+
 #include <algorithm>
 
 namespace BaseKit {
@@ -112,6 +114,8 @@ void SampleClock::tick()
         member.due = member.periods;
         due.append(member.id);
     }
+    // One look at the devices serves every sampler of the tick.
+    const Platform::SysfsRegistry::SampleScope devices;
     for (const std::uint64_t id : std::as_const(due)) {
         const auto it = std::find_if(m_members.begin(), m_members.end(),
                                      [id](const Member& member) { return member.id == id; });
