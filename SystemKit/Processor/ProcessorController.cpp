@@ -99,6 +99,11 @@ void ProcessorController::readProcessesOffMainThread()
     });
 }
 
+void ProcessorController::setIdleRereadInterval(int samples)
+{
+    m_environment.processTable->setIdleRereadInterval(samples);
+}
+
 void ProcessorController::setCollectProcessInformation(bool collect)
 {
     m_collectProcessInformation = collect;
@@ -138,7 +143,12 @@ void ProcessorController::updateProcessUsage()
         const float scale = float(timebase.numer) / float(timebase.denom);
         const double elapsed = double(treeTime - *m_oldTreeTime) / 1e9;
         if (elapsed > 0) {
-            for (const auto& process : tree->processes()) {
+            const auto& processes = tree->processes();
+            for (std::size_t i = 0; i < processes.size(); ++i) {
+                const auto& process = processes[i];
+                const std::uint32_t covered = i < m_coveredScans.size() ? m_coveredScans[i] : 1;
+                if (covered == 0)
+                    continue; // left out of this reading as a sleeper: no time to measure
                 const RunningProcess* old = m_oldProcessTree->find(process->pid());
                 if (!old)
                     continue; // new since the previous sample
@@ -146,7 +156,8 @@ void ProcessorController::updateProcessUsage()
                 const double newTime = process->cpu().time();
                 if (oldTime < 0 || oldTime > newTime)
                     continue; // the identifier now belongs to another process
-                process->cpu().setUsage(scale * (float((newTime - oldTime) / elapsed * 100.0) / divisor));
+                const double interval = elapsed * double(covered);
+                process->cpu().setUsage(scale * (float((newTime - oldTime) / interval * 100.0) / divisor));
             }
         }
     }
@@ -179,9 +190,11 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& 
         m_listedProcesses = folders;
     auto tree = std::make_shared<ProcessTree>();
     tree->reserve(m_records.size());
+    m_coveredScans.clear();
     for (const Platform::ProcessRecord& record : m_records) {
         if (record.zombie || record.name.isEmpty())
             continue;
+        m_coveredScans.push_back(record.coveredScans);
         auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
         process->cpu().setTime(double(record.cpuTime) / 1e9);
         process->memory().setTotalBytes(record.residentBytes);

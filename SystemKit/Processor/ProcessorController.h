@@ -75,6 +75,10 @@ public:
     // shared clock.
     void readProcessesOffMainThread();
     bool readsProcessesOffMainThread() const { return m_reader != nullptr; }
+    // A sleeping process is read at every `samples`-th sample only (see
+    // Platform::ProcessTable::setIdleRereadInterval); its load stays 0 in between, and a reading
+    // after samples that left it out gives its load over all of them. Set before the first sample.
+    void setIdleRereadInterval(int samples);
 
     QTimer* timer() const { return m_timer.timer(); }
     const SystemInfo& systemInfo() const { return m_systemInfo; }
@@ -183,6 +187,10 @@ private:
     std::optional<ProcessTableReader::Result> m_prepared;
     // When the process table of `m_oldProcessTree` was read.
     std::optional<std::int64_t> m_oldTreeTime;
+
+    // For each process of the last table read, in pid order: the samples its processor time covers
+    // (0: the table left it out and kept its last record).
+    std::vector<std::uint32_t> m_coveredScans;
 
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;
