@@ -5,6 +5,25 @@
 
 namespace Platform {
 
+namespace {
+// The outermost SampleScope of this thread, numbered (0: none), and how deep the scopes nest.
+thread_local std::uint64_t t_scope = 0;
+thread_local std::uint64_t t_lastScope = 0;
+thread_local int t_scopeDepth = 0;
+} // namespace
+
+SysfsRegistry::SampleScope::SampleScope()
+{
+    if (t_scopeDepth++ == 0)
+        t_scope = ++t_lastScope;
+}
+
+SysfsRegistry::SampleScope::~SampleScope()
+{
+    if (--t_scopeDepth == 0)
+        t_scope = 0;
+}
+
 SysfsRegistry::SysfsRegistry(QString root) : m_root(std::move(root)) {}
 
 SysfsRegistry::~SysfsRegistry() = default;
@@ -32,6 +51,9 @@ void SysfsRegistry::addAdapter(std::unique_ptr<RegistryAdapter> adapter)
 
 void SysfsRegistry::refresh() const
 {
+    if (t_scope != 0 && m_checkedInScope == t_scope)
+        return;
+    m_checkedInScope = t_scope;
     bool changed = false;
     for (Source& source : m_sources) {
         QByteArray stamp = source.adapter->stamp();

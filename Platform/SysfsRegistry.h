@@ -5,6 +5,7 @@
 
 #include <QHash>
 
+#include <cstdint>
 #include <memory>
 
 namespace Platform {
@@ -27,6 +28,17 @@ public:
     const QString& root() const { return m_root; }
     void addAdapter(std::unique_ptr<RegistryAdapter> adapter);
 
+    // While one lives on this thread, a registry looks at its adapters' stamps once, at the first
+    // lookup, and answers the later ones from the tree it had then: the samplers of one tick look
+    // things up many times in a tree that does not change in between. Scopes may nest.
+    class SampleScope {
+    public:
+        SampleScope();
+        ~SampleScope();
+        SampleScope(const SampleScope&) = delete;
+        SampleScope& operator=(const SampleScope&) = delete;
+    };
+
     PlistValue properties(RegistryEntryId entry) const override;
     PlistValue property(RegistryEntryId entry, const QString& key) const override;
 
@@ -44,6 +56,8 @@ private:
         std::vector<RegistryAdapter::Node> nodes;
     };
     QString m_root;
+    // The scope in which the stamps were last looked at; 0: none.
+    mutable std::uint64_t m_checkedInScope = 0;
     mutable std::vector<Source> m_sources;
     // By tree index: the adapters that give the entry's path, in order.
     mutable std::vector<std::vector<const RegistryAdapter*>> m_entrySources;

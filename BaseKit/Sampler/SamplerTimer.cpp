@@ -25,8 +25,28 @@ QTimer* SamplerTimer::create(QObject* owner, double seconds)
     return timer;
 }
 
+SamplerTimer::~SamplerTimer()
+{
+    if (m_clockMember != 0)
+        SampleClock::shared().leave(m_clockMember);
+}
+
+bool SamplerTimer::isRunning() const
+{
+    if (m_clockMember != 0)
+        return SampleClock::shared().isJoined(m_clockMember);
+    return m_timer != nullptr;
+}
+
 bool SamplerTimer::stop()
 {
+    if (m_clockMember != 0) {
+        const bool running = isRunning();
+        SampleClock::shared().leave(m_clockMember);
+        m_clockMember = 0;
+        m_timer = nullptr;
+        return running;
+    }
     if (!m_timer)
         return false;
     m_timer->stop();

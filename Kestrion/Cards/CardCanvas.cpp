@@ -1,5 +1,6 @@
 #include "Kestrion/Cards/CardCanvas.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -38,12 +39,47 @@ QSize CardCanvas::minimumSizeHint() const
     return QSize(m_minimumWidth ? int(std::ceil(std::max<qreal>(0, m_minimumWidth()))) : 0, height());
 }
 
-void CardCanvas::paintEvent(QPaintEvent*)
+void CardCanvas::setParts(Parts parts)
+{
+    m_parts = std::move(parts);
+    m_shownParts.reset();
+}
+
+void CardCanvas::follow()
+{
+    if (!m_parts || !isVisible()) {
+        m_shownParts.reset();
+        update();
+        return;
+    }
+    std::vector<Part> now = m_parts();
+    if (!m_shownParts || m_shownParts->size() != now.size()) {
+        update();
+    } else {
+        QRegion changed;
+        for (std::size_t i = 0; i < now.size(); ++i) {
+            const Part& before = (*m_shownParts)[i];
+            if (before.rect != now[i].rect) {
+                changed = QRegion(rect());
+                break;
+            }
+            if (before.key != now[i].key)
+                changed += now[i].rect.toAlignedRect();
+        }
+        if (!changed.isEmpty())
+            update(changed);
+    }
+    m_shownParts = std::move(now);
+}
+
+void CardCanvas::paintEvent(QPaintEvent* event)
 {
     if (!m_painter)
         return;
     QPainter painter(this);
+    m_exposed = QRectF(event->rect());
     m_painter(painter, QRectF(rect()));
+    m_exposed = QRectF(rect());
 }
 
 } // namespace Kestrion

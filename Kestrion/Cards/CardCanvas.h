@@ -1,8 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QRectF>
 #include <QWidget>
 
 #include <functional>
+#include <optional>
+#include <vector>
 
 class QPainter;
 
@@ -27,6 +31,24 @@ public:
     // wants its minimum; without it the canvas can be made as narrow as the card likes.
     void setMinimumContentWidth(IdealWidth minimumWidth);
 
+    // A part of what the canvas shows: the rect its drawing stays in and a key that differs whenever
+    // its drawing does.
+    struct Part {
+        QRectF rect;
+        QByteArray key;
+        bool operator==(const Part&) const = default;
+    };
+    using Parts = std::function<std::vector<Part>()>;
+    // With parts, `follow` repaints only the parts whose keys changed since it last ran.
+    void setParts(Parts parts);
+    // What a new sample asks for: the parts that changed repainted (all of the canvas when the parts
+    // are not the same ones, or without parts).
+    void follow();
+
+    // While painting: the bounding rect of what is repainted. A painter may leave out the parts
+    // outside it, which are not repainted anyway.
+    QRectF exposedRect() const { return m_exposed; }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -37,6 +59,9 @@ private:
     Painter m_painter;
     IdealWidth m_idealWidth;
     IdealWidth m_minimumWidth;
+    Parts m_parts;
+    std::optional<std::vector<Part>> m_shownParts;
+    QRectF m_exposed;
 };
 
 } // namespace Kestrion

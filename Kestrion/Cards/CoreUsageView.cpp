@@ -27,7 +27,7 @@ CoreUsageView::CoreUsageView(ProcessorController& controller, CardLookSettings& 
     contentLayout()->addWidget(m_title);
     contentLayout()->addWidget(m_chart);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    connect(&controller, &ProcessorController::coresChanged, m_chart, qOverload<>(&QWidget::update));
+    connect(&controller, &ProcessorController::sampled, m_chart, qOverload<>(&QWidget::update));
 }
 
 std::vector<ViewKit::VKBar> CoreUsageView::bars(const SystemKit::ProcessorCoreList& cores,

@@ -86,11 +86,7 @@ DiskInfoView::DiskInfoView(VolumesModel& model, int sizeClass, CardLookSettings&
     // Every tick may change the rate, the light, the capacity or the system volume itself.
     SystemKit::VolumesController* controller = model.controller();
     for (auto signal : {&SystemKit::VolumesController::timePreviousChanged, &SystemKit::VolumesController::volumesChanged}) {
-        connect(controller, signal, this, [this] {
-            m_header->update();
-            m_bar->update();
-            m_capacity->update();
-        });
+        connect(controller, signal, this, &DiskInfoView::follow);
     }
 }
 
@@ -113,6 +109,20 @@ DiskInfoView::Texts DiskInfoView::texts(const SystemKit::Volume* volume, const Q
                                               BaseKit::IO::sizeText(volume->totalBytes()),
                                               BaseKit::IO::sizeText(volume->freeBytes())});
     return result;
+}
+
+void DiskInfoView::follow()
+{
+    // Most ticks change the rate at most: the other lines are not painted again.
+    Texts now = current();
+    const bool known = m_shown.has_value();
+    if (!known || now.name != m_shown->name || now.rate != m_shown->rate || now.active != m_shown->active)
+        m_header->update();
+    if (!known || now.usage != m_shown->usage)
+        m_bar->update();
+    if (!known || now.capacity != m_shown->capacity)
+        m_capacity->update();
+    m_shown = std::move(now);
 }
 
 DiskInfoView::Texts DiskInfoView::current() const

@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 namespace SystemKit {
 class Volume;
@@ -42,12 +43,15 @@ public:
 
 private:
     Texts current() const;
+    // Repaints the lines whose contents differ from those shown.
+    void follow();
 
     QPointer<VolumesModel> m_model;
     int m_sizeClass;
     CardCanvas* m_header;
     CardCanvas* m_bar;
     CardCanvas* m_capacity;
+    std::optional<Texts> m_shown; // what the lines show now
 };
 
 } // namespace Kestrion

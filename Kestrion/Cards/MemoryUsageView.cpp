@@ -35,7 +35,8 @@ MemoryUsageView::MemoryUsageView(MemoryController& memory, ProcessorController& 
     m_summary = new CardCanvas(summaryHeight, [this](QPainter& painter, const QRectF& rect) {
         const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
         if (m_memory)
-            summary(*m_memory, m_physicalMemory, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette());
+            summary(*m_memory, m_physicalMemory, scheme)
+                .paint(painter, rect, m_sizeClass, scheme, m_summary->palette(), m_summary->exposedRect());
     }, this);
 
     m_summary->setIdealWidth([this] {
@@ -48,11 +49,16 @@ MemoryUsageView::MemoryUsageView(MemoryController& memory, ProcessorController& 
     contentLayout()->addWidget(new CardDivider(this));
     contentLayout()->addWidget(m_list, 1);
 
-    for (auto signal : {&MemoryController::wiredChanged, &MemoryController::activeChanged,
-                        &MemoryController::compressedChanged, &MemoryController::freeChanged,
-                        &MemoryController::historyChanged})
-        connect(&memory, signal, m_summary, qOverload<>(&QWidget::update));
-    connect(&processor, &ProcessorController::processesChanged, this, &MemoryUsageView::contentChanged);
+    // Once per sample, when the sampler has written all it read.
+    m_summary->setParts([this] {
+        if (!m_memory)
+            return std::vector<CardCanvas::Part>();
+        return summary(*m_memory, m_physicalMemory, VKTheme::scheme(m_summary))
+            .parts(QRectF(m_summary->rect()), m_sizeClass);
+    });
+    connect(&memory, &MemoryController::sampled, m_summary, &CardCanvas::follow);
+    connect(&processor, &ProcessorController::sampled, this, &MemoryUsageView::contentChanged);
+    connect(&processor, &ProcessorController::collectProcessInformationChanged, this, &MemoryUsageView::contentChanged);
     contentChanged();
 }
 

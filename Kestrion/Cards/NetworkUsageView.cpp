@@ -71,6 +71,20 @@ NetworkUsageView::NetworkUsageView(NetworkModel& model, AppSettings& settings, C
     };
     m_download = chart(true);
     m_upload = chart(false);
+    // A history that moved on without changing what it shows (a quiet link: zeros only) paints nothing.
+    for (CardCanvas* canvas : {m_download, m_upload}) {
+        const bool download = canvas == m_download;
+        canvas->setParts([this, canvas, download] {
+            CardCanvas::Part whole{QRectF(canvas->rect()), {}};
+            if (m_model) {
+                const NetworkController& controller = *m_model->controller();
+                for (const NetworkHistoryItem& item : download ? controller.downloadHistory() : controller.uploadHistory())
+                    whole.key.append(reinterpret_cast<const char*>(&item.value), sizeof item.value);
+            }
+            whole.key.append(showLegends() ? '1' : '0');
+            return std::vector<CardCanvas::Part>{whole};
+        });
+    }
     m_downloadRow = ViewKit::VKDoubleTextView::withLocalized(LKLocalizedString::downloadSpeed, QString(), std::nullopt, m_body);
     m_uploadRow = ViewKit::VKDoubleTextView::withLocalized(LKLocalizedString::uploadSpeed, QString(), std::nullopt, m_body);
 
@@ -99,8 +113,8 @@ NetworkUsageView::NetworkUsageView(NetworkModel& model, AppSettings& settings, C
     connect(controller, &NetworkController::adapterChanged, this, &NetworkUsageView::contentChanged);
     connect(controller, &NetworkController::adapterDownloadChanged, this, &NetworkUsageView::contentChanged);
     connect(controller, &NetworkController::adapterUploadChanged, this, &NetworkUsageView::contentChanged);
-    connect(controller, &NetworkController::downloadHistoryChanged, m_download, qOverload<>(&QWidget::update));
-    connect(controller, &NetworkController::uploadHistoryChanged, m_upload, qOverload<>(&QWidget::update));
+    connect(controller, &NetworkController::downloadHistoryChanged, m_download, &CardCanvas::follow);
+    connect(controller, &NetworkController::uploadHistoryChanged, m_upload, &CardCanvas::follow);
     connect(&settings, &AppSettings::changed, this, [this](SettingKey key) {
         if (key != SettingKey::showLegends)
             return;

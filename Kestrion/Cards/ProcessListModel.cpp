@@ -98,7 +98,31 @@ ProcessListModel::RowText ProcessListModel::rowText(const SystemKit::RunningProc
     return text;
 }
 
-void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& processes)
+ProcessListModel::RowText ProcessListModel::unshownRowText(const SystemKit::RunningProcess* process,
+                                                          RowText* previous, bool& changed) const
+{
+    RowText text;
+    changed = false;
+    if (!process) {
+        changed = previous && (!previous->name.isNull() || !previous->value.isNull() || !previous->valueMade);
+        return text;
+    }
+    text.measure = m_measure == ProcessMeasure::processorUsage ? double(process->cpuUsage())
+                                                               : double(process->memoryUsage());
+    text.name = process->name();
+    if (previous && previous->measure == text.measure && previous->valueMade && !previous->value.isNull()) {
+        text.value = std::move(previous->value);
+    } else {
+        text.valueMade = false;
+        changed = true;
+    }
+    if (!previous || text.name != previous->name)
+        changed = true;
+    return text;
+}
+
+void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& processes,
+                                    std::optional<std::pair<int, int>> shown)
 {
     SystemKit::RunningProcessList rows = sorted(processes, m_measure);
     const int before = int(m_rows.size());
@@ -106,9 +130,22 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
     std::vector<RowText> texts;
     texts.reserve(size_t(after));
     std::vector<std::pair<int, Change>> changedRows;
+    // The rows out of view that changed, as one range.
+    int firstUnshown = -1;
+    int lastUnshown = -1;
     for (int row = 0; row < after; ++row) {
+        RowText* previous = row < before ? &m_texts[size_t(row)] : nullptr;
+        if (shown && (row < shown->first || row > shown->second)) {
+            bool changed = false;
+            texts.push_back(unshownRowText(rows[row].get(), previous, changed));
+            if (changed && row < before) {
+                firstUnshown = firstUnshown < 0 ? row : firstUnshown;
+                lastUnshown = row;
+            }
+            continue;
+        }
         Change change = Change::none;
-        texts.push_back(rowText(rows[row].get(), row < before ? &m_texts[size_t(row)] : nullptr, change));
+        texts.push_back(rowText(rows[row].get(), previous, change));
         if (change != Change::none)
             changedRows.emplace_back(row, change);
     }
@@ -133,6 +170,10 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
         else
             emit dataChanged(index(row), index(row));
     }
+    // Rows out of view: one announcement, which the list that gave the rows it shows need not repaint.
+    lastUnshown = std::min(lastUnshown, std::min(before, after) - 1);
+    if (firstUnshown >= 0 && firstUnshown <= lastUnshown)
+        emit dataChanged(index(firstUnshown), index(lastUnshown));
 }
 
 int ProcessListModel::rowCount(const QModelIndex& parent) const
@@ -147,7 +188,11 @@ QVariant ProcessListModel::data(const QModelIndex& index, int role) const
     const auto& process = m_rows[index.row()];
     if (!process)
         return QVariant();
-    const RowText& text = m_texts[size_t(index.row())];
+    RowText& text = m_texts[size_t(index.row())];
+    if (role == ValueTextRole && !text.valueMade) {
+        text.value = valueText(*process, m_measure);
+        text.valueMade = true;
+    }
     switch (role) {
     case NameRole: return text.name;
     case ValueTextRole: return text.value;

@@ -4,6 +4,8 @@
 
 #include <QAbstractListModel>
 
+#include <optional>
+#include <utility>
 #include <vector>
 
 namespace Kestrion {
@@ -28,7 +30,10 @@ public:
     ProcessMeasure measure() const { return m_measure; }
     // Replaces the rows by the sorted copy of `processes`. Rows that stay are changed in place, so a
     // list keeps its scroll position; a row whose name and value text stay the same is not announced.
-    void setProcesses(const SystemKit::RunningProcessList& processes);
+    // `shown` names the rows a list shows now (first and last): the rows outside it make their value
+    // texts only when they are asked for, and those that changed are announced together, as one range.
+    void setProcesses(const SystemKit::RunningProcessList& processes,
+                      std::optional<std::pair<int, int>> shown = std::nullopt);
     const SystemKit::RunningProcessList& rows() const { return m_rows; }
 
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -51,13 +56,16 @@ private:
         QString value;
         double measure = 0;
         QString previousValue; // the value text before the last list, when only the value changed
+        bool valueMade = true; // false: `value` is to be made from the measure when asked for
     };
     enum class Change { none, value, row };
     RowText rowText(const SystemKit::RunningProcess* process, RowText* previous, Change& change) const;
+    // The same for a row out of view: its value text is made later, when asked for.
+    RowText unshownRowText(const SystemKit::RunningProcess* process, RowText* previous, bool& changed) const;
 
     ProcessMeasure m_measure;
     SystemKit::RunningProcessList m_rows;
-    std::vector<RowText> m_texts;
+    mutable std::vector<RowText> m_texts;
 };
 
 } // namespace Kestrion

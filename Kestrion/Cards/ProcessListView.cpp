@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 #include <QEvent>
+#include <QPaintEvent>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -60,6 +61,13 @@ void ProcessListView::resizeEvent(QResizeEvent* event)
     QListView::resizeEvent(event);
 }
 
+void ProcessListView::paintEvent(QPaintEvent* event)
+{
+    m_exposed = event->rect();
+    QListView::paintEvent(event);
+    m_exposed.reset();
+}
+
 void ProcessListView::setProcesses(const SystemKit::RunningProcessList& processes)
 {
     // Most changed rows are out of view and need no repaint: the rows in view are found once for
@@ -69,20 +77,28 @@ void ProcessListView::setProcesses(const SystemKit::RunningProcessList& processe
         const QModelIndex bottom = indexAt(QPoint(0, viewport()->height() - 1));
         m_rowsInView.emplace(top.isValid() ? top.row() : 0, bottom.isValid() ? bottom.row() : INT_MAX);
     }
-    m_model->setProcesses(processes);
+    m_model->setProcesses(processes, m_rowsInView);
     m_rowsInView.reset();
+    // Rows that came or went ask the view to lay itself out later, which would paint the window a
+    // second time in the sample: it is done now, so that the sample paints once.
+    executeDelayedItemsLayout();
 }
 
 void ProcessListView::dataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight, const QList<int>& roles)
 {
     if (!topLeft.isValid() || topLeft != bottomRight) {
-        QListView::dataChanged(topLeft, bottomRight, roles);
-        return;
+        // The rows out of view that changed in a new list come as one range: nothing to repaint.
+        const bool outOfView = topLeft.isValid() && bottomRight.isValid() && m_rowsInView
+                               && (bottomRight.row() < m_rowsInView->first || topLeft.row() > m_rowsInView->second);
+        if (!outOfView) {
+            QListView::dataChanged(topLeft, bottomRight, roles);
+            return;
+        }
     }
     // One row: its own rect, not the whole list; of a row whose value alone changed while its name
     // stays as shown, only the part under the old and the new value.
-    const bool mayBeInView =
-        isVisible() && (!m_rowsInView || (topLeft.row() >= m_rowsInView->first && topLeft.row() <= m_rowsInView->second));
+    const bool mayBeInView = isVisible() && topLeft == bottomRight
+                             && (!m_rowsInView || (topLeft.row() >= m_rowsInView->first && topLeft.row() <= m_rowsInView->second));
     QRect area = mayBeInView ? visualRect(topLeft) : QRect();
     // Rows out of view are painted when they come into it: nothing to measure or repaint now.
     if (area.isValid() && viewport()->rect().intersects(area)) {

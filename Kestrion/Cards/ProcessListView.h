@@ -22,6 +22,9 @@ public:
 
     QSize sizeHint() const override;
 
+    // While the list paints: the bounding rect of what it repaints, in the viewport.
+    std::optional<QRect> exposedRect() const { return m_exposed; }
+
     // The height of one row with the spacing below it.
     static int rowStride();
     // The part of a list `height` high that whole rows fill: the rest stays empty below them.
@@ -29,6 +32,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     // A changed row repaints its own rect (the item view would repaint the whole list); a row whose
     // value text alone changed, with its name shown as before, only the part under the old and the
     // new value.
@@ -40,6 +44,7 @@ private:
     ProcessListModel* m_model;
     // The rows in view while a new list is taken in, first and last.
     std::optional<std::pair<int, int>> m_rowsInView;
+    std::optional<QRect> m_exposed;
 };
 
 } // namespace Kestrion

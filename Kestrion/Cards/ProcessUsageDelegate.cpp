@@ -1,6 +1,7 @@
 #include "Kestrion/Cards/ProcessUsageDelegate.h"
 
 #include "Kestrion/Cards/ProcessListModel.h"
+#include "Kestrion/Cards/ProcessListView.h"
 #include "Kestrion/Cards/ProcessUsageView.h"
 
 #include "ViewKit/VKTheme.h"
@@ -17,7 +18,11 @@ void ProcessUsageDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
                                index.data(ProcessListModel::ValueTextRole).toString()};
     const QRectF rect(option.rect.left(), option.rect.top(), option.rect.width(), ProcessUsageView::rowHeight());
     painter->save();
-    row.paint(*painter, rect, ViewKit::VKTheme::scheme(option.palette));
+    std::optional<QRectF> exposed;
+    if (const auto* list = qobject_cast<const ProcessListView*>(option.widget))
+        if (const auto area = list->exposedRect())
+            exposed = QRectF(*area);
+    row.paint(*painter, rect, ViewKit::VKTheme::scheme(option.palette), exposed);
     painter->restore();
 }
 

@@ -86,7 +86,8 @@ QString ProcessUsageView::shownLeft(const QString& left, qreal rowWidth, qreal r
     return rowMeasures().elide(left, leftWidthBeside(rowWidth, rightWidth));
 }
 
-void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme) const
+void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme,
+                             std::optional<QRectF> exposed) const
 {
     RowMeasures& measures = rowMeasures();
     painter.setFont(measures.font);
@@ -94,8 +95,12 @@ void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKC
     const qreal rightWidth = measures.width(right);
     ViewKit::VKTextMeasures::draw(painter, rect, Qt::AlignRight | Qt::AlignVCenter, right);
     const qreal leftWidth = leftWidthBeside(rect.width(), rightWidth);
-    ViewKit::VKTextMeasures::draw(painter, QRectF(rect.left(), rect.top(), leftWidth, rect.height()),
-                                  Qt::AlignLeft | Qt::AlignVCenter, measures.elide(left, leftWidth));
+    const QRectF leftRect(rect.left(), rect.top(), leftWidth, rect.height());
+    // A repaint of the value alone leaves the name as it is. Glyphs may reach a few pixels past the
+    // text's rect.
+    if (exposed && !leftRect.adjusted(-4, -4, 4, 4).intersects(*exposed))
+        return;
+    ViewKit::VKTextMeasures::draw(painter, leftRect, Qt::AlignLeft | Qt::AlignVCenter, measures.elide(left, leftWidth));
 }
 
 } // namespace Kestrion

@@ -6,6 +6,8 @@
 #include <QRectF>
 #include <QString>
 
+#include <optional>
+
 class QPainter;
 
 namespace Kestrion {
@@ -21,7 +23,9 @@ struct ProcessUsageView
     // Space between two rows of a list.
     static constexpr qreal rowSpacing = 4;
 
-    void paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme) const;
+    // Paints the row in rect; with `exposed`, a text wholly outside it is left out.
+    void paint(QPainter& painter, const QRectF& rect, ViewKit::VKColorScheme scheme,
+               std::optional<QRectF> exposed = std::nullopt) const;
 
     static QFont font();
     // Height of one row without the spacing.

@@ -33,8 +33,14 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
     m_summary = new CardCanvas(summaryHeight, [this](QPainter& painter, const QRectF& rect) {
         const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
         if (m_controller)
-            summary(*m_controller, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette());
+            summary(*m_controller, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette(),
+                                                 m_summary->exposedRect());
     }, this);
+    m_summary->setParts([this] {
+        if (!m_controller)
+            return std::vector<CardCanvas::Part>();
+        return summary(*m_controller, VKTheme::scheme(m_summary)).parts(QRectF(m_summary->rect()), m_sizeClass);
+    });
 
     // The card asks for the width its texts need at their widest in ordinary use (the window takes its
     // size from the first layout, often before the first sample); narrower, the counts shrink. The
@@ -64,13 +70,12 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
     contentLayout()->addWidget(new CardDivider(this));
     contentLayout()->addWidget(m_list, 1);
 
-    // The summary reads the sampler while it paints: a change only asks for a repaint, which Qt folds
-    // into one per sample and skips while the card is hidden.
-    for (auto signal : {&ProcessorController::systemChanged, &ProcessorController::userChanged,
-                        &ProcessorController::historyChanged, &ProcessorController::tasksChanged,
-                        &ProcessorController::threadsChanged})
-        connect(&controller, signal, m_summary, qOverload<>(&QWidget::update));
-    connect(&controller, &ProcessorController::processesChanged, this, &ProcessorUsageView::contentChanged);
+    // The summary reads the sampler while it paints: a sample only asks for a repaint of the parts it
+    // changed, which Qt skips while the card is hidden.
+    connect(&controller, &ProcessorController::sampled, m_summary, &CardCanvas::follow);
+    connect(&controller, &ProcessorController::sampled, this, &ProcessorUsageView::contentChanged);
+    connect(&controller, &ProcessorController::collectProcessInformationChanged, this,
+            &ProcessorUsageView::contentChanged);
     contentChanged();
 }
 

@@ -109,7 +109,6 @@ SystemInfoView::SystemInfoView(SystemInfoModel& model, GpuModel* graphicsModel, 
     , m_graphicsModel(graphicsModel)
     , m_volumes(volumes)
     , m_sizeClass(std::clamp(sizeClass, 0, 2))
-    , m_live(new QTimer(this))
 {
     const int pad = whole(VKTheme::defaultPadding);
     auto* row = new QHBoxLayout(this);
@@ -163,9 +162,7 @@ SystemInfoView::SystemInfoView(SystemInfoModel& model, GpuModel* graphicsModel, 
     block->addStretch(1);
     row->addLayout(block, 1);
 
-    // The live rows: once a second while shown, and once now.
-    m_live->setInterval(1000);
-    connect(m_live, &QTimer::timeout, this, &SystemInfoView::refreshLiveRows);
+    // The live rows: once a second while shown, in the samplers' tick, and once now.
     refreshLiveRows();
 
     connect(&model, &SystemInfoModel::serialNumberChanged, this, &SystemInfoView::refreshIdentity);
@@ -345,10 +342,11 @@ void SystemInfoView::refreshLiveRows()
         return;
     // The state is read once a tick; text and light both show that reading.
     const int state = m_model->thermalState();
+    const bool changed = state != m_thermalState;
     m_thermalState = state;
     if (auto* thermal = row(LKLocalizedString::thermalState))
         thermal->setRight(SystemInfoModel::thermalStateText(state));
-    if (m_thermalLight)
+    if (m_thermalLight && changed)
         m_thermalLight->update();
 }
 
@@ -393,13 +391,13 @@ const SystemKit::Volume* SystemInfoView::systemVolume() const
 void SystemInfoView::showEvent(QShowEvent* event)
 {
     refreshLiveRows();
-    m_live->start();
+    m_live.start(this, 1.0, &SystemInfoView::refreshLiveRows);
     QWidget::showEvent(event);
 }
 
 void SystemInfoView::hideEvent(QHideEvent* event)
 {
-    m_live->stop();
+    m_live.stop();
     QWidget::hideEvent(event);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BaseKit/Sampler/SamplerTimer.h"
 #include "LanguageKit/LKLocalizedString.h"
 
 #include <QList>
@@ -80,7 +81,8 @@ public:
     QWidget* clusterCounts() const { return m_clusters; }
     QWidget* thermalLight() const { return m_thermalLight; }
     // The one-second timer of the uptime and thermal rows; it runs while the row is shown.
-    QTimer* liveTimer() const { return m_live; }
+    // The timer of the live rows while the row is shown (the samplers' clock), else none.
+    QTimer* liveTimer() const { return m_live.timer(); }
     // The thermal state the row shows (read at the last tick).
     int shownThermalState() const { return m_thermalState; }
 
@@ -107,7 +109,7 @@ private:
     CardCanvas* m_heading = nullptr;
     QWidget* m_clusters = nullptr;
     QWidget* m_thermalLight = nullptr;
-    QTimer* m_live = nullptr;
+    BaseKit::SamplerTimer m_live;
     int m_thermalState = -1;  // as read at the last tick
 };
 

@@ -21,6 +21,32 @@ using ViewKit::VKTextStyle;
 namespace {
 constexpr qreal legendMarkSide = 12;
 
+// How far a part's drawing may reach past its rect: antialiased edges, strokes centred on the rect's
+// edge and glyphs overhanging their advance.
+constexpr qreal partReach = 4;
+
+QRectF reach(const QRectF& rect)
+{
+    return rect.adjusted(-partReach, -partReach, partReach, partReach);
+}
+
+void addKey(QByteArray& key, const void* data, std::size_t size)
+{
+    key.append(static_cast<const char*>(data), qsizetype(size));
+}
+
+void addKey(QByteArray& key, const QString& text)
+{
+    addKey(key, text.constData(), std::size_t(text.size()) * sizeof(QChar));
+    key.append('\0');
+}
+
+void addKey(QByteArray& key, const QColor& color)
+{
+    const QRgb rgba = color.rgba();
+    addKey(key, &rgba, sizeof rgba);
+}
+
 qreal lineHeight(const QFont& font)
 {
     return QFontMetricsF(font).height();
@@ -132,37 +158,90 @@ qreal UsageSummary::idealWidth(int sizeClass) const
     return CardView::gaugeSize(sizeClass) + gaugeTrailingPadding + spacing + stack;
 }
 
+std::vector<CardCanvas::Part> UsageSummary::parts(const QRectF& rect, int sizeClass) const
+{
+    const Layout shape = layout(rect.width(), sizeClass);
+    const QPointF origin = rect.topLeft();
+    auto placed = [&origin](const QRectF& r) { return reach(r.translated(origin)); };
+    std::vector<CardCanvas::Part> result;
+
+    CardCanvas::Part gauge{placed(shape.gauge), {}};
+    addKey(gauge.key, gaugeValues.data(), gaugeValues.size() * sizeof(double));
+    for (const QColor& color : gaugeColors)
+        addKey(gauge.key, color);
+    result.push_back(std::move(gauge));
+
+    CardCanvas::Part captionPart{placed(shape.caption), {}};
+    addKey(captionPart.key, caption);
+    result.push_back(std::move(captionPart));
+
+    CardCanvas::Part chart{placed(shape.chart), {}};
+    addKey(chart.key, history.data(), history.size() * sizeof(double));
+    chart.key.append('|');
+    addKey(chart.key, &domain, sizeof domain);
+    addKey(chart.key, gridValues.data(), gridValues.size() * sizeof(double));
+    result.push_back(std::move(chart));
+
+    for (std::size_t i = 0; i < legends.size() && i < shape.legends.size(); ++i) {
+        CardCanvas::Part line{placed(shape.legends[i]), {}};
+        addKey(line.key, legends[i].color);
+        addKey(line.key, legends[i].label);
+        addKey(line.key, legends[i].value);
+        result.push_back(std::move(line));
+    }
+
+    if (shape.counts) {
+        CardCanvas::Part line{placed(*shape.counts), {}};
+        if (shape.countsParts) {
+            addKey(line.key, shape.countsParts->tasksText);
+            addKey(line.key, shape.countsParts->threadsText);
+            addKey(line.key, &shape.countsParts->scale, sizeof(qreal));
+        }
+        result.push_back(std::move(line));
+    }
+    return result;
+}
+
 void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, ViewKit::VKColorScheme scheme,
-                         const QPalette& palette) const
+                         const QPalette& palette, std::optional<QRectF> exposed) const
 {
     Layout parts = layout(rect.width(), sizeClass);
     const QPointF origin = rect.topLeft();
     auto placed = [&origin](const QRectF& r) { return r.translated(origin); };
+    // A part is drawn when its reach meets what is repainted.
+    auto shown = [&](const QRectF& r) { return !exposed || reach(placed(r)).intersects(*exposed); };
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    ViewKit::paintStackedGauge(painter, placed(parts.gauge), gaugeValues, gaugeColors, gaugeLineWidth, true,
-                               VKTheme::font(VKTextStyle::title2), VKTheme::primaryText(scheme), scheme);
+    if (shown(parts.gauge))
+        ViewKit::paintStackedGauge(painter, placed(parts.gauge), gaugeValues, gaugeColors, gaugeLineWidth, true,
+                                   VKTheme::font(VKTextStyle::title2), VKTheme::primaryText(scheme), scheme);
 
-    painter.setFont(captionFont());
-    painter.setPen(VKTheme::secondaryText(scheme));
-    ViewKit::VKTextMeasures::draw(painter, placed(parts.caption), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    if (shown(parts.caption)) {
+        painter.setFont(captionFont());
+        painter.setPen(VKTheme::secondaryText(scheme));
+        ViewKit::VKTextMeasures::draw(painter, placed(parts.caption), Qt::AlignLeft | Qt::AlignVCenter, caption);
+    }
 
-    ViewKit::VKAreaLineChart chart = ViewKit::VKAreaLineChart::standard(scheme, palette);
-    chart.domain = domain;
-    chart.gridDesiredCount = gridDesiredCount;
-    chart.gridValues = gridValues;
-    ViewKit::paintAreaLineChart(painter, placed(parts.chart), history, chart);
+    if (shown(parts.chart)) {
+        ViewKit::VKAreaLineChart chart = ViewKit::VKAreaLineChart::standard(scheme, palette);
+        chart.domain = domain;
+        chart.gridDesiredCount = gridDesiredCount;
+        chart.gridValues = gridValues;
+        ViewKit::paintAreaLineChart(painter, placed(parts.chart), history, chart);
+    }
 
     for (size_t i = 0; i < legends.size(); ++i) {
+        if (!shown(parts.legends[i]))
+            continue;
         const UsageLegend& legend = legends[i];
         ViewKit::paintLegend(painter, placed(parts.legends[i]), legend.color, legend.label, legend.value,
                              legendFont(), VKTheme::secondaryText(scheme), VKTheme::primaryText(scheme));
     }
 
-    if (parts.countsParts && parts.countsParts->scale > 0) {
+    if (parts.countsParts && parts.countsParts->scale > 0 && (!parts.counts || shown(*parts.counts))) {
         const CountsLayout& line = *parts.countsParts;
         const QColor symbolColor = VKTheme::primaryText(scheme);
         const QColor textColor = VKTheme::secondaryText(scheme);

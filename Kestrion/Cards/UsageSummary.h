@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Kestrion/Cards/CardCanvas.h"
+
 #include "ViewKit/VKChart.h"
 #include "ViewKit/VKTheme.h"
 
@@ -89,9 +91,12 @@ struct UsageSummary
     // dividers and the lists under them start on one line.
     static qreal cardHeight(int sizeClass);
 
-    // Paints the summary in rect.
+    // Paints the summary in rect; with `exposed`, only the parts that reach into it.
     void paint(QPainter& painter, const QRectF& rect, int sizeClass, ViewKit::VKColorScheme scheme,
-               const QPalette& palette) const;
+               const QPalette& palette, std::optional<QRectF> exposed = std::nullopt) const;
+    // The parts of the summary painted in rect, each with the rect its drawing stays in and the key of
+    // what it shows, in a fixed order: a sample repaints only the parts it changed.
+    std::vector<CardCanvas::Part> parts(const QRectF& rect, int sizeClass) const;
 
     // Fonts of the parts.
     static QFont captionFont();

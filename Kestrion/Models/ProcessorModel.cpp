@@ -13,6 +13,11 @@ constexpr double interval = 1.0;
 ProcessorModel::ProcessorModel(const AppSettings& settings, QObject* parent)
     : ProcessorModel(new SystemKit::ProcessorController(historySize), settings, parent)
 {
+    // Reading the process table of this machine takes milliseconds of kernel time with a few hundred
+    // processes: the window does not wait for it.
+    controller()->readProcessesOffMainThread();
+    // Most processes sleep: those that have not run for a while are read every fourth second.
+    controller()->setIdleRereadInterval(4);
 }
 
 ProcessorModel::ProcessorModel(SystemKit::ProcessorController* controller, const AppSettings& settings,

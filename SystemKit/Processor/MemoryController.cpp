@@ -87,6 +87,7 @@ void MemoryController::refresh()
     emit historyChanged();
     m_usageHistory.append(m_usage);
     emit usageHistoryChanged();
+    emit sampled();
 }
 
 } // namespace SystemKit

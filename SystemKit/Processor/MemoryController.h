@@ -77,6 +77,9 @@ signals:
     void usageChanged();
     void historyChanged();
     void usageHistoryChanged();
+    // Once at the end of every sample that read the statistics, after the properties above: what
+    // the views listen to, so that they follow a sample once and not once per property.
+    void sampled();
 
 private:
     struct Reading {

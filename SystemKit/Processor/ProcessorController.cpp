@@ -1,6 +1,7 @@
 #include "SystemKit/Processor/ProcessorController.h"
 
 #include "BaseKit/IOKitHelper.h"
+#include "BaseKit/Sampler/SampleClock.h"
 #include "Platform/Registry.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
@@ -68,7 +69,6 @@ void ProcessorController::refresh()
     m_systemInfo.timePrevious = m_systemInfo.time;
     m_systemInfo.time = m_environment.currentTime();
     emit systemInfoChanged();
-    m_monotonicPrevious = m_monotonic;
     m_monotonic = m_environment.monotonicNanoseconds();
     m_listedProcesses.reset();
 
@@ -80,12 +80,35 @@ void ProcessorController::refresh()
     noteOnlineProcessors(ticks.processorsRead);
     readCores();
     updateCoreUsage(ticks.processorsRead);
+    emit sampled();
+}
+
+void ProcessorController::readProcessesOffMainThread()
+{
+    if (m_reader)
+        return;
+    m_reader = new ProcessTableReader(m_environment.processTable, m_environment.monotonicNanoseconds, this);
+    BaseKit::SampleClock::shared().joinPreparation(this, [this](std::function<void()> ready) {
+        m_prepared.reset();
+        if (!m_collectProcessInformation
+            || !m_reader->read(std::move(m_records), [this, ready](ProcessTableReader::Result result) {
+                   m_prepared = std::move(result);
+                   ready();
+               }))
+            ready();
+    });
+}
+
+void ProcessorController::setIdleRereadInterval(int samples)
+{
+    m_environment.processTable->setIdleRereadInterval(samples);
 }
 
 void ProcessorController::setCollectProcessInformation(bool collect)
 {
     m_collectProcessInformation = collect;
     emit collectProcessInformationChanged();
+    m_prepared.reset();
     setOldProcessTree(nullptr);
     setProcesses({});
 }
@@ -105,7 +128,8 @@ void ProcessorController::updateProcessUsage()
     const Platform::Timebase timebase = Platform::ProcessTable::timebase();
     if (timebase.numer == 0 || timebase.denom == 0)
         return;
-    const std::shared_ptr<ProcessTree> tree = readProcessTree();
+    std::int64_t treeTime = 0;
+    const std::shared_ptr<ProcessTree> tree = readProcessTree(treeTime);
     if (!tree)
         return;
 
@@ -113,11 +137,18 @@ void ProcessorController::updateProcessUsage()
     const std::uint32_t processors = m_environment.activeProcessorCount();
     const float divisor = m_normalize ? float(processors) : 1.0f;
 
-    if (m_oldProcessTree && processors > 0 && m_monotonic && m_monotonicPrevious) {
+    // Loads over the time between the two readings of the table (one interval, unless a sample
+    // could not read it).
+    if (m_oldProcessTree && processors > 0 && m_oldTreeTime) {
         const float scale = float(timebase.numer) / float(timebase.denom);
-        const double elapsed = double(*m_monotonic - *m_monotonicPrevious) / 1e9;
+        const double elapsed = double(treeTime - *m_oldTreeTime) / 1e9;
         if (elapsed > 0) {
-            for (const auto& process : tree->processes()) {
+            const auto& processes = tree->processes();
+            for (std::size_t i = 0; i < processes.size(); ++i) {
+                const auto& process = processes[i];
+                const std::uint32_t covered = i < m_coveredScans.size() ? m_coveredScans[i] : 1;
+                if (covered == 0)
+                    continue; // left out of this reading as a sleeper: no time to measure
                 const RunningProcess* old = m_oldProcessTree->find(process->pid());
                 if (!old)
                     continue; // new since the previous sample
@@ -125,25 +156,45 @@ void ProcessorController::updateProcessUsage()
                 const double newTime = process->cpu().time();
                 if (oldTime < 0 || oldTime > newTime)
                     continue; // the identifier now belongs to another process
-                process->cpu().setUsage(scale * (float((newTime - oldTime) / elapsed * 100.0) / divisor));
+                const double interval = elapsed * double(covered);
+                process->cpu().setUsage(scale * (float((newTime - oldTime) / interval * 100.0) / divisor));
             }
         }
     }
     setOldProcessTree(tree);
+    m_oldTreeTime = treeTime;
 }
 
-std::shared_ptr<ProcessTree> ProcessorController::readProcessTree()
+std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& time)
 {
-    if (!m_environment.processTable->list(m_records))
+    bool listed = false;
+    std::int64_t folders = 0;
+    if (m_reader) {
+        // The table read for this sample; while none is read the list stays as it is.
+        if (!m_prepared)
+            return nullptr;
+        listed = m_prepared->listed;
+        folders = m_prepared->folders;
+        time = m_prepared->monotonicNanoseconds;
+        m_records = std::move(m_prepared->records);
+        m_prepared.reset();
+    } else {
+        listed = m_environment.processTable->list(m_records);
+        folders = std::int64_t(m_environment.processTable->listedCount());
+        time = m_monotonic.value_or(0);
+    }
+    if (!listed)
         return nullptr;
     // The task count is the same listing of /proc: it need not be listed twice.
     if (m_environment.processTable->root() == m_environment.host->root())
-        m_listedProcesses = std::int64_t(m_environment.processTable->listedCount());
+        m_listedProcesses = folders;
     auto tree = std::make_shared<ProcessTree>();
     tree->reserve(m_records.size());
+    m_coveredScans.clear();
     for (const Platform::ProcessRecord& record : m_records) {
         if (record.zombie || record.name.isEmpty())
             continue;
+        m_coveredScans.push_back(record.coveredScans);
         auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
         process->cpu().setTime(double(record.cpuTime) / 1e9);
         process->memory().setTotalBytes(record.residentBytes);

@@ -4,6 +4,7 @@
 #include "SystemKit/Processor/ProcessTree.h"
 #include "SystemKit/Processor/ProcessorCore.h"
 #include "SystemKit/Processor/ProcessorEnvironment.h"
+#include "SystemKit/Processor/ProcessTableReader.h"
 #include "SystemKit/Processor/RunningProcess.h"
 #include "SystemKit/Processor/SystemInfo.h"
 #include "BaseKit/Sampler/FixedHistory.h"
@@ -68,6 +69,17 @@ public:
     // Takes one sample.
     Q_INVOKABLE void refresh();
 
+    // From now on the process table is read on a thread of its own before each tick of the shared
+    // sample clock, and a sample takes the table read for it; a sample whose table is not read yet
+    // (or that the clock did not prepare) keeps the process list it has. Only while sampling on the
+    // shared clock.
+    void readProcessesOffMainThread();
+    bool readsProcessesOffMainThread() const { return m_reader != nullptr; }
+    // A sleeping process is read at every `samples`-th sample only (see
+    // Platform::ProcessTable::setIdleRereadInterval); its load stays 0 in between, and a reading
+    // after samples that left it out gives its load over all of them. Set before the first sample.
+    void setIdleRereadInterval(int samples);
+
     QTimer* timer() const { return m_timer.timer(); }
     const SystemInfo& systemInfo() const { return m_systemInfo; }
     std::shared_ptr<const ProcessTree> oldProcessTree() const { return m_oldProcessTree; }
@@ -111,11 +123,14 @@ signals:
     void historyChanged();
     void collectProcessInformationChanged();
     void normalizeChanged();
+    // Once at the end of every sample, after every property above was written: what the views
+    // listen to, so that they follow a sample once and not once per property.
+    void sampled();
 
 private:
     // The steps of one sample, in the order refresh() runs them.
     void updateProcessUsage();
-    std::shared_ptr<ProcessTree> readProcessTree();
+    std::shared_ptr<ProcessTree> readProcessTree(std::int64_t& time);
     void updateProcessList(const ProcessTree& tree);
     void updateHostTotals(const std::optional<Platform::CpuTicks>& current);
     void updateTaskAndThreadCounts();
@@ -148,9 +163,8 @@ private:
     bool m_collectProcessInformation = false;
     bool m_normalize = false;
 
-    // Monotonic time stamps of the last two samples, for the elapsed time of process loads.
+    // The monotonic time stamp of the last sample: the time of a table read on the main thread.
     std::optional<std::int64_t> m_monotonic;
-    std::optional<std::int64_t> m_monotonicPrevious;
 
     // Per-processor ticks of the previous sample and each processor's last load, by kernel
     // processor number.
@@ -166,6 +180,17 @@ private:
 
     // The process folders the process table found in this sample, when it was read.
     std::optional<std::int64_t> m_listedProcesses;
+
+    // The reader of the process table off the main thread, when it is used, and the table it read
+    // for the coming sample.
+    ProcessTableReader* m_reader = nullptr;
+    std::optional<ProcessTableReader::Result> m_prepared;
+    // When the process table of `m_oldProcessTree` was read.
+    std::optional<std::int64_t> m_oldTreeTime;
+
+    // For each process of the last table read, in pid order: the samples its processor time covers
+    // (0: the table left it out and kept its last record).
+    std::vector<std::uint32_t> m_coveredScans;
 
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;

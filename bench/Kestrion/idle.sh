@@ -11,20 +11,24 @@
 # ("0 400" measures at this machine's own load and with 400 more), all programs running together
 # in each round, so the figures of one round are comparable with each other.
 #
-# Usage: bench/Kestrion/idle.sh [--compare] [--sleepers "0 400"] [--settle 5] [seconds]
+# With --system-info the main window shows the system information row as well (it is off by default).
+#
+# Usage: bench/Kestrion/idle.sh [--compare] [--system-info] [--sleepers "0 400"] [--settle 5] [seconds]
 set -euo pipefail
 
 arguments=("$@")
 compare=0
+system_info=0
 sleepers="0"
 settle=5
 seconds=60
 while [ $# -gt 0 ]; do
   case "$1" in
     --compare) compare=1 ;;
+    --system-info) system_info=1 ;;
     --sleepers) sleepers="$2"; shift ;;
     --settle) settle="$2"; shift ;;
-    -h|--help) sed -n '2,15p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
     *) seconds="$1" ;;
   esac
   shift
@@ -55,6 +59,13 @@ cleanup() {
 }
 trap cleanup EXIT
 export XDG_CONFIG_HOME="$config" QT_QPA_PLATFORM=xcb
+if [ "$system_info" = 1 ]; then
+  cat > "$config/com.brannock.kestrion.plist" <<'PLIST'
+<?xml version="1.0" encoding="UTF-8"?>
+<!DOCTYPE plist PUBLIC "-//Apple//DTD PLIST 1.0//EN" "http://www.apple.com/DTDs/PropertyList-1.0.dtd">
+<plist version="1.0"><dict><key>DisableSystemInfo</key><false/></dict></plist>
+PLIST
+fi
 hz=$(getconf CLK_TCK)
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }

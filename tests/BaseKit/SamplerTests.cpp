@@ -1,9 +1,11 @@
 #include "BaseKit/Sampler/FixedHistory.h"
+#include "BaseKit/Sampler/SampleClock.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QObject>
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
@@ -65,17 +67,17 @@ TEST(SamplerTimer, StartsOnceStopsAndStartsAgain)
     EXPECT_FALSE(timer.isRunning());
     EXPECT_FALSE(timer.stop());
 
-    EXPECT_TRUE(timer.start(&sampler, 2.0, &CountingSampler::refresh));
+    EXPECT_TRUE(timer.start(&sampler, 2.5, &CountingSampler::refresh));
     QTimer* first = timer.timer();
     ASSERT_NE(first, nullptr);
     EXPECT_EQ(first->parent(), &sampler);
     EXPECT_TRUE(first->isActive());
-    EXPECT_EQ(first->interval(), 2000);
+    EXPECT_EQ(first->interval(), 2500);
 
     // A running timer keeps its interval.
     EXPECT_FALSE(timer.start(&sampler, 5.0, &CountingSampler::refresh));
     EXPECT_EQ(timer.timer(), first);
-    EXPECT_EQ(first->interval(), 2000);
+    EXPECT_EQ(first->interval(), 2500);
 
     EXPECT_TRUE(timer.stop());
     EXPECT_EQ(timer.timer(), nullptr);
@@ -117,4 +119,115 @@ TEST(SamplerTimer, ForgetsATimerDeletedWithItsSampler)
     }
     EXPECT_FALSE(timer.isRunning());
     EXPECT_FALSE(timer.stop());
+}
+
+namespace {
+
+// The shared clock driven by hand for one test, with nobody on it before or after.
+struct HandDrivenClock {
+    HandDrivenClock() { BaseKit::SampleClock::shared().setDrivenByHand(true); }
+    ~HandDrivenClock() { BaseKit::SampleClock::shared().setDrivenByHand(false); }
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+};
+
+// Notes the order in which samplers sample and the tick of each sample.
+class OrderSampler : public QObject {
+public:
+    OrderSampler(QString name, QStringList& log) : name(std::move(name)), log(&log) {}
+    void refresh() { log->append(name); }
+    QString name;
+    QStringList* log;
+};
+
+} // namespace
+
+TEST(SampleClock, WholeSecondSamplersSampleInOneTickOnOnePhase)
+{
+    HandDrivenClock hand;
+    QStringList log;
+    OrderSampler network(QStringLiteral("network"), log), processor(QStringLiteral("processor"), log),
+        battery(QStringLiteral("battery"), log), twoSeconds(QStringLiteral("two"), log);
+    SamplerTimer networkTimer, processorTimer, batteryTimer, twoTimer;
+    int ticked = 0;
+    QObject receiver;
+    QObject::connect(&hand.clock, &BaseKit::SampleClock::ticked, &receiver, [&] {
+        log.append(QStringLiteral("|"));
+        ++ticked;
+    });
+
+    networkTimer.start(&network, 1.0, &OrderSampler::refresh);
+    processorTimer.start(&processor, 1.0, &OrderSampler::refresh);
+    batteryTimer.start(&battery, 5.0, &OrderSampler::refresh);
+    hand.clock.tick(); // one tick later than the first ones joined
+    twoTimer.start(&twoSeconds, 2.0, &OrderSampler::refresh);
+    // Every sampler rides the clock's one timer; none of them has a timer of its own.
+    EXPECT_EQ(networkTimer.timer(), hand.clock.timer());
+    EXPECT_EQ(batteryTimer.timer(), hand.clock.timer());
+    EXPECT_EQ(networkTimer.timer()->interval(), 1000);
+    EXPECT_TRUE(network.findChildren<QTimer*>().isEmpty());
+    // Driven by hand, the timer stays off.
+    EXPECT_FALSE(hand.clock.timer()->isActive());
+
+    for (int i = 0; i < 5; ++i)
+        hand.clock.tick();
+    // In joining order, each tick's samples before `ticked`; the battery every fifth tick from its
+    // start, the two-second sampler every second tick from its own.
+    EXPECT_EQ(log.join(QLatin1Char(' ')),
+              QStringLiteral("network processor | network processor | network processor two | "
+                             "network processor | network processor battery two | network processor |"));
+    EXPECT_EQ(ticked, 6);
+
+    // A sampler that stops, or goes, samples no more; the others go on.
+    log.clear();
+    EXPECT_TRUE(processorTimer.stop());
+    EXPECT_EQ(processorTimer.timer(), nullptr);
+    EXPECT_FALSE(processorTimer.isRunning());
+    {
+        OrderSampler gone(QStringLiteral("gone"), log);
+        SamplerTimer goneTimer;
+        goneTimer.start(&gone, 1.0, &OrderSampler::refresh);
+    }
+    hand.clock.tick();
+    EXPECT_EQ(log.join(QLatin1Char(' ')), QStringLiteral("network two |"));
+}
+
+TEST(SampleClock, TimerRunsWhileSamplersRideIt)
+{
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+    ASSERT_FALSE(clock.isDrivenByHand());
+    EXPECT_FALSE(clock.timer()->isActive());
+    {
+        CountingSampler sampler;
+        SamplerTimer timer;
+        timer.start(&sampler, 1.0, &CountingSampler::refresh);
+        EXPECT_TRUE(clock.timer()->isActive());
+        EXPECT_FALSE(timer.start(&sampler, 1.0, &CountingSampler::refresh));
+        timer.stop();
+        EXPECT_FALSE(clock.timer()->isActive());
+        timer.start(&sampler, 1.0, &CountingSampler::refresh);
+        EXPECT_TRUE(clock.timer()->isActive());
+    }
+    // The sampler went with its timer: nobody is left on the clock.
+    EXPECT_FALSE(clock.timer()->isActive());
+}
+
+TEST(SampleClock, ALatePreparationDelaysTheTickOnlySoLong)
+{
+    HandDrivenClock hand;
+    QStringList log;
+    OrderSampler sampler(QStringLiteral("sample"), log);
+    SamplerTimer timer;
+    timer.start(&sampler, 1.0, &OrderSampler::refresh);
+    // One preparation that is ready at once, one that never is (a read stuck on a hung file).
+    QObject owner;
+    hand.clock.joinPreparation(&owner, [](std::function<void()> ready) { ready(); });
+    hand.clock.joinPreparation(&owner, [&log](std::function<void()>) { log.append(QStringLiteral("stuck")); });
+
+    hand.clock.advance();
+    EXPECT_EQ(log, QStringList{QStringLiteral("stuck")}); // not sampled while a preparation runs
+    QElapsedTimer waited;
+    waited.start();
+    while (log.size() < 2 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(log, (QStringList{QStringLiteral("stuck"), QStringLiteral("sample")}));
 }

@@ -5,6 +5,7 @@
 #include "InternalBatteryKit/LegacyInternalBattery.h"
 
 #include "BaseKit/Dates/Date.h"
+#include "BaseKit/Sampler/SampleClock.h"
 #include "Platform/SysfsRegistry.h"
 
 #include "BatteryTestSupport.h"
@@ -180,15 +181,25 @@ TEST(InternalBatteryFinder, StartsOneTimerAndStopsIt)
     InternalBatteryFinder finder(entry.registry, sources({chargingSource(50)}));
     finder.stop(); // nothing runs: nothing happens
     EXPECT_FALSE(finder.timer());
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+    clock.setDrivenByHand(true);
     finder.start(5.0);
     QTimer* timer = finder.timer();
     ASSERT_TRUE(timer);
-    EXPECT_EQ(timer->interval(), 5000);
+    // The poll rides the samplers' clock, every fifth tick.
+    EXPECT_EQ(timer, clock.timer());
     finder.start(1.0);
     EXPECT_EQ(finder.timer(), timer);
-    EXPECT_EQ(timer->interval(), 5000);
+    QSignalSpy polls(&finder, &InternalBatteryFinder::batteryChanged);
+    for (int tick = 1; tick <= 10; ++tick) {
+        clock.tick();
+        EXPECT_EQ(polls.count(), tick / 5) << tick; // the first start's interval holds
+    }
     finder.stop();
     EXPECT_FALSE(finder.timer());
+    clock.tick();
+    EXPECT_EQ(polls.count(), 2);
+    clock.setDrivenByHand(false);
 }
 
 TEST(BatteryRows, FullSmartReaderInOrder)

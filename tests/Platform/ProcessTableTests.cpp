@@ -377,3 +377,55 @@ TEST(ProcessTableOpenFiles, OnTheKernelsProcKeptFilesReadTheLiveProcessAndAreLet
     ASSERT_TRUE(self);
     EXPECT_GT(self->cpuTime, before);
 }
+
+TEST(ProcessTableList, SleepersAreReadAtTheirTurnAndCountTheScansTheyMissed)
+{
+    QTemporaryDir root;
+    auto stat = [&](int pid, int ticks) {
+        writeFile(root.filePath(QStringLiteral("proc/%1/stat").arg(pid)),
+                  QByteArray::number(pid) + " (p) S 1 1 1 0 -1 0 0 0 0 0 " + QByteArray::number(ticks)
+                      + " 0 0 0 20 0 1 0 100 0 10 0 0 0 0 0\n");
+    };
+    stat(4, 10); // sleeps, but runs once at scan 9
+    stat(5, 10); // works at every scan
+    ProcessTable table(root.path(), ProcessTable::OpenFiles::reopen);
+    table.setIdleRereadInterval(4);
+    std::vector<ProcessRecord> records;
+    int work = 10;
+    std::uint64_t lastRead = 0;
+    std::uint32_t covered = 0;
+    int lastReadScan = 0;
+    int leftOut = 0;
+    bool sawItRun = false;
+    for (int scan = 1; scan <= 16; ++scan) {
+        stat(5, work += 5);
+        if (scan == 9)
+            stat(4, 30);
+        ASSERT_TRUE(table.list(records));
+        ASSERT_EQ(records.size(), 2u);
+        EXPECT_EQ(records[1].cpuTime, nanoseconds(std::uint64_t(work))) << scan;
+        EXPECT_EQ(records[1].coveredScans, 1u) << scan;
+        const ProcessRecord& sleeper = records[0];
+        if (sleeper.coveredScans == 0) {
+            // Left out: the record of its last reading.
+            ++leftOut;
+            EXPECT_EQ(sleeper.cpuTime, lastRead) << scan;
+            continue;
+        }
+        sawItRun = sawItRun || sleeper.cpuTime == nanoseconds(30);
+        lastRead = sleeper.cpuTime;
+        covered += sleeper.coveredScans;
+        lastReadScan = scan;
+    }
+    // Every scan up to the last reading is covered by exactly one reading, and the run was seen.
+    EXPECT_EQ(covered, std::uint32_t(lastReadScan));
+    EXPECT_GE(leftOut, 6);
+    EXPECT_TRUE(sawItRun);
+
+    // Without the interval every process is read at every scan.
+    ProcessTable every(root.path(), ProcessTable::OpenFiles::reopen);
+    for (int scan = 0; scan < 8; ++scan) {
+        ASSERT_TRUE(every.list(records));
+        EXPECT_EQ(records[0].coveredScans, 1u);
+    }
+}

@@ -199,3 +199,37 @@ TEST(SysfsRegistry, ParentLoopsFromAdaptersAreCut)
     }
     EXPECT_TRUE(registry.searchProperty(registry.entriesOfClass("C")[0], "none").isNone());
 }
+
+TEST(SysfsRegistry, WithinASampleScopeTheStampsAreLookedAtOnce)
+{
+    auto owned = std::make_unique<ScriptedAdapter>();
+    ScriptedAdapter* adapter = owned.get();
+    adapter->nodes = {{"IOService:/a", "", "a", "Battery"}};
+    SysfsRegistry registry;
+    registry.addAdapter(std::move(owned));
+    {
+        const SysfsRegistry::SampleScope tick;
+        const int stamps = adapter->stamps;
+        EXPECT_EQ(registry.entriesOfClass("Battery").size(), 1u);
+        // A device that appears during the tick shows at the next one.
+        adapter->nodes.push_back({"IOService:/b", "", "b", "Battery"});
+        adapter->generation = "2";
+        {
+            const SysfsRegistry::SampleScope nested;
+            EXPECT_EQ(registry.entriesNamed("b").size(), 0u);
+        }
+        EXPECT_EQ(registry.entriesOfClass("Battery").size(), 1u);
+        EXPECT_FALSE(registry.entryAtPath("IOService:/b").has_value());
+        EXPECT_EQ(adapter->stamps, stamps + 1);
+    }
+    {
+        const SysfsRegistry::SampleScope next;
+        EXPECT_EQ(registry.entriesOfClass("Battery").size(), 2u);
+        EXPECT_EQ(registry.entriesNamed("b").size(), 1u);
+    }
+    // Outside a scope, every lookup looks.
+    const int stamps = adapter->stamps;
+    registry.entriesOfClass("Battery");
+    registry.entriesOfClass("Battery");
+    EXPECT_EQ(adapter->stamps, stamps + 2);
+}

@@ -173,9 +173,9 @@ TEST(MemoryController, StartingTwiceKeepsTheFirstTimer)
     EXPECT_TRUE(first->isActive());
     memory->stop();
     EXPECT_EQ(memory->timer(), nullptr);
-    memory->start(2.0);
+    memory->start(2.5);
     ASSERT_NE(memory->timer(), nullptr);
-    EXPECT_EQ(memory->timer()->interval(), 2000);
+    EXPECT_EQ(memory->timer()->interval(), 2500);
     EXPECT_EQ(spy.count(), 3);
 }
 

@@ -458,9 +458,9 @@ TEST(NetworkController, SpeedModeAndTimer)
     EXPECT_EQ(first->interval(), 1000);
     network->stop();
     EXPECT_EQ(network->timer(), nullptr);
-    network->start(2.0);
+    network->start(2.5);
     ASSERT_NE(network->timer(), nullptr);
-    EXPECT_EQ(network->timer()->interval(), 2000);
+    EXPECT_EQ(network->timer()->interval(), 2500);
 }
 
 TEST(NetworkController, ThinkPadTreeEndToEnd)

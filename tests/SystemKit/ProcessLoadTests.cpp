@@ -2,6 +2,11 @@
 
 #include "ProcessorTestEnvironment.h"
 
+#include "BaseKit/Sampler/SampleClock.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -212,4 +217,78 @@ TEST(ProcessLoad, UnreadableTableKeepsTheList)
     QDir(env.root.path() + QStringLiteral("/proc")).removeRecursively();
     cpu->refresh();
     EXPECT_EQ(cpu->processes(), list);
+}
+
+namespace {
+
+// The shared clock driven by the test: `advance` runs one tick as its timer would, the process table
+// read on its own thread first, and waits until the tick is over.
+struct ClockDriver {
+    ClockDriver() { clock.setDrivenByHand(true); }
+    ~ClockDriver() { clock.setDrivenByHand(false); }
+
+    bool advance()
+    {
+        const std::uint64_t before = clock.ticks();
+        clock.advance();
+        QElapsedTimer waited;
+        waited.start();
+        while (clock.ticks() == before && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return clock.ticks() > before;
+    }
+
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+};
+
+} // namespace
+
+TEST(ProcessLoad, TableReadOffTheMainThreadGivesTheLoadsInTheClocksTick)
+{
+    ClockDriver driver;
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->start(1.0);
+    cpu->readProcessesOffMainThread();
+    QSignalSpy samples(cpu.get(), &ProcessorController::sampled);
+
+    ASSERT_TRUE(driver.advance());
+    EXPECT_EQ(pids(*cpu), (std::vector<int>{1, 2, 15, 120, 230, 560, 780}));
+    EXPECT_EQ(samples.count(), 1); // once per tick, after the whole sample
+
+    // A tick that was not prepared (nobody read the table for it) keeps the list as it is...
+    const auto listed = cpu->processes();
+    env.advance(1.0);
+    driver.clock.tick();
+    EXPECT_EQ(samples.count(), 2);
+    EXPECT_EQ(cpu->processes(), listed);
+
+    // ...and the next read measures over the whole time since the last one: 0.5 s in 2 s.
+    env.root.load(QStringLiteral("processes/second"));
+    env.advance(1.0);
+    ASSERT_TRUE(driver.advance());
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 25.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 230)->cpuUsage(), 50.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 901)->cpuUsage(), 0.0f);
+    EXPECT_EQ(findPid(*cpu, 120), nullptr);
+    EXPECT_EQ(samples.count(), 3);
+}
+
+TEST(ProcessLoad, AFailedReadDoesNotCountTwoIntervalsAsOne)
+{
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    // /proc cannot be listed for one sample: the list and the tree it is measured against stay.
+    QDir(env.root.path()).rename(QStringLiteral("proc"), QStringLiteral("proc-away"));
+    env.advance(1.0);
+    cpu->refresh();
+    QDir(env.root.path()).rename(QStringLiteral("proc-away"), QStringLiteral("proc"));
+    env.root.load(QStringLiteral("processes/second"));
+    env.advance(1.0);
+    cpu->refresh();
+    // 0.5 s of processor time over the two seconds since the last read: 25 %, not 50 %.
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 25.0f);
 }
