@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform/Registry.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QString>
 

@@ -1,6 +1,6 @@
 #include "BaseKit/ModuleStrings.h"
 
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include <QDir>
 #include <QFileInfo>

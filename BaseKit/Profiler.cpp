@@ -1,6 +1,6 @@
 #include "BaseKit/Profiler.h"
 
-#include "Platform/Clock.h"
+#include "Platform/Time/Clock.h"
 
 #include <QHash>
 #include <QtGlobal>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <QString>
 

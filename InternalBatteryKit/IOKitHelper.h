@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Platform/PlistValue.h"
-#include "Platform/Registry.h"
+#include "Platform/PropertyList/PlistValue.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QDateTime>
 #include <QString>

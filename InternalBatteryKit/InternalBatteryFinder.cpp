@@ -6,7 +6,7 @@
 
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Dates/Duration.h"
-#include "Platform/PowerSupply.h"
+#include "Platform/Sysfs/PowerSupply.h"
 
 #include <cmath>
 #include <limits>

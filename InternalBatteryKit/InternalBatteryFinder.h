@@ -6,8 +6,8 @@
 #include "InternalBatteryKit/InternalBattery.h"
 
 #include "BaseKit/Sampler/SamplerTimer.h"
-#include "Platform/PowerSources.h"
-#include "Platform/Registry.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QList>
 #include <QObject>

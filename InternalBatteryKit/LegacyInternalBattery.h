@@ -2,8 +2,8 @@
 
 #include "InternalBatteryKit/StoredInternalBattery.h"
 
-#include "Platform/PowerSources.h"
-#include "Platform/Registry.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Registry/Registry.h"
 
 namespace InternalBatteryKit {
 

@@ -3,7 +3,7 @@
 #include "InternalBatteryKit/BatteryValues.h"
 #include "InternalBatteryKit/InternalBattery.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <vector>
 

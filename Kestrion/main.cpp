@@ -1,8 +1,8 @@
 // The program's entry: one instance per user; a second start shows the running instance's window.
 #include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/Settings/AppSettings.h"
-#include "Platform/Defaults.h"
-#include "Platform/SingleInstance.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/Bus/SingleInstance.h"
 
 #include <QApplication>
 

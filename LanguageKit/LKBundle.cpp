@@ -1,7 +1,7 @@
 #include "LanguageKit/LKBundle.h"
 
 #include "BaseKit/ModuleStrings.h"
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include <QLocale>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform/BinaryPlistView.h"
+#include "Platform/PropertyList/BinaryPlistView.h"
 
 #include <QLatin1StringView>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "ThermionKit/Fan.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 #include "ThermionKit/BinaryRecordSource.h"
 #include "ThermionKit/ListedElements.h"
 #include "ThermionKit/Sensor.h"

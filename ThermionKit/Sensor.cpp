@@ -4,7 +4,7 @@
 #include "ThermionKit/ListedElements.h"
 #include "ThermionKit/TreeRecordSource.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <array>
 #include <unordered_map>

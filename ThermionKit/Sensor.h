@@ -4,7 +4,7 @@
 #include "ThermionKit/SensorPlatform.h"
 #include "ThermionKit/SensorType.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <QByteArray>
 #include <QString>

@@ -10,7 +10,7 @@
 #include "BaseKit/Services/WebRequest.h"
 #include "BaseKit/Version.h"
 #include "BaseKit/Workspace/Workspace.h"
-#include "Platform/BusNameWatch.h"
+#include "Platform/Bus/BusNameWatch.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "ThermionKit/UpdateInfo.h"
 
 #include "BaseKit/Services/WebResult.h"
-#include "Platform/DesktopEntries.h"
+#include "Platform/Desktop/DesktopEntries.h"
 
 #include <QObject>
 #include <QString>

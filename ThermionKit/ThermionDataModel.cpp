@@ -1,6 +1,6 @@
 #include "ThermionKit/ThermionDataModel.h"
 
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 #include "ThermionKit/ThermionKitConstants.h"
 
 namespace ThermionKit {

@@ -3,7 +3,7 @@
 #include "ThermionKit/IThermionDataModel.h"
 #include "ThermionKit/SensorDataModelKey.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <QString>
 

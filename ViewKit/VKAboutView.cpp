@@ -4,7 +4,7 @@
 
 #include "BaseKit/Workspace/Workspace.h"
 #include "LanguageKit/LKLocalizedString.h"
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKProminentButton.h"

@@ -1,8 +1,8 @@
 #include "ViewKit/VKReviewDialog.h"
 
 #include "BaseKit/Bundle.h"
-#include "Platform/StoreReview.h"
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/StoreReview.h"
+#include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKStrings.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 #include "BaseKit/Apps/AppRunnerMonitor.h"
 
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QTimer>
 

@@ -4,9 +4,9 @@
 #include "BaseKit/Files/Path.h"
 #include "BaseKit/Version.h"
 
-#include "Platform/DesktopEntries.h"
-#include "Platform/ProcessTable.h"
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/DesktopEntries.h"
+#include "Platform/Proc/ProcessTable.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -2,8 +2,8 @@
 
 #include "BaseKit/Files/Path.h"
 
-#include "Platform/DesktopEntries.h"
-#include "Platform/IconFiles.h"
+#include "Platform/Desktop/DesktopEntries.h"
+#include "Platform/Desktop/IconFiles.h"
 
 #include <QFileInfo>
 #include <QImage>

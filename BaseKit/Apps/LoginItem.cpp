@@ -2,8 +2,8 @@
 
 #include "BaseKit/Bundle.h"
 
-#include "Platform/DesktopEntries.h"
-#include "Platform/LoginItems.h"
+#include "Platform/Desktop/DesktopEntries.h"
+#include "Platform/Desktop/LoginItems.h"
 
 #include <QCoreApplication>
 

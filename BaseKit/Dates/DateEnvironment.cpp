@@ -2,7 +2,7 @@
 
 #include "BaseKit/BaseKitStrings.h"
 #include "BaseKit/IcuNumberText.h"
-#include "Platform/Clock.h"
+#include "Platform/Time/Clock.h"
 
 
 #include <unicode/gregocal.h>

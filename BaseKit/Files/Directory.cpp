@@ -2,7 +2,7 @@
 
 #include "BaseKit/Files/Url.h"
 
-#include "Platform/Folders.h"
+#include "Platform/Desktop/Folders.h"
 
 #include <QFileInfo>
 

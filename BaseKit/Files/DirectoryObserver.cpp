@@ -1,6 +1,6 @@
 #include "BaseKit/Files/DirectoryObserver.h"
 
-#include "Platform/FileEvents.h"
+#include "Platform/Files/FileEvents.h"
 
 namespace BaseKit {
 

@@ -1,6 +1,6 @@
 #include "BaseKit/Files/FileMonitor.h"
 
-#include "Platform/FileEvents.h"
+#include "Platform/Files/FileEvents.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

@@ -1,6 +1,6 @@
 #include "BaseKit/Files/Finder.h"
 
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 
 namespace BaseKit {
 

@@ -2,7 +2,7 @@
 
 #include "BaseKit/Files/Directory.h"
 #include "BaseKit/Files/Url.h"
-#include "Platform/FileTimes.h"
+#include "Platform/Files/FileTimes.h"
 
 #include <QDir>
 #include <QFile>

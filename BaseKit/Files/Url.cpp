@@ -2,7 +2,7 @@
 
 #include "BaseKit/Files/Path.h"
 
-#include "Platform/Folders.h"
+#include "Platform/Desktop/Folders.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -4,7 +4,7 @@
 #include "BaseKit/Dates/IcuDateText.h"
 #include "BaseKit/Files/Directory.h"
 
-#include "Platform/SystemLog.h"
+#include "Platform/System/SystemLog.h"
 
 #include <QFileInfo>
 

@@ -1,6 +1,6 @@
 #include "BaseKit/Sampler/SampleClock.h"
 
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 #include "BaseKit/Services/Notifications.h"
 
-#include "Platform/DistributedCenter.h"
-#include "Platform/UserNotifications.h"
+#include "Platform/Bus/DistributedCenter.h"
+#include "Platform/Bus/UserNotifications.h"
 
 #include <QCoreApplication>
 #include <QPointer>

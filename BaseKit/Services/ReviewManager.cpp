@@ -2,9 +2,9 @@
 
 #include "BaseKit/Services/Maker.h"
 
-#include "Platform/Clock.h"
-#include "Platform/Defaults.h"
-#include "Platform/StoreReview.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/Desktop/StoreReview.h"
 
 #include <QUrl>
 

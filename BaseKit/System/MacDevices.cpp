@@ -1,6 +1,6 @@
 #include "BaseKit/System/MacDevices.h"
 
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include <QFile>
 #include <QHash>

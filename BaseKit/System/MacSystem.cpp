@@ -4,10 +4,10 @@
 #include "BaseKit/Dates/Duration.h"
 #include "BaseKit/IO.h"
 
-#include "Platform/Clock.h"
-#include "Platform/DynamicStore.h"
-#include "Platform/HostStatistics.h"
-#include "Platform/Registry.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QFileInfo>
 #include <QStringDecoder>

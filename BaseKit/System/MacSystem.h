@@ -2,7 +2,7 @@
 
 #include "BaseKit/System/AppleHardwareDetails.h"
 
-#include "Platform/Machine.h"
+#include "Platform/Sysfs/Machine.h"
 
 #include <QImage>
 #include <QString>

@@ -1,6 +1,6 @@
 #include "BaseKit/Workspace/Workspace.h"
 
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QUrl>
 

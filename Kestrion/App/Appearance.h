@@ -1,7 +1,7 @@
 #pragma once
 
 #include "Kestrion/Settings/Theme.h"
-#include "Platform/ColorScheme.h"
+#include "Platform/Desktop/ColorScheme.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QObject>

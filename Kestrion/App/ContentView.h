@@ -1,7 +1,7 @@
 #pragma once
 
-#include "Kestrion/App/CardCatalog.h"
-#include "Kestrion/App/MainLayout.h"
+#include "Kestrion/Common/CardCatalog.h"
+#include "Kestrion/Common/MainLayout.h"
 #include "Kestrion/Settings/BackgroundTheme.h"
 
 #include <QPointer>

@@ -1,6 +1,6 @@
 #include "Kestrion/App/EmptyView.h"
 
-#include "Kestrion/App/AppStrings.h"
+#include "Kestrion/Common/AppStrings.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QApplication>

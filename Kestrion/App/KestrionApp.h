@@ -1,8 +1,8 @@
 #pragma once
 
-#include "Kestrion/App/CardCatalog.h"
+#include "Kestrion/Common/CardCatalog.h"
 #include "Kestrion/App/MainWindow.h"
-#include "Kestrion/App/MainLayout.h"
+#include "Kestrion/Common/MainLayout.h"
 #include "Kestrion/App/WindowRegistry.h"
 
 #include <QDBusConnection>

@@ -1,6 +1,6 @@
 #include "Kestrion/Cards/CardLookSettings.h"
 
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 namespace Kestrion {
 

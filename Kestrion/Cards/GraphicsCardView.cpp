@@ -1,6 +1,6 @@
 #include "Kestrion/Cards/GraphicsCardView.h"
 
-#include "Kestrion/App/AppStrings.h"
+#include "Kestrion/Common/AppStrings.h"
 #include "Kestrion/Cards/CardCanvas.h"
 
 #include "LanguageKit/LKResources.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Kestrion/App/CardCatalog.h"
+#include "Kestrion/Common/CardCatalog.h"
 
 #include <QString>
 

@@ -2,7 +2,7 @@
 
 #include "BaseKit/FormatNumber.h"
 #include "BaseKit/Uuid.h"
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 #include <cmath>
 

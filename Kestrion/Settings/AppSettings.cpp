@@ -1,6 +1,6 @@
 #include "Kestrion/Settings/AppSettings.h"
 
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Kestrion/App/MainLayout.h"
+#include "Kestrion/Common/MainLayout.h"
 #include "Kestrion/Settings/BackgroundTheme.h"
 #include "Kestrion/Settings/SettingKey.h"
 #include "Kestrion/Settings/TemperatureUnit.h"

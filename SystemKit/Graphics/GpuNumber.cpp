@@ -1,6 +1,6 @@
 #include "SystemKit/Graphics/GpuNumber.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <cmath>
 #include <limits>

@@ -1,8 +1,8 @@
 #include "SystemKit/Graphics/GraphicsEnvironment.h"
 
 #include "BaseKit/System/MacSystem.h"
-#include "Platform/Clock.h"
-#include "Platform/Registry.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/Registry/Registry.h"
 
 namespace SystemKit {
 

@@ -5,7 +5,7 @@
 #include "SystemKit/Graphics/GraphicsEnvironment.h"
 #include "BaseKit/Sampler/FixedHistory.h"
 
-#include "Platform/Registry.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QHash>
 #include <QList>

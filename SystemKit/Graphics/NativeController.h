@@ -2,7 +2,7 @@
 
 #include "SystemKit/Graphics/GpuStatistics.h"
 
-#include "Platform/Registry.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QString>
 

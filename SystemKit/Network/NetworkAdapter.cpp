@@ -2,7 +2,7 @@
 
 #include "SystemKit/Utilities.h"
 
-#include "Platform/KernelName.h"
+#include "Platform/System/KernelName.h"
 
 #include <QHash>
 

@@ -1,8 +1,8 @@
 #include "SystemKit/Network/NetworkController.h"
 
-#include "Platform/Clock.h"
-#include "Platform/DynamicStore.h"
-#include "Platform/Wlan.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Netlink/Wlan.h"
 #include "SystemKit/Network/EthernetAdapter.h"
 #include "SystemKit/Network/WifiAdapter.h"
 

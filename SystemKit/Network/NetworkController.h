@@ -10,8 +10,8 @@
 #include "SystemKit/Network/WirelessAdapterDetails.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
-#include "Platform/NetworkInterfaces.h"
-#include "Platform/Registry.h"
+#include "Platform/Sysfs/NetworkInterfaces.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QList>
 #include <QObject>

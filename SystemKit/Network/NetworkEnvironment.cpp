@@ -1,9 +1,9 @@
 #include "SystemKit/Network/NetworkEnvironment.h"
 
-#include "Platform/DynamicStore.h"
-#include "Platform/NetworkInterfaces.h"
-#include "Platform/Registry.h"
-#include "Platform/Wlan.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Sysfs/NetworkInterfaces.h"
+#include "Platform/Registry/Registry.h"
+#include "Platform/Netlink/Wlan.h"
 
 namespace SystemKit {
 

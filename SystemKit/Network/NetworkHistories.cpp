@@ -1,6 +1,6 @@
 #include "SystemKit/Network/NetworkHistories.h"
 
-#include "Platform/Clock.h"
+#include "Platform/Time/Clock.h"
 
 namespace SystemKit {
 

@@ -1,6 +1,6 @@
 #include "SystemKit/Network/NetworkMonitor.h"
 
-#include "Platform/NetlinkPathMonitor.h"
+#include "Platform/Netlink/NetlinkPathMonitor.h"
 
 namespace SystemKit {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform/PathMonitor.h"
+#include "Platform/Netlink/PathMonitor.h"
 
 #include <QObject>
 #include <QPointer>

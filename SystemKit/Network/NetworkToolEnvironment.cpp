@@ -1,7 +1,7 @@
 #include "SystemKit/Network/NetworkToolEnvironment.h"
 
-#include "Platform/ProcessTable.h"
-#include "Platform/ProtocolControlBlocks.h"
+#include "Platform/Proc/ProcessTable.h"
+#include "Platform/Proc/ProtocolControlBlocks.h"
 
 namespace SystemKit {
 

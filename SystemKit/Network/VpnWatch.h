@@ -3,7 +3,7 @@
 #include "SystemKit/Network/LookupOrder.h"
 #include "SystemKit/Network/NetworkMonitor.h"
 
-#include "Platform/PathMonitor.h"
+#include "Platform/Netlink/PathMonitor.h"
 
 #include <QObject>
 #include <QString>

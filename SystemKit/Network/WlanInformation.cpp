@@ -1,6 +1,6 @@
 #include "SystemKit/Network/WlanInformation.h"
 
-#include "Platform/Wlan.h"
+#include "Platform/Netlink/Wlan.h"
 #include "SystemKit/SystemKitStrings.h"
 
 namespace SystemKit {

@@ -1,6 +1,6 @@
 #include "SystemKit/Processor/MemoryController.h"
 
-#include "Platform/HostStatistics.h"
+#include "Platform/Proc/HostStatistics.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <algorithm>

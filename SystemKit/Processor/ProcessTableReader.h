@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/ProcessTable.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,7 +2,7 @@
 
 #include "BaseKit/IOKitHelper.h"
 #include "BaseKit/Sampler/SampleClock.h"
-#include "Platform/Registry.h"
+#include "Platform/Registry/Registry.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
 #include <algorithm>

@@ -10,8 +10,8 @@
 #include "BaseKit/Sampler/FixedHistory.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 
-#include "Platform/HostStatistics.h"
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Proc/ProcessTable.h"
 
 #include <QList>
 #include <QObject>

@@ -1,10 +1,10 @@
 #include "SystemKit/Processor/ProcessorEnvironment.h"
 
-#include "Platform/HostStatistics.h"
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Proc/ProcessTable.h"
 
 #include "BaseKit/System/MacSystem.h"
-#include "Platform/Clock.h"
+#include "Platform/Time/Clock.h"
 
 #include <algorithm>
 

@@ -2,8 +2,8 @@
 
 #include "BaseKit/IO.h"
 #include "BaseKit/Text.h"
-#include "Platform/DiskEjector.h"
-#include "Platform/Mounts.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Volumes/Mounts.h"
 #include "SystemKit/SystemKitStrings.h"
 
 #include <QDir>

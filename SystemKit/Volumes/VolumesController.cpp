@@ -1,9 +1,9 @@
 #include "SystemKit/Volumes/VolumesController.h"
 
 #include "BaseKit/Text.h"
-#include "Platform/Clock.h"
-#include "Platform/Mounts.h"
-#include "Platform/UDisks2Ejector.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Bus/UDisks2Ejector.h"
 
 #include <algorithm>
 

@@ -4,7 +4,7 @@
 #include "SystemKit/Volumes/DeviceSpeedValue.h"
 #include "SystemKit/Volumes/Volume.h"
 
-#include "Platform/Registry.h"
+#include "Platform/Registry/Registry.h"
 
 #include <QList>
 #include <QObject>

@@ -1,7 +1,7 @@
 // The machine's identification is read once; later reads answer from the kept values.
 #include "BaseKit/System/MacSystem.h"
 
-#include "Platform/Machine.h"
+#include "Platform/Sysfs/Machine.h"
 
 #include <benchmark/benchmark.h>
 

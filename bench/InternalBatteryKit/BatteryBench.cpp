@@ -2,8 +2,8 @@
 // one poll on a machine without a battery (which reads nothing after the first check).
 #include "InternalBatteryKit/InternalBatteryFinder.h"
 
-#include "Platform/PowerSources.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <QCoreApplication>
 

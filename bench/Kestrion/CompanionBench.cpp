@@ -4,8 +4,8 @@
 #include "Kestrion/Cards/SensorRowsView.h"
 #include "Kestrion/Models/ThermionViewModel.h"
 
-#include "Platform/Defaults.h"
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -127,7 +127,7 @@ BENCHMARK(CompanionSuiteRead)->Unit(benchmark::kMicrosecond);
 }
 // The worst answers a companion can give within the size a list may have: each decodes, or is refused,
 // well within the second between two answers.
-#include "../../tests/CompanionLists.h"
+#include "../../tests/Support/CompanionLists.h"
 
 namespace {
 void CompanionDecodeDistinctIntegerSensors(benchmark::State& state)

@@ -9,7 +9,7 @@
 #include "SystemKit/Processor/MemoryController.h"
 #include "SystemKit/Processor/ProcessorController.h"
 #include "Kestrion/Settings/AppSettings.h"
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>

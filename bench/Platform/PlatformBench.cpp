@@ -1,11 +1,11 @@
 // Defaults are read on every sample and every repaint; decoding runs whenever a suite changed; the
 // registry is asked for the processors on every sample; the process table is read on every sample.
-#include "Platform/Defaults.h"
-#include "Platform/PlistValue.h"
-#include "Platform/ProcessTable.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/PropertyList/PlistValue.h"
+#include "Platform/Proc/ProcessTable.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
-#include "../../tests/HandMadePlist.h"
+#include "../../tests/Support/HandMadePlist.h"
 
 #include <QCoreApplication>
 #include <QFile>

@@ -2,8 +2,8 @@
 // an i915 card with connectors) read from a fixture tree, and a machine without any card.
 #include "SystemKit/Graphics/GraphicsCardController.h"
 
-#include "Platform/DrmRegistryAdapter.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/DrmRegistryAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <QDir>
 #include <QDirIterator>

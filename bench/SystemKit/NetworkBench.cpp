@@ -3,12 +3,12 @@
 // live Wi-Fi query, and watches the heap over 10,000 samples.
 #include "SystemKit/Network/NetworkController.h"
 
-#include "Platform/DynamicStore.h"
-#include "Platform/NetworkInterfaces.h"
-#include "Platform/NetworkRegistryAdapter.h"
-#include "Platform/Nl80211Wlan.h"
-#include "Platform/SysfsRegistry.h"
-#include "Platform/Wlan.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Sysfs/NetworkInterfaces.h"
+#include "Platform/Registry/NetworkRegistryAdapter.h"
+#include "Platform/Netlink/Nl80211Wlan.h"
+#include "Platform/Registry/SysfsRegistry.h"
+#include "Platform/Netlink/Wlan.h"
 
 #include <QDir>
 #include <QFile>

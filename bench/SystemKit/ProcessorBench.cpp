@@ -4,9 +4,9 @@
 #include "SystemKit/Processor/MemoryController.h"
 #include "SystemKit/Processor/ProcessorController.h"
 
-#include "Platform/HostStatistics.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Proc/ProcessTable.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -3,12 +3,12 @@
 // pass (statvfs of each volume; the tree's mount points do not exist here, so "/" stands in).
 #include "SystemKit/Volumes/VolumesController.h"
 
-#include "Platform/BlockStorageRegistryAdapter.h"
-#include "Platform/DiskEjector.h"
-#include "Platform/Mounts.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/BlockStorageRegistryAdapter.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
-#include "../../tests/VolumeTree.h"
+#include "../../tests/Support/VolumeTree.h"
 
 #include <QCoreApplication>
 

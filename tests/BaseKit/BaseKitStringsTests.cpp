@@ -1,7 +1,7 @@
 #include "BaseKit/BaseKitStrings.h"
 #include "BaseKit/ModuleStrings.h"
 
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Dates/Month.h"
 #include "BaseKit/ModuleStrings.h"
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include "DateTestEnvironment.h"
 

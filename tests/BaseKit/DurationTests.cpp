@@ -1,7 +1,7 @@
 #include "BaseKit/Dates/Duration.h"
 #include "BaseKit/Dates/Time.h"
 #include "BaseKit/ModuleStrings.h"
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include "DateTestEnvironment.h"
 

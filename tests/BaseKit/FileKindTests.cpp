@@ -5,7 +5,7 @@
 #include "BaseKit/Files/Finder.h"
 #include "BaseKit/Files/Url.h"
 
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QBuffer>
 #include <QImage>

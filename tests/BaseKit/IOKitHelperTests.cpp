@@ -1,5 +1,5 @@
 #include "BaseKit/IOKitHelper.h"
-#include "Platform/InMemoryRegistry.h"
+#include "Platform/Registry/InMemoryRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Log/Log.h"
 
-#include "Platform/SystemLog.h"
+#include "Platform/System/SystemLog.h"
 
 #include <gtest/gtest.h>
 

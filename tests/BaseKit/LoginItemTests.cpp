@@ -3,7 +3,7 @@
 #include "BaseKit/Apps/LoginItem.h"
 #include "BaseKit/Apps/MainAppAutoStartController.h"
 
-#include "Platform/LoginItems.h"
+#include "Platform/Desktop/LoginItems.h"
 
 #include <QCoreApplication>
 

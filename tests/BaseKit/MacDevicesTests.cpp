@@ -2,7 +2,7 @@
 #include "BaseKit/ModuleStrings.h"
 #include "BaseKit/System/MacDevices.h"
 
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include <QFile>
 #include <QJsonArray>

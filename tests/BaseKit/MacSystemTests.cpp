@@ -3,9 +3,9 @@
 #include "BaseKit/BaseKitStrings.h"
 #include "BaseKit/IO.h"
 
-#include "Platform/FakeClock.h"
-#include "Platform/HostStatistics.h"
-#include "Platform/InMemoryRegistry.h"
+#include "Platform/Time/FakeClock.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Registry/InMemoryRegistry.h"
 
 #include <QTimeZone>
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/WebRequest.h"
 
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include "Support/LoopbackServer.h"
 

@@ -1,5 +1,5 @@
 #include "BaseKit/Profiler.h"
-#include "Platform/FakeClock.h"
+#include "Platform/Time/FakeClock.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/ReviewManager.h"
 
-#include "Platform/Defaults.h"
-#include "Platform/FakeClock.h"
-#include "Platform/StoreReview.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/Time/FakeClock.h"
+#include "Platform/Desktop/StoreReview.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>

@@ -1,6 +1,6 @@
 #include "BaseKit/Text.h"
 
-#include "LocaleScope.h"
+#include "Support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 

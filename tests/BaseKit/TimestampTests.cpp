@@ -1,7 +1,7 @@
 #include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Timestamp.h"
 
-#include "LocaleScope.h"
+#include "Support/LocaleScope.h"
 
 #include <gtest/gtest.h>
 

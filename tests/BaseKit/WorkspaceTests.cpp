@@ -4,7 +4,7 @@
 #include "BaseKit/Workspace/Windows.h"
 #include "BaseKit/Workspace/Workspace.h"
 
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QTest>
 #include <QWidget>

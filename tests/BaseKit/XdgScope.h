@@ -2,7 +2,7 @@
 // afterwards, and small helpers that write files into it.
 #pragma once
 
-#include "Platform/Folders.h"
+#include "Platform/Desktop/Folders.h"
 
 #include <QByteArray>
 #include <QDir>

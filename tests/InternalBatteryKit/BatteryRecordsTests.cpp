@@ -4,7 +4,7 @@
 #include "InternalBatteryKit/IOKitHelper.h"
 #include "InternalBatteryKit/LifetimeData.h"
 
-#include "Platform/InMemoryRegistry.h"
+#include "Platform/Registry/InMemoryRegistry.h"
 
 #include <gtest/gtest.h>
 

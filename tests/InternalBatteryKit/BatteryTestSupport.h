@@ -2,8 +2,8 @@
 
 #include "InternalBatteryKit/StoredInternalBattery.h"
 
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/PowerSources.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Sysfs/PowerSources.h"
 
 #include <memory>
 

@@ -6,10 +6,10 @@
 
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Sampler/SampleClock.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include "BatteryTestSupport.h"
-#include "Platform/PowerSupplyFixture.h"
+#include "Support/PowerSupplyFixture.h"
 
 #include <QSignalSpy>
 #include <QTimer>

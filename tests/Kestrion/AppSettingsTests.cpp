@@ -1,7 +1,7 @@
 #include "FixtureMachine.h"
 #include "Kestrion/Models/SystemInfoModel.h"
 #include "Kestrion/Settings/AppSettings.h"
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 #include <QSignalSpy>
 

@@ -2,10 +2,10 @@
 
 #include "Kestrion/Cards/CardLookSettings.h"
 
-#include "Platform/Defaults.h"
-#include "Platform/HostStatistics.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/ProcessTable.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Proc/ProcessTable.h"
 #include "SystemKit/Processor/MemoryController.h"
 #include "SystemKit/Processor/ProcessorController.h"
 #include "ViewKit/Canvas.h"

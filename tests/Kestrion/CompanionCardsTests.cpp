@@ -11,7 +11,7 @@
 #include "Kestrion/Cards/ThermionView.h"
 #include "Kestrion/Models/ThermionViewModel.h"
 #include "Kestrion/Settings/AppSettings.h"
-#include "Kestrion/Settings/SensorUpdateView.h"
+#include "Kestrion/SettingsWindow/SensorUpdateView.h"
 #include "ThermionKit/ThermionCheck.h"
 
 #include "Support/LoopbackServer.h"

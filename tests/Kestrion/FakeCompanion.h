@@ -6,8 +6,8 @@
 // stay silent or answer twice, or leave the suite's file to a writer of the test's, and records the
 // requests it saw in order.
 
-#include "Platform/DistributedCenter.h"
-#include "Platform/PlistValue.h"
+#include "Platform/Bus/DistributedCenter.h"
+#include "Platform/PropertyList/PlistValue.h"
 #include "ThermionKit/ThermionDataModel.h"
 #include "ThermionKit/ThermionKitConstants.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "BaseKit/System/MacSystem.h"
-#include "Platform/Machine.h"
+#include "Platform/Sysfs/Machine.h"
 
 #include <memory>
 

@@ -4,10 +4,10 @@
 #include "Kestrion/Cards/GraphicsCardView.h"
 #include "Kestrion/Models/GpuModel.h"
 
-#include "Platform/DrmRegistryAdapter.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/SysfsRegistry.h"
-#include "SystemKit/FixtureRoot.h"
+#include "Platform/Registry/DrmRegistryAdapter.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Registry/SysfsRegistry.h"
+#include "Support/FixtureRoot.h"
 #include "ViewKit/VKTheme.h"
 
 #include <QCoreApplication>

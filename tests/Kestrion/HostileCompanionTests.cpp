@@ -1,6 +1,6 @@
 // The main window with a companion that writes whatever it likes into the shared suite: the window
 // keeps painting, shows what can be shown and leaves the companion's file as the companion wrote it.
-#include "CompanionLists.h"
+#include "Support/CompanionLists.h"
 #include "FakeCompanion.h"
 
 #include "Kestrion/App/ContentView.h"
@@ -13,8 +13,8 @@
 #include "Kestrion/Models/ThermionViewModel.h"
 #include "Kestrion/Settings/AppSettings.h"
 
-#include "Platform/Defaults.h"
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <QElapsedTimer>
 #include <QFile>

@@ -10,14 +10,14 @@
 #include "InternalBatteryKit/InternalBatteryFinder.h"
 #include "LanguageKit/LKLocalizedString.h"
 #include "LanguageKit/LKResources.h"
-#include "Platform/PowerSources.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Registry/SysfsRegistry.h"
 #include "ViewKit/VKDoubleTextView.h"
 
-#include "BaseKit/LocaleScope.h"
+#include "Support/LocaleScope.h"
 #include "BaseKit/Sampler/SampleClock.h"
 #include "InternalBatteryKit/BatteryTestSupport.h"
-#include "Platform/PowerSupplyFixture.h"
+#include "Support/PowerSupplyFixture.h"
 
 #include <QApplication>
 #include <QDBusConnection>

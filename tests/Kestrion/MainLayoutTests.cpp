@@ -1,4 +1,4 @@
-#include "Kestrion/App/MainLayout.h"
+#include "Kestrion/Common/MainLayout.h"
 #include "Kestrion/App/Utilities.h"
 #include "Kestrion/App/ViewConstants.h"
 

@@ -1,6 +1,6 @@
 #include "CardTestSupport.h"
 
-#include "BaseKit/LocaleScope.h"
+#include "Support/LocaleScope.h"
 
 #include "Kestrion/Cards/CardCanvas.h"
 #include "Kestrion/Cards/ProcessListModel.h"

@@ -6,22 +6,22 @@
 
 #include "BaseKit/System/MacSystem.h"
 #include "LanguageKit/LKResources.h"
-#include "Platform/BlockStorageRegistryAdapter.h"
-#include "Platform/Clock.h"
-#include "Platform/DiskEjector.h"
-#include "Platform/FakeClock.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/Machine.h"
-#include "Platform/Mounts.h"
-#include "Platform/PlistValue.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/BlockStorageRegistryAdapter.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Time/FakeClock.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Sysfs/Machine.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/PropertyList/PlistValue.h"
+#include "Platform/Registry/SysfsRegistry.h"
 #include "SystemKit/Graphics/GraphicsCardController.h"
 #include "SystemKit/Volumes/VolumesController.h"
 #include "ViewKit/Canvas.h"
 #include "ViewKit/VKDoubleTextView.h"
 #include "ViewKit/VKTheme.h"
 
-#include "VolumeTree.h"
+#include "Support/VolumeTree.h"
 
 #include <QLayout>
 #include <QTimer>

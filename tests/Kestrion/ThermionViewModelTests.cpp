@@ -3,7 +3,7 @@
 #include "Kestrion/Models/FanModel.h"
 #include "Kestrion/Models/SensorModel.h"
 #include "Kestrion/Models/ThermionViewModel.h"
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 #include <QFile>
 #include <QTest>

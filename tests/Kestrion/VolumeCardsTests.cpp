@@ -8,13 +8,13 @@
 
 #include "BaseKit/IO.h"
 #include "LanguageKit/LKResources.h"
-#include "Platform/BlockStorageRegistryAdapter.h"
-#include "Platform/DiskEjector.h"
-#include "Platform/Mounts.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/BlockStorageRegistryAdapter.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Registry/SysfsRegistry.h"
 #include "SystemKit/Volumes/VolumesController.h"
 
-#include "VolumeTree.h"
+#include "Support/VolumeTree.h"
 
 #include <QApplication>
 #include <QTest>

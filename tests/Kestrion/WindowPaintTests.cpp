@@ -1,7 +1,7 @@
 #include "CardTestSupport.h"
 #include "FixtureMachine.h"
 
-#include "Kestrion/App/CardCatalog.h"
+#include "Kestrion/Common/CardCatalog.h"
 #include "Kestrion/App/ContentView.h"
 #include "Kestrion/App/MainWindow.h"
 #include "Kestrion/Cards/GraphicsCardView.h"
@@ -19,18 +19,18 @@
 
 #include "BaseKit/Sampler/SampleClock.h"
 #include "InternalBatteryKit/InternalBatteryFinder.h"
-#include "Platform/BlockStorageRegistryAdapter.h"
-#include "Platform/DiskEjector.h"
-#include "Platform/Mounts.h"
-#include "Platform/PlistValue.h"
-#include "Platform/PowerSources.h"
-#include "Platform/PowerSupplyFixture.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/BlockStorageRegistryAdapter.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/PropertyList/PlistValue.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Support/PowerSupplyFixture.h"
+#include "Platform/Registry/SysfsRegistry.h"
 #include "SystemKit/Graphics/GraphicsCardController.h"
 #include "SystemKit/NetworkFixture.h"
 #include "SystemKit/Volumes/VolumesController.h"
 
-#include "VolumeTree.h"
+#include "Support/VolumeTree.h"
 
 #include <QApplication>
 #include <QPaintEvent>

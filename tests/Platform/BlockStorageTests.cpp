@@ -1,10 +1,10 @@
-#include "Platform/BlockDevices.h"
-#include "Platform/BlockStorageRegistryAdapter.h"
-#include "Platform/Disks.h"
-#include "Platform/Mounts.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Sysfs/BlockDevices.h"
+#include "Platform/Registry/BlockStorageRegistryAdapter.h"
+#include "Platform/Volumes/Disks.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
-#include "VolumeTree.h"
+#include "Support/VolumeTree.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Platform/Bundles.h"
+#include "Platform/Files/Bundles.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,5 +1,5 @@
-#include "Platform/Clock.h"
-#include "Platform/FakeClock.h"
+#include "Platform/Time/Clock.h"
+#include "Platform/Time/FakeClock.h"
 
 #include <gtest/gtest.h>
 

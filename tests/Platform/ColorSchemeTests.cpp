@@ -1,4 +1,4 @@
-#include "Platform/ColorScheme.h"
+#include "Platform/Desktop/ColorScheme.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,4 +1,4 @@
-#include "Platform/Defaults.h"
+#include "Platform/PropertyList/Defaults.h"
 
 #include <QDir>
 #include <QFile>

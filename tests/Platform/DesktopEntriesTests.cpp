@@ -1,4 +1,4 @@
-#include "Platform/DesktopEntries.h"
+#include "Platform/Desktop/DesktopEntries.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -1,4 +1,4 @@
-#include "Platform/DistributedCenter.h"
+#include "Platform/Bus/DistributedCenter.h"
 
 #include <QDBusConnection>
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
-#include "Platform/DrmRegistryAdapter.h"
-#include "Platform/PciIds.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/DrmRegistryAdapter.h"
+#include "Platform/Sysfs/PciIds.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
-#include "SystemKit/FixtureRoot.h"
+#include "Support/FixtureRoot.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Platform/DynamicStore.h"
+#include "Platform/Bus/DynamicStore.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,4 +1,4 @@
-#include "Platform/FileEvents.h"
+#include "Platform/Files/FileEvents.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Platform/FileTimes.h"
+#include "Platform/Files/FileTimes.h"
 
 #include <QDateTime>
 #include <QFile>

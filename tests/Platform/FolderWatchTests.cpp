@@ -1,4 +1,4 @@
-#include "Platform/FolderWatch.h"
+#include "Platform/Files/FolderWatch.h"
 
 #include <QDir>
 #include <QFile>

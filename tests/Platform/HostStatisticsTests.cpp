@@ -1,4 +1,4 @@
-#include "Platform/HostStatistics.h"
+#include "Platform/Proc/HostStatistics.h"
 
 #include <QTemporaryDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Platform/KernelName.h"
-#include "Platform/Mounts.h"
-#include "Platform/SysfsInterfaceList.h"
+#include "Platform/System/KernelName.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Sysfs/SysfsInterfaceList.h"
 
 #include <QDir>
 #include <QTemporaryDir>

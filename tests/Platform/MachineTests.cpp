@@ -1,4 +1,4 @@
-#include "Platform/Machine.h"
+#include "Platform/Sysfs/Machine.h"
 
 #include <QDir>
 #include <QFile>

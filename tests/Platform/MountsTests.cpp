@@ -1,7 +1,7 @@
-#include "Platform/MountEntry.h"
-#include "Platform/Mounts.h"
+#include "Platform/Volumes/MountEntry.h"
+#include "Platform/Volumes/Mounts.h"
 
-#include "VolumeTree.h"
+#include "Support/VolumeTree.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

@@ -1,4 +1,4 @@
-#include "Platform/NetlinkPathMonitor.h"
+#include "Platform/Netlink/NetlinkPathMonitor.h"
 
 #include <QDir>
 #include <QFile>

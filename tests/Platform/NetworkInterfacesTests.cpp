@@ -1,8 +1,8 @@
-#include "Platform/DynamicStore.h"
-#include "Platform/NetworkInterfaces.h"
-#include "Platform/Wlan.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Sysfs/NetworkInterfaces.h"
+#include "Platform/Netlink/Wlan.h"
 
-#include "Platform/FakeAddressList.h"
+#include "Support/FakeAddressList.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
-#include "Platform/NetworkRegistryAdapter.h"
-#include "Platform/SysfsRegistry.h"
-#include "Platform/Wlan.h"
+#include "Platform/Registry/NetworkRegistryAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
+#include "Platform/Netlink/Wlan.h"
 
 #include <gtest/gtest.h>
 

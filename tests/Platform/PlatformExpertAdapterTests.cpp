@@ -1,5 +1,5 @@
-#include "Platform/PlatformExpertAdapter.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/PlatformExpertAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <QDir>
 #include <QFile>

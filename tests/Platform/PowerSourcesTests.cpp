@@ -1,9 +1,9 @@
-#include "Platform/BatteryRegistryAdapter.h"
-#include "Platform/PowerSources.h"
-#include "Platform/PowerSupply.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/BatteryRegistryAdapter.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Sysfs/PowerSupply.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
-#include "Platform/PowerSupplyFixture.h"
+#include "Support/PowerSupplyFixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Platform/ProcFile.h"
+#include "Platform/Proc/ProcFile.h"
 
 #include <QFile>
 #include <QTemporaryDir>

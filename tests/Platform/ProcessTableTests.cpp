@@ -1,4 +1,4 @@
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/ProcessTable.h"
 
 #include <QDir>
 #include <QElapsedTimer>

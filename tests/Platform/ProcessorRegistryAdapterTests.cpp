@@ -1,5 +1,5 @@
-#include "Platform/ProcessorRegistryAdapter.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/ProcessorRegistryAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <QtEndian>
 

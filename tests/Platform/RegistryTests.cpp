@@ -1,5 +1,5 @@
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "Platform/SingleInstance.h"
+#include "Platform/Bus/SingleInstance.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

@@ -1,5 +1,5 @@
-#include "Platform/StoreReview.h"
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/StoreReview.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <gtest/gtest.h>
 

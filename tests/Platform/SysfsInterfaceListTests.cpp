@@ -1,5 +1,5 @@
-#include "Platform/Machine.h"
-#include "Platform/SysfsInterfaceList.h"
+#include "Platform/Sysfs/Machine.h"
+#include "Platform/Sysfs/SysfsInterfaceList.h"
 
 #include <QDir>
 #include <QFile>

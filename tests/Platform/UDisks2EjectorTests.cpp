@@ -1,4 +1,4 @@
-#include "Platform/UDisks2Ejector.h"
+#include "Platform/Bus/UDisks2Ejector.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>

@@ -1,9 +1,9 @@
 // A bus daemon that stops answering (stopped here with SIGSTOP, as a daemon stuck on a full queue
 // would be) must not stop the event loop of the program that asks it.
-#include "Platform/BusNameWatch.h"
-#include "Platform/DistributedCenter.h"
-#include "Platform/SingleInstance.h"
-#include "Platform/Workspace.h"
+#include "Platform/Bus/BusNameWatch.h"
+#include "Platform/Bus/DistributedCenter.h"
+#include "Platform/Bus/SingleInstance.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QDBusConnection>
 #include <QElapsedTimer>

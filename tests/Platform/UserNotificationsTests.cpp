@@ -1,4 +1,4 @@
-#include "Platform/UserNotifications.h"
+#include "Platform/Bus/UserNotifications.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -2,8 +2,8 @@
 
 #include "ProcessorTestEnvironment.h"
 
-#include "Platform/ProcessorRegistryAdapter.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/ProcessorRegistryAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <QSignalSpy>
 #include <QtEndian>

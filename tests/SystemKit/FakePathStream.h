@@ -5,7 +5,7 @@
 #include "SystemKit/Network/NetworkMonitor.h"
 #include "SystemKit/Network/VpnWatch.h"
 
-#include "Platform/PathMonitor.h"
+#include "Platform/Netlink/PathMonitor.h"
 
 #include <QPointer>
 #include <QStringList>

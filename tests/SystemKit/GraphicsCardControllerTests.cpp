@@ -3,10 +3,10 @@
 #include "SystemKit/Graphics/GraphicsCardController.h"
 #include "SystemKit/Graphics/IntelGpu.h"
 
-#include "Platform/DrmRegistryAdapter.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/DrmRegistryAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
-#include "FixtureRoot.h"
+#include "Support/FixtureRoot.h"
 #include "GraphicsTestRegistry.h"
 
 #include <QSignalSpy>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "Platform/InMemoryRegistry.h"
+#include "Platform/Registry/InMemoryRegistry.h"
 #include "SystemKit/Graphics/GraphicsEnvironment.h"
 
 #include <QByteArray>

@@ -1,8 +1,8 @@
 #include "SystemKit/Processor/MemoryController.h"
 
-#include "Platform/HostStatistics.h"
+#include "Platform/Proc/HostStatistics.h"
 
-#include "FixtureRoot.h"
+#include "Support/FixtureRoot.h"
 
 #include <QSignalSpy>
 

@@ -6,8 +6,8 @@
 #include "FakeTool.h"
 #include "NetworkFixture.h"
 
-#include "Platform/NetworkRegistryAdapter.h"
-#include "Platform/SysfsRegistry.h"
+#include "Platform/Registry/NetworkRegistryAdapter.h"
+#include "Platform/Registry/SysfsRegistry.h"
 
 #include <QSignalSpy>
 

@@ -4,14 +4,14 @@
 // kinds, the route table), an interface list the test sets entry by entry, a Wi-Fi source it drives
 // and a clock that moves only when told.
 
-#include "Platform/DynamicStore.h"
-#include "Platform/FakeClock.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/NetworkInterfaces.h"
-#include "Platform/Wlan.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Time/FakeClock.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Sysfs/NetworkInterfaces.h"
+#include "Platform/Netlink/Wlan.h"
 #include "SystemKit/Network/NetworkEnvironment.h"
 
-#include "Platform/FakeAddressList.h"
+#include "Support/FakeAddressList.h"
 
 #include <QDir>
 #include <QFile>

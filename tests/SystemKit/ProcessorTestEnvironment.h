@@ -2,11 +2,11 @@
 
 #include "SystemKit/Processor/ProcessorController.h"
 
-#include "Platform/HostStatistics.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Proc/ProcessTable.h"
 
-#include "FixtureRoot.h"
+#include "Support/FixtureRoot.h"
 
 #include <memory>
 

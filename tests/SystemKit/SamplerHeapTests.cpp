@@ -5,9 +5,9 @@
 #include "SystemKit/Processor/MemoryController.h"
 #include "SystemKit/Processor/ProcessorController.h"
 
-#include "Platform/HostStatistics.h"
+#include "Platform/Proc/HostStatistics.h"
 
-#include "FixtureRoot.h"
+#include "Support/FixtureRoot.h"
 #include "ProcessorTestEnvironment.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "SystemKit/Volumes/Volume.h"
 
-#include "Platform/DiskEjector.h"
+#include "Platform/Volumes/DiskEjector.h"
 #include "SystemKit/SystemKitStrings.h"
 
 #include <QCoreApplication>

@@ -1,13 +1,13 @@
 #include "SystemKit/Volumes/VolumesController.h"
 
-#include "Platform/DiskEjector.h"
-#include "Platform/FakeClock.h"
-#include "Platform/InMemoryRegistry.h"
-#include "Platform/Mounts.h"
-#include "Platform/SysfsRegistry.h"
-#include "Platform/BlockStorageRegistryAdapter.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Time/FakeClock.h"
+#include "Platform/Registry/InMemoryRegistry.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Registry/SysfsRegistry.h"
+#include "Platform/Registry/BlockStorageRegistryAdapter.h"
 
-#include "VolumeTree.h"
+#include "Support/VolumeTree.h"
 
 #include <QCoreApplication>
 #include <QDirIterator>

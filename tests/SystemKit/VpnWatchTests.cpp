@@ -3,7 +3,7 @@
 #include "SystemKit/Network/NetworkMonitor.h"
 #include "SystemKit/Network/VpnWatch.h"
 
-#include "Platform/NetlinkPathMonitor.h"
+#include "Platform/Netlink/NetlinkPathMonitor.h"
 
 #include "BaseKit/Bundle.h"
 

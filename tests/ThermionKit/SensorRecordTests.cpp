@@ -1,10 +1,10 @@
-#include "Platform/BinaryPlistView.h"
+#include "Platform/PropertyList/BinaryPlistView.h"
 #include "ThermionKit/Fan.h"
 #include "ThermionKit/Sensor.h"
 
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistValue.h"
 
-#include "CompanionLists.h"
+#include "Support/CompanionLists.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "Support/LoopbackServer.h"
 #include "BaseKit/Services/WebRequest.h"
-#include "Platform/DistributedCenter.h"
-#include "Platform/Workspace.h"
+#include "Platform/Bus/DistributedCenter.h"
+#include "Platform/Desktop/Workspace.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>

@@ -1,8 +1,8 @@
 #include "WidgetCanvas.h"
 
 #include "LanguageKit/LKLocalizedString.h"
-#include "Platform/Bundles.h"
-#include "Platform/Workspace.h"
+#include "Platform/Files/Bundles.h"
+#include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKProminentButton.h"

@@ -4,7 +4,7 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/Marketing.h"
 #include "BaseKit/Services/WebRequest.h"
-#include "Platform/Workspace.h"
+#include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKActionView.h"
 #include "ViewKit/VKEmptyView.h"
 #include "ViewKit/VKLinkOpener.h"

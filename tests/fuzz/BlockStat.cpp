@@ -1,7 +1,7 @@
 // A block device's stat file as its statistics are read from it.
 #include "FuzzInput.h"
 
-#include "Platform/BlockDevices.h"
+#include "Platform/Sysfs/BlockDevices.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

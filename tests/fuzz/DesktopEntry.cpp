@@ -2,7 +2,7 @@
 // command that starts it.
 #include "FuzzInput.h"
 
-#include "Platform/DesktopEntries.h"
+#include "Platform/Desktop/DesktopEntries.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,7 +2,7 @@
 // whose busy, memory, clock and sensor files hold the parts of the input.
 #include "FuzzInput.h"
 
-#include "Platform/DrmRegistryAdapter.h"
+#include "Platform/Registry/DrmRegistryAdapter.h"
 
 namespace {
 

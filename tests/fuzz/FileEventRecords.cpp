@@ -1,7 +1,7 @@
 // The records of an inotify queue as the file events read them, handed over through a pipe.
 #include "FuzzInput.h"
 
-#include "Platform/FileEvents.h"
+#include "Platform/Files/FileEvents.h"
 
 #include <fcntl.h>
 #include <unistd.h>

@@ -1,7 +1,7 @@
 // /proc/meminfo and the kernel's free-memory reserve as the memory statistics read them.
 #include "FuzzInput.h"
 
-#include "Platform/HostStatistics.h"
+#include "Platform/Proc/HostStatistics.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // An application's AppStream metainfo file as its release versions are read from it.
 #include "FuzzInput.h"
 
-#include "Platform/DesktopEntries.h"
+#include "Platform/Desktop/DesktopEntries.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // /proc/self/mountinfo as the mount table reads it, and what is asked of each entry.
 #include "FuzzInput.h"
 
-#include "Platform/MountEntry.h"
+#include "Platform/Volumes/MountEntry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,7 +2,7 @@
 // the interface facts read them.
 #include "FuzzInput.h"
 
-#include "Platform/SysfsInterfaceList.h"
+#include "Platform/Sysfs/SysfsInterfaceList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

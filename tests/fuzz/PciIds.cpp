@@ -2,7 +2,7 @@
 // and device looked for, the rest is the database.
 #include "FuzzInput.h"
 
-#include "Platform/PciIds.h"
+#include "Platform/Sysfs/PciIds.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -2,9 +2,9 @@
 // read them. An empty part leaves its file out, so that the value comes from uevent instead.
 #include "FuzzInput.h"
 
-#include "Platform/BatteryRegistryAdapter.h"
-#include "Platform/PowerSources.h"
-#include "Platform/PowerSupply.h"
+#include "Platform/Registry/BatteryRegistryAdapter.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Sysfs/PowerSupply.h"
 
 namespace {
 

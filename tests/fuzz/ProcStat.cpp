@@ -2,7 +2,7 @@
 // lines, the task counts and the boot time.
 #include "FuzzInput.h"
 
-#include "Platform/HostStatistics.h"
+#include "Platform/Proc/HostStatistics.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // A process's stat line and command line as the process table reads them.
 #include "FuzzInput.h"
 
-#include "Platform/ProcessTable.h"
+#include "Platform/Proc/ProcessTable.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,8 +3,8 @@
 // written out and read back.
 #include "FuzzInput.h"
 
-#include "Platform/PlistStructureCheck.h"
-#include "Platform/PlistValue.h"
+#include "Platform/PropertyList/PlistStructureCheck.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 namespace {
 

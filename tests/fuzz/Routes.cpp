@@ -1,7 +1,7 @@
 // The IPv4 route table (/proc/net/route) as the primary interface is found in it.
 #include "FuzzInput.h"
 
-#include "Platform/DynamicStore.h"
+#include "Platform/Bus/DynamicStore.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -1,7 +1,7 @@
 // /proc/net/wireless as the signal and noise levels of an interface are read from it.
 #include "FuzzInput.h"
 
-#include "Platform/Wlan.h"
+#include "Platform/Netlink/Wlan.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -3,8 +3,8 @@
 #include "BaseKit/System/MacDevices.h"
 #include "BaseKit/System/MacSystem.h"
 
-#include "Platform/DynamicStore.h"
-#include "Platform/Machine.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Sysfs/Machine.h"
 
 #include <QCoreApplication>
 #include <QEventLoop>

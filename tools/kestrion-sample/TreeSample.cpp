@@ -25,17 +25,17 @@
 #include "SystemKit/Volumes/VolumesController.h"
 #include "ViewKit/VKPercentText.h"
 
-#include "Platform/Defaults.h"
-#include "Platform/DiskEjector.h"
-#include "Platform/DynamicStore.h"
-#include "Platform/FakeClock.h"
-#include "Platform/HostStatistics.h"
-#include "Platform/Machine.h"
-#include "Platform/Mounts.h"
-#include "Platform/PowerSources.h"
-#include "Platform/SysfsInterfaceList.h"
-#include "Platform/SysfsRegistry.h"
-#include "Platform/Wlan.h"
+#include "Platform/PropertyList/Defaults.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Time/FakeClock.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Sysfs/Machine.h"
+#include "Platform/Volumes/Mounts.h"
+#include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Sysfs/SysfsInterfaceList.h"
+#include "Platform/Registry/SysfsRegistry.h"
+#include "Platform/Netlink/Wlan.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,0 +1,401 @@
+#include "Platform/PropertyList/Defaults.h"
+
+#include "Platform/Files/FolderWatch.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+namespace Platform {
+
+namespace {
+
+// Files beyond this size are not settings; they are treated as corrupt. The companion's suite, the
+// largest, holds two lists of at most 4 MiB each.
+constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
+
+// The whole of a regular file, at most `limit` + 1 bytes of it; none when the path holds no regular
+// file or it cannot be read. The file is opened without waiting: a named pipe or a device at the path
+// would otherwise hold the caller in open(2) or read(2).
+std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0)
+        return std::nullopt;
+    struct ::stat info {};
+    std::optional<QByteArray> bytes;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        QByteArray content;
+        content.resize(qsizetype(std::min<qint64>(std::max<qint64>(info.st_size, 0), limit) + 1));
+        qsizetype filled = 0;
+        bool failed = false;
+        while (filled < content.size()) {
+            const ssize_t n = ::read(fd, content.data() + filled, std::size_t(content.size() - filled));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                failed = true;
+                break;
+            }
+            if (n == 0)
+                break;
+            filled += qsizetype(n);
+            // A file that grew while it was read: read on to the limit, and one byte past it.
+            if (filled == content.size() && filled <= limit)
+                content.resize(qsizetype(std::min<qint64>(qint64(content.size()) * 2, limit + 1)));
+        }
+        if (!failed) {
+            content.truncate(filled);
+            bytes = std::move(content);
+        }
+    }
+    ::close(fd);
+    return bytes;
+}
+
+// A whole text as a number, a leading '+' and surrounding blanks allowed; locale-free.
+template <typename Number>
+std::optional<Number> parseNumber(const QString& text)
+{
+    const QByteArray bytes = text.trimmed().toUtf8();
+    Number value = 0;
+    const char* begin = bytes.constData();
+    const char* end = begin + bytes.size();
+    if (begin != end && *begin == '+')
+        ++begin;
+    auto [ptr, ec] = std::from_chars(begin, end, value);
+    if (ec != std::errc() || ptr != end || begin == end)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<std::int64_t> parseInteger(const QString& text)
+{
+    return parseNumber<std::int64_t>(text);
+}
+
+// Finite numbers only.
+std::optional<double> parseReal(const QString& text)
+{
+    const auto value = parseNumber<double>(text);
+    if (!value || !std::isfinite(*value))
+        return std::nullopt;
+    return value;
+}
+
+QString& standardSuiteName()
+{
+    static QString name;
+    return name;
+}
+
+bool& standardSuiteMade()
+{
+    static bool made = false;
+    return made;
+}
+
+} // namespace
+
+Defaults::Defaults(const QString& suite, QObject* parent)
+    : Defaults(suite, Owner::thisProgram, parent)
+{
+}
+
+Defaults::Defaults(const QString& suite, Owner owner, QObject* parent)
+    : QObject(parent),
+      m_suite(suite),
+      m_path(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') + suite +
+             QStringLiteral(".plist")),
+      m_owner(owner)
+{
+    connect(&FolderWatch::shared(), &FolderWatch::changed, this, [this](int id) {
+        if (m_watchId != 0 && id == m_watchId)
+            refresh();
+    });
+    watch();
+}
+
+Defaults::~Defaults()
+{
+    if (m_watchId != 0)
+        FolderWatch::shared().remove(m_watchId);
+}
+
+Defaults& Defaults::standard()
+{
+    static Defaults* suite = [] {
+        standardSuiteMade() = true;
+        QString name = standardSuiteName();
+        if (name.isEmpty())
+            name = QCoreApplication::applicationName();
+        if (name.isEmpty())
+            name = QStringLiteral("standard");
+        return new Defaults(name);
+    }();
+    return *suite;
+}
+
+void Defaults::setStandardSuite(const QString& suite)
+{
+    if (standardSuiteMade())
+        qWarning("Defaults: the standard suite is in use already; it keeps its name");
+    standardSuiteName() = suite;
+}
+
+Defaults::FileState Defaults::stat() const
+{
+    FileState state;
+    struct ::stat info {};
+    if (::stat(QFile::encodeName(m_path).constData(), &info) != 0)
+        return state;
+    state.exists = true;
+    state.regular = S_ISREG(info.st_mode);
+    state.device = std::uint64_t(info.st_dev);
+    state.inode = std::uint64_t(info.st_ino);
+    state.size = std::int64_t(info.st_size);
+    state.mtimeSeconds = std::int64_t(info.st_mtim.tv_sec);
+    state.mtimeNanoseconds = std::int64_t(info.st_mtim.tv_nsec);
+    return state;
+}
+
+void Defaults::refresh() const
+{
+    if (m_loaded) {
+        // A file that is a link to another folder changes there, unseen by the watch: its time stamps
+        // are looked at as well.
+        if (m_watchId != 0) {
+            if (!FolderWatch::shared().takeChanged(m_watchId) && (!m_linked || stat() == m_state))
+                return;
+        } else if (stat() == m_state) {
+            return;
+        }
+    }
+    load(stat());
+}
+
+void Defaults::load(const FileState& state) const
+{
+    QByteArray bytes;
+    bool corrupt = false;
+    FileState loadedState = state;
+    // Anything but a regular file reads as no file. An unreadable file (no permission) is left alone
+    // and reads as an empty suite.
+    if (state.exists && state.regular) {
+        if (state.size > kMaxFileSize) {
+            corrupt = true;
+        } else if (auto content = readRegularFile(m_path, kMaxFileSize)) {
+            bytes = std::move(*content);
+            corrupt = bytes.size() > kMaxFileSize;
+            if (corrupt)
+                bytes.clear();
+        }
+    }
+    // The content decides: a file written again with what it held changes nothing.
+    if (m_loaded && !corrupt && bytes == m_bytes) {
+        m_state = loadedState;
+        m_linked = QFileInfo(m_path).isSymLink();
+        return;
+    }
+
+    PlistValue::DictionaryType values;
+    if (!corrupt && !bytes.isEmpty()) {
+        std::optional<PlistValue> decoded = PlistValue::decode(bytes);
+        if (decoded && decoded->toDictionary())
+            values = *decoded->toDictionary();
+        else
+            corrupt = true;
+    }
+    if (corrupt && m_watchId != 0 && FolderWatch::shared().mayBeWriting(m_watchId)) {
+        // Half of what a writer is still writing: the suite stays as it was until the writer closes the
+        // file, which counts as the next change.
+        if (!m_loaded) {
+            m_values.clear();
+            m_bytes.clear();
+            m_state = loadedState;
+            m_loaded = true;
+        }
+        return;
+    }
+    if (corrupt && m_owner == Owner::thisProgram) {
+        const QString aside = m_path + QStringLiteral(".corrupt");
+        QFile::remove(aside);
+        QFile::rename(m_path, aside);
+        loadedState = stat();
+    }
+    if (corrupt)
+        bytes.clear();
+
+    std::vector<QString> differing;
+    if (m_loaded) {
+        for (const auto& [key, value] : m_values) {
+            auto it = values.find(key);
+            if (it == values.end() || !(it->second == value))
+                differing.push_back(key);
+        }
+        for (const auto& [key, value] : values) {
+            if (m_values.find(key) == m_values.end())
+                differing.push_back(key);
+        }
+    }
+    m_values = std::move(values);
+    m_bytes = std::move(bytes);
+    m_state = loadedState;
+    m_linked = QFileInfo(m_path).isSymLink();
+    m_loaded = true;
+    // Emitted after the state is complete: a receiver may read or write this suite.
+    auto* self = const_cast<Defaults*>(this);
+    for (const QString& key : differing)
+        emit self->changed(key);
+}
+
+bool Defaults::write()
+{
+    QDir().mkpath(QFileInfo(m_path).absolutePath());
+    // Over anything but a regular file (or no file) nothing is written: the atomic replacement would
+    // follow a link to a device and put a file in its place, and a pipe is no settings file.
+    if (const FileState before = stat(); before.exists && !before.regular) {
+        m_state = before;
+        watch();
+        return false;
+    }
+    QSaveFile file(m_path);
+    bool written = false;
+    const QByteArray bytes = PlistValue(m_values).encodeBinary();
+    if (file.open(QIODevice::WriteOnly)) {
+        written = !bytes.isEmpty() && file.write(bytes) == bytes.size() && file.commit();
+        if (!written)
+            file.cancelWriting();
+    }
+    if (written)
+        m_bytes = bytes;
+    m_state = stat();
+    watch();
+    return written;
+}
+
+bool Defaults::set(const QString& key, const PlistValue& value)
+{
+    if (value.isNone())
+        return remove(key);
+    refresh();
+    m_values.insert_or_assign(key, value);
+    const bool written = write();
+    emit changed(key);
+    return written;
+}
+
+bool Defaults::remove(const QString& key)
+{
+    refresh();
+    m_values.erase(key);
+    const bool written = write();
+    emit changed(key);
+    return written;
+}
+
+void Defaults::watch()
+{
+    if (m_watchId != 0)
+        return;
+    const QFileInfo file(m_path);
+    QDir().mkpath(file.absolutePath());
+    m_watchId = FolderWatch::shared().add(file.absolutePath(), file.fileName());
+}
+
+PlistValue Defaults::value(const QString& key) const
+{
+    refresh();
+    auto it = m_values.find(key);
+    return it == m_values.end() ? PlistValue() : it->second;
+}
+
+bool Defaults::contains(const QString& key) const
+{
+    refresh();
+    return m_values.find(key) != m_values.end();
+}
+
+PlistValue::DictionaryType Defaults::dictionary() const
+{
+    refresh();
+    return m_values;
+}
+
+bool Defaults::boolean(const QString& key) const
+{
+    const PlistValue v = value(key);
+    if (auto flag = v.toBool())
+        return *flag;
+    if (auto number = v.toDouble())
+        return *number != 0;
+    if (v.type() == PlistValue::Type::Real)
+        return false; // NaN
+    if (auto text = v.toString()) {
+        const QString t = text->trimmed();
+        if (t.compare(QLatin1String("yes"), Qt::CaseInsensitive) == 0 ||
+            t.compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (auto number = parseInteger(t))
+            return *number != 0;
+    }
+    return false;
+}
+
+std::int64_t Defaults::integer(const QString& key) const
+{
+    const PlistValue v = value(key);
+    if (auto number = v.toInt64Truncating())
+        return *number;
+    if (auto flag = v.toBool())
+        return *flag ? 1 : 0;
+    if (auto text = v.toString()) {
+        if (auto number = parseInteger(*text))
+            return *number;
+        if (auto real = parseReal(*text)) {
+            if (auto number = PlistValue(*real).toInt64Truncating())
+                return *number;
+        }
+    }
+    return 0;
+}
+
+double Defaults::real(const QString& key) const
+{
+    const PlistValue v = value(key);
+    if (auto number = v.toDouble())
+        return *number;
+    if (auto flag = v.toBool())
+        return *flag ? 1.0 : 0.0;
+    if (auto text = v.toString()) {
+        if (auto number = parseReal(*text))
+            return *number;
+    }
+    return 0.0;
+}
+
+std::optional<QString> Defaults::string(const QString& key) const
+{
+    return value(key).toString();
+}
+
+std::optional<QByteArray> Defaults::data(const QString& key) const
+{
+    return value(key).toData();
+}
+
+} // namespace Platform
