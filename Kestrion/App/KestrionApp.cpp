@@ -54,21 +54,22 @@ namespace Kestrion {
 using LanguageKit::LKLocalizedString;
 using LanguageKit::LKResources;
 
-KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusConnection& bus, QObject* parent)
+KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const StartupEnvironment& environment,
+                         const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
     // The models first, before any window; each starts its sampler as it is made.
-    m_network = new NetworkModel(this);
-    m_processor = new ProcessorModel(settings, this);
-    m_memory = new MemoryModel(this);
+    m_network = new NetworkModel(environment, this);
+    m_processor = new ProcessorModel(environment, settings, this);
+    m_memory = new MemoryModel(environment, this);
     m_system = new SystemInfoModel(this);
-    m_gpu = new GpuModel(this);
-    m_volumes = new VolumesModel(this);
+    m_gpu = new GpuModel(environment, this);
+    m_volumes = new VolumesModel(environment, this);
     // The battery is polled every 5 seconds and once now, so the window opens with a reading.
-    m_battery = new InternalBatteryModel(settings, this);
+    m_battery = new InternalBatteryModel(environment, settings, this);
     m_thermion = new ThermionViewModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);

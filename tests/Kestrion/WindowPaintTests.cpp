@@ -125,12 +125,12 @@ struct EveryCardWindow {
         auto disks = std::make_shared<Platform::SysfsRegistry>(volumeTree.root());
         disks->addAdapter(std::make_unique<Platform::BlockStorageRegistryAdapter>(volumeTree.root()));
         volumes = std::make_unique<VolumesModel>(
-            new SystemKit::VolumesController(mounts, disks, std::make_shared<NoEjector>()));
+            new SystemKit::VolumesController(SystemKit::VolumesEnvironment{mounts, disks, std::make_shared<NoEjector>(), nullptr}));
 
         // A captured laptop battery.
         battery = std::make_unique<InternalBatteryModel>(
-            new InternalBatteryKit::InternalBatteryFinder(Platform::SysfsRegistry::live(batteryTree.root()),
-                                                          std::make_shared<Platform::PowerSources>(batteryTree.root())),
+            new InternalBatteryKit::InternalBatteryFinder({Platform::SysfsRegistry::live(batteryTree.root()),
+                                                          std::make_shared<Platform::PowerSources>(batteryTree.root())}),
             settings);
 
         system = std::make_unique<SystemInfoModel>([] { return 0; });
