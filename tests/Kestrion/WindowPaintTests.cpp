@@ -136,7 +136,7 @@ struct EveryCardWindow {
         system = std::make_unique<SystemInfoModel>([] { return 0; });
 
         CardCatalog catalog;
-        ProcessorCards::Sources sources;
+        CardSources sources;
         sources.processor = processor.get();
         sources.memory = memory.get();
         sources.processorName = QStringLiteral("Test Processor");
@@ -149,8 +149,8 @@ struct EveryCardWindow {
         catalog.add(Card::graphicsCard, [graphicsController, cardLook](QWidget* parent) -> QWidget* {
             return new GraphicsCardView(*graphicsController, *cardLook, parent);
         });
-        VolumeCards::add(catalog, volumes.get(), 1, &look.settings);
-        NetworkCards::Sources networkSources;
+        VolumeCards::add(catalog, {.volumes = volumes.get(), .look = &look.settings, .sizeClass = 1});
+        CardSources networkSources;
         networkSources.network = networkModel.get();
         networkSources.settings = &settings;
         networkSources.hostName = [] { return QStringLiteral("studio"); };
