@@ -33,11 +33,6 @@ std::optional<std::uint64_t> IOKitHelper::numberProperty(const Platform::Registr
     return numberFromBytes(*bytes);
 }
 
-std::optional<std::uint64_t> IOKitHelper::numberProperty(Platform::RegistryEntryId entry, const QString& key)
-{
-    return numberProperty(Platform::Registry::shared(), entry, key);
-}
-
 std::optional<QString> IOKitHelper::stringProperty(const Platform::Registry& registry,
                                                    Platform::RegistryEntryId entry, const QString& key)
 {
@@ -49,11 +44,6 @@ std::optional<QString> IOKitHelper::stringProperty(const Platform::Registry& reg
     if (decoder.hasError())
         return std::nullopt;
     return text;
-}
-
-std::optional<QString> IOKitHelper::stringProperty(Platform::RegistryEntryId entry, const QString& key)
-{
-    return stringProperty(Platform::Registry::shared(), entry, key);
 }
 
 } // namespace BaseKit

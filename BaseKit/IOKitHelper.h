@@ -20,12 +20,10 @@ public:
     // reads its first eight whole (a frequency of 4.295 GHz or more keeps its high half); shorter
     // values read their first four bytes, one to three bytes with the missing high bytes as zero;
     // an empty value reads as 0.
-    static std::optional<std::uint64_t> numberProperty(Platform::RegistryEntryId entry, const QString& key);
     static std::optional<std::uint64_t> numberProperty(const Platform::Registry& registry,
                                                        Platform::RegistryEntryId entry, const QString& key);
 
     // The whole value decoded as strict UTF-8 (any invalid sequence gives none), NUL bytes kept.
-    static std::optional<QString> stringProperty(Platform::RegistryEntryId entry, const QString& key);
     static std::optional<QString> stringProperty(const Platform::Registry& registry, Platform::RegistryEntryId entry,
                                                  const QString& key);
 

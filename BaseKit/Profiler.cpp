@@ -2,33 +2,32 @@
 
 #include "Platform/Time/Clock.h"
 
-#include <QHash>
 #include <QtGlobal>
 
-#include <cstdint>
 #include <cstdio>
+#include <utility>
 
 namespace BaseKit {
 
-namespace {
-
-std::int64_t nanoseconds()
+Profiler::Profiler(std::shared_ptr<const Platform::Clock> clock)
+    : m_clock(clock ? std::move(clock) : Platform::Clock::system())
 {
-    return std::int64_t(Platform::Clock::shared().monotonic().count());
 }
 
-// Start times by stopwatch name, in nanoseconds of the clock.
-QHash<QString, std::int64_t>& timers()
+Profiler& Profiler::shared()
 {
-    static QHash<QString, std::int64_t> running;
-    return running;
+    static Profiler profiler;
+    return profiler;
 }
 
-} // namespace
+std::int64_t Profiler::nanoseconds() const
+{
+    return std::int64_t(m_clock->monotonic().count());
+}
 
 void Profiler::start(const QString& name)
 {
-    timers().insert(name, nanoseconds());
+    m_timers.insert(name, nanoseconds());
 }
 
 void Profiler::start()
@@ -38,8 +37,8 @@ void Profiler::start()
 
 void Profiler::stop(const QString& name)
 {
-    const auto found = timers().constFind(name);
-    if (found == timers().constEnd())
+    const auto found = m_timers.constFind(name);
+    if (found == m_timers.constEnd())
         return;
     const std::int64_t elapsed = nanoseconds() - found.value();
     // Whole milliseconds, truncated toward zero.
@@ -49,16 +48,16 @@ void Profiler::stop(const QString& name)
                                 .toUtf8();
     std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), stdout);
     std::fflush(stdout);
-    timers().remove(name);
+    m_timers.remove(name);
 }
 
 void Profiler::stop()
 {
-    if (timers().size() != 1) {
+    if (m_timers.size() != 1) {
         qWarning("This function can only be called if there is exactly one profiler.");
         return;
     }
-    stop(timers().constBegin().key());
+    stop(m_timers.constBegin().key());
 }
 
 } // namespace BaseKit

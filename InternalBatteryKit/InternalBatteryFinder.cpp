@@ -6,6 +6,8 @@
 
 #include "BaseKit/Dates/Date.h"
 #include "BaseKit/Dates/Duration.h"
+#include "Platform/Registry/Registry.h"
+#include "Platform/Sysfs/PowerSources.h"
 #include "Platform/Sysfs/PowerSupply.h"
 
 #include <cmath>
@@ -31,13 +33,12 @@ std::optional<std::int64_t> wholePercent(double value)
 }
 } // namespace
 
-InternalBatteryFinder::InternalBatteryFinder(QObject* parent) : InternalBatteryFinder(nullptr, nullptr, parent) {}
+InternalBatteryFinder::InternalBatteryFinder(QObject* parent) : InternalBatteryFinder(Environment{}, parent) {}
 
-InternalBatteryFinder::InternalBatteryFinder(std::shared_ptr<Platform::Registry> registry,
-                                             std::shared_ptr<Platform::PowerSources> powerSources, QObject* parent)
+InternalBatteryFinder::InternalBatteryFinder(Environment environment, QObject* parent)
     : QObject(parent)
-    , m_registry(std::move(registry))
-    , m_powerSources(powerSources ? std::move(powerSources) : Platform::PowerSources::shared())
+    , m_registry(environment.registry ? std::move(environment.registry) : Platform::Registry::live())
+    , m_powerSources(environment.powerSources ? std::move(environment.powerSources) : Platform::PowerSources::live())
 {
     m_batteryPresent = hasPowerSources();
     emit batteryPresentChanged();
@@ -47,7 +48,7 @@ InternalBatteryFinder::~InternalBatteryFinder() = default;
 
 const Platform::Registry& InternalBatteryFinder::registry() const
 {
-    return m_registry ? *m_registry : Platform::Registry::shared();
+    return *m_registry;
 }
 
 bool InternalBatteryFinder::hasPowerSources() const

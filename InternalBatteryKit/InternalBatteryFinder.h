@@ -36,11 +36,15 @@ class InternalBatteryFinder : public QObject {
     Q_PROPERTY(QString timeLeft READ timeLeft NOTIFY timeLeftChanged)
 
 public:
-    // Reads the shared registry and power sources (the machine's unless a test installed others); a
-    // test may also pass its own.
+    // Where the finder reads; an empty member means this machine's own source.
+    struct Environment {
+        std::shared_ptr<Platform::Registry> registry;
+        std::shared_ptr<Platform::PowerSources> powerSources;
+    };
+
+    // Reads this machine's registry and power sources.
     explicit InternalBatteryFinder(QObject* parent = nullptr);
-    InternalBatteryFinder(std::shared_ptr<Platform::Registry> registry,
-                          std::shared_ptr<Platform::PowerSources> powerSources, QObject* parent = nullptr);
+    explicit InternalBatteryFinder(Environment environment, QObject* parent = nullptr);
     ~InternalBatteryFinder() override;
 
     // Polls every `interval` seconds when no timer runs; otherwise does nothing (the new interval is

@@ -36,7 +36,7 @@ double DateEnvironment::now()
 {
     if (overrides().now)
         return overrides().now();
-    return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0;
+    return double(Platform::Clock::system()->now().toMSecsSinceEpoch()) / 1000.0;
 }
 
 QString DateEnvironment::localeName()

@@ -8,17 +8,6 @@
 
 namespace BaseKit {
 
-namespace {
-
-// Set by tests (the program leaves it empty) and read when a device's icon is drawn, both on the main thread.
-QString& folderValue()
-{
-    static QString folder;
-    return folder;
-}
-
-} // namespace
-
 MobileDevice::MobileDevice(QString name, QString shortName)
     : m_name(std::move(name))
     , m_shortName(std::move(shortName))
@@ -27,21 +16,10 @@ MobileDevice::MobileDevice(QString name, QString shortName)
 
 MobileDevice::~MobileDevice() = default;
 
-QString MobileDevice::iconFolder()
-{
-    return folderValue();
-}
-
-void MobileDevice::setIconFolder(const QString& folder)
-{
-    folderValue() = folder;
-}
-
-std::optional<QIcon> MobileDevice::icon() const
+std::optional<QIcon> MobileDevice::icon(const QString& folder) const
 {
     if (!m_iconName)
         return std::nullopt;
-    const QString folder = iconFolder();
     if (folder.isEmpty() || m_iconName->contains(QLatin1Char('/')))
         return std::nullopt;
     for (const QString& item : Path::allItems(folder)) {

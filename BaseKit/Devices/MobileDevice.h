@@ -20,13 +20,9 @@ public:
     void setIconName(std::optional<QString> iconName) { m_iconName = std::move(iconName); }
 
     // The icon file named `iconName` from the first icon bundle ("<Name>.bundle", hidden items and
-    // package insides skipped) below the icon folder that holds it, read anew every time. None
-    // without an icon name, and on Linux, which ships no such icons (the folder is unset).
-    std::optional<QIcon> icon() const;
-
-    // The folder of the device icon bundles; empty (none) unless set.
-    static QString iconFolder();
-    static void setIconFolder(const QString& folder);
+    // package insides skipped) below `iconFolder` that holds it, read anew every time. None without
+    // an icon name or a folder: Linux ships no such icons, so the program names no folder.
+    std::optional<QIcon> icon(const QString& iconFolder = QString()) const;
 
 private:
     QString m_name;

@@ -16,7 +16,7 @@ Log& Log::shared()
     return log;
 }
 
-Log::Log() = default;
+Log::Log(Platform::SystemLog::Writer systemLog) : m_systemLog(systemLog) {}
 
 Log::~Log()
 {
@@ -78,13 +78,13 @@ void Log::log(LogSeverity severity, LogCategory category, const QString& message
     case LogSeverity::trace:
         return;
     case LogSeverity::info:
-        Platform::SystemLog::write(*subsystem, categoryName, Platform::SystemLog::Level::info, message);
+        m_systemLog(*subsystem, categoryName, Platform::SystemLog::Level::info, message);
         return;
     case LogSeverity::error:
-        Platform::SystemLog::write(*subsystem, categoryName, Platform::SystemLog::Level::error, message);
+        m_systemLog(*subsystem, categoryName, Platform::SystemLog::Level::error, message);
         return;
     case LogSeverity::fault:
-        Platform::SystemLog::write(*subsystem, categoryName, Platform::SystemLog::Level::fault, message);
+        m_systemLog(*subsystem, categoryName, Platform::SystemLog::Level::fault, message);
         return;
     }
 }

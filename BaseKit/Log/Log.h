@@ -3,6 +3,8 @@
 #include "BaseKit/Log/LogCategory.h"
 #include "BaseKit/Log/LogSeverity.h"
 
+#include "Platform/System/SystemLog.h"
+
 #include <QFile>
 #include <QString>
 #include <QStringList>
@@ -28,7 +30,9 @@ public:
 
     static Log& shared();
 
-    Log();
+    // Writes the system log's messages with `systemLog`: the system log itself unless a test watches
+    // them.
+    explicit Log(Platform::SystemLog::Writer systemLog = &Platform::SystemLog::write);
     ~Log();
     Log(const Log&) = delete;
     Log& operator=(const Log&) = delete;
@@ -65,6 +69,7 @@ private:
     std::unique_ptr<QFile> m_file;
     std::deque<QString> m_buffer;
     std::optional<QString> m_subsystem;
+    Platform::SystemLog::Writer m_systemLog;
     bool m_closed = false;
 };
 

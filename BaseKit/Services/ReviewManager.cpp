@@ -10,17 +10,11 @@
 
 namespace BaseKit {
 
-namespace {
-
-double secondsSince1970()
-{
-    return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0;
-}
-
-} // namespace
-
-ReviewManager::ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt)
-    : m_defaults(std::move(defaults)), m_requestPrompt(std::move(requestPrompt))
+ReviewManager::ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt,
+                             std::shared_ptr<const Platform::Clock> clock)
+    : m_defaults(std::move(defaults))
+    , m_requestPrompt(std::move(requestPrompt))
+    , m_clock(clock ? std::move(clock) : Platform::Clock::system())
 {
     if (!m_requestPrompt)
         m_requestPrompt = [] { Platform::StoreReview::request(QUrl(QString::fromLatin1(Maker::developerPage))); };
@@ -51,9 +45,10 @@ bool ReviewManager::isEligible(const QString& key)
     if (!m_defaults)
         return false;
     const double firstCall = m_defaults->real(recordKey);
+    const double now = double(m_clock->now().toMSecsSinceEpoch()) / 1000.0;
     if (firstCall != 0.0)
-        return firstCall + interval <= secondsSince1970();
-    m_defaults->set(recordKey, Platform::PlistValue(secondsSince1970()));
+        return firstCall + interval <= now;
+    m_defaults->set(recordKey, Platform::PlistValue(now));
     return false;
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 
 namespace Platform {
+class Clock;
 class Defaults;
 }
 
@@ -24,8 +25,10 @@ public:
     static constexpr double interval = 259200.0; // 72 hours
 
     // Records in `defaults` (none: nothing is ever recorded or asked); `requestPrompt` asks for the
-    // rating (the platform's rating dialog when empty).
-    explicit ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt = {});
+    // rating (the platform's rating dialog when empty); times are read from `clock` (this machine's
+    // when none).
+    explicit ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt = {},
+                           std::shared_ptr<const Platform::Clock> clock = nullptr);
 
     // The shared manager over the suite, made on first use.
     static ReviewManager& shared();
@@ -40,6 +43,7 @@ public:
 private:
     std::shared_ptr<Platform::Defaults> m_defaults;
     std::function<void()> m_requestPrompt;
+    std::shared_ptr<const Platform::Clock> m_clock;
 };
 
 } // namespace BaseKit

@@ -7,37 +7,26 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 
+#include <utility>
+
 namespace BaseKit {
 
-namespace {
+MacDevices::MacDevices(QString tablePath) : m_tablePath(std::move(tablePath)) {}
 
-struct State {
-    QString tablePath;
-    QHash<QString, MacDevice> found;
-};
-
-State& state()
+MacDevices& MacDevices::standard()
 {
-    static State s;
-    return s;
+    static MacDevices devices;
+    return devices;
 }
 
-QString tablePath()
+QString MacDevices::tablePath() const
 {
-    if (!state().tablePath.isEmpty())
-        return state().tablePath;
+    if (!m_tablePath.isEmpty())
+        return m_tablePath;
     return Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("mac-devices.json"));
 }
 
-} // namespace
-
-void MacDevices::setTablePath(const QString& path)
-{
-    state().tablePath = path;
-    state().found.clear();
-}
-
-QList<MacDevice> MacDevices::allDevices()
+QList<MacDevice> MacDevices::allDevices() const
 {
     const QString path = tablePath();
     if (path.isEmpty())
@@ -63,13 +52,12 @@ QList<MacDevice> MacDevices::allDevices()
 
 std::optional<MacDevice> MacDevices::device(const QString& model)
 {
-    auto& found = state().found;
-    const auto hit = found.constFind(model);
-    if (hit != found.constEnd())
+    const auto hit = m_found.constFind(model);
+    if (hit != m_found.constEnd())
         return *hit;
     for (const MacDevice& device : allDevices()) {
         if (device.model == model) {
-            found.insert(model, device);
+            m_found.insert(model, device);
             return device;
         }
     }

@@ -2,6 +2,7 @@
 
 #include "BaseKit/System/MacDevice.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QList>
 #include <QString>
@@ -10,26 +11,33 @@
 
 namespace BaseKit {
 
-// The Mac model catalogue: model identifiers to readable names, from the table "mac-devices.json" of
-// BaseKit's bundle. Used on the main thread only.
+// The Mac model catalogue: model identifiers to readable names, from a table file, by default
+// "mac-devices.json" of BaseKit's bundle. Used on the main thread only.
 class MacDevices {
 public:
-    MacDevices() = delete;
+    // The catalogue of the table at `tablePath`; of the bundle's table when empty.
+    explicit MacDevices(QString tablePath = QString());
 
-    // The first row whose model equals `model` exactly. A hit is kept for the life of the process; a
-    // miss is not, so the next call reads the table again.
-    static std::optional<MacDevice> device(const QString& model);
+    // The program's catalogue, over the bundle's table.
+    static MacDevices& standard();
+
+    // The first row whose model equals `model` exactly. A hit is kept for the life of the catalogue;
+    // a miss is not, so the next call reads the table again.
+    std::optional<MacDevice> device(const QString& model);
 
     // The whole table, read at every call; empty when the table is missing, unreadable or holds one
     // malformed row.
-    static QList<MacDevice> allDevices();
+    QList<MacDevice> allDevices() const;
 
     // The system's icon for the model. The icons come from the device-type declarations of the
     // operating system, which Linux does not have: always none here.
     static std::optional<QIcon> icon(const QString& model);
 
-    // The table file read (tests); empty restores the bundle's table. Forgets the kept hits.
-    static void setTablePath(const QString& path);
+private:
+    QString tablePath() const;
+
+    QString m_tablePath;
+    QHash<QString, MacDevice> m_found;
 };
 
 } // namespace BaseKit

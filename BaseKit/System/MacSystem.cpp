@@ -120,6 +120,8 @@ MacSystem::Sources MacSystem::defaultSources()
             return std::nullopt;
         return boot->seconds;
     };
+    result.registry = Platform::Registry::live();
+    result.clock = Platform::Clock::system();
     return result;
 }
 
@@ -132,13 +134,17 @@ void MacSystem::setSources(Sources newSources)
         newSources.computerName = defaults.computerName;
     if (!newSources.bootTime)
         newSources.bootTime = defaults.bootTime;
+    if (!newSources.registry)
+        newSources.registry = defaults.registry;
+    if (!newSources.clock)
+        newSources.clock = defaults.clock;
     state().sources = std::move(newSources);
     state().cache = Cache{};
 }
 
 Platform::Registry& MacSystem::mainPort()
 {
-    return Platform::Registry::shared();
+    return *sources().registry;
 }
 
 QString MacSystem::serialNumber()
@@ -425,7 +431,7 @@ QString MacSystem::uptimeText(std::int64_t seconds)
 QString MacSystem::uptimeText()
 {
     // The time since boot that keeps counting through suspend.
-    return uptimeText(Platform::Clock::shared().secondsSinceBoot());
+    return uptimeText(sources().clock->secondsSinceBoot());
 }
 
 QString MacSystem::bootUptimeText()
@@ -433,7 +439,7 @@ QString MacSystem::bootUptimeText()
     const auto boot = sources().bootTime();
     if (!boot || *boot == 0)
         return QStringLiteral("-");
-    const std::int64_t now = Platform::Clock::shared().now().toSecsSinceEpoch();
+    const std::int64_t now = sources().clock->now().toSecsSinceEpoch();
     return Duration::durationText(now - *boot);
 }
 

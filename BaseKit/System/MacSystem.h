@@ -14,8 +14,9 @@
 #include <optional>
 
 namespace Platform {
+class Clock;
 class Registry;
-}
+} // namespace Platform
 
 namespace BaseKit {
 
@@ -38,6 +39,10 @@ public:
         std::function<QString()> computerName;
         // The kernel's boot time in seconds since 1970; none when unreadable.
         std::function<std::optional<std::int64_t>()> bootTime;
+        // The registry the identification reads.
+        std::shared_ptr<Platform::Registry> registry;
+        // The uptimes' clock.
+        std::shared_ptr<const Platform::Clock> clock;
     };
     static Sources defaultSources();
     // Replaces the sources and forgets every cached value.

@@ -15,11 +15,11 @@
 #include "Kestrion/App/ViewConstants.h"
 #include "Kestrion/Cards/CardLookSettings.h"
 #include "Kestrion/Cards/CompanionCards.h"
-#include "Kestrion/Cards/GraphicsCardView.h"
-#include "Kestrion/Cards/InternalBatteryView.h"
+#include "Kestrion/Cards/GraphicsCards.h"
+#include "Kestrion/Cards/InternalBatteryCards.h"
 #include "Kestrion/Cards/NetworkCards.h"
 #include "Kestrion/Cards/ProcessorCards.h"
-#include "Kestrion/Cards/SystemInfoView.h"
+#include "Kestrion/Cards/SystemInfoCards.h"
 #include "Kestrion/Cards/VolumeCards.h"
 #include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/InternalBatteryModel.h"
@@ -54,21 +54,22 @@ namespace Kestrion {
 using LanguageKit::LKLocalizedString;
 using LanguageKit::LKResources;
 
-KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const QDBusConnection& bus, QObject* parent)
+KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const StartupEnvironment& environment,
+                         const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
     // The models first, before any window; each starts its sampler as it is made.
-    m_network = new NetworkModel(this);
-    m_processor = new ProcessorModel(settings, this);
-    m_memory = new MemoryModel(this);
+    m_network = new NetworkModel(environment, this);
+    m_processor = new ProcessorModel(environment, settings, this);
+    m_memory = new MemoryModel(environment, this);
     m_system = new SystemInfoModel(this);
-    m_gpu = new GpuModel(this);
-    m_volumes = new VolumesModel(this);
+    m_gpu = new GpuModel(environment, this);
+    m_volumes = new VolumesModel(environment, this);
     // The battery is polled every 5 seconds and once now, so the window opens with a reading.
-    m_battery = new InternalBatteryModel(settings, this);
+    m_battery = new InternalBatteryModel(environment, settings, this);
     m_thermion = new ThermionViewModel(this);
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -137,47 +138,29 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     // Each card is made over the models it shows; the others join here as they are built.
     if (!app.m_look)
         app.m_look = new CardLookSettings(app.m_settings.defaults(), &app);
-    CardCatalog catalog;
-    ProcessorCards::Sources sources;
+    CardSources sources;
     sources.processor = app.m_processor ? app.m_processor->controller() : nullptr;
     sources.memory = app.m_memory ? app.m_memory->controller() : nullptr;
+    sources.graphics = app.m_gpu ? app.m_gpu->controller() : nullptr;
+    sources.network = app.m_network;
+    sources.volumes = app.m_volumes;
+    sources.battery = app.m_battery;
+    sources.thermion = app.m_thermion;
+    sources.system = app.m_system;
+    sources.gpu = app.m_gpu;
+    sources.settings = &app.m_settings;
+    sources.look = app.m_look;
     sources.processorName = BaseKit::MacSystem::processorName();
     sources.physicalMemory = BaseKit::MacSystem::physicalMemory();
+    sources.hostName = [] { return BaseKit::MacSystem::hostName(); };
     sources.sizeClass = ViewConstants::sizeClass();
-    sources.look = app.m_look;
-    ProcessorCards::add(catalog, sources);
-    if (SystemKit::GraphicsCardController* graphics = app.m_gpu ? app.m_gpu->controller() : nullptr) {
-        CardLookSettings* look = app.m_look;
-        catalog.add(Card::graphicsCard, [graphics, look](QWidget* parent) -> QWidget* {
-            return new GraphicsCardView(*graphics, *look, parent);
-        });
-    }
-    VolumeCards::add(catalog, app.m_volumes, ViewConstants::sizeClass(), app.m_look);
 
-    NetworkCards::Sources network;
-    network.network = app.m_network;
-    network.settings = &app.m_settings;
-    network.hostName = [] { return BaseKit::MacSystem::hostName(); };
-    network.look = app.m_look;
-    NetworkCards::add(catalog, network);
-
-    if (InternalBatteryModel* battery = app.m_battery) {
-        CardLookSettings* look = app.m_look;
-        catalog.add(Card::internalBattery, [battery, look](QWidget* parent) -> QWidget* {
-            return new InternalBatteryView(*battery, *look, parent);
-        });
-    }
-
-    CompanionCards::add(catalog, app.m_thermion, app.m_settings, app.m_look);
-
-    // The system-information row.
-    if (SystemInfoModel* system = app.m_system) {
-        QPointer<GpuModel> gpu = app.m_gpu;
-        QPointer<VolumesModel> volumes = app.m_volumes;
-        catalog.add(Card::systemInfo, [system, gpu, volumes](QWidget* parent) -> QWidget* {
-            return new SystemInfoView(*system, gpu, volumes, ViewConstants::sizeClass(), parent);
-        });
-    }
+    // Every family of cards registers the same way, over the same sources.
+    using Family = void (*)(CardCatalog&, const CardSources&);
+    CardCatalog catalog;
+    for (const Family add : {&ProcessorCards::add, &GraphicsCards::add, &VolumeCards::add, &NetworkCards::add,
+                             &InternalBatteryCards::add, &CompanionCards::add, &SystemInfoCards::add})
+        add(catalog, sources);
     return catalog;
 }
 

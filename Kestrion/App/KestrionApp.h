@@ -3,6 +3,7 @@
 #include "Kestrion/Common/CardCatalog.h"
 #include "Kestrion/App/MainWindow.h"
 #include "Kestrion/Common/MainLayout.h"
+#include "Kestrion/Models/StartupEnvironment.h"
 #include "Kestrion/App/WindowRegistry.h"
 
 #include <QDBusConnection>
@@ -55,8 +56,10 @@ public:
 
     using CardsMaker = std::function<CardCatalog(KestrionApp&)>;
 
-    // `cards` makes the catalog of the main window's cards; the program's own cards when empty.
+    // `cards` makes the catalog of the main window's cards; the program's own cards when empty. The
+    // samplers read what `environment` holds.
     explicit KestrionApp(AppSettings& settings, CardsMaker cards = {},
+                         const StartupEnvironment& environment = StartupEnvironment::live(),
                          const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
     ~KestrionApp() override;
 

@@ -10,13 +10,13 @@
 
 namespace Kestrion {
 
-void CompanionCards::add(CardCatalog& catalog, ThermionViewModel* model, const AppSettings& settings,
-                         CardLookSettings* look)
+void CompanionCards::add(CardCatalog& catalog, const CardSources& sources)
 {
+    ThermionViewModel* model = sources.thermion;
     if (!model)
         return;
-    CardLookSettings& cardLook = look ? *look : CardLookSettings::standard();
-    const AppSettings* appSettings = &settings;
+    CardLookSettings& cardLook = sources.look ? *sources.look : CardLookSettings::standard();
+    const AppSettings* appSettings = sources.settings ? sources.settings : &AppSettings::standard();
     catalog.add(Card::fans, [model, &cardLook](QWidget* parent) -> QWidget* {
         auto* card = new FansView(cardLook, parent);
         card->setFans(model->fans());

@@ -7,7 +7,7 @@
 
 namespace Kestrion {
 
-void NetworkCards::add(CardCatalog& catalog, const Sources& sources)
+void NetworkCards::add(CardCatalog& catalog, const CardSources& sources)
 {
     if (!sources.network)
         return;

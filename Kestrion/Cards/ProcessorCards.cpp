@@ -10,7 +10,7 @@
 
 namespace Kestrion {
 
-void ProcessorCards::add(CardCatalog& catalog, const Sources& sources)
+void ProcessorCards::add(CardCatalog& catalog, const CardSources& sources)
 {
     CardLookSettings* look = sources.look ? sources.look : &CardLookSettings::standard();
     SystemKit::ProcessorController* processor = sources.processor;

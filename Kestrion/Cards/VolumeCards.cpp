@@ -6,11 +6,13 @@
 
 namespace Kestrion {
 
-void VolumeCards::add(CardCatalog& catalog, VolumesModel* model, int sizeClass, CardLookSettings* look)
+void VolumeCards::add(CardCatalog& catalog, const CardSources& sources)
 {
+    VolumesModel* model = sources.volumes;
     if (!model)
         return;
-    CardLookSettings* settings = look ? look : &CardLookSettings::standard();
+    const int sizeClass = sources.sizeClass;
+    CardLookSettings* settings = sources.look ? sources.look : &CardLookSettings::standard();
     catalog.add(Card::diskInfo, [model, sizeClass, settings](QWidget* parent) -> QWidget* {
         return new DiskInfoView(*model, sizeClass, *settings, parent);
     });

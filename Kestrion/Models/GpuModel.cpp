@@ -1,9 +1,12 @@
 #include "Kestrion/Models/GpuModel.h"
 
+#include "Kestrion/Models/StartupEnvironment.h"
+
 namespace Kestrion {
 
-GpuModel::GpuModel(QObject* parent)
-    : GpuModel(new SystemKit::GraphicsCardController(SystemKit::DataStorageMode::all, 30), parent)
+GpuModel::GpuModel(const StartupEnvironment& environment, QObject* parent)
+    : GpuModel(new SystemKit::GraphicsCardController(SystemKit::DataStorageMode::all, 30, environment.graphicsEnvironment()),
+               parent)
 {
 }
 

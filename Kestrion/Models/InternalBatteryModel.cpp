@@ -1,5 +1,7 @@
 #include "Kestrion/Models/InternalBatteryModel.h"
 
+#include "Kestrion/Models/StartupEnvironment.h"
+
 #include "BaseKit/FormatNumber.h"
 #include "Kestrion/Settings/AppSettings.h"
 #include "LanguageKit/LKLocalizedString.h"
@@ -18,8 +20,9 @@ namespace {
 const QString kDash = QStringLiteral("-");
 }
 
-InternalBatteryModel::InternalBatteryModel(const AppSettings& settings, QObject* parent)
-    : InternalBatteryModel(new InternalBatteryFinder(), settings, parent)
+InternalBatteryModel::InternalBatteryModel(const StartupEnvironment& environment, const AppSettings& settings,
+                                           QObject* parent)
+    : InternalBatteryModel(new InternalBatteryFinder(environment.batteryEnvironment()), settings, parent)
 {
 }
 

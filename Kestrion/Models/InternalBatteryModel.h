@@ -8,6 +8,8 @@
 
 namespace Kestrion {
 
+struct StartupEnvironment;
+
 class AppSettings;
 
 // Gives the battery card its texts. Owns the battery finder, polls every 5 seconds and once at once,
@@ -19,7 +21,7 @@ class InternalBatteryModel : public QObject
     Q_OBJECT
 
 public:
-    InternalBatteryModel(const AppSettings& settings, QObject* parent = nullptr);
+    InternalBatteryModel(const StartupEnvironment& environment, const AppSettings& settings, QObject* parent = nullptr);
     // Takes a finder made elsewhere (tests: a fixture tree) and starts it the same way.
     InternalBatteryModel(InternalBatteryKit::InternalBatteryFinder* finder, const AppSettings& settings,
                          QObject* parent = nullptr);

@@ -1,11 +1,13 @@
 #include "Kestrion/Models/MemoryModel.h"
 
+#include "Kestrion/Models/StartupEnvironment.h"
+
 #include "SystemKit/Processor/MemoryController.h"
 
 namespace Kestrion {
 
-MemoryModel::MemoryModel(QObject* parent)
-    : MemoryModel(new SystemKit::MemoryController(30), parent)
+MemoryModel::MemoryModel(const StartupEnvironment& environment, QObject* parent)
+    : MemoryModel(new SystemKit::MemoryController(30, environment.memory), parent)
 {
 }
 

@@ -6,6 +6,8 @@
 
 namespace Kestrion {
 
+struct StartupEnvironment;
+
 // Gives the views the running memory sampler: a history of 30 samples, one sample every second, the
 // first one second after it was built.
 class MemoryModel : public QObject
@@ -14,7 +16,7 @@ class MemoryModel : public QObject
     Q_PROPERTY(SystemKit::MemoryController* controller READ controller WRITE setController NOTIFY controllerChanged)
 
 public:
-    explicit MemoryModel(QObject* parent = nullptr);
+    explicit MemoryModel(const StartupEnvironment& environment, QObject* parent = nullptr);
     // Takes a sampler made elsewhere (tests) and starts it the same way.
     explicit MemoryModel(SystemKit::MemoryController* controller, QObject* parent = nullptr);
 

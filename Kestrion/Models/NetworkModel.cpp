@@ -1,12 +1,14 @@
 #include "Kestrion/Models/NetworkModel.h"
 
+#include "Kestrion/Models/StartupEnvironment.h"
+
 #include "BaseKit/Bundle.h"
 #include "SystemKit/Network/Ip.h"
 
 namespace Kestrion {
 
-NetworkModel::NetworkModel(QObject* parent)
-    : NetworkModel(new SystemKit::NetworkController(30, false), parent)
+NetworkModel::NetworkModel(const StartupEnvironment& environment, QObject* parent)
+    : NetworkModel(new SystemKit::NetworkController(30, false, environment.networkEnvironment()), parent)
 {
 }
 

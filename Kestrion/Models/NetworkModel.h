@@ -10,6 +10,8 @@
 
 namespace Kestrion {
 
+struct StartupEnvironment;
+
 // Gives the views the running network sampler (a history of 30 samples, one sample every second and
 // two at once) and the machine's public address with its country code, looked up once at start-up;
 // both stay none until the lookup answers and when it fails.
@@ -19,7 +21,7 @@ class NetworkModel : public QObject
     Q_PROPERTY(SystemKit::NetworkController* controller READ controller NOTIFY controllerChanged)
 
 public:
-    explicit NetworkModel(QObject* parent = nullptr);
+    explicit NetworkModel(const StartupEnvironment& environment, QObject* parent = nullptr);
     // Takes a sampler made elsewhere (tests); it has taken its first sample. Starts it the same way.
     explicit NetworkModel(SystemKit::NetworkController* controller, QObject* parent = nullptr);
 

@@ -1,5 +1,7 @@
 #include "Kestrion/Models/ProcessorModel.h"
 
+#include "Kestrion/Models/StartupEnvironment.h"
+
 #include "Kestrion/Settings/AppSettings.h"
 #include "SystemKit/Processor/ProcessorController.h"
 
@@ -10,8 +12,8 @@ constexpr int historySize = 30;
 constexpr double interval = 1.0;
 } // namespace
 
-ProcessorModel::ProcessorModel(const AppSettings& settings, QObject* parent)
-    : ProcessorModel(new SystemKit::ProcessorController(historySize), settings, parent)
+ProcessorModel::ProcessorModel(const StartupEnvironment& environment, const AppSettings& settings, QObject* parent)
+    : ProcessorModel(new SystemKit::ProcessorController(historySize, environment.processorEnvironment()), settings, parent)
 {
     // Reading the process table of this machine takes milliseconds of kernel time with a few hundred
     // processes: the window does not wait for it.

@@ -6,6 +6,8 @@
 
 namespace Kestrion {
 
+struct StartupEnvironment;
+
 class AppSettings;
 
 // Gives the views the running processor sampler. Built once at start-up: the sampler keeps a history
@@ -18,7 +20,7 @@ class ProcessorModel : public QObject
     Q_PROPERTY(SystemKit::ProcessorController* controller READ controller WRITE setController NOTIFY controllerChanged)
 
 public:
-    explicit ProcessorModel(const AppSettings& settings, QObject* parent = nullptr);
+    ProcessorModel(const StartupEnvironment& environment, const AppSettings& settings, QObject* parent = nullptr);
     // Takes a sampler made elsewhere (tests) and starts it the same way.
     ProcessorModel(SystemKit::ProcessorController* controller, const AppSettings& settings, QObject* parent = nullptr);
 

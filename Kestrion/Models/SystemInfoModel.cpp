@@ -17,7 +17,7 @@ SystemInfoModel::SystemInfoModel(std::function<int()> thermalState, QObject* par
 {
     setSerialNumber(BaseKit::MacSystem::serialNumber());
     setComputerName(BaseKit::MacSystem::computerName());
-    if (const std::optional<BaseKit::MacDevice> device = BaseKit::MacDevices::device(BaseKit::MacSystem::model()))
+    if (const std::optional<BaseKit::MacDevice> device = BaseKit::MacDevices::standard().device(BaseKit::MacSystem::model()))
         setComputerModel(device->description);
     else
         setComputerModel(BaseKit::MacSystem::marketingName());

@@ -1,5 +1,7 @@
 #include "Kestrion/Models/VolumesModel.h"
 
+#include "Kestrion/Models/StartupEnvironment.h"
+
 #include "BaseKit/IO.h"
 #include "BaseKit/Text.h"
 #include "SystemKit/Volumes/Volume.h"
@@ -11,7 +13,10 @@
 
 namespace Kestrion {
 
-VolumesModel::VolumesModel(QObject* parent) : VolumesModel(new SystemKit::VolumesController, parent) {}
+VolumesModel::VolumesModel(const StartupEnvironment& environment, QObject* parent)
+    : VolumesModel(new SystemKit::VolumesController(environment.volumesEnvironment()), parent)
+{
+}
 
 VolumesModel::VolumesModel(SystemKit::VolumesController* controller, QObject* parent)
     : QObject(parent)

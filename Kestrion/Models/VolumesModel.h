@@ -13,6 +13,8 @@ class VolumesController;
 
 namespace Kestrion {
 
+struct StartupEnvironment;
+
 // Gives the views the running volume sampler (one tick a second, the first one at once) and a list of
 // rows, one per mounted volume, sorted by volume name. The sampler's mount and unmount announcements
 // reach the list one turn of the event loop later, so the list is empty right after construction.
@@ -22,7 +24,7 @@ class VolumesModel : public QObject
     Q_PROPERTY(QList<Kestrion::VolumeModel*> volumes READ volumes NOTIFY volumesChanged)
 
 public:
-    explicit VolumesModel(QObject* parent = nullptr);
+    explicit VolumesModel(const StartupEnvironment& environment, QObject* parent = nullptr);
     // Takes a sampler made elsewhere (tests) and starts it the same way.
     explicit VolumesModel(SystemKit::VolumesController* controller, QObject* parent = nullptr);
 

@@ -34,12 +34,6 @@ private:
     bool m_active = true;
 };
 
-std::shared_ptr<DistributedCenter>& sharedCenter()
-{
-    static std::shared_ptr<DistributedCenter> center;
-    return center;
-}
-
 } // namespace
 
 DistributedCenter::DistributedCenter(QDBusConnection bus) : m_bus(std::move(bus)) {}
@@ -102,15 +96,8 @@ void DistributedCenter::removeObserver(QObject* observer, const QString& name)
 
 DistributedCenter& DistributedCenter::defaultCenter()
 {
-    auto& center = sharedCenter();
-    if (!center)
-        center = std::make_shared<DistributedCenter>(QDBusConnection::sessionBus());
-    return *center;
-}
-
-void DistributedCenter::setDefaultCenter(std::shared_ptr<DistributedCenter> center)
-{
-    sharedCenter() = std::move(center);
+    static DistributedCenter center(QDBusConnection::sessionBus());
+    return center;
 }
 
 } // namespace Platform

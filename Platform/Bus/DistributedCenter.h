@@ -46,9 +46,9 @@ public:
     // Removes every registration of `observer` for `name`, with or without object filter.
     void removeObserver(QObject* observer, const QString& name);
 
-    // The centre on the session bus, made on first use; tests may install another.
+    // The centre on the session bus, made on first use. Tests make centres of their own on a private
+    // bus.
     static DistributedCenter& defaultCenter();
-    static void setDefaultCenter(std::shared_ptr<DistributedCenter> center);
 
 private:
     QDBusConnection m_bus;

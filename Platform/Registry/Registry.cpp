@@ -4,14 +4,6 @@
 
 namespace Platform {
 
-namespace {
-std::shared_ptr<Registry>& installedRegistry()
-{
-    static std::shared_ptr<Registry> registry;
-    return registry;
-}
-} // namespace
-
 PlistValue Registry::property(RegistryEntryId entry, const QString& key) const
 {
     return properties(entry)[key];
@@ -34,17 +26,10 @@ PlistValue Registry::searchProperty(RegistryEntryId entry, const QString& key) c
     return {};
 }
 
-Registry& Registry::shared()
+std::shared_ptr<Registry> Registry::live()
 {
-    std::shared_ptr<Registry>& registry = installedRegistry();
-    if (!registry)
-        registry = makeLive();
-    return *registry;
-}
-
-void Registry::setShared(std::shared_ptr<Registry> registry)
-{
-    installedRegistry() = std::move(registry);
+    static const std::shared_ptr<Registry> registry = makeLive();
+    return registry;
 }
 
 } // namespace Platform

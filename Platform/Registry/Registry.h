@@ -47,10 +47,8 @@ public:
     // Entries are values: nothing is held, so releasing or closing one does nothing.
     void release(RegistryEntryId) const {}
 
-    // The registry the program reads: the live one unless a test installed another.
-    static Registry& shared();
-    // Replaces the shared registry (tests); passing null restores the live one.
-    static void setShared(std::shared_ptr<Registry> registry);
+    // This machine's registry, made on first use: the one the program's start-up hands on.
+    static std::shared_ptr<Registry> live();
 
 private:
     // The registry of this machine; defined beside its implementation, which this interface does not

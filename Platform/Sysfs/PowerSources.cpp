@@ -95,24 +95,10 @@ PlistValue describe(const PowerSupply& battery, bool acPower, std::optional<std:
 }
 } // namespace
 
-namespace {
-std::shared_ptr<PowerSources>& installed()
+std::shared_ptr<PowerSources> PowerSources::live()
 {
-    static std::shared_ptr<PowerSources> sources;
+    static const std::shared_ptr<PowerSources> sources = std::make_shared<PowerSources>();
     return sources;
-}
-} // namespace
-
-std::shared_ptr<PowerSources> PowerSources::shared()
-{
-    if (!installed())
-        installed() = std::make_shared<PowerSources>();
-    return installed();
-}
-
-void PowerSources::setShared(std::shared_ptr<PowerSources> sources)
-{
-    installed() = std::move(sources);
 }
 
 PowerSources::PowerSources(QString root) : m_root(root.isEmpty() ? QStringLiteral("/") : std::move(root)) {}

@@ -39,10 +39,8 @@ public:
     // The descriptions now, in the order of the supplies' names.
     std::vector<PlistValue> descriptions() const;
 
-    // The power sources the program reads: this machine's unless a test installed others.
-    static std::shared_ptr<PowerSources> shared();
-    // Replaces the shared power sources (tests); passing null restores this machine's.
-    static void setShared(std::shared_ptr<PowerSources> sources);
+    // This machine's power sources, made on first use: the ones the program's start-up hands on.
+    static std::shared_ptr<PowerSources> live();
 
 private:
     // What a supply is (`type`, `scope`) is fixed while its folder exists: read once per name.

@@ -1,36 +1,15 @@
 #include "Platform/System/SystemLog.h"
 
-#include <atomic>
-
 #include <syslog.h>
 
 namespace Platform {
 
-namespace {
-
-std::atomic<SystemLog::Writer>& installedWriter()
-{
-    static std::atomic<SystemLog::Writer> writer{nullptr};
-    return writer;
-}
-
-} // namespace
-
 void SystemLog::write(const QString& identifier, const QString& category, Level level, const QString& message)
 {
-    if (const Writer writer = installedWriter().load()) {
-        writer(identifier, category, level, message);
-        return;
-    }
     const int priority = level == Level::info ? LOG_INFO : level == Level::error ? LOG_ERR : LOG_CRIT;
     // The identifier goes into the text, so no openlog(3) state is shared with the rest of the process.
     const QByteArray text = (identifier + QStringLiteral(" [") + category + QStringLiteral("] ") + message).toUtf8();
     ::syslog(LOG_USER | priority, "%s", text.constData());
-}
-
-void SystemLog::setWriter(Writer writer)
-{
-    installedWriter().store(writer);
 }
 
 } // namespace Platform

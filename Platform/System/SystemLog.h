@@ -12,9 +12,8 @@ public:
 
     static void write(const QString& identifier, const QString& category, Level level, const QString& message);
 
-    // Replaces the system log (tests watch it there); an empty function restores it.
+    // What writes a message: write() itself, or what a test watches the messages with.
     using Writer = void (*)(const QString& identifier, const QString& category, Level level, const QString& message);
-    static void setWriter(Writer writer);
 };
 
 } // namespace Platform

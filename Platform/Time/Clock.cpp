@@ -3,17 +3,8 @@
 #include <QTimeZone>
 
 #include <ctime>
-#include <utility>
 
 namespace Platform {
-
-namespace {
-std::shared_ptr<Clock>& installedClock()
-{
-    static std::shared_ptr<Clock> clock;
-    return clock;
-}
-} // namespace
 
 QDateTime Clock::now() const
 {
@@ -38,16 +29,10 @@ std::int64_t Clock::secondsSinceBoot() const
     return std::int64_t(ts.tv_sec);
 }
 
-Clock& Clock::shared()
+std::shared_ptr<const Clock> Clock::system()
 {
-    static Clock system;
-    std::shared_ptr<Clock>& clock = installedClock();
-    return clock ? *clock : system;
-}
-
-void Clock::setShared(std::shared_ptr<Clock> clock)
-{
-    installedClock() = std::move(clock);
+    static const std::shared_ptr<const Clock> clock = std::make_shared<Clock>();
+    return clock;
 }
 
 } // namespace Platform

@@ -9,7 +9,8 @@
 namespace Platform {
 
 // The program's clocks: wall time, a monotonic time for intervals and stopwatches, and the time since
-// boot counting suspend. Code that reads time asks Clock::shared(); tests install a FakeClock.
+// boot counting suspend. What reads time is handed a clock when it is made: the program's start-up
+// hands on system(), tests a FakeClock they drive.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -21,10 +22,8 @@ public:
     // Whole seconds since boot, suspend included (CLOCK_BOOTTIME); 0 when unknown.
     virtual std::int64_t secondsSinceBoot() const;
 
-    // The clock the program reads: the system's unless a test installed another.
-    static Clock& shared();
-    // Replaces the shared clock (tests); passing null restores the system's.
-    static void setShared(std::shared_ptr<Clock> clock);
+    // This machine's clock, the one the program's start-up hands on.
+    static std::shared_ptr<const Clock> system();
 };
 
 } // namespace Platform

@@ -4,7 +4,7 @@
 
 namespace Platform {
 
-// A clock that stands still until told to move, for tests: install it with Clock::setShared.
+// A clock that stands still until told to move, for tests: hand it to what reads time.
 class FakeClock : public Clock {
 public:
     FakeClock();

@@ -9,7 +9,8 @@ namespace SystemKit {
 GraphicsEnvironment GraphicsEnvironment::live()
 {
     GraphicsEnvironment environment;
-    environment.currentTime = [] { return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0; };
+    environment.registry = Platform::Registry::live();
+    environment.clock = Platform::Clock::system();
     environment.processorName = [] { return BaseKit::MacSystem::processorName(); };
     environment.physicalMemory = [] { return BaseKit::MacSystem::physicalMemory(); };
     return environment;
@@ -19,8 +20,14 @@ GraphicsEnvironment GraphicsEnvironment::completed() const
 {
     GraphicsEnvironment result = *this;
     const GraphicsEnvironment defaults = live();
-    if (!result.currentTime)
-        result.currentTime = defaults.currentTime;
+    if (!result.registry)
+        result.registry = defaults.registry;
+    if (!result.clock)
+        result.clock = defaults.clock;
+    if (!result.currentTime) {
+        const std::shared_ptr<const Platform::Clock> clock = result.clock;
+        result.currentTime = [clock] { return double(clock->now().toMSecsSinceEpoch()) / 1000.0; };
+    }
     if (!result.processorName)
         result.processorName = defaults.processorName;
     if (!result.physicalMemory)
@@ -30,7 +37,7 @@ GraphicsEnvironment GraphicsEnvironment::completed() const
 
 const Platform::Registry& GraphicsEnvironment::registryToRead() const
 {
-    return registry ? *registry : Platform::Registry::shared();
+    return *registry;
 }
 
 } // namespace SystemKit

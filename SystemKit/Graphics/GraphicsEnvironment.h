@@ -7,23 +7,25 @@
 #include <memory>
 
 namespace Platform {
+class Clock;
 class Registry;
-}
+} // namespace Platform
 
 namespace SystemKit {
 
 // Where the graphics sampler takes its readings from. An empty member means this machine's own
 // source; tests give a registry of their own and clocks and machine facts they choose.
 struct GraphicsEnvironment {
-    std::shared_ptr<Platform::Registry> registry;   // none: the shared registry
-    std::function<double()> currentTime;            // seconds since 1970
+    std::shared_ptr<Platform::Registry> registry;   // none: this machine's registry
+    std::shared_ptr<const Platform::Clock> clock;   // none: this machine's clock
+    std::function<double()> currentTime;            // seconds since 1970; none: the clock's
     std::function<QString()> processorName;         // the processor's brand text
     std::function<std::uint64_t()> physicalMemory;  // bytes
 
     static GraphicsEnvironment live();
     // This environment with every empty member taken from live().
     GraphicsEnvironment completed() const;
-    // The registry to read.
+    // The registry to read (of a completed environment).
     const Platform::Registry& registryToRead() const;
 };
 

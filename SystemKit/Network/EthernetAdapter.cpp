@@ -1,9 +1,12 @@
 #include "SystemKit/Network/EthernetAdapter.h"
 
+#include <utility>
+
 namespace SystemKit {
 
-EthernetAdapter::EthernetAdapter(const QString& identifier, int historySize, QObject* parent)
-    : NetworkAdapter(identifier, historySize, parent)
+EthernetAdapter::EthernetAdapter(const QString& identifier, int historySize,
+                                 std::shared_ptr<const Platform::Clock> clock, QObject* parent)
+    : NetworkAdapter(identifier, historySize, std::move(clock), parent)
 {
 }
 

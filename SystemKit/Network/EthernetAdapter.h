@@ -13,7 +13,8 @@ class EthernetAdapter : public NetworkAdapter {
     Q_OBJECT
 
 public:
-    EthernetAdapter(const QString& identifier, int historySize, QObject* parent = nullptr);
+    EthernetAdapter(const QString& identifier, int historySize, std::shared_ptr<const Platform::Clock> clock,
+                    QObject* parent = nullptr);
 
     const std::optional<EthernetAdapterDetails>& details() const { return m_details; }
     void setDetails(std::optional<EthernetAdapterDetails> details);

@@ -6,11 +6,14 @@
 
 #include <QHash>
 
+#include <utility>
+
 namespace SystemKit {
 
-NetworkAdapter::NetworkAdapter(const QString& identifier, int historySize, QObject* parent)
+NetworkAdapter::NetworkAdapter(const QString& identifier, int historySize,
+                               std::shared_ptr<const Platform::Clock> clock, QObject* parent)
     : QObject(parent)
-    , m_histories(historySize)
+    , m_histories(historySize, std::move(clock))
     , m_usageHistory(historySize)
     , m_identifier(identifier)
     , m_name(Platform::KernelName::displayed(identifier)) // the interface name, bytes that are no UTF-8 shown replaced

@@ -26,7 +26,8 @@ class NetworkAdapter : public QObject {
     Q_OBJECT
 
 public:
-    NetworkAdapter(const QString& identifier, int historySize, QObject* parent = nullptr);
+    NetworkAdapter(const QString& identifier, int historySize, std::shared_ptr<const Platform::Clock> clock,
+                   QObject* parent = nullptr);
     ~NetworkAdapter() override;
 
     // The shortest interval a speed is taken over. Over less (the model's extra sample right after

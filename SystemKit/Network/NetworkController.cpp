@@ -21,7 +21,7 @@ NetworkController::NetworkController(int historySize, bool watchVpn, NetworkEnvi
                                      QObject* parent)
     : QObject(parent)
     , m_environment(environment.completed())
-    , m_timePrevious(Platform::Clock::shared().monotonic())
+    , m_timePrevious(m_environment.clock->monotonic())
     , m_historySize(historySize)
 {
     // A listing comes in after the sample that started it; it is announced only while collecting.
@@ -68,7 +68,7 @@ void NetworkController::stop()
 
 Platform::Registry& NetworkController::registry() const
 {
-    return m_environment.registry ? *m_environment.registry : Platform::Registry::shared();
+    return *m_environment.registry;
 }
 
 void NetworkController::setAdapter(NetworkAdapter* adapter)
@@ -175,11 +175,11 @@ NetworkAdapter* NetworkController::makeAdapter(const QString& bsdName)
     const std::optional<QString> type = interfaceType(bsdName);
     NetworkAdapter* made = nullptr;
     if (type == QLatin1String(NetworkInterfaces::wifiType))
-        made = new WifiAdapter(bsdName, m_historySize, this);
+        made = new WifiAdapter(bsdName, m_historySize, m_environment.clock, this);
     else if (type == QLatin1String(NetworkInterfaces::ethernetType) || m_currentIdentifier == bsdName)
         // Any other kind (a tunnel, a bridge) gets an adapter only as the primary interface. The
         // primary interface is the one this sample read.
-        made = new EthernetAdapter(bsdName, m_historySize, this);
+        made = new EthernetAdapter(bsdName, m_historySize, m_environment.clock, this);
     if (made)
         configureAdapter(*made);
     return made;
@@ -222,7 +222,7 @@ void NetworkController::updateAdapters()
 
     // 2. Elapsed time from the monotonic clock, which neither steps back nor jumps with the wall
     // clock; the stamp moves also when the sample ends early.
-    const std::chrono::nanoseconds now = Platform::Clock::shared().monotonic();
+    const std::chrono::nanoseconds now = m_environment.clock->monotonic();
     const double elapsed = std::chrono::duration<double>(now - m_timePrevious).count();
     m_timePrevious = now;
 

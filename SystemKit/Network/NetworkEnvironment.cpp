@@ -4,6 +4,7 @@
 #include "Platform/Sysfs/NetworkInterfaces.h"
 #include "Platform/Registry/Registry.h"
 #include "Platform/Netlink/Wlan.h"
+#include "Platform/Time/Clock.h"
 
 namespace SystemKit {
 
@@ -13,6 +14,8 @@ NetworkEnvironment NetworkEnvironment::live(const QString& root)
     environment.interfaces = std::make_shared<Platform::NetworkInterfaces>(root);
     environment.store = std::make_shared<Platform::DynamicStore>(root);
     environment.wlan = Platform::Wlan::live();
+    environment.registry = Platform::Registry::live();
+    environment.clock = Platform::Clock::system();
     environment.tools = NetworkToolEnvironment::live(root);
     environment.pathMonitors = NetworkMonitor::routingSocket();
     environment.addressLookup = VpnWatch::ipLookup();
@@ -29,6 +32,10 @@ NetworkEnvironment NetworkEnvironment::completed(const QString& root) const
     // Only this machine's own tree has a Wi-Fi driver to ask.
     if (!result.wlan)
         result.wlan = root == QStringLiteral("/") ? Platform::Wlan::live() : Platform::Wlan::none();
+    if (!result.registry)
+        result.registry = Platform::Registry::live();
+    if (!result.clock)
+        result.clock = Platform::Clock::system();
     result.tools = result.tools.completed(root);
     if (!result.pathMonitors)
         result.pathMonitors = NetworkMonitor::routingSocket();

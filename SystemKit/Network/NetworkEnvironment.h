@@ -9,6 +9,7 @@
 #include <memory>
 
 namespace Platform {
+class Clock;
 class DynamicStore;
 class NetworkInterfaces;
 class Registry;
@@ -24,7 +25,8 @@ struct NetworkEnvironment {
     std::shared_ptr<Platform::NetworkInterfaces> interfaces; // interface list and interface facts
     std::shared_ptr<Platform::DynamicStore> store;           // the primary interface
     std::shared_ptr<Platform::Wlan> wlan;                    // live Wi-Fi values
-    std::shared_ptr<Platform::Registry> registry;            // none: the shared registry
+    std::shared_ptr<Platform::Registry> registry;            // none: this machine's registry
+    std::shared_ptr<const Platform::Clock> clock;            // none: this machine's clock
     NetworkToolEnvironment tools;                            // the per-process traffic listing
     NetworkMonitor::MonitorFactory pathMonitors;             // the VPN watch's path stream
     VpnWatch::AddressLookup addressLookup;                   // the VPN watch's external address

@@ -6,14 +6,19 @@
 #include <QList>
 
 #include <cstdint>
+#include <memory>
+
+namespace Platform {
+class Clock;
+}
 
 namespace SystemKit {
 
 // The upload and download speed histories of one adapter, oldest first, always `size` items long.
-// A new history holds zeros stamped one second apart, the newest now.
+// A new history holds zeros stamped one second apart, the newest now. Items are stamped by `clock`.
 class NetworkHistories {
 public:
-    explicit NetworkHistories(int historySize);
+    NetworkHistories(int historySize, std::shared_ptr<const Platform::Clock> clock);
 
     void appendUpload(std::uint64_t value);
     void appendDownload(std::uint64_t value);
@@ -22,7 +27,9 @@ public:
     const QList<NetworkHistoryItem>& download() const { return m_download.values(); }
 
 private:
-    static BaseKit::FixedHistory<NetworkHistoryItem> prefilled(int historySize);
+    static BaseKit::FixedHistory<NetworkHistoryItem> prefilled(int historySize, const Platform::Clock& clock);
+
+    std::shared_ptr<const Platform::Clock> m_clock;
 
     BaseKit::FixedHistory<NetworkHistoryItem> m_upload;
     BaseKit::FixedHistory<NetworkHistoryItem> m_download;

@@ -1,9 +1,12 @@
 #include "SystemKit/Network/WifiAdapter.h"
 
+#include <utility>
+
 namespace SystemKit {
 
-WifiAdapter::WifiAdapter(const QString& identifier, int historySize, QObject* parent)
-    : NetworkAdapter(identifier, historySize, parent)
+WifiAdapter::WifiAdapter(const QString& identifier, int historySize,
+                         std::shared_ptr<const Platform::Clock> clock, QObject* parent)
+    : NetworkAdapter(identifier, historySize, std::move(clock), parent)
 {
 }
 

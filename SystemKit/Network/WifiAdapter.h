@@ -14,7 +14,8 @@ class WifiAdapter : public NetworkAdapter {
     Q_OBJECT
 
 public:
-    WifiAdapter(const QString& identifier, int historySize, QObject* parent = nullptr);
+    WifiAdapter(const QString& identifier, int historySize, std::shared_ptr<const Platform::Clock> clock,
+                QObject* parent = nullptr);
 
     const std::optional<WlanInformation>& info() const { return m_info; }
     const std::optional<WirelessAdapterDetails>& details() const { return m_details; }

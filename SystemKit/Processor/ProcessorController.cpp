@@ -280,7 +280,7 @@ void ProcessorController::readCores()
 {
     setCores({});
     m_coreProcessors.clear();
-    const Platform::Registry& registry = m_environment.registry ? *m_environment.registry : Platform::Registry::shared();
+    const Platform::Registry& registry = *m_environment.registry;
     const bool appleSilicon = m_environment.isAppleSilicon();
     const std::uint32_t limit = m_environment.threadCount();
     const auto entries = registry.entriesNamed(appleSilicon ? QStringLiteral("cpu") : QStringLiteral("processor"));

@@ -4,6 +4,7 @@
 #include "Platform/Proc/ProcessTable.h"
 
 #include "BaseKit/System/MacSystem.h"
+#include "Platform/Registry/Registry.h"
 #include "Platform/Time/Clock.h"
 
 #include <algorithm>
@@ -15,8 +16,9 @@ ProcessorEnvironment ProcessorEnvironment::live(const QString& root)
     ProcessorEnvironment environment;
     environment.host = std::make_shared<Platform::HostStatistics>(root);
     environment.processTable = std::make_shared<Platform::ProcessTable>(root);
-    environment.currentTime = [] { return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0; };
-    environment.monotonicNanoseconds = [] { return std::int64_t(Platform::Clock::shared().monotonic().count()); };
+    environment.registry = Platform::Registry::live();
+    environment.clock = Platform::Clock::system();
+    environment.useClock();
 
     // Processors in use are read afresh at each call; the logical and thread counts are the ones
     // the machine identification read once.
@@ -37,13 +39,23 @@ ProcessorEnvironment ProcessorEnvironment::completed(const QString& root) const
     };
     fill(result.host, defaults.host);
     fill(result.processTable, defaults.processTable);
-    fill(result.currentTime, defaults.currentTime);
-    fill(result.monotonicNanoseconds, defaults.monotonicNanoseconds);
+    fill(result.registry, defaults.registry);
+    fill(result.clock, defaults.clock);
+    result.useClock();
     fill(result.activeProcessorCount, defaults.activeProcessorCount);
     fill(result.logicalProcessorCount, defaults.logicalProcessorCount);
     fill(result.threadCount, defaults.threadCount);
     fill(result.isAppleSilicon, defaults.isAppleSilicon);
     return result;
+}
+
+void ProcessorEnvironment::useClock()
+{
+    const std::shared_ptr<const Platform::Clock> source = clock;
+    if (!currentTime)
+        currentTime = [source] { return double(source->now().toMSecsSinceEpoch()) / 1000.0; };
+    if (!monotonicNanoseconds)
+        monotonicNanoseconds = [source] { return std::int64_t(source->monotonic().count()); };
 }
 
 } // namespace SystemKit

@@ -7,6 +7,7 @@
 #include <memory>
 
 namespace Platform {
+class Clock;
 class HostStatistics;
 class ProcessTable;
 class Registry;
@@ -19,9 +20,10 @@ namespace SystemKit {
 struct ProcessorEnvironment {
     std::shared_ptr<Platform::HostStatistics> host;
     std::shared_ptr<Platform::ProcessTable> processTable;
-    std::shared_ptr<Platform::Registry> registry;            // none: the shared registry
-    std::function<double()> currentTime;                     // seconds since 1970 (wall clock)
-    std::function<std::int64_t()> monotonicNanoseconds;      // never steps back
+    std::shared_ptr<Platform::Registry> registry;            // none: this machine's registry
+    std::shared_ptr<const Platform::Clock> clock;            // none: this machine's clock
+    std::function<double()> currentTime;                     // seconds since 1970 (wall clock); none: the clock's
+    std::function<std::int64_t()> monotonicNanoseconds;      // never steps back; none: the clock's
     std::function<std::uint32_t()> activeProcessorCount;     // processors in use now
     std::function<std::uint32_t()> logicalProcessorCount;
     std::function<std::uint32_t()> threadCount;
@@ -31,6 +33,10 @@ struct ProcessorEnvironment {
     static ProcessorEnvironment live(const QString& root = QStringLiteral("/"));
     // This environment with every empty member taken from live(root).
     ProcessorEnvironment completed(const QString& root = QStringLiteral("/")) const;
+
+private:
+    // Fills the empty time readings from `clock`.
+    void useClock();
 };
 
 } // namespace SystemKit

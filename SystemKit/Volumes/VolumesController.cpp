@@ -13,24 +13,18 @@ namespace {
 const QString kDriverClass = QStringLiteral("IOBlockStorageDriver");
 const QString kBsdName = QStringLiteral("BSD Name");
 const QString kStatistics = QStringLiteral("Statistics");
-
-// The live registry, held without owning it.
-std::shared_ptr<Platform::Registry> sharedRegistry()
-{
-    return std::shared_ptr<Platform::Registry>(std::shared_ptr<Platform::Registry>(), &Platform::Registry::shared());
-}
 } // namespace
 
-VolumesController::VolumesController(QObject* parent) : VolumesController(nullptr, nullptr, nullptr, parent) {}
+VolumesController::VolumesController(QObject* parent) : VolumesController(VolumesEnvironment{}, parent) {}
 
-VolumesController::VolumesController(std::shared_ptr<Platform::Mounts> mounts,
-                                     std::shared_ptr<Platform::Registry> registry,
-                                     std::shared_ptr<Platform::DiskEjector> ejector, QObject* parent)
+VolumesController::VolumesController(VolumesEnvironment environment, QObject* parent)
     : QObject(parent)
-    , m_mounts(mounts ? std::move(mounts) : std::make_shared<Platform::Mounts>())
-    , m_registry(registry ? std::move(registry) : sharedRegistry())
-    , m_ejector(ejector ? std::move(ejector) : std::make_shared<Platform::UDisks2Ejector>())
 {
+    environment = environment.completed();
+    m_mounts = std::move(environment.mounts);
+    m_registry = std::move(environment.registry);
+    m_ejector = std::move(environment.ejector);
+    m_clock = std::move(environment.clock);
     connect(m_mounts.get(), &Platform::Mounts::mounted, this, &VolumesController::didMount);
     connect(m_mounts.get(), &Platform::Mounts::unmounted, this, &VolumesController::didUnmount);
     m_mounts->watch();
@@ -42,9 +36,9 @@ VolumesController::~VolumesController()
     disconnect(m_mounts.get(), nullptr, this, nullptr);
 }
 
-double VolumesController::now()
+double VolumesController::now() const
 {
-    return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0;
+    return double(m_clock->now().toMSecsSinceEpoch()) / 1000.0;
 }
 
 void VolumesController::start(double interval)

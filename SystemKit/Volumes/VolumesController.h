@@ -3,6 +3,7 @@
 #include "BaseKit/Sampler/SamplerTimer.h"
 #include "SystemKit/Volumes/DeviceSpeedValue.h"
 #include "SystemKit/Volumes/Volume.h"
+#include "SystemKit/Volumes/VolumesEnvironment.h"
 
 #include "Platform/Registry/Registry.h"
 
@@ -46,9 +47,9 @@ public:
     // The sampler over this machine: the mount table, the live registry and UDisks2 on the system bus.
     // Registers for mount events; takes no sample and starts no timer.
     explicit VolumesController(QObject* parent = nullptr);
-    // The same over other sources (fixture trees, a fake ejector). A missing source is the machine's.
-    VolumesController(std::shared_ptr<Platform::Mounts> mounts, std::shared_ptr<Platform::Registry> registry,
-                      std::shared_ptr<Platform::DiskEjector> ejector, QObject* parent = nullptr);
+    // The same over other sources (fixture trees, a fake ejector, a clock). A missing source is the
+    // machine's.
+    explicit VolumesController(VolumesEnvironment environment, QObject* parent = nullptr);
     ~VolumesController() override;
 
     // Starts a tick every `interval` seconds when no timer runs; otherwise does nothing.
@@ -122,11 +123,12 @@ private:
     void sortVolumes();
     void remove(Volume* volume);
     bool isListed(const QString& path) const;
-    static double now();
+    double now() const;
 
     std::shared_ptr<Platform::Mounts> m_mounts;
     std::shared_ptr<Platform::Registry> m_registry;
     std::shared_ptr<Platform::DiskEjector> m_ejector;
+    std::shared_ptr<const Platform::Clock> m_clock;
     BaseKit::SamplerTimer m_timer;
     double m_timePrevious = 0;
     double m_lastStorageRefresh = 0;

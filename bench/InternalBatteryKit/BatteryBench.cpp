@@ -16,8 +16,8 @@ namespace {
 void pollFixture(benchmark::State& state, const char* name)
 {
     const QString root = QStringLiteral(KESTRION_FIXTURES "/Platform/") + QLatin1String(name);
-    InternalBatteryKit::InternalBatteryFinder finder(Platform::SysfsRegistry::live(root),
-                                                     std::make_shared<Platform::PowerSources>(root));
+    InternalBatteryKit::InternalBatteryFinder finder({Platform::SysfsRegistry::live(root),
+                                                     std::make_shared<Platform::PowerSources>(root)});
     finder.refresh();
     if (!finder.battery())
         state.SkipWithError("the fixture tree has no battery");
@@ -63,8 +63,8 @@ BENCHMARK(BM_BatteryEntryLookupAndProperties)->Arg(0)->Arg(1)->Unit(benchmark::k
 void BM_PollWithoutBattery(benchmark::State& state)
 {
     const QString root = QStringLiteral(KESTRION_FIXTURES "/Platform/power_supply-peripheral-hidpp-mail-A");
-    InternalBatteryKit::InternalBatteryFinder finder(Platform::SysfsRegistry::live(root),
-                                                     std::make_shared<Platform::PowerSources>(root));
+    InternalBatteryKit::InternalBatteryFinder finder({Platform::SysfsRegistry::live(root),
+                                                     std::make_shared<Platform::PowerSources>(root)});
     for (auto _ : state)
         finder.refresh();
 }

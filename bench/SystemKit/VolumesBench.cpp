@@ -50,7 +50,7 @@ struct Machine {
         });
         auto registry = std::make_shared<Platform::SysfsRegistry>(tree.root());
         registry->addAdapter(std::make_unique<Platform::BlockStorageRegistryAdapter>(tree.root()));
-        controller = std::make_unique<SystemKit::VolumesController>(mounts, registry, std::make_shared<NoEjector>());
+        controller = std::make_unique<SystemKit::VolumesController>(SystemKit::VolumesEnvironment{mounts, registry, std::make_shared<NoEjector>(), nullptr});
         controller->refresh();
     }
     StackedTree tree;

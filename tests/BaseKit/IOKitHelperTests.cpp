@@ -34,9 +34,7 @@ protected:
                                   {"compatible", PlistValue(QByteArray("apple,avalanche\0ARM,v8\0", 23))},
                                   {"name", PlistValue("cpu0")},
                                   {"broken", PlistValue(bytes({'a', 0xC3, 0x28}))}});
-        Platform::Registry::setShared(registry);
     }
-    void TearDown() override { Platform::Registry::setShared(nullptr); }
 
     std::shared_ptr<Platform::InMemoryRegistry> registry;
     Platform::RegistryEntryId cpu = 0;
@@ -46,32 +44,31 @@ protected:
 
 TEST_F(IOKitHelperTest, NumbersReadTheBytesInMachineOrder)
 {
-    EXPECT_EQ(IOKitHelper::numberProperty(cpu, "clock-frequency"), 100000000u);
-    EXPECT_EQ(IOKitHelper::numberProperty(cpu, "timebase-frequency"), 10000u);
-    EXPECT_EQ(IOKitHelper::numberProperty(cpu, "empty"), 0u);
-    // Five bytes: the first four only.
-    EXPECT_EQ(IOKitHelper::numberProperty(cpu, "bus-frequency"), 0x04030201u);
-    // Eight bytes are read whole: 2^32 Hz does not wrap to 0.
-    EXPECT_EQ(IOKitHelper::numberProperty(cpu, "wide"), 0x100000000u);
     EXPECT_EQ(IOKitHelper::numberProperty(*registry, cpu, "clock-frequency"), 100000000u);
+    EXPECT_EQ(IOKitHelper::numberProperty(*registry, cpu, "timebase-frequency"), 10000u);
+    EXPECT_EQ(IOKitHelper::numberProperty(*registry, cpu, "empty"), 0u);
+    // Five bytes: the first four only.
+    EXPECT_EQ(IOKitHelper::numberProperty(*registry, cpu, "bus-frequency"), 0x04030201u);
+    // Eight bytes are read whole: 2^32 Hz does not wrap to 0.
+    EXPECT_EQ(IOKitHelper::numberProperty(*registry, cpu, "wide"), 0x100000000u);
 }
 
 TEST_F(IOKitHelperTest, OnlyDataValuesAreRead)
 {
-    EXPECT_FALSE(IOKitHelper::numberProperty(cpu, "number").has_value());
-    EXPECT_FALSE(IOKitHelper::numberProperty(cpu, "missing").has_value());
-    EXPECT_FALSE(IOKitHelper::numberProperty(cpu + 100, "clock-frequency").has_value());
-    EXPECT_FALSE(IOKitHelper::stringProperty(cpu, "name").has_value());
-    EXPECT_FALSE(IOKitHelper::stringProperty(cpu, "missing").has_value());
+    EXPECT_FALSE(IOKitHelper::numberProperty(*registry, cpu, "number").has_value());
+    EXPECT_FALSE(IOKitHelper::numberProperty(*registry, cpu, "missing").has_value());
+    EXPECT_FALSE(IOKitHelper::numberProperty(*registry, cpu + 100, "clock-frequency").has_value());
+    EXPECT_FALSE(IOKitHelper::stringProperty(*registry, cpu, "name").has_value());
+    EXPECT_FALSE(IOKitHelper::stringProperty(*registry, cpu, "missing").has_value());
 }
 
 TEST_F(IOKitHelperTest, TextsKeepTheirNulsAndRefuseInvalidUtf8)
 {
-    const auto compatible = IOKitHelper::stringProperty(cpu, "compatible");
+    const auto compatible = IOKitHelper::stringProperty(*registry, cpu, "compatible");
     ASSERT_TRUE(compatible.has_value());
     EXPECT_EQ(compatible->size(), 23);
     EXPECT_EQ(*compatible, QString::fromUtf8("apple,avalanche\0ARM,v8\0", 23));
     EXPECT_EQ(compatible->count(QChar(u'\0')), 2);
-    EXPECT_FALSE(IOKitHelper::stringProperty(cpu, "broken").has_value());
-    EXPECT_EQ(IOKitHelper::stringProperty(cpu, "empty"), QString());
+    EXPECT_FALSE(IOKitHelper::stringProperty(*registry, cpu, "broken").has_value());
+    EXPECT_EQ(IOKitHelper::stringProperty(*registry, cpu, "empty"), QString());
 }

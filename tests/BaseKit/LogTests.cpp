@@ -41,16 +41,11 @@ protected:
     void SetUp() override
     {
         systemLog().clear();
-        Platform::SystemLog::setWriter(&recordSystemLog);
         BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
         BaseKit::DateEnvironment::setLocaleName(QStringLiteral("en_US"));
         QDir().mkpath(folder());
     }
-    void TearDown() override
-    {
-        Platform::SystemLog::setWriter(nullptr);
-        BaseKit::DateEnvironment::reset();
-    }
+    void TearDown() override { BaseKit::DateEnvironment::reset(); }
 
     QString folder() const { return xdg.root() + QStringLiteral("/home/Documents"); }
     QString file() const { return folder() + QStringLiteral("/ab.cd.log"); }
@@ -69,7 +64,7 @@ TEST_F(LogTest, LinesAreWrittenSixtyFourAtATimeWithTheirTime)
 {
     // 2024-03-05 07:08:09.010 in Berlin (UTC+1).
     BaseKit::DateEnvironment::setNow([] { return 1709618889.010; });
-    Log log;
+    Log log(&recordSystemLog);
     log.setup(QStringLiteral("ab.cd"));
     EXPECT_EQ(log.filePath(), file());
     for (int i = 0; i < 63; ++i)
@@ -86,7 +81,7 @@ TEST_F(LogTest, TheFileGrowsAcrossLaunchesAndCloseWritesTheRest)
 {
     xdg.write(QStringLiteral("home/Documents/ab.cd.log"), "earlier launch\n");
     {
-        Log log;
+        Log log(&recordSystemLog);
         log.info(LogCategory::app, QStringLiteral("before setup"));
         log.setup(QStringLiteral("ab.cd"));
         log.info(LogCategory::app, QStringLiteral("after setup"));
@@ -102,7 +97,7 @@ TEST_F(LogTest, TheFileGrowsAcrossLaunchesAndCloseWritesTheRest)
         EXPECT_FALSE(contents().contains("too late"));
     }
     // Without an identifier nothing is opened.
-    Log nameless;
+    Log nameless(&recordSystemLog);
     nameless.setup(QString());
     EXPECT_TRUE(nameless.filePath().isEmpty());
     EXPECT_FALSE(nameless.subsystem().has_value());
@@ -110,7 +105,7 @@ TEST_F(LogTest, TheFileGrowsAcrossLaunchesAndCloseWritesTheRest)
 
 TEST_F(LogTest, OnlyInfoErrorAndFaultReachTheSystemLogAfterSetup)
 {
-    Log log;
+    Log log(&recordSystemLog);
     log.fault(LogCategory::system, QStringLiteral("no subsystem yet"));
     EXPECT_TRUE(systemLog().empty());
     EXPECT_FALSE(log.logger(QStringLiteral("Menu Bar")));
@@ -134,7 +129,7 @@ TEST_F(LogTest, OnlyInfoErrorAndFaultReachTheSystemLogAfterSetup)
 
 TEST_F(LogTest, WithoutAFileTheBufferKeepsOnlyTheNewestLines)
 {
-    Log log;
+    Log log(&recordSystemLog);
     log.setup(QStringLiteral("ab.cd"), xdg.root() + QStringLiteral("/no/such/folder"));
     for (std::size_t i = 0; i < Log::bufferLimit + 10; ++i)
         log.debug(LogCategory::general, QString::number(i));
@@ -150,7 +145,7 @@ TEST_F(LogTest, WithoutAFileTheBufferKeepsOnlyTheNewestLines)
 
 TEST_F(LogTest, ThreadsLogWithoutLosingLines)
 {
-    Log log;
+    Log log(&recordSystemLog);
     log.setup(QStringLiteral("ab.cd"));
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {

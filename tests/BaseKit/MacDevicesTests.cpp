@@ -18,8 +18,6 @@ namespace {
 
 class MacDevicesTest : public ::testing::Test {
 protected:
-    void SetUp() override { MacDevices::setTablePath(dir.filePath(QStringLiteral("mac-devices.json"))); }
-    void TearDown() override { MacDevices::setTablePath(QString()); }
 
     void writeTable(const QByteArray& json)
     {
@@ -29,6 +27,7 @@ protected:
     }
 
     QTemporaryDir dir;
+    MacDevices devices{dir.filePath(QStringLiteral("mac-devices.json"))};
 };
 
 } // namespace
@@ -36,58 +35,58 @@ protected:
 TEST_F(MacDevicesTest, AHitIsKeptAndTheTableNotReadAgain)
 {
     writeTable(R"j([{"model": "Mac14,2", "description": "MacBook Air (M2, 2022)"}])j");
-    ASSERT_EQ(MacDevices::device(QStringLiteral("Mac14,2")),
+    ASSERT_EQ(devices.device(QStringLiteral("Mac14,2")),
               (MacDevice{QStringLiteral("Mac14,2"), QStringLiteral("MacBook Air (M2, 2022)")}));
     writeTable("[]");
-    EXPECT_TRUE(MacDevices::device(QStringLiteral("Mac14,2")).has_value());
+    EXPECT_TRUE(devices.device(QStringLiteral("Mac14,2")).has_value());
 }
 
 TEST_F(MacDevicesTest, AMissIsNotKept)
 {
     writeTable("[]");
-    EXPECT_FALSE(MacDevices::device(QStringLiteral("Mac15,3")).has_value());
+    EXPECT_FALSE(devices.device(QStringLiteral("Mac15,3")).has_value());
     writeTable(R"j([{"model": "Mac15,3", "description": "MacBook Pro (14-inch, M3, Nov 2023)"}])j");
-    EXPECT_TRUE(MacDevices::device(QStringLiteral("Mac15,3")).has_value());
+    EXPECT_TRUE(devices.device(QStringLiteral("Mac15,3")).has_value());
 }
 
 TEST_F(MacDevicesTest, OneMalformedRowEmptiesTheTable)
 {
     writeTable(R"j([{"model": "Mac14,2", "description": "MacBook Air (M2, 2022)"}, {"model": "Mac14,7"}])j");
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
-    EXPECT_FALSE(MacDevices::device(QStringLiteral("Mac14,2")).has_value());
+    EXPECT_TRUE(devices.allDevices().isEmpty());
+    EXPECT_FALSE(devices.device(QStringLiteral("Mac14,2")).has_value());
     writeTable(R"j([{"model": "Mac14,2", "description": 7}])j");
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
+    EXPECT_TRUE(devices.allDevices().isEmpty());
     writeTable(R"j([{"model": "Mac14,2", "description": "x"}, "Mac14,7"])j");
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
+    EXPECT_TRUE(devices.allDevices().isEmpty());
     writeTable(R"j({"model": "Mac14,2", "description": "x"})j");
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
+    EXPECT_TRUE(devices.allDevices().isEmpty());
     writeTable(R"j([{"model": "Mac14,2", "description": "x"})j");
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
+    EXPECT_TRUE(devices.allDevices().isEmpty());
 }
 
 TEST_F(MacDevicesTest, FirstOfTwoRowsWithOneModelAndExactCase)
 {
     writeTable(R"j([{"model": "Mac13,1", "description": "first", "chip": "M1 Max"},
                    {"model": "Mac13,1", "description": "second"}])j");
-    EXPECT_EQ(MacDevices::device(QStringLiteral("Mac13,1"))->description, QStringLiteral("first"));
-    EXPECT_FALSE(MacDevices::device(QStringLiteral("mac13,1")).has_value());
-    EXPECT_FALSE(MacDevices::device(QStringLiteral("Mac13")).has_value());
+    EXPECT_EQ(devices.device(QStringLiteral("Mac13,1"))->description, QStringLiteral("first"));
+    EXPECT_FALSE(devices.device(QStringLiteral("mac13,1")).has_value());
+    EXPECT_FALSE(devices.device(QStringLiteral("Mac13")).has_value());
 }
 
 TEST_F(MacDevicesTest, AMissingTableReadsAsEmpty)
 {
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
-    EXPECT_FALSE(MacDevices::device(QStringLiteral("Mac14,2")).has_value());
+    EXPECT_TRUE(devices.allDevices().isEmpty());
+    EXPECT_FALSE(devices.device(QStringLiteral("Mac14,2")).has_value());
     EXPECT_FALSE(MacDevices::icon(QStringLiteral("Mac14,2")).has_value());
 }
 
 TEST(MacDevicesTable, EveryShippedRowDecodesAndModelsAreUnique)
 {
-    MacDevices::setTablePath(QString());
+    MacDevices catalogue;
     QFile file(QStringLiteral(KESTRION_FIXTURES "/../../BaseKit/Resources/bundle/mac-devices.json"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QJsonArray raw = QJsonDocument::fromJson(file.readAll()).array();
-    const QList<MacDevice> devices = MacDevices::allDevices(); // from the built bundle
+    const QList<MacDevice> devices = catalogue.allDevices(); // from the built bundle
     ASSERT_FALSE(devices.isEmpty());
     EXPECT_EQ(devices.size(), raw.size());
     QSet<QString> models;
@@ -96,7 +95,7 @@ TEST(MacDevicesTable, EveryShippedRowDecodesAndModelsAreUnique)
         models.insert(device.model);
         EXPECT_TRUE(device.year().has_value()) << qPrintable(device.description);
     }
-    EXPECT_EQ(MacDevices::device(QStringLiteral("MacBookPro18,3"))->description,
+    EXPECT_EQ(catalogue.device(QStringLiteral("MacBookPro18,3"))->description,
               QStringLiteral("MacBook Pro (14-inch, 2021)"));
 }
 
@@ -136,11 +135,11 @@ TEST(MissingBundle, LookupsGiveTheKeyAndTheTableIsEmpty)
 {
     QTemporaryDir nowhere;
     Platform::Bundles::setSearchFolders({nowhere.path()});
-    MacDevices::setTablePath(QString());
-    EXPECT_TRUE(MacDevices::allDevices().isEmpty());
-    EXPECT_FALSE(MacDevices::device(QStringLiteral("MacBookPro18,3")).has_value());
+    MacDevices devices;
+    EXPECT_TRUE(devices.allDevices().isEmpty());
+    EXPECT_FALSE(devices.device(QStringLiteral("MacBookPro18,3")).has_value());
     const BaseKit::ModuleStrings strings(QStringLiteral("BaseKit"));
     EXPECT_EQ(strings.text(QStringLiteral("YESTERDAY")), QStringLiteral("YESTERDAY"));
     Platform::Bundles::setSearchFolders({});
-    EXPECT_TRUE(MacDevices::device(QStringLiteral("MacBookPro18,3")).has_value());
+    EXPECT_TRUE(devices.device(QStringLiteral("MacBookPro18,3")).has_value());
 }

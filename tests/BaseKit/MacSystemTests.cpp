@@ -32,16 +32,13 @@ protected:
     void SetUp() override
     {
         registry = std::make_shared<Platform::InMemoryRegistry>();
-        Platform::Registry::setShared(registry);
         clock = std::make_shared<Platform::FakeClock>();
-        Platform::Clock::setShared(clock);
+        MacSystem::Sources sources;
+        sources.registry = registry;
+        sources.clock = clock;
+        MacSystem::setSources(std::move(sources));
     }
-    void TearDown() override
-    {
-        MacSystem::setSources(MacSystem::Sources{});
-        Platform::Registry::setShared(nullptr);
-        Platform::Clock::setShared(nullptr);
-    }
+    void TearDown() override { MacSystem::setSources(MacSystem::Sources{}); }
 
     void use(const char* tree, const char* machine = "x86_64", QString computerName = QString())
     {
@@ -56,6 +53,8 @@ protected:
             const auto boot = Platform::HostStatistics(root).bootTime();
             return boot ? std::optional<std::int64_t>(boot->seconds) : std::nullopt;
         };
+        sources.registry = registry;
+        sources.clock = clock;
         MacSystem::setSources(std::move(sources));
     }
 
@@ -291,6 +290,8 @@ TEST_F(MacSystemTest, BootUptimeFromTheKernelsBootTime)
     MacSystem::Sources none;
     none.machine = std::make_shared<Platform::Machine>(fixtures + QStringLiteral("container"), kernel("x86_64"));
     none.bootTime = [] { return std::optional<std::int64_t>(); };
+    none.registry = registry;
+    none.clock = clock;
     MacSystem::setSources(none);
     EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("-"));
     none.bootTime = [] { return std::optional<std::int64_t>(0); };

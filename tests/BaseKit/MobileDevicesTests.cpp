@@ -78,11 +78,10 @@ TEST(MobileDevices, IconsComeFromIconBundlesWhenThereAreAny)
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, "PNG");
     xdg.write(QStringLiteral("icons/Devices/Phones.bundle/Contents/Resources/com.apple.iphone-6-b4b5b9.icns"), bytes);
-    MobileDevice::setIconFolder(xdg.root() + QStringLiteral("/icons"));
-    EXPECT_TRUE(phone->icon().has_value());
+    const QString folder = xdg.root() + QStringLiteral("/icons");
+    EXPECT_TRUE(phone->icon(folder).has_value());
     phone->setIconName(QStringLiteral("com.apple.nothing.icns"));
-    EXPECT_FALSE(phone->icon().has_value());
+    EXPECT_FALSE(phone->icon(folder).has_value());
     phone->setIconName(QString());
-    EXPECT_FALSE(phone->icon().has_value());
-    MobileDevice::setIconFolder(QString());
+    EXPECT_FALSE(phone->icon(folder).has_value());
 }

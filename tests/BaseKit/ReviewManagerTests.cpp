@@ -26,10 +26,8 @@ protected:
         suite = QStringLiteral("com.brannock.test.appreviews%1").arg(counter++);
         defaults = std::make_shared<Defaults>(suite);
         clock = std::make_shared<Platform::FakeClock>();
-        Platform::Clock::setShared(clock);
-        manager = std::make_unique<ReviewManager>(defaults, [this] { ++prompts; });
+        manager = std::make_unique<ReviewManager>(defaults, [this] { ++prompts; }, clock);
     }
-    void TearDown() override { Platform::Clock::setShared(nullptr); }
 
     double now() const { return double(clock->now().toMSecsSinceEpoch()) / 1000.0; }
 
@@ -68,7 +66,7 @@ TEST_F(ReviewManagerTest, AsksOnceAfterSeventyTwoHours)
     EXPECT_EQ(prompts, 1);
 
     // The records outlive this instance: a new one over the same suite file asks no more.
-    ReviewManager again(std::make_shared<Defaults>(suite), [this] { ++prompts; });
+    ReviewManager again(std::make_shared<Defaults>(suite), [this] { ++prompts; }, clock);
     again.requestReview(key);
     EXPECT_EQ(prompts, 1);
 }
@@ -116,7 +114,7 @@ TEST_F(ReviewManagerTest, AClockSetBackKeepsTheKeyWaiting)
 
 TEST_F(ReviewManagerTest, WithoutTheSuiteNothingIsRecordedOrAsked)
 {
-    ReviewManager without(nullptr, [this] { ++prompts; });
+    ReviewManager without(nullptr, [this] { ++prompts; }, clock);
     for (int i = 0; i < 3; ++i) {
         EXPECT_FALSE(without.isEligible(QStringLiteral("k")));
         without.requestReview(QStringLiteral("k"));
@@ -129,8 +127,11 @@ TEST_F(ReviewManagerTest, TheSharedManagerKeepsItsOwnSuiteAndShowsTheRatingReque
 {
     std::vector<QUrl> shown;
     Platform::StoreReview::setPresenter([&shown](const QUrl& page) { shown.push_back(page); });
+    // The shared manager reads this machine's clock: its first call for the key lies 73 hours back.
+    const double now = double(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
+    Defaults(QStringLiteral("com.brannock.appreviews"))
+        .set(QStringLiteral("init_com.brannock.kestrion"), Platform::PlistValue(now - 73 * 3600.0));
     ReviewManager::shared().requestReview(QStringLiteral("com.brannock.kestrion"));
-    clock->advance(72 * hour);
     ReviewManager::shared().requestReview(QStringLiteral("com.brannock.kestrion"));
     Platform::StoreReview::setPresenter({});
 

@@ -68,7 +68,7 @@ QString shared(LanguageKit::LKLocalizedString key)
 TEST(InternalBatteryFinder, ChoosesTheReaderByTheParentsProviderClass)
 {
     const BatteryRegistry legacy(QStringLiteral("IOSMBusController"), {{"CycleCount", PlistValue(3)}});
-    InternalBatteryFinder finder(legacy.registry, sources({chargingSource(50)}));
+    InternalBatteryFinder finder({legacy.registry, sources({chargingSource(50)})});
     EXPECT_TRUE(finder.batteryPresent());
     EXPECT_FALSE(finder.battery());
     finder.refresh();
@@ -78,7 +78,7 @@ TEST(InternalBatteryFinder, ChoosesTheReaderByTheParentsProviderClass)
     EXPECT_EQ(finder.service(), 0u); // closed again
 
     const BatteryRegistry smart(QStringLiteral("AppleSMC"));
-    InternalBatteryFinder smartFinder(smart.registry, sources({chargingSource(50)}));
+    InternalBatteryFinder smartFinder({smart.registry, sources({chargingSource(50)})});
     smartFinder.refresh();
     const auto first = smartFinder.battery();
     EXPECT_TRUE(dynamic_cast<const AppleInternalBattery*>(first.get()));
@@ -88,7 +88,7 @@ TEST(InternalBatteryFinder, ChoosesTheReaderByTheParentsProviderClass)
     EXPECT_EQ(changed.count(), 1);
 
     const BatteryRegistry other(QStringLiteral("IOACPIPlatformDevice"));
-    InternalBatteryFinder otherFinder(other.registry, sources({chargingSource(50)}));
+    InternalBatteryFinder otherFinder({other.registry, sources({chargingSource(50)})});
     otherFinder.refresh();
     EXPECT_FALSE(otherFinder.battery());
     EXPECT_TRUE(otherFinder.items().isEmpty());
@@ -101,7 +101,7 @@ TEST(InternalBatteryFinder, PowerSourceWithoutEntryAndNoPowerSource)
 {
     // A power source but no battery entry: present, yet never a reader.
     auto registry = std::make_shared<CountingRegistry>();
-    InternalBatteryFinder noEntry(registry, sources({chargingSource(50)}));
+    InternalBatteryFinder noEntry({registry, sources({chargingSource(50)})});
     noEntry.refresh();
     EXPECT_TRUE(noEntry.batteryPresent());
     EXPECT_FALSE(noEntry.battery());
@@ -111,7 +111,7 @@ TEST(InternalBatteryFinder, PowerSourceWithoutEntryAndNoPowerSource)
     auto desktopRegistry = std::make_shared<CountingRegistry>();
     desktopRegistry->addEntry(std::nullopt, "bus", "IOService", {{"IOProviderClass", PlistValue("IOSMBusController")}});
     desktopRegistry->addEntry(1, "battery", "AppleSmartBattery");
-    InternalBatteryFinder desktop(desktopRegistry, sources({}));
+    InternalBatteryFinder desktop({desktopRegistry, sources({})});
     QSignalSpy anything(&desktop, &InternalBatteryFinder::batteryChanged);
     desktop.refresh();
     desktop.refresh();
@@ -124,7 +124,7 @@ TEST(InternalBatteryFinder, PowerSourceWithoutEntryAndNoPowerSource)
 TEST(InternalBatteryFinder, DropsTheReaderWhenTheEntryGoes)
 {
     const BatteryRegistry entry(QStringLiteral("IOSMBusController"), {{"CycleCount", PlistValue(3)}});
-    InternalBatteryFinder finder(entry.registry, sources({chargingSource(50)}));
+    InternalBatteryFinder finder({entry.registry, sources({chargingSource(50)})});
     finder.refresh();
     ASSERT_TRUE(finder.battery());
     EXPECT_EQ(finder.condition(), BatteryCondition::fair);
@@ -151,18 +151,18 @@ TEST(InternalBatteryFinder, ChargeSymbolAndTimeLeft)
     EXPECT_EQ(InternalBatteryFinder::systemImageFor(130), "battery.100");
 
     const BatteryRegistry entry(QStringLiteral("IOSMBusController"));
-    InternalBatteryFinder finder(entry.registry, sources({chargingSource(100)}));
+    InternalBatteryFinder finder({entry.registry, sources({chargingSource(100)})});
     finder.refresh();
     EXPECT_EQ(finder.timeLeft(), battery("FULLY_CHARGED"));
     EXPECT_EQ(battery("FULLY_CHARGED"), "Fully charged"); // the table is found
     EXPECT_EQ(finder.condition(), BatteryCondition::fair);
 
-    InternalBatteryFinder at99(entry.registry, sources({chargingSource(99)}));
+    InternalBatteryFinder at99({entry.registry, sources({chargingSource(99)})});
     at99.refresh();
     EXPECT_EQ(at99.timeLeft(), "01:03");
     EXPECT_EQ(at99.systemImage(), "battery.100");
 
-    InternalBatteryFinder full(entry.registry, sources({chargingSource(100, false)}));
+    InternalBatteryFinder full({entry.registry, sources({chargingSource(100, false)})});
     full.refresh();
     EXPECT_EQ(full.timeLeft(), "-");
 
@@ -178,7 +178,7 @@ TEST(InternalBatteryFinder, ChargeSymbolAndTimeLeft)
 TEST(InternalBatteryFinder, StartsOneTimerAndStopsIt)
 {
     const BatteryRegistry entry(QStringLiteral("IOSMBusController"));
-    InternalBatteryFinder finder(entry.registry, sources({chargingSource(50)}));
+    InternalBatteryFinder finder({entry.registry, sources({chargingSource(50)})});
     finder.stop(); // nothing runs: nothing happens
     EXPECT_FALSE(finder.timer());
     BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
@@ -222,14 +222,14 @@ TEST(BatteryRows, FullSmartReaderInOrder)
                              {"CellVoltage", PlistValue(PlistValue::ArrayType{PlistValue(4200), PlistValue(4190)})}})},
          {"ManufactureDate", PlistValue(0x5A21)},
          {"Manufacturer", PlistValue("SMP")}});
-    InternalBatteryFinder finder(
+    InternalBatteryFinder finder({
         entry.registry, sources({description({{"Name", PlistValue("BAT0")},
                                               {"Current Capacity", PlistValue(80)},
                                               {"Max Capacity", PlistValue(91)},
                                               {"Time to Empty", PlistValue(125)},
                                               {"Is Charging", PlistValue(std::int64_t(0))},
                                               {"Watts", PlistValue(67)},
-                                              {"BatteryHealth", PlistValue("Good")}})}));
+                                              {"BatteryHealth", PlistValue("Good")}})})});
     finder.refresh();
     const auto& rows = finder.items();
     EXPECT_EQ(titles(rows),
@@ -261,8 +261,8 @@ TEST(BatteryRows, FullSmartReaderInOrder)
 TEST(BatteryRows, LegacyReaderOnAThinkPad)
 {
     const PowerSupplyFixture tree("power_supply-thinkpad-procfs-A");
-    InternalBatteryFinder finder(Platform::SysfsRegistry::live(tree.root()),
-                                 std::make_shared<Platform::PowerSources>(tree.root()));
+    InternalBatteryFinder finder({Platform::SysfsRegistry::live(tree.root()),
+                                 std::make_shared<Platform::PowerSources>(tree.root())});
     finder.refresh();
     const auto battery = finder.battery();
     ASSERT_TRUE(dynamic_cast<const LegacyInternalBattery*>(battery.get()));
@@ -292,7 +292,7 @@ TEST(BatteryRows, LegacyReaderOnAThinkPad)
 
 TEST(BatteryRows, EdgeValues)
 {
-    InternalBatteryFinder finder(std::make_shared<Platform::InMemoryRegistry>(), sources({}));
+    InternalBatteryFinder finder({std::make_shared<Platform::InMemoryRegistry>(), sources({})});
     auto fake = std::make_shared<FakeBattery>();
     auto valueOf = [&](const QString& title) {
         finder.updateItems(fake);

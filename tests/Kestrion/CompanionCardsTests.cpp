@@ -179,7 +179,7 @@ CardCatalog companionCards(KestrionApp& app)
 {
     CardCatalog catalog;
     catalog.add(Card::processorUsage, [](QWidget* parent) { return new QWidget(parent); });
-    CompanionCards::add(catalog, app.thermion(), app.settings(), nullptr);
+    CompanionCards::add(catalog, {.thermion = app.thermion(), .settings = &app.settings()});
     return catalog;
 }
 

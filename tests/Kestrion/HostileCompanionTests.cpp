@@ -40,7 +40,7 @@ CardCatalog companionCardsOnly(KestrionApp& app)
 {
     CardCatalog catalog;
     catalog.add(Card::processorUsage, [](QWidget* parent) { return new QWidget(parent); });
-    CompanionCards::add(catalog, app.thermion(), app.settings(), nullptr);
+    CompanionCards::add(catalog, {.thermion = app.thermion(), .settings = &app.settings()});
     return catalog;
 }
 

@@ -54,21 +54,21 @@ struct BatteryModelFixture {
 InternalBatteryFinder* legacyFinder(PlistValue::DictionaryType properties, PlistValue::DictionaryType source)
 {
     const BatteryRegistry entry(QStringLiteral("IOSMBusController"), std::move(properties));
-    return new InternalBatteryFinder(entry.registry, sources({description(std::move(source))}));
+    return new InternalBatteryFinder({entry.registry, sources({description(std::move(source))})});
 }
 
 // A finder over a captured power-supply tree.
 InternalBatteryFinder* fixtureFinder(const PowerSupplyFixture& tree)
 {
-    return new InternalBatteryFinder(Platform::SysfsRegistry::live(tree.root()),
-                                     std::make_shared<Platform::PowerSources>(tree.root()));
+    return new InternalBatteryFinder({Platform::SysfsRegistry::live(tree.root()),
+                                     std::make_shared<Platform::PowerSources>(tree.root())});
 }
 
 } // namespace
 
 TEST(InternalBatteryModel, WithoutABattery)
 {
-    BatteryModelFixture run(new InternalBatteryFinder(std::make_shared<Platform::InMemoryRegistry>(), sources({})));
+    BatteryModelFixture run(new InternalBatteryFinder({std::make_shared<Platform::InMemoryRegistry>(), sources({})}));
     EXPECT_FALSE(run.model.finder()->batteryPresent());
     EXPECT_EQ(run.model.healthText(), "-");
     EXPECT_EQ(run.model.cycleCountText(), "-");
@@ -227,8 +227,8 @@ TEST(InternalBatteryCard, ThinkPadOnAKernelBeforePowerNow)
 TEST(InternalBatteryModel, ConditionClearsWhenTheBatteryGoes)
 {
     const BatteryRegistry entry(QStringLiteral("IOSMBusController"), {{"Amperage", PlistValue(-1520)}});
-    BatteryModelFixture run(new InternalBatteryFinder(
-        entry.registry, sources({description({{"Is Charging", PlistValue(0)}, {"BatteryHealth", PlistValue("Poor")}})})));
+    BatteryModelFixture run(new InternalBatteryFinder({
+        entry.registry, sources({description({{"Is Charging", PlistValue(0)}, {"BatteryHealth", PlistValue("Poor")}})})}));
     EXPECT_EQ(run.model.conditionText(), text(LKLocalizedString::poor));
     EXPECT_NE(InternalBatteryView::conditionColor(run.model.finder()->condition()), VKNamedColor::secondary);
     entry.registry->setProperty(entry.parent, "IOProviderClass", PlistValue("Unknown"));
@@ -305,7 +305,7 @@ TEST(InternalBatteryCard, WithoutAReaderAndFollowingChanges)
 
     // A new snapshot reaches the lines after the current turn.
     const BatteryRegistry entry(QStringLiteral("IOSMBusController"), {{"CycleCount", PlistValue(7)}});
-    BatteryModelFixture live(new InternalBatteryFinder(entry.registry, sources({description({})})));
+    BatteryModelFixture live(new InternalBatteryFinder({entry.registry, sources({description({})})}));
     InternalBatteryView followed(live.model, look.settings);
     followed.show();
     EXPECT_EQ(followed.cyclesLine()->rightText(), "7");
@@ -322,12 +322,13 @@ TEST(InternalBatteryCard, ProgramShowsTheCardOnlyWithABattery)
     for (const char* fixture : {"power_supply-thinkpad-procfs-A", "power_supply-peripheral-hidpp-mail-A"}) {
         SCOPED_TRACE(fixture);
         const PowerSupplyFixture tree(fixture);
-        Platform::Registry::setShared(Platform::SysfsRegistry::live(tree.root()));
-        Platform::PowerSources::setShared(std::make_shared<Platform::PowerSources>(tree.root()));
+        Kestrion::StartupEnvironment environment = Kestrion::StartupEnvironment::live();
+        environment.registry = Platform::SysfsRegistry::live(tree.root());
+        environment.powerSources = std::make_shared<Platform::PowerSources>(tree.root());
         Platform::Defaults defaults{QStringLiteral("battery-program-") + QUuid::createUuid().toString(QUuid::WithoutBraces)};
         AppSettings settings{defaults};
         {
-            Kestrion::KestrionApp app(settings);
+            Kestrion::KestrionApp app(settings, {}, environment);
             ASSERT_TRUE(app.battery());
             const bool laptop = QString::fromLatin1(fixture).contains(QLatin1String("thinkpad"));
             EXPECT_EQ(app.battery()->finder()->batteryPresent(), laptop);
@@ -338,7 +339,5 @@ TEST(InternalBatteryCard, ProgramShowsTheCardOnlyWithABattery)
                     dynamic_cast<InternalBatteryView*>(app.contentView()->cardWidget(3, Kestrion::Card::internalBattery)));
             }
         }
-        Platform::Registry::setShared(nullptr);
-        Platform::PowerSources::setShared(nullptr);
     }
 }

@@ -100,12 +100,12 @@ struct TerminateObserver {
     int seen = 0;
 };
 
-// While it lives, the registry is one the test fills (no graphics card until it adds one), not this
-// machine's.
+// The program's samplers over a registry the test fills (no graphics card until it adds one), not
+// this machine's.
 struct RegistryScope {
-    RegistryScope() { Platform::Registry::setShared(registry); }
-    ~RegistryScope() { Platform::Registry::setShared(nullptr); }
+    RegistryScope() { environment.registry = registry; }
     std::shared_ptr<Platform::InMemoryRegistry> registry = std::make_shared<Platform::InMemoryRegistry>();
+    StartupEnvironment environment = StartupEnvironment::live();
 };
 
 // Removes the standard suite's file, so that each test starts from fresh settings.
@@ -126,7 +126,7 @@ struct Program : ::testing::Test {
         const Platform::PlistValue::DictionaryType stored = defaults.dictionary();
         for (auto it = stored.begin(); it != stored.end(); ++it)
             defaults.remove(it->first);
-        app = std::make_unique<KestrionApp>(settings, labelCards);
+        app = std::make_unique<KestrionApp>(settings, labelCards, registry.environment);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
         QApplication::processEvents();
@@ -373,7 +373,7 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     settings.setBool(SettingKey::disableSystemInfo, false); // every module on
-    KestrionApp app(settings);
+    KestrionApp app(settings, {}, registry.environment);
     const QSize screen(1366, 768);
     app.mainWindow()->setAvailableArea(screen);
     app.showMainWindow();

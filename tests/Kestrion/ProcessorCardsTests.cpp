@@ -19,7 +19,12 @@ TEST(ProcessorCards, StandInTheFirstTwoColumns)
     auto memory = machine.makeMemory();
     LookFixture look;
     CardCatalog catalog;
-    ProcessorCards::add(catalog, {cpu.get(), memory.get(), QStringLiteral("Test CPU"), 8ull << 30, 0, &look.settings});
+    ProcessorCards::add(catalog, {.processor = cpu.get(),
+                                  .memory = memory.get(),
+                                  .look = &look.settings,
+                                  .processorName = QStringLiteral("Test CPU"),
+                                  .physicalMemory = 8ull << 30,
+                                  .sizeClass = 0});
 
     ContentView view(std::move(catalog), 0);
     view.resize(1800, 900);
@@ -47,7 +52,7 @@ TEST(ProcessorCards, MissingSamplersLeaveTheirCardsOut)
     SyntheticMachine machine;
     auto cpu = machine.makeProcessor();
     CardCatalog catalog;
-    ProcessorCards::add(catalog, {cpu.get(), nullptr, QString(), 0, 2, nullptr});
+    ProcessorCards::add(catalog, {.processor = cpu.get()});
     EXPECT_TRUE(catalog.contains(Card::processorUsage));
     EXPECT_TRUE(catalog.contains(Card::coreUsage));
     EXPECT_FALSE(catalog.contains(Card::memoryUsage));
@@ -63,8 +68,12 @@ TEST(ProcessorCards, AWrappedTitleKeepsTheNeighboursInLine)
     auto memory = machine.makeMemory();
     LookFixture look;
     CardCatalog catalog;
-    ProcessorCards::add(catalog, {cpu.get(), memory.get(), QStringLiteral("Intel(R) Core(TM) i7-8700K CPU @ 3.70GHz"),
-                                  8ull << 30, 0, &look.settings});
+    ProcessorCards::add(catalog, {.processor = cpu.get(),
+                                  .memory = memory.get(),
+                                  .look = &look.settings,
+                                  .processorName = QStringLiteral("Intel(R) Core(TM) i7-8700K CPU @ 3.70GHz"),
+                                  .physicalMemory = 8ull << 30,
+                                  .sizeClass = 0});
     // The window at its narrowest: each card at its minimum width.
     ContentView view(std::move(catalog), 0);
     view.apply(MainLayoutInputs{});

@@ -49,17 +49,10 @@ protected:
     void SetUp() override
     {
         registry = std::make_shared<Platform::InMemoryRegistry>();
-        Platform::Registry::setShared(registry);
         clock = std::make_shared<Platform::FakeClock>();
         clock->setSecondsSinceBoot(3 * 3600 + 25 * 60 + 7);
-        Platform::Clock::setShared(clock);
     }
-    void TearDown() override
-    {
-        BaseKit::MacSystem::setSources(BaseKit::MacSystem::defaultSources());
-        Platform::Registry::setShared(nullptr);
-        Platform::Clock::setShared(nullptr);
-    }
+    void TearDown() override { BaseKit::MacSystem::setSources(BaseKit::MacSystem::defaultSources()); }
 
     void use(const char* tree, const char* machine = "x86_64")
     {
@@ -70,6 +63,8 @@ protected:
                                      QLatin1String(machine)});
         sources.computerName = [] { return QStringLiteral("Studio"); };
         sources.bootTime = [] { return std::optional<std::int64_t>(1700000000); };
+        sources.registry = registry;
+        sources.clock = clock;
         BaseKit::MacSystem::setSources(sources);
     }
 
@@ -114,7 +109,7 @@ struct RootVolume {
         auto disks = std::make_shared<Platform::SysfsRegistry>(tree.root());
         disks->addAdapter(std::make_unique<Platform::BlockStorageRegistryAdapter>(tree.root()));
         model = std::make_unique<VolumesModel>(
-            new SystemKit::VolumesController(mounts, disks, std::make_shared<NoEjector>()));
+            new SystemKit::VolumesController(SystemKit::VolumesEnvironment{mounts, disks, std::make_shared<NoEjector>(), nullptr}));
     }
 };
 

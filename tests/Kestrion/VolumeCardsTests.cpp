@@ -58,7 +58,7 @@ public:
         auto registry = std::make_shared<Platform::SysfsRegistry>(tree->root());
         registry->addAdapter(std::make_unique<Platform::BlockStorageRegistryAdapter>(tree->root()));
         ejector = std::make_shared<ScriptedEjector>();
-        controller = new VolumesController(mounts, registry, ejector);
+        controller = new VolumesController(SystemKit::VolumesEnvironment{mounts, registry, ejector, nullptr});
         model = std::make_unique<VolumesModel>(controller);
     }
 

@@ -125,18 +125,18 @@ struct EveryCardWindow {
         auto disks = std::make_shared<Platform::SysfsRegistry>(volumeTree.root());
         disks->addAdapter(std::make_unique<Platform::BlockStorageRegistryAdapter>(volumeTree.root()));
         volumes = std::make_unique<VolumesModel>(
-            new SystemKit::VolumesController(mounts, disks, std::make_shared<NoEjector>()));
+            new SystemKit::VolumesController(SystemKit::VolumesEnvironment{mounts, disks, std::make_shared<NoEjector>(), nullptr}));
 
         // A captured laptop battery.
         battery = std::make_unique<InternalBatteryModel>(
-            new InternalBatteryKit::InternalBatteryFinder(Platform::SysfsRegistry::live(batteryTree.root()),
-                                                          std::make_shared<Platform::PowerSources>(batteryTree.root())),
+            new InternalBatteryKit::InternalBatteryFinder({Platform::SysfsRegistry::live(batteryTree.root()),
+                                                          std::make_shared<Platform::PowerSources>(batteryTree.root())}),
             settings);
 
         system = std::make_unique<SystemInfoModel>([] { return 0; });
 
         CardCatalog catalog;
-        ProcessorCards::Sources sources;
+        CardSources sources;
         sources.processor = processor.get();
         sources.memory = memory.get();
         sources.processorName = QStringLiteral("Test Processor");
@@ -149,8 +149,8 @@ struct EveryCardWindow {
         catalog.add(Card::graphicsCard, [graphicsController, cardLook](QWidget* parent) -> QWidget* {
             return new GraphicsCardView(*graphicsController, *cardLook, parent);
         });
-        VolumeCards::add(catalog, volumes.get(), 1, &look.settings);
-        NetworkCards::Sources networkSources;
+        VolumeCards::add(catalog, {.volumes = volumes.get(), .look = &look.settings, .sizeClass = 1});
+        CardSources networkSources;
         networkSources.network = networkModel.get();
         networkSources.settings = &settings;
         networkSources.hostName = [] { return QStringLiteral("studio"); };

@@ -95,18 +95,6 @@ TEST(InMemoryRegistry, SearchPropertyWalksChildrenDepthFirstInOrder)
     EXPECT_TRUE(registry.searchProperty(first, "Key").isNone());
 }
 
-TEST(Registry, SharedRegistryCanBeReplacedAndRestored)
-{
-    auto fake = std::make_shared<InMemoryRegistry>();
-    fake->addEntry(std::nullopt, "marker", "Marker");
-    Platform::Registry::setShared(fake);
-    EXPECT_EQ(&Platform::Registry::shared(), fake.get());
-    EXPECT_EQ(Platform::Registry::shared().entriesOfClass("Marker").size(), 1u);
-    Platform::Registry::setShared(nullptr);
-    EXPECT_NE(&Platform::Registry::shared(), fake.get());
-    EXPECT_TRUE(Platform::Registry::shared().entriesOfClass("Marker").empty());
-}
-
 TEST(SysfsRegistry, MergesAdaptersByPathAndLinksParentsAcrossThem)
 {
     auto disks = std::make_unique<ScriptedAdapter>();

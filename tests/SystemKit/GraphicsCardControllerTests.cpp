@@ -120,21 +120,6 @@ TEST(GraphicsCardController, RefreshSamplesStartRediscoversAndKeepsOneTimer)
     EXPECT_EQ(controller.timer(), nullptr);
 }
 
-TEST(GraphicsCardController, DefaultsAreModeAllAndThirtySamples)
-{
-    GraphicsTestRegistry r;
-    r.addCard(QStringLiteral("amd"), 0x1002, {}, {{kStats, sample(1)}});
-    Platform::Registry::setShared(r.registry);
-    {
-        GraphicsCardController controller;
-        EXPECT_EQ(controller.mode(), DataStorageMode::all);
-        EXPECT_EQ(controller.historySize(), 30);
-        ASSERT_EQ(controller.graphicsCards().size(), 1u);
-        EXPECT_EQ(controller.graphicsCards()[0]->history().size(), 30);
-    }
-    Platform::Registry::setShared(nullptr);
-}
-
 TEST(GraphicsCardController, DrmCardsOfAFixtureTree)
 {
     FixtureRoot root(QStringLiteral("drm/amdgpu-i915"));

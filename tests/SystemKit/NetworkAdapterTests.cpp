@@ -19,11 +19,8 @@ using namespace SystemKit;
 
 namespace {
 
-class ClockScope {
-public:
-    ClockScope() : clock(std::make_shared<Platform::FakeClock>()) { Platform::Clock::setShared(clock); }
-    ~ClockScope() { Platform::Clock::setShared(nullptr); }
-    std::shared_ptr<Platform::FakeClock> clock;
+struct ClockScope {
+    std::shared_ptr<Platform::FakeClock> clock = std::make_shared<Platform::FakeClock>();
 };
 
 std::vector<std::uint64_t> values(const QList<NetworkHistoryItem>& items)
@@ -66,7 +63,7 @@ TEST(NetworkCounters, RateDividesAndTruncates)
 TEST(NetworkAdapter, FirstUpdateOnlyRecordsTheCounters)
 {
     ClockScope scope;
-    NetworkAdapter adapter(QStringLiteral("en0"), 30);
+    NetworkAdapter adapter(QStringLiteral("en0"), 30, scope.clock);
     EXPECT_EQ(adapter.name(), QStringLiteral("en0"));
     const auto uploadBefore = adapter.histories().upload();
     adapter.update(1000, 2000, 1.0);
@@ -89,7 +86,7 @@ TEST(NetworkAdapter, UpdatesCloseTogetherOnlyRecordTheCounters)
     // The extra sample right after the first: 150 KB came in within 0.8 ms, which is no rate of
     // 187 MB/s to show, keep in the history or take as the maximum.
     ClockScope scope;
-    NetworkAdapter adapter(QStringLiteral("en0"), 3);
+    NetworkAdapter adapter(QStringLiteral("en0"), 3, scope.clock);
     adapter.update(1000, 2000, 1.0);
     adapter.update(1000, 152000, 0.0008);
     EXPECT_EQ(adapter.speeds().current.download, 0u);
@@ -111,7 +108,7 @@ TEST(NetworkAdapter, UpdatesCloseTogetherOnlyRecordTheCounters)
 TEST(NetworkAdapter, SpeedsMaximaAndHistories)
 {
     ClockScope scope;
-    NetworkAdapter adapter(QStringLiteral("en0"), 3);
+    NetworkAdapter adapter(QStringLiteral("en0"), 3, scope.clock);
     adapter.update(1000, 2000, 1.0);
     adapter.update(3000, 2500, 2.0); // 2000 and 500 bytes in 2 s
     EXPECT_EQ(adapter.speeds().current.upload, 1000u);
@@ -140,7 +137,7 @@ TEST(NetworkAdapter, HistoriesArePrefilledOneSecondApart)
 {
     ClockScope scope;
     const QDateTime start = scope.clock->now();
-    NetworkAdapter adapter(QStringLiteral("en0"), 30);
+    NetworkAdapter adapter(QStringLiteral("en0"), 30, scope.clock);
     const auto& upload = adapter.histories().upload();
     ASSERT_EQ(upload.size(), 30);
     EXPECT_EQ(upload.first().timestamp, start.addSecs(-29));
@@ -160,9 +157,9 @@ TEST(NetworkAdapter, HistoriesArePrefilledOneSecondApart)
 TEST(NetworkAdapter, EqualityFollowsTheIdentifier)
 {
     ClockScope scope;
-    NetworkAdapter a(QStringLiteral("en0"), 30);
-    NetworkAdapter b(QStringLiteral("en0"), 5);
-    NetworkAdapter c(QStringLiteral("en1"), 30);
+    NetworkAdapter a(QStringLiteral("en0"), 30, scope.clock);
+    NetworkAdapter b(QStringLiteral("en0"), 5, scope.clock);
+    NetworkAdapter c(QStringLiteral("en1"), 30, scope.clock);
     b.update(5, 5, 1.0);
     b.update(50, 50, 1.0);
     EXPECT_TRUE(a == b);
@@ -171,7 +168,7 @@ TEST(NetworkAdapter, EqualityFollowsTheIdentifier)
 
     // An interface whose name is no UTF-8 keeps its bytes as identifier and shows them replaced.
     const QString raw = Platform::KernelName::decode("caf\xe9");
-    NetworkAdapter odd(raw, 30);
+    NetworkAdapter odd(raw, 30, scope.clock);
     EXPECT_EQ(odd.identifier(), raw);
     EXPECT_EQ(odd.name(), QStringLiteral("caf\ufffd"));
 }

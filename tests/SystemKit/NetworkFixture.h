@@ -75,9 +75,7 @@ public:
         , wlan(std::make_shared<FakeWlan>())
         , registry(std::make_shared<Platform::InMemoryRegistry>())
     {
-        Platform::Clock::setShared(clock);
     }
-    ~NetworkMachine() { Platform::Clock::setShared(nullptr); }
 
     SystemKit::NetworkEnvironment environment() const
     {
@@ -86,6 +84,7 @@ public:
         environment.store = std::make_shared<Platform::DynamicStore>(dir.path());
         environment.wlan = wlan;
         environment.registry = registry;
+        environment.clock = clock;
         return environment;
     }
 

@@ -42,13 +42,8 @@ protected:
     {
         clock = std::make_shared<Platform::FakeClock>();
         clock->setNow(QDateTime::fromSecsSinceEpoch(1800000000, Qt::UTC));
-        Platform::Clock::setShared(clock);
     }
-    void TearDown() override
-    {
-        controller.reset();
-        Platform::Clock::setShared(nullptr);
-    }
+    void TearDown() override { controller.reset(); }
 
     void make(VolumeTree& tree, std::shared_ptr<Platform::Registry> registry = nullptr)
     {
@@ -66,7 +61,7 @@ protected:
             registry = sysfs;
         }
         ejector = std::make_shared<RecordingEjector>();
-        controller = std::make_unique<VolumesController>(mounts, registry, ejector);
+        controller = std::make_unique<VolumesController>(SystemKit::VolumesEnvironment{mounts, registry, ejector, clock});
     }
 
     Volume* at(const QString& path) const

@@ -44,7 +44,7 @@ int main(int argc, char** argv)
     QTimer::singleShot(500, &loop, &QEventLoop::quit);
     loop.exec();
 
-    const auto device = BaseKit::MacDevices::device(MacSystem::model());
+    const auto device = BaseKit::MacDevices::standard().device(MacSystem::model());
     const auto kinds = Platform::Machine().coreKinds();
 
     QTextStream out(stdout);

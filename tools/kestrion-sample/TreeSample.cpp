@@ -118,7 +118,6 @@ public:
     {
         m_clock->setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc()));
         m_clock->setMonotonic(std::chrono::seconds(1));
-        Platform::Clock::setShared(m_clock);
 
         auto machine = std::make_shared<Platform::Machine>(root, Platform::KernelIdentity::captured(root));
         auto names = std::make_shared<Platform::DynamicStore>(root);
@@ -128,11 +127,16 @@ public:
             [root]() -> std::optional<std::int64_t> {
                 const auto boot = Platform::HostStatistics(root).bootTime();
                 return boot ? std::optional<std::int64_t>(boot->seconds) : std::nullopt;
-            }});
+            },
+            nullptr, m_clock});
         m_architecture = machine->architecture();
 
         m_registry = Platform::SysfsRegistry::live(root);
-        m_processor = std::make_unique<SystemKit::ProcessorController>(30, SystemKit::ProcessorEnvironment::live(root));
+        SystemKit::ProcessorEnvironment processor = SystemKit::ProcessorEnvironment::live(root);
+        processor.clock = m_clock;
+        processor.currentTime = nullptr;
+        processor.monotonicNanoseconds = nullptr;
+        m_processor = std::make_unique<SystemKit::ProcessorController>(30, processor);
         m_processor->setCollectProcessInformation(true);
         m_memory = std::make_unique<SystemKit::MemoryController>(30, std::make_shared<Platform::HostStatistics>(root));
 
@@ -142,11 +146,12 @@ public:
         network.store = std::make_shared<Platform::DynamicStore>(root);
         network.wlan = Platform::Wlan::none();
         network.registry = m_registry;
+        network.clock = m_clock;
         m_network = std::make_unique<SystemKit::NetworkController>(30, false, network);
 
         SystemKit::GraphicsEnvironment graphics;
         graphics.registry = m_registry;
-        graphics.currentTime = [] { return double(Platform::Clock::shared().now().toMSecsSinceEpoch()) / 1000.0; };
+        graphics.clock = m_clock;
         graphics.processorName = [] { return MacSystem::processorName(); };
         graphics.physicalMemory = [] { return MacSystem::physicalMemory(); };
         m_graphics = std::make_unique<SystemKit::GraphicsCardController>(SystemKit::DataStorageMode::all, 30, graphics);
@@ -154,17 +159,15 @@ public:
         auto mounts = std::make_shared<Platform::Mounts>(root);
         // statvfs(3) would measure this machine's file systems, not the captured ones.
         mounts->setCapacityReader([](const QString&) { return std::optional<Platform::VolumeCapacity>(); });
-        m_volumes = std::make_unique<SystemKit::VolumesController>(mounts, m_registry, std::make_shared<NoEjector>());
+        m_volumes = std::make_unique<SystemKit::VolumesController>(SystemKit::VolumesEnvironment{mounts, m_registry, std::make_shared<NoEjector>(), m_clock});
 
         m_defaults = std::make_unique<Platform::Defaults>(settingsSuite);
         m_settings = std::make_unique<Kestrion::AppSettings>(*m_defaults);
-        auto* finder = new InternalBatteryKit::InternalBatteryFinder(m_registry,
-                                                                     std::make_shared<Platform::PowerSources>(root));
+        auto* finder = new InternalBatteryKit::InternalBatteryFinder({m_registry,
+                                                                     std::make_shared<Platform::PowerSources>(root)});
         m_battery = std::make_unique<Kestrion::InternalBatteryModel>(finder, *m_settings);
         m_battery->finder()->stop();
     }
-
-    ~CapturedMachine() { Platform::Clock::setShared(nullptr); }
 
     // The samplers that sample when they are made (network, graphics, battery) have; the others
     // take their first sample here.

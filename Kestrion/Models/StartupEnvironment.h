@@ -1,0 +1,45 @@
+#pragma once
+
+#include "InternalBatteryKit/InternalBatteryFinder.h"
+#include "SystemKit/Graphics/GraphicsEnvironment.h"
+#include "SystemKit/Network/NetworkEnvironment.h"
+#include "SystemKit/Processor/ProcessorEnvironment.h"
+#include "SystemKit/Volumes/VolumesEnvironment.h"
+
+#include <memory>
+
+namespace Platform {
+class Clock;
+class HostStatistics;
+class PowerSources;
+class Registry;
+} // namespace Platform
+
+namespace Kestrion {
+
+// What the program's samplers read, made once at start-up and handed to each model as it makes its
+// sampler: one clock and one registry for all of them, the power sources, and each sampler's own
+// sources. An empty member means this machine's own source.
+struct StartupEnvironment {
+    std::shared_ptr<const Platform::Clock> clock;
+    std::shared_ptr<Platform::Registry> registry;
+    std::shared_ptr<Platform::PowerSources> powerSources;
+    std::shared_ptr<Platform::HostStatistics> memory;   // the memory sampler's counters
+    SystemKit::ProcessorEnvironment processor;
+    SystemKit::NetworkEnvironment network;
+    SystemKit::GraphicsEnvironment graphics;
+    SystemKit::VolumesEnvironment volumes;
+
+    // This machine's clock, registry and power sources; the samplers' own sources are made by each
+    // sampler.
+    static StartupEnvironment live();
+
+    // Each sampler's environment, with the shared clock and registry where it names none.
+    SystemKit::ProcessorEnvironment processorEnvironment() const;
+    SystemKit::NetworkEnvironment networkEnvironment() const;
+    SystemKit::GraphicsEnvironment graphicsEnvironment() const;
+    SystemKit::VolumesEnvironment volumesEnvironment() const;
+    InternalBatteryKit::InternalBatteryFinder::Environment batteryEnvironment() const;
+};
+
+} // namespace Kestrion
