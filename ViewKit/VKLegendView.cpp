@@ -18,6 +18,28 @@ namespace {
 constexpr qreal squareSide = 12;
 }
 
+qreal legendLabelLeft(const QRectF& rect)
+{
+    return rect.left() + squareSide + VKTheme::defaultSpacing;
+}
+
+QRectF legendValueRect(const QRectF& rect, const QString& rightText, const QFont& font)
+{
+    const qreal valueWidth = VKTextMeasures::width(font, rightText);
+    return QRectF(rect.right() - valueWidth, rect.top(), valueWidth, rect.height());
+}
+
+void paintLegendValue(QPainter& painter, const QRectF& rect, const QString& rightText, const QFont& font,
+                      const QColor& rightColor)
+{
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(rightColor);
+    VKTextMeasures::draw(painter, legendValueRect(rect, rightText, font),
+                         Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, rightText);
+    painter.restore();
+}
+
 void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, const QString& label,
                  const std::optional<QString>& rightText, const QFont& font, const QColor& labelColor,
                  const QColor& rightColor)
@@ -27,13 +49,12 @@ void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, con
     const QRectF square(rect.left(), rect.center().y() - squareSide / 2, squareSide, squareSide);
     painter.fillPath(continuousRoundedRect(square, 2), color);
     painter.setFont(font);
-    const qreal x = square.right() + VKTheme::defaultSpacing;
+    const qreal x = legendLabelLeft(rect);
     // The value keeps its whole width at the trailing edge; the label gets what is left after the
     // default spacing and is elided when that is too little.
     qreal labelRight = rect.right();
     if (rightText) {
-        const qreal valueWidth = VKTextMeasures::width(font, *rightText);
-        const QRectF value(rect.right() - valueWidth, rect.top(), valueWidth, rect.height());
+        const QRectF value = legendValueRect(rect, *rightText, font);
         painter.setPen(rightColor);
         VKTextMeasures::draw(painter, value, Qt::AlignRight | Qt::AlignVCenter | Qt::TextDontClip, *rightText);
         labelRight = value.left() - VKTheme::defaultSpacing;

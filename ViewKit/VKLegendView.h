@@ -17,6 +17,14 @@ namespace ViewKit {
 void paintLegend(QPainter& painter, const QRectF& rect, const QColor& color, const QString& label,
                  const std::optional<QString>& rightText, const QFont& font, const QColor& labelColor,
                  const QColor& rightColor);
+// Where paintLegend puts the parts of a legend row in rect: the label's leading edge, and the right
+// text's rect (its whole width at the trailing edge).
+qreal legendLabelLeft(const QRectF& rect);
+QRectF legendValueRect(const QRectF& rect, const QString& rightText, const QFont& font);
+// Paints the right text of a legend row alone, where paintLegend paints it: a changed value beside a
+// label that stays is repainted without the label.
+void paintLegendValue(QPainter& painter, const QRectF& rect, const QString& rightText, const QFont& font,
+                      const QColor& rightColor);
 
 // One legend row of a card: a coloured square, a label and an optional value at the trailing edge.
 class VKLegendView : public QWidget

@@ -248,7 +248,7 @@ void ContentView::paintEvent(QPaintEvent* event)
         if (!card || card->isHidden())
             continue;
         const QRectF surface(card->mapTo(this, QPointF(0, 0)), QSizeF(card->size()));
-        if (!event->rect().intersects(surface.adjusted(-reach, -reach, reach, reach).toAlignedRect()))
+        if (!event->region().intersects(surface.adjusted(-reach, -reach, reach, reach).toAlignedRect()))
             continue;
         paintCardShadow(painter, surface, card->look(), ViewKit::VKTheme::scheme(card));
     }

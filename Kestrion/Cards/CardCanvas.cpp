@@ -77,9 +77,9 @@ void CardCanvas::paintEvent(QPaintEvent* event)
     if (!m_painter)
         return;
     QPainter painter(this);
-    m_exposed = QRectF(event->rect());
+    m_exposed = event->region();
     m_painter(painter, QRectF(rect()));
-    m_exposed = QRectF(rect());
+    m_exposed = QRegion(rect());
 }
 
 } // namespace Kestrion

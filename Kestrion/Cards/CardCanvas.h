@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QRectF>
+#include <QRegion>
 #include <QWidget>
 
 #include <functional>
@@ -45,9 +46,9 @@ public:
     // are not the same ones, or without parts).
     void follow();
 
-    // While painting: the bounding rect of what is repainted. A painter may leave out the parts
-    // outside it, which are not repainted anyway.
-    QRectF exposedRect() const { return m_exposed; }
+    // While painting: what is repainted. A painter may leave out the parts outside it, which are not
+    // repainted anyway.
+    const QRegion& exposedRegion() const { return m_exposed; }
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -61,7 +62,7 @@ private:
     IdealWidth m_minimumWidth;
     Parts m_parts;
     std::optional<std::vector<Part>> m_shownParts;
-    QRectF m_exposed;
+    QRegion m_exposed;
 };
 
 } // namespace Kestrion

@@ -88,8 +88,10 @@ void CardView::paintEvent(QPaintEvent* event)
     // The surface only changes with the card's size, look and scheme. When only the contents
     // changed, the part under them is copied from the cache; a whole repaint draws it, as quick as
     // copying it all.
-    const QRect dirty = event->region().boundingRect();
-    if (qint64(dirty.width()) * dirty.height() * 2 > qint64(width()) * height()) {
+    qint64 dirty = 0;
+    for (const QRect& r : event->region())
+        dirty += qint64(r.width()) * r.height();
+    if (dirty * 2 > qint64(width()) * height()) {
         paintCardSurface(painter, surface, look, scheme);
         return;
     }

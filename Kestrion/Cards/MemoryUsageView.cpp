@@ -36,7 +36,7 @@ MemoryUsageView::MemoryUsageView(MemoryController& memory, ProcessorController& 
         const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
         if (m_memory)
             summary(*m_memory, m_physicalMemory, scheme)
-                .paint(painter, rect, m_sizeClass, scheme, m_summary->palette(), m_summary->exposedRect());
+                .paint(painter, rect, m_sizeClass, scheme, m_summary->palette(), m_summary->exposedRegion());
     }, this);
 
     m_summary->setIdealWidth([this] {

@@ -63,7 +63,7 @@ void ProcessListView::resizeEvent(QResizeEvent* event)
 
 void ProcessListView::paintEvent(QPaintEvent* event)
 {
-    m_exposed = event->rect();
+    m_exposed = event->region();
     QListView::paintEvent(event);
     m_exposed.reset();
 }

@@ -3,6 +3,8 @@
 #include "Kestrion/Cards/CardListView.h"
 #include "Kestrion/Cards/ProcessListModel.h"
 
+#include <QRegion>
+
 #include <optional>
 #include <utility>
 
@@ -22,8 +24,8 @@ public:
 
     QSize sizeHint() const override;
 
-    // While the list paints: the bounding rect of what it repaints, in the viewport.
-    std::optional<QRect> exposedRect() const { return m_exposed; }
+    // While the list paints: what it repaints, in the viewport.
+    std::optional<QRegion> exposedRegion() const { return m_exposed; }
 
     // The height of one row with the spacing below it.
     static int rowStride();
@@ -44,7 +46,7 @@ private:
     ProcessListModel* m_model;
     // The rows in view while a new list is taken in, first and last.
     std::optional<std::pair<int, int>> m_rowsInView;
-    std::optional<QRect> m_exposed;
+    std::optional<QRegion> m_exposed;
 };
 
 } // namespace Kestrion

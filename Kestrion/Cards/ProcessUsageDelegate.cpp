@@ -17,11 +17,18 @@ void ProcessUsageDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     const ProcessUsageView row{index.data(ProcessListModel::NameRole).toString(),
                                index.data(ProcessListModel::ValueTextRole).toString()};
     const QRectF rect(option.rect.left(), option.rect.top(), option.rect.width(), ProcessUsageView::rowHeight());
-    painter->save();
+    // The list paints every row its repaint's bounding rect meets; of a row the region does not reach
+    // (glyphs may stand a few pixels past the row) nothing would show.
     std::optional<QRectF> exposed;
-    if (const auto* list = qobject_cast<const ProcessListView*>(option.widget))
-        if (const auto area = list->exposedRect())
-            exposed = QRectF(*area);
+    if (const auto* list = qobject_cast<const ProcessListView*>(option.widget)) {
+        if (const auto region = list->exposedRegion()) {
+            const QRegion reached = *region & rect.toAlignedRect().adjusted(-4, -4, 4, 4);
+            if (reached.isEmpty())
+                return;
+            exposed = QRectF(reached.boundingRect());
+        }
+    }
+    painter->save();
     row.paint(*painter, rect, ViewKit::VKTheme::scheme(option.palette), exposed);
     painter->restore();
 }

@@ -34,7 +34,7 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
         const ViewKit::VKColorScheme scheme = VKTheme::scheme(m_summary);
         if (m_controller)
             summary(*m_controller, scheme).paint(painter, rect, m_sizeClass, scheme, m_summary->palette(),
-                                                 m_summary->exposedRect());
+                                                 m_summary->exposedRegion());
     }, this);
     m_summary->setParts([this] {
         if (!m_controller)

@@ -114,9 +114,24 @@ UsageSummary::Layout UsageSummary::layout(qreal width, int sizeClass) const
     result.chart = QRectF(x, y, stackWidth, chartHeight);
     y += chartHeight;
     const qreal legendHeight = std::max(legendMarkSide, lineHeight(legendFont()));
+    const QFont legendText = legendFont();
     for (const UsageLegend& legend : legends) {
         y += spacing + legend.topPadding;
-        result.legends.emplace_back(x, y, stackWidth, legendHeight);
+        const QRectF line(x, y, stackWidth, legendHeight);
+        result.legends.push_back(line);
+        // The label ends where its whole text does; the value's room starts far enough past it that
+        // neither part's reach meets the other's, and it holds the value only while the value stays
+        // clear of the label by the default spacing, the label's room in the line.
+        const qreal labelEnd = ViewKit::legendLabelLeft(line) + ViewKit::VKTextMeasures::width(legendText, legend.label);
+        const qreal valueStart = labelEnd + 2 * partReach + 2;
+        const QRectF value = ViewKit::legendValueRect(line, legend.value, legendText);
+        if (value.left() - spacing >= valueStart && labelEnd <= line.right()) {
+            result.legendLabels.emplace_back(line.left(), y, labelEnd - line.left(), legendHeight);
+            result.legendValues.emplace_back(valueStart, y, line.right() - valueStart, legendHeight);
+        } else {
+            result.legendLabels.push_back(line);
+            result.legendValues.push_back(line);
+        }
         y += legendHeight;
     }
     if (counts) {
@@ -183,11 +198,17 @@ std::vector<CardCanvas::Part> UsageSummary::parts(const QRectF& rect, int sizeCl
     result.push_back(std::move(chart));
 
     for (std::size_t i = 0; i < legends.size() && i < shape.legends.size(); ++i) {
-        CardCanvas::Part line{placed(shape.legends[i]), {}};
-        addKey(line.key, legends[i].color);
-        addKey(line.key, legends[i].label);
-        addKey(line.key, legends[i].value);
-        result.push_back(std::move(line));
+        const bool apart = shape.legendLabels[i] != shape.legendValues[i];
+        CardCanvas::Part label{placed(shape.legendLabels[i]), {}};
+        addKey(label.key, legends[i].color);
+        addKey(label.key, legends[i].label);
+        // Sharing the line, the label is shortened by the value's width.
+        if (!apart)
+            addKey(label.key, legends[i].value);
+        result.push_back(std::move(label));
+        CardCanvas::Part value{placed(shape.legendValues[i]), {}};
+        addKey(value.key, legends[i].value);
+        result.push_back(std::move(value));
     }
 
     if (shape.counts) {
@@ -203,13 +224,13 @@ std::vector<CardCanvas::Part> UsageSummary::parts(const QRectF& rect, int sizeCl
 }
 
 void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, ViewKit::VKColorScheme scheme,
-                         const QPalette& palette, std::optional<QRectF> exposed) const
+                         const QPalette& palette, const std::optional<QRegion>& exposed) const
 {
     Layout parts = layout(rect.width(), sizeClass);
     const QPointF origin = rect.topLeft();
     auto placed = [&origin](const QRectF& r) { return r.translated(origin); };
     // A part is drawn when its reach meets what is repainted.
-    auto shown = [&](const QRectF& r) { return !exposed || reach(placed(r)).intersects(*exposed); };
+    auto shown = [&](const QRectF& r) { return !exposed || exposed->intersects(reach(placed(r)).toAlignedRect()); };
 
     painter.save();
     painter.setRenderHint(QPainter::Antialiasing);
@@ -234,11 +255,15 @@ void UsageSummary::paint(QPainter& painter, const QRectF& rect, int sizeClass, V
     }
 
     for (size_t i = 0; i < legends.size(); ++i) {
-        if (!shown(parts.legends[i]))
-            continue;
         const UsageLegend& legend = legends[i];
-        ViewKit::paintLegend(painter, placed(parts.legends[i]), legend.color, legend.label, legend.value,
-                             legendFont(), VKTheme::secondaryText(scheme), VKTheme::primaryText(scheme));
+        if (shown(parts.legendLabels[i])) {
+            ViewKit::paintLegend(painter, placed(parts.legends[i]), legend.color, legend.label, legend.value,
+                                 legendFont(), VKTheme::secondaryText(scheme), VKTheme::primaryText(scheme));
+        } else if (shown(parts.legendValues[i])) {
+            // A new value beside a label that stays as it is.
+            ViewKit::paintLegendValue(painter, placed(parts.legends[i]), legend.value, legendFont(),
+                                      VKTheme::primaryText(scheme));
+        }
     }
 
     if (parts.countsParts && parts.countsParts->scale > 0 && (!parts.counts || shown(*parts.counts))) {

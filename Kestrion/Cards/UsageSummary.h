@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QPalette>
 #include <QRectF>
+#include <QRegion>
 #include <QString>
 
 #include <cstdint>
@@ -77,6 +78,10 @@ struct UsageSummary
         QRectF caption;
         QRectF chart;
         std::vector<QRectF> legends;
+        // The parts of each legend line a sample repaints apart: the mark with the label, and the room
+        // of the value beside it. Where the value would crowd the label, both are the whole line.
+        std::vector<QRectF> legendLabels;
+        std::vector<QRectF> legendValues;
         std::optional<QRectF> counts;
         std::optional<CountsLayout> countsParts;
         qreal height = 0;
@@ -93,7 +98,7 @@ struct UsageSummary
 
     // Paints the summary in rect; with `exposed`, only the parts that reach into it.
     void paint(QPainter& painter, const QRectF& rect, int sizeClass, ViewKit::VKColorScheme scheme,
-               const QPalette& palette, std::optional<QRectF> exposed = std::nullopt) const;
+               const QPalette& palette, const std::optional<QRegion>& exposed = std::nullopt) const;
     // The parts of the summary painted in rect, each with the rect its drawing stays in and the key of
     // what it shows, in a fixed order: a sample repaints only the parts it changed.
     std::vector<CardCanvas::Part> parts(const QRectF& rect, int sizeClass) const;

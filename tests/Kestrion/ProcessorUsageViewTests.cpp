@@ -6,6 +6,7 @@
 #include "Kestrion/Cards/ProcessListModel.h"
 #include "Kestrion/Cards/ProcessListView.h"
 #include "Kestrion/Cards/ProcessorUsageView.h"
+#include "ViewKit/VKLegendView.h"
 #include "ViewKit/VKPercentText.h"
 
 #include <QCoreApplication>
@@ -588,4 +589,64 @@ TEST(ProcessorCard, AtItsNarrowestTheLegendsStayWholeAtAnyLoad)
                 << line.label.toStdString();
         }
     }
+}
+
+TEST(ProcessorCard, NewLoadsRepaintTheValuesBesideTheLabelsAndTheCardShowsWhatAFreshCardShows)
+{
+    SampledProcessor run;
+    LookFixture look;
+    ProcessorUsageView card(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
+    card.resize(360, 520);
+    card.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&card));
+    QTest::qWait(100); // exposure and activation repaint all of it
+    // The first sample the card sees repaints all of its summary.
+    auto sample = [&](quint64 user, quint64 system, quint64 idle) {
+        run.machine.setTicks(Ticks{user, 0, system, idle}, {});
+        run.machine.advance(1);
+        run.cpu->refresh();
+    };
+    sample(402 + 150, 229 + 150, 1369 + 700);
+    shown(card);
+
+    struct Recorder : QObject {
+        QRegion region;
+        bool eventFilter(QObject*, QEvent* event) override
+        {
+            if (event->type() == QEvent::Paint)
+                region += static_cast<QPaintEvent*>(event)->region();
+            return false;
+        }
+    } recorder;
+    Kestrion::CardCanvas* summaryView = card.summaryView();
+    summaryView->installEventFilter(&recorder);
+    // 10 % system and 20 % user: both values change, the labels beside them stay.
+    sample(552 + 200, 379 + 100, 2069 + 700);
+    const QImage after = shown(card);
+    summaryView->removeEventFilter(&recorder);
+
+    const Kestrion::UsageSummary summary = ProcessorUsageView::summary(*run.cpu, VKColorScheme::light);
+    ASSERT_EQ(summary.legends[0].value, QStringLiteral("10%"));
+    const auto layout = summary.layout(summaryView->width(), 2);
+    ASSERT_EQ(layout.legends.size(), 2u);
+    for (std::size_t i = 0; i < layout.legends.size(); ++i) {
+        SCOPED_TRACE(i);
+        const QRectF line = layout.legends[i];
+        const QRectF label(line.left(), line.top(),
+                           ViewKit::legendLabelLeft(line) - line.left() +
+                               QFontMetricsF(Kestrion::UsageSummary::legendFont()).horizontalAdvance(summary.legends[i].label),
+                           line.height());
+        EXPECT_FALSE(recorder.region.intersects(label.toAlignedRect()));
+        EXPECT_TRUE(recorder.region.intersects(ViewKit::legendValueRect(line, summary.legends[i].value,
+                                                                        Kestrion::UsageSummary::legendFont())
+                                                   .toAlignedRect()));
+    }
+
+    // Only partly repainted, the card must not keep stale pixels.
+    ProcessorUsageView fresh(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
+    fresh.resize(360, 520);
+    fresh.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
+    QTest::qWait(100);
+    EXPECT_TRUE(shown(fresh) == after);
 }
