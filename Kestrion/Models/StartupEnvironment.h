@@ -5,6 +5,7 @@
 #include "SystemKit/Network/NetworkEnvironment.h"
 #include "SystemKit/Processor/ProcessorEnvironment.h"
 #include "SystemKit/Volumes/VolumesEnvironment.h"
+#include "ThermionKit/ThermionCheck.h"
 
 #include <memory>
 
@@ -29,6 +30,8 @@ struct StartupEnvironment {
     SystemKit::NetworkEnvironment network;
     SystemKit::GraphicsEnvironment graphics;
     SystemKit::VolumesEnvironment volumes;
+    // Where the companion is looked for and its published version fetched.
+    ThermionKit::ThermionCheck::Environment companion = ThermionKit::ThermionCheck::standardEnvironment();
 
     // This machine's clock, registry and power sources; the samplers' own sources are made by each
     // sampler.
