@@ -54,7 +54,7 @@ namespace Kestrion {
 using LanguageKit::LKLocalizedString;
 using LanguageKit::LKResources;
 
-KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const StartupEnvironment& environment,
+KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& environment, CardsMaker cards,
                          const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_settings(settings)

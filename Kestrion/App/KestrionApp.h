@@ -56,11 +56,10 @@ public:
 
     using CardsMaker = std::function<CardCatalog(KestrionApp&)>;
 
-    // `cards` makes the catalog of the main window's cards; the program's own cards when empty. The
-    // samplers read what `environment` holds.
-    explicit KestrionApp(AppSettings& settings, CardsMaker cards = {},
-                         const StartupEnvironment& environment = StartupEnvironment::live(),
-                         const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    // The samplers read what `environment` holds. `cards` makes the catalog of the main window's
+    // cards; the program's own cards when empty.
+    KestrionApp(AppSettings& settings, const StartupEnvironment& environment, CardsMaker cards = {},
+                const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
     ~KestrionApp() override;
 
     // The program's own cards over the models.

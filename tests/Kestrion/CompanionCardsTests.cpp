@@ -1,3 +1,4 @@
+#include "LoopbackStartup.h"
 #include "CardTestSupport.h"
 #include "FakeCompanion.h"
 
@@ -193,7 +194,7 @@ TEST(CompanionCards, AppearWhileTheCompanionRunsAndLeaveWhenItQuits)
                   + QStringLiteral("/com.brannock.kestrion.plist"));
     Platform::Defaults defaults(QStringLiteral("com.brannock.kestrion"));
     AppSettings settings(defaults);
-    KestrionApp app(settings, companionCards);
+    KestrionApp app(settings, loopbackStartup(), companionCards);
     app.showMainWindow();
     const auto column = [&app] { return app.contentView()->visibleCards(4); };
     EXPECT_TRUE(column().isEmpty());
@@ -240,7 +241,7 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
         info.write("<component><releases><release version=\"1.9.3\"/></releases></component>");
     }
     LoopbackServer server;
-    StartupEnvironment environment = StartupEnvironment::live();
+    StartupEnvironment environment = loopbackStartup();
     environment.companion.dataDirectories = {share.path()};
     environment.companion.fixedEntryPath = share.filePath(QStringLiteral("none"));
     environment.companion.versionDocumentUrl = server.url(QStringLiteral("/files/thermion.json"));
@@ -250,7 +251,7 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
     const auto sheetAfterShowing = [&](const QByteArray& body) {
         server.reply.body = body;
         const std::size_t asked = server.requests.size();
-        KestrionApp app(settings, companionCards, environment);
+        KestrionApp app(settings, environment, companionCards);
         app.showMainWindow();
         if (!QTest::qWaitFor([&] { return server.requests.size() > asked; }, 5000))
             return false;
@@ -282,7 +283,7 @@ TEST(CompanionCards, TheMainWindowStartsTheCompanionOnlyWhenAsked)
         ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
         entry.write("[Desktop Entry]\nType=Application\nName=Thermion\nExec=" + program.toUtf8() + "\n");
     }
-    StartupEnvironment environment = StartupEnvironment::live();
+    StartupEnvironment environment = loopbackStartup();
     environment.companion.dataDirectories = {share.path()};
     environment.companion.fixedEntryPath = share.filePath(QStringLiteral("none"));
     environment.companion.versionDocumentUrl = QStringLiteral("http://127.0.0.1:1/files/thermion.json");
@@ -290,14 +291,14 @@ TEST(CompanionCards, TheMainWindowStartsTheCompanionOnlyWhenAsked)
     Platform::Defaults defaults(QStringLiteral("start-") + QUuid::createUuid().toString(QUuid::Id128));
     AppSettings settings(defaults);
     {
-        KestrionApp app(settings, companionCards, environment);
+        KestrionApp app(settings, environment, companionCards);
         app.showMainWindow();
         QTest::qWait(300);
         EXPECT_FALSE(QFile::exists(marker));
     }
     settings.setBool(SettingKey::autoStartHelper, true);
     {
-        KestrionApp app(settings, companionCards, environment);
+        KestrionApp app(settings, environment, companionCards);
         app.showMainWindow();
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
     }
