@@ -21,7 +21,8 @@ int main(int argc, char** argv)
     if (!instance.claim() && instance.activateRunning())
         return 0;
 
-    Kestrion::KestrionApp kestrion(Kestrion::AppSettings::standard());
+    // What the samplers read: this machine, made once here.
+    Kestrion::KestrionApp kestrion(Kestrion::AppSettings::standard(), Kestrion::StartupEnvironment::live());
     QObject::connect(&instance, &Platform::SingleInstance::showMainWindowRequested, &kestrion,
                      &Kestrion::KestrionApp::showMainWindow);
     kestrion.showMainWindow();

@@ -21,12 +21,6 @@ namespace ThermionKit {
 
 namespace {
 
-ThermionCheck::Environment& current()
-{
-    static ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
-    return environment;
-}
-
 QString identifier()
 {
     return QString::fromLatin1(ThermionKitConstants::bundleIdentifier);
@@ -53,17 +47,9 @@ ThermionCheck::Environment ThermionCheck::standardEnvironment()
     return environment;
 }
 
-const ThermionCheck::Environment& ThermionCheck::environment()
-{
-    return current();
-}
+ThermionCheck::ThermionCheck(Environment environment) : m_environment(std::move(environment)) {}
 
-void ThermionCheck::setEnvironment(Environment environment)
-{
-    current() = std::move(environment);
-}
-
-bool ThermionCheck::openDownloadPage()
+bool ThermionCheck::openDownloadPage() const
 {
     return BaseKit::Workspace::openUrlString(environment().downloadPage);
 }
@@ -80,7 +66,7 @@ bool ThermionCheck::isRunning()
     return watch && watch->hasOwner().value_or(false);
 }
 
-std::optional<Platform::DesktopEntry> ThermionCheck::installedEntry()
+std::optional<Platform::DesktopEntry> ThermionCheck::installedEntry() const
 {
     const Platform::DesktopEntries entries(environment().dataDirectories);
     if (auto entry = entries.find(identifier()))
@@ -93,7 +79,7 @@ std::optional<Platform::DesktopEntry> ThermionCheck::installedEntry()
     return Platform::DesktopEntries::read(fixed, identifier(), share);
 }
 
-bool ThermionCheck::isInstalled()
+bool ThermionCheck::isInstalled() const
 {
     const QString fixed = environment().fixedEntryPath;
     if (!fixed.isEmpty() && QFileInfo::exists(fixed))
@@ -101,7 +87,7 @@ bool ThermionCheck::isInstalled()
     return Platform::DesktopEntries(environment().dataDirectories).find(identifier()).has_value();
 }
 
-std::optional<QString> ThermionCheck::installedVersion()
+std::optional<QString> ThermionCheck::installedVersion() const
 {
     if (!isInstalled())
         return std::nullopt;
@@ -116,12 +102,12 @@ std::optional<QString> ThermionCheck::installedVersion()
     return newest;
 }
 
-void ThermionCheck::start()
+void ThermionCheck::start() const
 {
     if (!isInstalled())
         return;
-    const auto launch = [] {
-        if (const auto entry = installedEntry())
+    const auto launch = [check = *this] {
+        if (const auto entry = check.installedEntry())
             Platform::DesktopEntries::launch(*entry);
     };
     Platform::BusNameWatch* watch = presence();
@@ -145,7 +131,7 @@ void ThermionCheck::terminate()
     BaseKit::Notifications::Distributed::post(QString::fromLatin1(ThermionNotifications::terminate));
 }
 
-void ThermionCheck::fetchServerVersion(QObject* context, VersionCompletion completion)
+void ThermionCheck::fetchServerVersion(QObject* context, VersionCompletion completion) const
 {
     BaseKit::WebRequest::get(environment().versionDocumentUrl, context,
                              [completion = std::move(completion)](const BaseKit::WebResult& result) {
@@ -161,20 +147,20 @@ void ThermionCheck::fetchServerVersion(QObject* context, VersionCompletion compl
                              });
 }
 
-void ThermionCheck::serverVersion(QObject* context, VersionCompletion completion)
+void ThermionCheck::serverVersion(QObject* context, VersionCompletion completion) const
 {
     fetchServerVersion(context, std::move(completion));
 }
 
-void ThermionCheck::checkForUpdate(QObject* context, std::function<void(const UpdateResult&)> completion)
+void ThermionCheck::checkForUpdate(QObject* context, std::function<void(const UpdateResult&)> completion) const
 {
-    fetchServerVersion(context, [completion = std::move(completion)](const VersionResult& result) {
+    fetchServerVersion(context, [check = *this, completion = std::move(completion)](const VersionResult& result) {
         if (const auto* error = std::get_if<BaseKit::WebError>(&result)) {
             completion(*error);
             return;
         }
         const QString server = std::get<QString>(result);
-        const auto installed = installedVersion();
+        const auto installed = check.installedVersion();
         if (!installed) {
             completion(UpdateInfo{false, QString::fromLatin1(fallbackVersion)});
             return;

@@ -21,12 +21,10 @@ namespace ThermionKit {
 // download page. Nothing here shows a message; the only errors handed on are those of the web request.
 class ThermionCheck {
 public:
-    ThermionCheck() = delete;
-
     static constexpr const char* fallbackVersion = "0.0.0";
     static constexpr const char* versionDocumentPath = "/files/thermion.json";
 
-    // Where the companion is looked for and what is fetched; tests replace it.
+    // Where the companion is looked for and what is fetched.
     struct Environment {
         QString fixedEntryPath;        // the entry of a system-wide install
         QStringList dataDirectories;   // the share folders searched, in order
@@ -34,12 +32,15 @@ public:
         QString downloadPage;          // the companion's page on the maker's site (https)
     };
     static Environment standardEnvironment();
-    static const Environment& environment();
-    static void setEnvironment(Environment environment);
+
+    // The companion as `environment` finds it.
+    explicit ThermionCheck(Environment environment = standardEnvironment());
+
+    const Environment& environment() const { return m_environment; }
 
     // Opens the download page in the default browser; nothing when its address does not parse.
     // Returns whether the desktop took the address.
-    static bool openDownloadPage();
+    bool openDownloadPage() const;
     // Whether the companion owns its bus name, as last heard from the bus; false until the bus first
     // answered (never waits for it).
     static bool isRunning();
@@ -47,13 +48,13 @@ public:
     // isRunning is first asked.
     static void watchPresence();
     // The entry at the fixed location exists, or the search finds one.
-    static bool isInstalled();
+    bool isInstalled() const;
     // The newest release version of the installed entry's metainfo (the entry found, or else the one at
     // the fixed location); none when not installed or none is given.
-    static std::optional<QString> installedVersion();
+    std::optional<QString> installedVersion() const;
     // Starts the installed companion when it is not running (once the bus has told whether it runs);
     // a failed start goes unnoticed.
-    static void start();
+    void start() const;
     // Posts "TerminateThermion".
     static void terminate();
 
@@ -62,16 +63,18 @@ public:
     // The published version text, fallbackVersion when the answer is no success (a status outside
     // 200...299) or the document cannot be decoded; a failed request hands on its error. The
     // completion comes later on the main thread, never when `context` is gone.
-    static void fetchServerVersion(QObject* context, VersionCompletion completion);
-    static void serverVersion(QObject* context, VersionCompletion completion);
+    void fetchServerVersion(QObject* context, VersionCompletion completion) const;
+    void serverVersion(QObject* context, VersionCompletion completion) const;
 
     using UpdateResult = std::variant<UpdateInfo, BaseKit::WebError>;
     // Whether the published version is greater than the installed one; without an installed version
     // no update, with the version "0.0.0".
-    static void checkForUpdate(QObject* context, std::function<void(const UpdateResult&)> completion);
+    void checkForUpdate(QObject* context, std::function<void(const UpdateResult&)> completion) const;
 
 private:
-    static std::optional<Platform::DesktopEntry> installedEntry();
+    std::optional<Platform::DesktopEntry> installedEntry() const;
+
+    Environment m_environment;
 };
 
 } // namespace ThermionKit

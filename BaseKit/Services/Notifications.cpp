@@ -112,8 +112,14 @@ void Notifications::Apps::post(const QString& name, QObject* object)
 
 void Notifications::Apps::requestAuthorization(std::function<void(const AuthorizationResult&)> completion)
 {
+    requestAuthorization(Platform::UserNotifications::current(), std::move(completion));
+}
+
+void Notifications::Apps::requestAuthorization(Platform::UserNotifications& center,
+                                               std::function<void(const AuthorizationResult&)> completion)
+{
     using UN = Platform::UserNotifications;
-    UN::current().requestAuthorization(UN::Alert | UN::Sound | UN::Badge, nullptr,
+    center.requestAuthorization(UN::Alert | UN::Sound | UN::Badge, nullptr,
                                        [completion](bool granted, const std::optional<QString>& error) {
                                            if (!completion)
                                                return;
@@ -126,8 +132,13 @@ void Notifications::Apps::requestAuthorization(std::function<void(const Authoriz
 
 void Notifications::Apps::isEnabled(std::function<void(bool)> completion)
 {
+    isEnabled(Platform::UserNotifications::current(), std::move(completion));
+}
+
+void Notifications::Apps::isEnabled(Platform::UserNotifications& center, std::function<void(bool)> completion)
+{
     using UN = Platform::UserNotifications;
-    UN::current().getSettings(nullptr, [completion](const UN::Settings& settings) {
+    center.getSettings(nullptr, [completion](const UN::Settings& settings) {
         const bool shows = settings.alertStyle == UN::AlertStyle::Alert || settings.alertStyle == UN::AlertStyle::Banner;
         if (completion)
             completion(allowsBanners(settings) && shows);
@@ -137,8 +148,15 @@ void Notifications::Apps::isEnabled(std::function<void(bool)> completion)
 void Notifications::Apps::showNotification(const QString& title, const QString& body,
                                            std::function<void(const std::optional<QString>&)> completion)
 {
+    showNotification(Platform::UserNotifications::current(), title, body, std::move(completion));
+}
+
+void Notifications::Apps::showNotification(Platform::UserNotifications& center, const QString& title,
+                                           const QString& body,
+                                           std::function<void(const std::optional<QString>&)> completion)
+{
     using UN = Platform::UserNotifications;
-    UN::current().getSettings(nullptr, [title, body, completion](const UN::Settings& settings) {
+    center.getSettings(nullptr, [&center, title, body, completion](const UN::Settings& settings) {
         if (!allowsBanners(settings)) {
             // The caller learns that nothing was shown rather than waiting for ever.
             if (completion)
@@ -150,7 +168,7 @@ void Notifications::Apps::showNotification(const QString& title, const QString& 
         request.title = title;
         request.body = body;
         request.playsSound = true;
-        UN::current().add(request, nullptr, [completion](const std::optional<QString>& error) {
+        center.add(request, nullptr, [completion](const std::optional<QString>& error) {
             if (completion)
                 completion(error);
         });

@@ -7,6 +7,10 @@
 #include <optional>
 #include <variant>
 
+namespace Platform {
+class UserNotifications;
+}
+
 namespace BaseKit {
 
 // The program's notification services under one name: Distributed crosses process boundaries (the
@@ -52,6 +56,13 @@ public:
         // error's description, or none when the banner was handed over; when banners are not allowed
         // it gets "not shown" and nothing appears.
         static void showNotification(const QString& title, const QString& body,
+                                     std::function<void(const std::optional<QString>&)> completion = {});
+
+        // The same, asking `center` rather than the session bus's (which must outlive the completions).
+        static void requestAuthorization(Platform::UserNotifications& center,
+                                         std::function<void(const AuthorizationResult&)> completion = {});
+        static void isEnabled(Platform::UserNotifications& center, std::function<void(bool)> completion);
+        static void showNotification(Platform::UserNotifications& center, const QString& title, const QString& body,
                                      std::function<void(const std::optional<QString>&)> completion = {});
 
         static constexpr const char* notShownError = "not shown";

@@ -54,10 +54,11 @@ namespace Kestrion {
 using LanguageKit::LKLocalizedString;
 using LanguageKit::LKResources;
 
-KestrionApp::KestrionApp(AppSettings& settings, CardsMaker cards, const StartupEnvironment& environment,
+KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& environment, CardsMaker cards,
                          const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
+    , m_companion(environment.companion)
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
@@ -201,7 +202,7 @@ void KestrionApp::buildWindows()
         auto* window = new SceneWindow(QString::fromLatin1(settingsWindow));
         window->setWindowTitle(LKResources::localized(LKLocalizedString::preferences));
         window->setCentered(true);
-        window->setContent(new SettingsView(m_settings, m_processor));
+        window->setContent(new SettingsView(m_settings, m_processor, m_companion));
         return window;
     });
     m_windows.add(QString::fromLatin1(otherAppsWindow), [] {
@@ -277,7 +278,7 @@ QWidget* KestrionApp::openWindowOnce(const QString& identifier)
 void KestrionApp::mainWindowAppeared()
 {
     if (m_settings.boolValue(SettingKey::autoStartHelper))
-        ThermionKit::ThermionCheck::start();
+        m_companion.start();
     QTimer::singleShot(0, this, [] {
         BaseKit::ReviewManager::shared().requestReview(QString::fromLatin1(bundleIdentifier));
     });
@@ -286,17 +287,17 @@ void KestrionApp::mainWindowAppeared()
 
 void KestrionApp::checkCompanionUpdate()
 {
-    if (!m_mainWindow || !ThermionKit::ThermionCheck::isInstalled())
+    if (!m_mainWindow || !m_companion.isInstalled())
         return;
     // The answer is dropped when the window is gone; an error shows nothing.
     QPointer<MainWindow> window = m_mainWindow;
-    ThermionKit::ThermionCheck::serverVersion(window, [window](const ThermionKit::ThermionCheck::VersionResult& result) {
+    m_companion.serverVersion(window, [window, companion = m_companion](const ThermionKit::ThermionCheck::VersionResult& result) {
         const QString* server = std::get_if<QString>(&result);
-        const auto installed = ThermionKit::ThermionCheck::installedVersion();
+        const auto installed = companion.installedVersion();
         if (!server || !installed || !window)
             return;
         if (BaseKit::Version(*server) > BaseKit::Version(*installed))
-            SensorUpdateView::present(window);
+            SensorUpdateView::present(window, companion);
     });
 }
 

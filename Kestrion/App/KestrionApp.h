@@ -56,11 +56,10 @@ public:
 
     using CardsMaker = std::function<CardCatalog(KestrionApp&)>;
 
-    // `cards` makes the catalog of the main window's cards; the program's own cards when empty. The
-    // samplers read what `environment` holds.
-    explicit KestrionApp(AppSettings& settings, CardsMaker cards = {},
-                         const StartupEnvironment& environment = StartupEnvironment::live(),
-                         const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
+    // The samplers read what `environment` holds. `cards` makes the catalog of the main window's
+    // cards; the program's own cards when empty.
+    KestrionApp(AppSettings& settings, const StartupEnvironment& environment, CardsMaker cards = {},
+                const QDBusConnection& bus = QDBusConnection::sessionBus(), QObject* parent = nullptr);
     ~KestrionApp() override;
 
     // The program's own cards over the models.
@@ -110,6 +109,8 @@ private:
     void checkCompanionUpdate();
 
     AppSettings& m_settings;
+    // The companion as the start-up environment finds it.
+    ThermionKit::ThermionCheck m_companion;
     // Qt's own texts (shortcut key names, standard buttons) in the language of the program's tables.
     std::unique_ptr<LanguageKit::LKQtTranslations> m_qtTexts;
     // The models, in the order they are made. The graphics, volumes, battery and companion models

@@ -8,12 +8,14 @@
 namespace Kestrion {
 
 NetworkModel::NetworkModel(const StartupEnvironment& environment, QObject* parent)
-    : NetworkModel(new SystemKit::NetworkController(30, false, environment.networkEnvironment()), parent)
+    : NetworkModel(new SystemKit::NetworkController(30, false, environment.networkEnvironment()),
+                   environment.addressServices, parent)
 {
 }
 
-NetworkModel::NetworkModel(SystemKit::NetworkController* controller, QObject* parent)
-    : QObject(parent), m_controller(controller)
+NetworkModel::NetworkModel(SystemKit::NetworkController* controller, SystemKit::Ip::Hosts addressServices,
+                           QObject* parent)
+    : QObject(parent), m_controller(controller), m_addressServices(std::move(addressServices))
 {
     if (!m_controller->parent())
         m_controller->setParent(this);
@@ -44,7 +46,7 @@ void NetworkModel::vpnStateChanged()
 void NetworkModel::fetchExternalIp()
 {
     const std::uint64_t ticket = m_order.begin();
-    SystemKit::Ip::lookup(BaseKit::Bundle::name(), BaseKit::Bundle::version(), this,
+    SystemKit::Ip::lookup(m_addressServices, BaseKit::Bundle::name(), BaseKit::Bundle::version(), this,
                           [this, ticket](const SystemKit::ExternalIp& result, const std::optional<BaseKit::WebError>&) {
                               if (!m_order.accept(ticket))
                                   return;

@@ -23,7 +23,9 @@ class NetworkModel : public QObject
 public:
     explicit NetworkModel(const StartupEnvironment& environment, QObject* parent = nullptr);
     // Takes a sampler made elsewhere (tests); it has taken its first sample. Starts it the same way.
-    explicit NetworkModel(SystemKit::NetworkController* controller, QObject* parent = nullptr);
+    // The public address is asked of `addressServices`.
+    NetworkModel(SystemKit::NetworkController* controller, SystemKit::Ip::Hosts addressServices,
+                 QObject* parent = nullptr);
 
     SystemKit::NetworkController* controller() const { return m_controller; }
     const std::optional<QString>& externalIp() const { return m_externalIp; }
@@ -44,6 +46,7 @@ private:
     void vpnStateChanged();
 
     SystemKit::NetworkController* m_controller = nullptr;
+    SystemKit::Ip::Hosts m_addressServices;
     std::optional<QString> m_externalIp;
     std::optional<QString> m_countryCode;
     SystemKit::LookupOrder m_order;

@@ -37,6 +37,8 @@ SystemKit::NetworkEnvironment StartupEnvironment::networkEnvironment() const
     SystemKit::NetworkEnvironment result = network;
     fill(result.clock, clock);
     fill(result.registry, registry);
+    if (!result.addressLookup)
+        result.addressLookup = SystemKit::VpnWatch::ipLookup(addressServices);
     return result;
 }
 

@@ -5,6 +5,7 @@
 #include "SystemKit/Network/NetworkEnvironment.h"
 #include "SystemKit/Processor/ProcessorEnvironment.h"
 #include "SystemKit/Volumes/VolumesEnvironment.h"
+#include "ThermionKit/ThermionCheck.h"
 
 #include <memory>
 
@@ -29,12 +30,17 @@ struct StartupEnvironment {
     SystemKit::NetworkEnvironment network;
     SystemKit::GraphicsEnvironment graphics;
     SystemKit::VolumesEnvironment volumes;
+    // The services that tell the machine's public address and its country.
+    SystemKit::Ip::Hosts addressServices = SystemKit::Ip::defaultHosts();
+    // Where the companion is looked for and its published version fetched.
+    ThermionKit::ThermionCheck::Environment companion = ThermionKit::ThermionCheck::standardEnvironment();
 
     // This machine's clock, registry and power sources; the samplers' own sources are made by each
     // sampler.
     static StartupEnvironment live();
 
-    // Each sampler's environment, with the shared clock and registry where it names none.
+    // Each sampler's environment, with the shared clock and registry where it names none (and the
+    // address services for the network sampler's address lookup).
     SystemKit::ProcessorEnvironment processorEnvironment() const;
     SystemKit::NetworkEnvironment networkEnvironment() const;
     SystemKit::GraphicsEnvironment graphicsEnvironment() const;

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace Kestrion {
 
@@ -17,8 +18,9 @@ using LanguageKit::LKLocalizedButton;
 using LanguageKit::LKLocalizedString;
 using ViewKit::VKTheme;
 
-SensorUpdateView::SensorUpdateView(QWidget* parent)
+SensorUpdateView::SensorUpdateView(ThermionKit::ThermionCheck companion, QWidget* parent)
     : QDialog(parent)
+    , m_companion(std::move(companion))
 {
     setObjectName(QStringLiteral("SensorUpdateView"));
     const int scene = int(VKTheme::scenePadding);
@@ -58,8 +60,8 @@ SensorUpdateView::SensorUpdateView(QWidget* parent)
     buttons->setSpacing(24);
     m_download = new LKLocalizedButton(LKLocalizedString::downloadUpdate, std::nullopt,
                                        [this] {
-                                           ViewKit::VKLinkOpener::open(this, ThermionKit::ThermionCheck::environment().downloadPage,
-                                                                       &ThermionKit::ThermionCheck::openDownloadPage);
+                                           ViewKit::VKLinkOpener::open(this, m_companion.environment().downloadPage,
+                                                                       [this] { return m_companion.openDownloadPage(); });
                                        },
                                        this);
     m_download->setDefault(true);
@@ -73,13 +75,13 @@ SensorUpdateView::SensorUpdateView(QWidget* parent)
     column->addSpacing(24);
 }
 
-SensorUpdateView* SensorUpdateView::present(QWidget* window)
+SensorUpdateView* SensorUpdateView::present(QWidget* window, const ThermionKit::ThermionCheck& companion)
 {
     if (window) {
         if (auto* open = window->findChild<SensorUpdateView*>(QString(), Qt::FindDirectChildrenOnly); open && open->isVisible())
             return open;
     }
-    auto* sheet = new SensorUpdateView(window);
+    auto* sheet = new SensorUpdateView(companion, window);
     sheet->setAttribute(Qt::WA_DeleteOnClose);
     sheet->setWindowModality(Qt::WindowModal);
     sheet->show();

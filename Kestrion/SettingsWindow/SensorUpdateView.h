@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ThermionKit/ThermionCheck.h"
+
 #include <QDialog>
 
 class QPushButton;
@@ -13,15 +15,16 @@ class SensorUpdateView : public QDialog
     Q_OBJECT
 
 public:
-    explicit SensorUpdateView(QWidget* parent = nullptr);
+    explicit SensorUpdateView(ThermionKit::ThermionCheck companion, QWidget* parent = nullptr);
 
     // Shows the sheet window-modal over `window`, at most one at a time; returns it.
-    static SensorUpdateView* present(QWidget* window);
+    static SensorUpdateView* present(QWidget* window, const ThermionKit::ThermionCheck& companion);
 
     QPushButton* downloadButton() const { return m_download; }
     QPushButton* dismissButton() const { return m_dismiss; }
 
 private:
+    ThermionKit::ThermionCheck m_companion;
     QPushButton* m_download;
     QPushButton* m_dismiss;
 };

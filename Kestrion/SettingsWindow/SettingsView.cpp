@@ -25,14 +25,15 @@ QIcon symbolIcon(const QString& name, const QColor& color)
 }
 } // namespace
 
-SettingsView::SettingsView(AppSettings& settings, ProcessorModel* processor, QWidget* parent)
+SettingsView::SettingsView(AppSettings& settings, ProcessorModel* processor,
+                           const ThermionKit::ThermionCheck& companion, QWidget* parent)
     : QTabWidget(parent)
 {
     m_general = new GeneralSettingsView(settings, processor, this);
     addTab(m_general, LanguageKit::LKResources::localized(LanguageKit::LKLocalizedString::general));
     m_modules = new ModulesSettingsView(settings, this);
     addTab(m_modules, AppStrings::text("MODULES"));
-    m_companion = new ThermionSettingsView(settings, this);
+    m_companion = new ThermionSettingsView(settings, companion, this);
     addTab(m_companion, LanguageKit::LKResources::localized(LanguageKit::LKLocalizedString::sensors));
     setCurrentIndex(0);
     updateIcons();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ThermionKit/ThermionCheck.h"
+
 #include <QTabWidget>
 
 namespace Kestrion {
@@ -17,7 +19,8 @@ class SettingsView : public QTabWidget
     Q_OBJECT
 
 public:
-    SettingsView(AppSettings& settings, ProcessorModel* processor, QWidget* parent = nullptr);
+    SettingsView(AppSettings& settings, ProcessorModel* processor, const ThermionKit::ThermionCheck& companion,
+                 QWidget* parent = nullptr);
 
     GeneralSettingsView* generalPage() const { return m_general; }
     ModulesSettingsView* modulesPage() const { return m_modules; }

@@ -15,6 +15,7 @@
 #include <QStackedLayout>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace Kestrion {
 
@@ -37,8 +38,10 @@ QCheckBox* settingSwitch(AppSettings& settings, SettingKey key, const char* capt
 
 } // namespace
 
-ThermionSettingsView::ThermionSettingsView(AppSettings& settings, QWidget* parent)
+ThermionSettingsView::ThermionSettingsView(AppSettings& settings, ThermionKit::ThermionCheck companion,
+                                           QWidget* parent)
     : QWidget(parent)
+    , m_companion(std::move(companion))
     , m_timer(new QTimer(this))
 {
     m_stack = new QStackedLayout(this);
@@ -71,8 +74,8 @@ ThermionSettingsView::ThermionSettingsView(AppSettings& settings, QWidget* paren
     m_download = ViewKit::VKBadgeButton::withKey(QStringLiteral("DOWNLOAD_THERMION"), accent,
                                                  [this] {
                                                      ViewKit::VKLinkOpener::open(
-                                                         this, ThermionKit::ThermionCheck::environment().downloadPage,
-                                                         &ThermionKit::ThermionCheck::openDownloadPage);
+                                                         this, m_companion.environment().downloadPage,
+                                                         [this] { return m_companion.openDownloadPage(); });
                                                  },
                                                  m_missing);
     column->addWidget(m_download, 0, Qt::AlignHCenter);
@@ -97,7 +100,7 @@ void ThermionSettingsView::recheck()
 {
     // A companion that runs is there, whether or not it was installed where it is looked for (one
     // started by hand, for example): its cards show, so the page offers its switches, not a download.
-    const bool present = ThermionKit::ThermionCheck::isInstalled() || ThermionKit::ThermionCheck::isRunning();
+    const bool present = m_companion.isInstalled() || ThermionKit::ThermionCheck::isRunning();
     m_stack->setCurrentWidget(present ? m_installed : m_missing);
 }
 

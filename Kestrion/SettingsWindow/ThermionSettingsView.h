@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ThermionKit/ThermionCheck.h"
+
 #include <QWidget>
 
 class QCheckBox;
@@ -20,7 +22,7 @@ class ThermionSettingsView : public QWidget
     Q_OBJECT
 
 public:
-    explicit ThermionSettingsView(AppSettings& settings, QWidget* parent = nullptr);
+    ThermionSettingsView(AppSettings& settings, ThermionKit::ThermionCheck companion, QWidget* parent = nullptr);
 
     bool showsSwitches() const;
     QCheckBox* startSwitch() const { return m_start; }
@@ -35,6 +37,7 @@ protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
+    ThermionKit::ThermionCheck m_companion;
     QStackedLayout* m_stack;
     QWidget* m_installed;
     QWidget* m_missing;

@@ -13,12 +13,6 @@ namespace Platform {
 
 namespace {
 
-std::shared_ptr<UserNotifications>& sharedCenter()
-{
-    static std::shared_ptr<UserNotifications> center;
-    return center;
-}
-
 // Asks the bus whether the notification server runs; answers later, on the main thread. Every call
 // is asynchronous: the server may live on this very thread (a test's fake), and a blocking call to it
 // would never return.
@@ -113,15 +107,8 @@ void UserNotifications::add(const Request& request, QObject* context, AddComplet
 
 UserNotifications& UserNotifications::current()
 {
-    auto& center = sharedCenter();
-    if (!center)
-        center = std::make_shared<UserNotifications>(QDBusConnection::sessionBus());
-    return *center;
-}
-
-void UserNotifications::setCurrent(std::shared_ptr<UserNotifications> center)
-{
-    sharedCenter() = std::move(center);
+    static UserNotifications center(QDBusConnection::sessionBus());
+    return center;
 }
 
 } // namespace Platform

@@ -50,9 +50,9 @@ public:
     virtual void getSettings(QObject* context, SettingsCompletion completion);
     virtual void add(const Request& request, QObject* context, AddCompletion completion);
 
-    // The centre on the session bus, made on first use; tests may install another.
+    // The centre on the session bus, made on first use. Tests hand a centre of their own to what
+    // they drive.
     static UserNotifications& current();
-    static void setCurrent(std::shared_ptr<UserNotifications> center);
 
 private:
     QDBusConnection m_bus;

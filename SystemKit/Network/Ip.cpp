@@ -11,12 +11,6 @@ namespace SystemKit {
 
 namespace {
 
-Ip::Hosts& currentHosts()
-{
-    static Ip::Hosts hosts = Ip::defaultHosts();
-    return hosts;
-}
-
 // Whether `text` is a dotted quad of decimal octets, each 0...255 without leading zeros.
 bool isDottedQuad(QByteArrayView text)
 {
@@ -93,34 +87,24 @@ Ip::Hosts Ip::defaultHosts()
     return Hosts{QStringLiteral("https://ip.brannock.com"), QStringLiteral("https://geo.brannock.com")};
 }
 
-Ip::Hosts Ip::hosts()
+void Ip::lookup(const Hosts& hosts, QObject* context, Completion completion)
 {
-    return currentHosts();
+    lookup(hosts, std::optional<QString>(), context, std::move(completion));
 }
 
-void Ip::setHosts(const Hosts& hosts)
+void Ip::lookup(const Hosts& hosts, const QString& appName, const QString& appVersion, QObject* context,
+                Completion completion)
 {
-    currentHosts() = hosts;
+    lookupWithUserAgent(hosts, appName + QLatin1Char('/') + appVersion, context, std::move(completion));
 }
 
-void Ip::lookup(QObject* context, Completion completion)
+void Ip::lookupWithUserAgent(const Hosts& hosts, const QString& userAgent, QObject* context, Completion completion)
 {
-    lookup(std::optional<QString>(), context, std::move(completion));
+    lookup(hosts, std::optional<QString>(userAgent), context, std::move(completion));
 }
 
-void Ip::lookup(const QString& appName, const QString& appVersion, QObject* context, Completion completion)
+void Ip::lookup(const Hosts& hosts, const std::optional<QString>& userAgent, QObject* context, Completion completion)
 {
-    lookupWithUserAgent(appName + QLatin1Char('/') + appVersion, context, std::move(completion));
-}
-
-void Ip::lookupWithUserAgent(const QString& userAgent, QObject* context, Completion completion)
-{
-    lookup(std::optional<QString>(userAgent), context, std::move(completion));
-}
-
-void Ip::lookup(const std::optional<QString>& userAgent, QObject* context, Completion completion)
-{
-    const Hosts hosts = currentHosts();
     auto echoed = [hosts, context, completion](const BaseKit::WebResult& echo) {
         if (echo.error) {
             completion(ExternalIp::empty(), echo.error);

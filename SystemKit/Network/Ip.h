@@ -22,24 +22,25 @@ class Ip {
 public:
     Ip() = delete;
 
-    // The services' addresses ("https://host"), kept here and nowhere else; tests point them at a
-    // server of their own.
+    // The services' addresses ("https://host"); every lookup is told which to ask (tests give
+    // servers of their own).
     struct Hosts {
         QString echo;
         QString geolocation;
     };
-    static Hosts hosts();
-    static void setHosts(const Hosts& hosts);
+    // The maker's services.
     static Hosts defaultHosts();
 
     // Exactly one of the two: the result (maybe the empty one) or the error of a failed exchange.
     using Completion = std::function<void(const ExternalIp& result, const std::optional<BaseKit::WebError>& error)>;
 
     // Without a user agent.
-    static void lookup(QObject* context, Completion completion);
+    static void lookup(const Hosts& hosts, QObject* context, Completion completion);
     // With the user agent "<appName>/<appVersion>" on the echo request.
-    static void lookup(const QString& appName, const QString& appVersion, QObject* context, Completion completion);
-    static void lookupWithUserAgent(const QString& userAgent, QObject* context, Completion completion);
+    static void lookup(const Hosts& hosts, const QString& appName, const QString& appVersion, QObject* context,
+                       Completion completion);
+    static void lookupWithUserAgent(const Hosts& hosts, const QString& userAgent, QObject* context,
+                                    Completion completion);
 
     // The address an echo answer holds: exactly one IPv4 address as a dotted quad of decimal octets
     // (no leading zeros, no shorthand) or one IPv6 address (no zone, no prefix length), with blanks
@@ -48,7 +49,8 @@ public:
     static std::optional<QString> echoedAddress(QByteArrayView body);
 
 private:
-    static void lookup(const std::optional<QString>& userAgent, QObject* context, Completion completion);
+    static void lookup(const Hosts& hosts, const std::optional<QString>& userAgent, QObject* context,
+                       Completion completion);
 };
 
 } // namespace SystemKit

@@ -18,7 +18,7 @@ NetworkEnvironment NetworkEnvironment::live(const QString& root)
     environment.clock = Platform::Clock::system();
     environment.tools = NetworkToolEnvironment::live(root);
     environment.pathMonitors = NetworkMonitor::routingSocket();
-    environment.addressLookup = VpnWatch::ipLookup();
+    environment.addressLookup = VpnWatch::ipLookup(Ip::defaultHosts());
     return environment;
 }
 
@@ -40,7 +40,7 @@ NetworkEnvironment NetworkEnvironment::completed(const QString& root) const
     if (!result.pathMonitors)
         result.pathMonitors = NetworkMonitor::routingSocket();
     if (!result.addressLookup)
-        result.addressLookup = VpnWatch::ipLookup();
+        result.addressLookup = VpnWatch::ipLookup(Ip::defaultHosts());
     return result;
 }
 

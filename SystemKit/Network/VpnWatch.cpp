@@ -9,10 +9,10 @@ VpnWatch::VpnWatch(AddressLookup lookup, QObject* parent)
 {
 }
 
-VpnWatch::AddressLookup VpnWatch::ipLookup()
+VpnWatch::AddressLookup VpnWatch::ipLookup(const Ip::Hosts& hosts)
 {
-    return [](QObject* context, std::function<void(const std::optional<ExternalAddress>&)> done) {
-        Ip::lookup(context, [done = std::move(done)](const ExternalIp& result,
+    return [hosts](QObject* context, std::function<void(const std::optional<ExternalAddress>&)> done) {
+        Ip::lookup(hosts, context, [done = std::move(done)](const ExternalIp& result,
                                                      const std::optional<BaseKit::WebError>& error) {
             if (error)
                 done(std::nullopt);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "SystemKit/Network/Ip.h"
 #include "SystemKit/Network/LookupOrder.h"
 #include "SystemKit/Network/NetworkMonitor.h"
 
@@ -36,8 +37,8 @@ public:
     using AddressLookup =
         std::function<void(QObject* context, std::function<void(const std::optional<ExternalAddress>&)> done)>;
 
-    // The external address lookup without a user agent; a failed exchange gives none.
-    static AddressLookup ipLookup();
+    // The external address lookup without a user agent, asking `hosts`; a failed exchange gives none.
+    static AddressLookup ipLookup(const Ip::Hosts& hosts);
 
     // Watches this machine's routing socket.
     explicit VpnWatch(AddressLookup lookup, QObject* parent = nullptr);

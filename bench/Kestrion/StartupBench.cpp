@@ -29,6 +29,14 @@
 
 namespace {
 
+// This machine, with the public-address lookup sent to a closed port of this machine.
+Kestrion::StartupEnvironment benchStartup()
+{
+    Kestrion::StartupEnvironment environment = Kestrion::StartupEnvironment::live();
+    environment.addressServices = {QStringLiteral("http://127.0.0.1:9"), QStringLiteral("http://127.0.0.1:9")};
+    return environment;
+}
+
 class PaintWatch : public QObject
 {
 public:
@@ -50,7 +58,7 @@ void StartToFirstPaintedWindow(benchmark::State& state)
     for (auto _ : state) {
         QElapsedTimer clock;
         clock.start();
-        auto app = std::make_unique<Kestrion::KestrionApp>(settings);
+        auto app = std::make_unique<Kestrion::KestrionApp>(settings, benchStartup());
         PaintWatch watch;
         app->contentView()->installEventFilter(&watch);
         app->showMainWindow();
@@ -88,7 +96,7 @@ void OneTickOfTheShownWindow(benchmark::State& state)
     clock.setDrivenByHand(true);
     Platform::Defaults defaults(QStringLiteral("com.brannock.kestrion.bench"));
     Kestrion::AppSettings settings(defaults);
-    auto app = std::make_unique<Kestrion::KestrionApp>(settings);
+    auto app = std::make_unique<Kestrion::KestrionApp>(settings, benchStartup());
     SystemKit::ProcessorController& cpu = *app->processor()->controller();
     PaintWatch watch;
     qApp->installEventFilter(&watch);

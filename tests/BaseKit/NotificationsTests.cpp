@@ -158,9 +158,7 @@ protected:
     void SetUp() override
     {
         fake = std::make_shared<FakeUserNotifications>();
-        UserNotifications::setCurrent(fake);
     }
-    void TearDown() override { UserNotifications::setCurrent(nullptr); }
 
     void allow(UserNotifications::AuthorizationStatus status, UserNotifications::AlertStyle style)
     {
@@ -169,7 +167,7 @@ protected:
     std::optional<bool> enabled()
     {
         std::optional<bool> answer;
-        Notifications::Apps::isEnabled([&answer](bool e) { answer = e; });
+        Notifications::Apps::isEnabled(*fake, [&answer](bool e) { answer = e; });
         return answer;
     }
 
@@ -182,16 +180,16 @@ using Style = UserNotifications::AlertStyle;
 TEST_F(UserNotificationsTest, AuthorisationAsksForAlertSoundAndBadge)
 {
     fake->granted = true;
-    Notifications::Apps::requestAuthorization();
+    Notifications::Apps::requestAuthorization(*fake);
     ASSERT_EQ(fake->requestedOptions, std::vector<int>{7});
 
     std::optional<Notifications::Apps::AuthorizationResult> result;
-    Notifications::Apps::requestAuthorization([&result](const auto& r) { result = r; });
+    Notifications::Apps::requestAuthorization(*fake, [&result](const auto& r) { result = r; });
     ASSERT_TRUE(result.has_value());
     EXPECT_EQ(std::get<bool>(*result), true);
 
     fake->authorizationError = QStringLiteral("refused");
-    Notifications::Apps::requestAuthorization([&result](const auto& r) { result = r; });
+    Notifications::Apps::requestAuthorization(*fake, [&result](const auto& r) { result = r; });
     EXPECT_EQ(std::get<QString>(*result), QStringLiteral("refused"));
 }
 
@@ -216,7 +214,7 @@ TEST_F(UserNotificationsTest, WithoutPermissionNothingIsShownAndTheCallerHearsSo
     for (const Status status : {Status::Denied, Status::NotDetermined, Status::Ephemeral}) {
         allow(status, Style::Banner);
         std::optional<std::optional<QString>> answer;
-        Notifications::Apps::showNotification(QStringLiteral("t"), QStringLiteral("b"),
+        Notifications::Apps::showNotification(*fake, QStringLiteral("t"), QStringLiteral("b"),
                                               [&answer](const std::optional<QString>& e) { answer = e; });
         ASSERT_TRUE(answer.has_value());
         EXPECT_EQ(*answer, QString::fromLatin1(Notifications::Apps::notShownError));
@@ -229,11 +227,11 @@ TEST_F(UserNotificationsTest, EveryShowAddsItsOwnRequest)
     // The style is not consulted when showing: permission alone decides.
     allow(Status::Authorized, Style::None);
     std::vector<std::optional<QString>> answers;
-    Notifications::Apps::showNotification(QStringLiteral("Fan"), QStringLiteral("stopped"),
+    Notifications::Apps::showNotification(*fake, QStringLiteral("Fan"), QStringLiteral("stopped"),
                                           [&answers](const std::optional<QString>& e) { answers.push_back(e); });
-    Notifications::Apps::showNotification(QStringLiteral("Fan"), QStringLiteral("stopped"));
+    Notifications::Apps::showNotification(*fake, QStringLiteral("Fan"), QStringLiteral("stopped"));
     fake->addError = QStringLiteral("server gone");
-    Notifications::Apps::showNotification(QStringLiteral("Fan"), QStringLiteral("stopped"),
+    Notifications::Apps::showNotification(*fake, QStringLiteral("Fan"), QStringLiteral("stopped"),
                                           [&answers](const std::optional<QString>& e) { answers.push_back(e); });
 
     ASSERT_EQ(fake->added.size(), 3u);

@@ -1,3 +1,4 @@
+#include "LoopbackStartup.h"
 #include "CardTestSupport.h"
 #include "FakeCompanion.h"
 
@@ -193,7 +194,7 @@ TEST(CompanionCards, AppearWhileTheCompanionRunsAndLeaveWhenItQuits)
                   + QStringLiteral("/com.brannock.kestrion.plist"));
     Platform::Defaults defaults(QStringLiteral("com.brannock.kestrion"));
     AppSettings settings(defaults);
-    KestrionApp app(settings, companionCards);
+    KestrionApp app(settings, loopbackStartup(), companionCards);
     app.showMainWindow();
     const auto column = [&app] { return app.contentView()->visibleCards(4); };
     EXPECT_TRUE(column().isEmpty());
@@ -240,18 +241,17 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
         info.write("<component><releases><release version=\"1.9.3\"/></releases></component>");
     }
     LoopbackServer server;
-    ThermionKit::ThermionCheck::Environment environment = ThermionKit::ThermionCheck::standardEnvironment();
-    environment.dataDirectories = {share.path()};
-    environment.fixedEntryPath = share.filePath(QStringLiteral("none"));
-    environment.versionDocumentUrl = server.url(QStringLiteral("/files/thermion.json"));
-    ThermionKit::ThermionCheck::setEnvironment(environment);
+    StartupEnvironment environment = loopbackStartup();
+    environment.companion.dataDirectories = {share.path()};
+    environment.companion.fixedEntryPath = share.filePath(QStringLiteral("none"));
+    environment.companion.versionDocumentUrl = server.url(QStringLiteral("/files/thermion.json"));
 
     Platform::Defaults defaults(QStringLiteral("update-") + QUuid::createUuid().toString(QUuid::Id128));
     AppSettings settings(defaults);
     const auto sheetAfterShowing = [&](const QByteArray& body) {
         server.reply.body = body;
         const std::size_t asked = server.requests.size();
-        KestrionApp app(settings, companionCards);
+        KestrionApp app(settings, environment, companionCards);
         app.showMainWindow();
         if (!QTest::qWaitFor([&] { return server.requests.size() > asked; }, 5000))
             return false;
@@ -264,7 +264,6 @@ TEST(CompanionCards, TheMainWindowAnnouncesANewerCompanionOnly)
     // Installed without a known version: nothing to compare, no sheet.
     ASSERT_TRUE(QFile::remove(share.filePath(QStringLiteral("metainfo/com.brannock.thermion.metainfo.xml"))));
     EXPECT_FALSE(sheetAfterShowing(R"({"version": "9.0"})"));
-    ThermionKit::ThermionCheck::setEnvironment(ThermionKit::ThermionCheck::standardEnvironment());
 }
 
 TEST(CompanionCards, TheMainWindowStartsTheCompanionOnlyWhenAsked)
@@ -284,25 +283,23 @@ TEST(CompanionCards, TheMainWindowStartsTheCompanionOnlyWhenAsked)
         ASSERT_TRUE(entry.open(QIODevice::WriteOnly));
         entry.write("[Desktop Entry]\nType=Application\nName=Thermion\nExec=" + program.toUtf8() + "\n");
     }
-    ThermionKit::ThermionCheck::Environment environment = ThermionKit::ThermionCheck::standardEnvironment();
-    environment.dataDirectories = {share.path()};
-    environment.fixedEntryPath = share.filePath(QStringLiteral("none"));
-    environment.versionDocumentUrl = QStringLiteral("http://127.0.0.1:1/files/thermion.json");
-    ThermionKit::ThermionCheck::setEnvironment(environment);
+    StartupEnvironment environment = loopbackStartup();
+    environment.companion.dataDirectories = {share.path()};
+    environment.companion.fixedEntryPath = share.filePath(QStringLiteral("none"));
+    environment.companion.versionDocumentUrl = QStringLiteral("http://127.0.0.1:1/files/thermion.json");
 
     Platform::Defaults defaults(QStringLiteral("start-") + QUuid::createUuid().toString(QUuid::Id128));
     AppSettings settings(defaults);
     {
-        KestrionApp app(settings, companionCards);
+        KestrionApp app(settings, environment, companionCards);
         app.showMainWindow();
         QTest::qWait(300);
         EXPECT_FALSE(QFile::exists(marker));
     }
     settings.setBool(SettingKey::autoStartHelper, true);
     {
-        KestrionApp app(settings, companionCards);
+        KestrionApp app(settings, environment, companionCards);
         app.showMainWindow();
         EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(marker); }, 5000));
     }
-    ThermionKit::ThermionCheck::setEnvironment(ThermionKit::ThermionCheck::standardEnvironment());
 }

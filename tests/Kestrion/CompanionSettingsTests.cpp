@@ -32,10 +32,8 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(share.isValid());
-        ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
         environment.fixedEntryPath = share.filePath(QStringLiteral("fixed.desktop"));
         environment.dataDirectories = {share.path()};
-        ThermionCheck::setEnvironment(environment);
         Platform::Workspace::setUrlOpener([this](const QUrl& url) {
             opened.append(url);
             return true;
@@ -43,7 +41,6 @@ protected:
     }
     void TearDown() override
     {
-        ThermionCheck::setEnvironment(ThermionCheck::standardEnvironment());
         Platform::Workspace::setUrlOpener({});
     }
 
@@ -61,6 +58,7 @@ protected:
     }
 
     QTemporaryDir share;
+    ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
     QList<QUrl> opened;
     Platform::Defaults defaults{QStringLiteral("companion-settings-") + QUuid::createUuid().toString(QUuid::Id128)};
     AppSettings settings{defaults};
@@ -70,7 +68,7 @@ protected:
 
 TEST_F(CompanionSettings, PageFollowsTheInstallationWhileShown)
 {
-    ThermionSettingsView page(settings);
+    ThermionSettingsView page(settings, ThermionCheck(environment));
     page.show();
     EXPECT_FALSE(page.showsSwitches());
     ASSERT_TRUE(page.downloadButton());
@@ -96,7 +94,7 @@ TEST_F(CompanionSettings, ARunningCompanionCountsAsPresent)
 {
     // Not installed where it is looked for, but running (started by hand): its cards show, so the page
     // offers the switches and no download.
-    ThermionSettingsView page(settings);
+    ThermionSettingsView page(settings, ThermionCheck(environment));
     page.show();
     ASSERT_FALSE(page.showsSwitches());
     const QString connection = QStringLiteral("running-companion");
@@ -112,7 +110,7 @@ TEST_F(CompanionSettings, ARunningCompanionCountsAsPresent)
 TEST_F(CompanionSettings, ADownloadNoProgramCanOpenSaysSo)
 {
     Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
-    ThermionSettingsView page(settings);
+    ThermionSettingsView page(settings, ThermionCheck(environment));
     page.resize(640, 360);
     page.show();
     ASSERT_TRUE(page.downloadButton());
@@ -121,13 +119,13 @@ TEST_F(CompanionSettings, ADownloadNoProgramCanOpenSaysSo)
     ViewKit::VKToastView* notice = ViewKit::VKLinkOpener::notice(&page);
     ASSERT_NE(notice, nullptr);
     EXPECT_TRUE(notice->isVisible());
-    EXPECT_TRUE(notice->text().contains(ThermionCheck::environment().downloadPage));
+    EXPECT_TRUE(notice->text().contains(environment.downloadPage));
 }
 
 TEST_F(CompanionSettings, SwitchesOnlyStoreTheirSettings)
 {
     install(true);
-    ThermionSettingsView page(settings);
+    ThermionSettingsView page(settings, ThermionCheck(environment));
     ASSERT_TRUE(page.showsSwitches());
     EXPECT_FALSE(page.startSwitch()->isChecked());
     EXPECT_FALSE(page.stopSwitch()->isChecked());
@@ -143,7 +141,7 @@ TEST_F(CompanionSettings, SwitchesOnlyStoreTheirSettings)
 
 TEST_F(CompanionSettings, TheCompanionPageIsTheThirdTab)
 {
-    SettingsView view(settings, nullptr);
+    SettingsView view(settings, nullptr, ThermionCheck(environment));
     ASSERT_EQ(view.count(), 3);
     EXPECT_EQ(view.widget(2), view.companionPage());
     EXPECT_EQ(view.tabText(2), QStringLiteral("Sensors"));
@@ -153,9 +151,9 @@ TEST_F(CompanionSettings, UpdateSheetDownloadsOrDismisses)
 {
     QWidget window;
     window.show();
-    SensorUpdateView* sheet = SensorUpdateView::present(&window);
+    SensorUpdateView* sheet = SensorUpdateView::present(&window, ThermionCheck(environment));
     ASSERT_TRUE(sheet);
-    EXPECT_EQ(SensorUpdateView::present(&window), sheet); // one at a time
+    EXPECT_EQ(SensorUpdateView::present(&window, ThermionCheck(environment)), sheet); // one at a time
     EXPECT_TRUE(sheet->isVisible());
     EXPECT_EQ(sheet->windowModality(), Qt::WindowModal);
     // Every text has the room it needs.

@@ -1,5 +1,6 @@
 // The main window with a companion that writes whatever it likes into the shared suite: the window
 // keeps painting, shows what can be shown and leaves the companion's file as the companion wrote it.
+#include "LoopbackStartup.h"
 #include "Support/CompanionLists.h"
 #include "FakeCompanion.h"
 
@@ -70,7 +71,7 @@ TEST(HostileCompanion, WhateverTheSuiteHoldsTheWindowKeepsPaintingAndLeavesTheFi
         GTEST_SKIP() << "no session bus";
     Platform::Defaults defaults(QStringLiteral("com.brannock.kestrion"));
     AppSettings settings(defaults);
-    KestrionApp app(settings, companionCardsOnly);
+    KestrionApp app(settings, loopbackStartup(), companionCardsOnly);
     app.showMainWindow();
     const QString path = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
                          + QString::fromLatin1(ThermionKit::ThermionKitConstants::appGroup) + QStringLiteral(".plist");

@@ -1,3 +1,4 @@
+#include "LoopbackStartup.h"
 #include "CardTestSupport.h"
 
 #include "Kestrion/App/ContentView.h"
@@ -322,13 +323,13 @@ TEST(InternalBatteryCard, ProgramShowsTheCardOnlyWithABattery)
     for (const char* fixture : {"power_supply-thinkpad-procfs-A", "power_supply-peripheral-hidpp-mail-A"}) {
         SCOPED_TRACE(fixture);
         const PowerSupplyFixture tree(fixture);
-        Kestrion::StartupEnvironment environment = Kestrion::StartupEnvironment::live();
+        Kestrion::StartupEnvironment environment = loopbackStartup();
         environment.registry = Platform::SysfsRegistry::live(tree.root());
         environment.powerSources = std::make_shared<Platform::PowerSources>(tree.root());
         Platform::Defaults defaults{QStringLiteral("battery-program-") + QUuid::createUuid().toString(QUuid::WithoutBraces)};
         AppSettings settings{defaults};
         {
-            Kestrion::KestrionApp app(settings, {}, environment);
+            Kestrion::KestrionApp app(settings, environment);
             ASSERT_TRUE(app.battery());
             const bool laptop = QString::fromLatin1(fixture).contains(QLatin1String("thinkpad"));
             EXPECT_EQ(app.battery()->finder()->batteryPresent(), laptop);

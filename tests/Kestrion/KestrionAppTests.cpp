@@ -1,3 +1,4 @@
+#include "LoopbackStartup.h"
 #include "FakeCompanion.h"
 #include "FixtureMachine.h"
 #include "Kestrion/App/Appearance.h"
@@ -105,7 +106,7 @@ struct TerminateObserver {
 struct RegistryScope {
     RegistryScope() { environment.registry = registry; }
     std::shared_ptr<Platform::InMemoryRegistry> registry = std::make_shared<Platform::InMemoryRegistry>();
-    StartupEnvironment environment = StartupEnvironment::live();
+    StartupEnvironment environment = loopbackStartup();
 };
 
 // Removes the standard suite's file, so that each test starts from fresh settings.
@@ -126,7 +127,7 @@ struct Program : ::testing::Test {
         const Platform::PlistValue::DictionaryType stored = defaults.dictionary();
         for (auto it = stored.begin(); it != stored.end(); ++it)
             defaults.remove(it->first);
-        app = std::make_unique<KestrionApp>(settings, labelCards, registry.environment);
+        app = std::make_unique<KestrionApp>(settings, registry.environment, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
         QApplication::processEvents();
@@ -373,7 +374,7 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     settings.setBool(SettingKey::disableSystemInfo, false); // every module on
-    KestrionApp app(settings, {}, registry.environment);
+    KestrionApp app(settings, registry.environment);
     const QSize screen(1366, 768);
     app.mainWindow()->setAvailableArea(screen);
     app.showMainWindow();

@@ -1,3 +1,4 @@
+#include "LoopbackStartup.h"
 #include "CardTestSupport.h"
 
 #include "Kestrion/App/ContentView.h"
@@ -47,10 +48,13 @@ struct NetworkCardFixture {
         machine.link(QStringLiteral("wlan0"), 0, 0);
         machine.address(QStringLiteral("eth0"), Platform::NetworkInterfaces::inet4Family, QStringLiteral("192.0.2.2"));
     }
-    void start(const std::optional<QString>& primary)
+    // The public address is asked of `addressServices`, by default of a closed port.
+    void start(const std::optional<QString>& primary,
+               SystemKit::Ip::Hosts addressServices = loopbackStartup().addressServices)
     {
         machine.primary(primary);
-        model = std::make_unique<NetworkModel>(new NetworkController(30, false, machine.environment()));
+        model = std::make_unique<NetworkModel>(new NetworkController(30, false, machine.environment()),
+                                               std::move(addressServices));
     }
     void sample(std::uint32_t sent, std::uint32_t received, const QString& name = QStringLiteral("eth0"))
     {
@@ -110,7 +114,7 @@ TEST(NetworkModel, LookupFillsAddressAndCountry)
     echo.reply.body = "203.0.113.9\n";
     services.geo.reply = LookupServices::located("CH");
     NetworkCardFixture f;
-    f.start(QStringLiteral("eth0"));
+    f.start(QStringLiteral("eth0"), services.hosts);
     QSignalSpy done(f.model.get(), &NetworkModel::countryCodeChanged);
     EXPECT_TRUE(done.wait(5000));
     EXPECT_EQ(f.model->externalIp(), QStringLiteral("203.0.113.9"));
@@ -138,7 +142,7 @@ TEST(NetworkModel, AnAnswerThatComesInAfterThatOfALaterLookupIsDropped)
     const auto located = &LookupServices::located;
     NetworkCardFixture f;
     echo.reply.body = "198.51.100.7\n";
-    f.start(QStringLiteral("eth0"));
+    f.start(QStringLiteral("eth0"), services.hosts);
     ASSERT_TRUE(waitUntil([&] { return geo.requests.size() == 1; }, 5000));
     echo.reply.body = "203.0.113.9\n";
     f.model->fetchExternalIp();
@@ -388,7 +392,7 @@ TEST(NetworkCards, MainWindowPlacesBothCardsOverTheApplicationsModel)
         GTEST_SKIP() << "no session bus";
     LookFixture look;
     AppSettings settings(look.defaults);
-    KestrionApp app(settings);
+    KestrionApp app(settings, loopbackStartup());
     ASSERT_NE(app.network(), nullptr);
     ASSERT_NE(app.network()->controller()->timer(), nullptr);
     EXPECT_TRUE(app.network()->controller()->timer()->isActive());

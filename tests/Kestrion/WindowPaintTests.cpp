@@ -1,3 +1,4 @@
+#include "LoopbackStartup.h"
 #include "CardTestSupport.h"
 #include "FixtureMachine.h"
 
@@ -101,7 +102,8 @@ struct EveryCardWindow {
         network.link(QStringLiteral("eth0"), 0, 0);
         network.address(QStringLiteral("eth0"), Platform::NetworkInterfaces::inet4Family, QStringLiteral("192.0.2.2"));
         network.primary(QStringLiteral("eth0"));
-        networkModel = std::make_unique<NetworkModel>(new SystemKit::NetworkController(30, false, network.environment()));
+        networkModel = std::make_unique<NetworkModel>(new SystemKit::NetworkController(30, false, network.environment()),
+                                                      loopbackStartup().addressServices);
 
         // One graphics card in an in-memory registry.
         auto cards = std::make_shared<Platform::InMemoryRegistry>();

@@ -39,7 +39,7 @@ public:
     Outcome lookup()
     {
         return run([this](Ip::Completion done) {
-            Ip::lookup(QStringLiteral("A"), QStringLiteral("1.2"), &context, std::move(done));
+            Ip::lookup(hosts, QStringLiteral("A"), QStringLiteral("1.2"), &context, std::move(done));
         });
     }
 
@@ -71,7 +71,7 @@ TEST(IpLookup, IPv6AnswerWithoutUserAgent)
     Services services;
     services.echo.reply.body = "2001:db8::7";
     services.geo.reply.body = R"({"country_code":"NL"})";
-    const auto outcome = services.run([&](Ip::Completion done) { Ip::lookup(&services.context, std::move(done)); });
+    const auto outcome = services.run([&](Ip::Completion done) { Ip::lookup(services.hosts, &services.context, std::move(done)); });
     EXPECT_EQ(outcome.result.ip(), QStringLiteral("2001:db8::7"));
     EXPECT_EQ(outcome.result.countryCode(), QStringLiteral("NL"));
     ASSERT_EQ(services.geo.requests.size(), 1u);
@@ -81,7 +81,7 @@ TEST(IpLookup, IPv6AnswerWithoutUserAgent)
     Services longForm;
     longForm.echo.reply.body = " 2001:0DB8:0000:0000:0000:0000:0000:0007\n";
     longForm.geo.reply.body = R"({"country_code":"NL"})";
-    const auto again = longForm.run([&](Ip::Completion done) { Ip::lookup(&longForm.context, std::move(done)); });
+    const auto again = longForm.run([&](Ip::Completion done) { Ip::lookup(longForm.hosts, &longForm.context, std::move(done)); });
     EXPECT_EQ(again.result.ip(), QStringLiteral("2001:db8::7"));
     ASSERT_EQ(longForm.geo.requests.size(), 1u);
     EXPECT_EQ(longForm.geo.requests[0].target, QByteArray("/api/lookup/2001:db8::7"));
@@ -147,7 +147,7 @@ TEST(IpLookup, RefusedPortAndTimeOutAreErrors)
         ASSERT_TRUE(closed.listen(QHostAddress::LocalHost, 0));
         const quint16 port = closed.serverPort();
         closed.close();
-        Ip::setHosts({QStringLiteral("http://127.0.0.1:%1").arg(port), services.geo.url(QString())});
+        services.hosts = {QStringLiteral("http://127.0.0.1:%1").arg(port), services.geo.url(QString())};
         const auto outcome = services.lookup();
         ASSERT_TRUE(outcome.error.has_value());
         EXPECT_EQ(outcome.error->code, BaseKit::WebError::Code::CannotConnectToHost);

@@ -1,7 +1,7 @@
 #pragma once
 
-// The echo and geolocation services of the external address lookup as two servers on 127.0.0.1,
-// pointed at for the length of a test; the hosts of before come back at its end.
+// The echo and geolocation services of the external address lookup as two servers on 127.0.0.1;
+// `hosts` names them to a lookup.
 
 #include "SystemKit/Network/Ip.h"
 
@@ -11,13 +11,12 @@
 
 class LookupServices {
 public:
-    LookupServices() : m_before(SystemKit::Ip::hosts())
+    LookupServices()
     {
         EXPECT_TRUE(echo.isListening());
         EXPECT_TRUE(geo.isListening());
-        SystemKit::Ip::setHosts({echo.url(QString()), geo.url(QString())});
+        hosts = {echo.url(QString()), geo.url(QString())};
     }
-    ~LookupServices() { SystemKit::Ip::setHosts(m_before); }
     LookupServices(const LookupServices&) = delete;
     LookupServices& operator=(const LookupServices&) = delete;
 
@@ -31,7 +30,5 @@ public:
 
     LoopbackServer echo;
     LoopbackServer geo;
-
-private:
-    SystemKit::Ip::Hosts m_before;
+    SystemKit::Ip::Hosts hosts;
 };

@@ -114,7 +114,7 @@ TEST(VpnWatchTest, TheAddressLookupGivesTheServicesAnswerOrNoneForAFailedExchang
     LoopbackServer& echo = services.echo;
     echo.reply.body = "198.51.100.7\n";
     services.geo.reply = LookupServices::located("DE");
-    const VpnWatch::AddressLookup lookup = VpnWatch::ipLookup();
+    VpnWatch::AddressLookup lookup = VpnWatch::ipLookup(services.hosts);
     QObject context;
     const auto lookUp = [&]() {
         std::optional<std::optional<VpnWatch::ExternalAddress>> got;
@@ -139,7 +139,7 @@ TEST(VpnWatchTest, TheAddressLookupGivesTheServicesAnswerOrNoneForAFailedExchang
     EXPECT_EQ(answer->countryCode, std::nullopt);
 
     // A refused connection is a failed exchange: none.
-    SystemKit::Ip::setHosts({QStringLiteral("http://127.0.0.1:9"), services.geo.url(QString())});
+    lookup = VpnWatch::ipLookup({QStringLiteral("http://127.0.0.1:9"), services.geo.url(QString())});
     EXPECT_FALSE(lookUp().has_value());
 }
 

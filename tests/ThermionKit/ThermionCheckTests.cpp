@@ -32,28 +32,27 @@ class ThermionCheckTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
         environment.fixedEntryPath = QStringLiteral("/nonexistent/applications/com.brannock.thermion.desktop");
         environment.dataDirectories = {};
-        ThermionCheck::setEnvironment(environment);
     }
     void TearDown() override
     {
         // A name a test owned is released at once, but the presence watch learns it from the bus's
         // signal: the next test starts only once the watch has seen it go.
         EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 5000));
-        ThermionCheck::setEnvironment(ThermionCheck::standardEnvironment());
         Platform::Workspace::setUrlOpener({});
     }
 
-    static void use(QStringList directories, QString fixed = {})
+    void use(QStringList directories, QString fixed = {})
     {
-        ThermionCheck::Environment environment = ThermionCheck::environment();
         environment.dataDirectories = std::move(directories);
         if (!fixed.isEmpty())
             environment.fixedEntryPath = fixed;
-        ThermionCheck::setEnvironment(environment);
     }
+    // The companion as the test's environment finds it.
+    ThermionCheck check() const { return ThermionCheck(environment); }
+
+    ThermionCheck::Environment environment = ThermionCheck::standardEnvironment();
 };
 
 // Owns the companion's bus name on a connection of its own while it lives.
@@ -110,29 +109,29 @@ private:
 
 TEST_F(ThermionCheckTest, PresenceAndVersionBelongToTheEntryFound)
 {
-    EXPECT_FALSE(ThermionCheck::isInstalled());
-    EXPECT_FALSE(ThermionCheck::installedVersion());
+    EXPECT_FALSE(check().isInstalled());
+    EXPECT_FALSE(check().installedVersion());
 
     use({fixture("system")});
-    EXPECT_TRUE(ThermionCheck::isInstalled());
+    EXPECT_TRUE(check().isInstalled());
     // The newest release, compared as versions: 1.10.0 after 1.9.3.
-    EXPECT_EQ(ThermionCheck::installedVersion(), QStringLiteral("1.10.0"));
+    EXPECT_EQ(check().installedVersion(), QStringLiteral("1.10.0"));
 
     // A per-user install comes first and brings its own version.
     use({fixture("user"), fixture("system")});
-    EXPECT_EQ(ThermionCheck::installedVersion(), QStringLiteral("2.0.1"));
+    EXPECT_EQ(check().installedVersion(), QStringLiteral("2.0.1"));
 
     // A hidden per-user entry uninstalls the application for that user...
     use({fixture("hidden"), fixture("system")});
-    EXPECT_FALSE(ThermionCheck::isInstalled());
+    EXPECT_FALSE(check().isInstalled());
     // ...unless it stands at the fixed location, whose own metainfo then gives the version.
     use({fixture("hidden")}, fixture("system/applications/com.brannock.thermion.desktop"));
-    EXPECT_TRUE(ThermionCheck::isInstalled());
-    EXPECT_EQ(ThermionCheck::installedVersion(), QStringLiteral("1.10.0"));
+    EXPECT_TRUE(check().isInstalled());
+    EXPECT_EQ(check().installedVersion(), QStringLiteral("1.10.0"));
 
     use({fixture("broken")}, QStringLiteral("/nonexistent"));
-    EXPECT_TRUE(ThermionCheck::isInstalled());
-    EXPECT_FALSE(ThermionCheck::installedVersion());
+    EXPECT_TRUE(check().isInstalled());
+    EXPECT_FALSE(check().installedVersion());
 }
 
 TEST_F(ThermionCheckTest, EntryCommandsDropFieldCodesAndKeepQuotedPaths)
@@ -204,12 +203,12 @@ TEST_F(ThermionCheckTest, StartLaunchesTheInstalledCompanionOnlyWhenItIsNotRunni
         return file.open(QIODevice::ReadOnly) ? file.readAll().split('\n').size() - 1 : 0;
     };
 
-    ThermionCheck::start(); // not installed: nothing
+    check().start(); // not installed: nothing
     QTest::qWait(200);
     EXPECT_EQ(lines(), 0);
 
     use({share.path()});
-    ThermionCheck::start();
+    check().start();
     ASSERT_TRUE(QTest::qWaitFor([&] { return lines() == 1; }, 5000));
     QFile file(marker);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -217,7 +216,7 @@ TEST_F(ThermionCheckTest, StartLaunchesTheInstalledCompanionOnlyWhenItIsNotRunni
 
     CompanionName name;
     ASSERT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));
-    ThermionCheck::start();
+    check().start();
     QTest::qWait(300);
     EXPECT_EQ(lines(), 1);
 }
@@ -247,7 +246,7 @@ TEST_F(ThermionCheckTest, TheDownloadPageIsASecurePage)
         opened = url;
         return true;
     });
-    ThermionCheck::openDownloadPage();
+    check().openDownloadPage();
     EXPECT_EQ(opened, QUrl(ThermionCheck::standardEnvironment().downloadPage));
 }
 
@@ -258,14 +257,12 @@ struct Outcome {
     ThermionCheck::UpdateResult result = BaseKit::WebError{};
 };
 
-Outcome checkAgainst(const QString& url)
+Outcome checkAgainst(ThermionCheck::Environment environment, const QString& url)
 {
-    ThermionCheck::Environment environment = ThermionCheck::environment();
     environment.versionDocumentUrl = url;
-    ThermionCheck::setEnvironment(environment);
     Outcome outcome;
     QObject context;
-    ThermionCheck::checkForUpdate(&context, [&outcome](const ThermionCheck::UpdateResult& result) {
+    ThermionCheck(environment).checkForUpdate(&context, [&outcome](const ThermionCheck::UpdateResult& result) {
         outcome.result = result;
         outcome.done = true;
     });
@@ -288,31 +285,31 @@ TEST_F(ThermionCheckTest, UpdateCheckComparesThePublishedVersionWithTheInstalled
     };
 
     server.reply.body = R"({"version": "1.10.1", "notes": "ignored"})";
-    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{true, QStringLiteral("1.10.1")}));
+    EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{true, QStringLiteral("1.10.1")}));
     ASSERT_FALSE(server.requests.empty());
     EXPECT_EQ(server.requests.back().target, QByteArray("/files/thermion.json"));
 
     server.reply.body = R"({"version": "1.10.0"})";
-    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.10.0")}));
+    EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{false, QStringLiteral("1.10.0")}));
     server.reply.body = R"({"version": "1.9.9"})";
-    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("1.9.9")}));
+    EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{false, QStringLiteral("1.9.9")}));
     // Undecodable documents give "0.0.0", never newer, and so does an error page, whatever it holds.
     server.reply.body = R"({"name": "Thermion"})";
-    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+    EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
     server.reply.body = "<html>not json</html>";
     server.reply.status = "404 Not Found";
-    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+    EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
     server.reply.body = R"({"version": "9.0", "error": "moved"})";
     for (const char* status : {"404 Not Found", "500 Internal Server Error", "403 Forbidden"}) {
         server.reply.status = status;
-        EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")})) << status;
+        EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{false, QStringLiteral("0.0.0")})) << status;
     }
 
     // Nothing installed: no update, whatever is published.
     server.reply.status = "200 OK";
     server.reply.body = R"({"version": "9.0"})";
     use({});
-    EXPECT_EQ(info(checkAgainst(url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
+    EXPECT_EQ(info(checkAgainst(environment, url)), (UpdateInfo{false, QStringLiteral("0.0.0")}));
 }
 
 TEST_F(ThermionCheckTest, ARefusedRequestHandsOnItsError)
@@ -323,7 +320,7 @@ TEST_F(ThermionCheckTest, ARefusedRequestHandsOnItsError)
         LoopbackServer closed;
         port = closed.port();
     }
-    const Outcome outcome = checkAgainst(QStringLiteral("http://127.0.0.1:%1/files/thermion.json").arg(port));
+    const Outcome outcome = checkAgainst(environment, QStringLiteral("http://127.0.0.1:%1/files/thermion.json").arg(port));
     ASSERT_TRUE(outcome.done);
     const auto* error = std::get_if<BaseKit::WebError>(&outcome.result);
     ASSERT_TRUE(error);
@@ -332,10 +329,8 @@ TEST_F(ThermionCheckTest, ARefusedRequestHandsOnItsError)
     bool done = false;
     QString version;
     QObject context;
-    ThermionKit::ThermionCheck::Environment environment = ThermionCheck::environment();
     environment.versionDocumentUrl = QStringLiteral("not an address");
-    ThermionCheck::setEnvironment(environment);
-    ThermionCheck::serverVersion(&context, [&](const ThermionCheck::VersionResult& result) {
+    check().serverVersion(&context, [&](const ThermionCheck::VersionResult& result) {
         done = true;
         version = std::holds_alternative<QString>(result) ? std::get<QString>(result) : QStringLiteral("error");
     });

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "Kestrion/Models/StartupEnvironment.h"
+
+// This machine's start-up environment with the public-address lookup sent to a closed port of this
+// machine: the network model looks the address up as soon as it is made, and the lookup fails at once
+// without anything leaving the machine.
+inline Kestrion::StartupEnvironment loopbackStartup()
+{
+    Kestrion::StartupEnvironment environment = Kestrion::StartupEnvironment::live();
+    environment.addressServices = {QStringLiteral("http://127.0.0.1:9"), QStringLiteral("http://127.0.0.1:9")};
+    return environment;
+}
