@@ -59,6 +59,7 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
     : QObject(parent)
     , m_settings(settings)
     , m_companion(environment.companion)
+    , m_otherApps(environment.otherApps)
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
@@ -205,11 +206,11 @@ void KestrionApp::buildWindows()
         window->setContent(new SettingsView(m_settings, m_processor, m_companion));
         return window;
     });
-    m_windows.add(QString::fromLatin1(otherAppsWindow), [] {
+    m_windows.add(QString::fromLatin1(otherAppsWindow), [this] {
         auto* window = new SceneWindow(QString::fromLatin1(otherAppsWindow));
         window->setWindowTitle(AppStrings::text("OTHER_APPS"));
         // The maker's other applications, without this one.
-        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier));
+        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier), m_otherApps);
         // The page is 512 by 360 points; the toolbar sits above it, as a window's toolbar would.
         content->setFixedSize(512, 360 + content->toolBarHeight());
         window->setContent(content);

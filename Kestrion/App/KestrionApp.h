@@ -111,6 +111,7 @@ private:
     AppSettings& m_settings;
     // The companion as the start-up environment finds it.
     ThermionKit::ThermionCheck m_companion;
+    BaseKit::Marketing::Source m_otherApps;
     // Qt's own texts (shortcut key names, standard buttons) in the language of the program's tables.
     std::unique_ptr<LanguageKit::LKQtTranslations> m_qtTexts;
     // The models, in the order they are made. The graphics, volumes, battery and companion models
