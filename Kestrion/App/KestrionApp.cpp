@@ -195,7 +195,7 @@ void KestrionApp::buildWindows()
         info.insert(QStringLiteral("CFBundleVersion"), QStringLiteral(KESTRION_BUILD_NUMBER));
         info.insert(QStringLiteral("NSHumanReadableCopyright"), QStringLiteral(KESTRION_COPYRIGHT));
         auto* about = new ViewKit::VKAboutView(BaseKit::Images::named(BaseKit::Images::applicationIconName).pixels(),
-                                               info, Platform::Bundles::moduleNames());
+                                               info, Platform::Bundles::program().moduleNames());
         window->setContent(about);
         return window;
     });

@@ -88,7 +88,8 @@ TEST_F(ReviewDialogTest, NotNowOpensNothing)
 
 TEST(ViewKitStrings, TheDialogsTextsAreInTheEnglishAndGermanTablesWithTheirPlaceholders)
 {
-    const QString folder = Platform::Bundles::resourcePath(QStringLiteral("ViewKit"), QStringLiteral("translations"));
+    const QString folder =
+        Platform::Bundles::program().resourcePath(QStringLiteral("ViewKit"), QStringLiteral("translations"));
     const BaseKit::ModuleStrings english(QStringLiteral("ViewKit"), folder, {QStringLiteral("en")});
     const BaseKit::ModuleStrings german(QStringLiteral("ViewKit"), folder, {QStringLiteral("de")});
     ASSERT_EQ(english.language(), QStringLiteral("en"));
