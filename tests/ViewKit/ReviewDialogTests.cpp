@@ -2,9 +2,7 @@
 #include "Platform/Files/Bundles.h"
 #include "Platform/Desktop/StoreReview.h"
 #include "Platform/Desktop/Workspace.h"
-#include "ViewKit/VKBadgeLabel.h"
 #include "ViewKit/VKReviewDialog.h"
-#include "ViewKit/VKStrings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +10,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 using ViewKit::VKReviewDialog;
@@ -103,17 +100,4 @@ TEST(ViewKitStrings, TheDialogsTextsAreInTheEnglishAndGermanTablesWithTheirPlace
         EXPECT_EQ(german.text(k).contains(QStringLiteral("%1")), english.text(k).contains(QStringLiteral("%1")));
     }
     EXPECT_EQ(german.text(QStringLiteral("RATE_APP_HEADLINE")), QStringLiteral("Gefällt dir %1?"));
-}
-
-TEST(ViewKitStrings, KeysOfTheViewsAreLookedUpInTheTableTheProgramHandsInWhenDrawn)
-{
-    std::unique_ptr<ViewKit::VKBadgeLabel> badge(ViewKit::VKBadgeLabel::withKey(QStringLiteral("SYSTEM"), Qt::blue));
-    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("SYSTEM"));
-    ViewKit::VKStrings::setMainTable([](const QString& key) {
-        return key == QLatin1String("SYSTEM") ? QStringLiteral("System") : QString();
-    });
-    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("System"));
-    EXPECT_EQ(ViewKit::VKStrings::mainTable(QStringLiteral("OTHER")), QStringLiteral("OTHER"));
-    ViewKit::VKStrings::setMainTable({});
-    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("SYSTEM"));
 }
