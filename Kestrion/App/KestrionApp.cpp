@@ -60,6 +60,7 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
     , m_settings(settings)
     , m_companion(environment.companion)
     , m_otherApps(environment.otherApps)
+    , m_reviews(BaseKit::ReviewManager::standard(&ViewKit::VKReviewDialog::present))
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
@@ -76,7 +77,6 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
-    ViewKit::VKReviewDialog::install();
     const BaseKit::Image icon = BaseKit::Images::named(BaseKit::Images::applicationIconName);
     if (!icon.pixels().isNull())
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.pixels())));
@@ -280,8 +280,8 @@ void KestrionApp::mainWindowAppeared()
 {
     if (m_settings.boolValue(SettingKey::autoStartHelper))
         m_companion.start();
-    QTimer::singleShot(0, this, [] {
-        BaseKit::ReviewManager::shared().requestReview(QString::fromLatin1(bundleIdentifier));
+    QTimer::singleShot(0, this, [this] {
+        m_reviews.requestReview(QString::fromLatin1(bundleIdentifier));
     });
     checkCompanionUpdate();
 }

@@ -1,6 +1,5 @@
 #include "BaseKit/ModuleStrings.h"
 #include "Platform/Files/Bundles.h"
-#include "Platform/Desktop/StoreReview.h"
 #include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKReviewDialog.h"
 
@@ -37,7 +36,6 @@ struct ReviewDialogTest : ::testing::Test {
     void TearDown() override
     {
         Platform::Workspace::setUrlOpener({});
-        Platform::StoreReview::setPresenter({});
         delete shownDialog();
     }
 
@@ -51,8 +49,7 @@ const char* const dialogKeys[] = {"RATE_APP_TITLE", "RATE_APP_HEADLINE", "RATE_A
 
 TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensThePage)
 {
-    VKReviewDialog::install();
-    Platform::StoreReview::request(page);
+    VKReviewDialog::present(page);
     VKReviewDialog* dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->isModal());
@@ -63,12 +60,12 @@ TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensTh
     EXPECT_EQ(dialog->notNowButton()->text(), QStringLiteral("Not Now"));
 
     // A second request while it shows, and after it was answered, shows nothing new.
-    Platform::StoreReview::request(page);
+    VKReviewDialog::present(page);
     dialog->rateButton()->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], page);
     EXPECT_TRUE(QTest::qWaitFor([] { return shownDialog() == nullptr; }, 5000));
-    Platform::StoreReview::request(page);
+    VKReviewDialog::present(page);
     EXPECT_EQ(shownDialog(), nullptr);
     EXPECT_EQ(opened.size(), 1u);
 }
