@@ -28,7 +28,8 @@ LoginItem LoginItem::mainApp()
 LoginItem LoginItem::loginItem(const QString& identifier, Platform::LoginItems::Remover remove)
 {
     const auto entry = Platform::DesktopEntries().find(identifier);
-    LoginItem item = entry ? LoginItem(identifier, entry->name, entry->exec) : LoginItem(identifier, identifier, identifier);
+    LoginItem item = entry ? LoginItem(identifier, entry->name, entry->exec)
+                           : LoginItem(identifier, identifier, identifier);
     item.m_remove = std::move(remove);
     return item;
 }

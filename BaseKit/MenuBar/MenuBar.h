@@ -14,7 +14,10 @@ public:
 
     static double height(const StatusBar& bar = StatusBar::system()) { return bar.thickness(); }
     static double midY(const StatusBar& bar = StatusBar::system()) { return height(bar) * 0.5; }
-    static double totalHeight(const StatusBar& bar = StatusBar::system()) { return (height(bar) + spacing()) + margin(); }
+    static double totalHeight(const StatusBar& bar = StatusBar::system())
+    {
+        return (height(bar) + spacing()) + margin();
+    }
     static double minY() { return 0.0; }
     static double maxY(const StatusBar& bar = StatusBar::system()) { return height(bar); }
     static double top(const StatusBar& bar = StatusBar::system()) { return midY(bar) + height(bar) * 0.5; }

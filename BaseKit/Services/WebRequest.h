@@ -17,9 +17,10 @@ namespace BaseKit {
 // HTTP exchanges. Every operation returns at once and calls its completion later, on the main thread,
 // with the body and response record or the error (WebResult); none looks at the status code, so a
 // 404 page is a successful exchange and callers that must trust a body check
-// `ResponseStatus::isSuccess(response.statusCode)` themselves. Caching is off and a request gives up after its time-out
-// (10 seconds unless a GET or `request` is given another) without a byte arriving. GET and other methods with a URL text use a fresh network
-// manager per call (no cookies or connections outlive it); POST and `send` use one shared manager.
+// `ResponseStatus::isSuccess(response.statusCode)` themselves. Caching is off and a request gives up
+// after its time-out (10 seconds unless a GET or `request` is given another) without a byte arriving.
+// GET and other methods with a URL text use a fresh network manager per call (no cookies or
+// connections outlive it); POST and `send` use one shared manager.
 //
 // The completion is always called exactly once, never before the operation has returned, unless
 // `context` is given and has been destroyed by then: then it is not called at all.

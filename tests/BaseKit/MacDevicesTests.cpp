@@ -139,8 +139,8 @@ TEST(MissingBundle, LookupsGiveTheKeyAndTheTableIsEmpty)
     MacDevices devices(QDir(nowhere.path()).filePath(QStringLiteral("mac-devices.json")));
     EXPECT_TRUE(devices.allDevices().isEmpty());
     EXPECT_FALSE(devices.device(QStringLiteral("MacBookPro18,3")).has_value());
-    const BaseKit::ModuleStrings strings(QStringLiteral("BaseKit"),
-                                         bundles.resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations")),
+    const QString translations = bundles.resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    const BaseKit::ModuleStrings strings(QStringLiteral("BaseKit"), translations,
                                          {QStringLiteral("de"), QStringLiteral("en")});
     EXPECT_EQ(strings.text(QStringLiteral("YESTERDAY")), QStringLiteral("YESTERDAY"));
     // The program's own bundle holds both.
