@@ -14,7 +14,7 @@ ModuleStrings::ModuleStrings(const QString& module)
 {
     QStringList languages = QLocale::system().uiLanguages();
     languages << QStringLiteral("en");
-    load(Platform::Bundles::resourcePath(module, QStringLiteral("translations")), languages);
+    load(Platform::Bundles::program().resourcePath(module, QStringLiteral("translations")), languages);
 }
 
 ModuleStrings::ModuleStrings(const QString& module, const QString& folder, const QStringList& languages)

@@ -11,7 +11,8 @@ namespace LanguageKit {
 
 LKBundle& LKBundle::bundle()
 {
-    static LKBundle instance(Platform::Bundles::find(QLatin1String(moduleName)), QLocale::system().uiLanguages());
+    static LKBundle instance(Platform::Bundles::program().find(QLatin1String(moduleName)),
+                             QLocale::system().uiLanguages());
     return instance;
 }
 

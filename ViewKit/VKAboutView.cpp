@@ -97,9 +97,9 @@ QStringList VKAboutView::moduleNames(const QStringList& bundleNames)
     return names;
 }
 
-QStringList VKAboutView::installedModules()
+QStringList VKAboutView::installedModules(const Platform::Bundles& bundles)
 {
-    return moduleNames(Platform::Bundles::moduleNames());
+    return moduleNames(bundles.moduleNames());
 }
 
 VKNamedColor VKAboutView::tagColor(int index)

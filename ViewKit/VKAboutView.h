@@ -2,6 +2,8 @@
 
 #include "ViewKit/VKTheme.h"
 
+#include "Platform/Files/Bundles.h"
+
 #include <QImage>
 #include <QList>
 #include <QStringList>
@@ -31,15 +33,15 @@ class VKAboutView : public QWidget
 
 public:
     // `bundleNames` are resource-bundle folder names ("ViewKit_ViewKit.bundle"), as
-    // Platform::Bundles::moduleNames() lists them; each shows as its module name.
+    // Platform::Bundles::moduleNames lists them; each shows as its module name.
     VKAboutView(const QImage& image, const std::optional<QVariantMap>& data, const QStringList& bundleNames,
                 QWidget* parent = nullptr);
 
     // The module names of bundle folder names: the part before the first "_" (the whole name without
     // ".bundle" when it has none), names not ending in ".bundle" left out, without duplicates, sorted.
     static QStringList moduleNames(const QStringList& bundleNames);
-    // The modules of the bundles that ship with the program.
-    static QStringList installedModules();
+    // The modules of `bundles` (Bundles::program(): those that ship with the program).
+    static QStringList installedModules(const Platform::Bundles& bundles);
 
     // The tag palette, in order; the tag at position n (row by row from 0) takes colour n, and from the
     // twelfth module on the palette starts over.

@@ -50,9 +50,10 @@ QWidget* makeLoadingView(QWidget* parent)
 
 } // namespace
 
-VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, QWidget* parent)
+VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, BaseKit::Marketing::Source source, QWidget* parent)
     : QWidget(parent)
     , m_filter(std::move(filter))
+    , m_source(std::move(source))
 {
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -164,7 +165,7 @@ void VKOtherAppsView::reload()
     m_isLoading = true;
     refresh();
     m_task = new QObject(this);
-    BaseKit::Marketing::loadOtherApps(m_filter, m_task,
+    BaseKit::Marketing::loadOtherApps(m_source, m_filter, m_task,
                                       [this](const BaseKit::OtherApps& apps, bool fetched) { apply(apps, fetched); });
 }
 

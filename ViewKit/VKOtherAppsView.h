@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BaseKit/Services/Marketing.h"
 #include "BaseKit/Services/OtherApps.h"
 
 #include <QPointer>
@@ -31,7 +32,9 @@ public:
     enum class Phase { loading, list, empty };
     Q_ENUM(Phase)
 
-    explicit VKOtherAppsView(std::optional<QString> filter, QWidget* parent = nullptr);
+    // The list comes from `source`.
+    explicit VKOtherAppsView(std::optional<QString> filter, BaseKit::Marketing::Source source = {},
+                             QWidget* parent = nullptr);
     ~VKOtherAppsView() override;
 
     const std::optional<QString>& filter() const { return m_filter; }
@@ -75,6 +78,7 @@ private:
     void refresh();
 
     std::optional<QString> m_filter;
+    BaseKit::Marketing::Source m_source;
     bool m_isLoading = false;
     std::optional<BaseKit::OtherApps> m_apps;
     QPointer<QObject> m_task;

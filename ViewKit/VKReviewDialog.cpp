@@ -1,7 +1,6 @@
 #include "ViewKit/VKReviewDialog.h"
 
 #include "BaseKit/Bundle.h"
-#include "Platform/Desktop/StoreReview.h"
 #include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKStrings.h"
 
@@ -60,11 +59,6 @@ void VKReviewDialog::present(const QUrl& page)
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal: the program goes on while the question waits.
     dialog->show();
-}
-
-void VKReviewDialog::install()
-{
-    Platform::StoreReview::setPresenter(&VKReviewDialog::present);
 }
 
 void VKReviewDialog::resetForTesting()

@@ -11,7 +11,7 @@ namespace ViewKit {
 // The rating request as this desktop shows it: a small dialog that asks for a rating of the
 // application, with a button that opens the page where ratings are given and one that closes it. It
 // never blocks (not modal) and appears at most once per run of the program, however often it is asked
-// for. The program installs `present` as the platform's rating request (Platform::StoreReview).
+// for. The program's review manager asks for the rating with `present`.
 class VKReviewDialog : public QDialog
 {
     Q_OBJECT
@@ -23,8 +23,6 @@ public:
 
     // Shows the dialog unless it was shown before in this run.
     static void present(const QUrl& page);
-    // Makes `present` the platform's rating request.
-    static void install();
     // Forgets that the dialog was shown (tests).
     static void resetForTesting();
 

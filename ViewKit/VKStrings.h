@@ -21,7 +21,8 @@ public:
     static QString mainTable(const QString& key);
 
     using Lookup = std::function<QString(const QString& key)>;
-    // Installs the application's main table; an empty function removes it.
+    // Installs the application's main table. Start-up configuration: the program hands its table in
+    // once, before its first window; tests go through the program's own installation too.
     static void setMainTable(Lookup lookup);
 };
 

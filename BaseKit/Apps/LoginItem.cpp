@@ -25,11 +25,13 @@ LoginItem LoginItem::mainApp()
                      program.isEmpty() ? QString() : QLatin1Char('"') + program + QLatin1Char('"'));
 }
 
-LoginItem LoginItem::loginItem(const QString& identifier)
+LoginItem LoginItem::loginItem(const QString& identifier, Platform::LoginItems::Remover remove)
 {
-    if (const auto entry = Platform::DesktopEntries().find(identifier))
-        return LoginItem(identifier, entry->name, entry->exec);
-    return LoginItem(identifier, identifier, identifier);
+    const auto entry = Platform::DesktopEntries().find(identifier);
+    LoginItem item = entry ? LoginItem(identifier, entry->name, entry->exec)
+                           : LoginItem(identifier, identifier, identifier);
+    item.m_remove = std::move(remove);
+    return item;
 }
 
 LoginItem::Status LoginItem::status() const
@@ -44,7 +46,7 @@ bool LoginItem::registerItem() const
 
 bool LoginItem::unregisterItem() const
 {
-    return Platform::LoginItems::unregisterItem(m_identifier);
+    return Platform::LoginItems::unregisterItem(m_identifier, m_remove);
 }
 
 } // namespace BaseKit

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform/Desktop/LoginItems.h"
+
 #include <QString>
 
 namespace BaseKit {
@@ -18,8 +20,9 @@ public:
     // The item of this application (its identifier, its executable).
     static LoginItem mainApp();
     // The item of another program by identifier; registering it starts the program of its desktop
-    // entry, or the identifier as a command when it has none.
-    static LoginItem loginItem(const QString& identifier);
+    // entry, or the identifier as a command when it has none. `remove` takes its entry file away
+    // (QFile::remove when empty).
+    static LoginItem loginItem(const QString& identifier, Platform::LoginItems::Remover remove = {});
 
     const QString& identifier() const { return m_identifier; }
     Status status() const;
@@ -40,6 +43,7 @@ private:
     QString m_identifier;
     QString m_name;
     QString m_command;
+    Platform::LoginItems::Remover m_remove;
 };
 
 } // namespace BaseKit

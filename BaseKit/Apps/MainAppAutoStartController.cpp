@@ -2,9 +2,11 @@
 
 namespace BaseKit {
 
-MainAppAutoStartController::MainAppAutoStartController(std::optional<QString> starterIdentifier, LoginItem mainItem)
+MainAppAutoStartController::MainAppAutoStartController(std::optional<QString> starterIdentifier, LoginItem mainItem,
+                                                       Platform::LoginItems::Remover removeStarter)
     : m_starterIdentifier(std::move(starterIdentifier))
     , m_mainItem(std::move(mainItem))
+    , m_removeStarter(std::move(removeStarter))
 {
 }
 
@@ -22,7 +24,7 @@ void MainAppAutoStartController::replaceStarter()
 {
     if (!m_starterIdentifier)
         return;
-    const LoginItem starter = LoginItem::loginItem(*m_starterIdentifier);
+    const LoginItem starter = LoginItem::loginItem(*m_starterIdentifier, m_removeStarter);
     if (!starter.isEnabled())
         return;
     starter.unregisterItem();

@@ -13,7 +13,9 @@ namespace BaseKit {
 // state anew; failures are only seen in that state.
 class MainAppAutoStartController {
 public:
-    MainAppAutoStartController(std::optional<QString> starterIdentifier, LoginItem mainItem);
+    // `removeStarter` takes the starter's entry file away (QFile::remove when empty).
+    MainAppAutoStartController(std::optional<QString> starterIdentifier, LoginItem mainItem,
+                               Platform::LoginItems::Remover removeStarter = {});
     explicit MainAppAutoStartController(LoginItem mainItem);
 
     const std::optional<QString>& starterIdentifier() const { return m_starterIdentifier; }
@@ -33,6 +35,7 @@ public:
 private:
     std::optional<QString> m_starterIdentifier;
     LoginItem m_mainItem;
+    Platform::LoginItems::Remover m_removeStarter;
 };
 
 } // namespace BaseKit

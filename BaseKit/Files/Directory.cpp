@@ -6,6 +6,8 @@
 
 #include <QFileInfo>
 
+#include <functional>
+
 namespace BaseKit {
 
 namespace {
@@ -18,16 +20,15 @@ QString below(const QString& folder, std::initializer_list<const char*> componen
     return path;
 }
 
-} // namespace
-
-QString directoryPath(Directory directory)
+// `account` is asked for only by the folders that depend on the user's account.
+QString pathOf(Directory directory, const std::function<Platform::Folders::Account()>& account)
 {
     using Platform::Folders;
     switch (directory) {
     case Directory::applications:
         return Folders::systemApplications();
     case Directory::user:
-        return Url::realHomeDirectoryPath();
+        return Url::realHomeDirectoryPath(account());
     case Directory::library:
     case Directory::applicationSupport:
         return Folders::dataHome();
@@ -36,43 +37,55 @@ QString directoryPath(Directory directory)
     case Directory::caches:
         return Folders::cacheHome();
     case Directory::containers:
-        return below(directoryPath(Directory::library), {"Containers"});
+        return below(pathOf(Directory::library, account), {"Containers"});
     case Directory::savedState:
         return Folders::stateHome();
     case Directory::trash:
         return below(Folders::dataHome(), {"Trash"});
     case Directory::appleMusicCache:
-        return below(directoryPath(Directory::caches), {"com.apple.Music"});
+        return below(pathOf(Directory::caches, account), {"com.apple.Music"});
     case Directory::safariCache:
-        return below(directoryPath(Directory::containers), {"com.apple.safari"});
+        return below(pathOf(Directory::containers, account), {"com.apple.safari"});
     case Directory::spotifyCache:
-        return below(directoryPath(Directory::caches), {"com.spotify.client"});
+        return below(pathOf(Directory::caches, account), {"com.spotify.client"});
     case Directory::mailAttachments:
-        return below(directoryPath(Directory::library),
+        return below(pathOf(Directory::library, account),
                      {"Containers", "com.apple.mail", "Data", "Library", "Mail Downloads"});
     case Directory::userLaunchAgents:
         return below(Folders::configHome(), {"autostart"});
     case Directory::userLaunchDaemons:
-        return below(directoryPath(Directory::library), {"LaunchDaemons"});
+        return below(pathOf(Directory::library, account), {"LaunchDaemons"});
     case Directory::xcode:
-        return below(directoryPath(Directory::library), {"Developer", "Xcode"});
+        return below(pathOf(Directory::library, account), {"Developer", "Xcode"});
     case Directory::volumes:
-        return Folders::volumes();
+        return Folders::volumes(account());
     case Directory::documents:
     case Directory::appDocuments:
         return Folders::documents();
     case Directory::downloads:
         return Folders::downloads();
     case Directory::safari:
-        return below(directoryPath(Directory::library), {"Safari"});
+        return below(pathOf(Directory::library, account), {"Safari"});
     case Directory::appleMapsCache:
-        return below(directoryPath(Directory::containers), {"com.apple.Maps"});
+        return below(pathOf(Directory::containers, account), {"com.apple.Maps"});
     case Directory::userApplications:
         return below(Folders::dataHome(), {"applications"});
     case Directory::developer:
-        return below(directoryPath(Directory::library), {"Developer"});
+        return below(pathOf(Directory::library, account), {"Developer"});
     }
     return {};
+}
+
+} // namespace
+
+QString directoryPath(Directory directory)
+{
+    return pathOf(directory, [] { return Platform::Folders::account(); });
+}
+
+QString directoryPath(Directory directory, const Platform::Folders::Account& account)
+{
+    return pathOf(directory, [&account] { return account; });
 }
 
 QUrl directoryUrl(Directory directory)

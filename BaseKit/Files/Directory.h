@@ -1,5 +1,7 @@
 #pragma once
 
+#include "Platform/Desktop/Folders.h"
+
 #include <QString>
 #include <QUrl>
 
@@ -41,6 +43,8 @@ inline constexpr int directoryCount = 24;
 
 // The folder's path (no trailing "/"), resolved afresh on every call.
 QString directoryPath(Directory directory);
+// The same for the user `account` (its home and the folder of its volumes).
+QString directoryPath(Directory directory, const Platform::Folders::Account& account);
 // The folder as a file URL.
 QUrl directoryUrl(Directory directory);
 // The folder's last path component.

@@ -156,8 +156,12 @@ QString Url::appending(const QString& path, const QStringList& components)
 
 QString Url::realHomeDirectoryPath()
 {
-    const QString home = Platform::Folders::account().home;
-    return home.isEmpty() ? QDir::homePath() : home;
+    return realHomeDirectoryPath(Platform::Folders::account());
+}
+
+QString Url::realHomeDirectoryPath(const Platform::Folders::Account& account)
+{
+    return account.home.isEmpty() ? QDir::homePath() : account.home;
 }
 
 } // namespace BaseKit

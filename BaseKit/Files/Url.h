@@ -2,6 +2,8 @@
 
 #include "BaseKit/Files/FileType.h"
 
+#include "Platform/Desktop/Folders.h"
+
 #include <QMimeType>
 #include <QString>
 #include <QStringList>
@@ -44,6 +46,8 @@ public:
 
     // The home folder of the account in the user database (not $HOME), else $HOME.
     static QString realHomeDirectoryPath();
+    // The home folder of `account`, else $HOME.
+    static QString realHomeDirectoryPath(const Platform::Folders::Account& account);
 };
 
 } // namespace BaseKit

@@ -1,24 +1,27 @@
 #pragma once
 
+#include "BaseKit/MenuBar/StatusBar.h"
+
 namespace BaseKit {
 
-// Measures of the status area, in points, computed from its thickness each time they are read.
+// Measures of a status area, in points, computed from its thickness each time they are read.
 class MenuBar {
 public:
     MenuBar() = delete;
 
-    static double margin();
-    static void setMargin(double margin);
-    static double spacing();
-    static void setSpacing(double spacing);
+    static constexpr double margin() { return 2.0; }
+    static constexpr double spacing() { return 3.0; }
 
-    static double height();
-    static double midY() { return height() * 0.5; }
-    static double totalHeight() { return (height() + spacing()) + margin(); }
+    static double height(const StatusBar& bar = StatusBar::system()) { return bar.thickness(); }
+    static double midY(const StatusBar& bar = StatusBar::system()) { return height(bar) * 0.5; }
+    static double totalHeight(const StatusBar& bar = StatusBar::system())
+    {
+        return (height(bar) + spacing()) + margin();
+    }
     static double minY() { return 0.0; }
-    static double maxY() { return height(); }
-    static double top() { return midY() + height() * 0.5; }
-    static double bottom() { return midY() - height() * 0.5; }
+    static double maxY(const StatusBar& bar = StatusBar::system()) { return height(bar); }
+    static double top(const StatusBar& bar = StatusBar::system()) { return midY(bar) + height(bar) * 0.5; }
+    static double bottom(const StatusBar& bar = StatusBar::system()) { return midY(bar) - height(bar) * 0.5; }
 };
 
 } // namespace BaseKit

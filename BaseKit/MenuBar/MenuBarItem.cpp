@@ -7,13 +7,13 @@
 
 namespace BaseKit {
 
-MenuBarItem::MenuBarItem()
-    : m_item(StatusBar::system().statusItem(StatusBar::variableLength))
+MenuBarItem::MenuBarItem(StatusBar& bar)
+    : m_item(bar.statusItem(StatusBar::variableLength))
 {
 }
 
-MenuBarItem::MenuBarItem(QWidget* content)
-    : MenuBarItem()
+MenuBarItem::MenuBarItem(QWidget* content, StatusBar& bar)
+    : MenuBarItem(bar)
 {
     if (StatusBarButton* b = button()) {
         auto* hosting = new StatusBarMenuHostingView(content);

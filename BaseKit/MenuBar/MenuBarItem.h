@@ -18,6 +18,7 @@ class QWidget;
 
 namespace BaseKit {
 
+class StatusBar;
 class StatusBarButton;
 
 // One item of the status area with its button's image, title, font, views, target and action, its
@@ -25,10 +26,10 @@ class StatusBarButton;
 // item has no button, reads give nothing and writes do nothing. Main thread.
 class MenuBarItem {
 public:
-    // An empty item of variable length.
-    MenuBarItem();
-    // An item showing `content` (which it takes over), filling the button; size it with setSize.
-    explicit MenuBarItem(QWidget* content);
+    // An empty item of variable length on `bar`.
+    explicit MenuBarItem(StatusBar& bar);
+    // An item on `bar` showing `content` (which it takes over), filling the button; size it with setSize.
+    MenuBarItem(QWidget* content, StatusBar& bar);
     ~MenuBarItem();
     MenuBarItem(const MenuBarItem&) = delete;
     MenuBarItem& operator=(const MenuBarItem&) = delete;

@@ -30,7 +30,7 @@ void MenuBarItemController::remove(const std::shared_ptr<MenuBarItem>& item)
 {
     if (!item)
         return;
-    StatusBar::system().removeStatusItem(item->item());
+    m_bar->removeStatusItem(item->item());
     m_items.erase(std::remove(m_items.begin(), m_items.end(), item), m_items.end());
     notify();
 }

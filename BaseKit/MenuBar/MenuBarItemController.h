@@ -2,6 +2,7 @@
 
 #include "BaseKit/MenuBar/MenuBarDelegate.h"
 #include "BaseKit/MenuBar/MenuBarItem.h"
+#include "BaseKit/MenuBar/StatusBar.h"
 
 #include <cstddef>
 #include <memory>
@@ -13,6 +14,12 @@ namespace BaseKit {
 // removal. Main thread.
 class MenuBarItemController {
 public:
+    // Removed items are taken off `bar`.
+    explicit MenuBarItemController(StatusBar& bar)
+        : m_bar(&bar)
+    {
+    }
+
     const std::vector<std::shared_ptr<MenuBarItem>>& items() const { return m_items; }
     std::size_t count() const { return m_items.size(); }
     // None when there is no item at that position.
@@ -36,6 +43,7 @@ public:
 private:
     void notify();
 
+    StatusBar* m_bar;
     std::vector<std::shared_ptr<MenuBarItem>> m_items;
     std::weak_ptr<MenuBarDelegate> m_delegate;
 };

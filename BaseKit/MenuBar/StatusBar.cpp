@@ -17,24 +17,12 @@ public:
     double thickness() const override { return 22.0; }
 };
 
-StatusBar*& installed()
-{
-    static StatusBar* bar = nullptr;
-    return bar;
-}
-
 } // namespace
 
 StatusBar& StatusBar::system()
 {
     static TrayStatusBar tray;
-    StatusBar* bar = installed();
-    return bar ? *bar : tray;
-}
-
-void StatusBar::setSystem(StatusBar* bar)
-{
-    installed() = bar;
+    return tray;
 }
 
 } // namespace BaseKit

@@ -6,17 +6,16 @@ namespace BaseKit {
 
 class StatusItem;
 
-// The desktop's status area. By default the system tray; tests install a bar of their own.
+// The desktop's status area. The program's items go to the system tray; users take the bar they show
+// their items on as an argument.
 class StatusBar {
 public:
     static constexpr double variableLength = -1.0;
 
     virtual ~StatusBar() = default;
 
-    // The installed bar.
+    // The system tray.
     static StatusBar& system();
-    // Installs a bar (tests); none restores the tray. The caller keeps it alive while installed.
-    static void setSystem(StatusBar* bar);
 
     virtual std::shared_ptr<StatusItem> statusItem(double length) = 0;
     virtual void removeStatusItem(const std::shared_ptr<StatusItem>& item) = 0;

@@ -9,29 +9,19 @@
 
 namespace BaseKit {
 
-namespace {
-
-QString& currentFileHost()
+void Marketing::fetchOtherApps(const Source& source, const std::optional<QString>& excludedBundleIdentifier,
+                               QObject* context, std::function<void(const OtherApps&)> completion)
 {
-    static QString host = QString::fromLatin1(Maker::fileHost);
-    return host;
-}
-
-} // namespace
-
-void Marketing::fetchOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
-                               std::function<void(const OtherApps&)> completion)
-{
-    loadOtherApps(excludedBundleIdentifier, context, [completion](const OtherApps& apps, bool) {
+    loadOtherApps(source, excludedBundleIdentifier, context, [completion](const OtherApps& apps, bool) {
         if (completion)
             completion(apps);
     });
 }
 
-void Marketing::loadOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
-                              std::function<void(const OtherApps&, bool)> completion)
+void Marketing::loadOtherApps(const Source& source, const std::optional<QString>& excludedBundleIdentifier,
+                              QObject* context, std::function<void(const OtherApps&, bool)> completion)
 {
-    const QString address = currentFileHost() + QLatin1String(documentPath);
+    const QString address = source.fileHost + QLatin1String(documentPath);
     WebRequest::get(address, context, [excludedBundleIdentifier, completion](const WebResult& result) {
         OtherApps apps;
         bool loaded = false;
@@ -48,22 +38,12 @@ void Marketing::loadOtherApps(const std::optional<QString>& excludedBundleIdenti
         }
         if (completion)
             completion(apps, loaded);
-    });
+    }, source.timeout);
 }
 
 bool Marketing::openDeveloperPage()
 {
     return Workspace::openUrlString(QString::fromLatin1(Maker::developerPage));
-}
-
-QString Marketing::fileHost()
-{
-    return currentFileHost();
-}
-
-void Marketing::setFileHost(const QString& host)
-{
-    currentFileHost() = host.isEmpty() ? QString::fromLatin1(Maker::fileHost) : host;
 }
 
 } // namespace BaseKit

@@ -1,10 +1,13 @@
 #pragma once
 
+#include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/OtherApps.h"
+#include "BaseKit/Services/WebRequest.h"
 
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -16,22 +19,25 @@ class Marketing {
 public:
     static constexpr const char* documentPath = "/files/apps.json";
 
-    // Fetches the list anew (nothing is cached) and calls `completion` later, on the main thread, with
-    // it, less every entry whose bundle identifier equals `excludedBundleIdentifier` exactly. A failed
-    // fetch, a status other than 2xx or a malformed document gives the empty list. Not called when
-    // `context` is given and destroyed by then.
-    static void fetchOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
-                               std::function<void(const OtherApps&)> completion);
+    // Where the list is fetched: the file host, such as "https://files.brannock.com", and how long the
+    // request waits for a byte.
+    struct Source {
+        QString fileHost = QString::fromLatin1(Maker::fileHost);
+        std::chrono::milliseconds timeout = WebRequest::standardTimeout;
+    };
+
+    // Fetches the list from `source` anew (nothing is cached) and calls `completion` later, on the main
+    // thread, with it, less every entry whose bundle identifier equals `excludedBundleIdentifier`
+    // exactly. A failed fetch, a status other than 2xx or a malformed document gives the empty list.
+    // Not called when `context` is given and destroyed by then.
+    static void fetchOtherApps(const Source& source, const std::optional<QString>& excludedBundleIdentifier,
+                               QObject* context, std::function<void(const OtherApps&)> completion);
     // The same, telling as well whether the list could be had at all: `loaded` is false when the
     // request failed (offline, for example), the status was not 2xx or the document did not decode.
-    static void loadOtherApps(const std::optional<QString>& excludedBundleIdentifier, QObject* context,
-                              std::function<void(const OtherApps& apps, bool loaded)> completion);
+    static void loadOtherApps(const Source& source, const std::optional<QString>& excludedBundleIdentifier,
+                              QObject* context, std::function<void(const OtherApps& apps, bool loaded)> completion);
     // Returns whether the desktop took the address.
     static bool openDeveloperPage();
-
-    // The file host, such as "https://files.brannock.com" (tests point it at a local server).
-    static QString fileHost();
-    static void setFileHost(const QString& host);
 };
 
 } // namespace BaseKit

@@ -4,7 +4,6 @@
 
 #include "Platform/Time/Clock.h"
 #include "Platform/PropertyList/Defaults.h"
-#include "Platform/Desktop/StoreReview.h"
 
 #include <QUrl>
 
@@ -16,14 +15,14 @@ ReviewManager::ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::
     , m_requestPrompt(std::move(requestPrompt))
     , m_clock(clock ? std::move(clock) : Platform::Clock::system())
 {
-    if (!m_requestPrompt)
-        m_requestPrompt = [] { Platform::StoreReview::request(QUrl(QString::fromLatin1(Maker::developerPage))); };
 }
 
-ReviewManager& ReviewManager::shared()
+ReviewManager ReviewManager::standard(std::function<void(const QUrl& page)> present)
 {
-    static ReviewManager manager(std::make_shared<Platform::Defaults>(QString::fromLatin1(suiteName)));
-    return manager;
+    std::function<void()> prompt;
+    if (present)
+        prompt = [present = std::move(present)] { present(QUrl(QString::fromLatin1(Maker::developerPage))); };
+    return ReviewManager(std::make_shared<Platform::Defaults>(QString::fromLatin1(suiteName)), std::move(prompt));
 }
 
 void ReviewManager::requestReview(const std::optional<QString>& key)
@@ -34,7 +33,8 @@ void ReviewManager::requestReview(const std::optional<QString>& key)
         return; // asked before
     if (!isEligible(*key))
         return;
-    m_requestPrompt();
+    if (m_requestPrompt)
+        m_requestPrompt();
     if (m_defaults)
         m_defaults->set(*key, Platform::PlistValue(true));
 }

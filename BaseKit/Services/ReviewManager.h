@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 #include <functional>
 #include <memory>
@@ -25,13 +26,14 @@ public:
     static constexpr double interval = 259200.0; // 72 hours
 
     // Records in `defaults` (none: nothing is ever recorded or asked); `requestPrompt` asks for the
-    // rating (the platform's rating dialog when empty); times are read from `clock` (this machine's
-    // when none).
+    // rating (nothing is shown when empty: the request is dropped); times are read from `clock` (this
+    // machine's when none).
     explicit ReviewManager(std::shared_ptr<Platform::Defaults> defaults, std::function<void()> requestPrompt = {},
                            std::shared_ptr<const Platform::Clock> clock = nullptr);
 
-    // The shared manager over the suite, made on first use.
-    static ReviewManager& shared();
+    // A manager over the suite that asks for the rating with `present`, given the maker's page where
+    // ratings are given.
+    static ReviewManager standard(std::function<void(const QUrl& page)> present);
 
     // Asks for a rating when the key is eligible and was not asked for before; a missing key does
     // nothing.

@@ -9,14 +9,6 @@ namespace BaseKit {
 
 namespace {
 
-constexpr std::chrono::milliseconds defaultTimeout{10000};
-
-std::chrono::milliseconds& currentTimeout()
-{
-    static std::chrono::milliseconds timeout = defaultTimeout;
-    return timeout;
-}
-
 // The manager that POST and prepared requests share, made on first use and gone with the application.
 QNetworkAccessManager* sharedManager()
 {
@@ -118,12 +110,13 @@ WebResult resultOf(QNetworkReply* reply)
     return result;
 }
 
-QNetworkRequest makeRequest(const QUrl& url)
+// A time-out of none or less is the standard one.
+QNetworkRequest makeRequest(const QUrl& url, std::chrono::milliseconds timeout = WebRequest::standardTimeout)
 {
     QNetworkRequest request(url);
     request.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
     request.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
-    request.setTransferTimeout(int(currentTimeout().count()));
+    request.setTransferTimeout(int((timeout.count() > 0 ? timeout : WebRequest::standardTimeout).count()));
     return request;
 }
 
@@ -171,18 +164,19 @@ QUrl WebRequest::encodedUrl(const QString& text)
     return isHttpAddress(url) ? url : QUrl();
 }
 
-void WebRequest::get(const QString& url, QObject* context, Completion completion)
+void WebRequest::get(const QString& url, QObject* context, Completion completion, std::chrono::milliseconds timeout)
 {
     const Delivery deliver(context, std::move(completion));
     const QUrl address = encodedUrl(url);
     if (address.isEmpty())
         return failUnsupported(deliver);
-    startFresh(makeRequest(address), QByteArrayLiteral("GET"), deliver);
+    startFresh(makeRequest(address, timeout), QByteArrayLiteral("GET"), deliver);
 }
 
-void WebRequest::get(const QString& url, const Headers& headers, QObject* context, Completion completion)
+void WebRequest::get(const QString& url, const Headers& headers, QObject* context, Completion completion,
+                     std::chrono::milliseconds timeout)
 {
-    request(QStringLiteral("GET"), url, headers, context, std::move(completion));
+    request(QStringLiteral("GET"), url, headers, context, std::move(completion), timeout);
 }
 
 void WebRequest::getUnescaped(const QString& url, QObject* context, Completion completion)
@@ -195,13 +189,13 @@ void WebRequest::getUnescaped(const QString& url, QObject* context, Completion c
 }
 
 void WebRequest::request(const QString& method, const QString& url, const Headers& headers, QObject* context,
-                         Completion completion)
+                         Completion completion, std::chrono::milliseconds timeout)
 {
     const Delivery deliver(context, std::move(completion));
     const QUrl address = encodedUrl(url);
     if (address.isEmpty() || method.isEmpty())
         return failUnsupported(deliver);
-    QNetworkRequest request = makeRequest(address);
+    QNetworkRequest request = makeRequest(address, timeout);
     setHeaders(request, headers);
     startFresh(request, method.toUtf8(), deliver);
 }
@@ -246,16 +240,6 @@ void WebRequest::send(const QNetworkRequest& request, const QByteArray& method, 
     if (!isHttpAddress(request.url()) || method.isEmpty())
         return failUnsupported(deliver);
     start(sharedManager(), false, request, method, body.isEmpty() ? std::nullopt : std::optional(body), deliver);
-}
-
-std::chrono::milliseconds WebRequest::timeout()
-{
-    return currentTimeout();
-}
-
-void WebRequest::setTimeout(std::chrono::milliseconds timeout)
-{
-    currentTimeout() = timeout.count() > 0 ? timeout : defaultTimeout;
 }
 
 } // namespace BaseKit

@@ -23,7 +23,7 @@ QString MacDevices::tablePath() const
 {
     if (!m_tablePath.isEmpty())
         return m_tablePath;
-    return Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("mac-devices.json"));
+    return Platform::Bundles::program().resourcePath(QStringLiteral("BaseKit"), QStringLiteral("mac-devices.json"));
 }
 
 QList<MacDevice> MacDevices::allDevices() const

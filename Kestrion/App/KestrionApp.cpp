@@ -59,6 +59,8 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
     : QObject(parent)
     , m_settings(settings)
     , m_companion(environment.companion)
+    , m_otherApps(environment.otherApps)
+    , m_reviews(BaseKit::ReviewManager::standard(&ViewKit::VKReviewDialog::present))
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
@@ -75,7 +77,6 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
 
     QGuiApplication::setQuitOnLastWindowClosed(false);
     AppStrings::install();
-    ViewKit::VKReviewDialog::install();
     const BaseKit::Image icon = BaseKit::Images::named(BaseKit::Images::applicationIconName);
     if (!icon.pixels().isNull())
         QApplication::setWindowIcon(QIcon(QPixmap::fromImage(icon.pixels())));
@@ -194,7 +195,7 @@ void KestrionApp::buildWindows()
         info.insert(QStringLiteral("CFBundleVersion"), QStringLiteral(KESTRION_BUILD_NUMBER));
         info.insert(QStringLiteral("NSHumanReadableCopyright"), QStringLiteral(KESTRION_COPYRIGHT));
         auto* about = new ViewKit::VKAboutView(BaseKit::Images::named(BaseKit::Images::applicationIconName).pixels(),
-                                               info, Platform::Bundles::moduleNames());
+                                               info, Platform::Bundles::program().moduleNames());
         window->setContent(about);
         return window;
     });
@@ -205,11 +206,11 @@ void KestrionApp::buildWindows()
         window->setContent(new SettingsView(m_settings, m_processor, m_companion));
         return window;
     });
-    m_windows.add(QString::fromLatin1(otherAppsWindow), [] {
+    m_windows.add(QString::fromLatin1(otherAppsWindow), [this] {
         auto* window = new SceneWindow(QString::fromLatin1(otherAppsWindow));
         window->setWindowTitle(AppStrings::text("OTHER_APPS"));
         // The maker's other applications, without this one.
-        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier));
+        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier), m_otherApps);
         // The page is 512 by 360 points; the toolbar sits above it, as a window's toolbar would.
         content->setFixedSize(512, 360 + content->toolBarHeight());
         window->setContent(content);
@@ -279,8 +280,8 @@ void KestrionApp::mainWindowAppeared()
 {
     if (m_settings.boolValue(SettingKey::autoStartHelper))
         m_companion.start();
-    QTimer::singleShot(0, this, [] {
-        BaseKit::ReviewManager::shared().requestReview(QString::fromLatin1(bundleIdentifier));
+    QTimer::singleShot(0, this, [this] {
+        m_reviews.requestReview(QString::fromLatin1(bundleIdentifier));
     });
     checkCompanionUpdate();
 }

@@ -4,6 +4,8 @@
 #include "Kestrion/App/MainWindow.h"
 #include "Kestrion/Common/MainLayout.h"
 #include "Kestrion/Models/StartupEnvironment.h"
+
+#include "BaseKit/Services/ReviewManager.h"
 #include "Kestrion/App/WindowRegistry.h"
 
 #include <QDBusConnection>
@@ -111,6 +113,9 @@ private:
     AppSettings& m_settings;
     // The companion as the start-up environment finds it.
     ThermionKit::ThermionCheck m_companion;
+    BaseKit::Marketing::Source m_otherApps;
+    // Asks for a rating once the program has been in use for a while.
+    BaseKit::ReviewManager m_reviews;
     // Qt's own texts (shortcut key names, standard buttons) in the language of the program's tables.
     std::unique_ptr<LanguageKit::LKQtTranslations> m_qtTexts;
     // The models, in the order they are made. The graphics, volumes, battery and companion models

@@ -7,6 +7,8 @@
 #include "SystemKit/Volumes/VolumesEnvironment.h"
 #include "ThermionKit/ThermionCheck.h"
 
+#include "BaseKit/Services/Marketing.h"
+
 #include <memory>
 
 namespace Platform {
@@ -34,6 +36,8 @@ struct StartupEnvironment {
     SystemKit::Ip::Hosts addressServices = SystemKit::Ip::defaultHosts();
     // Where the companion is looked for and its published version fetched.
     ThermionKit::ThermionCheck::Environment companion = ThermionKit::ThermionCheck::standardEnvironment();
+    // Where the maker's other applications are listed.
+    BaseKit::Marketing::Source otherApps;
 
     // This machine's clock, registry and power sources; the samplers' own sources are made by each
     // sampler.

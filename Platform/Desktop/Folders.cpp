@@ -10,13 +10,6 @@ namespace Platform {
 
 namespace {
 
-// Set by tests; like every question to this class, asked on the main thread only.
-std::optional<Folders::Account>& accountOverride()
-{
-    static std::optional<Folders::Account> account;
-    return account;
-}
-
 QString environmentFolder(const char* variable, const QString& fallbackBelowHome)
 {
     const QString value = qEnvironmentVariable(variable);
@@ -59,8 +52,6 @@ QString userDirectory(const char* key, const QString& fallbackName)
 
 Folders::Account Folders::account()
 {
-    if (accountOverride())
-        return *accountOverride();
     Account result;
     long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
     std::string buffer(size > 0 ? std::size_t(size) : 16384, '\0');
@@ -80,11 +71,6 @@ Folders::Account Folders::account()
             result.login = qEnvironmentVariable("LOGNAME");
     }
     return result;
-}
-
-void Folders::setAccount(std::optional<Account> account)
-{
-    accountOverride() = std::move(account);
 }
 
 QString Folders::environmentHome()
@@ -139,7 +125,12 @@ QString Folders::downloads()
 
 QString Folders::volumes()
 {
-    return QStringLiteral("/media/") + account().login;
+    return volumes(account());
+}
+
+QString Folders::volumes(const Account& account)
+{
+    return QStringLiteral("/media/") + account.login;
 }
 
 QString Folders::systemApplications()

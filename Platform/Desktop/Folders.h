@@ -18,10 +18,8 @@ public:
     };
 
     // The account of the process's real user: getpwuid(getuid()); when the database has no entry,
-    // $HOME and $USER (or $LOGNAME). A test replaces the database with setAccount.
+    // $HOME and $USER (or $LOGNAME).
     static Account account();
-    // Replaces the user database (tests); none restores it.
-    static void setAccount(std::optional<Account> account);
 
     // The home folder that programs are given ($HOME, else the account's home).
     static QString environmentHome();
@@ -37,8 +35,9 @@ public:
     // names none.
     static QString documents();
     static QString downloads();
-    // The folder where removable volumes of this user are mounted (/media/<login>).
+    // The folder where removable volumes of this user (of `account`) are mounted (/media/<login>).
     static QString volumes();
+    static QString volumes(const Account& account);
     // The folder of the system-wide application entries.
     static QString systemApplications();
 };

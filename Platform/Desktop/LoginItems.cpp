@@ -26,18 +26,7 @@ QString oneLine(QString value)
     return value;
 }
 
-LoginItems::Remover& installedRemover()
-{
-    static LoginItems::Remover remover;
-    return remover;
-}
-
 } // namespace
-
-void LoginItems::setRemover(Remover remover)
-{
-    installedRemover() = std::move(remover);
-}
 
 QString LoginItems::folder()
 {
@@ -73,13 +62,13 @@ bool LoginItems::registerItem(const QString& identifier, const QString& name, co
     return file.commit();
 }
 
-bool LoginItems::unregisterItem(const QString& identifier)
+bool LoginItems::unregisterItem(const QString& identifier, const Remover& remove)
 {
     if (!usableIdentifier(identifier))
         return false;
     const QString path = entryPath(identifier);
-    if (const auto& remover = installedRemover())
-        remover(path);
+    if (remove)
+        remove(path);
     else
         QFile::remove(path);
     return !QFileInfo::exists(path);

@@ -26,13 +26,10 @@ public:
     // Writes the entry (replacing a hidden one) that starts `command` with the display name `name`.
     // False when the identifier is unusable or the file cannot be written.
     static bool registerItem(const QString& identifier, const QString& name, const QString& command);
-    // Removes the entry; true when no entry is left.
-    static bool unregisterItem(const QString& identifier);
-
-    // Replaces how an entry file is removed (tests make removal fail there); an empty function
-    // restores QFile::remove.
+    // How an entry file is removed; an empty function is QFile::remove.
     using Remover = std::function<bool(const QString& path)>;
-    static void setRemover(Remover remover);
+    // Removes the entry with `remove`; true when no entry is left.
+    static bool unregisterItem(const QString& identifier, const Remover& remove = {});
 };
 
 } // namespace Platform

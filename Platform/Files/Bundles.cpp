@@ -11,18 +11,6 @@ namespace Platform {
 
 namespace {
 
-struct BundleState {
-    QStringList folders;           // injected search folders; empty means the program's own
-    QHash<QString, QString> found; // module -> bundle folder ("" when missing)
-    QSet<QString> warned;
-};
-
-BundleState& state()
-{
-    static BundleState s;
-    return s;
-}
-
 QString programFolder()
 {
     if (QCoreApplication::instance())
@@ -39,10 +27,19 @@ QString bundleName(const QString& module)
 
 } // namespace
 
-QStringList Bundles::searchFolders()
+Bundles::Bundles(QStringList searchFolders)
+    : m_folders(std::move(searchFolders))
 {
-    if (!state().folders.isEmpty())
-        return state().folders;
+}
+
+Bundles& Bundles::program()
+{
+    static Bundles bundles(programFolders());
+    return bundles;
+}
+
+QStringList Bundles::programFolders()
+{
     const QString program = programFolder();
     if (program.isEmpty())
         return {};
@@ -51,24 +48,16 @@ QStringList Bundles::searchFolders()
             QDir::cleanPath(dir.absoluteFilePath(QStringLiteral("..")))};
 }
 
-void Bundles::setSearchFolders(const QStringList& folders)
-{
-    state().folders = folders;
-    state().found.clear();
-    state().warned.clear();
-}
-
 QString Bundles::find(const QString& module)
 {
-    auto& s = state();
-    const auto cached = s.found.constFind(module);
-    if (cached != s.found.constEnd())
+    const auto cached = m_found.constFind(module);
+    if (cached != m_found.constEnd())
         return *cached;
 
     QString result;
     if (!module.isEmpty()) {
         const QString name = bundleName(module);
-        for (const QString& candidate : searchFolders()) {
+        for (const QString& candidate : m_folders) {
             const QFileInfo info(QDir(candidate).filePath(name));
             if (info.isDir()) {
                 result = info.absoluteFilePath();
@@ -76,11 +65,11 @@ QString Bundles::find(const QString& module)
             }
         }
     }
-    if (result.isEmpty() && !s.warned.contains(module)) {
-        s.warned.insert(module);
+    if (result.isEmpty() && !m_warned.contains(module)) {
+        m_warned.insert(module);
         qWarning("unable to find bundle named %s_%s", qUtf8Printable(module), qUtf8Printable(module));
     }
-    s.found.insert(module, result);
+    m_found.insert(module, result);
     return result;
 }
 
@@ -92,9 +81,9 @@ QString Bundles::resourcePath(const QString& module, const QString& relativePath
     return QDir(bundle).filePath(relativePath);
 }
 
-QString Bundles::folder()
+QString Bundles::folder() const
 {
-    for (const QString& candidate : searchFolders()) {
+    for (const QString& candidate : m_folders) {
         const QDir dir(candidate);
         if (!dir.entryList({QStringLiteral("*.bundle")}, QDir::Dirs | QDir::NoDotAndDotDot).isEmpty())
             return dir.absolutePath();
@@ -102,7 +91,7 @@ QString Bundles::folder()
     return {};
 }
 
-QStringList Bundles::moduleNames()
+QStringList Bundles::moduleNames() const
 {
     const QString where = folder();
     if (where.isEmpty())

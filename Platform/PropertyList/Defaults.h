@@ -43,6 +43,8 @@ public:
     // identifier), else by the application's name.
     static Defaults& standard();
     // Names the standard suite; the program calls it once at start, before the first use of standard().
+    // Start-up configuration only: what needs a suite of its own is given a Defaults, never a renamed
+    // standard one.
     static void setStandardSuite(const QString& suite);
 
     const QString& suite() const { return m_suite; }

@@ -132,13 +132,14 @@ void Ip::lookup(const Hosts& hosts, const std::optional<QString>& userAgent, QOb
                                      }
                                      // The address is the echoed one, not the record's.
                                      completion(ExternalIp(*address, info->countryCode), std::nullopt);
-                                 });
+                                 },
+                                 hosts.timeout);
     };
     const QString url = hosts.echo + QLatin1Char('/');
     if (userAgent)
-        BaseKit::WebRequest::get(url, {{QStringLiteral("User-Agent"), *userAgent}}, context, echoed);
+        BaseKit::WebRequest::get(url, {{QStringLiteral("User-Agent"), *userAgent}}, context, echoed, hosts.timeout);
     else
-        BaseKit::WebRequest::get(url, context, echoed);
+        BaseKit::WebRequest::get(url, context, echoed, hosts.timeout);
 }
 
 } // namespace SystemKit

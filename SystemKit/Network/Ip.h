@@ -2,12 +2,14 @@
 
 #include "SystemKit/Network/ExternalIp.h"
 
+#include "BaseKit/Services/WebRequest.h"
 #include "BaseKit/Services/WebResult.h"
 
 #include <QByteArrayView>
 #include <QObject>
 #include <QString>
 
+#include <chrono>
 #include <functional>
 #include <optional>
 
@@ -22,11 +24,12 @@ class Ip {
 public:
     Ip() = delete;
 
-    // The services' addresses ("https://host"); every lookup is told which to ask (tests give
-    // servers of their own).
+    // The services' addresses ("https://host") and how long each request waits for a byte; every
+    // lookup is told which to ask (tests give servers of their own).
     struct Hosts {
         QString echo;
         QString geolocation;
+        std::chrono::milliseconds timeout = BaseKit::WebRequest::standardTimeout;
     };
     // The maker's services.
     static Hosts defaultHosts();

@@ -16,15 +16,15 @@ const char* const allKeys[] = {"UNKNOWN_APP", "UNKNOWN_VERSION", "UNKNOWN_MACOS_
 
 QString translations()
 {
-    return Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    return Platform::Bundles::program().resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
 }
 
 } // namespace
 
 TEST(BaseKitStrings, TheBuiltBundleIsFoundBesideTheProgram)
 {
-    EXPECT_FALSE(Platform::Bundles::find(QStringLiteral("BaseKit")).isEmpty());
-    EXPECT_TRUE(Platform::Bundles::moduleNames().contains(QStringLiteral("BaseKit_BaseKit.bundle")));
+    EXPECT_FALSE(Platform::Bundles::program().find(QStringLiteral("BaseKit")).isEmpty());
+    EXPECT_TRUE(Platform::Bundles::program().moduleNames().contains(QStringLiteral("BaseKit_BaseKit.bundle")));
 }
 
 TEST(BaseKitStrings, EnglishTranslatesEveryKey)

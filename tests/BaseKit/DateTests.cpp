@@ -100,7 +100,8 @@ TEST_F(DateTest, RelativeTextOfTheFutureAndOfNoNumber)
 
 TEST_F(DateTest, RelativeTextInGerman)
 {
-    const QString translations = Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    const QString translations =
+        Platform::Bundles::program().resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
     const BaseKit::ModuleStrings german(QStringLiteral("BaseKit"), translations, {QStringLiteral("de")});
     BaseKit::DateEnvironment::setWords([&german](const QString& key) { return german.text(key); });
     setLocale("de_DE");

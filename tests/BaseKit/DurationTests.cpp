@@ -98,7 +98,8 @@ TEST_F(DateTest, SpokenDurationTakesTheHoursFromAnHourOn)
 
 TEST_F(DateTest, SpokenDurationInTheLibraryTablesWords)
 {
-    const QString translations = Platform::Bundles::resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    const QString translations =
+        Platform::Bundles::program().resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
     const BaseKit::ModuleStrings german(QStringLiteral("BaseKit"), translations, {QStringLiteral("de")});
     ASSERT_EQ(german.language(), QStringLiteral("de"));
     BaseKit::DateEnvironment::setWords([&german](const QString& key) { return german.text(key); });

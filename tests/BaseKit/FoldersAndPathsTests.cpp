@@ -18,14 +18,18 @@ using BaseKit::directoryPath;
 TEST(Directories, TheHomeIsTheAccountsHomeAsItStands)
 {
     XdgScope xdg;
-    Platform::Folders::setAccount(Platform::Folders::Account{QStringLiteral("/root"), QStringLiteral("root")});
-    EXPECT_EQ(directoryPath(Directory::user), QStringLiteral("/root"));
-    EXPECT_EQ(Url::realHomeDirectoryPath(), QStringLiteral("/root"));
-    Platform::Folders::setAccount(Platform::Folders::Account{QStringLiteral("/var/lib/service"), QStringLiteral("svc")});
-    EXPECT_EQ(directoryPath(Directory::user), QStringLiteral("/var/lib/service"));
-    Platform::Folders::setAccount(Platform::Folders::Account{QStringLiteral("/home/u"), QStringLiteral("u")});
-    EXPECT_EQ(directoryPath(Directory::user), QStringLiteral("/home/u"));
-    EXPECT_EQ(directoryPath(Directory::volumes), QStringLiteral("/media/u"));
+    using Account = Platform::Folders::Account;
+    const Account root{QStringLiteral("/root"), QStringLiteral("root")};
+    EXPECT_EQ(directoryPath(Directory::user, root), QStringLiteral("/root"));
+    EXPECT_EQ(Url::realHomeDirectoryPath(root), QStringLiteral("/root"));
+    EXPECT_EQ(directoryPath(Directory::user, Account{QStringLiteral("/var/lib/service"), QStringLiteral("svc")}),
+              QStringLiteral("/var/lib/service"));
+    const Account user{QStringLiteral("/home/u"), QStringLiteral("u")};
+    EXPECT_EQ(directoryPath(Directory::user, user), QStringLiteral("/home/u"));
+    EXPECT_EQ(directoryPath(Directory::volumes, user), QStringLiteral("/media/u"));
+    // The account's home, not $HOME, which points into the test's tree.
+    EXPECT_EQ(directoryPath(Directory::user), Platform::Folders::account().home);
+    EXPECT_NE(directoryPath(Directory::user), xdg.root() + QStringLiteral("/home"));
 }
 
 TEST(Directories, FoldersFollowTheXdgVariables)

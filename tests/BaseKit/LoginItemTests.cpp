@@ -108,12 +108,12 @@ TEST(AutoStart, AStarterThatCannotBeRemovedKeepsTheMainItemAway)
     XdgScope xdg;
     const QString starter = QStringLiteral("org.example.Stuck");
     ASSERT_TRUE(LoginItem::loginItem(starter).registerItem());
-    Platform::LoginItems::setRemover([](const QString&) { return false; });
-    MainAppAutoStartController controller(starter, LoginItem::loginItem(QStringLiteral("org.example.Main")));
-    controller.replaceStarter();
-    Platform::LoginItems::setRemover({});
+    MainAppAutoStartController stuck(starter, LoginItem::loginItem(QStringLiteral("org.example.Main")),
+                                     [](const QString&) { return false; });
+    stuck.replaceStarter();
     EXPECT_TRUE(LoginItem::loginItem(starter).isEnabled());
-    EXPECT_FALSE(controller.isEnabled()); // two items would start the program twice
+    EXPECT_FALSE(stuck.isEnabled()); // two items would start the program twice
+    MainAppAutoStartController controller(starter, LoginItem::loginItem(QStringLiteral("org.example.Main")));
     controller.replaceStarter();
     EXPECT_FALSE(LoginItem::loginItem(starter).isEnabled());
     EXPECT_TRUE(controller.isEnabled());

@@ -4,6 +4,7 @@
 
 #include "Platform/Files/Bundles.h"
 
+#include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -134,12 +135,14 @@ TEST(AppleHardwareDetails, EncodingKeepsFieldOrderAndDecodingNeedsAllFour)
 TEST(MissingBundle, LookupsGiveTheKeyAndTheTableIsEmpty)
 {
     QTemporaryDir nowhere;
-    Platform::Bundles::setSearchFolders({nowhere.path()});
-    MacDevices devices;
+    Platform::Bundles bundles({nowhere.path()});
+    MacDevices devices(QDir(nowhere.path()).filePath(QStringLiteral("mac-devices.json")));
     EXPECT_TRUE(devices.allDevices().isEmpty());
     EXPECT_FALSE(devices.device(QStringLiteral("MacBookPro18,3")).has_value());
-    const BaseKit::ModuleStrings strings(QStringLiteral("BaseKit"));
+    const QString translations = bundles.resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
+    const BaseKit::ModuleStrings strings(QStringLiteral("BaseKit"), translations,
+                                         {QStringLiteral("de"), QStringLiteral("en")});
     EXPECT_EQ(strings.text(QStringLiteral("YESTERDAY")), QStringLiteral("YESTERDAY"));
-    Platform::Bundles::setSearchFolders({});
-    EXPECT_TRUE(devices.device(QStringLiteral("MacBookPro18,3")).has_value());
+    // The program's own bundle holds both.
+    EXPECT_TRUE(MacDevices().device(QStringLiteral("MacBookPro18,3")).has_value());
 }

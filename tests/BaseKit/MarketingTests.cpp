@@ -46,18 +46,13 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(server.isListening());
-        Marketing::setFileHost(QStringLiteral("http://127.0.0.1:%1").arg(server.port()));
-    }
-    void TearDown() override
-    {
-        Marketing::setFileHost(QString());
-        BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(10000));
+        source.fileHost = QStringLiteral("http://127.0.0.1:%1").arg(server.port());
     }
 
     OtherApps fetch(const std::optional<QString>& excluded)
     {
         std::optional<OtherApps> result;
-        Marketing::fetchOtherApps(excluded, nullptr, [&result](const OtherApps& apps) { result = apps; });
+        Marketing::fetchOtherApps(source, excluded, nullptr, [&result](const OtherApps& apps) { result = apps; });
         EXPECT_TRUE(QTest::qWaitFor([&result] { return result.has_value(); }, 20000));
         OtherApp missing;
         missing.bundleIdentifier = QStringLiteral("no answer");
@@ -65,6 +60,7 @@ protected:
     }
 
     LoopbackServer server;
+    Marketing::Source source;
 };
 
 TEST_F(MarketingTest, FetchesTheDocumentAndLeavesTheCallerOut)
@@ -120,7 +116,7 @@ TEST_F(MarketingTest, AnErrorStatusIsNoDocument)
 TEST_F(MarketingTest, UnreachableHostOrSilenceGiveTheEmptyList)
 {
     server.reply.answers = false;
-    BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(300));
+    source.timeout = std::chrono::milliseconds(300);
     EXPECT_TRUE(fetch(std::nullopt).apps.isEmpty());
 
     quint16 closed = 0;
@@ -129,7 +125,7 @@ TEST_F(MarketingTest, UnreachableHostOrSilenceGiveTheEmptyList)
         ASSERT_TRUE(probe.listen(QHostAddress::LocalHost, 0));
         closed = probe.serverPort();
     }
-    Marketing::setFileHost(QStringLiteral("http://127.0.0.1:%1").arg(closed));
+    source.fileHost = QStringLiteral("http://127.0.0.1:%1").arg(closed);
     EXPECT_TRUE(fetch(std::nullopt).apps.isEmpty());
 }
 

@@ -68,14 +68,6 @@ public:
 
 class MenuBarTest : public ::testing::Test {
 protected:
-    void SetUp() override { StatusBar::setSystem(&bar); }
-    void TearDown() override
-    {
-        StatusBar::setSystem(nullptr);
-        MenuBar::setMargin(2.0);
-        MenuBar::setSpacing(3.0);
-    }
-
     QIcon icon() const
     {
         QPixmap pixmap(8, 8);
@@ -90,20 +82,18 @@ protected:
 
 TEST_F(MenuBarTest, MeasuresFollowTheThickness)
 {
-    EXPECT_EQ(MenuBar::height(), 24.0);
-    EXPECT_EQ(MenuBar::midY(), 12.0);
-    EXPECT_EQ(MenuBar::totalHeight(), 29.0);
+    EXPECT_EQ(MenuBar::height(bar), 24.0);
+    EXPECT_EQ(MenuBar::midY(bar), 12.0);
+    EXPECT_EQ(MenuBar::totalHeight(bar), 29.0);
     EXPECT_EQ(MenuBar::minY(), 0.0);
-    EXPECT_EQ(MenuBar::maxY(), 24.0);
-    EXPECT_EQ(MenuBar::top(), 24.0);
-    EXPECT_EQ(MenuBar::bottom(), 0.0);
-    MenuBar::setMargin(0.0);
-    EXPECT_EQ(MenuBar::totalHeight(), 27.0);
+    EXPECT_EQ(MenuBar::maxY(bar), 24.0);
+    EXPECT_EQ(MenuBar::top(bar), 24.0);
+    EXPECT_EQ(MenuBar::bottom(bar), 0.0);
 }
 
 TEST_F(MenuBarTest, AnImageReplacesViewsAndViewsReplaceTheImage)
 {
-    MenuBarItem item(new QLabel(QStringLiteral("content")));
+    MenuBarItem item(new QLabel(QStringLiteral("content")), bar);
     ASSERT_EQ(item.views()->size(), 1);
     QPointer<QWidget> hosting = item.views()->front();
     EXPECT_TRUE(qobject_cast<StatusBarMenuHostingView*>(hosting.data()));
@@ -131,7 +121,7 @@ TEST_F(MenuBarTest, AnImageReplacesViewsAndViewsReplaceTheImage)
 
 TEST_F(MenuBarTest, SizeConstraintsAreMadeOnceAndMadeAgainAfterReset)
 {
-    MenuBarItem item;
+    MenuBarItem item(bar);
     item.setSize(40, 20);
     const auto width = item.widthConstraint();
     item.setSize(50, 22);
@@ -156,7 +146,7 @@ TEST_F(MenuBarTest, SizeConstraintsAreMadeOnceAndMadeAgainAfterReset)
 
 TEST_F(MenuBarTest, TargetActionMenuAndAppearance)
 {
-    MenuBarItem item;
+    MenuBarItem item(bar);
     int clicks = 0;
     QObject target;
     item.setTarget(&target, [&] { ++clicks; }, 7);
@@ -186,7 +176,7 @@ TEST_F(MenuBarTest, TargetActionMenuAndAppearance)
 TEST_F(MenuBarTest, WithoutAButtonReadsGiveNothingAndWritesDoNothing)
 {
     bar.withButtons = false;
-    MenuBarItem item(new QLabel);
+    MenuBarItem item(new QLabel, bar);
     EXPECT_FALSE(item.title().has_value());
     EXPECT_FALSE(item.views().has_value());
     EXPECT_FALSE(item.isDarkMode());
@@ -198,7 +188,7 @@ TEST_F(MenuBarTest, WithoutAButtonReadsGiveNothingAndWritesDoNothing)
 
 TEST_F(MenuBarTest, TheControllerReportsEveryChange)
 {
-    MenuBarItemController controller;
+    MenuBarItemController controller(bar);
     auto changes = std::make_shared<Changes>();
     controller.setDelegate(changes);
     EXPECT_FALSE(controller.firstItem());
@@ -207,9 +197,9 @@ TEST_F(MenuBarTest, TheControllerReportsEveryChange)
     controller.removeAllButFirst();
     EXPECT_EQ(changes->count, 0);
 
-    auto first = std::make_shared<MenuBarItem>();
-    auto second = std::make_shared<MenuBarItem>();
-    auto third = std::make_shared<MenuBarItem>();
+    auto first = std::make_shared<MenuBarItem>(bar);
+    auto second = std::make_shared<MenuBarItem>(bar);
+    auto third = std::make_shared<MenuBarItem>(bar);
     controller.add(first);
     controller.add(second);
     controller.add(second);
@@ -218,7 +208,7 @@ TEST_F(MenuBarTest, TheControllerReportsEveryChange)
     EXPECT_EQ(controller.count(), 1u);
     EXPECT_EQ(changes->count, 4);
 
-    auto stranger = std::make_shared<MenuBarItem>();
+    auto stranger = std::make_shared<MenuBarItem>(bar);
     const int removalsBefore = bar.removals;
     controller.remove(stranger);
     EXPECT_EQ(bar.removals, removalsBefore + 1);
@@ -247,7 +237,7 @@ TEST(MenuBarThemes, TextsMatchExactly)
 TEST(MenuBarTray, TheTrayItemDrawsItsButton)
 {
     // The real tray item works without a tray host; it draws the button into its icon.
-    MenuBarItem item;
+    MenuBarItem item(StatusBar::system());
     ASSERT_TRUE(item.button());
     item.setImage(QIcon());
     item.setTitle(QStringLiteral("42 %"));

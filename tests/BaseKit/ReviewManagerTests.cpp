@@ -3,7 +3,6 @@
 
 #include "Platform/PropertyList/Defaults.h"
 #include "Platform/Time/FakeClock.h"
-#include "Platform/Desktop/StoreReview.h"
 
 #include <QFileInfo>
 #include <gtest/gtest.h>
@@ -123,17 +122,16 @@ TEST_F(ReviewManagerTest, WithoutTheSuiteNothingIsRecordedOrAsked)
     EXPECT_EQ(prompts, 0);
 }
 
-TEST_F(ReviewManagerTest, TheSharedManagerKeepsItsOwnSuiteAndShowsTheRatingRequest)
+TEST_F(ReviewManagerTest, TheStandardManagerKeepsItsOwnSuiteAndShowsTheRatingRequest)
 {
     std::vector<QUrl> shown;
-    Platform::StoreReview::setPresenter([&shown](const QUrl& page) { shown.push_back(page); });
-    // The shared manager reads this machine's clock: its first call for the key lies 73 hours back.
+    // The standard manager reads this machine's clock: its first call for the key lies 73 hours back.
     const double now = double(QDateTime::currentMSecsSinceEpoch()) / 1000.0;
     Defaults(QStringLiteral("com.brannock.appreviews"))
         .set(QStringLiteral("init_com.brannock.kestrion"), Platform::PlistValue(now - 73 * 3600.0));
-    ReviewManager::shared().requestReview(QStringLiteral("com.brannock.kestrion"));
-    ReviewManager::shared().requestReview(QStringLiteral("com.brannock.kestrion"));
-    Platform::StoreReview::setPresenter({});
+    ReviewManager standard = ReviewManager::standard([&shown](const QUrl& page) { shown.push_back(page); });
+    standard.requestReview(QStringLiteral("com.brannock.kestrion"));
+    standard.requestReview(QStringLiteral("com.brannock.kestrion"));
 
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0], QUrl(QString::fromLatin1(BaseKit::Maker::developerPage)));

@@ -32,7 +32,6 @@ struct Outcome {
 class WebRequestTest : public ::testing::Test {
 protected:
     void SetUp() override { ASSERT_TRUE(server.isListening()); }
-    void TearDown() override { WebRequest::setTimeout(std::chrono::milliseconds(10000)); }
 
     LoopbackServer server;
 };
@@ -182,9 +181,8 @@ TEST_F(WebRequestTest, UnsupportedAddressesFailBeforeAnyConnection)
 TEST_F(WebRequestTest, AServerThatNeverAnswersTimesOut)
 {
     server.reply.answers = false;
-    WebRequest::setTimeout(std::chrono::milliseconds(300));
     Outcome outcome;
-    WebRequest::get(server.url(QStringLiteral("/slow")), nullptr, outcome.completion());
+    WebRequest::get(server.url(QStringLiteral("/slow")), nullptr, outcome.completion(), std::chrono::milliseconds(300));
     ASSERT_TRUE(outcome.wait());
     ASSERT_FALSE(outcome.result->succeeded());
     EXPECT_EQ(outcome.result->error->code, WebError::Code::TimedOut);

@@ -39,7 +39,6 @@ public:
     }
     ~XdgScope()
     {
-        Platform::Folders::setAccount(std::nullopt);
         for (const auto& [name, value] : m_saved) {
             if (value)
                 ::setenv(name.c_str(), value->c_str(), 1);

@@ -127,6 +127,7 @@ struct Program : ::testing::Test {
         const Platform::PlistValue::DictionaryType stored = defaults.dictionary();
         for (auto it = stored.begin(); it != stored.end(); ++it)
             defaults.remove(it->first);
+        registry.environment.otherApps.fileHost = otherApps.base();
         app = std::make_unique<KestrionApp>(settings, registry.environment, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
@@ -143,6 +144,8 @@ struct Program : ::testing::Test {
     }
 
     FixtureMachine machine;
+    // Serves the maker's other applications to the program's window of them.
+    LoopbackServer otherApps;
     RegistryScope registry;
     FreshSuite fresh;
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
@@ -211,10 +214,8 @@ TEST_F(Program, AboutOpensOnce)
     settingsWindow->close();
 
     // The other applications come from a loopback server of the test's own.
-    LoopbackServer server;
-    ASSERT_TRUE(server.isListening());
-    server.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
-    BaseKit::Marketing::setFileHost(server.base());
+    ASSERT_TRUE(otherApps.isListening());
+    otherApps.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
     app->helpActions().last()->trigger();
     app->helpActions().last()->trigger();
     EXPECT_EQ(openWindows(QStringLiteral("OtherApps")), 1);
@@ -229,9 +230,8 @@ TEST_F(Program, AboutOpensOnce)
     if (list->isLoading())
         loaded.wait(5000);
     EXPECT_EQ(list->phase(), ViewKit::VKOtherAppsView::Phase::empty);
-    EXPECT_EQ(server.hits.value(BaseKit::Marketing::documentPath), 1);
+    EXPECT_EQ(otherApps.hits.value(BaseKit::Marketing::documentPath), 1);
     others->close();
-    BaseKit::Marketing::setFileHost({});
 }
 
 TEST_F(Program, ModuleSwitchesRearrangeTheMainWindow)
@@ -315,10 +315,8 @@ TEST_F(Program, ClosingWithoutCloseRuleKeepsRunning)
 
 TEST_F(Program, EscAndCtrlWCloseTheWindows)
 {
-    LoopbackServer server;
-    ASSERT_TRUE(server.isListening());
-    server.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
-    BaseKit::Marketing::setFileHost(server.base());
+    ASSERT_TRUE(otherApps.isListening());
+    otherApps.routes[BaseKit::Marketing::documentPath] = {"200 OK", "application/json", "{\"apps\": []}", true};
     // Pressed in a secondary window, Esc and Ctrl+W close it.
     for (const char* identifier : {KestrionApp::aboutWindow, KestrionApp::settingsWindow, KestrionApp::otherAppsWindow}) {
         for (const QKeySequence& key : {QKeySequence(Qt::Key_Escape), QKeySequence(Qt::CTRL | Qt::Key_W)}) {
@@ -333,7 +331,6 @@ TEST_F(Program, EscAndCtrlWCloseTheWindows)
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
     }
-    BaseKit::Marketing::setFileHost({});
 
     // Ctrl+W closes the main window as its close button does: the program goes on.
     bool ended = false;
@@ -369,6 +366,8 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     if (!QDBusConnection::sessionBus().isConnected())
         GTEST_SKIP() << "no session bus";
     FixtureMachine machine;
+    // Serves the maker's other applications to the program's window of them.
+    LoopbackServer otherApps;
     RegistryScope registry;
     FreshSuite fresh;
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};

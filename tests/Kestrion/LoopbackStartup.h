@@ -9,5 +9,6 @@ inline Kestrion::StartupEnvironment loopbackStartup()
 {
     Kestrion::StartupEnvironment environment = Kestrion::StartupEnvironment::live();
     environment.addressServices = {QStringLiteral("http://127.0.0.1:9"), QStringLiteral("http://127.0.0.1:9")};
+    environment.otherApps.fileHost = QStringLiteral("http://127.0.0.1:9");
     return environment;
 }

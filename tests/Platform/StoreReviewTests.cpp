@@ -1,4 +1,3 @@
-#include "Platform/Desktop/StoreReview.h"
 #include "Platform/Desktop/Workspace.h"
 
 #include <gtest/gtest.h>
@@ -6,19 +5,6 @@
 #include <vector>
 
 namespace {
-
-TEST(StoreReviewTest, TheRequestGoesToTheInstalledPresenterAndWithoutOneNowhere)
-{
-    std::vector<QUrl> shown;
-    const QUrl page(QStringLiteral("https://www.brannock.com/apps"));
-    Platform::StoreReview::request(page); // nothing installed: dropped
-    Platform::StoreReview::setPresenter([&shown](const QUrl& url) { shown.push_back(url); });
-    Platform::StoreReview::request(page);
-    Platform::StoreReview::setPresenter({});
-    Platform::StoreReview::request(page);
-    ASSERT_EQ(shown.size(), 1u);
-    EXPECT_EQ(shown[0], page);
-}
 
 TEST(WorkspaceTest, InvalidAndEmptyAddressesReachNoOpener)
 {

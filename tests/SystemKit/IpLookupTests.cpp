@@ -17,8 +17,6 @@ namespace {
 // Points the lookup at two local servers for the length of a test.
 class Services : public LookupServices {
 public:
-    ~Services() { BaseKit::WebRequest::setTimeout(std::chrono::seconds(10)); }
-
     struct Outcome {
         bool done = false;
         ExternalIp result;
@@ -155,7 +153,7 @@ TEST(IpLookup, RefusedPortAndTimeOutAreErrors)
     }
     {
         Services services;
-        BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(300));
+        services.hosts.timeout = std::chrono::milliseconds(300);
         services.echo.reply.body = "203.0.113.7";
         services.geo.reply.answers = false;
         const auto outcome = services.lookup();

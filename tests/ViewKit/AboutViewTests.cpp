@@ -65,15 +65,11 @@ TEST(AboutView, InstalledModulesAreTheBundlesBesideTheProgram)
     for (const QString& name : {QStringLiteral("ViewKit_ViewKit.bundle"), QStringLiteral("BaseKit_BaseKit.bundle"),
                                 QStringLiteral("LanguageKit_LanguageKit.bundle")})
         ASSERT_TRUE(QDir(share.path()).mkpath(name));
-    Platform::Bundles::setSearchFolders({share.path()});
-    const QStringList modules = VKAboutView::installedModules();
-    Platform::Bundles::setSearchFolders({});
+    const QStringList modules = VKAboutView::installedModules(Platform::Bundles({share.path()}));
     EXPECT_EQ(modules, QStringList({QStringLiteral("BaseKit"), QStringLiteral("LanguageKit"), QStringLiteral("ViewKit")}));
 
     QTemporaryDir empty;
-    Platform::Bundles::setSearchFolders({empty.path()});
-    EXPECT_TRUE(VKAboutView::installedModules().isEmpty());
-    Platform::Bundles::setSearchFolders({});
+    EXPECT_TRUE(VKAboutView::installedModules(Platform::Bundles({empty.path()})).isEmpty());
 }
 
 TEST(AboutView, IdentityLinesNeedTheirTextValues)

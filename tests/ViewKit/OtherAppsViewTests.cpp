@@ -52,7 +52,7 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(server.isListening());
-        BaseKit::Marketing::setFileHost(server.base());
+        source.fileHost = server.base();
         serve(document({entry(QStringLiteral("com.brannock.alpha"), QStringLiteral("Alpha")),
                         entry(QStringLiteral("com.brannock.kestrion"), QStringLiteral("Kestrion")),
                         entry(QStringLiteral("com.brannock.gamma"), QStringLiteral("Gamma"))}));
@@ -60,8 +60,6 @@ protected:
 
     void TearDown() override
     {
-        BaseKit::Marketing::setFileHost({});
-        BaseKit::WebRequest::setTimeout(std::chrono::seconds(10));
         Platform::Workspace::setUrlOpener({});
         // Finished exchanges release their connections once the event loop has turned.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -91,13 +89,14 @@ protected:
     }
 
     LoopbackServer server;
+    BaseKit::Marketing::Source source;
 };
 
 } // namespace
 
 TEST_F(OtherAppsFixture, ShowingLoadsTheListWithoutTheCallingApplication)
 {
-    VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"));
+    VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"), source);
     EXPECT_EQ(view.phase(), VKOtherAppsView::Phase::empty);  // not shown yet
     view.resize(512, 360);
     view.show();
@@ -116,7 +115,7 @@ TEST_F(OtherAppsFixture, ShowingLoadsTheListWithoutTheCallingApplication)
 
 TEST_F(OtherAppsFixture, WithoutFilterEveryEntryIsAPageInDocumentOrder)
 {
-    VKOtherAppsView view(std::nullopt);
+    VKOtherAppsView view(std::nullopt, source);
     view.show();
     waitForLoad(view);
     EXPECT_EQ(pageNames(view),
@@ -126,7 +125,7 @@ TEST_F(OtherAppsFixture, WithoutFilterEveryEntryIsAPageInDocumentOrder)
 TEST_F(OtherAppsFixture, OnlyTheFilteredEntryGivesTheEmptyState)
 {
     serve(document({entry(QStringLiteral("com.brannock.kestrion"), QStringLiteral("Kestrion"))}));
-    VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"));
+    VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"), source);
     view.show();
     waitForLoad(view);
     EXPECT_EQ(view.phase(), VKOtherAppsView::Phase::empty);
@@ -140,22 +139,22 @@ TEST_F(OtherAppsFixture, FailedOrSlowFetchesEndInTheEmptyStateWithoutADialog)
 {
     serve("{\"apps\": [{\"name\": 1}]}");
     {
-        VKOtherAppsView view(std::nullopt);
+        VKOtherAppsView view(std::nullopt, source);
         view.show();
         waitForLoad(view);
         EXPECT_EQ(view.phase(), VKOtherAppsView::Phase::empty);
     }
     serve(document({entry(QStringLiteral("a"), QStringLiteral("A"))}), true, "500 Internal Server Error");
     {
-        VKOtherAppsView view(std::nullopt);
+        VKOtherAppsView view(std::nullopt, source);
         view.show();
         waitForLoad(view);
         EXPECT_EQ(view.phase(), VKOtherAppsView::Phase::empty);
     }
-    BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(200));
+    source.timeout = std::chrono::milliseconds(200);
     serve({}, false);
     {
-        VKOtherAppsView view(std::nullopt);
+        VKOtherAppsView view(std::nullopt, source);
         view.show();
         EXPECT_EQ(view.phase(), VKOtherAppsView::Phase::loading);
         waitForLoad(view);
@@ -168,9 +167,9 @@ TEST_F(OtherAppsFixture, FailedOrSlowFetchesEndInTheEmptyStateWithoutADialog)
 TEST_F(OtherAppsFixture, AListThatCouldNotBeHadSaysSoAndCanBeFetchedAgain)
 {
     // Offline: the empty state says the list could not be loaded, not only that there are no apps.
-    BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(200));
+    source.timeout = std::chrono::milliseconds(200);
     serve({}, false);
-    VKOtherAppsView view(std::nullopt);
+    VKOtherAppsView view(std::nullopt, source);
     view.resize(512, 360);
     view.show();
     waitForLoad(view);
@@ -182,7 +181,6 @@ TEST_F(OtherAppsFixture, AListThatCouldNotBeHadSaysSoAndCanBeFetchedAgain)
     ASSERT_TRUE(view.retryButton()->isVisible());
 
     // Trying again once the list can be had shows it.
-    BaseKit::WebRequest::setTimeout(std::chrono::seconds(10));
     serve(document({entry(QStringLiteral("com.brannock.alpha"), QStringLiteral("Alpha"))}));
     view.retryButton()->click();
     EXPECT_TRUE(view.isLoading());
@@ -202,7 +200,7 @@ TEST_F(OtherAppsFixture, AListThatCouldNotBeHadSaysSoAndCanBeFetchedAgain)
 
 TEST_F(OtherAppsFixture, EachShowingLoadsAgainAndHidesTheOldListMeanwhile)
 {
-    VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"));
+    VKOtherAppsView view(QStringLiteral("com.brannock.kestrion"), source);
     view.show();
     waitForLoad(view);
     ASSERT_EQ(view.phase(), VKOtherAppsView::Phase::list);
@@ -219,9 +217,9 @@ TEST_F(OtherAppsFixture, EachShowingLoadsAgainAndHidesTheOldListMeanwhile)
 
 TEST_F(OtherAppsFixture, GoingAwayWhileLoadingDropsTheResult)
 {
-    BaseKit::WebRequest::setTimeout(std::chrono::milliseconds(300));
+    source.timeout = std::chrono::milliseconds(300);
     serve({}, false);
-    auto view = std::make_unique<VKOtherAppsView>(std::nullopt);
+    auto view = std::make_unique<VKOtherAppsView>(std::nullopt, source);
     view->show();
     view->hide();
     EXPECT_FALSE(view->isLoading());
@@ -236,7 +234,7 @@ TEST_F(OtherAppsFixture, ToolbarButtonOpensTheDevelopersPage)
         opened.append(url);
         return true;
     });
-    VKOtherAppsView view(std::nullopt);
+    VKOtherAppsView view(std::nullopt, source);
     view.show();
     waitForLoad(view);
     ASSERT_NE(view.developerPageButton(), nullptr);
@@ -302,7 +300,7 @@ TEST(OtherAppView, StoreButtonOnlyForAValidAddressAndIconSlotWaits)
 
 TEST_F(OtherAppsFixture, InTheWindowsSizeNothingOverlaps)
 {
-    VKOtherAppsView view(std::nullopt);
+    VKOtherAppsView view(std::nullopt, source);
     view.setFixedSize(512, 360 + view.toolBarHeight());
     view.show();
     waitForLoad(view);

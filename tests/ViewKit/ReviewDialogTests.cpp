@@ -1,10 +1,7 @@
 #include "BaseKit/ModuleStrings.h"
 #include "Platform/Files/Bundles.h"
-#include "Platform/Desktop/StoreReview.h"
 #include "Platform/Desktop/Workspace.h"
-#include "ViewKit/VKBadgeLabel.h"
 #include "ViewKit/VKReviewDialog.h"
-#include "ViewKit/VKStrings.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -12,7 +9,6 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <memory>
 #include <vector>
 
 using ViewKit::VKReviewDialog;
@@ -40,7 +36,6 @@ struct ReviewDialogTest : ::testing::Test {
     void TearDown() override
     {
         Platform::Workspace::setUrlOpener({});
-        Platform::StoreReview::setPresenter({});
         delete shownDialog();
     }
 
@@ -54,8 +49,7 @@ const char* const dialogKeys[] = {"RATE_APP_TITLE", "RATE_APP_HEADLINE", "RATE_A
 
 TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensThePage)
 {
-    VKReviewDialog::install();
-    Platform::StoreReview::request(page);
+    VKReviewDialog::present(page);
     VKReviewDialog* dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->isModal());
@@ -66,12 +60,12 @@ TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensTh
     EXPECT_EQ(dialog->notNowButton()->text(), QStringLiteral("Not Now"));
 
     // A second request while it shows, and after it was answered, shows nothing new.
-    Platform::StoreReview::request(page);
+    VKReviewDialog::present(page);
     dialog->rateButton()->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], page);
     EXPECT_TRUE(QTest::qWaitFor([] { return shownDialog() == nullptr; }, 5000));
-    Platform::StoreReview::request(page);
+    VKReviewDialog::present(page);
     EXPECT_EQ(shownDialog(), nullptr);
     EXPECT_EQ(opened.size(), 1u);
 }
@@ -88,7 +82,8 @@ TEST_F(ReviewDialogTest, NotNowOpensNothing)
 
 TEST(ViewKitStrings, TheDialogsTextsAreInTheEnglishAndGermanTablesWithTheirPlaceholders)
 {
-    const QString folder = Platform::Bundles::resourcePath(QStringLiteral("ViewKit"), QStringLiteral("translations"));
+    const QString folder =
+        Platform::Bundles::program().resourcePath(QStringLiteral("ViewKit"), QStringLiteral("translations"));
     const BaseKit::ModuleStrings english(QStringLiteral("ViewKit"), folder, {QStringLiteral("en")});
     const BaseKit::ModuleStrings german(QStringLiteral("ViewKit"), folder, {QStringLiteral("de")});
     ASSERT_EQ(english.language(), QStringLiteral("en"));
@@ -102,17 +97,4 @@ TEST(ViewKitStrings, TheDialogsTextsAreInTheEnglishAndGermanTablesWithTheirPlace
         EXPECT_EQ(german.text(k).contains(QStringLiteral("%1")), english.text(k).contains(QStringLiteral("%1")));
     }
     EXPECT_EQ(german.text(QStringLiteral("RATE_APP_HEADLINE")), QStringLiteral("Gefällt dir %1?"));
-}
-
-TEST(ViewKitStrings, KeysOfTheViewsAreLookedUpInTheTableTheProgramHandsInWhenDrawn)
-{
-    std::unique_ptr<ViewKit::VKBadgeLabel> badge(ViewKit::VKBadgeLabel::withKey(QStringLiteral("SYSTEM"), Qt::blue));
-    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("SYSTEM"));
-    ViewKit::VKStrings::setMainTable([](const QString& key) {
-        return key == QLatin1String("SYSTEM") ? QStringLiteral("System") : QString();
-    });
-    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("System"));
-    EXPECT_EQ(ViewKit::VKStrings::mainTable(QStringLiteral("OTHER")), QStringLiteral("OTHER"));
-    ViewKit::VKStrings::setMainTable({});
-    EXPECT_EQ(badge->label().value_or(QString()), QStringLiteral("SYSTEM"));
 }
