@@ -13,6 +13,15 @@ void fill(Member& member, const Member& shared)
     if (!member)
         member = shared;
 }
+
+// A sampler's own sources, with the clock and registry every sampler shares where it names none.
+template <typename Environment>
+Environment withShared(Environment result, const StartupEnvironment& startup)
+{
+    fill(result.clock, startup.clock);
+    fill(result.registry, startup.registry);
+    return result;
+}
 } // namespace
 
 StartupEnvironment StartupEnvironment::live()
@@ -26,17 +35,12 @@ StartupEnvironment StartupEnvironment::live()
 
 SystemKit::ProcessorEnvironment StartupEnvironment::processorEnvironment() const
 {
-    SystemKit::ProcessorEnvironment result = processor;
-    fill(result.clock, clock);
-    fill(result.registry, registry);
-    return result;
+    return withShared(processor, *this);
 }
 
 SystemKit::NetworkEnvironment StartupEnvironment::networkEnvironment() const
 {
-    SystemKit::NetworkEnvironment result = network;
-    fill(result.clock, clock);
-    fill(result.registry, registry);
+    SystemKit::NetworkEnvironment result = withShared(network, *this);
     if (!result.addressLookup)
         result.addressLookup = SystemKit::VpnWatch::ipLookup(addressServices);
     return result;
@@ -44,18 +48,12 @@ SystemKit::NetworkEnvironment StartupEnvironment::networkEnvironment() const
 
 SystemKit::GraphicsEnvironment StartupEnvironment::graphicsEnvironment() const
 {
-    SystemKit::GraphicsEnvironment result = graphics;
-    fill(result.clock, clock);
-    fill(result.registry, registry);
-    return result;
+    return withShared(graphics, *this);
 }
 
 SystemKit::VolumesEnvironment StartupEnvironment::volumesEnvironment() const
 {
-    SystemKit::VolumesEnvironment result = volumes;
-    fill(result.clock, clock);
-    fill(result.registry, registry);
-    return result;
+    return withShared(volumes, *this);
 }
 
 InternalBatteryKit::InternalBatteryFinder::Environment StartupEnvironment::batteryEnvironment() const
