@@ -1,5 +1,7 @@
 #include "Platform/Desktop/DesktopEntries.h"
 
+#include "Platform/Files/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -132,10 +134,10 @@ std::optional<DesktopEntry> DesktopEntries::find(const QString& identifier) cons
 std::optional<DesktopEntry> DesktopEntries::read(const QString& path, const QString& identifier,
                                                  const QString& dataDirectory)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > maxEntrySize)
+    const auto bytes = RegularFile::read(path, maxEntrySize);
+    if (!bytes || bytes->size() > maxEntrySize)
         return std::nullopt;
-    return parse(file.read(maxEntrySize), path, identifier, dataDirectory);
+    return parse(*bytes, path, identifier, dataDirectory);
 }
 
 std::optional<DesktopEntry> DesktopEntries::parse(QByteArrayView bytes, const QString& path, const QString& identifier,
@@ -248,12 +250,13 @@ QStringList DesktopEntries::releaseVersions(const DesktopEntry& entry)
 {
     QStringList versions;
     for (const char* suffix : {".metainfo.xml", ".appdata.xml"}) {
-        QFile file(entry.dataDirectory + QStringLiteral("/metainfo/") + entry.identifier + QLatin1String(suffix));
-        if (!file.exists())
+        const QString path = entry.dataDirectory + QStringLiteral("/metainfo/") + entry.identifier + QLatin1String(suffix);
+        if (!QFile::exists(path))
             continue;
-        if (!file.open(QIODevice::ReadOnly) || file.size() > maxMetainfoSize)
+        const auto bytes = RegularFile::read(path, maxMetainfoSize);
+        if (!bytes || bytes->size() > maxMetainfoSize)
             return {};
-        QXmlStreamReader xml(file.read(maxMetainfoSize));
+        QXmlStreamReader xml(*bytes);
         int depth = 0;
         while (!xml.atEnd()) {
             const auto token = xml.readNext();

@@ -1,5 +1,7 @@
 #include "Platform/Desktop/Folders.h"
 
+#include "Platform/Files/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 
@@ -24,10 +26,11 @@ QString environmentFolder(const char* variable, const QString& fallbackBelowHome
 QString userDirectory(const char* key, const QString& fallbackName)
 {
     const QString home = Folders::environmentHome();
-    QFile file(Folders::configHome() + QStringLiteral("/user-dirs.dirs"));
-    if (file.open(QIODevice::ReadOnly) && file.size() < 64 * 1024) {
+    constexpr qint64 limit = 64 * 1024;
+    const auto bytes = RegularFile::read(Folders::configHome() + QStringLiteral("/user-dirs.dirs"), limit);
+    if (bytes && bytes->size() <= limit) {
         const QByteArray prefix = QByteArray(key) + '=';
-        for (QByteArray line : file.readAll().split('\n')) {
+        for (QByteArray line : bytes->split('\n')) {
             line = line.trimmed();
             if (!line.startsWith(prefix))
                 continue;

@@ -1,6 +1,7 @@
 #include "Platform/PropertyList/Defaults.h"
 
 #include "Platform/Files/FolderWatch.h"
+#include "Platform/Files/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -9,12 +10,7 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
-
-#include <algorithm>
-#include <cerrno>
 
 #include <charconv>
 #include <cmath>
@@ -27,45 +23,6 @@ namespace {
 // Files beyond this size are not settings; they are treated as corrupt. The companion's suite, the
 // largest, holds two lists of at most 4 MiB each.
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
-
-// The whole of a regular file, at most `limit` + 1 bytes of it; none when the path holds no regular
-// file or it cannot be read. The file is opened without waiting: a named pipe or a device at the path
-// would otherwise hold the caller in open(2) or read(2).
-std::optional<QByteArray> readRegularFile(const QString& path, qint64 limit)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
-    if (fd < 0)
-        return std::nullopt;
-    struct ::stat info {};
-    std::optional<QByteArray> bytes;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        QByteArray content;
-        content.resize(qsizetype(std::min<qint64>(std::max<qint64>(info.st_size, 0), limit) + 1));
-        qsizetype filled = 0;
-        bool failed = false;
-        while (filled < content.size()) {
-            const ssize_t n = ::read(fd, content.data() + filled, std::size_t(content.size() - filled));
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0) {
-                failed = true;
-                break;
-            }
-            if (n == 0)
-                break;
-            filled += qsizetype(n);
-            // A file that grew while it was read: read on to the limit, and one byte past it.
-            if (filled == content.size() && filled <= limit)
-                content.resize(qsizetype(std::min<qint64>(qint64(content.size()) * 2, limit + 1)));
-        }
-        if (!failed) {
-            content.truncate(filled);
-            bytes = std::move(content);
-        }
-    }
-    ::close(fd);
-    return bytes;
-}
 
 // A whole text as a number, a leading '+' and surrounding blanks allowed; locale-free.
 template <typename Number>
@@ -198,7 +155,7 @@ void Defaults::load(const FileState& state) const
     if (state.exists && state.regular) {
         if (state.size > kMaxFileSize) {
             corrupt = true;
-        } else if (auto content = readRegularFile(m_path, kMaxFileSize)) {
+        } else if (auto content = RegularFile::read(m_path, kMaxFileSize)) {
             bytes = std::move(*content);
             corrupt = bytes.size() > kMaxFileSize;
             if (corrupt)

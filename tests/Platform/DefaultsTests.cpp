@@ -1,5 +1,7 @@
 #include "Platform/PropertyList/Defaults.h"
 
+#include "Support/PipeRescue.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -13,11 +15,7 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include <unistd.h>
-
 #include <atomic>
-#include <chrono>
-#include <thread>
 
 using Platform::Defaults;
 using Platform::PlistValue;
@@ -274,44 +272,6 @@ TEST(Defaults, AFileLinkedFromAnotherFolderIsFollowed)
     EXPECT_EQ(defaults.integer("level"), 2);
     QFile::remove(path);
 }
-
-namespace {
-
-// Frees a reader held in open(2) or read(2) of a named pipe, should one still be there after two
-// seconds, by opening the pipe for writing and closing it again; says whether it had to.
-class PipeRescue {
-public:
-    explicit PipeRescue(const QString& pipe)
-        : m_thread([this, path = QFile::encodeName(pipe)] {
-            for (int waited = 0; !m_stop; waited += 10) {
-                std::this_thread::sleep_for(std::chrono::milliseconds(10));
-                if (waited < 2000)
-                    continue;
-                const int fd = ::open(path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                if (fd >= 0) {
-                    m_rescued = true;
-                    ::close(fd);
-                }
-            }
-        })
-    {
-    }
-    ~PipeRescue() { stop(); }
-    bool stop()
-    {
-        m_stop = true;
-        if (m_thread.joinable())
-            m_thread.join();
-        return m_rescued;
-    }
-
-private:
-    std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_rescued{false};
-    std::thread m_thread;
-};
-
-} // namespace
 
 TEST(Defaults, APathThatHoldsNoRegularFileReadsAsNoFileAndIsNeverWrittenThrough)
 {

@@ -1,9 +1,14 @@
 #include "Platform/Desktop/DesktopEntries.h"
 
+#include "Support/PipeRescue.h"
+
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 using Platform::DesktopEntries;
 using Platform::DesktopEntry;
@@ -61,4 +66,33 @@ TEST(DesktopEntriesTest, FieldCodesExpandAsTheEntryStandardSays)
     // unusable: nothing is started.
     for (const char* exec : {"clock %z", "clock 100%", R"(clock "open)", R"(clock \)"})
         EXPECT_TRUE(commandOf(dir, exec).isEmpty()) << exec;
+}
+
+// Anyone can leave a named pipe where an entry or its metainfo is looked for: opening it would wait for
+// a writer for good. Such a path reads as no entry, at once.
+TEST(DesktopEntriesTest, ANamedPipeReadsAsNoEntryWithoutWaiting)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QStringLiteral("metainfo")));
+    const QString entryPath = dir.filePath(QStringLiteral("org.example.Clock.desktop"));
+    const QString metainfoPath = dir.filePath(QStringLiteral("metainfo/org.example.Clock.metainfo.xml"));
+    for (const QString& path : {entryPath, metainfoPath})
+        ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    {
+        PipeRescue rescue(entryPath);
+        EXPECT_FALSE(DesktopEntries::read(entryPath, QStringLiteral("org.example.Clock"), dir.path()));
+        EXPECT_FALSE(rescue.stop()) << "the entry's read waited on the pipe";
+    }
+    DesktopEntry entry;
+    entry.identifier = QStringLiteral("org.example.Clock");
+    entry.dataDirectory = dir.path();
+    PipeRescue rescue(metainfoPath);
+    EXPECT_TRUE(DesktopEntries::releaseVersions(entry).isEmpty());
+    EXPECT_FALSE(rescue.stop()) << "the metainfo's read waited on the pipe";
+
+    // An entry larger than any real one is refused, not read.
+    QFile::remove(entryPath);
+    EXPECT_FALSE(entryFrom(dir, "[Desktop Entry]\nType=Application\nName=Clock\nExec=clock\n#" +
+                                    QByteArray(1024 * 1024, 'x') + "\n"));
+    EXPECT_TRUE(entryFrom(dir, "[Desktop Entry]\nType=Application\nName=Clock\nExec=clock\n"));
 }
