@@ -1,5 +1,6 @@
 #include "Kestrion/Models/StartupEnvironment.h"
 
+#include "Platform/Desktop/Workspace.h"
 #include "Platform/Registry/Registry.h"
 #include "Platform/Sysfs/PowerSources.h"
 #include "Platform/Time/Clock.h"
@@ -30,6 +31,7 @@ StartupEnvironment StartupEnvironment::live()
     environment.clock = Platform::Clock::system();
     environment.registry = Platform::Registry::live();
     environment.powerSources = Platform::PowerSources::live();
+    environment.urlOpener = Platform::Workspace::desktopOpener();
     return environment;
 }
 
@@ -59,6 +61,13 @@ SystemKit::VolumesEnvironment StartupEnvironment::volumesEnvironment() const
 InternalBatteryKit::InternalBatteryFinder::Environment StartupEnvironment::batteryEnvironment() const
 {
     return {registry, powerSources};
+}
+
+ThermionKit::ThermionCheck::Environment StartupEnvironment::companionEnvironment() const
+{
+    ThermionKit::ThermionCheck::Environment result = companion;
+    fill(result.urlOpener, urlOpener);
+    return result;
 }
 
 } // namespace Kestrion

@@ -38,9 +38,11 @@ struct StartupEnvironment {
     ThermionKit::ThermionCheck::Environment companion = ThermionKit::ThermionCheck::standardEnvironment();
     // Where the maker's other applications are listed.
     BaseKit::Marketing::Source otherApps;
+    // What opens addresses and files: the desktop's opener; none opens nothing.
+    BaseKit::Workspace::UrlOpener urlOpener;
 
-    // This machine's clock, registry and power sources; the samplers' own sources are made by each
-    // sampler.
+    // This machine's clock, registry, power sources and the desktop's opener; the samplers' own
+    // sources are made by each sampler.
     static StartupEnvironment live();
 
     // Each sampler's environment, with the shared clock and registry where it names none (and the
@@ -50,6 +52,8 @@ struct StartupEnvironment {
     SystemKit::GraphicsEnvironment graphicsEnvironment() const;
     SystemKit::VolumesEnvironment volumesEnvironment() const;
     InternalBatteryKit::InternalBatteryFinder::Environment batteryEnvironment() const;
+    // The companion's environment, with the shared opener where it names none.
+    ThermionKit::ThermionCheck::Environment companionEnvironment() const;
 };
 
 } // namespace Kestrion
