@@ -61,6 +61,7 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
     , m_companion(environment.companionEnvironment())
     , m_otherApps(environment.otherApps)
     , m_urlOpener(environment.urlOpener)
+    , m_machine(environment.machine())
     , m_reviews(BaseKit::ReviewManager::standard(
           [opener = environment.urlOpener](const QUrl& page) { ViewKit::VKReviewDialog::present(page, opener); }))
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
@@ -70,7 +71,7 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
     m_network = new NetworkModel(environment, this);
     m_processor = new ProcessorModel(environment, settings, this);
     m_memory = new MemoryModel(environment, this);
-    m_system = new SystemInfoModel(this);
+    m_system = new SystemInfoModel(m_machine, this);
     m_gpu = new GpuModel(environment, this);
     m_volumes = new VolumesModel(environment, this);
     // The battery is polled every 5 seconds and once now, so the window opens with a reading.
@@ -154,9 +155,9 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.gpu = app.m_gpu;
     sources.settings = &app.m_settings;
     sources.look = app.m_look;
-    sources.processorName = BaseKit::MacSystem::processorName();
-    sources.physicalMemory = BaseKit::MacSystem::physicalMemory();
-    sources.hostName = [] { return BaseKit::MacSystem::hostName(); };
+    sources.processorName = app.m_machine->processorName();
+    sources.physicalMemory = app.m_machine->physicalMemory();
+    sources.hostName = [machine = app.m_machine] { return machine->hostName(); };
     sources.sizeClass = ViewConstants::sizeClass();
 
     // Every family of cards registers the same way, over the same sources.

@@ -128,6 +128,7 @@ struct Program : ::testing::Test {
         for (auto it = stored.begin(); it != stored.end(); ++it)
             defaults.remove(it->first);
         registry.environment.otherApps.fileHost = otherApps.base();
+        registry.environment.system = machine.system;
         registry.environment.urlOpener = [this](const QUrl& url) {
             opened.append(url);
             return desktopTakes;
@@ -386,6 +387,7 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     settings.setBool(SettingKey::disableSystemInfo, false); // every module on
+    registry.environment.system = machine.system;
     KestrionApp app(settings, registry.environment);
     const QSize screen(1366, 768);
     app.mainWindow()->setAvailableArea(screen);
