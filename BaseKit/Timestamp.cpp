@@ -19,9 +19,9 @@ icu::UnicodeString toIcu(const QString& text)
 }
 } // namespace
 
-double Timestamp::now()
+double Timestamp::now(const DateEnvironment& environment)
 {
-    return DateEnvironment::now();
+    return environment.now();
 }
 
 QDateTime Timestamp::date(double secondsSince1970)
@@ -33,15 +33,16 @@ QDateTime Timestamp::date(double secondsSince1970)
     return QDateTime::fromMSecsSinceEpoch(static_cast<qint64>(milliseconds));
 }
 
-std::optional<QDateTime> Timestamp::date(const QString& text, const QString& format)
+std::optional<QDateTime> Timestamp::date(const DateEnvironment& environment, const QString& text,
+                                         const QString& format)
 {
     if (text.isEmpty() || format.isEmpty())
         return std::nullopt;
     UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat formatter(toIcu(format), DateEnvironment::locale(), status);
+    icu::SimpleDateFormat formatter(toIcu(format), environment.locale(), status);
     if (U_FAILURE(status))
         return std::nullopt;
-    if (std::unique_ptr<icu::TimeZone> zone = DateEnvironment::timeZone())
+    if (std::unique_ptr<icu::TimeZone> zone = environment.timeZone())
         formatter.adoptTimeZone(zone.release());
     formatter.setLenient(false);
     const icu::UnicodeString input = toIcu(text);

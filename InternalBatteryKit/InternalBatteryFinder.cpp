@@ -39,6 +39,7 @@ InternalBatteryFinder::InternalBatteryFinder(Environment environment, QObject* p
     : QObject(parent)
     , m_registry(environment.registry ? std::move(environment.registry) : Platform::Registry::live())
     , m_powerSources(environment.powerSources ? std::move(environment.powerSources) : Platform::PowerSources::live())
+    , m_dates(std::move(environment.dates))
 {
     m_batteryPresent = hasPowerSources();
     emit batteryPresentChanged();
@@ -220,7 +221,7 @@ void InternalBatteryFinder::updateItems(const std::shared_ptr<const InternalBatt
     if (const auto date = battery->manufactureDate())
         rows.append({BatteryStrings::battery("MANUFACTURE_DATE"), QStringLiteral("calendar.circle.fill"),
                      QStringLiteral("calendar"),
-                     BaseKit::Date(*date).string(BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium), Color::red});
+                     BaseKit::Date(*date).string(m_dates, BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium), Color::red});
     m_items = std::move(rows);
     emit itemsChanged();
 }

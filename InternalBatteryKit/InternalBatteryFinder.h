@@ -5,6 +5,7 @@
 #include "InternalBatteryKit/BatteryInfoItem.h"
 #include "InternalBatteryKit/InternalBattery.h"
 
+#include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Sampler/SamplerTimer.h"
 #include "Platform/Sysfs/PowerSources.h"
 #include "Platform/Registry/Registry.h"
@@ -38,8 +39,18 @@ class InternalBatteryFinder : public QObject {
 public:
     // Where the finder reads; an empty member means this machine's own source.
     struct Environment {
+        Environment(std::shared_ptr<Platform::Registry> registry = nullptr,
+                    std::shared_ptr<Platform::PowerSources> powerSources = nullptr, BaseKit::DateEnvironment dates = {})
+            : registry(std::move(registry))
+            , powerSources(std::move(powerSources))
+            , dates(std::move(dates))
+        {
+        }
+
         std::shared_ptr<Platform::Registry> registry;
         std::shared_ptr<Platform::PowerSources> powerSources;
+        // The locale and time zone the manufacture date is written in; the program's own by default.
+        BaseKit::DateEnvironment dates;
     };
 
     // Reads this machine's registry and power sources.
@@ -101,6 +112,7 @@ private:
 
     std::shared_ptr<Platform::Registry> m_registry;
     std::shared_ptr<Platform::PowerSources> m_powerSources;
+    BaseKit::DateEnvironment m_dates;
     BaseKit::SamplerTimer m_timer;
     Platform::RegistryEntryId m_service = 0;
     bool m_batteryPresent = false;

@@ -51,7 +51,7 @@ ThermionCheck::ThermionCheck(Environment environment) : m_environment(std::move(
 
 bool ThermionCheck::openDownloadPage() const
 {
-    return BaseKit::Workspace::openUrlString(environment().downloadPage);
+    return BaseKit::Workspace::openUrlString(environment().downloadPage, environment().urlOpener);
 }
 
 void ThermionCheck::watchPresence()

@@ -3,6 +3,7 @@
 #include "ThermionKit/UpdateInfo.h"
 
 #include "BaseKit/Services/WebResult.h"
+#include "BaseKit/Workspace/Workspace.h"
 #include "Platform/Desktop/DesktopEntries.h"
 
 #include <QObject>
@@ -30,6 +31,9 @@ public:
         QStringList dataDirectories;   // the share folders searched, in order
         QString versionDocumentUrl;    // the published version document
         QString downloadPage;          // the companion's page on the maker's site (https)
+        // What the download page is handed to; the program gives the desktop's opener. None opens
+        // nothing.
+        BaseKit::Workspace::UrlOpener urlOpener;
     };
     static Environment standardEnvironment();
 
@@ -38,8 +42,8 @@ public:
 
     const Environment& environment() const { return m_environment; }
 
-    // Opens the download page in the default browser; nothing when its address does not parse.
-    // Returns whether the desktop took the address.
+    // Hands the download page to the environment's opener (the default browser); nothing when its
+    // address does not parse. Returns whether the opener took the address.
     bool openDownloadPage() const;
     // Whether the companion owns its bus name, as last heard from the bus; false until the bus first
     // answered (never waits for it).

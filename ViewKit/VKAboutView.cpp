@@ -119,7 +119,7 @@ std::optional<QString> VKAboutView::text(const std::optional<QVariantMap>& data,
 }
 
 VKAboutView::VKAboutView(const QImage& image, const std::optional<QVariantMap>& data, const QStringList& bundleNames,
-                         QWidget* parent)
+                         BaseKit::Workspace::UrlOpener urlOpener, QWidget* parent)
     : QWidget(parent)
     , m_image(image)
     , m_data(data)
@@ -204,7 +204,9 @@ VKAboutView::VKAboutView(const QImage& image, const std::optional<QVariantMap>& 
     if (page.isValid() && !page.scheme().isEmpty()) {
         m_portfolioButton = new LinkButton(VKStrings::library("PORTFOLIO"), this);
         connect(m_portfolioButton, &QAbstractButton::clicked, this,
-                [this] { VKLinkOpener::open(this, QString::fromLatin1(iconDesignerPage)); });
+                [this, urlOpener = std::move(urlOpener)] {
+                    VKLinkOpener::open(this, QString::fromLatin1(iconDesignerPage), urlOpener);
+                });
         credit->addWidget(m_portfolioButton, 0, Qt::AlignHCenter);
     }
     stack->addLayout(credit);

@@ -2,6 +2,7 @@
 
 #include "ViewKit/VKTheme.h"
 
+#include "BaseKit/Workspace/Workspace.h"
 #include "Platform/Files/Bundles.h"
 
 #include <QImage>
@@ -33,9 +34,10 @@ class VKAboutView : public QWidget
 
 public:
     // `bundleNames` are resource-bundle folder names ("ViewKit_ViewKit.bundle"), as
-    // Platform::Bundles::moduleNames lists them; each shows as its module name.
+    // Platform::Bundles::moduleNames lists them; each shows as its module name. The designer's page goes
+    // to `urlOpener`; without one the link opens nothing.
     VKAboutView(const QImage& image, const std::optional<QVariantMap>& data, const QStringList& bundleNames,
-                QWidget* parent = nullptr);
+                BaseKit::Workspace::UrlOpener urlOpener = {}, QWidget* parent = nullptr);
 
     // The module names of bundle folder names: the part before the first "_" (the whole name without
     // ".bundle" when it has none), names not ending in ".bundle" left out, without duplicates, sorted.

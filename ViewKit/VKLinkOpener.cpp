@@ -1,6 +1,5 @@
 #include "ViewKit/VKLinkOpener.h"
 
-#include "BaseKit/Workspace/Workspace.h"
 #include "ViewKit/VKStrings.h"
 #include "ViewKit/VKTheme.h"
 #include "ViewKit/VKToastView.h"
@@ -26,9 +25,9 @@ bool VKLinkOpener::open(QWidget* origin, const QString& address, const Opener& o
     return opened;
 }
 
-bool VKLinkOpener::open(QWidget* origin, const QString& address)
+bool VKLinkOpener::open(QWidget* origin, const QString& address, const BaseKit::Workspace::UrlOpener& urlOpener)
 {
-    return open(origin, address, [&address] { return BaseKit::Workspace::openUrlString(address); });
+    return open(origin, address, [&] { return BaseKit::Workspace::openUrlString(address, urlOpener); });
 }
 
 VKToastView* VKLinkOpener::notice(const QWidget* window)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BaseKit/Workspace/Workspace.h"
+
 #include <QString>
 
 #include <functional>
@@ -22,8 +24,8 @@ public:
     // Runs `open`, which hands `address` to the desktop and says whether it took it; when not, the
     // notice for `address` shows in `origin`'s window. Returns what `open` returned.
     static bool open(QWidget* origin, const QString& address, const Opener& open);
-    // The same for an address opened as it stands.
-    static bool open(QWidget* origin, const QString& address);
+    // The same for an address handed as it stands to `urlOpener`.
+    static bool open(QWidget* origin, const QString& address, const BaseKit::Workspace::UrlOpener& urlOpener);
 
     // Shows the notice that no program could open `address` in `origin`'s window, replacing one
     // shown there before.

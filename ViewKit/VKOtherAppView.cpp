@@ -21,7 +21,7 @@ QString VKOtherAppView::description(const BaseKit::OtherApp& app, const QLocale&
     return app.english;
 }
 
-VKOtherAppView::VKOtherAppView(const BaseKit::OtherApp& app, QWidget* parent)
+VKOtherAppView::VKOtherAppView(const BaseKit::OtherApp& app, BaseKit::Workspace::UrlOpener urlOpener, QWidget* parent)
     : QWidget(parent)
     , m_app(app)
 {
@@ -57,10 +57,10 @@ VKOtherAppView::VKOtherAppView(const BaseKit::OtherApp& app, QWidget* parent)
     if (store.isValid() && !store.isEmpty()) {
         m_storeButton = new VKProminentButton(VKStrings::library("SHOW_IN_APP_STORE"),
                                               VKProminentButtonStyle::prominent(),
-                                              [this, store] {
+                                              [this, store, urlOpener = std::move(urlOpener)] {
                                                   const QString address = store.toString();
-                                                  VKLinkOpener::open(this, address, [&address] {
-                                                      return BaseKit::Workspace::openNetworkUrlString(address);
+                                                  VKLinkOpener::open(this, address, [&] {
+                                                      return BaseKit::Workspace::openNetworkUrlString(address, urlOpener);
                                                   });
                                               },
                                               this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BaseKit/Services/OtherApps.h"
+#include "BaseKit/Workspace/Workspace.h"
 
 #include <QLocale>
 #include <QWidget>
@@ -13,14 +14,15 @@ class VKProminentButton;
 class VKRemoteImage;
 
 // One application of the maker: its icon (128 by 128 points, fetched in the background), its name, its
-// description in German or English, and a button that opens its store page (only for a valid store
-// address).
+// description in German or English, and a button that hands its store page to the view's opener (only
+// for a valid store address; without an opener it opens nothing).
 class VKOtherAppView : public QWidget
 {
     Q_OBJECT
 
 public:
-    explicit VKOtherAppView(const BaseKit::OtherApp& app, QWidget* parent = nullptr);
+    explicit VKOtherAppView(const BaseKit::OtherApp& app, BaseKit::Workspace::UrlOpener urlOpener = {},
+                            QWidget* parent = nullptr);
 
     const BaseKit::OtherApp& app() const { return m_app; }
 

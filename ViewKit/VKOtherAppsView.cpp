@@ -50,10 +50,12 @@ QWidget* makeLoadingView(QWidget* parent)
 
 } // namespace
 
-VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, BaseKit::Marketing::Source source, QWidget* parent)
+VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, BaseKit::Marketing::Source source,
+                                 BaseKit::Workspace::UrlOpener urlOpener, QWidget* parent)
     : QWidget(parent)
     , m_filter(std::move(filter))
     , m_source(std::move(source))
+    , m_urlOpener(std::move(urlOpener))
 {
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
@@ -65,7 +67,7 @@ VKOtherAppsView::VKOtherAppsView(std::optional<QString> filter, BaseKit::Marketi
     m_developerPage->setToolTip(VKStrings::library("SHOW_ALL_APPS"));
     connect(m_developerPage, &QAction::triggered, this, [this] {
         VKLinkOpener::open(this, QString::fromLatin1(BaseKit::Maker::developerPage),
-                           &BaseKit::Marketing::openDeveloperPage);
+                           [this] { return BaseKit::Marketing::openDeveloperPage(m_urlOpener); });
     });
     stack->addWidget(m_toolBar);
 
@@ -180,7 +182,7 @@ void VKOtherAppsView::apply(const BaseKit::OtherApps& apps, bool fetched)
     if (!apps.apps.isEmpty()) {
         QList<QWidget*> pages;
         for (const BaseKit::OtherApp& app : apps.apps)
-            pages.append(new VKOtherAppView(app));
+            pages.append(new VKOtherAppView(app, m_urlOpener));
         m_wizard = new VKWizardView(pages, m_listHolder);
         VKLayout::fillParent(m_wizard);
         m_listHolder->layout()->addWidget(m_wizard);

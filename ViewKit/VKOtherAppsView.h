@@ -32,9 +32,9 @@ public:
     enum class Phase { loading, list, empty };
     Q_ENUM(Phase)
 
-    // The list comes from `source`.
+    // The list comes from `source`; the pages it links to go to `urlOpener` (none opens nothing).
     explicit VKOtherAppsView(std::optional<QString> filter, BaseKit::Marketing::Source source = {},
-                             QWidget* parent = nullptr);
+                             BaseKit::Workspace::UrlOpener urlOpener = {}, QWidget* parent = nullptr);
     ~VKOtherAppsView() override;
 
     const std::optional<QString>& filter() const { return m_filter; }
@@ -79,6 +79,7 @@ private:
 
     std::optional<QString> m_filter;
     BaseKit::Marketing::Source m_source;
+    BaseKit::Workspace::UrlOpener m_urlOpener;
     bool m_isLoading = false;
     std::optional<BaseKit::OtherApps> m_apps;
     QPointer<QObject> m_task;

@@ -22,7 +22,7 @@ bool& shownThisRun()
 
 } // namespace
 
-VKReviewDialog::VKReviewDialog(const QUrl& page, QWidget* parent)
+VKReviewDialog::VKReviewDialog(const QUrl& page, BaseKit::Workspace::UrlOpener urlOpener, QWidget* parent)
     : QDialog(parent)
 {
     const QString appName = BaseKit::Bundle::name();
@@ -43,19 +43,19 @@ VKReviewDialog::VKReviewDialog(const QUrl& page, QWidget* parent)
     m_rate = buttons->addButton(VKStrings::library("RATE"), QDialogButtonBox::AcceptRole);
     m_notNow = buttons->addButton(VKStrings::library("NOT_NOW"), QDialogButtonBox::RejectRole);
     layout->addWidget(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, this, [this, page] {
-        Platform::Workspace::openUrl(page);
+    connect(buttons, &QDialogButtonBox::accepted, this, [this, page, urlOpener = std::move(urlOpener)] {
+        Platform::Workspace::openUrl(page, urlOpener);
         accept();
     });
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 }
 
-void VKReviewDialog::present(const QUrl& page)
+void VKReviewDialog::present(const QUrl& page, const BaseKit::Workspace::UrlOpener& urlOpener)
 {
     if (shownThisRun())
         return;
     shownThisRun() = true;
-    auto* dialog = new VKReviewDialog(page, QApplication::activeWindow());
+    auto* dialog = new VKReviewDialog(page, urlOpener, QApplication::activeWindow());
     dialog->setAttribute(Qt::WA_DeleteOnClose);
     // Not modal: the program goes on while the question waits.
     dialog->show();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "BaseKit/Workspace/Workspace.h"
+
 #include <QDialog>
 #include <QUrl>
 
@@ -19,10 +21,11 @@ class VKReviewDialog : public QDialog
 public:
     static constexpr const char* dialogName = "ReviewDialog";
 
-    explicit VKReviewDialog(const QUrl& page, QWidget* parent = nullptr);
+    // The rating button hands `page` to `urlOpener`.
+    VKReviewDialog(const QUrl& page, BaseKit::Workspace::UrlOpener urlOpener, QWidget* parent = nullptr);
 
     // Shows the dialog unless it was shown before in this run.
-    static void present(const QUrl& page);
+    static void present(const QUrl& page, const BaseKit::Workspace::UrlOpener& urlOpener);
     // Forgets that the dialog was shown (tests).
     static void resetForTesting();
 

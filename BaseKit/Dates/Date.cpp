@@ -20,18 +20,18 @@ using CalendarPtr = std::unique_ptr<icu::Calendar>;
 
 constexpr double secondsPerWeek = 604800.0;
 
-// The current calendar set to a moment.
-CalendarPtr calendarAt(double timestamp)
+// The environment's calendar set to a moment.
+CalendarPtr calendarAt(const DateEnvironment& environment, double timestamp)
 {
-    CalendarPtr calendar = DateEnvironment::calendar();
+    CalendarPtr calendar = environment.calendar();
     UErrorCode status = U_ZERO_ERROR;
     calendar->setTime(timestamp * 1000.0, status);
     return calendar;
 }
 
-CalendarPtr gregorianAt(double timestamp)
+CalendarPtr gregorianAt(const DateEnvironment& environment, double timestamp)
 {
-    CalendarPtr calendar = DateEnvironment::gregorianCalendar();
+    CalendarPtr calendar = environment.gregorianCalendar();
     UErrorCode status = U_ZERO_ERROR;
     calendar->setTime(timestamp * 1000.0, status);
     return calendar;
@@ -49,11 +49,11 @@ std::optional<double> momentOf(icu::Calendar& calendar)
 
 // The calendar's moment for fields the library set itself; these always form a date, and should the
 // calendar fail all the same, a debug build stops and a release build takes now.
-double requiredMomentOf(icu::Calendar& calendar)
+double requiredMomentOf(const DateEnvironment& environment, icu::Calendar& calendar)
 {
     const auto moment = momentOf(calendar);
     Q_ASSERT_X(moment.has_value(), "BaseKit::Date", "Could not create date object.");
-    return moment.value_or(DateEnvironment::now());
+    return moment.value_or(environment.now());
 }
 
 int field(icu::Calendar& calendar, UCalendarDateFields which, int fallback)
@@ -69,12 +69,12 @@ void add(icu::Calendar& calendar, UCalendarDateFields which, int amount)
     calendar.add(which, amount, status);
 }
 
-// The moment `amount` units of the current calendar after `timestamp`.
-double movedBy(double timestamp, UCalendarDateFields unit, int amount)
+// The moment `amount` units of the environment's calendar after `timestamp`.
+double movedBy(const DateEnvironment& environment, double timestamp, UCalendarDateFields unit, int amount)
 {
-    CalendarPtr calendar = calendarAt(timestamp);
+    CalendarPtr calendar = calendarAt(environment, timestamp);
     add(*calendar, unit, amount);
-    return requiredMomentOf(*calendar);
+    return requiredMomentOf(environment, *calendar);
 }
 
 void toStartOfDay(icu::Calendar& calendar)
@@ -120,43 +120,43 @@ int back(int count)
     return count == INT_MIN ? INT_MAX : -count;
 }
 
-double startOfTodayAt(double now)
+double startOfTodayAt(const DateEnvironment& environment, double now)
 {
-    CalendarPtr calendar = calendarAt(now);
+    CalendarPtr calendar = calendarAt(environment, now);
     toStartOfDay(*calendar);
-    return requiredMomentOf(*calendar);
+    return requiredMomentOf(environment, *calendar);
 }
 
-double startOfWeekAt(double now, int weeksBack)
+double startOfWeekAt(const DateEnvironment& environment, double now, int weeksBack)
 {
-    CalendarPtr calendar = calendarAt(now);
+    CalendarPtr calendar = calendarAt(environment, now);
     toStartOfWeek(*calendar);
     add(*calendar, UCAL_WEEK_OF_YEAR, back(weeksBack));
-    return requiredMomentOf(*calendar);
+    return requiredMomentOf(environment, *calendar);
 }
 
 // The moment before the start of the period that follows `start` by `amount` of `unit`.
-double periodEnd(double start, UCalendarDateFields unit, int amount = 1)
+double periodEnd(const DateEnvironment& environment, double start, UCalendarDateFields unit, int amount = 1)
 {
-    return movedBy(start, unit, amount) - 1.0;
+    return movedBy(environment, start, unit, amount) - 1.0;
 }
 
 // 1 January 00:00:00 of the current Gregorian year, `yearsBack` years back.
-Date yearStart(int yearsBack)
+Date yearStart(const DateEnvironment& environment, int yearsBack)
 {
-    CalendarPtr gregorian = gregorianAt(DateEnvironment::now());
+    CalendarPtr gregorian = gregorianAt(environment, environment.now());
     const int year = field(*gregorian, UCAL_EXTENDED_YEAR, 1970);
     setDay(*gregorian, year, 1, 1);
     add(*gregorian, UCAL_YEAR, back(yearsBack));
-    return Date(requiredMomentOf(*gregorian));
+    return Date(requiredMomentOf(environment, *gregorian));
 }
 
 // Day 1 of a month of the current Gregorian year at 12:00:00, for its name.
-std::optional<double> middayOfMonth(int month)
+std::optional<double> middayOfMonth(const DateEnvironment& environment, int month)
 {
     if (month < 1 || month > 12)
         return std::nullopt;
-    CalendarPtr gregorian = gregorianAt(DateEnvironment::now());
+    CalendarPtr gregorian = gregorianAt(environment, environment.now());
     const int year = field(*gregorian, UCAL_EXTENDED_YEAR, 1970);
     gregorian->clear();
     gregorian->set(year, month - 1, 1, 12, 0, 0);
@@ -183,16 +183,19 @@ std::int64_t wholeCount(double value)
 
 } // namespace
 
-Date::Date() : m_timestamp(DateEnvironment::now()) {}
+Date Date::now(const DateEnvironment& environment)
+{
+    return Date(environment.now());
+}
 
 Date::Date(const QDateTime& dateTime) : m_timestamp(double(dateTime.toMSecsSinceEpoch()) / 1000.0) {}
 
-Date::Date(int day, int month, int year, int hour, int minute, int second)
+Date::Date(const DateEnvironment& environment, int day, int month, int year, int hour, int minute, int second)
 {
-    CalendarPtr calendar = DateEnvironment::calendar();
+    CalendarPtr calendar = environment.calendar();
     calendar->clear();
     calendar->set(year, month - 1, day, hour, minute, second);
-    m_timestamp = requiredMomentOf(*calendar);
+    m_timestamp = requiredMomentOf(environment, *calendar);
 }
 
 QDateTime Date::toDateTime() const
@@ -200,396 +203,397 @@ QDateTime Date::toDateTime() const
     return QDateTime::fromMSecsSinceEpoch(qint64(std::llround(m_timestamp * 1000.0)));
 }
 
-QString Date::logTimestampText() const
+QString Date::logTimestampText(const DateEnvironment& environment) const
 {
-    return IcuDateText::pattern(QStringLiteral("yyyy-MM-dd HH:mm:ss.SSS"), m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("yyyy-MM-dd HH:mm:ss.SSS"), m_timestamp);
 }
 
-QString Date::isoDayText() const
+QString Date::isoDayText(const DateEnvironment& environment) const
 {
-    return IcuDateText::pattern(QStringLiteral("yyyy-MM-dd"), m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("yyyy-MM-dd"), m_timestamp);
 }
 
-QString Date::yearMonthText() const
+QString Date::yearMonthText(const DateEnvironment& environment) const
 {
-    return IcuDateText::pattern(QStringLiteral("yyyy-MM"), m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("yyyy-MM"), m_timestamp);
 }
 
-QString Date::weekdayShortText() const
+QString Date::weekdayShortText(const DateEnvironment& environment) const
 {
-    return IcuDateText::pattern(QStringLiteral("EEE"), m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("EEE"), m_timestamp);
 }
 
-QString Date::weekdayText(const Date& date)
+QString Date::weekdayText(const DateEnvironment& environment, const Date& date)
 {
-    return IcuDateText::pattern(QStringLiteral("EEEE"), date.m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("EEEE"), date.m_timestamp);
 }
 
-QString Date::monthStandaloneText(const Date& date)
+QString Date::monthStandaloneText(const DateEnvironment& environment, const Date& date)
 {
-    return IcuDateText::pattern(QStringLiteral("LLLL"), date.m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("LLLL"), date.m_timestamp);
 }
 
-QString Date::monthStandaloneShortText(const Date& date)
+QString Date::monthStandaloneShortText(const DateEnvironment& environment, const Date& date)
 {
-    return IcuDateText::pattern(QStringLiteral("LLL"), date.m_timestamp);
+    return IcuDateText::pattern(environment, QStringLiteral("LLL"), date.m_timestamp);
 }
 
-QString Date::monthText() const
+QString Date::monthText(const DateEnvironment& environment) const
 {
-    return IcuDateText::skeleton(QStringLiteral("MMMM"), m_timestamp);
+    return IcuDateText::skeleton(environment, QStringLiteral("MMMM"), m_timestamp);
 }
 
-QString Date::monthShortText() const
+QString Date::monthShortText(const DateEnvironment& environment) const
 {
-    return IcuDateText::skeleton(QStringLiteral("MMM"), m_timestamp);
+    return IcuDateText::skeleton(environment, QStringLiteral("MMM"), m_timestamp);
 }
 
-QString Date::timeText() const
+QString Date::timeText(const DateEnvironment& environment) const
 {
-    return IcuDateText::styles(DateStyle::None, DateStyle::Medium, m_timestamp);
+    return IcuDateText::styles(environment, DateStyle::None, DateStyle::Medium, m_timestamp);
 }
 
-QString Date::shortDateText() const
+QString Date::shortDateText(const DateEnvironment& environment) const
 {
-    return IcuDateText::styles(DateStyle::Short, DateStyle::None, m_timestamp);
+    return IcuDateText::styles(environment, DateStyle::Short, DateStyle::None, m_timestamp);
 }
 
-QString Date::string(DateStyle dateStyle, DateStyle timeStyle) const
+QString Date::string(const DateEnvironment& environment, DateStyle dateStyle, DateStyle timeStyle) const
 {
-    return IcuDateText::styles(dateStyle, timeStyle, m_timestamp);
+    return IcuDateText::styles(environment, dateStyle, timeStyle, m_timestamp);
 }
 
-QString Date::todayText()
+QString Date::todayText(const DateEnvironment& environment)
 {
-    const Date today;
-    return QString::number(today.year()) + QLatin1Char('-') + QString::number(today.month()) + QLatin1Char('-')
-           + QString::number(today.day());
+    const Date today = now(environment);
+    return QString::number(today.year(environment)) + QLatin1Char('-') + QString::number(today.month(environment))
+           + QLatin1Char('-') + QString::number(today.day(environment));
 }
 
-int Date::year() const
+int Date::year(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    return field(*calendar, UCAL_YEAR, field(*gregorianAt(DateEnvironment::now()), UCAL_YEAR, 0));
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
+    return field(*calendar, UCAL_YEAR, field(*gregorianAt(environment, environment.now()), UCAL_YEAR, 0));
 }
 
-int Date::month() const
+int Date::month(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    return field(*calendar, UCAL_MONTH, field(*gregorianAt(DateEnvironment::now()), UCAL_MONTH, 0)) + 1;
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
+    return field(*calendar, UCAL_MONTH, field(*gregorianAt(environment, environment.now()), UCAL_MONTH, 0)) + 1;
 }
 
-int Date::day() const
+int Date::day(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
-    return field(*calendar, UCAL_DATE, field(*gregorianAt(DateEnvironment::now()), UCAL_DATE, 1));
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
+    return field(*calendar, UCAL_DATE, field(*gregorianAt(environment, environment.now()), UCAL_DATE, 1));
 }
 
-Date Date::addingDays(int days) const
+Date Date::addingDays(const DateEnvironment& environment, int days) const
 {
-    return Date(movedBy(m_timestamp, UCAL_DATE, days));
+    return Date(movedBy(environment, m_timestamp, UCAL_DATE, days));
 }
 
-Date Date::addingWeeks(int weeks) const
+Date Date::addingWeeks(const DateEnvironment& environment, int weeks) const
 {
-    return Date(movedBy(m_timestamp, UCAL_WEEK_OF_YEAR, weeks));
+    return Date(movedBy(environment, m_timestamp, UCAL_WEEK_OF_YEAR, weeks));
 }
 
-Date Date::addingMonths(int months) const
+Date Date::addingMonths(const DateEnvironment& environment, int months) const
 {
-    return Date(movedBy(m_timestamp, UCAL_MONTH, months));
+    return Date(movedBy(environment, m_timestamp, UCAL_MONTH, months));
 }
 
-Date Date::addingYears(int years) const
+Date Date::addingYears(const DateEnvironment& environment, int years) const
 {
-    return Date(movedBy(m_timestamp, UCAL_YEAR, years));
+    return Date(movedBy(environment, m_timestamp, UCAL_YEAR, years));
 }
 
-QString Date::relativeText(const Date& date)
+QString Date::relativeText(const DateEnvironment& environment, const Date& date)
 {
-    const double elapsed = DateEnvironment::now() - date.m_timestamp;
+    const double elapsed = environment.now() - date.m_timestamp;
     if (std::isnan(elapsed))
         return Text::dash;
     if (elapsed < 60.0)
-        return filled(DateEnvironment::word(QStringLiteral("AGO_SECONDS")), std::max<std::int64_t>(0, wholeCount(elapsed)));
+        return filled(environment.word(QStringLiteral("AGO_SECONDS")), std::max<std::int64_t>(0, wholeCount(elapsed)));
     if (elapsed < 120.0)
-        return DateEnvironment::word(QStringLiteral("ONE_MINUTE_AGO"));
+        return environment.word(QStringLiteral("ONE_MINUTE_AGO"));
     if (elapsed < 3600.0)
-        return filled(DateEnvironment::word(QStringLiteral("AGO_MINUTES")), wholeCount(elapsed / 60.0));
+        return filled(environment.word(QStringLiteral("AGO_MINUTES")), wholeCount(elapsed / 60.0));
     if (elapsed < 7200.0)
-        return DateEnvironment::word(QStringLiteral("ONE_HOUR_AGO"));
+        return environment.word(QStringLiteral("ONE_HOUR_AGO"));
     if (elapsed < 86400.0)
-        return filled(DateEnvironment::word(QStringLiteral("HOURS_AGO")), wholeCount(elapsed / 3600.0));
+        return filled(environment.word(QStringLiteral("HOURS_AGO")), wholeCount(elapsed / 3600.0));
     if (elapsed < 172800.0)
-        return DateEnvironment::word(QStringLiteral("YESTERDAY"));
-    return filled(DateEnvironment::word(QStringLiteral("DAYS_AGO")), wholeCount(elapsed / 86400.0));
+        return environment.word(QStringLiteral("YESTERDAY"));
+    return filled(environment.word(QStringLiteral("DAYS_AGO")), wholeCount(elapsed / 86400.0));
 }
 
-QString Date::todayAtText(double timestamp)
+QString Date::todayAtText(const DateEnvironment& environment, double timestamp)
 {
     if (!std::isfinite(timestamp))
         return Text::dash;
-    const double today = startOfToday();
-    const double tomorrow = Date(today).addingDays(1).m_timestamp;
-    const double yesterday = startOfYesterday();
-    const QString time = IcuDateText::styles(DateStyle::None, DateStyle::Short, timestamp);
+    const double today = startOfToday(environment);
+    const double tomorrow = Date(today).addingDays(environment, 1).m_timestamp;
+    const double yesterday = startOfYesterday(environment);
+    const QString time = IcuDateText::styles(environment, DateStyle::None, DateStyle::Short, timestamp);
     if (timestamp >= today && timestamp < tomorrow)
-        return DateEnvironment::word(QStringLiteral("TODAY_AT")) + QLatin1Char(' ') + time;
+        return environment.word(QStringLiteral("TODAY_AT")) + QLatin1Char(' ') + time;
     if (timestamp >= yesterday && timestamp < today)
-        return DateEnvironment::word(QStringLiteral("YESTERDAY_AT")) + QLatin1Char(' ') + time;
-    return IcuDateText::styles(DateStyle::Short, DateStyle::Short, timestamp);
+        return environment.word(QStringLiteral("YESTERDAY_AT")) + QLatin1Char(' ') + time;
+    return IcuDateText::styles(environment, DateStyle::Short, DateStyle::Short, timestamp);
 }
 
-bool Date::contains(double timestamp) const
+bool Date::contains(const DateEnvironment& environment, double timestamp) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
     toStartOfDay(*calendar);
-    const double start = requiredMomentOf(*calendar);
+    const double start = requiredMomentOf(environment, *calendar);
     add(*calendar, UCAL_DATE, 1);
-    const double end = requiredMomentOf(*calendar);
+    const double end = requiredMomentOf(environment, *calendar);
     return start <= timestamp && timestamp < end;
 }
 
-bool Date::isSameDay(int day, int month) const
+bool Date::isSameDay(const DateEnvironment& environment, int day, int month) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
     const int ownDay = field(*calendar, UCAL_DATE, -1);
     if (ownDay < 0)
         return false;
     return ownDay == day && field(*calendar, UCAL_MONTH, -1) + 1 == month;
 }
 
-int Date::weekdayIndex()
+int Date::weekdayIndex(const DateEnvironment& environment)
 {
-    CalendarPtr calendar = calendarAt(DateEnvironment::now());
+    CalendarPtr calendar = calendarAt(environment, environment.now());
     const int weekday = field(*calendar, UCAL_DAY_OF_WEEK, UCAL_MONDAY);
     return (weekday + 5) % 7;
 }
 
-double Date::startOfToday()
+double Date::startOfToday(const DateEnvironment& environment)
 {
-    return startOfTodayAt(DateEnvironment::now());
+    return startOfTodayAt(environment, environment.now());
 }
 
-double Date::startOfYesterday()
+double Date::startOfYesterday(const DateEnvironment& environment)
 {
-    return Date(startOfToday()).addingDays(-1).m_timestamp;
+    return Date(startOfToday(environment)).addingDays(environment, -1).m_timestamp;
 }
 
-double Date::endOfYesterday()
+double Date::endOfYesterday(const DateEnvironment& environment)
 {
-    return startOfToday() - 1.0;
+    return startOfToday(environment) - 1.0;
 }
 
-double Date::todayTimestamp(int hour, int minute, int second)
+double Date::todayTimestamp(const DateEnvironment& environment, int hour, int minute, int second)
 {
-    CalendarPtr calendar = calendarAt(DateEnvironment::now());
+    CalendarPtr calendar = calendarAt(environment, environment.now());
     toTimeOfDay(*calendar, hour, minute, second);
-    return requiredMomentOf(*calendar);
+    return requiredMomentOf(environment, *calendar);
 }
 
-double Date::todayStartTimestamp()
+double Date::todayStartTimestamp(const DateEnvironment& environment)
 {
-    return todayTimestamp(0, 0, 0);
+    return todayTimestamp(environment, 0, 0, 0);
 }
 
-double Date::todayEndTimestamp()
+double Date::todayEndTimestamp(const DateEnvironment& environment)
 {
-    return todayTimestamp(23, 59, 59);
+    return todayTimestamp(environment, 23, 59, 59);
 }
 
-double Date::yesterdayStartTimestamp()
+double Date::yesterdayStartTimestamp(const DateEnvironment& environment)
 {
-    return startOfYesterday();
+    return startOfYesterday(environment);
 }
 
-double Date::yesterdayEndTimestamp()
+double Date::yesterdayEndTimestamp(const DateEnvironment& environment)
 {
-    CalendarPtr calendar = calendarAt(DateEnvironment::now());
+    CalendarPtr calendar = calendarAt(environment, environment.now());
     add(*calendar, UCAL_DATE, -1);
     toTimeOfDay(*calendar, 23, 59, 59);
-    return requiredMomentOf(*calendar);
+    return requiredMomentOf(environment, *calendar);
 }
 
-double Date::startOfWeek()
+double Date::startOfWeek(const DateEnvironment& environment)
 {
-    return startOfWeekAt(DateEnvironment::now(), 0);
+    return startOfWeekAt(environment, environment.now(), 0);
 }
 
-double Date::endOfWeek()
+double Date::endOfWeek(const DateEnvironment& environment)
 {
-    return periodEnd(startOfWeek(), UCAL_DATE, 7);
+    return periodEnd(environment, startOfWeek(environment), UCAL_DATE, 7);
 }
 
-double Date::startOfLastWeek()
+double Date::startOfLastWeek(const DateEnvironment& environment)
 {
-    return startOfWeekAt(DateEnvironment::now(), 1);
+    return startOfWeekAt(environment, environment.now(), 1);
 }
 
-double Date::endOfLastWeek()
+double Date::endOfLastWeek(const DateEnvironment& environment)
 {
-    return startOfWeek() - 1.0;
+    return startOfWeek(environment) - 1.0;
 }
 
-double Date::startOfMonthTimestamp()
+double Date::startOfMonthTimestamp(const DateEnvironment& environment)
 {
-    return Date().startOfMonth().m_timestamp;
+    return Date::now(environment).startOfMonth(environment).m_timestamp;
 }
 
-double Date::endOfMonthTimestamp()
+double Date::endOfMonthTimestamp(const DateEnvironment& environment)
 {
-    return periodEnd(startOfMonthTimestamp(), UCAL_MONTH);
+    return periodEnd(environment, startOfMonthTimestamp(environment), UCAL_MONTH);
 }
 
-double Date::startOfLastMonth()
+double Date::startOfLastMonth(const DateEnvironment& environment)
 {
-    return startOfPreviousMonth().m_timestamp;
+    return startOfPreviousMonth(environment).m_timestamp;
 }
 
-double Date::endOfLastMonth()
+double Date::endOfLastMonth(const DateEnvironment& environment)
 {
-    return periodEnd(startOfLastMonth(), UCAL_MONTH);
+    return periodEnd(environment, startOfLastMonth(environment), UCAL_MONTH);
 }
 
-Date Date::startOfYear()
+Date Date::startOfYear(const DateEnvironment& environment)
 {
-    return yearStart(0);
+    return yearStart(environment, 0);
 }
 
-Date Date::endOfYear()
+Date Date::endOfYear(const DateEnvironment& environment)
 {
-    return Date(periodEnd(yearStart(0).m_timestamp, UCAL_YEAR));
+    return Date(periodEnd(environment, yearStart(environment, 0).m_timestamp, UCAL_YEAR));
 }
 
-Date Date::startOfLastYear()
+Date Date::startOfLastYear(const DateEnvironment& environment)
 {
-    return yearStart(1);
+    return yearStart(environment, 1);
 }
 
-Date Date::endOfLastYear()
+Date Date::endOfLastYear(const DateEnvironment& environment)
 {
-    return Date(periodEnd(yearStart(1).m_timestamp, UCAL_YEAR));
+    return Date(periodEnd(environment, yearStart(environment, 1).m_timestamp, UCAL_YEAR));
 }
 
-double Date::timestamp(int year, int day, int month, int hour, int minute, int second)
+double Date::timestamp(const DateEnvironment& environment, int year, int day, int month, int hour, int minute,
+                       int second)
 {
-    CalendarPtr calendar = DateEnvironment::calendar();
+    CalendarPtr calendar = environment.calendar();
     calendar->clear();
     calendar->set(year, month - 1, day, hour, minute, second);
-    return requiredMomentOf(*calendar);
+    return requiredMomentOf(environment, *calendar);
 }
 
-double Date::startOfYearTimestamp(int year)
+double Date::startOfYearTimestamp(const DateEnvironment& environment, int year)
 {
-    return timestamp(year, 1, 1, 0, 0, 0);
+    return timestamp(environment, year, 1, 1, 0, 0, 0);
 }
 
-double Date::endOfYearTimestamp(int year)
+double Date::endOfYearTimestamp(const DateEnvironment& environment, int year)
 {
-    return timestamp(year, 31, 12, 23, 59, 59);
+    return timestamp(environment, year, 31, 12, 23, 59, 59);
 }
 
-double Date::weekAheadTimestamp()
+double Date::weekAheadTimestamp(const DateEnvironment& environment)
 {
-    return DateEnvironment::now() + secondsPerWeek;
+    return environment.now() + secondsPerWeek;
 }
 
-double Date::fourWeeksAheadTimestamp()
+double Date::fourWeeksAheadTimestamp(const DateEnvironment& environment)
 {
-    return DateEnvironment::now() + 4 * secondsPerWeek;
+    return environment.now() + 4 * secondsPerWeek;
 }
 
-double Date::weekAgoTimestamp()
+double Date::weekAgoTimestamp(const DateEnvironment& environment)
 {
-    return DateEnvironment::now() - secondsPerWeek;
+    return environment.now() - secondsPerWeek;
 }
 
-Date Date::startOfMonth() const
+Date Date::startOfMonth(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
     toStartOfMonth(*calendar);
-    return Date(requiredMomentOf(*calendar));
+    return Date(requiredMomentOf(environment, *calendar));
 }
 
-Date Date::endOfMonth() const
+Date Date::endOfMonth(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(startOfMonth().m_timestamp);
+    CalendarPtr calendar = calendarAt(environment, startOfMonth(environment).m_timestamp);
     add(*calendar, UCAL_MONTH, 1);
     add(*calendar, UCAL_DATE, -1);
-    return Date(requiredMomentOf(*calendar));
+    return Date(requiredMomentOf(environment, *calendar));
 }
 
-Date Date::startOfPreviousMonth()
+Date Date::startOfPreviousMonth(const DateEnvironment& environment)
 {
-    return Date().startOfMonth().addingMonths(-1);
+    return Date::now(environment).startOfMonth(environment).addingMonths(environment, -1);
 }
 
-Date Date::startOfCurrentWeek()
+Date Date::startOfCurrentWeek(const DateEnvironment& environment)
 {
-    return Date(startOfWeek());
+    return Date(startOfWeek(environment));
 }
 
-Date Date::endOfWeekDate() const
+Date Date::endOfWeekDate(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
     toStartOfWeek(*calendar);
     add(*calendar, UCAL_DATE, 6);
-    return Date(requiredMomentOf(*calendar));
+    return Date(requiredMomentOf(environment, *calendar));
 }
 
-QStringList Date::weekdayInitials()
+QStringList Date::weekdayInitials(const DateEnvironment& environment)
 {
     QStringList initials;
-    for (const QString& name : weekdayNames())
+    for (const QString& name : weekdayNames(environment))
         initials.append(firstCharacter(name));
     return initials;
 }
 
-QStringList Date::weekdayNames()
+QStringList Date::weekdayNames(const DateEnvironment& environment)
 {
     QStringList names;
-    const Date monday(startOfWeek());
+    const Date monday(startOfWeek(environment));
     for (int i = 0; i < 7; ++i)
-        names.append(weekdayText(monday.addingDays(i)));
+        names.append(weekdayText(environment, monday.addingDays(environment, i)));
     return names;
 }
 
-QStringList Date::monthNames()
+QStringList Date::monthNames(const DateEnvironment& environment)
 {
     QStringList names;
     for (Month month : allMonths()) {
-        if (const auto name = monthShortName(month))
+        if (const auto name = monthShortName(environment, month))
             names.append(*name);
     }
     return names;
 }
 
-std::optional<QString> Date::monthName(int month)
+std::optional<QString> Date::monthName(const DateEnvironment& environment, int month)
 {
-    const auto midday = middayOfMonth(month);
+    const auto midday = middayOfMonth(environment, month);
     if (!midday)
         return std::nullopt;
-    return monthStandaloneText(Date(*midday));
+    return monthStandaloneText(environment, Date(*midday));
 }
 
-QString Date::weekRangeText(int weeksBack)
+QString Date::weekRangeText(const DateEnvironment& environment, int weeksBack)
 {
-    const double start = startOfWeekAt(DateEnvironment::now(), weeksBack);
-    const double end = periodEnd(start, UCAL_DATE, 7);
-    return IcuDateText::styles(DateStyle::Short, DateStyle::None, start) + QStringLiteral(" - ")
-           + IcuDateText::styles(DateStyle::Short, DateStyle::None, end);
+    const double start = startOfWeekAt(environment, environment.now(), weeksBack);
+    const double end = periodEnd(environment, start, UCAL_DATE, 7);
+    return IcuDateText::styles(environment, DateStyle::Short, DateStyle::None, start) + QStringLiteral(" - ")
+           + IcuDateText::styles(environment, DateStyle::Short, DateStyle::None, end);
 }
 
-int Date::dayOfMonth(double timestamp)
+int Date::dayOfMonth(const DateEnvironment& environment, double timestamp)
 {
-    return field(*gregorianAt(timestamp), UCAL_DATE, 0);
+    return field(*gregorianAt(environment, timestamp), UCAL_DATE, 0);
 }
 
-bool Date::isNextDay(double first, double second)
+bool Date::isNextDay(const DateEnvironment& environment, double first, double second)
 {
-    CalendarPtr from = gregorianAt(first);
+    CalendarPtr from = gregorianAt(environment, first);
     toStartOfDay(*from);
-    CalendarPtr to = gregorianAt(second);
+    CalendarPtr to = gregorianAt(environment, second);
     toTimeOfDay(*to, 1, 0, 0);
     const auto target = momentOf(*to);
     if (!target)
@@ -599,158 +603,159 @@ bool Date::isNextDay(double first, double second)
     return U_SUCCESS(status) && days == 1;
 }
 
-int Date::daysBetween(double first, double second)
+int Date::daysBetween(const DateEnvironment& environment, double first, double second)
 {
-    CalendarPtr from = gregorianAt(first);
+    CalendarPtr from = gregorianAt(environment, first);
     UErrorCode status = U_ZERO_ERROR;
     const int days = from->fieldDifference(second * 1000.0, UCAL_DATE, status);
     return U_SUCCESS(status) ? days + 1 : 0;
 }
 
-int Date::daysInYear(int year)
+int Date::daysInYear(const DateEnvironment& environment, int year)
 {
-    CalendarPtr calendar = DateEnvironment::calendar();
+    CalendarPtr calendar = environment.calendar();
     setDay(*calendar, year, 1, 1);
     UErrorCode status = U_ZERO_ERROR;
     const int days = calendar->getActualMaximum(UCAL_DAY_OF_YEAR, status);
     return U_SUCCESS(status) ? days : 0;
 }
 
-int Date::daysInMonth(int year, int month)
+int Date::daysInMonth(const DateEnvironment& environment, int year, int month)
 {
     if (month < 1 || month > 12)
         return 0;
-    CalendarPtr calendar = DateEnvironment::calendar();
+    CalendarPtr calendar = environment.calendar();
     setDay(*calendar, year, month, 1);
     UErrorCode status = U_ZERO_ERROR;
     const int days = calendar->getActualMaximum(UCAL_DATE, status);
     return U_SUCCESS(status) ? days : 0;
 }
 
-int Date::daysInMonth() const
+int Date::daysInMonth(const DateEnvironment& environment) const
 {
-    CalendarPtr calendar = calendarAt(m_timestamp);
+    CalendarPtr calendar = calendarAt(environment, m_timestamp);
     UErrorCode status = U_ZERO_ERROR;
     const int days = calendar->getActualMaximum(UCAL_DATE, status);
     return U_SUCCESS(status) ? days : 0;
 }
 
-Date Date::firstDayOfMonth(int year, int month)
+Date Date::firstDayOfMonth(const DateEnvironment& environment, int year, int month)
 {
-    CalendarPtr calendar = DateEnvironment::calendar();
+    CalendarPtr calendar = environment.calendar();
     setDay(*calendar, year, month, 1);
-    return Date(requiredMomentOf(*calendar));
+    return Date(requiredMomentOf(environment, *calendar));
 }
 
-Day Date::firstWeekdayOfMonth(int year, int month)
+Day Date::firstWeekdayOfMonth(const DateEnvironment& environment, int year, int month)
 {
-    CalendarPtr gregorian = DateEnvironment::gregorianCalendar();
+    CalendarPtr gregorian = environment.gregorianCalendar();
     setDay(*gregorian, year, month, 1);
     return dayFromRawValue(field(*gregorian, UCAL_DAY_OF_WEEK, 0)).value_or(Day::monday);
 }
 
-int Date::weeksInMonth(int year, int month)
+int Date::weeksInMonth(const DateEnvironment& environment, int year, int month)
 {
-    const int first = dayIndex(firstWeekdayOfMonth(year, month));
-    const int days = daysInMonth(year, month);
+    const int first = dayIndex(firstWeekdayOfMonth(environment, year, month));
+    const int days = daysInMonth(environment, year, month);
     return std::max(1, (first + days + 6) / 7);
 }
 
-std::optional<int> Date::daysSince(double timestamp)
+std::optional<int> Date::daysSince(const DateEnvironment& environment, double timestamp)
 {
     if (!std::isfinite(timestamp))
         return std::nullopt;
-    CalendarPtr calendar = calendarAt(timestamp);
+    CalendarPtr calendar = calendarAt(environment, timestamp);
     toStartOfDay(*calendar);
     UErrorCode status = U_ZERO_ERROR;
-    const int days = calendar->fieldDifference(startOfToday() * 1000.0, UCAL_DATE, status);
+    const int days = calendar->fieldDifference(startOfToday(environment) * 1000.0, UCAL_DATE, status);
     if (U_FAILURE(status))
         return std::nullopt;
     return days;
 }
 
-QList<TimestampRange> Date::monthRangesOfYear(int yearsBack)
+QList<TimestampRange> Date::monthRangesOfYear(const DateEnvironment& environment, int yearsBack)
 {
-    const double base = yearStart(yearsBack).m_timestamp;
+    const double base = yearStart(environment, yearsBack).m_timestamp;
     QList<TimestampRange> ranges;
     for (int month = 1; month <= 12; ++month) {
-        CalendarPtr calendar = calendarAt(base);
+        CalendarPtr calendar = calendarAt(environment, base);
         add(*calendar, UCAL_MONTH, month - 1);
-        const double start = requiredMomentOf(*calendar);
+        const double start = requiredMomentOf(environment, *calendar);
         add(*calendar, UCAL_MONTH, 1);
-        ranges.append({start, requiredMomentOf(*calendar) - 1.0});
+        ranges.append({start, requiredMomentOf(environment, *calendar) - 1.0});
     }
     return ranges;
 }
 
-QList<TimestampRange> Date::dayRangesOfMonth(int monthsBack)
+QList<TimestampRange> Date::dayRangesOfMonth(const DateEnvironment& environment, int monthsBack)
 {
-    const Date first = Date().startOfMonth().addingMonths(back(monthsBack));
-    CalendarPtr calendar = calendarAt(first.m_timestamp);
+    const Date first = Date::now(environment).startOfMonth(environment).addingMonths(environment, back(monthsBack));
+    CalendarPtr calendar = calendarAt(environment, first.m_timestamp);
     const int month = field(*calendar, UCAL_MONTH, 0);
     QList<TimestampRange> ranges;
     while (field(*calendar, UCAL_MONTH, -1) == month) {
-        const double start = requiredMomentOf(*calendar);
+        const double start = requiredMomentOf(environment, *calendar);
         add(*calendar, UCAL_DATE, 1);
-        ranges.append({start, requiredMomentOf(*calendar) - 1.0});
+        ranges.append({start, requiredMomentOf(environment, *calendar) - 1.0});
         if (ranges.size() > 31)
             break;
     }
     return ranges;
 }
 
-QList<TimestampRange> Date::dayRangesOfWeek(int weeksBack)
+QList<TimestampRange> Date::dayRangesOfWeek(const DateEnvironment& environment, int weeksBack)
 {
-    CalendarPtr calendar = calendarAt(startOfWeekAt(DateEnvironment::now(), weeksBack));
+    CalendarPtr calendar = calendarAt(environment, startOfWeekAt(environment, environment.now(), weeksBack));
     QList<TimestampRange> ranges;
     for (int i = 0; i < 7; ++i) {
-        const double start = requiredMomentOf(*calendar);
+        const double start = requiredMomentOf(environment, *calendar);
         add(*calendar, UCAL_DATE, 1);
-        ranges.append({start, requiredMomentOf(*calendar) - 1.0});
+        ranges.append({start, requiredMomentOf(environment, *calendar) - 1.0});
     }
     return ranges;
 }
 
-QList<double> Date::monthEndTimestamps()
+QList<double> Date::monthEndTimestamps(const DateEnvironment& environment)
 {
-    const double now = DateEnvironment::now();
-    const double todayEnd = todayEndTimestamp();
+    const double now = environment.now();
+    const double todayEnd = todayEndTimestamp(environment);
     QList<double> ends;
     for (int i = 11; i >= 0; --i) {
-        CalendarPtr calendar = calendarAt(todayEnd);
+        CalendarPtr calendar = calendarAt(environment, todayEnd);
         add(*calendar, UCAL_MONTH, -i);
         ends.append(momentOf(*calendar).value_or(now));
     }
     return ends;
 }
 
-QStringList Date::dayNumbersOfMonth(int monthsBack)
+QStringList Date::dayNumbersOfMonth(const DateEnvironment& environment, int monthsBack)
 {
     QStringList numbers;
-    for (const TimestampRange& range : dayRangesOfMonth(monthsBack))
-        numbers.append(IcuDateText::pattern(QStringLiteral("dd"), range.first));
+    for (const TimestampRange& range : dayRangesOfMonth(environment, monthsBack))
+        numbers.append(IcuDateText::pattern(environment, QStringLiteral("dd"), range.first));
     return numbers;
 }
 
-QStringList Date::monthShortNamesOfYear()
+QStringList Date::monthShortNamesOfYear(const DateEnvironment& environment)
 {
-    const Date start = startOfYear();
+    const Date start = startOfYear(environment);
     QStringList names;
     for (int i = 0; i < 12; ++i)
-        names.append(IcuDateText::pattern(QStringLiteral("MMM"), start.addingMonths(i).timestamp()));
+        names.append(IcuDateText::pattern(environment, QStringLiteral("MMM"),
+                                          start.addingMonths(environment, i).timestamp()));
     return names;
 }
 
-QString Date::monthYearText(int monthsBack)
+QString Date::monthYearText(const DateEnvironment& environment, int monthsBack)
 {
-    const Date first = Date().startOfMonth().addingMonths(back(monthsBack));
-    return IcuDateText::pattern(QStringLiteral("MMMM yyyy"), first.m_timestamp);
+    const Date first = Date::now(environment).startOfMonth(environment).addingMonths(environment, back(monthsBack));
+    return IcuDateText::pattern(environment, QStringLiteral("MMMM yyyy"), first.m_timestamp);
 }
 
-QString Date::yearText(int yearsBack)
+QString Date::yearText(const DateEnvironment& environment, int yearsBack)
 {
-    const Date first = Date().startOfMonth().addingYears(back(yearsBack));
-    return IcuDateText::pattern(QStringLiteral("yyyy"), first.m_timestamp);
+    const Date first = Date::now(environment).startOfMonth(environment).addingYears(environment, back(yearsBack));
+    return IcuDateText::pattern(environment, QStringLiteral("yyyy"), first.m_timestamp);
 }
 
 } // namespace BaseKit

@@ -12,6 +12,8 @@
 
 namespace BaseKit {
 
+struct DateEnvironment;
+
 // The styles of a locale's date and time texts.
 enum class DateStyle { None, Short, Medium, Long, Full };
 
@@ -20,132 +22,132 @@ using TimestampRange = std::pair<double, double>;
 
 // A moment in time, seconds since 1970-01-01 00:00:00 UTC, and the calendar vocabulary around it:
 // pattern and style texts, relative texts, boundaries of days, weeks, months and years, calendar
-// arithmetic and names. Everything is computed at the call from DateEnvironment's clock, locale and
-// time zone, with ICU's calendar of that locale; weeks start on Monday. Day and week boundaries are
+// arithmetic and names. Everything is computed at the call from the given environment's clock, locale
+// and time zone, with ICU's calendar of that locale; weeks start on Monday. Day and week boundaries are
 // found through the calendar, so they hold across daylight-saving changes.
 class Date {
 public:
-    // Now.
-    Date();
     explicit Date(double timestamp) : m_timestamp(timestamp) {}
     explicit Date(const QDateTime& dateTime);
-    // The moment of these calendar fields in the current calendar and time zone.
-    Date(int day, int month, int year, int hour, int minute, int second);
+    // The moment of these calendar fields in the environment's calendar and time zone.
+    Date(const DateEnvironment& environment, int day, int month, int year, int hour, int minute, int second);
 
-    static Date now() { return Date(); }
+    // The environment's now.
+    static Date now(const DateEnvironment& environment);
     double timestamp() const { return m_timestamp; }
     QDateTime toDateTime() const;
     bool operator==(const Date& other) const = default;
 
-    // Fixed patterns in the current locale and time zone.
-    QString logTimestampText() const;   // "yyyy-MM-dd HH:mm:ss.SSS"
-    QString isoDayText() const;         // "yyyy-MM-dd"
-    QString yearMonthText() const;      // "yyyy-MM"
-    QString weekdayShortText() const;   // "EEE"
-    static QString weekdayText(const Date& date);               // "EEEE"
-    static QString monthStandaloneText(const Date& date);       // "LLLL"
-    static QString monthStandaloneShortText(const Date& date);  // "LLL"
+    // Fixed patterns in the environment's locale and time zone.
+    QString logTimestampText(const DateEnvironment& environment) const;   // "yyyy-MM-dd HH:mm:ss.SSS"
+    QString isoDayText(const DateEnvironment& environment) const;         // "yyyy-MM-dd"
+    QString yearMonthText(const DateEnvironment& environment) const;      // "yyyy-MM"
+    QString weekdayShortText(const DateEnvironment& environment) const;   // "EEE"
+    static QString weekdayText(const DateEnvironment& environment, const Date& date);               // "EEEE"
+    static QString monthStandaloneText(const DateEnvironment& environment, const Date& date);       // "LLLL"
+    static QString monthStandaloneShortText(const DateEnvironment& environment, const Date& date);  // "LLL"
     // The locale's own patterns for a full and an abbreviated month.
-    QString monthText() const;
-    QString monthShortText() const;
+    QString monthText(const DateEnvironment& environment) const;
+    QString monthShortText(const DateEnvironment& environment) const;
     // The locale's styles.
-    QString timeText() const;       // medium time
-    QString shortDateText() const;  // short date
-    QString string(DateStyle dateStyle, DateStyle timeStyle) const;
+    QString timeText(const DateEnvironment& environment) const;       // medium time
+    QString shortDateText(const DateEnvironment& environment) const;  // short date
+    QString string(const DateEnvironment& environment, DateStyle dateStyle, DateStyle timeStyle) const;
 
     // Year, month and day of now as plain numbers ("2024-3-7").
-    static QString todayText();
+    static QString todayText(const DateEnvironment& environment);
 
     // Calendar fields of this date.
-    int year() const;
-    int month() const;
-    int day() const;
+    int year(const DateEnvironment& environment) const;
+    int month(const DateEnvironment& environment) const;
+    int day(const DateEnvironment& environment) const;
 
     // Calendar arithmetic; a negative count goes back.
-    Date addingDays(int days) const;
-    Date addingWeeks(int weeks) const;
-    Date addingMonths(int months) const;
-    Date addingYears(int years) const;
+    Date addingDays(const DateEnvironment& environment, int days) const;
+    Date addingWeeks(const DateEnvironment& environment, int weeks) const;
+    Date addingMonths(const DateEnvironment& environment, int months) const;
+    Date addingYears(const DateEnvironment& environment, int years) const;
 
     // "5 seconds ago", "yesterday", "3 days ago"; "-" for a date that is not a number. A date in
     // the future counts as 0 seconds ago.
-    static QString relativeText(const Date& date);
+    static QString relativeText(const DateEnvironment& environment, const Date& date);
     // "Today at 14:05", "Yesterday at 23:10", else the short date and time.
-    static QString todayAtText(double timestamp);
+    static QString todayAtText(const DateEnvironment& environment, double timestamp);
 
     // True when the moment lies in this date's day.
-    bool contains(double timestamp) const;
-    bool isSameDay(int day, int month) const;
+    bool contains(const DateEnvironment& environment, double timestamp) const;
+    bool isSameDay(const DateEnvironment& environment, int day, int month) const;
     // Weekday of now: Monday 0 … Sunday 6.
-    static int weekdayIndex();
+    static int weekdayIndex(const DateEnvironment& environment);
 
     // Boundaries around now, in seconds since 1970.
-    static double startOfToday();
-    static double startOfYesterday();
-    static double endOfYesterday();
-    static double todayTimestamp(int hour, int minute, int second = 0);
-    static double todayStartTimestamp();
-    static double todayEndTimestamp();
-    static double yesterdayStartTimestamp();
-    static double yesterdayEndTimestamp();
-    static double startOfWeek();
-    static double endOfWeek();
-    static double startOfLastWeek();
-    static double endOfLastWeek();
-    static double startOfMonthTimestamp();
-    static double endOfMonthTimestamp();
-    static double startOfLastMonth();
-    static double endOfLastMonth();
-    static Date startOfYear();
-    static Date endOfYear();
-    static Date startOfLastYear();
-    static Date endOfLastYear();
-    static double timestamp(int year, int day, int month, int hour, int minute, int second = 0);
-    static double startOfYearTimestamp(int year);
-    static double endOfYearTimestamp(int year);
-    static double weekAheadTimestamp();
-    static double fourWeeksAheadTimestamp();
-    static double weekAgoTimestamp();
+    static double startOfToday(const DateEnvironment& environment);
+    static double startOfYesterday(const DateEnvironment& environment);
+    static double endOfYesterday(const DateEnvironment& environment);
+    static double todayTimestamp(const DateEnvironment& environment, int hour, int minute, int second = 0);
+    static double todayStartTimestamp(const DateEnvironment& environment);
+    static double todayEndTimestamp(const DateEnvironment& environment);
+    static double yesterdayStartTimestamp(const DateEnvironment& environment);
+    static double yesterdayEndTimestamp(const DateEnvironment& environment);
+    static double startOfWeek(const DateEnvironment& environment);
+    static double endOfWeek(const DateEnvironment& environment);
+    static double startOfLastWeek(const DateEnvironment& environment);
+    static double endOfLastWeek(const DateEnvironment& environment);
+    static double startOfMonthTimestamp(const DateEnvironment& environment);
+    static double endOfMonthTimestamp(const DateEnvironment& environment);
+    static double startOfLastMonth(const DateEnvironment& environment);
+    static double endOfLastMonth(const DateEnvironment& environment);
+    static Date startOfYear(const DateEnvironment& environment);
+    static Date endOfYear(const DateEnvironment& environment);
+    static Date startOfLastYear(const DateEnvironment& environment);
+    static Date endOfLastYear(const DateEnvironment& environment);
+    static double timestamp(const DateEnvironment& environment, int year, int day, int month, int hour, int minute,
+                            int second = 0);
+    static double startOfYearTimestamp(const DateEnvironment& environment, int year);
+    static double endOfYearTimestamp(const DateEnvironment& environment, int year);
+    static double weekAheadTimestamp(const DateEnvironment& environment);
+    static double fourWeeksAheadTimestamp(const DateEnvironment& environment);
+    static double weekAgoTimestamp(const DateEnvironment& environment);
 
     // Boundaries of this date, or of now for the static ones.
-    Date startOfMonth() const;
-    Date endOfMonth() const;  // the month's last day at 00:00
-    static Date startOfPreviousMonth();
-    static Date startOfCurrentWeek();
-    Date endOfWeekDate() const;  // the Sunday of this date's week at 00:00
+    Date startOfMonth(const DateEnvironment& environment) const;
+    Date endOfMonth(const DateEnvironment& environment) const;  // the month's last day at 00:00
+    static Date startOfPreviousMonth(const DateEnvironment& environment);
+    static Date startOfCurrentWeek(const DateEnvironment& environment);
+    Date endOfWeekDate(const DateEnvironment& environment) const;  // the Sunday of this date's week at 00:00
 
-    // Names in the current locale, Monday first.
-    static QStringList weekdayInitials();
-    static QStringList weekdayNames();
-    static QStringList monthNames();
-    static std::optional<QString> monthName(int month);
+    // Names in the environment's locale, Monday first.
+    static QStringList weekdayInitials(const DateEnvironment& environment);
+    static QStringList weekdayNames(const DateEnvironment& environment);
+    static QStringList monthNames(const DateEnvironment& environment);
+    static std::optional<QString> monthName(const DateEnvironment& environment, int month);
 
     // "3/4/24 - 3/10/24": this week, `weeksBack` weeks back, in the short date style.
-    static QString weekRangeText(int weeksBack);
+    static QString weekRangeText(const DateEnvironment& environment, int weeksBack);
 
     // Gregorian fields of moments.
-    static int dayOfMonth(double timestamp);
-    static bool isNextDay(double first, double second);
-    static int daysBetween(double first, double second);
+    static int dayOfMonth(const DateEnvironment& environment, double timestamp);
+    static bool isNextDay(const DateEnvironment& environment, double first, double second);
+    static int daysBetween(const DateEnvironment& environment, double first, double second);
 
     // Calendar facts.
-    static int daysInYear(int year);
-    static int daysInMonth(int year, int month);
-    int daysInMonth() const;
-    static Date firstDayOfMonth(int year, int month);
-    static Day firstWeekdayOfMonth(int year, int month);
-    static int weeksInMonth(int year, int month);
-    static std::optional<int> daysSince(double timestamp);
+    static int daysInYear(const DateEnvironment& environment, int year);
+    static int daysInMonth(const DateEnvironment& environment, int year, int month);
+    int daysInMonth(const DateEnvironment& environment) const;
+    static Date firstDayOfMonth(const DateEnvironment& environment, int year, int month);
+    static Day firstWeekdayOfMonth(const DateEnvironment& environment, int year, int month);
+    static int weeksInMonth(const DateEnvironment& environment, int year, int month);
+    static std::optional<int> daysSince(const DateEnvironment& environment, double timestamp);
 
     // Period lists around now.
-    static QList<TimestampRange> monthRangesOfYear(int yearsBack);
-    static QList<TimestampRange> dayRangesOfMonth(int monthsBack);
-    static QList<TimestampRange> dayRangesOfWeek(int weeksBack);
-    static QList<double> monthEndTimestamps();
-    static QStringList dayNumbersOfMonth(int monthsBack);
-    static QStringList monthShortNamesOfYear();
-    static QString monthYearText(int monthsBack);
-    static QString yearText(int yearsBack);
+    static QList<TimestampRange> monthRangesOfYear(const DateEnvironment& environment, int yearsBack);
+    static QList<TimestampRange> dayRangesOfMonth(const DateEnvironment& environment, int monthsBack);
+    static QList<TimestampRange> dayRangesOfWeek(const DateEnvironment& environment, int weeksBack);
+    static QList<double> monthEndTimestamps(const DateEnvironment& environment);
+    static QStringList dayNumbersOfMonth(const DateEnvironment& environment, int monthsBack);
+    static QStringList monthShortNamesOfYear(const DateEnvironment& environment);
+    static QString monthYearText(const DateEnvironment& environment, int monthsBack);
+    static QString yearText(const DateEnvironment& environment, int yearsBack);
 
 private:
     double m_timestamp;

@@ -11,20 +11,6 @@ namespace BaseKit {
 
 namespace {
 
-struct Overrides {
-    std::function<double()> now;
-    QString localeName;
-    bool hasLocale = false;
-    QString timeZoneId;
-    std::function<QString(const QString&)> words;
-};
-
-Overrides& overrides()
-{
-    static Overrides o;
-    return o;
-}
-
 icu::UnicodeString toIcu(const QString& text)
 {
     return icu::UnicodeString(reinterpret_cast<const UChar*>(text.utf16()), int32_t(text.size()));
@@ -32,61 +18,30 @@ icu::UnicodeString toIcu(const QString& text)
 
 } // namespace
 
-double DateEnvironment::now()
+double DateEnvironment::now() const
 {
-    if (overrides().now)
-        return overrides().now();
+    if (clock)
+        return clock();
     return double(Platform::Clock::system()->now().toMSecsSinceEpoch()) / 1000.0;
 }
 
-QString DateEnvironment::localeName()
+QString DateEnvironment::currentLocaleName() const
 {
-    if (overrides().hasLocale)
-        return overrides().localeName;
+    if (localeName)
+        return *localeName;
     return IcuNumberText::currentLocaleName();
 }
 
-QString DateEnvironment::timeZoneId()
+QString DateEnvironment::word(const QString& key) const
 {
-    return overrides().timeZoneId;
-}
-
-QString DateEnvironment::word(const QString& key)
-{
-    if (overrides().words)
-        return overrides().words(key);
+    if (words)
+        return words(key);
     return localizedString(key);
 }
 
-void DateEnvironment::setNow(std::function<double()> now)
+icu::Locale DateEnvironment::locale() const
 {
-    overrides().now = std::move(now);
-}
-
-void DateEnvironment::setLocaleName(const QString& name)
-{
-    overrides().localeName = name;
-    overrides().hasLocale = true;
-}
-
-void DateEnvironment::setTimeZoneId(const QString& id)
-{
-    overrides().timeZoneId = id;
-}
-
-void DateEnvironment::setWords(std::function<QString(const QString&)> words)
-{
-    overrides().words = std::move(words);
-}
-
-void DateEnvironment::reset()
-{
-    overrides() = Overrides();
-}
-
-icu::Locale DateEnvironment::locale()
-{
-    const QString name = localeName();
+    const QString name = currentLocaleName();
     // Qt names the POSIX locale "C"; ICU's counterpart is en_US_POSIX.
     if (name.isEmpty() || name == QLatin1String("C") || name == QLatin1String("POSIX"))
         return icu::Locale("en_US_POSIX");
@@ -96,9 +51,9 @@ icu::Locale DateEnvironment::locale()
     return result;
 }
 
-std::unique_ptr<icu::TimeZone> DateEnvironment::timeZone()
+std::unique_ptr<icu::TimeZone> DateEnvironment::timeZone() const
 {
-    const QString id = timeZoneId();
+    const QString id = timeZoneId;
     if (!id.isEmpty()) {
         std::unique_ptr<icu::TimeZone> zone(icu::TimeZone::createTimeZone(toIcu(id)));
         // An unknown id gives the "Etc/Unknown" zone, which behaves as UTC.
@@ -112,7 +67,7 @@ std::unique_ptr<icu::TimeZone> DateEnvironment::timeZone()
     return std::unique_ptr<icu::TimeZone>(icu::TimeZone::getGMT()->clone());
 }
 
-std::unique_ptr<icu::Calendar> DateEnvironment::calendar()
+std::unique_ptr<icu::Calendar> DateEnvironment::calendar() const
 {
     UErrorCode status = U_ZERO_ERROR;
     std::unique_ptr<icu::Calendar> result(icu::Calendar::createInstance(timeZone().release(), locale(), status));
@@ -121,7 +76,7 @@ std::unique_ptr<icu::Calendar> DateEnvironment::calendar()
     return gregorianCalendar();
 }
 
-std::unique_ptr<icu::Calendar> DateEnvironment::gregorianCalendar()
+std::unique_ptr<icu::Calendar> DateEnvironment::gregorianCalendar() const
 {
     UErrorCode status = U_ZERO_ERROR;
     auto result = std::make_unique<icu::GregorianCalendar>(timeZone().release(), locale(), status);
@@ -133,7 +88,7 @@ std::unique_ptr<icu::Calendar> DateEnvironment::gregorianCalendar()
     return result;
 }
 
-std::optional<int> DateEnvironment::gregorianField(double timestamp, UCalendarDateFields field)
+std::optional<int> DateEnvironment::gregorianField(double timestamp, UCalendarDateFields field) const
 {
     auto calendar = gregorianCalendar();
     UErrorCode status = U_ZERO_ERROR;

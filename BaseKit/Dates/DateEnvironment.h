@@ -13,37 +13,37 @@
 
 namespace BaseKit {
 
-// Where the date and duration texts take "now", the locale, the time zone and their words from.
-// By default: the wall clock (Platform::Clock), the program's locale (QLocale(), the system's unless a default was set),
-// the host's time zone and the library's own string table. Tests replace any of them; `reset()` goes back to the defaults. Main thread only.
-class DateEnvironment {
-public:
-    DateEnvironment() = delete;
-
+// Where the date and duration texts take "now", the locale, the time zone and their words from: a
+// value handed to every date and duration text that needs one. Each empty member stands for the
+// program's own: the wall clock (Platform::Clock), the program's locale (QLocale(), the system's unless
+// a default was set, read at each use), the host's time zone and the library's own string table; a
+// default-made environment is the program's.
+struct DateEnvironment {
     // Seconds since 1970-01-01 00:00:00 UTC.
-    static double now();
+    std::function<double()> clock;
     // The locale name handed to ICU ("de_DE", "en_US").
-    static QString localeName();
+    std::optional<QString> localeName;
     // The IANA time zone ("Europe/Berlin"); empty means the host's zone.
-    static QString timeZoneId();
+    QString timeZoneId;
     // The localised word or format of a key of the library's string table.
-    static QString word(const QString& key);
+    std::function<QString(const QString&)> words;
 
-    static void setNow(std::function<double()> now);
-    static void setLocaleName(const QString& name);
-    static void setTimeZoneId(const QString& id);
-    static void setWords(std::function<QString(const QString&)> words);
-    static void reset();
+    // Now, in seconds since 1970.
+    double now() const;
+    // The locale name in use.
+    QString currentLocaleName() const;
+    // The word or format of a key of the library's string table.
+    QString word(const QString& key) const;
 
     // ICU objects built from the above, each new for the caller.
-    static icu::Locale locale();
-    static std::unique_ptr<icu::TimeZone> timeZone();
-    // The locale's calendar in the current time zone; never null.
-    static std::unique_ptr<icu::Calendar> calendar();
-    // A Gregorian calendar in the current time zone, the week starting on Monday; never null.
-    static std::unique_ptr<icu::Calendar> gregorianCalendar();
+    icu::Locale locale() const;
+    std::unique_ptr<icu::TimeZone> timeZone() const;
+    // The locale's calendar in the environment's time zone; never null.
+    std::unique_ptr<icu::Calendar> calendar() const;
+    // A Gregorian calendar in the environment's time zone, the week starting on Monday; never null.
+    std::unique_ptr<icu::Calendar> gregorianCalendar() const;
     // One field of a moment (seconds since 1970) in that Gregorian calendar; none when ICU fails.
-    static std::optional<int> gregorianField(double timestamp, UCalendarDateFields field);
+    std::optional<int> gregorianField(double timestamp, UCalendarDateFields field) const;
 };
 
 } // namespace BaseKit

@@ -11,9 +11,9 @@ std::optional<Day> dayFromRawValue(int rawValue)
     return Day(rawValue);
 }
 
-std::optional<Day> dayFromTimestamp(double timestamp)
+std::optional<Day> dayFromTimestamp(const DateEnvironment& environment, double timestamp)
 {
-    const auto weekday = DateEnvironment::gregorianField(timestamp, UCAL_DAY_OF_WEEK);
+    const auto weekday = environment.gregorianField(timestamp, UCAL_DAY_OF_WEEK);
     return weekday ? dayFromRawValue(*weekday) : std::nullopt;
 }
 

@@ -109,17 +109,17 @@ QString Duration::clockText(double seconds)
     return whole ? clockText(*whole, true) : Text::dash;
 }
 
-QString Duration::spokenDurationText(std::int64_t s)
+QString Duration::spokenDurationText(const DateEnvironment& environment, std::int64_t s)
 {
     const QChar blank = QLatin1Char(' ');
-    const QString secondsWord = DateEnvironment::word(QStringLiteral("SECONDS"));
-    const QString minutesWord = DateEnvironment::word(QStringLiteral("MINUTES"));
+    const QString secondsWord = environment.word(QStringLiteral("SECONDS"));
+    const QString minutesWord = environment.word(QStringLiteral("MINUTES"));
     if (s < secondsPerMinute)
         return QString::number(s) + blank + secondsWord;
     if (s < secondsPerHour)
         return QString::number(s / secondsPerMinute) + blank + minutesWord + blank
                + QString::number(s % secondsPerMinute) + blank + secondsWord;
-    return QString::number(s / secondsPerHour) + blank + DateEnvironment::word(QStringLiteral("HOURS")) + blank
+    return QString::number(s / secondsPerHour) + blank + environment.word(QStringLiteral("HOURS")) + blank
            + QString::number((s % secondsPerHour) / secondsPerMinute) + blank + minutesWord;
 }
 

@@ -8,6 +8,8 @@
 
 namespace BaseKit {
 
+struct DateEnvironment;
+
 // Texts of a duration in whole seconds. Integer durations are signed; a real-valued duration is cut
 // toward zero first, and one that is not finite or does not fit 64 bits gives "-".
 class Duration {
@@ -38,10 +40,13 @@ public:
     template <std::integral T>
     static QString clockText(T seconds, bool compact) { return clockText(clamp(seconds), compact); }
 
-    // "5 seconds", "2 minutes 5 seconds", "1 hours 1 minutes" in the library's words.
-    static QString spokenDurationText(std::int64_t seconds);
+    // "5 seconds", "2 minutes 5 seconds", "1 hours 1 minutes" in the environment's words.
+    static QString spokenDurationText(const DateEnvironment& environment, std::int64_t seconds);
     template <std::integral T>
-    static QString spokenDurationText(T seconds) { return spokenDurationText(clamp(seconds)); }
+    static QString spokenDurationText(const DateEnvironment& environment, T seconds)
+    {
+        return spokenDurationText(environment, clamp(seconds));
+    }
 
     // The real value cut toward zero; none when it is not finite or does not fit 64 bits.
     static std::optional<std::int64_t> wholeSeconds(double seconds);

@@ -18,9 +18,9 @@ UDate milliseconds(double timestamp)
     return timestamp * 1000.0;
 }
 
-QString formatted(icu::DateFormat& format, double timestamp)
+QString formatted(const DateEnvironment& environment, icu::DateFormat& format, double timestamp)
 {
-    format.adoptTimeZone(DateEnvironment::timeZone().release());
+    format.adoptTimeZone(environment.timeZone().release());
     icu::UnicodeString text;
     format.format(milliseconds(timestamp), text);
     return IcuDateText::fromIcu(text);
@@ -52,41 +52,42 @@ QString IcuDateText::fromIcu(const icu::UnicodeString& text)
     return IcuNumberText::toQString(text);
 }
 
-QString IcuDateText::pattern(const QString& pattern, double timestamp)
+QString IcuDateText::pattern(const DateEnvironment& environment, const QString& pattern, double timestamp)
 {
     UErrorCode status = U_ZERO_ERROR;
-    icu::SimpleDateFormat format(toIcu(pattern), DateEnvironment::locale(), status);
+    icu::SimpleDateFormat format(toIcu(pattern), environment.locale(), status);
     if (U_FAILURE(status))
         return QString();
-    return formatted(format, timestamp);
+    return formatted(environment, format, timestamp);
 }
 
-QString IcuDateText::skeleton(const QString& skeleton, double timestamp)
+QString IcuDateText::skeleton(const DateEnvironment& environment, const QString& skeleton, double timestamp)
 {
     UErrorCode status = U_ZERO_ERROR;
-    const icu::Locale locale = DateEnvironment::locale();
+    const icu::Locale locale = environment.locale();
     std::unique_ptr<icu::DateTimePatternGenerator> generator(
         icu::DateTimePatternGenerator::createInstance(locale, status));
     if (!generator || U_FAILURE(status))
-        return pattern(skeleton, timestamp);
+        return pattern(environment, skeleton, timestamp);
     const icu::UnicodeString best = generator->getBestPattern(toIcu(skeleton), status);
     if (U_FAILURE(status))
-        return pattern(skeleton, timestamp);
+        return pattern(environment, skeleton, timestamp);
     icu::SimpleDateFormat format(best, locale, status);
     if (U_FAILURE(status))
         return QString();
-    return formatted(format, timestamp);
+    return formatted(environment, format, timestamp);
 }
 
-QString IcuDateText::styles(DateStyle dateStyle, DateStyle timeStyle, double timestamp)
+QString IcuDateText::styles(const DateEnvironment& environment, DateStyle dateStyle, DateStyle timeStyle,
+                            double timestamp)
 {
     if (dateStyle == DateStyle::None && timeStyle == DateStyle::None)
         return QString();
     std::unique_ptr<icu::DateFormat> format(
-        icu::DateFormat::createDateTimeInstance(icuStyle(dateStyle), icuStyle(timeStyle), DateEnvironment::locale()));
+        icu::DateFormat::createDateTimeInstance(icuStyle(dateStyle), icuStyle(timeStyle), environment.locale()));
     if (!format)
         return QString();
-    return formatted(*format, timestamp);
+    return formatted(environment, *format, timestamp);
 }
 
 } // namespace BaseKit

@@ -7,18 +7,20 @@
 namespace BaseKit {
 
 enum class DateStyle;
+struct DateEnvironment;
 
-// Date texts through ICU in DateEnvironment's locale and time zone, each with a formatter of its own.
+// Date texts through ICU in an environment's locale and time zone, each with a formatter of its own.
 class IcuDateText {
 public:
     IcuDateText() = delete;
 
     // A Unicode date pattern ("yyyy-MM-dd HH:mm:ss.SSS") as it stands.
-    static QString pattern(const QString& pattern, double timestamp);
+    static QString pattern(const DateEnvironment& environment, const QString& pattern, double timestamp);
     // The locale's best pattern for a template of fields ("MMMM", "MMM").
-    static QString skeleton(const QString& skeleton, double timestamp);
+    static QString skeleton(const DateEnvironment& environment, const QString& skeleton, double timestamp);
     // The locale's date and time styles; both None give "".
-    static QString styles(DateStyle dateStyle, DateStyle timeStyle, double timestamp);
+    static QString styles(const DateEnvironment& environment, DateStyle dateStyle, DateStyle timeStyle,
+                          double timestamp);
 
     static icu::UnicodeString toIcu(const QString& text);
     static QString fromIcu(const icu::UnicodeString& text);

@@ -12,9 +12,9 @@ std::optional<Month> monthFromRawValue(int rawValue)
     return Month(rawValue);
 }
 
-std::optional<Month> monthFromTimestamp(double timestamp)
+std::optional<Month> monthFromTimestamp(const DateEnvironment& environment, double timestamp)
 {
-    const auto month = DateEnvironment::gregorianField(timestamp, UCAL_MONTH);
+    const auto month = environment.gregorianField(timestamp, UCAL_MONTH);
     return month ? monthFromRawValue(*month + 1) : std::nullopt;
 }
 
@@ -26,18 +26,18 @@ const QList<Month>& allMonths()
     return months;
 }
 
-std::optional<QString> monthShortName(Month month)
+std::optional<QString> monthShortName(const DateEnvironment& environment, Month month)
 {
-    auto calendar = DateEnvironment::gregorianCalendar();
+    auto calendar = environment.gregorianCalendar();
     UErrorCode status = U_ZERO_ERROR;
-    calendar->setTime(DateEnvironment::now() * 1000.0, status);
+    calendar->setTime(environment.now() * 1000.0, status);
     const int year = calendar->get(UCAL_EXTENDED_YEAR, status);
     calendar->clear();
     calendar->set(year, int(month) - 1, 1, 12, 0, 0);
     const UDate midday = calendar->getTime(status);
     if (U_FAILURE(status))
         return std::nullopt;
-    return IcuDateText::pattern(QStringLiteral("LLL"), midday / 1000.0);
+    return IcuDateText::pattern(environment, QStringLiteral("LLL"), midday / 1000.0);
 }
 
 } // namespace BaseKit

@@ -39,11 +39,11 @@ icu::MeasureUnit icuUnit(UnitDuration unit)
     return icu::MeasureUnit::getSecond();
 }
 
-QString measured(double value, UnitDuration from, UnitDuration to)
+QString measured(const DateEnvironment& environment, double value, UnitDuration from, UnitDuration to)
 {
     const double converted = value * (secondsPerUnit(from) / secondsPerUnit(to));
     UErrorCode status = U_ZERO_ERROR;
-    const icu::UnicodeString text = icu::number::NumberFormatter::withLocale(DateEnvironment::locale())
+    const icu::UnicodeString text = icu::number::NumberFormatter::withLocale(environment.locale())
                                         .unit(icuUnit(to))
                                         .unitWidth(UNUM_UNIT_WIDTH_SHORT)
                                         .precision(icu::number::Precision::maxFraction(3))
@@ -56,7 +56,7 @@ QString measured(double value, UnitDuration from, UnitDuration to)
 
 } // namespace
 
-QString Time::elapsedText(std::uint64_t nanoseconds)
+QString Time::elapsedText(const DateEnvironment& environment, std::uint64_t nanoseconds)
 {
     const std::uint64_t total = nanoseconds / 1000000000u;
     const std::uint64_t hours = total / 3600;
@@ -64,7 +64,7 @@ QString Time::elapsedText(std::uint64_t nanoseconds)
     const std::uint64_t seconds = total % 60;
 
     UErrorCode status = U_ZERO_ERROR;
-    icu::MeasureFormat format(DateEnvironment::locale(), UMEASFMT_WIDTH_NUMERIC, status);
+    icu::MeasureFormat format(environment.locale(), UMEASFMT_WIDTH_NUMERIC, status);
     if (U_FAILURE(status))
         return Text::dash;
     const icu::Measure measures[] = {
@@ -80,14 +80,16 @@ QString Time::elapsedText(std::uint64_t nanoseconds)
     return IcuDateText::fromIcu(text);
 }
 
-QString Time::measurementText(std::uint64_t value, UnitDuration from, UnitDuration to)
+QString Time::measurementText(const DateEnvironment& environment, std::uint64_t value, UnitDuration from,
+                              UnitDuration to)
 {
-    return measured(double(value), from, to);
+    return measured(environment, double(value), from, to);
 }
 
-QString Time::measurementText(std::int64_t value, UnitDuration from, UnitDuration to)
+QString Time::measurementText(const DateEnvironment& environment, std::int64_t value, UnitDuration from,
+                              UnitDuration to)
 {
-    return measured(double(value), from, to);
+    return measured(environment, double(value), from, to);
 }
 
 } // namespace BaseKit

@@ -4,10 +4,10 @@
 
 namespace BaseKit {
 
-void Finder::reveal(const QString& path)
+void Finder::reveal(const QString& path, const Workspace::UrlOpener& opener)
 {
     if (!path.isEmpty())
-        Platform::Workspace::reveal(path);
+        Platform::Workspace::reveal(path, opener);
 }
 
 } // namespace BaseKit

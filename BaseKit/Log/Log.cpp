@@ -16,7 +16,11 @@ Log& Log::shared()
     return log;
 }
 
-Log::Log(Platform::SystemLog::Writer systemLog) : m_systemLog(systemLog) {}
+Log::Log(Platform::SystemLog::Writer systemLog, DateEnvironment dates)
+    : m_systemLog(systemLog)
+    , m_dates(std::move(dates))
+{
+}
 
 Log::~Log()
 {
@@ -53,7 +57,7 @@ void Log::close()
 
 void Log::log(LogSeverity severity, LogCategory category, const QString& message)
 {
-    const QString line = IcuDateText::pattern(QStringLiteral("yyyy-MM-dd HH:mm:ss.SSS"), DateEnvironment::now())
+    const QString line = IcuDateText::pattern(m_dates, QStringLiteral("yyyy-MM-dd HH:mm:ss.SSS"), m_dates.now())
                          + QLatin1Char(' ') + message;
     const QString categoryName = rawValue(category);
     std::optional<QString> subsystem;

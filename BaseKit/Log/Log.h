@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Log/LogCategory.h"
 #include "BaseKit/Log/LogSeverity.h"
 
@@ -31,8 +32,8 @@ public:
     static Log& shared();
 
     // Writes the system log's messages with `systemLog`: the system log itself unless a test watches
-    // them.
-    explicit Log(Platform::SystemLog::Writer systemLog = &Platform::SystemLog::write);
+    // them. The lines' times are `dates`' now in its time zone.
+    explicit Log(Platform::SystemLog::Writer systemLog = &Platform::SystemLog::write, DateEnvironment dates = {});
     ~Log();
     Log(const Log&) = delete;
     Log& operator=(const Log&) = delete;
@@ -70,6 +71,7 @@ private:
     std::deque<QString> m_buffer;
     std::optional<QString> m_subsystem;
     Platform::SystemLog::Writer m_systemLog;
+    const DateEnvironment m_dates;
     bool m_closed = false;
 };
 

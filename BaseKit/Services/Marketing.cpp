@@ -41,9 +41,9 @@ void Marketing::loadOtherApps(const Source& source, const std::optional<QString>
     }, source.timeout);
 }
 
-bool Marketing::openDeveloperPage()
+bool Marketing::openDeveloperPage(const Workspace::UrlOpener& opener)
 {
-    return Workspace::openUrlString(QString::fromLatin1(Maker::developerPage));
+    return Workspace::openUrlString(QString::fromLatin1(Maker::developerPage), opener);
 }
 
 } // namespace BaseKit

@@ -3,6 +3,7 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/OtherApps.h"
 #include "BaseKit/Services/WebRequest.h"
+#include "BaseKit/Workspace/Workspace.h"
 
 #include <QObject>
 #include <QString>
@@ -36,8 +37,8 @@ public:
     // request failed (offline, for example), the status was not 2xx or the document did not decode.
     static void loadOtherApps(const Source& source, const std::optional<QString>& excludedBundleIdentifier,
                               QObject* context, std::function<void(const OtherApps& apps, bool loaded)> completion);
-    // Returns whether the desktop took the address.
-    static bool openDeveloperPage();
+    // Hands the maker's page of applications to `opener`; returns whether it took the address.
+    static bool openDeveloperPage(const Workspace::UrlOpener& opener);
 };
 
 } // namespace BaseKit

@@ -7,14 +7,14 @@
 
 namespace BaseKit {
 
-bool Support::openContactPage()
+bool Support::openContactPage(const Workspace::UrlOpener& opener)
 {
-    return Workspace::openUrlString(QString::fromLatin1(Maker::contactPage));
+    return Workspace::openUrlString(QString::fromLatin1(Maker::contactPage), opener);
 }
 
-bool Support::openFaqPage()
+bool Support::openFaqPage(const Workspace::UrlOpener& opener)
 {
-    return Workspace::openUrlString(QString::fromLatin1(Maker::faqPage));
+    return Workspace::openUrlString(QString::fromLatin1(Maker::faqPage), opener);
 }
 
 } // namespace BaseKit

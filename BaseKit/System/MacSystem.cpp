@@ -19,54 +19,6 @@ namespace BaseKit {
 
 namespace {
 
-struct Cache {
-    std::optional<QString> serialNumber;
-    std::optional<QString> marketingName;
-    std::optional<QString> computerName;
-    std::optional<QString> model;
-    std::optional<QString> processorName;
-    std::optional<QString> hostName;
-    std::optional<std::uint32_t> coreCount;
-    std::optional<std::uint32_t> threadCount;
-    std::optional<QString> architecture;
-    std::optional<QString> processorKind;
-    std::optional<bool> appleSilicon;
-    std::optional<std::optional<AppleHardwareDetails>> hardwareDetails;
-};
-
-struct State {
-    std::optional<MacSystem::Sources> sources;
-    Cache cache;
-};
-
-State& state()
-{
-    static State s;
-    return s;
-}
-
-const MacSystem::Sources& sources()
-{
-    auto& s = state();
-    if (!s.sources)
-        s.sources = MacSystem::defaultSources();
-    return *s.sources;
-}
-
-const Platform::Machine& machine()
-{
-    return *sources().machine;
-}
-
-// Reads a value once and keeps it.
-template <typename T, typename Read>
-const T& cached(std::optional<T>& slot, Read read)
-{
-    if (!slot)
-        slot = read();
-    return *slot;
-}
-
 QString withoutNuls(QString text)
 {
     text.remove(QChar(0));
@@ -81,23 +33,6 @@ std::optional<QString> strictUtf8(const QByteArray& bytes)
     if (decoder.hasError())
         return std::nullopt;
     return text;
-}
-
-std::optional<int> clusterCount(const QString& prefix)
-{
-    if (!MacSystem::isAppleSilicon())
-        return std::nullopt;
-    Platform::Registry& registry = MacSystem::mainPort();
-    int count = 0;
-    for (const auto entry : registry.entriesNamed(QStringLiteral("cpu"))) {
-        const auto bytes = registry.property(entry, QStringLiteral("cluster-type")).toData();
-        if (!bytes)
-            continue;
-        const auto text = strictUtf8(*bytes);
-        if (text && text->startsWith(prefix))
-            ++count;
-    }
-    return count;
 }
 
 // The five wallpapers of the other platform's releases: no such pictures exist on a Linux system,
@@ -125,31 +60,48 @@ MacSystem::Sources MacSystem::defaultSources()
     return result;
 }
 
-void MacSystem::setSources(Sources newSources)
+MacSystem::MacSystem(Sources sources) : m_sources(std::move(sources))
 {
+    if (m_sources.machine && m_sources.computerName && m_sources.bootTime && m_sources.registry && m_sources.clock)
+        return;
     const Sources defaults = defaultSources();
-    if (!newSources.machine)
-        newSources.machine = defaults.machine;
-    if (!newSources.computerName)
-        newSources.computerName = defaults.computerName;
-    if (!newSources.bootTime)
-        newSources.bootTime = defaults.bootTime;
-    if (!newSources.registry)
-        newSources.registry = defaults.registry;
-    if (!newSources.clock)
-        newSources.clock = defaults.clock;
-    state().sources = std::move(newSources);
-    state().cache = Cache{};
+    if (!m_sources.machine)
+        m_sources.machine = defaults.machine;
+    if (!m_sources.computerName)
+        m_sources.computerName = defaults.computerName;
+    if (!m_sources.bootTime)
+        m_sources.bootTime = defaults.bootTime;
+    if (!m_sources.registry)
+        m_sources.registry = defaults.registry;
+    if (!m_sources.clock)
+        m_sources.clock = defaults.clock;
 }
 
-Platform::Registry& MacSystem::mainPort()
+std::optional<int> MacSystem::clusterCount(const QString& prefix) const
 {
-    return *sources().registry;
+    if (!isAppleSilicon())
+        return std::nullopt;
+    Platform::Registry& registry = mainPort();
+    int count = 0;
+    for (const auto entry : registry.entriesNamed(QStringLiteral("cpu"))) {
+        const auto bytes = registry.property(entry, QStringLiteral("cluster-type")).toData();
+        if (!bytes)
+            continue;
+        const auto text = strictUtf8(*bytes);
+        if (text && text->startsWith(prefix))
+            ++count;
+    }
+    return count;
 }
 
-QString MacSystem::serialNumber()
+Platform::Registry& MacSystem::mainPort() const
 {
-    return cached(state().cache.serialNumber, [] {
+    return *m_sources.registry;
+}
+
+QString MacSystem::serialNumber() const
+{
+    return cached(m_cache.serialNumber, [this] {
         Platform::Registry& registry = mainPort();
         const auto entries = registry.entriesOfClass(QStringLiteral("IOPlatformExpertDevice"));
         if (entries.empty())
@@ -161,9 +113,9 @@ QString MacSystem::serialNumber()
     });
 }
 
-QString MacSystem::marketingName()
+QString MacSystem::marketingName() const
 {
-    return cached(state().cache.marketingName, [] {
+    return cached(m_cache.marketingName, [this] {
         if (isAppleSilicon()) {
             Platform::Registry& registry = mainPort();
             const auto product = registry.entryAtPath(QStringLiteral("IOService:/AppleARMPE/product"));
@@ -179,58 +131,58 @@ QString MacSystem::marketingName()
     });
 }
 
-QString MacSystem::computerName()
+QString MacSystem::computerName() const
 {
-    return cached(state().cache.computerName, [] {
-        const QString name = sources().computerName();
+    return cached(m_cache.computerName, [this] {
+        const QString name = m_sources.computerName();
         return name.isEmpty() ? localizedString(QStringLiteral("UNKNOWN_COMPUTER_NAME")) : name;
     });
 }
 
-QString MacSystem::model()
+QString MacSystem::model() const
 {
-    return cached(state().cache.model, [] { return withoutNuls(machine().model()); });
+    return cached(m_cache.model, [this] { return withoutNuls(machine().model()); });
 }
 
-QString MacSystem::processorName()
+QString MacSystem::processorName() const
 {
-    return cached(state().cache.processorName, [] { return withoutNuls(machine().processorName()); });
+    return cached(m_cache.processorName, [this] { return withoutNuls(machine().processorName()); });
 }
 
-QString MacSystem::hostName()
+QString MacSystem::hostName() const
 {
-    return cached(state().cache.hostName, [] { return withoutNuls(machine().hostName()); });
+    return cached(m_cache.hostName, [this] { return withoutNuls(machine().hostName()); });
 }
 
-std::uint32_t MacSystem::coreCount()
+std::uint32_t MacSystem::coreCount() const
 {
-    return cached(state().cache.coreCount, [] { return machine().coreCount(); });
+    return cached(m_cache.coreCount, [this] { return machine().coreCount(); });
 }
 
-std::uint32_t MacSystem::threadCount()
+std::uint32_t MacSystem::threadCount() const
 {
-    return cached(state().cache.threadCount, [] { return machine().threadCount(); });
+    return cached(m_cache.threadCount, [this] { return machine().threadCount(); });
 }
 
-std::uint32_t MacSystem::physicalProcessorCount()
+std::uint32_t MacSystem::physicalProcessorCount() const
 {
     return coreCount();
 }
 
-std::uint32_t MacSystem::logicalProcessorCount()
+std::uint32_t MacSystem::logicalProcessorCount() const
 {
     return threadCount();
 }
 
-QString MacSystem::architecture()
+QString MacSystem::architecture() const
 {
-    return cached(state().cache.architecture, [] { return machine().architecture(); });
+    return cached(m_cache.architecture, [this] { return machine().architecture(); });
 }
 
-QString MacSystem::processorKind()
+QString MacSystem::processorKind() const
 {
-    return cached(state().cache.processorKind,
-                  [] { return processorKind(isAppleSilicon(), architecture(), machine().processorVendor()); });
+    return cached(m_cache.processorKind,
+                  [this] { return processorKind(isAppleSilicon(), architecture(), machine().processorVendor()); });
 }
 
 QString MacSystem::processorKind(bool appleSilicon, const QString& architecture, const QString& vendor)
@@ -245,9 +197,9 @@ QString MacSystem::processorKind(bool appleSilicon, const QString& architecture,
     return architecture;
 }
 
-std::optional<AppleHardwareDetails> MacSystem::hardwareDetails()
+std::optional<AppleHardwareDetails> MacSystem::hardwareDetails() const
 {
-    return cached(state().cache.hardwareDetails, []() -> std::optional<AppleHardwareDetails> {
+    return cached(m_cache.hardwareDetails, [this]() -> std::optional<AppleHardwareDetails> {
         const auto details = machine().hardwareDetails();
         if (!details)
             return std::nullopt;
@@ -257,17 +209,17 @@ std::optional<AppleHardwareDetails> MacSystem::hardwareDetails()
     });
 }
 
-std::optional<QImage> MacSystem::bigSurWallpaper() { return picture(0); }
-std::optional<QImage> MacSystem::montereyWallpaper() { return picture(1); }
-std::optional<QImage> MacSystem::venturaWallpaper() { return picture(2); }
-std::optional<QImage> MacSystem::sonomaWallpaper() { return picture(3); }
-std::optional<QImage> MacSystem::sequoiaWallpaper() { return picture(4); }
+std::optional<QImage> MacSystem::bigSurWallpaper() const { return picture(0); }
+std::optional<QImage> MacSystem::montereyWallpaper() const { return picture(1); }
+std::optional<QImage> MacSystem::venturaWallpaper() const { return picture(2); }
+std::optional<QImage> MacSystem::sonomaWallpaper() const { return picture(3); }
+std::optional<QImage> MacSystem::sequoiaWallpaper() const { return picture(4); }
 
-bool MacSystem::isAppleSilicon()
+bool MacSystem::isAppleSilicon() const
 {
     // Only a machine whose devicetree names that maker's system on a chip; an arm64 board or laptop
     // of any other maker is none. The devicetree does not change while the machine runs.
-    return cached(state().cache.appleSilicon, [] { return isAppleSilicon(machine().compatible()); });
+    return cached(m_cache.appleSilicon, [this] { return isAppleSilicon(machine().compatible()); });
 }
 
 bool MacSystem::isAppleSilicon(const QStringList& compatible)
@@ -276,12 +228,12 @@ bool MacSystem::isAppleSilicon(const QStringList& compatible)
                        [](const QString& one) { return one.startsWith(QLatin1String("apple,")); });
 }
 
-std::optional<int> MacSystem::efficiencyCoreCount()
+std::optional<int> MacSystem::efficiencyCoreCount() const
 {
     return clusterCount(QStringLiteral("E"));
 }
 
-std::optional<int> MacSystem::performanceCoreCount()
+std::optional<int> MacSystem::performanceCoreCount() const
 {
     return clusterCount(QStringLiteral("P"));
 }
@@ -299,7 +251,7 @@ QString MacSystem::darwinReleaseName(int darwinMajor)
     return QString::fromLatin1(names[darwinMajor - 8]);
 }
 
-QString MacSystem::modelSymbolName()
+QString MacSystem::modelSymbolName() const
 {
     return modelSymbolName(model());
 }
@@ -324,7 +276,7 @@ QString MacSystem::modelSymbolName(const QString& model)
     return QStringLiteral("desktopcomputer");
 }
 
-QString MacSystem::operatingSystemVersionString()
+QString MacSystem::operatingSystemVersionString() const
 {
     return machine().osVersionString();
 }
@@ -339,12 +291,12 @@ QString MacSystem::macOSVersionText(const QString& operatingSystemVersionString)
     return QString(operatingSystemVersionString).replace(QStringLiteral("Version"), QStringLiteral("macOS")).trimmed();
 }
 
-QString MacSystem::versionText()
+QString MacSystem::versionText() const
 {
     return versionText(operatingSystemVersionString());
 }
 
-QString MacSystem::macOSVersionText()
+QString MacSystem::macOSVersionText() const
 {
     // The running system's own name stands where "macOS" would.
     return QString(operatingSystemVersionString()).replace(QStringLiteral("Version"), macOSName()).trimmed();
@@ -366,7 +318,7 @@ std::optional<int> MacSystem::majorVersion(const QString& versionText)
     return value;
 }
 
-std::optional<int> MacSystem::majorVersion()
+std::optional<int> MacSystem::majorVersion() const
 {
     return majorVersion(versionText());
 }
@@ -383,40 +335,40 @@ QString MacSystem::macOSName(std::optional<int> majorVersion)
     }
 }
 
-QString MacSystem::macOSName()
+QString MacSystem::macOSName() const
 {
     // os-release's NAME ("Debian GNU/Linux"); the macOS table is for macOS version texts only.
     return machine().osName();
 }
 
-QString MacSystem::operatingSystemText()
+QString MacSystem::operatingSystemText() const
 {
     // No version known: the name alone, with no trailing blank.
     return (macOSName() + QLatin1Char(' ') + versionText()).trimmed();
 }
 
-QString MacSystem::productVersion()
+QString MacSystem::productVersion() const
 {
     return machine().productVersion();
 }
 
-int MacSystem::activeProcessorCount()
+int MacSystem::activeProcessorCount() const
 {
     const std::uint32_t count = machine().threadCount();
     return int(std::min<std::uint32_t>(count, std::numeric_limits<int>::max()));
 }
 
-int MacSystem::thermalState()
+int MacSystem::thermalState() const
 {
     return machine().thermalState();
 }
 
-std::uint64_t MacSystem::physicalMemory()
+std::uint64_t MacSystem::physicalMemory() const
 {
     return machine().physicalMemory();
 }
 
-QString MacSystem::physicalMemoryText()
+QString MacSystem::physicalMemoryText() const
 {
     return IO::sizeText(physicalMemory());
 }
@@ -428,22 +380,22 @@ QString MacSystem::uptimeText(std::int64_t seconds)
     return Duration::durationText(seconds);
 }
 
-QString MacSystem::uptimeText()
+QString MacSystem::uptimeText() const
 {
     // The time since boot that keeps counting through suspend.
-    return uptimeText(sources().clock->secondsSinceBoot());
+    return uptimeText(m_sources.clock->secondsSinceBoot());
 }
 
-QString MacSystem::bootUptimeText()
+QString MacSystem::bootUptimeText() const
 {
-    const auto boot = sources().bootTime();
+    const auto boot = m_sources.bootTime();
     if (!boot || *boot == 0)
         return QStringLiteral("-");
-    const std::int64_t now = sources().clock->now().toSecsSinceEpoch();
+    const std::int64_t now = m_sources.clock->now().toSecsSinceEpoch();
     return Duration::durationText(now - *boot);
 }
 
-std::optional<QImage> MacSystem::wallpaper()
+std::optional<QImage> MacSystem::wallpaper() const
 {
     const auto major = majorVersion();
     if (!major || *major < 11 || *major > 15)
@@ -451,7 +403,7 @@ std::optional<QImage> MacSystem::wallpaper()
     return picture(*major - 11);
 }
 
-Platform::HostBasicInfo MacSystem::hostBasicInfo()
+Platform::HostBasicInfo MacSystem::hostBasicInfo() const
 {
     return machine().hostBasicInfo();
 }

@@ -23,16 +23,14 @@ namespace BaseKit {
 // Which machine this is and which system it runs: model, names, serial number, processor, counts,
 // operating system, memory, thermal state, uptime. Used on the main thread only.
 //
-// The identification values (names, model, serial number, processor, counts, architecture, hardware
-// details, pictures) are read once, at their first use, and kept for the life of the process; the
-// others are read again at every call. On Linux the operating system's own name and version stand
+// The program makes one at start-up and hands it to what shows the machine. The identification values
+// (names, model, serial number, processor, counts, architecture, hardware details, pictures) are read
+// once, at their first use, and kept for the life of the instance; the others are read again at every
+// call. On Linux the operating system's own name and version stand
 // where a macOS name would: a Linux system never gets a macOS name.
 class MacSystem {
 public:
-    MacSystem() = delete;
-
-    // Where the readings come from. Tests install their own with setSources(); the defaults read this
-    // machine.
+    // Where the readings come from; the defaults read this machine.
     struct Sources {
         std::shared_ptr<const Platform::Machine> machine;
         // The user-visible computer name; "" when there is none.
@@ -45,52 +43,53 @@ public:
         std::shared_ptr<const Platform::Clock> clock;
     };
     static Sources defaultSources();
-    // Replaces the sources and forgets every cached value.
-    static void setSources(Sources sources);
+
+    // Reads `sources`; an empty member reads this machine.
+    explicit MacSystem(Sources sources = defaultSources());
 
     // Cached members.
-    static QString serialNumber();
-    static QString marketingName();
-    static QString computerName();
-    static QString model();
-    static QString processorName();
-    static QString hostName();
-    static std::uint32_t coreCount();
-    static std::uint32_t threadCount();
-    static std::uint32_t physicalProcessorCount();
-    static std::uint32_t logicalProcessorCount();
-    static QString architecture();
-    static QString processorKind();
-    static std::optional<AppleHardwareDetails> hardwareDetails();
-    static std::optional<QImage> bigSurWallpaper();
-    static std::optional<QImage> montereyWallpaper();
-    static std::optional<QImage> venturaWallpaper();
-    static std::optional<QImage> sonomaWallpaper();
-    static std::optional<QImage> sequoiaWallpaper();
+    QString serialNumber() const;
+    QString marketingName() const;
+    QString computerName() const;
+    QString model() const;
+    QString processorName() const;
+    QString hostName() const;
+    std::uint32_t coreCount() const;
+    std::uint32_t threadCount() const;
+    std::uint32_t physicalProcessorCount() const;
+    std::uint32_t logicalProcessorCount() const;
+    QString architecture() const;
+    QString processorKind() const;
+    std::optional<AppleHardwareDetails> hardwareDetails() const;
+    std::optional<QImage> bigSurWallpaper() const;
+    std::optional<QImage> montereyWallpaper() const;
+    std::optional<QImage> venturaWallpaper() const;
+    std::optional<QImage> sonomaWallpaper() const;
+    std::optional<QImage> sequoiaWallpaper() const;
 
     // Computed members.
-    static bool isAppleSilicon();
-    static std::optional<int> efficiencyCoreCount();
-    static std::optional<int> performanceCoreCount();
+    bool isAppleSilicon() const;
+    std::optional<int> efficiencyCoreCount() const;
+    std::optional<int> performanceCoreCount() const;
     static QString darwinReleaseName(int darwinMajor);
-    static QString modelSymbolName();
-    static std::optional<int> majorVersion();
-    static QString macOSName();
-    static QString operatingSystemVersionString();
-    static QString versionText();
-    static QString macOSVersionText();
-    static QString operatingSystemText();
-    static QString productVersion();
-    static int activeProcessorCount();
+    QString modelSymbolName() const;
+    std::optional<int> majorVersion() const;
+    QString macOSName() const;
+    QString operatingSystemVersionString() const;
+    QString versionText() const;
+    QString macOSVersionText() const;
+    QString operatingSystemText() const;
+    QString productVersion() const;
+    int activeProcessorCount() const;
     // 0 nominal, 1 fair, 2 serious, 3 critical; −1 when the machine has no thermal zone to tell.
-    static int thermalState();
-    static std::uint64_t physicalMemory();
-    static QString physicalMemoryText();
-    static QString uptimeText();
-    static QString bootUptimeText();
-    static std::optional<QImage> wallpaper();
-    static Platform::HostBasicInfo hostBasicInfo();
-    static Platform::Registry& mainPort();
+    int thermalState() const;
+    std::uint64_t physicalMemory() const;
+    QString physicalMemoryText() const;
+    QString uptimeText() const;
+    QString bootUptimeText() const;
+    std::optional<QImage> wallpaper() const;
+    Platform::HostBasicInfo hostBasicInfo() const;
+    Platform::Registry& mainPort() const;
 
     // The rules behind the members, on given values.
     static QString processorKind(bool appleSilicon, const QString& architecture, const QString& vendor);
@@ -103,6 +102,36 @@ public:
     static QString macOSName(std::optional<int> majorVersion);
     // Whole seconds since boot as the four-field duration; "-" for 0 or less.
     static QString uptimeText(std::int64_t seconds);
+
+private:
+    // Reads a value once and keeps it.
+    template <typename T, typename Read>
+    const T& cached(std::optional<T>& slot, Read read) const
+    {
+        if (!slot)
+            slot = read();
+        return *slot;
+    }
+    std::optional<int> clusterCount(const QString& prefix) const;
+    const Platform::Machine& machine() const { return *m_sources.machine; }
+
+    Sources m_sources;
+    // The identification, read once.
+    struct Cache {
+        std::optional<QString> serialNumber;
+        std::optional<QString> marketingName;
+        std::optional<QString> computerName;
+        std::optional<QString> model;
+        std::optional<QString> processorName;
+        std::optional<QString> hostName;
+        std::optional<std::uint32_t> coreCount;
+        std::optional<std::uint32_t> threadCount;
+        std::optional<QString> architecture;
+        std::optional<QString> processorKind;
+        std::optional<bool> appleSilicon;
+        std::optional<std::optional<AppleHardwareDetails>> hardwareDetails;
+    };
+    mutable Cache m_cache;
 };
 
 } // namespace BaseKit

@@ -18,20 +18,20 @@ QUrl parsedUrl(const QString& text)
 
 } // namespace
 
-void Workspace::open(const QString& path)
+void Workspace::open(const QString& path, const UrlOpener& opener)
 {
     if (path.isEmpty())
         return;
-    Platform::Workspace::openUrl(QUrl::fromLocalFile(path));
+    Platform::Workspace::openUrl(QUrl::fromLocalFile(path), opener);
 }
 
-bool Workspace::openUrlString(const QString& text)
+bool Workspace::openUrlString(const QString& text, const UrlOpener& opener)
 {
     const QUrl url = parsedUrl(text);
-    return !url.isEmpty() && Platform::Workspace::openUrl(url);
+    return !url.isEmpty() && Platform::Workspace::openUrl(url, opener);
 }
 
-bool Workspace::openNetworkUrlString(const QString& text)
+bool Workspace::openNetworkUrlString(const QString& text, const UrlOpener& opener)
 {
     const QUrl url = parsedUrl(text);
     const QString scheme = url.scheme().toLower();
@@ -40,7 +40,7 @@ bool Workspace::openNetworkUrlString(const QString& text)
     // A web address without a host is no page at all.
     if (scheme != QLatin1String("mailto") && url.host().isEmpty())
         return false;
-    return Platform::Workspace::openUrl(url);
+    return Platform::Workspace::openUrl(url, opener);
 }
 
 } // namespace BaseKit

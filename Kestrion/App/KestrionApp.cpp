@@ -58,9 +58,12 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
                          const QDBusConnection& bus, QObject* parent)
     : QObject(parent)
     , m_settings(settings)
-    , m_companion(environment.companion)
+    , m_companion(environment.companionEnvironment())
     , m_otherApps(environment.otherApps)
-    , m_reviews(BaseKit::ReviewManager::standard(&ViewKit::VKReviewDialog::present))
+    , m_urlOpener(environment.urlOpener)
+    , m_machine(environment.machine())
+    , m_reviews(BaseKit::ReviewManager::standard(
+          [opener = environment.urlOpener](const QUrl& page) { ViewKit::VKReviewDialog::present(page, opener); }))
     , m_qtTexts(std::make_unique<LanguageKit::LKQtTranslations>(LanguageKit::LKBundle::bundle().language()))
     , m_terminate([] { QCoreApplication::quit(); })
 {
@@ -68,7 +71,7 @@ KestrionApp::KestrionApp(AppSettings& settings, const StartupEnvironment& enviro
     m_network = new NetworkModel(environment, this);
     m_processor = new ProcessorModel(environment, settings, this);
     m_memory = new MemoryModel(environment, this);
-    m_system = new SystemInfoModel(this);
+    m_system = new SystemInfoModel(m_machine, this);
     m_gpu = new GpuModel(environment, this);
     m_volumes = new VolumesModel(environment, this);
     // The battery is polled every 5 seconds and once now, so the window opens with a reading.
@@ -152,9 +155,9 @@ CardCatalog KestrionApp::standardCards(KestrionApp& app)
     sources.gpu = app.m_gpu;
     sources.settings = &app.m_settings;
     sources.look = app.m_look;
-    sources.processorName = BaseKit::MacSystem::processorName();
-    sources.physicalMemory = BaseKit::MacSystem::physicalMemory();
-    sources.hostName = [] { return BaseKit::MacSystem::hostName(); };
+    sources.processorName = app.m_machine->processorName();
+    sources.physicalMemory = app.m_machine->physicalMemory();
+    sources.hostName = [machine = app.m_machine] { return machine->hostName(); };
     sources.sizeClass = ViewConstants::sizeClass();
 
     // Every family of cards registers the same way, over the same sources.
@@ -186,7 +189,7 @@ void KestrionApp::refreshLayout()
 
 void KestrionApp::buildWindows()
 {
-    m_windows.add(QString::fromLatin1(aboutWindow), [] {
+    m_windows.add(QString::fromLatin1(aboutWindow), [this] {
         auto* window = new SceneWindow(QString::fromLatin1(aboutWindow));
         window->setWindowTitle(LKResources::localized(LKLocalizedString::about, {BaseKit::Bundle::name()}));
         QVariantMap info;
@@ -195,7 +198,7 @@ void KestrionApp::buildWindows()
         info.insert(QStringLiteral("CFBundleVersion"), QStringLiteral(KESTRION_BUILD_NUMBER));
         info.insert(QStringLiteral("NSHumanReadableCopyright"), QStringLiteral(KESTRION_COPYRIGHT));
         auto* about = new ViewKit::VKAboutView(BaseKit::Images::named(BaseKit::Images::applicationIconName).pixels(),
-                                               info, Platform::Bundles::program().moduleNames());
+                                               info, Platform::Bundles::program().moduleNames(), m_urlOpener);
         window->setContent(about);
         return window;
     });
@@ -210,7 +213,7 @@ void KestrionApp::buildWindows()
         auto* window = new SceneWindow(QString::fromLatin1(otherAppsWindow));
         window->setWindowTitle(AppStrings::text("OTHER_APPS"));
         // The maker's other applications, without this one.
-        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier), m_otherApps);
+        auto* content = new ViewKit::VKOtherAppsView(QString::fromLatin1(bundleIdentifier), m_otherApps, m_urlOpener);
         // The page is 512 by 360 points; the toolbar sits above it, as a window's toolbar would.
         content->setFixedSize(512, 360 + content->toolBarHeight());
         window->setContent(content);
@@ -243,11 +246,12 @@ void KestrionApp::buildMenus()
     // Where no program can open a page, the main window says so.
     connect(contact, &QAction::triggered, this, [this] {
         ViewKit::VKLinkOpener::open(m_mainWindow, QString::fromLatin1(BaseKit::Maker::contactPage),
-                                    &BaseKit::Support::openContactPage);
+                                    [this] { return BaseKit::Support::openContactPage(m_urlOpener); });
     });
     QAction* home = help->addAction(LKResources::localized(LKLocalizedString::openHomepageDots));
-    connect(home, &QAction::triggered, this,
-            [this] { ViewKit::VKLinkOpener::open(m_mainWindow, QString::fromLatin1(BaseKit::Maker::webHost)); });
+    connect(home, &QAction::triggered, this, [this] {
+        ViewKit::VKLinkOpener::open(m_mainWindow, QString::fromLatin1(BaseKit::Maker::webHost), m_urlOpener);
+    });
     QAction* others = help->addAction(LKResources::localized(LKLocalizedString::showOtherAppsDots));
     connect(others, &QAction::triggered, this, [this] { openWindowOnce(QString::fromLatin1(otherAppsWindow)); });
     m_help = {m_about, contact, home, others};

@@ -114,6 +114,10 @@ private:
     // The companion as the start-up environment finds it.
     ThermionKit::ThermionCheck m_companion;
     BaseKit::Marketing::Source m_otherApps;
+    // What the windows' links and the help menu's pages are handed to.
+    BaseKit::Workspace::UrlOpener m_urlOpener;
+    // The machine's identity, read once for all cards.
+    std::shared_ptr<const BaseKit::MacSystem> m_machine;
     // Asks for a rating once the program has been in use for a while.
     BaseKit::ReviewManager m_reviews;
     // Qt's own texts (shortcut key names, standard buttons) in the language of the program's tables.

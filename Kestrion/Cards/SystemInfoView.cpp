@@ -106,6 +106,7 @@ SystemInfoView::SystemInfoView(SystemInfoModel& model, GpuModel* graphicsModel, 
                                QWidget* parent)
     : QWidget(parent)
     , m_model(&model)
+    , m_machine(model.machine())
     , m_graphicsModel(graphicsModel)
     , m_volumes(volumes)
     , m_sizeClass(std::clamp(sizeClass, 0, 2))
@@ -144,7 +145,7 @@ SystemInfoView::SystemInfoView(SystemInfoModel& model, GpuModel* graphicsModel, 
             const QRectF second(rect.left(), rect.top() + titleHeight + VKTheme::defaultSpacing, rect.width(),
                                 rect.bottom() - (rect.top() + titleHeight + VKTheme::defaultSpacing));
             painter.drawText(second, Qt::AlignLeft | Qt::AlignVCenter,
-                             QFontMetricsF(headline).elidedText(BaseKit::MacSystem::operatingSystemText(),
+                             QFontMetricsF(headline).elidedText(m_machine->operatingSystemText(),
                                                                Qt::ElideRight, rect.width()));
         }, this);
         block->addWidget(m_heading);
@@ -153,9 +154,9 @@ SystemInfoView::SystemInfoView(SystemInfoModel& model, GpuModel* graphicsModel, 
     auto* groups = new QHBoxLayout;
     groups->setContentsMargins(0, 0, 0, 0);
     groups->setSpacing(0);
-    groups->addWidget(makeGroup(hardwareFacts(primary(), systemVolume())), 1);
+    groups->addWidget(makeGroup(hardwareFacts(*m_machine, primary(), systemVolume())), 1);
     groups->addWidget(makeDivider(this), 0, Qt::AlignVCenter);
-    groups->addWidget(makeGroup(processorFacts(m_sizeClass)), 1);
+    groups->addWidget(makeGroup(processorFacts(*m_machine, m_sizeClass)), 1);
     groups->addWidget(makeDivider(this), 0, Qt::AlignVCenter);
     groups->addWidget(makeGroup(identityFacts(model)), 1);
     block->addLayout(groups);
@@ -198,7 +199,7 @@ QWidget* SystemInfoView::makeGroup(const QList<Fact>& facts)
         QWidget* extra = nullptr;
         int gap = 0;
         if (fact.key == LKLocalizedString::coreCount) {
-            if (const std::optional<Clusters> counts = clusters(m_sizeClass)) {
+            if (const std::optional<Clusters> counts = clusters(*m_machine, m_sizeClass)) {
                 // Snowflake and efficiency count, flame and performance count.
                 QList<std::pair<QString, QString>> pairs;
                 if (counts->efficiency)
@@ -256,14 +257,14 @@ QWidget* SystemInfoView::makeGroup(const QList<Fact>& facts)
     return group;
 }
 
-QList<SystemInfoView::Fact> SystemInfoView::hardwareFacts(const SystemKit::IGpu* primary,
+QList<SystemInfoView::Fact> SystemInfoView::hardwareFacts(const BaseKit::MacSystem& machine,
+                                                          const SystemKit::IGpu* primary,
                                                           const SystemKit::Volume* systemVolume)
 {
-    using BaseKit::MacSystem;
     return {
-        {LKLocalizedString::processor, orDash(MacSystem::processorName())},
+        {LKLocalizedString::processor, orDash(machine.processorName())},
         {LKLocalizedString::graphicsCard, graphicsText(primary)},
-        {LKLocalizedString::memory, orDash(MacSystem::physicalMemoryText())},
+        {LKLocalizedString::memory, orDash(machine.physicalMemoryText())},
         {LKLocalizedString::storage, storageText(systemVolume)},
     };
 }
@@ -278,16 +279,15 @@ QString SystemInfoView::storageText(const SystemKit::Volume* systemVolume)
     return systemVolume ? BaseKit::IO::sizeText(systemVolume->totalBytes()) : BaseKit::Text::dash;
 }
 
-QList<SystemInfoView::Fact> SystemInfoView::processorFacts(int sizeClass)
+QList<SystemInfoView::Fact> SystemInfoView::processorFacts(const BaseKit::MacSystem& machine, int sizeClass)
 {
-    using BaseKit::MacSystem;
     const bool small = sizeClass <= 0;
     return {
-        {LKLocalizedString::identifier, orDash(MacSystem::model())},
-        {LKLocalizedString::architecture, orDash(MacSystem::processorKind())},
-        {LKLocalizedString::coreCount, decimal(small ? MacSystem::physicalProcessorCount() : MacSystem::coreCount())},
+        {LKLocalizedString::identifier, orDash(machine.model())},
+        {LKLocalizedString::architecture, orDash(machine.processorKind())},
+        {LKLocalizedString::coreCount, decimal(small ? machine.physicalProcessorCount() : machine.coreCount())},
         {LKLocalizedString::threadCount,
-         decimal(small ? MacSystem::logicalProcessorCount() : MacSystem::threadCount())},
+         decimal(small ? machine.logicalProcessorCount() : machine.threadCount())},
     };
 }
 
@@ -295,17 +295,17 @@ QList<SystemInfoView::Fact> SystemInfoView::identityFacts(const SystemInfoModel&
 {
     return {
         {LKLocalizedString::serialNumber, orDash(model.serialNumber())},
-        {LKLocalizedString::uptime, BaseKit::MacSystem::uptimeText()},
+        {LKLocalizedString::uptime, model.machine()->uptimeText()},
         {LKLocalizedString::model, orDash(model.computerModel())},
         {LKLocalizedString::thermalState, SystemInfoModel::thermalStateText(model.thermalState())},
     };
 }
 
-std::optional<SystemInfoView::Clusters> SystemInfoView::clusters(int sizeClass)
+std::optional<SystemInfoView::Clusters> SystemInfoView::clusters(const BaseKit::MacSystem& machine, int sizeClass)
 {
-    if (sizeClass <= 0 || !BaseKit::MacSystem::isAppleSilicon())
+    if (sizeClass <= 0 || !machine.isAppleSilicon())
         return std::nullopt;
-    Clusters counts{BaseKit::MacSystem::efficiencyCoreCount(), BaseKit::MacSystem::performanceCoreCount()};
+    Clusters counts{machine.efficiencyCoreCount(), machine.performanceCoreCount()};
     if (!counts.efficiency && !counts.performance)
         return std::nullopt;
     return counts;
@@ -337,7 +337,7 @@ ViewKit::VKDoubleTextView* SystemInfoView::row(LKLocalizedString key) const
 void SystemInfoView::refreshLiveRows()
 {
     if (auto* uptime = row(LKLocalizedString::uptime))
-        uptime->setRight(BaseKit::MacSystem::uptimeText());
+        uptime->setRight(m_machine->uptimeText());
     if (!m_model)
         return;
     // The state is read once a tick; text and light both show that reading.

@@ -8,10 +8,15 @@
 #include <QString>
 #include <QWidget>
 
+#include <memory>
 #include <unordered_map>
 #include <optional>
 
 class QTimer;
+
+namespace BaseKit {
+class MacSystem;
+}
 
 namespace SystemKit {
 class IGpu;
@@ -52,12 +57,13 @@ public:
     };
     // The hardware group: processor, primary graphics card ("UNKNOWN_GPU" without one), installed
     // memory, and the system volume's size ("-" without one).
-    static QList<Fact> hardwareFacts(const SystemKit::IGpu* primary, const SystemKit::Volume* systemVolume);
+    static QList<Fact> hardwareFacts(const BaseKit::MacSystem& machine, const SystemKit::IGpu* primary,
+                                     const SystemKit::Volume* systemVolume);
     static QString graphicsText(const SystemKit::IGpu* primary);
     static QString storageText(const SystemKit::Volume* systemVolume);
     // The processor group: identifier, architecture, core and thread counts; size class 0 counts the
     // processors, the larger classes the cores and threads.
-    static QList<Fact> processorFacts(int sizeClass);
+    static QList<Fact> processorFacts(const BaseKit::MacSystem& machine, int sizeClass);
     // The identity group: serial number, uptime, model, thermal state.
     static QList<Fact> identityFacts(const SystemInfoModel& model);
     // Efficiency and performance core counts beside the core count: from size class 1 on, and only
@@ -66,7 +72,7 @@ public:
         std::optional<int> efficiency;
         std::optional<int> performance;
     };
-    static std::optional<Clusters> clusters(int sizeClass);
+    static std::optional<Clusters> clusters(const BaseKit::MacSystem& machine, int sizeClass);
 
     // Sizes by class: the spacing of the row (8, 16, 32) and the side of the picture (80, 96, 144).
     static qreal rowSpacing(int sizeClass);
@@ -101,6 +107,8 @@ private:
     const SystemKit::Volume* systemVolume() const;
 
     QPointer<SystemInfoModel> m_model;
+    // The machine the model reads; the live rows read it even once the model is gone.
+    std::shared_ptr<const BaseKit::MacSystem> m_machine;
     QPointer<GpuModel> m_graphicsModel;
     QPointer<VolumesModel> m_volumes;
     int m_sizeClass;

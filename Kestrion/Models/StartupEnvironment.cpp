@@ -1,8 +1,12 @@
 #include "Kestrion/Models/StartupEnvironment.h"
 
+#include "BaseKit/System/MacSystem.h"
+#include "Platform/Desktop/Workspace.h"
 #include "Platform/Registry/Registry.h"
 #include "Platform/Sysfs/PowerSources.h"
 #include "Platform/Time/Clock.h"
+
+#include <algorithm>
 
 namespace Kestrion {
 
@@ -30,12 +34,23 @@ StartupEnvironment StartupEnvironment::live()
     environment.clock = Platform::Clock::system();
     environment.registry = Platform::Registry::live();
     environment.powerSources = Platform::PowerSources::live();
+    environment.urlOpener = Platform::Workspace::desktopOpener();
+    environment.system = std::make_shared<const BaseKit::MacSystem>();
     return environment;
 }
 
 SystemKit::ProcessorEnvironment StartupEnvironment::processorEnvironment() const
 {
-    return withShared(processor, *this);
+    SystemKit::ProcessorEnvironment result = withShared(processor, *this);
+    if (system) {
+        const std::shared_ptr<const BaseKit::MacSystem> machine = system;
+        fill(result.activeProcessorCount,
+             std::function([machine] { return std::uint32_t(std::max(machine->activeProcessorCount(), 0)); }));
+        fill(result.logicalProcessorCount, std::function([machine] { return machine->logicalProcessorCount(); }));
+        fill(result.threadCount, std::function([machine] { return machine->threadCount(); }));
+        fill(result.isAppleSilicon, std::function([machine] { return machine->isAppleSilicon(); }));
+    }
+    return result;
 }
 
 SystemKit::NetworkEnvironment StartupEnvironment::networkEnvironment() const
@@ -48,7 +63,13 @@ SystemKit::NetworkEnvironment StartupEnvironment::networkEnvironment() const
 
 SystemKit::GraphicsEnvironment StartupEnvironment::graphicsEnvironment() const
 {
-    return withShared(graphics, *this);
+    SystemKit::GraphicsEnvironment result = withShared(graphics, *this);
+    if (system) {
+        const std::shared_ptr<const BaseKit::MacSystem> machine = system;
+        fill(result.processorName, std::function([machine] { return machine->processorName(); }));
+        fill(result.physicalMemory, std::function([machine] { return machine->physicalMemory(); }));
+    }
+    return result;
 }
 
 SystemKit::VolumesEnvironment StartupEnvironment::volumesEnvironment() const
@@ -59,6 +80,18 @@ SystemKit::VolumesEnvironment StartupEnvironment::volumesEnvironment() const
 InternalBatteryKit::InternalBatteryFinder::Environment StartupEnvironment::batteryEnvironment() const
 {
     return {registry, powerSources};
+}
+
+std::shared_ptr<const BaseKit::MacSystem> StartupEnvironment::machine() const
+{
+    return system ? system : std::make_shared<const BaseKit::MacSystem>();
+}
+
+ThermionKit::ThermionCheck::Environment StartupEnvironment::companionEnvironment() const
+{
+    ThermionKit::ThermionCheck::Environment result = companion;
+    fill(result.urlOpener, urlOpener);
+    return result;
 }
 
 } // namespace Kestrion

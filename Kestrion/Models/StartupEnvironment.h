@@ -11,6 +11,10 @@
 
 #include <memory>
 
+namespace BaseKit {
+class MacSystem;
+}
+
 namespace Platform {
 class Clock;
 class HostStatistics;
@@ -28,6 +32,9 @@ struct StartupEnvironment {
     std::shared_ptr<Platform::Registry> registry;
     std::shared_ptr<Platform::PowerSources> powerSources;
     std::shared_ptr<Platform::HostStatistics> memory;   // the memory sampler's counters
+    // The machine's identity and state, shown by the system card and read by the processor and
+    // graphics samplers.
+    std::shared_ptr<const BaseKit::MacSystem> system;
     SystemKit::ProcessorEnvironment processor;
     SystemKit::NetworkEnvironment network;
     SystemKit::GraphicsEnvironment graphics;
@@ -38,18 +45,24 @@ struct StartupEnvironment {
     ThermionKit::ThermionCheck::Environment companion = ThermionKit::ThermionCheck::standardEnvironment();
     // Where the maker's other applications are listed.
     BaseKit::Marketing::Source otherApps;
+    // What opens addresses and files: the desktop's opener; none opens nothing.
+    BaseKit::Workspace::UrlOpener urlOpener;
 
-    // This machine's clock, registry and power sources; the samplers' own sources are made by each
-    // sampler.
+    // This machine's clock, registry, power sources, identity and the desktop's opener; the samplers'
+    // own sources are made by each sampler.
     static StartupEnvironment live();
 
-    // Each sampler's environment, with the shared clock and registry where it names none (and the
-    // address services for the network sampler's address lookup).
+    // Each sampler's environment, with the shared clock, registry and machine identity where it names
+    // none (and the address services for the network sampler's address lookup).
     SystemKit::ProcessorEnvironment processorEnvironment() const;
     SystemKit::NetworkEnvironment networkEnvironment() const;
     SystemKit::GraphicsEnvironment graphicsEnvironment() const;
     SystemKit::VolumesEnvironment volumesEnvironment() const;
     InternalBatteryKit::InternalBatteryFinder::Environment batteryEnvironment() const;
+    // The machine's identity: `system`, or this machine's when there is none.
+    std::shared_ptr<const BaseKit::MacSystem> machine() const;
+    // The companion's environment, with the shared opener where it names none.
+    ThermionKit::ThermionCheck::Environment companionEnvironment() const;
 };
 
 } // namespace Kestrion

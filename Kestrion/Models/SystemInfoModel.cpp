@@ -6,21 +6,23 @@
 
 namespace Kestrion {
 
-SystemInfoModel::SystemInfoModel(QObject* parent)
-    : SystemInfoModel([] { return BaseKit::MacSystem::thermalState(); }, parent)
+SystemInfoModel::SystemInfoModel(std::shared_ptr<const BaseKit::MacSystem> machine, QObject* parent)
+    : SystemInfoModel(machine, [machine] { return machine->thermalState(); }, parent)
 {
 }
 
-SystemInfoModel::SystemInfoModel(std::function<int()> thermalState, QObject* parent)
+SystemInfoModel::SystemInfoModel(std::shared_ptr<const BaseKit::MacSystem> machine, std::function<int()> thermalState,
+                                 QObject* parent)
     : QObject(parent)
+    , m_machine(std::move(machine))
     , m_thermalState(std::move(thermalState))
 {
-    setSerialNumber(BaseKit::MacSystem::serialNumber());
-    setComputerName(BaseKit::MacSystem::computerName());
-    if (const std::optional<BaseKit::MacDevice> device = BaseKit::MacDevices::standard().device(BaseKit::MacSystem::model()))
+    setSerialNumber(m_machine->serialNumber());
+    setComputerName(m_machine->computerName());
+    if (const std::optional<BaseKit::MacDevice> device = BaseKit::MacDevices::standard().device(m_machine->model()))
         setComputerModel(device->description);
     else
-        setComputerModel(BaseKit::MacSystem::marketingName());
+        setComputerModel(m_machine->marketingName());
 }
 
 void SystemInfoModel::setSerialNumber(const QString& value)

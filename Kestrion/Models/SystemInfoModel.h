@@ -6,11 +6,16 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
+
+namespace BaseKit {
+class MacSystem;
+}
 
 namespace Kestrion {
 
 // The identity of the machine for the system-information card: serial number, computer name and
-// model name, read once when the model is built. The thermal state's colour and text are worked out
+// model name, read from `machine` once when the model is built. The thermal state's colour and text are worked out
 // afresh at every read.
 class SystemInfoModel : public QObject
 {
@@ -22,8 +27,12 @@ class SystemInfoModel : public QObject
 public:
     // `thermalState` gives 0 nominal, 1 fair, 2 serious, 3 critical or anything else for unknown; the
     // machine's own by default.
-    explicit SystemInfoModel(QObject* parent = nullptr);
-    SystemInfoModel(std::function<int()> thermalState, QObject* parent = nullptr);
+    explicit SystemInfoModel(std::shared_ptr<const BaseKit::MacSystem> machine, QObject* parent = nullptr);
+    SystemInfoModel(std::shared_ptr<const BaseKit::MacSystem> machine, std::function<int()> thermalState,
+                    QObject* parent = nullptr);
+
+    // The machine the card shows.
+    const std::shared_ptr<const BaseKit::MacSystem>& machine() const { return m_machine; }
 
     QString serialNumber() const { return m_serialNumber; }
     QString computerName() const { return m_computerName; }
@@ -48,6 +57,7 @@ signals:
     void computerModelChanged();
 
 private:
+    std::shared_ptr<const BaseKit::MacSystem> m_machine;
     std::function<int()> m_thermalState;
     QString m_serialNumber = QStringLiteral("-");
     QString m_computerName = QStringLiteral("-");

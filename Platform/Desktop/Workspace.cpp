@@ -12,12 +12,6 @@ namespace Platform {
 
 namespace {
 
-Workspace::UrlOpener& installedOpener()
-{
-    static Workspace::UrlOpener opener;
-    return opener;
-}
-
 QDBusMessage busDaemonCall(const QString& method)
 {
     return QDBusMessage::createMethodCall(QStringLiteral("org.freedesktop.DBus"), QStringLiteral("/org/freedesktop/DBus"),
@@ -26,21 +20,19 @@ QDBusMessage busDaemonCall(const QString& method)
 
 } // namespace
 
-bool Workspace::openUrl(const QUrl& url)
+Workspace::UrlOpener Workspace::desktopOpener()
 {
-    if (url.isEmpty() || !url.isValid())
+    return [](const QUrl& url) { return QDesktopServices::openUrl(url); };
+}
+
+bool Workspace::openUrl(const QUrl& url, const UrlOpener& opener)
+{
+    if (url.isEmpty() || !url.isValid() || !opener)
         return false;
-    if (const auto& opener = installedOpener())
-        return opener(url);
-    return QDesktopServices::openUrl(url);
+    return opener(url);
 }
 
-void Workspace::setUrlOpener(UrlOpener opener)
-{
-    installedOpener() = std::move(opener);
-}
-
-void Workspace::reveal(const QString& path)
+void Workspace::reveal(const QString& path, const UrlOpener& opener)
 {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString manager = QStringLiteral("org.freedesktop.FileManager1");
@@ -52,7 +44,7 @@ void Workspace::reveal(const QString& path)
         QDBusConnection::sessionBus().asyncCall(call);
         return;
     }
-    openUrl(QUrl::fromLocalFile(QFileInfo(absolute).path()));
+    openUrl(QUrl::fromLocalFile(QFileInfo(absolute).path()), opener);
 }
 
 bool Workspace::hasSessionBus()

@@ -12,18 +12,19 @@ namespace Platform {
 // The desktop's workspace: opening addresses and files with the user's preferred application.
 class Workspace {
 public:
-    // Hands a URL to the desktop (xdg-open or the OpenURI portal through QDesktopServices). An invalid
-    // or empty URL opens nothing. Returns whether the desktop accepted it.
-    static bool openUrl(const QUrl& url);
-
-    // Replaces what openUrl hands the URL to (tests observe it there); an empty function restores
-    // the desktop.
+    // What a URL is handed to; returns whether it was taken. The program makes the desktop's opener
+    // once at start-up and passes it to whatever opens addresses.
     using UrlOpener = std::function<bool(const QUrl&)>;
-    static void setUrlOpener(UrlOpener opener);
+    // The desktop's opener: xdg-open or the OpenURI portal, through QDesktopServices.
+    static UrlOpener desktopOpener();
+
+    // Hands a URL to `opener`. An invalid or empty URL, or no opener, opens nothing. Returns whether the
+    // opener took it.
+    static bool openUrl(const QUrl& url, const UrlOpener& opener);
 
     // Shows the item in the file manager with the item selected (org.freedesktop.FileManager1 on the
-    // session bus); without a file manager on the bus, opens the item's folder.
-    static void reveal(const QString& path);
+    // session bus); without a file manager on the bus, hands the item's folder to `opener`.
+    static void reveal(const QString& path, const UrlOpener& opener);
 
     // How long a question to the session bus waits for its answer, at most: the questions below are
     // asked on the main thread, so a bus that does not answer may slow the window, never stop it.

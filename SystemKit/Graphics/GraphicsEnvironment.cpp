@@ -11,8 +11,9 @@ GraphicsEnvironment GraphicsEnvironment::live()
     GraphicsEnvironment environment;
     environment.registry = Platform::Registry::live();
     environment.clock = Platform::Clock::system();
-    environment.processorName = [] { return BaseKit::MacSystem::processorName(); };
-    environment.physicalMemory = [] { return BaseKit::MacSystem::physicalMemory(); };
+    const auto system = std::make_shared<const BaseKit::MacSystem>();
+    environment.processorName = [system] { return system->processorName(); };
+    environment.physicalMemory = [system] { return system->physicalMemory(); };
     return environment;
 }
 

@@ -22,10 +22,11 @@ ProcessorEnvironment ProcessorEnvironment::live(const QString& root)
 
     // Processors in use are read afresh at each call; the logical and thread counts are the ones
     // the machine identification read once.
-    environment.activeProcessorCount = [] { return std::uint32_t(std::max(BaseKit::MacSystem::activeProcessorCount(), 0)); };
-    environment.logicalProcessorCount = [] { return BaseKit::MacSystem::logicalProcessorCount(); };
-    environment.threadCount = [] { return BaseKit::MacSystem::threadCount(); };
-    environment.isAppleSilicon = [] { return BaseKit::MacSystem::isAppleSilicon(); };
+    const auto system = std::make_shared<const BaseKit::MacSystem>();
+    environment.activeProcessorCount = [system] { return std::uint32_t(std::max(system->activeProcessorCount(), 0)); };
+    environment.logicalProcessorCount = [system] { return system->logicalProcessorCount(); };
+    environment.threadCount = [system] { return system->threadCount(); };
+    environment.isAppleSilicon = [system] { return system->isAppleSilicon(); };
     return environment;
 }
 

@@ -40,37 +40,43 @@ void clockText(benchmark::State& state)
 }
 BENCHMARK(clockText);
 
+// This machine's clock in Berlin.
+BaseKit::DateEnvironment berlin()
+{
+    BaseKit::DateEnvironment dates;
+    dates.timeZoneId = QStringLiteral("Europe/Berlin");
+    return dates;
+}
+
 void shortDateMediumTime(benchmark::State& state)
 {
-    BaseKit::DateEnvironment::setLocaleName(QStringLiteral("de_DE"));
-    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
+    BaseKit::DateEnvironment dates = berlin();
+    dates.localeName = QStringLiteral("de_DE");
     double timestamp = 1700000000;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BaseKit::Date(timestamp).string(BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium));
+        benchmark::DoNotOptimize(
+            BaseKit::Date(timestamp).string(dates, BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium));
         timestamp += 3607;
     }
-    BaseKit::DateEnvironment::reset();
 }
 BENCHMARK(shortDateMediumTime);
 
 void logTimestampText(benchmark::State& state)
 {
-    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
+    const BaseKit::DateEnvironment dates = berlin();
     double timestamp = 1700000000;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(BaseKit::Date(timestamp).logTimestampText());
+        benchmark::DoNotOptimize(BaseKit::Date(timestamp).logTimestampText(dates));
         timestamp += 3607.125;
     }
-    BaseKit::DateEnvironment::reset();
 }
 BENCHMARK(logTimestampText);
 
 void startOfWeek(benchmark::State& state)
 {
-    BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
+    const BaseKit::DateEnvironment dates = berlin();
     for (auto _ : state)
-        benchmark::DoNotOptimize(BaseKit::Date::startOfWeek());
-    BaseKit::DateEnvironment::reset();
+        benchmark::DoNotOptimize(BaseKit::Date::startOfWeek(dates));
 }
 BENCHMARK(startOfWeek);
 

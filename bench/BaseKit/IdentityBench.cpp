@@ -5,17 +5,19 @@
 
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 using BaseKit::MacSystem;
 
 namespace {
 
-void useFixture()
+std::unique_ptr<MacSystem> fixture()
 {
     MacSystem::Sources sources;
     sources.machine = std::make_shared<Platform::Machine>(QStringLiteral(KESTRION_FIXTURES "/BaseKit/laptop-xps13"));
     sources.computerName = [] { return QStringLiteral("Bench"); };
     sources.bootTime = [] { return std::optional<std::int64_t>(1733300000); };
-    MacSystem::setSources(std::move(sources));
+    return std::make_unique<MacSystem>(std::move(sources));
 }
 
 // The first read of every cached member: files under the fixture tree are parsed.
@@ -23,14 +25,14 @@ void IdentityFirstRead(benchmark::State& state)
 {
     for (auto _ : state) {
         state.PauseTiming();
-        useFixture();
+        const std::unique_ptr<MacSystem> system = fixture();
         state.ResumeTiming();
-        benchmark::DoNotOptimize(MacSystem::model());
-        benchmark::DoNotOptimize(MacSystem::marketingName());
-        benchmark::DoNotOptimize(MacSystem::processorName());
-        benchmark::DoNotOptimize(MacSystem::coreCount());
-        benchmark::DoNotOptimize(MacSystem::threadCount());
-        benchmark::DoNotOptimize(MacSystem::computerName());
+        benchmark::DoNotOptimize(system->model());
+        benchmark::DoNotOptimize(system->marketingName());
+        benchmark::DoNotOptimize(system->processorName());
+        benchmark::DoNotOptimize(system->coreCount());
+        benchmark::DoNotOptimize(system->threadCount());
+        benchmark::DoNotOptimize(system->computerName());
     }
 }
 BENCHMARK(IdentityFirstRead);
@@ -38,20 +40,20 @@ BENCHMARK(IdentityFirstRead);
 // Every later read: what a view pays on each redraw.
 void IdentityRepeatedRead(benchmark::State& state)
 {
-    useFixture();
-    MacSystem::model();
-    MacSystem::marketingName();
-    MacSystem::processorName();
-    MacSystem::coreCount();
-    MacSystem::threadCount();
-    MacSystem::computerName();
+    const std::unique_ptr<MacSystem> system = fixture();
+    system->model();
+    system->marketingName();
+    system->processorName();
+    system->coreCount();
+    system->threadCount();
+    system->computerName();
     for (auto _ : state) {
-        benchmark::DoNotOptimize(MacSystem::model());
-        benchmark::DoNotOptimize(MacSystem::marketingName());
-        benchmark::DoNotOptimize(MacSystem::processorName());
-        benchmark::DoNotOptimize(MacSystem::coreCount());
-        benchmark::DoNotOptimize(MacSystem::threadCount());
-        benchmark::DoNotOptimize(MacSystem::computerName());
+        benchmark::DoNotOptimize(system->model());
+        benchmark::DoNotOptimize(system->marketingName());
+        benchmark::DoNotOptimize(system->processorName());
+        benchmark::DoNotOptimize(system->coreCount());
+        benchmark::DoNotOptimize(system->threadCount());
+        benchmark::DoNotOptimize(system->computerName());
     }
 }
 BENCHMARK(IdentityRepeatedRead);
@@ -59,9 +61,9 @@ BENCHMARK(IdentityRepeatedRead);
 // A computed member reads its files at every call, for comparison.
 void ThermalStateRead(benchmark::State& state)
 {
-    useFixture();
+    const std::unique_ptr<MacSystem> system = fixture();
     for (auto _ : state)
-        benchmark::DoNotOptimize(MacSystem::thermalState());
+        benchmark::DoNotOptimize(system->thermalState());
 }
 BENCHMARK(ThermalStateRead);
 

@@ -1,6 +1,8 @@
 #include "Kestrion/Cards/SystemInfoView.h"
 #include "Kestrion/Models/SystemInfoModel.h"
 
+#include "BaseKit/System/MacSystem.h"
+
 #include "ViewKit/VKTheme.h"
 
 #include <QImage>
@@ -14,7 +16,7 @@ namespace {
 // again and their two rows marked for repainting.
 void SystemInfoTick(benchmark::State& state)
 {
-    Kestrion::SystemInfoModel model;
+    Kestrion::SystemInfoModel model(std::make_shared<const BaseKit::MacSystem>());
     Kestrion::SystemInfoView view(model, nullptr, nullptr, 2);
     for (auto _ : state) {
         view.refreshLiveRows();
@@ -26,7 +28,7 @@ BENCHMARK(SystemInfoTick)->Unit(benchmark::kMicrosecond);
 // Painting the whole row at 1920 points wide, as the window does when a tick changes it.
 void PaintSystemInfo(benchmark::State& state)
 {
-    Kestrion::SystemInfoModel model;
+    Kestrion::SystemInfoModel model(std::make_shared<const BaseKit::MacSystem>());
     Kestrion::SystemInfoView view(model, nullptr, nullptr, 2);
     view.setPalette(ViewKit::VKTheme::palette(ViewKit::VKColorScheme::light));
     view.resize(1888, std::max(180, view.minimumSizeHint().height()));

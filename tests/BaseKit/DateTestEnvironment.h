@@ -13,25 +13,21 @@ inline QString q(const char* text)
     return QString::fromUtf8(text);
 }
 
-// Fixture for the date and duration texts: a fixed "now", locale and time zone, and English words
-// for the library keys, put back to the defaults after each test.
+// Fixture for the date and duration texts: an environment with a fixed "now", locale and time zone,
+// and English words for the library keys.
 class DateTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
-        BaseKit::DateEnvironment::setLocaleName(QStringLiteral("en_US"));
-        BaseKit::DateEnvironment::setWords([](const QString& key) { return englishWords().value(key, key); });
+        dates.timeZoneId = QStringLiteral("Europe/Berlin");
+        dates.localeName = QStringLiteral("en_US");
+        dates.words = [](const QString& key) { return englishWords().value(key, key); };
+        dates.clock = [this] { return m_now; };
         setNow(local(2024, 3, 7, 14, 5, 9) + 0.123);
     }
-    void TearDown() override { BaseKit::DateEnvironment::reset(); }
 
-    void setNow(double now)
-    {
-        m_now = now;
-        BaseKit::DateEnvironment::setNow([this] { return m_now; });
-    }
-    static void setLocale(const char* name) { BaseKit::DateEnvironment::setLocaleName(QString::fromLatin1(name)); }
+    void setNow(double now) { m_now = now; }
+    void setLocale(const char* name) { dates.localeName = QString::fromLatin1(name); }
 
     // A wall-clock moment in Europe/Berlin, through Qt's own time-zone data.
     static double local(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
@@ -66,4 +62,6 @@ protected:
     }
 
     double m_now = 0;
+    // What the texts under test are written with.
+    BaseKit::DateEnvironment dates;
 };

@@ -87,13 +87,13 @@ TEST(ClockText, DaysCountAsHours)
 
 TEST_F(DateTest, SpokenDurationTakesTheHoursFromAnHourOn)
 {
-    EXPECT_EQ(Duration::spokenDurationText(0), q("0 seconds"));
-    EXPECT_EQ(Duration::spokenDurationText(59), q("59 seconds"));
-    EXPECT_EQ(Duration::spokenDurationText(60), q("1 minutes 0 seconds"));
-    EXPECT_EQ(Duration::spokenDurationText(3599), q("59 minutes 59 seconds"));
-    EXPECT_EQ(Duration::spokenDurationText(3600), q("1 hours 0 minutes"));
-    EXPECT_EQ(Duration::spokenDurationText(7325), q("2 hours 2 minutes"));
-    EXPECT_EQ(Duration::spokenDurationText(-5), q("-5 seconds"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 0), q("0 seconds"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 59), q("59 seconds"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 60), q("1 minutes 0 seconds"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 3599), q("59 minutes 59 seconds"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 3600), q("1 hours 0 minutes"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 7325), q("2 hours 2 minutes"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, -5), q("-5 seconds"));
 }
 
 TEST_F(DateTest, SpokenDurationInTheLibraryTablesWords)
@@ -102,33 +102,37 @@ TEST_F(DateTest, SpokenDurationInTheLibraryTablesWords)
         Platform::Bundles::program().resourcePath(QStringLiteral("BaseKit"), QStringLiteral("translations"));
     const BaseKit::ModuleStrings german(QStringLiteral("BaseKit"), translations, {QStringLiteral("de")});
     ASSERT_EQ(german.language(), QStringLiteral("de"));
-    BaseKit::DateEnvironment::setWords([&german](const QString& key) { return german.text(key); });
-    EXPECT_EQ(Duration::spokenDurationText(61), q("1 Minuten 1 Sekunden"));
-    EXPECT_EQ(Duration::spokenDurationText(7200), q("2 Stunden 0 Minuten"));
+    dates.words = [&german](const QString& key) { return german.text(key); };
+    EXPECT_EQ(Duration::spokenDurationText(dates, 61), q("1 Minuten 1 Sekunden"));
+    EXPECT_EQ(Duration::spokenDurationText(dates, 7200), q("2 Stunden 0 Minuten"));
 
     const BaseKit::ModuleStrings none(QStringLiteral("BaseKit"), QString(), {QStringLiteral("de")});
-    BaseKit::DateEnvironment::setWords([&none](const QString& key) { return none.text(key); });
-    EXPECT_EQ(Duration::spokenDurationText(5), q("5 SECONDS"));
+    dates.words = [&none](const QString& key) { return none.text(key); };
+    EXPECT_EQ(Duration::spokenDurationText(dates, 5), q("5 SECONDS"));
 }
 
 TEST_F(DateTest, ElapsedTextIsPositional)
 {
-    EXPECT_EQ(Time::elapsedText(0), q("0:00:00"));
-    EXPECT_EQ(Time::elapsedText(5'999'999'999ull), q("0:00:05"));
-    EXPECT_EQ(Time::elapsedText(3661'000'000'000ull), q("1:01:01"));
+    EXPECT_EQ(Time::elapsedText(dates, 0), q("0:00:00"));
+    EXPECT_EQ(Time::elapsedText(dates, 5'999'999'999ull), q("0:00:05"));
+    EXPECT_EQ(Time::elapsedText(dates, 3661'000'000'000ull), q("1:01:01"));
     setLocale("de_DE");
-    EXPECT_EQ(Time::elapsedText(3661'000'000'000ull), q("1:01:01"));
+    EXPECT_EQ(Time::elapsedText(dates, 3661'000'000'000ull), q("1:01:01"));
 }
 
 TEST_F(DateTest, MeasurementTextConvertsUnits)
 {
-    EXPECT_EQ(Time::measurementText(std::uint64_t(90), UnitDuration::seconds, UnitDuration::minutes), q("1.5 min"));
-    EXPECT_EQ(Time::measurementText(std::uint64_t(2), UnitDuration::hours, UnitDuration::minutes), q("120 min"));
-    EXPECT_EQ(Time::measurementText(std::int64_t(2), UnitDuration::hours, UnitDuration::minutes),
-              Time::measurementText(std::uint64_t(2), UnitDuration::hours, UnitDuration::minutes));
-    EXPECT_EQ(Time::measurementText(std::int64_t(-90), UnitDuration::seconds, UnitDuration::minutes), q("-1.5 min"));
+    EXPECT_EQ(Time::measurementText(dates, std::uint64_t(90), UnitDuration::seconds, UnitDuration::minutes),
+              q("1.5 min"));
+    EXPECT_EQ(Time::measurementText(dates, std::uint64_t(2), UnitDuration::hours, UnitDuration::minutes),
+              q("120 min"));
+    EXPECT_EQ(Time::measurementText(dates, std::int64_t(2), UnitDuration::hours, UnitDuration::minutes),
+              Time::measurementText(dates, std::uint64_t(2), UnitDuration::hours, UnitDuration::minutes));
+    EXPECT_EQ(Time::measurementText(dates, std::int64_t(-90), UnitDuration::seconds, UnitDuration::minutes),
+              q("-1.5 min"));
     setLocale("de_DE");
-    EXPECT_EQ(Time::measurementText(std::uint64_t(90), UnitDuration::seconds, UnitDuration::minutes), q("1,5 Min."));
-    EXPECT_EQ(Time::measurementText(std::uint64_t(1500), UnitDuration::milliseconds, UnitDuration::seconds),
+    EXPECT_EQ(Time::measurementText(dates, std::uint64_t(90), UnitDuration::seconds, UnitDuration::minutes),
+              q("1,5 Min."));
+    EXPECT_EQ(Time::measurementText(dates, std::uint64_t(1500), UnitDuration::milliseconds, UnitDuration::seconds),
               q("1,5 Sek."));
 }

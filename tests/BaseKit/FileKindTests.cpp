@@ -5,7 +5,6 @@
 #include "BaseKit/Files/Finder.h"
 #include "BaseKit/Files/Url.h"
 
-#include "Platform/Desktop/Workspace.h"
 
 #include <QBuffer>
 #include <QImage>
@@ -128,12 +127,10 @@ TEST(FileRecords, KindNamesComeFromTheStringTable)
 TEST(FileRecords, RevealWithoutFileManagerOpensTheFolder)
 {
     std::vector<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&](const QUrl& url) {
+    BaseKit::Finder::reveal(QStringLiteral("/home/user1/Desktop/a.txt"), [&](const QUrl& url) {
         opened.push_back(url);
         return true;
     });
-    BaseKit::Finder::reveal(QStringLiteral("/home/user1/Desktop/a.txt"));
-    Platform::Workspace::setUrlOpener({});
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened.front(), QUrl::fromLocalFile(QStringLiteral("/home/user1/Desktop")));
 }

@@ -41,11 +41,10 @@ protected:
     void SetUp() override
     {
         systemLog().clear();
-        BaseKit::DateEnvironment::setTimeZoneId(QStringLiteral("Europe/Berlin"));
-        BaseKit::DateEnvironment::setLocaleName(QStringLiteral("en_US"));
+        dates.timeZoneId = QStringLiteral("Europe/Berlin");
+        dates.localeName = QStringLiteral("en_US");
         QDir().mkpath(folder());
     }
-    void TearDown() override { BaseKit::DateEnvironment::reset(); }
 
     QString folder() const { return xdg.root() + QStringLiteral("/home/Documents"); }
     QString file() const { return folder() + QStringLiteral("/ab.cd.log"); }
@@ -56,6 +55,8 @@ protected:
     }
 
     XdgScope xdg;
+    // The lines' times.
+    BaseKit::DateEnvironment dates;
 };
 
 } // namespace
@@ -63,8 +64,8 @@ protected:
 TEST_F(LogTest, LinesAreWrittenSixtyFourAtATimeWithTheirTime)
 {
     // 2024-03-05 07:08:09.010 in Berlin (UTC+1).
-    BaseKit::DateEnvironment::setNow([] { return 1709618889.010; });
-    Log log(&recordSystemLog);
+    dates.clock = [] { return 1709618889.010; };
+    Log log(&recordSystemLog, dates);
     log.setup(QStringLiteral("ab.cd"));
     EXPECT_EQ(log.filePath(), file());
     for (int i = 0; i < 63; ++i)
@@ -81,7 +82,7 @@ TEST_F(LogTest, TheFileGrowsAcrossLaunchesAndCloseWritesTheRest)
 {
     xdg.write(QStringLiteral("home/Documents/ab.cd.log"), "earlier launch\n");
     {
-        Log log(&recordSystemLog);
+        Log log(&recordSystemLog, dates);
         log.info(LogCategory::app, QStringLiteral("before setup"));
         log.setup(QStringLiteral("ab.cd"));
         log.info(LogCategory::app, QStringLiteral("after setup"));
@@ -105,7 +106,7 @@ TEST_F(LogTest, TheFileGrowsAcrossLaunchesAndCloseWritesTheRest)
 
 TEST_F(LogTest, OnlyInfoErrorAndFaultReachTheSystemLogAfterSetup)
 {
-    Log log(&recordSystemLog);
+    Log log(&recordSystemLog, dates);
     log.fault(LogCategory::system, QStringLiteral("no subsystem yet"));
     EXPECT_TRUE(systemLog().empty());
     EXPECT_FALSE(log.logger(QStringLiteral("Menu Bar")));
@@ -129,7 +130,7 @@ TEST_F(LogTest, OnlyInfoErrorAndFaultReachTheSystemLogAfterSetup)
 
 TEST_F(LogTest, WithoutAFileTheBufferKeepsOnlyTheNewestLines)
 {
-    Log log(&recordSystemLog);
+    Log log(&recordSystemLog, dates);
     log.setup(QStringLiteral("ab.cd"), xdg.root() + QStringLiteral("/no/such/folder"));
     for (std::size_t i = 0; i < Log::bufferLimit + 10; ++i)
         log.debug(LogCategory::general, QString::number(i));
@@ -145,7 +146,7 @@ TEST_F(LogTest, WithoutAFileTheBufferKeepsOnlyTheNewestLines)
 
 TEST_F(LogTest, ThreadsLogWithoutLosingLines)
 {
-    Log log(&recordSystemLog);
+    Log log(&recordSystemLog, dates);
     log.setup(QStringLiteral("ab.cd"));
     std::vector<std::thread> threads;
     for (int t = 0; t < 4; ++t) {

@@ -10,6 +10,8 @@
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 using BaseKit::MacSystem;
 
 namespace {
@@ -33,12 +35,7 @@ protected:
     {
         registry = std::make_shared<Platform::InMemoryRegistry>();
         clock = std::make_shared<Platform::FakeClock>();
-        MacSystem::Sources sources;
-        sources.registry = registry;
-        sources.clock = clock;
-        MacSystem::setSources(std::move(sources));
     }
-    void TearDown() override { MacSystem::setSources(MacSystem::Sources{}); }
 
     void use(const char* tree, const char* machine = "x86_64", QString computerName = QString())
     {
@@ -55,9 +52,11 @@ protected:
         };
         sources.registry = registry;
         sources.clock = clock;
-        MacSystem::setSources(std::move(sources));
+        system = std::make_unique<MacSystem>(std::move(sources));
     }
 
+    // The machine of the last use().
+    std::unique_ptr<MacSystem> system;
     std::shared_ptr<Platform::InMemoryRegistry> registry;
     std::shared_ptr<Platform::FakeClock> clock;
     int computerNameReads = 0;
@@ -137,31 +136,31 @@ TEST(MacSystemRules, UptimeOfZeroIsADash)
 TEST_F(MacSystemTest, ALinuxSystemIsNamedByItself)
 {
     use("container");
-    EXPECT_EQ(MacSystem::macOSName(), QStringLiteral("Debian GNU/Linux"));
-    EXPECT_EQ(MacSystem::operatingSystemVersionString(), QStringLiteral("Version 12 (Build 6.1.0-18-amd64)"));
-    EXPECT_EQ(MacSystem::versionText(), QStringLiteral("12 (Build 6.1.0-18-amd64)"));
-    EXPECT_EQ(MacSystem::operatingSystemText(), QStringLiteral("Debian GNU/Linux 12 (Build 6.1.0-18-amd64)"));
-    EXPECT_EQ(MacSystem::macOSVersionText(), QStringLiteral("Debian GNU/Linux 12 (Build 6.1.0-18-amd64)"));
-    EXPECT_EQ(MacSystem::productVersion(), QStringLiteral("12"));
-    EXPECT_EQ(MacSystem::majorVersion(), 12);
-    EXPECT_FALSE(MacSystem::wallpaper().has_value());
+    EXPECT_EQ(system->macOSName(), QStringLiteral("Debian GNU/Linux"));
+    EXPECT_EQ(system->operatingSystemVersionString(), QStringLiteral("Version 12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(system->versionText(), QStringLiteral("12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(system->operatingSystemText(), QStringLiteral("Debian GNU/Linux 12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(system->macOSVersionText(), QStringLiteral("Debian GNU/Linux 12 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(system->productVersion(), QStringLiteral("12"));
+    EXPECT_EQ(system->majorVersion(), 12);
+    EXPECT_FALSE(system->wallpaper().has_value());
 }
 
 TEST_F(MacSystemTest, ContainerGivesTheFallbacks)
 {
     use("container");
-    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("-"));
-    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("-"));
-    EXPECT_FALSE(MacSystem::hardwareDetails().has_value());
-    EXPECT_EQ(MacSystem::model(), QString());
-    EXPECT_EQ(MacSystem::computerName(), BaseKit::localizedString(QStringLiteral("UNKNOWN_COMPUTER_NAME")));
-    EXPECT_EQ(MacSystem::thermalState(), -1);
-    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("AMD"));
-    EXPECT_FALSE(MacSystem::isAppleSilicon());
-    EXPECT_FALSE(MacSystem::efficiencyCoreCount().has_value());
-    EXPECT_FALSE(MacSystem::performanceCoreCount().has_value());
-    EXPECT_EQ(MacSystem::physicalMemory(), 16393548ull * 1024);
-    EXPECT_EQ(MacSystem::physicalMemoryText(), BaseKit::IO::sizeText(16393548ull * 1024));
+    EXPECT_EQ(system->serialNumber(), QStringLiteral("-"));
+    EXPECT_EQ(system->marketingName(), QStringLiteral("-"));
+    EXPECT_FALSE(system->hardwareDetails().has_value());
+    EXPECT_EQ(system->model(), QString());
+    EXPECT_EQ(system->computerName(), BaseKit::localizedString(QStringLiteral("UNKNOWN_COMPUTER_NAME")));
+    EXPECT_EQ(system->thermalState(), -1);
+    EXPECT_EQ(system->processorKind(), QStringLiteral("AMD"));
+    EXPECT_FALSE(system->isAppleSilicon());
+    EXPECT_FALSE(system->efficiencyCoreCount().has_value());
+    EXPECT_FALSE(system->performanceCoreCount().has_value());
+    EXPECT_EQ(system->physicalMemory(), 16393548ull * 1024);
+    EXPECT_EQ(system->physicalMemoryText(), BaseKit::IO::sizeText(16393548ull * 1024));
 }
 
 TEST_F(MacSystemTest, LaptopIdentity)
@@ -169,32 +168,32 @@ TEST_F(MacSystemTest, LaptopIdentity)
     registry->addEntry(std::nullopt, QStringLiteral("XPS 13 9320"), QStringLiteral("IOPlatformExpertDevice"),
                        {{QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue(" 7HXK2Q3\n")}});
     use("laptop-xps13", "x86_64", QStringLiteral("Anna's Laptop"));
-    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("7HXK2Q3"));
-    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("Dell Inc. XPS 13 9320"));
-    EXPECT_EQ(MacSystem::model(), QStringLiteral("XPS 13 9320"));
-    EXPECT_EQ(MacSystem::computerName(), QStringLiteral("Anna's Laptop"));
-    EXPECT_EQ(MacSystem::hostName(), QStringLiteral("worklaptop"));
-    EXPECT_EQ(MacSystem::processorName(), QStringLiteral("12th Gen Intel(R) Core(TM) i7-1260P"));
-    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("Intel"));
-    EXPECT_EQ(MacSystem::coreCount(), 12u);
-    EXPECT_EQ(MacSystem::threadCount(), 16u);
-    EXPECT_EQ(MacSystem::activeProcessorCount(), 16);
-    EXPECT_EQ(MacSystem::thermalState(), 0);
-    const auto details = MacSystem::hardwareDetails();
+    EXPECT_EQ(system->serialNumber(), QStringLiteral("7HXK2Q3"));
+    EXPECT_EQ(system->marketingName(), QStringLiteral("Dell Inc. XPS 13 9320"));
+    EXPECT_EQ(system->model(), QStringLiteral("XPS 13 9320"));
+    EXPECT_EQ(system->computerName(), QStringLiteral("Anna's Laptop"));
+    EXPECT_EQ(system->hostName(), QStringLiteral("worklaptop"));
+    EXPECT_EQ(system->processorName(), QStringLiteral("12th Gen Intel(R) Core(TM) i7-1260P"));
+    EXPECT_EQ(system->processorKind(), QStringLiteral("Intel"));
+    EXPECT_EQ(system->coreCount(), 12u);
+    EXPECT_EQ(system->threadCount(), 16u);
+    EXPECT_EQ(system->activeProcessorCount(), 16);
+    EXPECT_EQ(system->thermalState(), 0);
+    const auto details = system->hardwareDetails();
     ASSERT_TRUE(details.has_value());
     EXPECT_EQ(details->model, QStringLiteral("XPS 13 9320"));
     EXPECT_EQ(details->description, QStringLiteral("-"));
-    EXPECT_EQ(MacSystem::operatingSystemText(), QStringLiteral("Ubuntu 22.04 (Build 6.1.0-18-amd64)"));
+    EXPECT_EQ(system->operatingSystemText(), QStringLiteral("Ubuntu 22.04 (Build 6.1.0-18-amd64)"));
 }
 
 TEST_F(MacSystemTest, TwoSocketCounts)
 {
     use("x86-two-socket");
-    EXPECT_EQ(MacSystem::coreCount(), 16u);
-    EXPECT_EQ(MacSystem::physicalProcessorCount(), 16u);
-    EXPECT_EQ(MacSystem::threadCount(), 32u);
-    EXPECT_EQ(MacSystem::logicalProcessorCount(), 32u);
-    EXPECT_EQ(MacSystem::hostBasicInfo().logicalProcessors, 32);
+    EXPECT_EQ(system->coreCount(), 16u);
+    EXPECT_EQ(system->physicalProcessorCount(), 16u);
+    EXPECT_EQ(system->threadCount(), 32u);
+    EXPECT_EQ(system->logicalProcessorCount(), 32u);
+    EXPECT_EQ(system->hostBasicInfo().logicalProcessors, 32);
 }
 
 TEST_F(MacSystemTest, IdentificationIsReadOnce)
@@ -203,11 +202,11 @@ TEST_F(MacSystemTest, IdentificationIsReadOnce)
                                           QStringLiteral("IOPlatformExpertDevice"),
                                           {{QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue("A1")}});
     use("laptop-xps13", "x86_64", QStringLiteral("Desk"));
-    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("A1"));
-    EXPECT_EQ(MacSystem::computerName(), QStringLiteral("Desk"));
+    EXPECT_EQ(system->serialNumber(), QStringLiteral("A1"));
+    EXPECT_EQ(system->computerName(), QStringLiteral("Desk"));
     registry->setProperty(entry, QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue("B2"));
-    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("A1"));
-    EXPECT_EQ(MacSystem::computerName(), QStringLiteral("Desk"));
+    EXPECT_EQ(system->serialNumber(), QStringLiteral("A1"));
+    EXPECT_EQ(system->computerName(), QStringLiteral("Desk"));
     EXPECT_EQ(computerNameReads, 1);
 }
 
@@ -216,7 +215,7 @@ TEST_F(MacSystemTest, SerialNumberOfTheWrongKindIsADash)
     registry->addEntry(std::nullopt, QStringLiteral("platform"), QStringLiteral("IOPlatformExpertDevice"),
                        {{QStringLiteral("IOPlatformSerialNumber"), Platform::PlistValue(QByteArray("A1"))}});
     use("laptop-xps13");
-    EXPECT_EQ(MacSystem::serialNumber(), QStringLiteral("-"));
+    EXPECT_EQ(system->serialNumber(), QStringLiteral("-"));
 }
 
 TEST_F(MacSystemTest, AppleSiliconReadsTheRegistry)
@@ -236,38 +235,38 @@ TEST_F(MacSystemTest, AppleSiliconReadsTheRegistry)
     cluster(Platform::PlistValue(QStringLiteral("P")));      // text, not bytes: not counted
     cluster(Platform::PlistValue(QByteArray("P\xff", 2)));   // not UTF-8: not counted
     use("apple-m1", "aarch64");
-    EXPECT_TRUE(MacSystem::isAppleSilicon());
-    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("Apple Silicon"));
-    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("MacBook Pro (14-inch, 2021)"));
-    EXPECT_EQ(MacSystem::efficiencyCoreCount(), 2);
-    EXPECT_EQ(MacSystem::performanceCoreCount(), 1);
+    EXPECT_TRUE(system->isAppleSilicon());
+    EXPECT_EQ(system->processorKind(), QStringLiteral("Apple Silicon"));
+    EXPECT_EQ(system->marketingName(), QStringLiteral("MacBook Pro (14-inch, 2021)"));
+    EXPECT_EQ(system->efficiencyCoreCount(), 2);
+    EXPECT_EQ(system->performanceCoreCount(), 1);
 }
 
 TEST_F(MacSystemTest, AppleSiliconWithoutEntriesGivesDashAndZero)
 {
     use("apple-m2-procfs", "aarch64");
-    EXPECT_TRUE(MacSystem::isAppleSilicon());
-    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("-"));
-    EXPECT_EQ(MacSystem::efficiencyCoreCount(), 0);
+    EXPECT_TRUE(system->isAppleSilicon());
+    EXPECT_EQ(system->marketingName(), QStringLiteral("-"));
+    EXPECT_EQ(system->efficiencyCoreCount(), 0);
 }
 
 TEST_F(MacSystemTest, ArmBoardsAreNoAppleSilicon)
 {
     use("aarch64-rk3399", "aarch64");
-    EXPECT_FALSE(MacSystem::isAppleSilicon());
+    EXPECT_FALSE(system->isAppleSilicon());
     // Also where uname says arm64: the devicetree names another maker's chip, or there is none.
     use("aarch64-rk3399", "arm64");
-    EXPECT_FALSE(MacSystem::isAppleSilicon());
-    EXPECT_FALSE(MacSystem::efficiencyCoreCount().has_value());
+    EXPECT_FALSE(system->isAppleSilicon());
+    EXPECT_FALSE(system->efficiencyCoreCount().has_value());
     // The ARM board of 2012 the sampling tool's fixtures hold: no devicetree at all.
     use("../Tools/kestrion-sample/embedded-arm", "arm64");
-    EXPECT_FALSE(MacSystem::isAppleSilicon());
-    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("arm64"));
+    EXPECT_FALSE(system->isAppleSilicon());
+    EXPECT_EQ(system->processorKind(), QStringLiteral("arm64"));
     use("aarch64-rk3399", "aarch64");
-    EXPECT_EQ(MacSystem::processorKind(), QStringLiteral("aarch64"));
-    EXPECT_EQ(MacSystem::processorName(), QString());
-    EXPECT_EQ(MacSystem::marketingName(), QStringLiteral("Pine64 RockPro64 v2.1"));
-    EXPECT_FALSE(MacSystem::efficiencyCoreCount().has_value());
+    EXPECT_EQ(system->processorKind(), QStringLiteral("aarch64"));
+    EXPECT_EQ(system->processorName(), QString());
+    EXPECT_EQ(system->marketingName(), QStringLiteral("Pine64 RockPro64 v2.1"));
+    EXPECT_FALSE(system->efficiencyCoreCount().has_value());
 }
 
 TEST_F(MacSystemTest, UptimeKeepsCountingThroughSuspend)
@@ -276,25 +275,25 @@ TEST_F(MacSystemTest, UptimeKeepsCountingThroughSuspend)
     // Booted a day ago and suspended for most of it: the monotonic clock saw only 100 seconds.
     clock->setMonotonic(std::chrono::seconds(100));
     clock->setSecondsSinceBoot(90061);
-    EXPECT_EQ(MacSystem::uptimeText(), QStringLiteral("01:01:01:01"));
+    EXPECT_EQ(system->uptimeText(), QStringLiteral("01:01:01:01"));
     clock->setSecondsSinceBoot(0);
-    EXPECT_EQ(MacSystem::uptimeText(), QStringLiteral("-"));
+    EXPECT_EQ(system->uptimeText(), QStringLiteral("-"));
 }
 
 TEST_F(MacSystemTest, BootUptimeFromTheKernelsBootTime)
 {
     use("container"); // btime 1733560000
     clock->setNow(QDateTime::fromSecsSinceEpoch(1733560000 + 3661, Qt::UTC));
-    EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("00:01:01:01"));
+    EXPECT_EQ(system->bootUptimeText(), QStringLiteral("00:01:01:01"));
 
     MacSystem::Sources none;
     none.machine = std::make_shared<Platform::Machine>(fixtures + QStringLiteral("container"), kernel("x86_64"));
     none.bootTime = [] { return std::optional<std::int64_t>(); };
     none.registry = registry;
     none.clock = clock;
-    MacSystem::setSources(none);
-    EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("-"));
+    system = std::make_unique<MacSystem>(none);
+    EXPECT_EQ(system->bootUptimeText(), QStringLiteral("-"));
     none.bootTime = [] { return std::optional<std::int64_t>(0); };
-    MacSystem::setSources(none);
-    EXPECT_EQ(MacSystem::bootUptimeText(), QStringLiteral("-"));
+    system = std::make_unique<MacSystem>(none);
+    EXPECT_EQ(system->bootUptimeText(), QStringLiteral("-"));
 }

@@ -2,7 +2,6 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/WebRequest.h"
 
-#include "Platform/Desktop/Workspace.h"
 
 #include "Support/LoopbackServer.h"
 
@@ -147,12 +146,10 @@ TEST(OtherAppTest, OnlyHttpsAddressesFromTheDocumentAreUsed)
 TEST(MarketingPageTest, DeveloperPageOpensTheMakersApplications)
 {
     std::vector<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&opened](const QUrl& url) {
+    Marketing::openDeveloperPage([&opened](const QUrl& url) {
         opened.push_back(url);
         return true;
     });
-    Marketing::openDeveloperPage();
-    Platform::Workspace::setUrlOpener({});
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(QString::fromLatin1(BaseKit::Maker::developerPage)));
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("https"));

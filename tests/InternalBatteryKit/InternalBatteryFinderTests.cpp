@@ -5,12 +5,14 @@
 #include "InternalBatteryKit/LegacyInternalBattery.h"
 
 #include "BaseKit/Dates/Date.h"
+#include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Sampler/SampleClock.h"
 #include "Platform/Registry/SysfsRegistry.h"
 
 #include "BatteryTestSupport.h"
 #include "Support/PowerSupplyFixture.h"
 
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -222,6 +224,10 @@ TEST(BatteryRows, FullSmartReaderInOrder)
                              {"CellVoltage", PlistValue(PlistValue::ArrayType{PlistValue(4200), PlistValue(4190)})}})},
          {"ManufactureDate", PlistValue(0x5A21)},
          {"Manufacturer", PlistValue("SMP")}});
+    // The manufacture date is written in the finder's own locale and time zone.
+    BaseKit::DateEnvironment dates;
+    dates.localeName = QStringLiteral("de_DE");
+    dates.timeZoneId = QStringLiteral("Europe/Berlin");
     InternalBatteryFinder finder({
         entry.registry, sources({description({{"Name", PlistValue("BAT0")},
                                               {"Current Capacity", PlistValue(80)},
@@ -229,7 +235,8 @@ TEST(BatteryRows, FullSmartReaderInOrder)
                                               {"Time to Empty", PlistValue(125)},
                                               {"Is Charging", PlistValue(std::int64_t(0))},
                                               {"Watts", PlistValue(67)},
-                                              {"BatteryHealth", PlistValue("Good")}})})});
+                                              {"BatteryHealth", PlistValue("Good")}})}),
+        dates});
     finder.refresh();
     const auto& rows = finder.items();
     EXPECT_EQ(titles(rows),
@@ -250,7 +257,10 @@ TEST(BatteryRows, FullSmartReaderInOrder)
                            "8.8000 V", "18.00 W"}));
     EXPECT_EQ(values.at(17), "SMP");
     EXPECT_EQ(values.at(18), BaseKit::Date(QDate(2025, 1, 1).startOfDay())
-                                 .string(BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium));
+                                 .string(dates, BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium));
+    // The German short date and medium time, whatever this machine's own locale.
+    const QRegularExpression german(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d, \\d\\d:\\d\\d:\\d\\d$"));
+    EXPECT_TRUE(german.match(values.at(18)).hasMatch()) << values.at(18).toStdString();
     EXPECT_EQ(rows.front().color(), BatteryInfoItem::Color::yellow);
     EXPECT_EQ(rows.front().icon(), "clock.circle.fill");
     EXPECT_EQ(titles(finder.adapterItems()),

@@ -102,7 +102,7 @@ TEST(AppSettings, TableNamesEveryKeyOnce)
 TEST(SystemInfoModel, IdentityComesFromTheMachine)
 {
     FixtureMachine machine;
-    SystemInfoModel model([] { return 0; });
+    SystemInfoModel model(machine.system, [] { return 0; });
     EXPECT_EQ(model.computerName(), QStringLiteral("Studio"));
     // No row of the device table for a Linux product name: the marketing name stands instead.
     EXPECT_EQ(model.computerModel(), QStringLiteral("Dell Inc. XPS 13 9320"));
@@ -113,7 +113,7 @@ TEST(SystemInfoModel, ThermalStates)
 {
     FixtureMachine machine;
     int state = 2;
-    SystemInfoModel model([&state] { return state; });
+    SystemInfoModel model(machine.system, [&state] { return state; });
     EXPECT_EQ(model.thermalStateColor(), ViewKit::VKNamedColor::red);
     EXPECT_EQ(model.thermalStateText(), QStringLiteral("Serious"));
     state = 3;

@@ -4,7 +4,6 @@
 #include "Kestrion/SettingsWindow/ThermionSettingsView.h"
 
 #include "Platform/PropertyList/Defaults.h"
-#include "Platform/Desktop/Workspace.h"
 #include "ThermionKit/ThermionCheck.h"
 #include "ViewKit/VKLinkOpener.h"
 #include "ViewKit/VKToastView.h"
@@ -34,14 +33,10 @@ protected:
         ASSERT_TRUE(share.isValid());
         environment.fixedEntryPath = share.filePath(QStringLiteral("fixed.desktop"));
         environment.dataDirectories = {share.path()};
-        Platform::Workspace::setUrlOpener([this](const QUrl& url) {
+        environment.urlOpener = [this](const QUrl& url) {
             opened.append(url);
             return true;
-        });
-    }
-    void TearDown() override
-    {
-        Platform::Workspace::setUrlOpener({});
+        };
     }
 
     void install(bool installed)
@@ -109,7 +104,7 @@ TEST_F(CompanionSettings, ARunningCompanionCountsAsPresent)
 
 TEST_F(CompanionSettings, ADownloadNoProgramCanOpenSaysSo)
 {
-    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
+    environment.urlOpener = [](const QUrl&) { return false; };
     ThermionSettingsView page(settings, ThermionCheck(environment));
     page.resize(640, 360);
     page.show();

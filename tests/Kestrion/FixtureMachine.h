@@ -6,8 +6,8 @@
 
 #include <memory>
 
-// While it lives, the machine's identity comes from a captured laptop and an empty registry instead of
-// this machine.
+// The machine's identity from a captured laptop and an empty registry instead of this machine; handed
+// to what shows the machine.
 struct FixtureMachine {
     FixtureMachine()
     {
@@ -16,7 +16,8 @@ struct FixtureMachine {
         sources.computerName = [] { return QStringLiteral("Studio"); };
         sources.bootTime = [] { return std::optional<std::int64_t>(1700000000); };
         sources.registry = std::make_shared<Platform::InMemoryRegistry>();
-        BaseKit::MacSystem::setSources(sources);
+        system = std::make_shared<const BaseKit::MacSystem>(sources);
     }
-    ~FixtureMachine() { BaseKit::MacSystem::setSources(BaseKit::MacSystem::defaultSources()); }
+
+    std::shared_ptr<const BaseKit::MacSystem> system;
 };

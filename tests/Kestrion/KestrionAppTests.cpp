@@ -20,7 +20,7 @@
 #include "Platform/PropertyList/Defaults.h"
 #include "Platform/Bus/DistributedCenter.h"
 #include "Platform/Registry/InMemoryRegistry.h"
-#include "Platform/Desktop/Workspace.h"
+#include "BaseKit/Services/Maker.h"
 #include "Support/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
@@ -128,6 +128,11 @@ struct Program : ::testing::Test {
         for (auto it = stored.begin(); it != stored.end(); ++it)
             defaults.remove(it->first);
         registry.environment.otherApps.fileHost = otherApps.base();
+        registry.environment.system = machine.system;
+        registry.environment.urlOpener = [this](const QUrl& url) {
+            opened.append(url);
+            return desktopTakes;
+        };
         app = std::make_unique<KestrionApp>(settings, registry.environment, labelCards);
         app->setTerminateHandler([this] { terminated(); });
         app->showMainWindow();
@@ -152,6 +157,9 @@ struct Program : ::testing::Test {
     AppSettings settings{defaults};
     std::unique_ptr<KestrionApp> app;
     std::function<void()> terminated = [] {};
+    // What the program handed to the desktop, and whether the desktop takes it.
+    QList<QUrl> opened;
+    bool desktopTakes = true;
 };
 
 // The program as a German desktop starts it: its tables in German from the first text on.
@@ -347,8 +355,15 @@ TEST_F(Program, EscAndCtrlWCloseTheWindows)
 
 TEST_F(Program, HelpLinksSayWhenNoProgramOpensThem)
 {
-    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
-    // "Contact Form…" and "Open Homepage…": the main window tells that nothing could open the page.
+    // "Contact Form…" and "Open Homepage…" hand the maker's pages to the desktop.
+    app->helpActions().at(1)->trigger();
+    app->helpActions().at(2)->trigger();
+    EXPECT_EQ(opened, (QList<QUrl>{QUrl(QString::fromLatin1(BaseKit::Maker::contactPage)),
+                                   QUrl(QString::fromLatin1(BaseKit::Maker::webHost))}));
+    EXPECT_EQ(ViewKit::VKLinkOpener::notice(app->mainWindow()), nullptr);
+
+    // Where no program opens them, the main window tells that nothing could open the page.
+    desktopTakes = false;
     for (int item : {1, 2}) {
         app->helpActions().at(item)->trigger();
         ViewKit::VKToastView* notice = ViewKit::VKLinkOpener::notice(app->mainWindow());
@@ -358,7 +373,6 @@ TEST_F(Program, HelpLinksSayWhenNoProgramOpensThem)
         EXPECT_TRUE(app->mainWindow()->rect().contains(notice->geometry()));
         delete notice;
     }
-    Platform::Workspace::setUrlOpener({});
 }
 
 TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
@@ -373,6 +387,7 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     settings.setBool(SettingKey::disableSystemInfo, false); // every module on
+    registry.environment.system = machine.system;
     KestrionApp app(settings, registry.environment);
     const QSize screen(1366, 768);
     app.mainWindow()->setAvailableArea(screen);

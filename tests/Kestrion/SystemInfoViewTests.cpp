@@ -52,7 +52,6 @@ protected:
         clock = std::make_shared<Platform::FakeClock>();
         clock->setSecondsSinceBoot(3 * 3600 + 25 * 60 + 7);
     }
-    void TearDown() override { BaseKit::MacSystem::setSources(BaseKit::MacSystem::defaultSources()); }
 
     void use(const char* tree, const char* machine = "x86_64")
     {
@@ -65,9 +64,11 @@ protected:
         sources.bootTime = [] { return std::optional<std::int64_t>(1700000000); };
         sources.registry = registry;
         sources.clock = clock;
-        BaseKit::MacSystem::setSources(sources);
+        system = std::make_shared<const BaseKit::MacSystem>(sources);
     }
 
+    // The machine of the last use().
+    std::shared_ptr<const BaseKit::MacSystem> system;
     std::shared_ptr<Platform::InMemoryRegistry> registry;
     std::shared_ptr<Platform::FakeClock> clock;
     int thermal = 0;
@@ -118,7 +119,7 @@ struct RootVolume {
 TEST_F(SystemInfoTest, FactsOfAnIntelLaptopWithoutGraphicsCardOrSystemVolume)
 {
     use("laptop-xps13");
-    const QList<Fact> hardware = SystemInfoView::hardwareFacts(nullptr, nullptr);
+    const QList<Fact> hardware = SystemInfoView::hardwareFacts(*system, nullptr, nullptr);
     ASSERT_EQ(hardware.size(), 4);
     EXPECT_EQ(hardware[0], (Fact{LKLocalizedString::processor, QStringLiteral("12th Gen Intel(R) Core(TM) i7-1260P")}));
     EXPECT_EQ(hardware[1], (Fact{LKLocalizedString::graphicsCard, text(LKLocalizedString::unknownGraphicsCard)}));
@@ -127,23 +128,23 @@ TEST_F(SystemInfoTest, FactsOfAnIntelLaptopWithoutGraphicsCardOrSystemVolume)
     // No volume the sampler can name as the system volume: the placeholder, not a stop.
     EXPECT_EQ(hardware[3], (Fact{LKLocalizedString::storage, QStringLiteral("-")}));
 
-    const QList<Fact> large = SystemInfoView::processorFacts(2);
+    const QList<Fact> large = SystemInfoView::processorFacts(*system, 2);
     EXPECT_EQ(large, (QList<Fact>{{LKLocalizedString::identifier, QStringLiteral("XPS 13 9320")},
                                   {LKLocalizedString::architecture, QStringLiteral("Intel")},
                                   {LKLocalizedString::coreCount, QStringLiteral("12")},
                                   {LKLocalizedString::threadCount, QStringLiteral("16")}}));
     // An Intel machine: the core count stands alone in every class.
-    EXPECT_FALSE(SystemInfoView::clusters(2));
-    EXPECT_FALSE(SystemInfoView::clusters(1));
+    EXPECT_FALSE(SystemInfoView::clusters(*system, 2));
+    EXPECT_FALSE(SystemInfoView::clusters(*system, 1));
 }
 
 TEST_F(SystemInfoTest, SmallScreensCountProcessorsLargerOnesCoresAndThreads)
 {
     use("x86-two-socket");
-    const QList<Fact> small = SystemInfoView::processorFacts(0);
-    const QList<Fact> large = SystemInfoView::processorFacts(1);
-    EXPECT_EQ(small[2].text, QString::number(BaseKit::MacSystem::physicalProcessorCount()));
-    EXPECT_EQ(small[3].text, QString::number(BaseKit::MacSystem::logicalProcessorCount()));
+    const QList<Fact> small = SystemInfoView::processorFacts(*system, 0);
+    const QList<Fact> large = SystemInfoView::processorFacts(*system, 1);
+    EXPECT_EQ(small[2].text, QString::number(system->physicalProcessorCount()));
+    EXPECT_EQ(small[3].text, QString::number(system->logicalProcessorCount()));
     EXPECT_EQ(large[2].text, QStringLiteral("16"));
     EXPECT_EQ(large[3].text, QStringLiteral("32"));
 }
@@ -154,12 +155,12 @@ TEST_F(SystemInfoTest, PrimaryCardAndSystemVolumeFillTheHardwareGroup)
     auto gpu = oneCard();
     RootVolume root;
     ASSERT_NE(root.model->controller()->listedSystemVolume(), nullptr);
-    const QList<Fact> hardware = SystemInfoView::hardwareFacts(gpu->controller()->primary(),
+    const QList<Fact> hardware = SystemInfoView::hardwareFacts(*system, gpu->controller()->primary(),
                                                                root.model->controller()->listedSystemVolume());
     EXPECT_EQ(hardware[1].text, QStringLiteral("Radeon Test"));
     EXPECT_EQ(hardware[3].text, QStringLiteral("465.76 GB"));
 
-    SystemInfoModel model([this] { return thermal; });
+    SystemInfoModel model(system, [this] { return thermal; });
     SystemInfoView view(model, gpu.get(), root.model.get(), 2);
     EXPECT_EQ(view.row(LKLocalizedString::graphicsCard)->rightText(), QStringLiteral("Radeon Test"));
     EXPECT_EQ(view.row(LKLocalizedString::storage)->rightText(), QStringLiteral("465.76 GB"));
@@ -176,13 +177,13 @@ TEST_F(SystemInfoTest, AppleSiliconShowsClusterCountsFromClassOne)
         registry->addEntry(cpus, QStringLiteral("cpu"), QStringLiteral("AppleARMCPU"),
                            {{QStringLiteral("cluster-type"), PlistValue(QByteArray(type, 2))}});
     use("apple-m2-procfs", "aarch64");
-    const std::optional<SystemInfoView::Clusters> counts = SystemInfoView::clusters(2);
+    const std::optional<SystemInfoView::Clusters> counts = SystemInfoView::clusters(*system, 2);
     ASSERT_TRUE(counts);
     EXPECT_EQ(counts->efficiency, 2);
     EXPECT_EQ(counts->performance, 1);
-    EXPECT_FALSE(SystemInfoView::clusters(0));
+    EXPECT_FALSE(SystemInfoView::clusters(*system, 0));
 
-    SystemInfoModel model([this] { return thermal; });
+    SystemInfoModel model(system, [this] { return thermal; });
     SystemInfoView large(model, nullptr, nullptr, 2);
     EXPECT_NE(large.clusterCounts(), nullptr);
     SystemInfoView small(model, nullptr, nullptr, 0);
@@ -194,7 +195,7 @@ TEST_F(SystemInfoTest, AppleSiliconShowsClusterCountsFromClassOne)
 TEST_F(SystemInfoTest, ArrangementFollowsTheSizeClass)
 {
     use("laptop-xps13");
-    SystemInfoModel model([this] { return thermal; });
+    SystemInfoModel model(system, [this] { return thermal; });
     SystemInfoView small(model, nullptr, nullptr, 0);
     EXPECT_EQ(small.heading(), nullptr);
     EXPECT_EQ(small.layout()->spacing(), 8);
@@ -227,7 +228,7 @@ TEST_F(SystemInfoTest, ThermalStateAndUptimeAreReadEverySecondWhileShown)
 {
     use("laptop-xps13");
     thermal = 2;
-    SystemInfoModel model([this] { return thermal; });
+    SystemInfoModel model(system, [this] { return thermal; });
     SystemInfoView view(model, nullptr, nullptr, 0);
     EXPECT_EQ(view.row(LKLocalizedString::thermalState)->rightText(), text(LKLocalizedString::serious));
     const QString before = view.row(LKLocalizedString::uptime)->rightText();
@@ -270,7 +271,7 @@ TEST_F(SystemInfoTest, ThermalStateAndUptimeAreReadEverySecondWhileShown)
 TEST_F(SystemInfoTest, IdentityRowsFollowTheModel)
 {
     use("laptop-xps13");
-    SystemInfoModel model([this] { return thermal; });
+    SystemInfoModel model(system, [this] { return thermal; });
     SystemInfoView view(model, nullptr, nullptr, 1);
     model.setSerialNumber(QStringLiteral("7HXK2Q3"));
     model.setComputerModel(QStringLiteral("XPS 13"));
@@ -284,7 +285,7 @@ TEST_F(SystemInfoTest, StorageRowFollowsTheSystemVolumeOnceListed)
 {
     use("laptop-xps13");
     RootVolume data("2 0 8:1 / /data rw - vfat /dev/sda1 rw\n");  // no root volume yet
-    SystemInfoModel model([this] { return thermal; });
+    SystemInfoModel model(system, [this] { return thermal; });
     SystemInfoView view(model, nullptr, data.model.get(), 0);
     EXPECT_EQ(view.row(LKLocalizedString::storage)->rightText(), QStringLiteral("-"));
     data.tree.mountTable("1 0 8:4 / / rw - ext4 /dev/sda4 rw\n2 0 8:1 / /data rw - vfat /dev/sda1 rw\n");

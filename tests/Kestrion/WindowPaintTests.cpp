@@ -135,7 +135,7 @@ struct EveryCardWindow {
                                                           std::make_shared<Platform::PowerSources>(batteryTree.root())}),
             settings);
 
-        system = std::make_unique<SystemInfoModel>([] { return 0; });
+        system = std::make_unique<SystemInfoModel>(identity.system, [] { return 0; });
 
         CardCatalog catalog;
         CardSources sources;

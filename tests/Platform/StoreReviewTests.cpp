@@ -9,16 +9,17 @@ namespace {
 TEST(WorkspaceTest, InvalidAndEmptyAddressesReachNoOpener)
 {
     std::vector<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&opened](const QUrl& url) {
+    const Platform::Workspace::UrlOpener opener = [&opened](const QUrl& url) {
         opened.push_back(url);
         return true;
-    });
-    EXPECT_FALSE(Platform::Workspace::openUrl(QUrl()));
-    EXPECT_FALSE(Platform::Workspace::openUrl(QUrl(QStringLiteral("http://exa mple.com"), QUrl::StrictMode)));
-    EXPECT_TRUE(Platform::Workspace::openUrl(QUrl(QStringLiteral("https://example.com/a"))));
+    };
+    EXPECT_FALSE(Platform::Workspace::openUrl(QUrl(), opener));
+    EXPECT_FALSE(Platform::Workspace::openUrl(QUrl(QStringLiteral("http://exa mple.com"), QUrl::StrictMode), opener));
+    EXPECT_TRUE(Platform::Workspace::openUrl(QUrl(QStringLiteral("https://example.com/a")), opener));
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], QUrl(QStringLiteral("https://example.com/a")));
-    Platform::Workspace::setUrlOpener({});
+    // Without an opener nothing is opened, and nothing fails.
+    EXPECT_FALSE(Platform::Workspace::openUrl(QUrl(QStringLiteral("https://example.com/b")), {}));
 }
 
 } // namespace

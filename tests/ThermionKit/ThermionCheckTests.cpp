@@ -5,7 +5,6 @@
 #include "Support/LoopbackServer.h"
 #include "BaseKit/Services/WebRequest.h"
 #include "Platform/Bus/DistributedCenter.h"
-#include "Platform/Desktop/Workspace.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -40,7 +39,6 @@ protected:
         // A name a test owned is released at once, but the presence watch learns it from the bus's
         // signal: the next test starts only once the watch has seen it go.
         EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 5000));
-        Platform::Workspace::setUrlOpener({});
     }
 
     void use(QStringList directories, QString fixed = {})
@@ -242,10 +240,10 @@ TEST_F(ThermionCheckTest, TheDownloadPageIsASecurePage)
     EXPECT_TRUE(ThermionCheck::standardEnvironment().versionDocumentUrl.startsWith(QStringLiteral("https://")));
     EXPECT_TRUE(ThermionCheck::standardEnvironment().versionDocumentUrl.endsWith(QStringLiteral("/files/thermion.json")));
     QUrl opened;
-    Platform::Workspace::setUrlOpener([&opened](const QUrl& url) {
+    environment.urlOpener = [&opened](const QUrl& url) {
         opened = url;
         return true;
-    });
+    };
     check().openDownloadPage();
     EXPECT_EQ(opened, QUrl(ThermionCheck::standardEnvironment().downloadPage));
 }

@@ -2,7 +2,6 @@
 
 #include "LanguageKit/LKLocalizedString.h"
 #include "Platform/Files/Bundles.h"
-#include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKProminentButton.h"
@@ -175,18 +174,17 @@ TEST(AboutView, BackgroundIsWhiteInLightAndControlBackgroundInDark)
 TEST(AboutView, CloseClosesTheWindowAndThePortfolioOpensTheDesignersPage)
 {
     QList<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&](const QUrl& url) {
+    const auto opener = [&](const QUrl& url) {
         opened.append(url);
         return true;
-    });
+    };
     QWidget window;
     auto* layout = new QVBoxLayout(&window);
-    auto* view = new VKAboutView(icon(), information(), bundles(3), &window);
+    auto* view = new VKAboutView(icon(), information(), bundles(3), opener, &window);
     layout->addWidget(view);
     window.show();
     ASSERT_NE(view->portfolioButton(), nullptr);
     QTest::mouseClick(view->portfolioButton(), Qt::LeftButton);
-    Platform::Workspace::setUrlOpener({});
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(), QUrl(QString::fromLatin1(VKAboutView::iconDesignerPage)));
 

@@ -4,7 +4,6 @@
 #include "BaseKit/Services/Maker.h"
 #include "BaseKit/Services/Marketing.h"
 #include "BaseKit/Services/WebRequest.h"
-#include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKActionView.h"
 #include "ViewKit/VKEmptyView.h"
 #include "ViewKit/VKLinkOpener.h"
@@ -60,7 +59,6 @@ protected:
 
     void TearDown() override
     {
-        Platform::Workspace::setUrlOpener({});
         // Finished exchanges release their connections once the event loop has turned.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
@@ -230,11 +228,11 @@ TEST_F(OtherAppsFixture, GoingAwayWhileLoadingDropsTheResult)
 TEST_F(OtherAppsFixture, ToolbarButtonOpensTheDevelopersPage)
 {
     QList<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&](const QUrl& url) {
+    bool desktopTakes = true;
+    VKOtherAppsView view(std::nullopt, source, [&](const QUrl& url) {
         opened.append(url);
-        return true;
+        return desktopTakes;
     });
-    VKOtherAppsView view(std::nullopt, source);
     view.show();
     waitForLoad(view);
     ASSERT_NE(view.developerPageButton(), nullptr);
@@ -245,7 +243,7 @@ TEST_F(OtherAppsFixture, ToolbarButtonOpensTheDevelopersPage)
     EXPECT_EQ(VKLinkOpener::notice(&view), nullptr);
 
     // Where no program can open the page, the window says so instead of nothing happening.
-    Platform::Workspace::setUrlOpener([](const QUrl&) { return false; });
+    desktopTakes = false;
     QTest::mouseClick(view.developerPageButton(), Qt::LeftButton);
     VKToastView* notice = VKLinkOpener::notice(&view);
     ASSERT_NE(notice, nullptr);
@@ -272,14 +270,14 @@ TEST(OtherAppView, DescriptionFollowsTheLanguage)
 TEST(OtherAppView, StoreButtonOnlyForAValidAddressAndIconSlotWaits)
 {
     QList<QUrl> opened;
-    Platform::Workspace::setUrlOpener([&](const QUrl& url) {
+    const auto opener = [&](const QUrl& url) {
         opened.append(url);
         return true;
-    });
+    };
     const BaseKit::OtherApp good{QStringLiteral("id"), QStringLiteral("Good"), QStringLiteral("de"),
                                  QStringLiteral("en"), QStringLiteral("not an address"),
                                  QStringLiteral("https://store.example.com/good")};
-    VKOtherAppView page(good);
+    VKOtherAppView page(good, opener);
     page.show();
     EXPECT_EQ(page.nameLabel()->text(), QStringLiteral("Good"));
     EXPECT_EQ(page.icon()->size(), QSize(128, 128));
@@ -287,7 +285,6 @@ TEST(OtherAppView, StoreButtonOnlyForAValidAddressAndIconSlotWaits)
     EXPECT_TRUE(page.icon()->indicator()->isVisible());
     ASSERT_NE(page.storeButton(), nullptr);
     QTest::mouseClick(page.storeButton(), Qt::LeftButton);
-    Platform::Workspace::setUrlOpener({});
     ASSERT_EQ(opened.size(), 1);
     EXPECT_EQ(opened.front(), QUrl(QStringLiteral("https://store.example.com/good")));
 

@@ -1,6 +1,5 @@
 #include "BaseKit/ModuleStrings.h"
 #include "Platform/Files/Bundles.h"
-#include "Platform/Desktop/Workspace.h"
 #include "ViewKit/VKReviewDialog.h"
 
 #include <QApplication>
@@ -28,18 +27,14 @@ struct ReviewDialogTest : ::testing::Test {
     void SetUp() override
     {
         VKReviewDialog::resetForTesting();
-        Platform::Workspace::setUrlOpener([this](const QUrl& url) {
-            opened.push_back(url);
-            return true;
-        });
     }
-    void TearDown() override
-    {
-        Platform::Workspace::setUrlOpener({});
-        delete shownDialog();
-    }
+    void TearDown() override { delete shownDialog(); }
 
     std::vector<QUrl> opened;
+    const BaseKit::Workspace::UrlOpener opener = [this](const QUrl& url) {
+        opened.push_back(url);
+        return true;
+    };
     const QUrl page{QStringLiteral("https://www.brannock.com/apps")};
 };
 
@@ -49,7 +44,7 @@ const char* const dialogKeys[] = {"RATE_APP_TITLE", "RATE_APP_HEADLINE", "RATE_A
 
 TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensThePage)
 {
-    VKReviewDialog::present(page);
+    VKReviewDialog::present(page, opener);
     VKReviewDialog* dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
     EXPECT_FALSE(dialog->isModal());
@@ -60,19 +55,19 @@ TEST_F(ReviewDialogTest, AppearsOnceAsThePlatformsRequestAndItsRateButtonOpensTh
     EXPECT_EQ(dialog->notNowButton()->text(), QStringLiteral("Not Now"));
 
     // A second request while it shows, and after it was answered, shows nothing new.
-    VKReviewDialog::present(page);
+    VKReviewDialog::present(page, opener);
     dialog->rateButton()->click();
     ASSERT_EQ(opened.size(), 1u);
     EXPECT_EQ(opened[0], page);
     EXPECT_TRUE(QTest::qWaitFor([] { return shownDialog() == nullptr; }, 5000));
-    VKReviewDialog::present(page);
+    VKReviewDialog::present(page, opener);
     EXPECT_EQ(shownDialog(), nullptr);
     EXPECT_EQ(opened.size(), 1u);
 }
 
 TEST_F(ReviewDialogTest, NotNowOpensNothing)
 {
-    VKReviewDialog::present(page);
+    VKReviewDialog::present(page, opener);
     VKReviewDialog* dialog = shownDialog();
     ASSERT_NE(dialog, nullptr);
     dialog->notNowButton()->click();

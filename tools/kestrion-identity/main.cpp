@@ -44,35 +44,36 @@ int main(int argc, char** argv)
     QTimer::singleShot(500, &loop, &QEventLoop::quit);
     loop.exec();
 
-    const auto device = BaseKit::MacDevices::standard().device(MacSystem::model());
+    const MacSystem system;
+    const auto device = BaseKit::MacDevices::standard().device(system.model());
     const auto kinds = Platform::Machine().coreKinds();
 
     QTextStream out(stdout);
     const auto row = [&out](const char* label, const QString& value) {
         out << QString::fromLatin1(label).leftJustified(22, QLatin1Char(' ')) << value << '\n';
     };
-    row("Computer name", MacSystem::computerName());
-    row("Host name", MacSystem::hostName());
-    row("Model", MacSystem::model().isEmpty() ? QStringLiteral("-") : MacSystem::model());
-    row("Marketing name", MacSystem::marketingName());
-    row("Computer model", device ? device->description : MacSystem::marketingName());
-    row("Serial number", MacSystem::serialNumber());
-    row("Processor", MacSystem::processorName().isEmpty() ? QStringLiteral("-") : MacSystem::processorName());
-    row("Processor kind", MacSystem::processorKind());
-    row("Architecture", MacSystem::architecture());
-    row("Cores", QString::number(MacSystem::coreCount()));
-    row("Threads", QString::number(MacSystem::threadCount()));
+    row("Computer name", system.computerName());
+    row("Host name", system.hostName());
+    row("Model", system.model().isEmpty() ? QStringLiteral("-") : system.model());
+    row("Marketing name", system.marketingName());
+    row("Computer model", device ? device->description : system.marketingName());
+    row("Serial number", system.serialNumber());
+    row("Processor", system.processorName().isEmpty() ? QStringLiteral("-") : system.processorName());
+    row("Processor kind", system.processorKind());
+    row("Architecture", system.architecture());
+    row("Cores", QString::number(system.coreCount()));
+    row("Threads", QString::number(system.threadCount()));
     row("Performance cores", kinds ? QString::number(kinds->performance) : QStringLiteral("-"));
     row("Efficiency cores", kinds ? QString::number(kinds->efficiency) : QStringLiteral("-"));
-    row("Apple silicon", MacSystem::isAppleSilicon() ? QStringLiteral("yes") : QStringLiteral("no"));
-    row("Apple silicon E/P", optionalCount(MacSystem::efficiencyCoreCount()) + QLatin1Char('/')
-                                 + optionalCount(MacSystem::performanceCoreCount()));
-    row("Operating system", MacSystem::operatingSystemText());
-    row("Product version", MacSystem::productVersion().isEmpty() ? QStringLiteral("-") : MacSystem::productVersion());
-    row("Memory", MacSystem::physicalMemoryText());
-    row("Thermal state", thermalText(MacSystem::thermalState()));
-    row("Uptime", MacSystem::uptimeText());
-    row("Since boot time", MacSystem::bootUptimeText());
-    row("Symbol", MacSystem::modelSymbolName());
+    row("Apple silicon", system.isAppleSilicon() ? QStringLiteral("yes") : QStringLiteral("no"));
+    row("Apple silicon E/P", optionalCount(system.efficiencyCoreCount()) + QLatin1Char('/')
+                                 + optionalCount(system.performanceCoreCount()));
+    row("Operating system", system.operatingSystemText());
+    row("Product version", system.productVersion().isEmpty() ? QStringLiteral("-") : system.productVersion());
+    row("Memory", system.physicalMemoryText());
+    row("Thermal state", thermalText(system.thermalState()));
+    row("Uptime", system.uptimeText());
+    row("Since boot time", system.bootUptimeText());
+    row("Symbol", system.modelSymbolName());
     return 0;
 }

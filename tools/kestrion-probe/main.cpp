@@ -1,6 +1,7 @@
 // Prints what the foundation library formats on this machine: sizes and rates of a few byte counts,
 // numbers in the current locale and a few version comparisons.
 #include "BaseKit/Dates/Date.h"
+#include "BaseKit/Dates/DateEnvironment.h"
 #include "BaseKit/Dates/Duration.h"
 #include "BaseKit/FormatNumber.h"
 #include "BaseKit/IO.h"
@@ -47,18 +48,20 @@ int main(int argc, char** argv)
     }
 
     out << "\nDates and durations in the locale " << QLocale().name() << "\n";
-    const BaseKit::Date now;
-    out << "  now         " << now.string(BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium) << "  |  "
-        << now.logTimestampText() << "\n";
-    out << "  an hour ago " << BaseKit::Date::relativeText(BaseKit::Date(now.timestamp() - 3600)) << "  |  "
-        << BaseKit::Date::todayAtText(now.timestamp() - 86400) << "\n";
-    out << "  this week   " << BaseKit::Date::weekRangeText(0) << "  |  "
-        << BaseKit::Date::weekdayNames().join(QStringLiteral(", ")) << "\n";
+    // This machine's clock, locale and time zone.
+    const BaseKit::DateEnvironment dates;
+    const BaseKit::Date now = BaseKit::Date::now(dates);
+    out << "  now         " << now.string(dates, BaseKit::DateStyle::Short, BaseKit::DateStyle::Medium) << "  |  "
+        << now.logTimestampText(dates) << "\n";
+    out << "  an hour ago " << BaseKit::Date::relativeText(dates, BaseKit::Date(now.timestamp() - 3600)) << "  |  "
+        << BaseKit::Date::todayAtText(dates, now.timestamp() - 86400) << "\n";
+    out << "  this week   " << BaseKit::Date::weekRangeText(dates, 0) << "  |  "
+        << BaseKit::Date::weekdayNames(dates).join(QStringLiteral(", ")) << "\n";
     const std::int64_t durations[] = {0, 61, 5400, 90061, -90061};
     for (std::int64_t seconds : durations) {
         out << "  " << QString::number(seconds).rightJustified(10) << " s  " << BaseKit::Duration::durationText(seconds)
             << "  " << BaseKit::Duration::hoursMinutesText(seconds) << "  " << BaseKit::Duration::clockText(seconds, true)
-            << "  " << BaseKit::Duration::spokenDurationText(seconds) << "\n";
+            << "  " << BaseKit::Duration::spokenDurationText(dates, seconds) << "\n";
     }
     return 0;
 }

@@ -121,7 +121,7 @@ public:
 
         auto machine = std::make_shared<Platform::Machine>(root, Platform::KernelIdentity::captured(root));
         auto names = std::make_shared<Platform::DynamicStore>(root);
-        MacSystem::setSources(MacSystem::Sources{
+        m_system = std::make_shared<const MacSystem>(MacSystem::Sources{
             machine,
             [names] { return names->computerName(); },
             [root]() -> std::optional<std::int64_t> {
@@ -129,6 +129,7 @@ public:
                 return boot ? std::optional<std::int64_t>(boot->seconds) : std::nullopt;
             },
             nullptr, m_clock});
+        const std::shared_ptr<const MacSystem> system = m_system;
         m_architecture = machine->architecture();
 
         m_registry = Platform::SysfsRegistry::live(root);
@@ -136,6 +137,11 @@ public:
         processor.clock = m_clock;
         processor.currentTime = nullptr;
         processor.monotonicNanoseconds = nullptr;
+        // The captured machine's counts, not this machine's.
+        processor.activeProcessorCount = [system] { return std::uint32_t(std::max(system->activeProcessorCount(), 0)); };
+        processor.logicalProcessorCount = [system] { return system->logicalProcessorCount(); };
+        processor.threadCount = [system] { return system->threadCount(); };
+        processor.isAppleSilicon = [system] { return system->isAppleSilicon(); };
         m_processor = std::make_unique<SystemKit::ProcessorController>(30, processor);
         m_processor->setCollectProcessInformation(true);
         m_memory = std::make_unique<SystemKit::MemoryController>(30, std::make_shared<Platform::HostStatistics>(root));
@@ -152,8 +158,8 @@ public:
         SystemKit::GraphicsEnvironment graphics;
         graphics.registry = m_registry;
         graphics.clock = m_clock;
-        graphics.processorName = [] { return MacSystem::processorName(); };
-        graphics.physicalMemory = [] { return MacSystem::physicalMemory(); };
+        graphics.processorName = [system] { return system->processorName(); };
+        graphics.physicalMemory = [system] { return system->physicalMemory(); };
         m_graphics = std::make_unique<SystemKit::GraphicsCardController>(SystemKit::DataStorageMode::all, 30, graphics);
 
         auto mounts = std::make_shared<Platform::Mounts>(root);
@@ -193,16 +199,16 @@ public:
 
     void printIdentity(Lines& line) const
     {
-        const Kestrion::SystemInfoModel card([] { return MacSystem::thermalState(); });
+        const Kestrion::SystemInfoModel card(m_system);
         line(QStringLiteral("machine.computer-name"), card.computerName());
         line(QStringLiteral("machine.model"), card.computerModel());
         line(QStringLiteral("machine.serial-number"), card.serialNumber());
-        line(QStringLiteral("machine.host-name"), MacSystem::hostName());
-        line(QStringLiteral("machine.processor"), MacSystem::processorName().isEmpty() ? dash : MacSystem::processorName());
-        line(QStringLiteral("machine.cores"), std::int64_t(MacSystem::coreCount()));
-        line(QStringLiteral("machine.threads"), std::int64_t(MacSystem::threadCount()));
-        line(QStringLiteral("machine.memory"), MacSystem::physicalMemoryText());
-        line(QStringLiteral("machine.operating-system"), MacSystem::operatingSystemText());
+        line(QStringLiteral("machine.host-name"), m_system->hostName());
+        line(QStringLiteral("machine.processor"), m_system->processorName().isEmpty() ? dash : m_system->processorName());
+        line(QStringLiteral("machine.cores"), std::int64_t(m_system->coreCount()));
+        line(QStringLiteral("machine.threads"), std::int64_t(m_system->threadCount()));
+        line(QStringLiteral("machine.memory"), m_system->physicalMemoryText());
+        line(QStringLiteral("machine.operating-system"), m_system->operatingSystemText());
         line(QStringLiteral("machine.architecture"), m_architecture.isEmpty() ? notInTree : m_architecture);
         line(QStringLiteral("machine.thermal-state"), card.thermalStateText());
         line(QStringLiteral("machine.uptime"), notInTree);
@@ -223,7 +229,7 @@ private:
     void printProcessor(Lines& line) const
     {
         const Kestrion::UsageSummary card = Kestrion::ProcessorUsageView::summary(*m_processor, ViewKit::VKColorScheme::light);
-        line(QStringLiteral("processor.name"), MacSystem::processorName().isEmpty() ? dash : MacSystem::processorName());
+        line(QStringLiteral("processor.name"), m_system->processorName().isEmpty() ? dash : m_system->processorName());
         const char* legends[] = {"processor.system", "processor.user"};
         for (std::size_t i = 0; i < std::size(legends) && i < card.legends.size(); ++i)
             line(QLatin1String(legends[i]), card.legends[i].value);
@@ -239,8 +245,8 @@ private:
     void printMemory(Lines& line) const
     {
         const Kestrion::UsageSummary card =
-            Kestrion::MemoryUsageView::summary(*m_memory, MacSystem::physicalMemory(), ViewKit::VKColorScheme::light);
-        line(QStringLiteral("memory.physical"), IO::sizeText(MacSystem::physicalMemory()));
+            Kestrion::MemoryUsageView::summary(*m_memory, m_system->physicalMemory(), ViewKit::VKColorScheme::light);
+        line(QStringLiteral("memory.physical"), IO::sizeText(m_system->physicalMemory()));
         const char* legends[] = {"memory.wired", "memory.active", "memory.compressed", "memory.available"};
         for (std::size_t i = 0; i < std::size(legends) && i < card.legends.size(); ++i)
             line(QLatin1String(legends[i]), card.legends[i].value);
@@ -296,7 +302,7 @@ private:
             return;
         line(QStringLiteral("network.card.kind"),
              qobject_cast<const SystemKit::WifiAdapter*>(current) ? QStringLiteral("Wi-Fi") : QStringLiteral("Ethernet"));
-        line(QStringLiteral("network.card.host-name"), MacSystem::hostName());
+        line(QStringLiteral("network.card.host-name"), m_system->hostName());
         // The card would show "Unknown address": the addresses are not in the tree.
         line(QStringLiteral("network.card.local-address"), notInTree);
         line(QStringLiteral("network.card.foreign-address"), notInTree);
@@ -415,6 +421,8 @@ private:
 
     double m_interval;
     std::shared_ptr<Platform::FakeClock> m_clock;
+    // The captured machine's identity.
+    std::shared_ptr<const MacSystem> m_system;
     QString m_architecture;
     std::shared_ptr<Platform::SysfsRegistry> m_registry;
     std::shared_ptr<Platform::SysfsInterfaceList> m_interfaces;
