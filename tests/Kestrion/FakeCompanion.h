@@ -8,12 +8,15 @@
 
 #include "Platform/Bus/DistributedCenter.h"
 #include "Platform/PropertyList/PlistValue.h"
+#include "ThermionKit/ThermionCheck.h"
 #include "ThermionKit/ThermionDataModel.h"
 #include "ThermionKit/ThermionKitConstants.h"
 
 #include <QDBusConnection>
 #include <QObject>
 #include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
 
 #include <functional>
 
@@ -44,6 +47,11 @@ public:
         if (owns)
             m_bus.unregisterService(QString::fromLatin1(ThermionKit::ThermionKitConstants::bundleIdentifier));
         QDBusConnection::disconnectFromBus(m_connection);
+        // The program's watch of the name learns of its release from the bus a moment later; the next
+        // test must not find the companion still running.
+        if (owns) {
+            EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionKit::ThermionCheck::isRunning(); }, 2000));
+        }
     }
     FakeCompanion(const FakeCompanion&) = delete;
     FakeCompanion& operator=(const FakeCompanion&) = delete;

@@ -65,6 +65,10 @@ public:
     {
         m_bus.unregisterService(QStringLiteral("com.brannock.thermion"));
         QDBusConnection::disconnectFromBus(QStringLiteral("companion-name"));
+        // The watch of the name learns of its release from the bus a moment later.
+        if (owned) {
+            EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 2000));
+        }
     }
     bool owned = false;
 
