@@ -1,6 +1,6 @@
 #include "Kestrion/Cards/CardCanvas.h"
 
-#include "Kestrion/Cards/CardView.h"
+#include "Kestrion/Cards/CardFill.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -13,6 +13,7 @@ namespace Kestrion {
 CardCanvas::CardCanvas(qreal height, Painter painter, QWidget* parent)
     : QWidget(parent)
     , m_painter(std::move(painter))
+    , m_fill(new CardFill(this, this))
 {
     setFixedHeight(int(std::ceil(height)));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -74,61 +75,13 @@ void CardCanvas::follow()
     m_shownParts = std::move(now);
 }
 
-void CardCanvas::reviewBeneath()
-{
-    CardView* card = CardView::enclosing(*this);
-    if (card != m_card) {
-        disconnect(m_lookConnection);
-        m_card = card;
-        if (card)
-            m_lookConnection = connect(card, &CardView::lookChanged, this, &CardCanvas::reviewBeneath);
-    }
-    const bool opaque = m_painter && CardView::opaqueColorBeneath(*this).has_value();
-    if (opaque != testAttribute(Qt::WA_OpaquePaintEvent))
-        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
-}
-
-void CardCanvas::resizeEvent(QResizeEvent* event)
-{
-    QWidget::resizeEvent(event);
-    reviewBeneath();
-}
-
-void CardCanvas::moveEvent(QMoveEvent* event)
-{
-    QWidget::moveEvent(event);
-    reviewBeneath();
-}
-
-void CardCanvas::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    reviewBeneath();
-}
-
-void CardCanvas::changeEvent(QEvent* event)
-{
-    QWidget::changeEvent(event);
-    if (event->type() == QEvent::ParentChange || event->type() == QEvent::PaletteChange)
-        reviewBeneath();
-}
-
 void CardCanvas::paintEvent(QPaintEvent* event)
 {
+    QPainter painter(this);
+    if (const std::optional<QColor> fill = m_fill->fillColor())
+        painter.fillRect(event->rect(), *fill);
     if (!m_painter)
         return;
-    QPainter painter(this);
-    if (testAttribute(Qt::WA_OpaquePaintEvent)) {
-        if (const std::optional<QColor> beneath = CardView::opaqueColorBeneath(*this)) {
-            painter.fillRect(event->rect(), *beneath);
-        } else {
-            // Moved off the plain surface with no event of its own (a container moved it): from the
-            // next repaint on, the card is painted under it again.
-            setAttribute(Qt::WA_OpaquePaintEvent, false);
-            if (m_card)
-                m_card->update(QRect(mapTo(m_card, QPoint(0, 0)), size()));
-        }
-    }
     m_exposed = event->region();
     m_painter(painter, QRectF(rect()));
     m_exposed = QRegion(rect());

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QPointer>
 #include <QRectF>
 #include <QRegion>
 #include <QWidget>
@@ -14,7 +13,7 @@ class QPainter;
 
 namespace Kestrion {
 
-class CardView;
+class CardFill;
 
 // A part of a card painted by a function over its rect, at a fixed height and the width the card
 // gives it. The function reads what it shows while it paints, so update() is all a change needs.
@@ -58,24 +57,16 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
-    void moveEvent(QMoveEvent* event) override;
-    void showEvent(QShowEvent* event) override;
-    void changeEvent(QEvent* event) override;
 
 private:
-    // Where the canvas stands on the plain fill of its card's surface, it fills its repaints with that
-    // colour itself and is opaque, so that neither the card nor the window is painted under them.
-    void reviewBeneath();
-
-    QPointer<CardView> m_card;
-    QMetaObject::Connection m_lookConnection;
     Painter m_painter;
     IdealWidth m_idealWidth;
     IdealWidth m_minimumWidth;
     Parts m_parts;
     std::optional<std::vector<Part>> m_shownParts;
     QRegion m_exposed;
+    // On the plain fill of its card's surface the canvas fills its repaints itself.
+    CardFill* m_fill;
 };
 
 } // namespace Kestrion

@@ -3,10 +3,12 @@
 #include "Kestrion/Cards/CardCanvas.h"
 #include "Kestrion/Cards/CardLook.h"
 #include "Kestrion/Cards/CardView.h"
+#include "Kestrion/Cards/ProcessListView.h"
 
 #include "ViewKit/VKColors.h"
 #include "ViewKit/VKMaterial.h"
 
+#include <QFrame>
 #include <QPainter>
 #include <QScreen>
 #include <QSignalSpy>
@@ -155,10 +157,11 @@ int largestDifference(const QImage& a, const QImage& b)
     return largest;
 }
 
-// A card on a window of its own with a canvas in its content and another one on its edge, both
-// drawing translucent marks over what is under them.
+// A card on a window of its own with a canvas and a process list in its content and another canvas
+// on its edge, the canvases drawing translucent marks over what is under them. As `reference` the
+// content stands in a frame of the same place and size, which keeps the card painting under it.
 struct CanvasCard {
-    explicit CanvasCard(Kestrion::CardLookSettings& settings, VKColorScheme scheme)
+    CanvasCard(Kestrion::CardLookSettings& settings, VKColorScheme scheme, bool reference = false)
     {
         applyScheme(window, scheme);
         window.setAutoFillBackground(true);
@@ -171,25 +174,36 @@ struct CanvasCard {
             painter.setPen(QColor(0, 0, 0, 160));
             painter.drawText(rect, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("42%"));
         };
+        QVBoxLayout* content = card->contentLayout();
+        if (reference) {
+            auto* frame = new QFrame;
+            content->addWidget(frame);
+            content = new QVBoxLayout(frame);
+            content->setContentsMargins(0, 0, 0, 0);
+            content->setSpacing(card->contentLayout()->spacing());
+        }
         inside = new Kestrion::CardCanvas(40, marks);
-        card->contentLayout()->addWidget(inside);
-        card->contentLayout()->addStretch();
+        content->addWidget(inside);
+        list = new Kestrion::ProcessListView(Kestrion::ProcessMeasure::processorUsage);
+        list->setProcesses({process(1, QStringLiteral("first"), 40), process(2, QStringLiteral("second"), 12)});
+        content->addWidget(list);
         onEdge = new Kestrion::CardCanvas(30, marks, card);
         onEdge->setGeometry(2, 2, 120, 30);
-        window.resize(260, 160);
+        window.resize(260, 200);
         window.show();
     }
     QWidget window;
     CardView* card = nullptr;
     Kestrion::CardCanvas* inside = nullptr;
     Kestrion::CardCanvas* onEdge = nullptr;
+    Kestrion::ProcessListView* list = nullptr;
 };
 } // namespace
 
-// A canvas on the plain fill of a solid surface paints that fill under its drawing itself; wherever
-// it does not stand on it (a glass or outlined card, the surface's edge), its card paints under it.
-// Either way a repaint of the canvases alone leaves what a freshly shown card shows, in every look
-// the card is switched to while shown.
+// A canvas or a list on the plain fill of a solid surface paints that fill under its drawing itself;
+// wherever it does not stand on it (a glass or outlined card, the surface's edge), its card paints
+// under it. Either way a repaint of them alone leaves what a freshly shown card whose card paints
+// under all of them shows, in every look the card is switched to while shown.
 TEST(CardChrome, CanvasesRepaintedAloneShowWhatTheirCardShows)
 {
     struct Look {
@@ -209,15 +223,22 @@ TEST(CardChrome, CanvasesRepaintedAloneShowWhatTheirCardShows)
             shownPixels(shown.window);
             EXPECT_EQ(shown.inside->testAttribute(Qt::WA_OpaquePaintEvent), l.plainFill);
             EXPECT_FALSE(shown.onEdge->testAttribute(Qt::WA_OpaquePaintEvent));
+            EXPECT_EQ(shown.list->viewport()->testAttribute(Qt::WA_OpaquePaintEvent), l.plainFill);
             shown.inside->update();
             shown.onEdge->update();
+            shown.list->viewport()->update();
             const QImage repainted = shownPixels(shown.window);
 
             LookFixture sameLook;
             sameLook.defaults.set(QStringLiteral("BackgroundTheme"), Platform::PlistValue(l.theme));
             sameLook.defaults.set(QStringLiteral("TileStyle"), Platform::PlistValue(l.tile));
-            CanvasCard fresh(sameLook.settings, scheme);
+            CanvasCard fresh(sameLook.settings, scheme, true);
             ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh.window));
+            ASSERT_EQ(fresh.inside->mapTo(fresh.card, QPoint()), shown.inside->mapTo(shown.card, QPoint()));
+            ASSERT_EQ(fresh.list->mapTo(fresh.card, QPoint()), shown.list->mapTo(shown.card, QPoint()));
+            ASSERT_EQ(fresh.list->size(), shown.list->size());
+            EXPECT_FALSE(fresh.inside->testAttribute(Qt::WA_OpaquePaintEvent));
+            EXPECT_FALSE(fresh.list->viewport()->testAttribute(Qt::WA_OpaquePaintEvent));
             // The surface copied from its cache under a canvas on the edge may round its antialiased
             // corner a step or two apart from drawing it whole.
             EXPECT_LE(largestDifference(shownPixels(fresh.window), repainted), 2);
