@@ -66,6 +66,7 @@ protected:
     // Called from the models' change signals: refreshes after this turn when visible, else when shown.
     void contentChanged();
 
+    // Paints the surface alone; what stands on it paints itself (opaqueColorBeneath counts on it).
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;
