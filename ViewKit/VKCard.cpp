@@ -132,6 +132,27 @@ void paintCardShadow(QPainter& painter, const QRectF& surface, VKCardStyle style
                 cardShadowBlur);
 }
 
+std::optional<QColor> cardFillColor(VKCardStyle style, VKColorScheme scheme)
+{
+    const bool dark = scheme == VKColorScheme::dark;
+    switch (style) {
+    case VKCardStyle::defaultStyle:
+        return dark ? VKColors::Background::cardDark() : VKColors::Background::cardLight();
+    case VKCardStyle::shadows:
+        return dark ? VKColors::Background::cardDark() : QColor(255, 255, 255);
+    case VKCardStyle::line:
+    case VKCardStyle::none:
+        break;
+    }
+    return std::nullopt;
+}
+
+qreal cardEdgeReach()
+{
+    // The continuous corner runs 1.52866 radii along each edge; one pixel more for the antialiasing.
+    return std::ceil(VKTheme::cardCornerRadius * 1.52866483) + 1;
+}
+
 void paintCard(QPainter& painter, const QRectF& surface, VKCardStyle style, VKColorScheme scheme,
                std::optional<QColor> lightColor, std::optional<QColor> darkColor, bool withShadow)
 {
@@ -143,16 +164,12 @@ void paintCard(QPainter& painter, const QRectF& surface, VKCardStyle style, VKCo
     painter.setRenderHint(QPainter::Antialiasing);
     switch (style) {
     case VKCardStyle::defaultStyle:
-        painter.fillPath(shape, dark ? VKColors::Background::cardDark() : VKColors::Background::cardLight());
+        painter.fillPath(shape, *cardFillColor(style, scheme));
         break;
     case VKCardStyle::shadows:
-        if (dark) {
-            painter.fillPath(shape, VKColors::Background::cardDark());
-        } else {
-            if (withShadow)
-                paintCardShadow(painter, surface, style, scheme);
-            painter.fillPath(shape, QColor(255, 255, 255));
-        }
+        if (!dark && withShadow)
+            paintCardShadow(painter, surface, style, scheme);
+        painter.fillPath(shape, *cardFillColor(style, scheme));
         break;
     case VKCardStyle::line: {
         const QColor color = dark ? darkColor.value_or(VKColors::Background::lineDark())

@@ -22,6 +22,13 @@ void paintCard(QPainter& painter, const QRectF& surface, VKCardStyle style, VKCo
                std::optional<QColor> lightColor = std::nullopt, std::optional<QColor> darkColor = std::nullopt,
                bool withShadow = true);
 
+// The opaque colour a solid card surface of the style fills its shape with in the scheme; none for
+// the styles that leave what is under the card showing (line, none).
+std::optional<QColor> cardFillColor(VKCardStyle style, VKColorScheme scheme);
+// How far from each edge of a solid card surface its corners and the antialiasing of its edges
+// reach, in points: farther in, the surface is its fill colour alone.
+qreal cardEdgeReach();
+
 // Paints only the shadow of a solid card surface filling `surface`: the shadows style's in light
 // mode; nothing for the other styles and in dark mode.
 void paintCardShadow(QPainter& painter, const QRectF& surface, VKCardStyle style, VKColorScheme scheme);

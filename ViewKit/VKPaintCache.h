@@ -15,6 +15,8 @@ namespace ViewKit {
 // as drawing it would. `key` names what is drawn and every input that changes it (colours, values);
 // the size, the offset and the device pixel ratio are added here. A painter that does more than move
 // (scales, rotates, draws with opacity or another composition) draws directly.
+// Only the rows of the copy that hold something are copied: the others would leave the pixels under
+// them as they are.
 void paintCached(QPainter& painter, const QRectF& bounds, const QString& key,
                  const std::function<void(QPainter&)>& paint);
 

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
@@ -41,10 +42,23 @@ QFont VKTheme::font(VKTextStyle style)
 
 QFont VKTheme::font(VKTextStyle style, QFont::Weight weight)
 {
-    QFont f = QApplication::font();
-    f.setPixelSize(textSize(style));
-    f.setWeight(weight);
-    return f;
+    // Views ask for their fonts on every layout and paint. The font of each style and weight is kept
+    // while the application font stays the same, so that its copies share the font engine loaded for
+    // it instead of looking it up again each time.
+    struct Kept {
+        QFont base;
+        QFont font;
+    };
+    static QHash<int, Kept> kept;
+    const QFont base = QApplication::font();
+    Kept& entry = kept[int(style) * 1024 + int(weight)];
+    if (entry.font.pixelSize() != textSize(style) || entry.base != base) {
+        QFont f = base;
+        f.setPixelSize(textSize(style));
+        f.setWeight(weight);
+        entry = Kept{base, f};
+    }
+    return entry.font;
 }
 
 QFont::Weight VKTheme::renderedWeight(const QFont& font, QFont::Weight wanted)

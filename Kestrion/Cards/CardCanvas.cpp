@@ -1,5 +1,7 @@
 #include "Kestrion/Cards/CardCanvas.h"
 
+#include "Kestrion/Cards/CardFill.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ namespace Kestrion {
 CardCanvas::CardCanvas(qreal height, Painter painter, QWidget* parent)
     : QWidget(parent)
     , m_painter(std::move(painter))
+    , m_fill(new CardFill(this, this))
 {
     setFixedHeight(int(std::ceil(height)));
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -74,9 +77,11 @@ void CardCanvas::follow()
 
 void CardCanvas::paintEvent(QPaintEvent* event)
 {
+    QPainter painter(this);
+    if (const std::optional<QColor> fill = m_fill->fillColor())
+        painter.fillRect(event->rect(), *fill);
     if (!m_painter)
         return;
-    QPainter painter(this);
     m_exposed = event->region();
     m_painter(painter, QRectF(rect()));
     m_exposed = QRegion(rect());

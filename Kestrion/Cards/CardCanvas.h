@@ -13,6 +13,8 @@ class QPainter;
 
 namespace Kestrion {
 
+class CardFill;
+
 // A part of a card painted by a function over its rect, at a fixed height and the width the card
 // gives it. The function reads what it shows while it paints, so update() is all a change needs.
 class CardCanvas : public QWidget
@@ -63,6 +65,8 @@ private:
     Parts m_parts;
     std::optional<std::vector<Part>> m_shownParts;
     QRegion m_exposed;
+    // On the plain fill of its card's surface the canvas fills its repaints itself.
+    CardFill* m_fill;
 };
 
 } // namespace Kestrion

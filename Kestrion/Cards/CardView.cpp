@@ -2,6 +2,7 @@
 
 #include "Kestrion/Cards/CardLookSettings.h"
 
+#include "ViewKit/VKCard.h"
 #include "ViewKit/VKPaintCache.h"
 #include "ViewKit/VKTheme.h"
 
@@ -37,6 +38,42 @@ CardView::CardView(CardLookSettings& settings, Padding padding, qreal spacing, Q
 QRectF CardView::surfaceRect() const
 {
     return QRectF(rect());
+}
+
+CardView* CardView::enclosing(const QWidget& widget)
+{
+    for (QWidget* w = widget.parentWidget(); w; w = w->parentWidget()) {
+        if (auto* card = qobject_cast<CardView*>(w))
+            return card;
+        if (w->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
+std::optional<QColor> CardView::opaqueColorBeneath(const QWidget& widget)
+{
+    if (widget.isWindow())
+        return std::nullopt;
+    CardView* card = nullptr;
+    for (QWidget* w = widget.parentWidget(); w; w = w->parentWidget()) {
+        card = qobject_cast<CardView*>(w);
+        if (card)
+            break;
+        // A container between them that may paint something itself.
+        if (w->isWindow() || w->metaObject() != &QWidget::staticMetaObject || w->autoFillBackground())
+            return std::nullopt;
+    }
+    if (!card || card->m_look.backgroundTheme != BackgroundTheme::solid)
+        return std::nullopt;
+    const std::optional<QColor> fill = ViewKit::cardFillColor(card->m_look.tileStyle, VKTheme::scheme(card));
+    if (!fill || fill->alpha() != 255)
+        return std::nullopt;
+    const int reach = int(std::ceil(ViewKit::cardEdgeReach()));
+    const QRect interior = card->surfaceRect().toAlignedRect().adjusted(reach, reach, -reach, -reach);
+    if (!interior.contains(QRect(widget.mapTo(card, QPoint(0, 0)), widget.size())))
+        return std::nullopt;
+    return fill;
 }
 
 qreal CardView::padding() const

@@ -2,8 +2,11 @@
 
 #include "Kestrion/Cards/CardLook.h"
 
+#include <QColor>
 #include <QPointer>
 #include <QWidget>
+
+#include <optional>
 
 class QVBoxLayout;
 
@@ -43,6 +46,15 @@ public:
 
     bool isStale() const { return m_stale; }
 
+    // The colour every pixel of `widget` shows before the widget draws, when the card it stands in is
+    // painted under it: the surface's own fill, when that is opaque and the widget stands clear of
+    // the surface's corners and edges with only plain containers between them. None otherwise: what
+    // is under the widget is whatever its card and the window paint there. With a colour, the widget
+    // may fill its repaints with it itself instead of having its card and window painted under them.
+    static std::optional<QColor> opaqueColorBeneath(const QWidget& widget);
+    // The card `widget` stands in; null when none.
+    static CardView* enclosing(const QWidget& widget);
+
 signals:
     // The look changed: the view under the card paints its shadow anew.
     void lookChanged();
@@ -54,6 +66,7 @@ protected:
     // Called from the models' change signals: refreshes after this turn when visible, else when shown.
     void contentChanged();
 
+    // Paints the surface alone; what stands on it paints itself (opaqueColorBeneath counts on it).
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     void showEvent(QShowEvent* event) override;

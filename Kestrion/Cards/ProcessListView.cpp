@@ -1,11 +1,13 @@
 #include "Kestrion/Cards/ProcessListView.h"
 
+#include "Kestrion/Cards/CardFill.h"
 #include "Kestrion/Cards/ProcessUsageDelegate.h"
 #include "Kestrion/Cards/ProcessUsageView.h"
 
 #include <QAccessible>
 #include <QEvent>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QResizeEvent>
 
 #include <algorithm>
@@ -25,6 +27,7 @@ ProcessListView::ProcessListView(ProcessMeasure measure, QWidget* parent)
 {
     setModel(m_model);
     setItemDelegate(new ProcessUsageDelegate(this));
+    m_fill = new CardFill(this, viewport());
     // The list moves a whole row at a time and its viewport holds whole rows only (resizeEvent): no row
     // is ever shown cut through its text.
     setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
@@ -63,6 +66,10 @@ void ProcessListView::resizeEvent(QResizeEvent* event)
 
 void ProcessListView::paintEvent(QPaintEvent* event)
 {
+    if (const std::optional<QColor> fill = m_fill->fillColor()) {
+        QPainter painter(viewport());
+        painter.fillRect(event->rect(), *fill);
+    }
     m_exposed = event->region();
     QListView::paintEvent(event);
     m_exposed.reset();

@@ -10,6 +10,8 @@
 
 namespace Kestrion {
 
+class CardFill;
+
 // The scrolling process list of the processor and memory cards: one painted row per process, made
 // only for the rows in view, on the card's own surface (no frame, no background, no selection).
 class ProcessListView : public CardListView
@@ -44,6 +46,8 @@ protected:
 private:
 
     ProcessListModel* m_model;
+    // On the plain fill of its card's surface the list fills its repaints itself.
+    CardFill* m_fill = nullptr;
     // The rows in view while a new list is taken in, first and last.
     std::optional<std::pair<int, int>> m_rowsInView;
     std::optional<QRegion> m_exposed;

@@ -96,11 +96,18 @@ void ProcessUsageView::paint(QPainter& painter, const QRectF& rect, ViewKit::VKC
     ViewKit::VKTextMeasures::draw(painter, rect, Qt::AlignRight | Qt::AlignVCenter, right);
     const qreal leftWidth = leftWidthBeside(rect.width(), rightWidth);
     const QRectF leftRect(rect.left(), rect.top(), leftWidth, rect.height());
-    // A repaint of the value alone leaves the name as it is. Glyphs may reach a few pixels past the
-    // text's rect.
-    if (exposed && !leftRect.adjusted(-4, -4, 4, 4).intersects(*exposed))
-        return;
-    ViewKit::VKTextMeasures::draw(painter, leftRect, Qt::AlignLeft | Qt::AlignVCenter, measures.elide(left, leftWidth));
+    const QString shown = measures.elide(left, leftWidth);
+    // A repaint of the value alone leaves the name as it is. The name stands at the leading edge of
+    // its room, as wide as its shown text (the whole room when drawn right to left); glyphs may
+    // reach a few pixels past it.
+    if (exposed) {
+        QRectF name = leftRect;
+        if (painter.layoutDirection() == Qt::LeftToRight)
+            name.setWidth(std::min(leftWidth, measures.width(shown)));
+        if (!name.adjusted(-4, -4, 4, 4).intersects(*exposed))
+            return;
+    }
+    ViewKit::VKTextMeasures::draw(painter, leftRect, Qt::AlignLeft | Qt::AlignVCenter, shown);
 }
 
 } // namespace Kestrion
