@@ -95,7 +95,8 @@ round() {
   sleep "$settle"
 
   local tasks
-  tasks=$(ls -d /proc/[0-9]* | wc -l)
+  # A process may end between the listing and its look-up: count what the folder holds.
+  tasks=$(find /proc -maxdepth 1 -name "[0-9]*" 2>/dev/null | wc -l)
   local start=() sum=() peak=()
   for i in "${!pids[@]}"; do
     start[i]=$(ticks "${pids[i]}"); sum[i]=0; peak[i]=0
