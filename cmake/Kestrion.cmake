@@ -158,6 +158,7 @@ function(kestrion_tests name)
     KESTRION_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures"
     KESTRION_BINARY_DIR="${CMAKE_BINARY_DIR}")
   kestrion_precompile(${name}Tests "${sources}" EXTRA gtest/gtest.h gmock/gmock.h WITH ${name})
+  kestrion_line_tables_only(${name}Tests)
   gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES LABELS ${name} TIMEOUT 300)
   # The whole binary once more as one process in a random order (the seed is printed), so that no
@@ -176,4 +177,13 @@ function(kestrion_bench name)
   add_executable(${name}Bench ${sources})
   target_link_libraries(${name}Bench PRIVATE ${name} ${ARG_DEPENDS} benchmark::benchmark)
   target_compile_definitions(${name}Bench PRIVATE KESTRION_FIXTURES="${CMAKE_SOURCE_DIR}/tests/fixtures")
+  kestrion_line_tables_only(${name}Bench)
+endfunction()
+
+# kestrion_line_tables_only(<target>)
+# A test or benchmark program's own sources carry line tables only in a Debug build: sanitizer reports
+# and stack traces name the same functions, files and lines, the sources build faster and the programs
+# link and load faster. The modules they test keep their full debug information.
+function(kestrion_line_tables_only target)
+  target_compile_options(${target} PRIVATE $<$<CONFIG:Debug>:-g1>)
 endfunction()
