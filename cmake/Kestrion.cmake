@@ -162,10 +162,9 @@ function(kestrion_tests name)
   gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        PROPERTIES LABELS ${name} TIMEOUT 300)
   # The whole binary once more as one process in a random order (the seed is printed), so that no
-  # test depends on what ran before it in the same process.
-  # It is the longest run of its module: ctest starts it first (a high cost) rather than in its place at
-  # the end of the module's tests, where a parallel run would wait for it alone. Once ctest has timed a
-  # run, its own figures order the next one.
+  # test depends on what ran before it in the same process. It is the longest run of its module: a high
+  # cost makes ctest start it first rather than after the module's other tests, where a parallel run
+  # would wait for it alone. Once ctest has timed a run, its own figures order the next one.
   add_test(NAME ${name}Tests.AllInOneProcessShuffled COMMAND ${name}Tests --gtest_shuffle)
   set_tests_properties(${name}Tests.AllInOneProcessShuffled PROPERTIES LABELS ${name} TIMEOUT 600 COST 1000)
 endfunction()
