@@ -83,11 +83,10 @@ DiskInfoView::DiskInfoView(VolumesModel& model, int sizeClass, CardLookSettings&
     contentLayout()->addWidget(m_capacity);
     contentLayout()->addStretch(1);
 
-    // Every tick may change the rate, the light, the capacity or the system volume itself.
-    SystemKit::VolumesController* controller = model.controller();
-    for (auto signal : {&SystemKit::VolumesController::timePreviousChanged, &SystemKit::VolumesController::volumesChanged}) {
-        connect(controller, signal, this, &DiskInfoView::follow);
-    }
+    // Every tick may change the rate, the light, the capacity or the system volume itself. A tick
+    // ends with the list announced again, after all of them were read, and so does every mount and
+    // unmount between ticks: following that alone follows each tick once, with what it read.
+    connect(model.controller(), &SystemKit::VolumesController::volumesChanged, this, &DiskInfoView::follow);
 }
 
 DiskInfoView::Texts DiskInfoView::texts(const SystemKit::Volume* volume, const QString& peakRateText)

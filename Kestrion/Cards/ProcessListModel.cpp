@@ -116,7 +116,8 @@ ProcessListModel::RowText ProcessListModel::unshownRowText(const SystemKit::Runn
         text.valueMade = false;
         changed = true;
     }
-    if (!previous || text.name != previous->name)
+    // A name the sampler kept from the previous list is the same text: no need to compare it.
+    if (!previous || (!text.name.isSharedWith(previous->name) && text.name != previous->name))
         changed = true;
     return text;
 }

@@ -49,10 +49,24 @@ void DistributedCenter::post(const QString& name, const std::optional<QString>& 
 {
     if (!m_bus.isConnected())
         return;
+    const QString objectText = object.value_or(QString());
+    for (const KeptPost& kept : m_kept) {
+        if (kept.name == name && kept.object == objectText) {
+            m_bus.send(kept.signal);
+            return;
+        }
+    }
     QDBusMessage signal = QDBusMessage::createSignal(QString::fromLatin1(path), QString::fromLatin1(interface),
                                                      QString::fromLatin1(member));
-    signal << name << object.value_or(QString());
+    signal << name << objectText;
     m_bus.send(signal);
+    KeptPost post{name, objectText, std::move(signal)};
+    if (m_kept.size() < keptPosts) {
+        m_kept.push_back(std::move(post));
+    } else {
+        m_kept[m_nextKept] = std::move(post);
+        m_nextKept = (m_nextKept + 1) % keptPosts;
+    }
 }
 
 bool DistributedCenter::addObserver(QObject* observer, const QString& name, const std::optional<QString>& object,

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusMessage>
 #include <QObject>
 #include <QString>
 
 #include <functional>
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace Platform {
 
@@ -52,6 +54,16 @@ public:
 
 private:
     QDBusConnection m_bus;
+    // The signals posted last, kept to be sent again as they are: a sampler posts the same few
+    // requests at every tick. Bounded: a centre that posts many names keeps the latest ones only.
+    struct KeptPost {
+        QString name;
+        QString object;
+        QDBusMessage signal;
+    };
+    static constexpr std::size_t keptPosts = 8;
+    std::vector<KeptPost> m_kept;
+    std::size_t m_nextKept = 0;
 };
 
 } // namespace Platform

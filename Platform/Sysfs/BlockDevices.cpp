@@ -86,6 +86,7 @@ QByteArray BlockDevices::disksStamp(const QStringList& watched) const
 {
     // Asked on every registry lookup: plain directory reads, no sorting and no stat per entry.
     QByteArray stamp;
+    stamp.reserve(512);
     const QByteArray path = QFile::encodeName(absolute(QStringLiteral("/sys/block")));
     if (DIR* dir = ::opendir(path.constData())) {
         while (const dirent* entry = ::readdir(dir)) {
@@ -94,11 +95,21 @@ QByteArray BlockDevices::disksStamp(const QStringList& watched) const
         }
         ::closedir(dir);
     }
-    for (const QString& name : watched) {
-        stamp += name.toUtf8() + '=';
-        const QByteArray size = QFile::encodeName(absolute(QStringLiteral("/sys/block/") + name + QStringLiteral("/size")));
-        if (const auto text = ProcFile::read(AT_FDCWD, size.constData(), m_statBuffer))
-            stamp += QByteArray(text->data(), qsizetype(text->size()));
+    // The same devices are watched from one lookup to the next: their paths are made once.
+    if (!m_stampedKnown || watched != m_stampedNames) {
+        m_stampedNames = watched;
+        m_stampedSizes.clear();
+        m_stampedSizes.reserve(size_t(watched.size()));
+        for (const QString& name : watched)
+            m_stampedSizes.push_back(
+                {name.toUtf8() + '=',
+                 QFile::encodeName(absolute(QStringLiteral("/sys/block/") + name + QStringLiteral("/size")))});
+        m_stampedKnown = true;
+    }
+    for (const WatchedSize& size : m_stampedSizes) {
+        stamp += size.label;
+        if (const auto text = ProcFile::read(AT_FDCWD, size.sizePath.constData(), m_statBuffer))
+            stamp.append(text->data(), qsizetype(text->size()));
     }
     return stamp;
 }

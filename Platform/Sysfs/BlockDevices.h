@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <vector>
 
 namespace Platform {
 
@@ -89,6 +90,15 @@ private:
     QString m_root;
     QString m_canonicalRoot;
     mutable std::string m_statBuffer;
+    // What the stamp reads for the devices it was last asked to watch: for each, its text in the
+    // stamp and the path of its size file. Made again only when the watched devices change.
+    struct WatchedSize {
+        QByteArray label;
+        QByteArray sizePath;
+    };
+    mutable QStringList m_stampedNames;
+    mutable std::vector<WatchedSize> m_stampedSizes;
+    mutable bool m_stampedKnown = false;
 };
 
 } // namespace Platform

@@ -40,6 +40,10 @@ bool ProcessTableReader::read(std::vector<Platform::ProcessRecord> buffer, std::
             result.listed = table->list(result.records);
             result.folders = std::int64_t(table->listedCount());
             result.monotonicNanoseconds = monotonic ? monotonic() : 0;
+            if (result.listed) {
+                result.tree = ProcessTree::fromRecords(result.records, result.coveredScans);
+                result.processes = result.tree->list();
+            }
             // Back on the main thread; `self` is only looked at there.
             QMetaObject::invokeMethod(
                 QCoreApplication::instance(),

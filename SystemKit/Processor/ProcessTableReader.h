@@ -1,5 +1,7 @@
 #pragma once
 
+#include "SystemKit/Processor/ProcessTree.h"
+
 #include "Platform/Proc/ProcessTable.h"
 
 #include <QObject>
@@ -16,7 +18,8 @@ namespace SystemKit {
 
 // Reads a process table on a thread of its own, so that the main thread never waits on /proc. One
 // read runs at a time; while it runs the table belongs to the reader's thread, and nothing else may
-// use it. The records come back on the thread that asked, in the reader's own turn of its event loop.
+// use it. The records come back on the thread that asked, in the reader's own turn of its event loop,
+// with the processes already made from them, so that the asking thread only takes them over.
 class ProcessTableReader : public QObject {
     Q_OBJECT
 
@@ -26,6 +29,10 @@ public:
         std::vector<Platform::ProcessRecord> records;
         std::int64_t folders = 0;             // the process folders the listing found
         std::int64_t monotonicNanoseconds = 0; // when the listing was done
+        // Made from `records` when listed (see ProcessTree::fromRecords); no one else holds them yet.
+        std::shared_ptr<ProcessTree> tree;
+        std::vector<std::uint32_t> coveredScans;
+        RunningProcessList processes;
     };
 
     // `monotonic` tells the time of a read; it is called on the reader's thread.

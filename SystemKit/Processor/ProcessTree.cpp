@@ -28,6 +28,34 @@ void ProcessTree::insert(std::shared_ptr<RunningProcess> process)
         m_processes.insert(it, std::move(process));
 }
 
+std::shared_ptr<ProcessTree> ProcessTree::fromRecords(const std::vector<Platform::ProcessRecord>& records,
+                                                      std::vector<std::uint32_t>& coveredScans)
+{
+    auto tree = std::make_shared<ProcessTree>();
+    tree->reserve(records.size());
+    coveredScans.clear();
+    for (const Platform::ProcessRecord& record : records) {
+        if (record.zombie || record.name.isEmpty())
+            continue;
+        coveredScans.push_back(record.coveredScans);
+        auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
+        process->cpu().setTime(double(record.cpuTime) / 1e9);
+        process->memory().setTotalBytes(record.residentBytes);
+        process->setName(record.name);
+        tree->insert(std::move(process));
+    }
+    return tree;
+}
+
+RunningProcessList ProcessTree::list() const
+{
+    RunningProcessList list;
+    list.reserve(qsizetype(m_processes.size()));
+    for (const auto& process : m_processes)
+        list.append(process);
+    return list;
+}
+
 RunningProcess* ProcessTree::find(std::int32_t pid) const
 {
     const auto it = std::lower_bound(m_processes.begin(), m_processes.end(), pid, pidBelow);

@@ -2,6 +2,8 @@
 
 #include "SystemKit/Processor/RunningProcess.h"
 
+#include "Platform/Proc/ProcessTable.h"
+
 #include <QMetaType>
 
 #include <cstdint>
@@ -14,6 +16,15 @@ namespace SystemKit {
 // objects as those of the sampler's list built from it.
 class ProcessTree {
 public:
+    // The processes of one reading of the process table: every record but zombies and those without
+    // a name, with its processor time and resident memory. `coveredScans` gets, for each process in
+    // tree order, the scans its processor time covers. Touches nothing shared: any thread may build.
+    static std::shared_ptr<ProcessTree> fromRecords(const std::vector<Platform::ProcessRecord>& records,
+                                                    std::vector<std::uint32_t>& coveredScans);
+
+    // The tree's processes as the sampler's list, in tree order.
+    RunningProcessList list() const;
+
     // Stores `process` under its pid, replacing a process with the same pid.
     void insert(std::shared_ptr<RunningProcess> process);
     // The process with `pid`; null when there is none.

@@ -169,49 +169,37 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& 
 {
     bool listed = false;
     std::int64_t folders = 0;
+    std::shared_ptr<ProcessTree> tree;
+    RunningProcessList list;
     if (m_reader) {
-        // The table read for this sample; while none is read the list stays as it is.
+        // The table read for this sample, its processes made on the reader's thread; while none is
+        // read the list stays as it is.
         if (!m_prepared)
             return nullptr;
         listed = m_prepared->listed;
         folders = m_prepared->folders;
         time = m_prepared->monotonicNanoseconds;
         m_records = std::move(m_prepared->records);
+        tree = std::move(m_prepared->tree);
+        m_coveredScans = std::move(m_prepared->coveredScans);
+        list = std::move(m_prepared->processes);
         m_prepared.reset();
     } else {
         listed = m_environment.processTable->list(m_records);
         folders = std::int64_t(m_environment.processTable->listedCount());
         time = m_monotonic.value_or(0);
+        if (listed) {
+            tree = ProcessTree::fromRecords(m_records, m_coveredScans);
+            list = tree->list();
+        }
     }
-    if (!listed)
+    if (!listed || !tree)
         return nullptr;
     // The task count is the same listing of /proc: it need not be listed twice.
     if (m_environment.processTable->root() == m_environment.host->root())
         m_listedProcesses = folders;
-    auto tree = std::make_shared<ProcessTree>();
-    tree->reserve(m_records.size());
-    m_coveredScans.clear();
-    for (const Platform::ProcessRecord& record : m_records) {
-        if (record.zombie || record.name.isEmpty())
-            continue;
-        m_coveredScans.push_back(record.coveredScans);
-        auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
-        process->cpu().setTime(double(record.cpuTime) / 1e9);
-        process->memory().setTotalBytes(record.residentBytes);
-        process->setName(record.name);
-        tree->insert(std::move(process));
-    }
-    updateProcessList(*tree);
-    return tree;
-}
-
-void ProcessorController::updateProcessList(const ProcessTree& tree)
-{
-    RunningProcessList list;
-    list.reserve(qsizetype(tree.size()));
-    for (const auto& process : tree.processes())
-        list.append(process);
     setProcesses(std::move(list));
+    return tree;
 }
 
 // Host totals, tasks and threads ------------------------------------------------------------------

@@ -31,7 +31,8 @@ namespace SystemKit {
 // each one's processor load and resident memory. Shares and process loads are percentages; a
 // core's usage is a fraction from 0 to 1.
 //
-// Everything runs on the main thread. Every property notifies on every write, also of an
+// Everything runs on the main thread, but for reading the process table and making its processes,
+// which may run on a thread of its own. Every property notifies on every write, also of an
 // unchanged value.
 class ProcessorController : public QObject {
     Q_OBJECT
@@ -131,7 +132,6 @@ private:
     // The steps of one sample, in the order refresh() runs them.
     void updateProcessUsage();
     std::shared_ptr<ProcessTree> readProcessTree(std::int64_t& time);
-    void updateProcessList(const ProcessTree& tree);
     void updateHostTotals(const std::optional<Platform::CpuTicks>& current);
     void updateTaskAndThreadCounts();
     void noteOnlineProcessors(bool processorsRead);

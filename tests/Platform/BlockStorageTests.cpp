@@ -114,6 +114,28 @@ TEST(BlockDevices, DisksPartitionsAndStacks)
     EXPECT_EQ(procfs.characteristics(QStringLiteral("sda")).at("Medium Type").toString(), QStringLiteral("Rotational"));
 }
 
+TEST(BlockDevices, TheStampFollowsTheWatchedDevicesAsTheyFillAndChange)
+{
+    StackedTree tree;
+    ASSERT_TRUE(tree.isValid());
+    const BlockDevices devices(tree.root());
+    const QStringList empty = devices.emptyDevices();
+    ASSERT_EQ(empty, QStringList{QStringLiteral("loop0")});
+    const QByteArray unwatched = devices.disksStamp();
+    const QByteArray watched = devices.disksStamp(empty);
+    EXPECT_NE(watched, unwatched);
+
+    // The empty device fills: the stamp of the same list moves.
+    tree.write(QStringLiteral("sys/block/loop0/size"), "2048\n");
+    ASSERT_TRUE(tree.isValid());
+    const QByteArray filled = devices.disksStamp(empty);
+    EXPECT_NE(filled, watched);
+    // Another list, then the first again: each stamp is that of its own devices.
+    EXPECT_EQ(devices.disksStamp(), unwatched);
+    EXPECT_EQ(devices.disksStamp({QStringLiteral("loop9")}), QByteArray(unwatched + "loop9="));
+    EXPECT_EQ(devices.disksStamp(empty), filled);
+}
+
 TEST(BlockDevices, UsbLinkSpeeds)
 {
     EXPECT_EQ(BlockDevices::speedValue(QStringLiteral("1.5")), 1u);

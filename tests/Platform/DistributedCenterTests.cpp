@@ -97,6 +97,37 @@ TEST_F(DistributedCenterTest, PostsFromAnotherConnectionAndAnotherProcessArriveI
     EXPECT_EQ(received, expected);
 }
 
+TEST_F(DistributedCenterTest, APostRepeatedAmongOthersArrivesEachTimeWithItsOwnObject)
+{
+    QObject observer;
+    std::vector<Received> received;
+    const QString name = uniqueName("RequestFans");
+    const QString other = uniqueName("RequestSensors");
+    ASSERT_TRUE(observerCenter.addObserver(&observer, name, std::nullopt, recordInto(received)));
+    ASSERT_TRUE(observerCenter.addObserver(&observer, other, std::nullopt, recordInto(received)));
+
+    std::vector<Received> expected;
+    auto post = [&](const QString& n, const std::optional<QString>& object) {
+        poster->post(n, object);
+        expected.push_back({n, object.value_or(QString())});
+    };
+    post(name, std::nullopt);
+    post(name, QStringLiteral("fan0"));
+    post(other, std::nullopt);
+    post(name, std::nullopt);
+    post(name, QStringLiteral("fan0"));
+    // More names than a centre keeps in between: the first ones are made again.
+    for (int i = 0; i < 12; ++i)
+        poster->post(uniqueName("Unobserved") + QString::number(i));
+    post(name, QStringLiteral("fan0"));
+    post(other, std::nullopt);
+    post(name, std::nullopt);
+
+    ASSERT_TRUE(waitFor(received, expected.size()));
+    QTest::qWait(50); // nothing more arrives
+    EXPECT_EQ(received, expected);
+}
+
 TEST_F(DistributedCenterTest, MalformedSignalsFromOutsideAreIgnored)
 {
     QObject observer;
