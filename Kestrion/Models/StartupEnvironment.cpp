@@ -6,8 +6,6 @@
 #include "Platform/Sysfs/PowerSources.h"
 #include "Platform/Time/Clock.h"
 
-#include <algorithm>
-
 namespace Kestrion {
 
 namespace {
@@ -42,14 +40,8 @@ StartupEnvironment StartupEnvironment::live()
 SystemKit::ProcessorEnvironment StartupEnvironment::processorEnvironment() const
 {
     SystemKit::ProcessorEnvironment result = withShared(processor, *this);
-    if (system) {
-        const std::shared_ptr<const BaseKit::MacSystem> machine = system;
-        fill(result.activeProcessorCount,
-             std::function([machine] { return std::uint32_t(std::max(machine->activeProcessorCount(), 0)); }));
-        fill(result.logicalProcessorCount, std::function([machine] { return machine->logicalProcessorCount(); }));
-        fill(result.threadCount, std::function([machine] { return machine->threadCount(); }));
-        fill(result.isAppleSilicon, std::function([machine] { return machine->isAppleSilicon(); }));
-    }
+    if (system)
+        result.useSystem(system);
     return result;
 }
 
@@ -64,11 +56,8 @@ SystemKit::NetworkEnvironment StartupEnvironment::networkEnvironment() const
 SystemKit::GraphicsEnvironment StartupEnvironment::graphicsEnvironment() const
 {
     SystemKit::GraphicsEnvironment result = withShared(graphics, *this);
-    if (system) {
-        const std::shared_ptr<const BaseKit::MacSystem> machine = system;
-        fill(result.processorName, std::function([machine] { return machine->processorName(); }));
-        fill(result.physicalMemory, std::function([machine] { return machine->physicalMemory(); }));
-    }
+    if (system)
+        result.useSystem(system);
     return result;
 }
 

@@ -11,10 +11,16 @@ GraphicsEnvironment GraphicsEnvironment::live()
     GraphicsEnvironment environment;
     environment.registry = Platform::Registry::live();
     environment.clock = Platform::Clock::system();
-    const auto system = std::make_shared<const BaseKit::MacSystem>();
-    environment.processorName = [system] { return system->processorName(); };
-    environment.physicalMemory = [system] { return system->physicalMemory(); };
+    environment.useSystem(std::make_shared<const BaseKit::MacSystem>());
     return environment;
+}
+
+void GraphicsEnvironment::useSystem(const std::shared_ptr<const BaseKit::MacSystem>& system)
+{
+    if (!processorName)
+        processorName = [system] { return system->processorName(); };
+    if (!physicalMemory)
+        physicalMemory = [system] { return system->physicalMemory(); };
 }
 
 GraphicsEnvironment GraphicsEnvironment::completed() const

@@ -6,6 +6,10 @@
 #include <functional>
 #include <memory>
 
+namespace BaseKit {
+class MacSystem;
+}
+
 namespace Platform {
 class Clock;
 class Registry;
@@ -25,6 +29,8 @@ struct GraphicsEnvironment {
     static GraphicsEnvironment live();
     // This environment with every empty member taken from live().
     GraphicsEnvironment completed() const;
+    // Fills the empty machine facts from the machine identification `system`.
+    void useSystem(const std::shared_ptr<const BaseKit::MacSystem>& system);
     // The registry to read (of a completed environment).
     const Platform::Registry& registryToRead() const;
 };

@@ -20,14 +20,22 @@ ProcessorEnvironment ProcessorEnvironment::live(const QString& root)
     environment.clock = Platform::Clock::system();
     environment.useClock();
 
+    environment.useSystem(std::make_shared<const BaseKit::MacSystem>());
+    return environment;
+}
+
+void ProcessorEnvironment::useSystem(const std::shared_ptr<const BaseKit::MacSystem>& system)
+{
     // Processors in use are read afresh at each call; the logical and thread counts are the ones
     // the machine identification read once.
-    const auto system = std::make_shared<const BaseKit::MacSystem>();
-    environment.activeProcessorCount = [system] { return std::uint32_t(std::max(system->activeProcessorCount(), 0)); };
-    environment.logicalProcessorCount = [system] { return system->logicalProcessorCount(); };
-    environment.threadCount = [system] { return system->threadCount(); };
-    environment.isAppleSilicon = [system] { return system->isAppleSilicon(); };
-    return environment;
+    if (!activeProcessorCount)
+        activeProcessorCount = [system] { return std::uint32_t(std::max(system->activeProcessorCount(), 0)); };
+    if (!logicalProcessorCount)
+        logicalProcessorCount = [system] { return system->logicalProcessorCount(); };
+    if (!threadCount)
+        threadCount = [system] { return system->threadCount(); };
+    if (!isAppleSilicon)
+        isAppleSilicon = [system] { return system->isAppleSilicon(); };
 }
 
 ProcessorEnvironment ProcessorEnvironment::completed(const QString& root) const

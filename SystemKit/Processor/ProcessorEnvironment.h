@@ -6,6 +6,10 @@
 #include <functional>
 #include <memory>
 
+namespace BaseKit {
+class MacSystem;
+}
+
 namespace Platform {
 class Clock;
 class HostStatistics;
@@ -33,6 +37,8 @@ struct ProcessorEnvironment {
     static ProcessorEnvironment live(const QString& root = QStringLiteral("/"));
     // This environment with every empty member taken from live(root).
     ProcessorEnvironment completed(const QString& root = QStringLiteral("/")) const;
+    // Fills the empty processor counts from the machine identification `system`.
+    void useSystem(const std::shared_ptr<const BaseKit::MacSystem>& system);
 
 private:
     // Fills the empty time readings from `clock`.

@@ -30,6 +30,7 @@
 #include "Platform/Bus/DynamicStore.h"
 #include "Platform/Time/FakeClock.h"
 #include "Platform/Proc/HostStatistics.h"
+#include "Platform/Proc/ProcessTable.h"
 #include "Platform/Sysfs/Machine.h"
 #include "Platform/Volumes/Mounts.h"
 #include "Platform/Sysfs/PowerSources.h"
@@ -133,15 +134,12 @@ public:
         m_architecture = machine->architecture();
 
         m_registry = Platform::SysfsRegistry::live(root);
-        SystemKit::ProcessorEnvironment processor = SystemKit::ProcessorEnvironment::live(root);
+        SystemKit::ProcessorEnvironment processor;
+        processor.host = std::make_shared<Platform::HostStatistics>(root);
+        processor.processTable = std::make_shared<Platform::ProcessTable>(root);
         processor.clock = m_clock;
-        processor.currentTime = nullptr;
-        processor.monotonicNanoseconds = nullptr;
         // The captured machine's counts, not this machine's.
-        processor.activeProcessorCount = [system] { return std::uint32_t(std::max(system->activeProcessorCount(), 0)); };
-        processor.logicalProcessorCount = [system] { return system->logicalProcessorCount(); };
-        processor.threadCount = [system] { return system->threadCount(); };
-        processor.isAppleSilicon = [system] { return system->isAppleSilicon(); };
+        processor.useSystem(system);
         m_processor = std::make_unique<SystemKit::ProcessorController>(30, processor);
         m_processor->setCollectProcessInformation(true);
         m_memory = std::make_unique<SystemKit::MemoryController>(30, std::make_shared<Platform::HostStatistics>(root));
@@ -158,8 +156,7 @@ public:
         SystemKit::GraphicsEnvironment graphics;
         graphics.registry = m_registry;
         graphics.clock = m_clock;
-        graphics.processorName = [system] { return system->processorName(); };
-        graphics.physicalMemory = [system] { return system->physicalMemory(); };
+        graphics.useSystem(system);
         m_graphics = std::make_unique<SystemKit::GraphicsCardController>(SystemKit::DataStorageMode::all, 30, graphics);
 
         auto mounts = std::make_shared<Platform::Mounts>(root);
