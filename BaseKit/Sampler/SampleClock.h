@@ -45,6 +45,8 @@ public:
     // The timer that moves the clock on; it runs while anyone has joined (and the clock is not
     // driven by hand).
     QTimer* timer() { return &m_timer; }
+    // The timer that ends the wait for late preparations; it runs while a tick is being prepared.
+    QTimer* prepareLimit() { return &m_prepareLimit; }
 
     // One tick: every due sampler samples, in the order they joined, then `ticked`.
     void tick();

@@ -1,10 +1,18 @@
 #include "Kestrion/Models/StartupEnvironment.h"
 
 #include "BaseKit/System/MacSystem.h"
+#include "Platform/Bus/DynamicStore.h"
 #include "Platform/Desktop/Workspace.h"
-#include "Platform/Registry/Registry.h"
+#include "Platform/Netlink/Wlan.h"
+#include "Platform/Proc/HostStatistics.h"
+#include "Platform/Proc/ProcessTable.h"
+#include "Platform/Registry/SysfsRegistry.h"
+#include "Platform/Sysfs/Machine.h"
 #include "Platform/Sysfs/PowerSources.h"
+#include "Platform/Sysfs/SysfsInterfaceList.h"
 #include "Platform/Time/Clock.h"
+#include "Platform/Volumes/DiskEjector.h"
+#include "Platform/Volumes/Mounts.h"
 
 namespace Kestrion {
 
@@ -15,6 +23,16 @@ void fill(Member& member, const Member& shared)
     if (!member)
         member = shared;
 }
+
+// A captured tree has no disks to eject.
+class NoEjector : public Platform::DiskEjector {
+public:
+    void unmountAndEject(const QString&, bool, Done done) override
+    {
+        if (done)
+            done(QStringLiteral("a captured tree has no disks to eject"));
+    }
+};
 
 // A sampler's own sources, with the clock and registry every sampler shares where it names none.
 template <typename Environment>
@@ -34,6 +52,41 @@ StartupEnvironment StartupEnvironment::live()
     environment.powerSources = Platform::PowerSources::live();
     environment.urlOpener = Platform::Workspace::desktopOpener();
     environment.system = std::make_shared<const BaseKit::MacSystem>();
+    return environment;
+}
+
+StartupEnvironment StartupEnvironment::captured(const QString& root, std::shared_ptr<const Platform::Clock> clock)
+{
+    StartupEnvironment environment;
+    environment.clock = clock ? std::move(clock) : Platform::Clock::system();
+    environment.registry = Platform::SysfsRegistry::live(root);
+    environment.powerSources = std::make_shared<Platform::PowerSources>(root);
+    environment.memory = std::make_shared<Platform::HostStatistics>(root);
+    environment.urlOpener = Platform::Workspace::desktopOpener();
+
+    auto names = std::make_shared<Platform::DynamicStore>(root);
+    environment.system = std::make_shared<const BaseKit::MacSystem>(BaseKit::MacSystem::Sources{
+        std::make_shared<Platform::Machine>(root, Platform::KernelIdentity::captured(root)),
+        [names] { return names->computerName(); },
+        [root]() -> std::optional<std::int64_t> {
+            const auto boot = Platform::HostStatistics(root).bootTime();
+            return boot ? std::optional<std::int64_t>(boot->seconds) : std::nullopt;
+        },
+        environment.registry, environment.clock});
+
+    environment.processor.host = std::make_shared<Platform::HostStatistics>(root);
+    environment.processor.processTable = std::make_shared<Platform::ProcessTable>(root);
+
+    environment.network.interfaces = std::make_shared<Platform::SysfsInterfaceList>(root);
+    environment.network.store = names;
+    environment.network.wlan = Platform::Wlan::none();
+    environment.network.tools = SystemKit::NetworkToolEnvironment::live(root);
+    environment.network.pathMonitors = [] { return static_cast<Platform::PathMonitor*>(nullptr); };
+
+    auto mounts = std::make_shared<Platform::Mounts>(root);
+    mounts->setCapacityReader([](const QString&) { return std::optional<Platform::VolumeCapacity>(); });
+    environment.volumes.mounts = mounts;
+    environment.volumes.ejector = std::make_shared<NoEjector>();
     return environment;
 }
 

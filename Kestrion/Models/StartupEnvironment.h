@@ -51,6 +51,11 @@ struct StartupEnvironment {
     // This machine's clock, registry, power sources, identity and the desktop's opener; the samplers'
     // own sources are made by each sampler.
     static StartupEnvironment live();
+    // Every sampler over a tree captured from a machine (its proc, sys and etc folders below `root`),
+    // on `clock` (none: this machine's): nothing else of this machine is read. The tree holds no
+    // file-system sizes, routing events, Wi-Fi driver or disk to eject: there are none. The address
+    // services, the companion and the opener stay this machine's.
+    static StartupEnvironment captured(const QString& root, std::shared_ptr<const Platform::Clock> clock = nullptr);
 
     // Each sampler's environment, with the shared clock, registry and machine identity where it names
     // none (and the address services for the network sampler's address lookup).

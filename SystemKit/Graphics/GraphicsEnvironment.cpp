@@ -25,20 +25,18 @@ void GraphicsEnvironment::useSystem(const std::shared_ptr<const BaseKit::MacSyst
 
 GraphicsEnvironment GraphicsEnvironment::completed() const
 {
+    // Only what is missing is made: this machine's identification reads files of its own.
     GraphicsEnvironment result = *this;
-    const GraphicsEnvironment defaults = live();
     if (!result.registry)
-        result.registry = defaults.registry;
+        result.registry = Platform::Registry::live();
     if (!result.clock)
-        result.clock = defaults.clock;
+        result.clock = Platform::Clock::system();
     if (!result.currentTime) {
         const std::shared_ptr<const Platform::Clock> clock = result.clock;
         result.currentTime = [clock] { return double(clock->now().toMSecsSinceEpoch()) / 1000.0; };
     }
-    if (!result.processorName)
-        result.processorName = defaults.processorName;
-    if (!result.physicalMemory)
-        result.physicalMemory = defaults.physicalMemory;
+    if (!result.processorName || !result.physicalMemory)
+        result.useSystem(std::make_shared<const BaseKit::MacSystem>());
     return result;
 }
 

@@ -40,21 +40,19 @@ void ProcessorEnvironment::useSystem(const std::shared_ptr<const BaseKit::MacSys
 
 ProcessorEnvironment ProcessorEnvironment::completed(const QString& root) const
 {
+    // Only what is missing is made: this machine's identification reads files of its own.
     ProcessorEnvironment result = *this;
-    const ProcessorEnvironment defaults = live(root);
-    const auto fill = [](auto& member, const auto& fallback) {
-        if (!member)
-            member = fallback;
-    };
-    fill(result.host, defaults.host);
-    fill(result.processTable, defaults.processTable);
-    fill(result.registry, defaults.registry);
-    fill(result.clock, defaults.clock);
+    if (!result.host)
+        result.host = std::make_shared<Platform::HostStatistics>(root);
+    if (!result.processTable)
+        result.processTable = std::make_shared<Platform::ProcessTable>(root);
+    if (!result.registry)
+        result.registry = Platform::Registry::live();
+    if (!result.clock)
+        result.clock = Platform::Clock::system();
     result.useClock();
-    fill(result.activeProcessorCount, defaults.activeProcessorCount);
-    fill(result.logicalProcessorCount, defaults.logicalProcessorCount);
-    fill(result.threadCount, defaults.threadCount);
-    fill(result.isAppleSilicon, defaults.isAppleSilicon);
+    if (!result.activeProcessorCount || !result.logicalProcessorCount || !result.threadCount || !result.isAppleSilicon)
+        result.useSystem(std::make_shared<const BaseKit::MacSystem>());
     return result;
 }
 

@@ -6,9 +6,11 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QStringList>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <limits>
 
 using BaseKit::FixedHistory;
@@ -218,16 +220,30 @@ TEST(SampleClock, ALatePreparationDelaysTheTickOnlySoLong)
     OrderSampler sampler(QStringLiteral("sample"), log);
     SamplerTimer timer;
     timer.start(&sampler, 1.0, &OrderSampler::refresh);
-    // One preparation that is ready at once, one that never is (a read stuck on a hung file).
+    // One preparation that is ready at once, one that is ready only long after (a read stuck on a
+    // hung file).
     QObject owner;
+    std::function<void()> lateReady;
     hand.clock.joinPreparation(&owner, [](std::function<void()> ready) { ready(); });
-    hand.clock.joinPreparation(&owner, [&log](std::function<void()>) { log.append(QStringLiteral("stuck")); });
+    hand.clock.joinPreparation(&owner, [&](std::function<void()> ready) {
+        log.append(QStringLiteral("stuck"));
+        lateReady = std::move(ready);
+    });
 
     hand.clock.advance();
     EXPECT_EQ(log, QStringList{QStringLiteral("stuck")}); // not sampled while a preparation runs
-    QElapsedTimer waited;
-    waited.start();
-    while (log.size() < 2 && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(log, QStringList{QStringLiteral("stuck")});
+    // The wait ends before the next tick is due, so that no tick is left out for a late preparation.
+    QTimer* limit = hand.clock.prepareLimit();
+    ASSERT_TRUE(limit->isActive());
+    EXPECT_LT(limit->interval(), BaseKit::SampleClock::periodMilliseconds);
+    ASSERT_TRUE(QMetaObject::invokeMethod(limit, "timeout"));
     EXPECT_EQ(log, (QStringList{QStringLiteral("stuck"), QStringLiteral("sample")}));
+    EXPECT_FALSE(limit->isActive());
+
+    // The late answer comes after its tick ran: it samples nothing.
+    ASSERT_TRUE(lateReady);
+    lateReady();
+    EXPECT_EQ(log.size(), 2);
 }

@@ -205,7 +205,9 @@ TEST(HostileCompanion, WhateverTheSuiteHoldsTheWindowKeepsPaintingAndLeavesTheFi
 
     pulse.stop();
     RecordProperty("longestGapMs", int(longestGap));
-    EXPECT_LT(longestGap, 1000) << "the event loop stood still for " << longestGap << " ms with "
+    // A list read without bounds, or a read that waits on the pipe, holds the loop for many seconds
+    // (or for good); a loaded machine holds it for a fraction of one.
+    EXPECT_LT(longestGap, 3000) << "the event loop stood still for " << longestGap << " ms with "
                                 << longestPhase.toStdString();
     QFile::remove(path);
 }

@@ -1,16 +1,18 @@
 #include "LoopbackStartup.h"
 #include "FakeCompanion.h"
-#include "FixtureMachine.h"
 #include "Kestrion/App/Appearance.h"
 #include "Kestrion/App/ContentView.h"
 #include "Kestrion/App/EmptyView.h"
 #include "Kestrion/App/GridScrollArea.h"
 #include "Kestrion/App/KestrionApp.h"
 #include "Kestrion/App/SceneWindow.h"
+#include "Kestrion/Cards/VolumesView.h"
+#include "Kestrion/Cards/VolumeView.h"
 #include "Kestrion/Models/GpuModel.h"
 #include "Kestrion/Models/MemoryModel.h"
 #include "Kestrion/Models/ProcessorModel.h"
 #include "Kestrion/Models/SystemInfoModel.h"
+#include "Kestrion/Models/VolumeModel.h"
 #include "Kestrion/Settings/AppSettings.h"
 #include "Kestrion/SettingsWindow/GeneralSettingsView.h"
 #include "Kestrion/SettingsWindow/ModulesSettingsView.h"
@@ -20,6 +22,7 @@
 #include "Platform/PropertyList/Defaults.h"
 #include "Platform/Bus/DistributedCenter.h"
 #include "Platform/Registry/InMemoryRegistry.h"
+#include "BaseKit/Sampler/SampleClock.h"
 #include "BaseKit/Services/Maker.h"
 #include "Support/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
@@ -101,8 +104,8 @@ struct TerminateObserver {
     int seen = 0;
 };
 
-// The program's samplers over a registry the test fills (no graphics card until it adds one), not
-// this machine's.
+// The program's samplers over the captured laptop, with a registry the test fills (no graphics card
+// until it adds one).
 struct RegistryScope {
     RegistryScope() { environment.registry = registry; }
     std::shared_ptr<Platform::InMemoryRegistry> registry = std::make_shared<Platform::InMemoryRegistry>();
@@ -128,7 +131,6 @@ struct Program : ::testing::Test {
         for (auto it = stored.begin(); it != stored.end(); ++it)
             defaults.remove(it->first);
         registry.environment.otherApps.fileHost = otherApps.base();
-        registry.environment.system = machine.system;
         registry.environment.urlOpener = [this](const QUrl& url) {
             opened.append(url);
             return desktopTakes;
@@ -148,7 +150,6 @@ struct Program : ::testing::Test {
         QApplication::processEvents();
     }
 
-    FixtureMachine machine;
     // Serves the maker's other applications to the program's window of them.
     LoopbackServer otherApps;
     RegistryScope registry;
@@ -190,7 +191,7 @@ TEST_F(Program, LaunchMakesTheModelsAndTheMainWindow)
     EXPECT_TRUE(processor->timer()->isActive());
     ASSERT_TRUE(app->memory()->controller()->timer());
     EXPECT_TRUE(app->memory()->controller()->timer()->isActive());
-    EXPECT_EQ(app->system()->computerName(), QStringLiteral("Studio"));
+    EXPECT_EQ(app->system()->computerName(), QStringLiteral("fieldbook"));
 
     EXPECT_TRUE(app->mainWindow()->isVisible());
     EXPECT_FALSE(content()->layoutPlan().systemInfoRow);
@@ -379,22 +380,27 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
 {
     if (!QDBusConnection::sessionBus().isConnected())
         GTEST_SKIP() << "no session bus";
-    FixtureMachine machine;
-    // Serves the maker's other applications to the program's window of them.
-    LoopbackServer otherApps;
-    RegistryScope registry;
     FreshSuite fresh;
     Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
     AppSettings settings{defaults};
     settings.setBool(SettingKey::disableSystemInfo, false); // every module on
-    registry.environment.system = machine.system;
-    KestrionApp app(settings, registry.environment);
+    KestrionApp app(settings, loopbackStartup());
     const QSize screen(1366, 768);
     app.mainWindow()->setAvailableArea(screen);
     app.showMainWindow();
     QApplication::processEvents();
     MainWindow* window = app.mainWindow();
     const int without = window->width();
+    // The captured laptop has no battery and no graphics card: the volumes card, with the one
+    // volume, stands in the battery card's place.
+    const MainLayout& plan = app.contentView()->layoutPlan();
+    EXPECT_TRUE(plan.systemInfoRow);
+    EXPECT_EQ(plan.columns[2], std::vector<Card>{Card::networkInfo});
+    EXPECT_EQ(plan.columns[3], (std::vector<Card>{Card::networkUsage, Card::volumes}));
+    auto* volumes = dynamic_cast<VolumesView*>(app.contentView()->cardWidget(3, Card::volumes));
+    ASSERT_TRUE(volumes);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return volumes->rows().size() == 1; }, 5000));
+    EXPECT_EQ(volumes->rows().front()->model()->name(), QStringLiteral("nvme0n1p1"));
 
     {
         FakeCompanion companion;
@@ -422,6 +428,25 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.contentView()->visibleCards(4).isEmpty(); }, 5000));
     QApplication::processEvents();
     EXPECT_EQ(window->width(), without);
+}
+
+// The one start on this machine, whatever it holds: the window opens and every sampler takes a
+// sample of it without a fault.
+TEST(ProgramOnThisMachine, OpensItsWindowAndSamples)
+{
+    if (!QDBusConnection::sessionBus().isConnected())
+        GTEST_SKIP() << "no session bus";
+    FreshSuite fresh;
+    Platform::Defaults defaults{QStringLiteral("com.brannock.kestrion")};
+    AppSettings settings{defaults};
+    KestrionApp app(settings, loopbackStartup(StartupEnvironment::live()));
+    app.showMainWindow();
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+    ASSERT_FALSE(clock.isDrivenByHand());
+    const std::uint64_t before = clock.ticks();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return clock.ticks() > before; }, 10000));
+    EXPECT_TRUE(app.mainWindow()->isVisible());
+    EXPECT_FALSE(app.contentView()->layoutPlan().empty);
 }
 
 TEST_F(Program, GeneralPageChangesApplyAtOnce)

@@ -194,6 +194,15 @@ TEST(ProcessRows, AChangedValueAloneIsAnnouncedWithTheTextItReplaces)
 }
 
 namespace {
+// Waits until the window shown is exposed and active, and the whole repaint both bring is done.
+void settle(QWidget& window)
+{
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QCoreApplication::processEvents();
+    QCoreApplication::processEvents();
+}
+
 // What the list's window shows now, as the platform holds it (not painted afresh).
 QImage shown(QWidget& window)
 {
@@ -234,8 +243,7 @@ TEST(ProcessRows, AChangedValueRepaintsItsPartOfTheRowAndTheListShowsWhatANewLis
     list.resize(220, 120);
     list.setProcesses(rows(400, 20, 10));
     list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    QTest::qWait(100); // exposure and activation repaint all of it
+    settle(list);
     shown(list);
 
     // Values of the same width: only the trailing part of the first row.
@@ -280,8 +288,7 @@ TEST(ProcessRows, ARowOutOfViewRepaintsNothing)
     list.resize(220, 120);
     list.setProcesses(rows(119));
     list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    QTest::qWait(100);
+    settle(list);
     EXPECT_TRUE(repainted(list, [&] { list.setProcesses(rows(119.5f)); }).isEmpty());
     EXPECT_EQ(list.processModel()->index(80).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("119.5%"));
 }
@@ -299,8 +306,7 @@ TEST(ProcessRows, RowsOutOfViewAreAnnouncedTogetherAndMakeTheirTextsWhenAsked)
     list.resize(220, 120);
     list.setProcesses(rows(90));
     list.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&list));
-    QTest::qWait(100);
+    settle(list);
     QSignalSpy announced(list.processModel(), &QAbstractItemModel::dataChanged);
     EXPECT_TRUE(repainted(list, [&] { list.setProcesses(rows(80)); }).isEmpty());
     ASSERT_EQ(announced.count(), 1);
@@ -598,8 +604,7 @@ TEST(ProcessorCard, NewLoadsRepaintTheValuesBesideTheLabelsAndTheCardShowsWhatAF
     ProcessorUsageView card(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
     card.resize(360, 520);
     card.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&card));
-    QTest::qWait(100); // exposure and activation repaint all of it
+    settle(card);
     // The first sample the card sees repaints all of its summary.
     auto sample = [&](quint64 user, quint64 system, quint64 idle) {
         run.machine.setTicks(Ticks{user, 0, system, idle}, {});
@@ -646,7 +651,6 @@ TEST(ProcessorCard, NewLoadsRepaintTheValuesBesideTheLabelsAndTheCardShowsWhatAF
     ProcessorUsageView fresh(*run.cpu, QStringLiteral("Test CPU"), 2, look.settings);
     fresh.resize(360, 520);
     fresh.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
-    QTest::qWait(100);
+    settle(fresh);
     EXPECT_TRUE(shown(fresh) == after);
 }

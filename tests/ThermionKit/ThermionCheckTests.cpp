@@ -172,11 +172,12 @@ TEST_F(ThermionCheckTest, PresenceIsAnsweredAtOnceWhileTheBusDoesNotAnswer)
         StoppedSessionBus stopped;
         if (!stopped.stopped())
             GTEST_SKIP() << "the session bus is not this process's own";
+        // A question that waited for the stopped bus would wait its whole default timeout, 25 s.
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 5; ++i)
             (void)ThermionCheck::isRunning();
-        EXPECT_LT(clock.elapsed(), 100);
+        EXPECT_LT(clock.elapsed(), 2000);
     }
     // Once the bus goes on, its answer is taken.
     EXPECT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));

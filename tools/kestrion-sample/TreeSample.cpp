@@ -6,6 +6,7 @@
 #include "Kestrion/Cards/MemoryUsageView.h"
 #include "Kestrion/Cards/ProcessorUsageView.h"
 #include "Kestrion/Models/InternalBatteryModel.h"
+#include "Kestrion/Models/StartupEnvironment.h"
 #include "Kestrion/Models/SystemInfoModel.h"
 #include "Kestrion/Settings/AppSettings.h"
 
@@ -26,17 +27,9 @@
 #include "ViewKit/VKPercentText.h"
 
 #include "Platform/PropertyList/Defaults.h"
-#include "Platform/Volumes/DiskEjector.h"
-#include "Platform/Bus/DynamicStore.h"
+#include "Platform/Registry/Registry.h"
+#include "Platform/Sysfs/NetworkInterfaces.h"
 #include "Platform/Time/FakeClock.h"
-#include "Platform/Proc/HostStatistics.h"
-#include "Platform/Proc/ProcessTable.h"
-#include "Platform/Sysfs/Machine.h"
-#include "Platform/Volumes/Mounts.h"
-#include "Platform/Sysfs/PowerSources.h"
-#include "Platform/Sysfs/SysfsInterfaceList.h"
-#include "Platform/Registry/SysfsRegistry.h"
-#include "Platform/Netlink/Wlan.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -59,16 +52,6 @@ using BaseKit::MacSystem;
 // What no captured tree can tell: the live machine's routing tables, file-system sizes, clocks.
 const QString notInTree = QStringLiteral("(not in a captured tree)");
 const QString dash = QStringLiteral("-");
-
-// Ejects nothing: a captured tree has no disks to eject.
-class NoEjector : public Platform::DiskEjector {
-public:
-    void unmountAndEject(const QString&, bool, Done done) override
-    {
-        if (done)
-            done(QStringLiteral("a captured tree cannot eject"));
-    }
-};
 
 // "label: value", one line per value; a value never spans lines, and an empty one reads "(empty)".
 class Lines {
@@ -120,55 +103,23 @@ public:
         m_clock->setNow(QDateTime(QDate(2026, 1, 1), QTime(0, 0), QTimeZone::utc()));
         m_clock->setMonotonic(std::chrono::seconds(1));
 
-        auto machine = std::make_shared<Platform::Machine>(root, Platform::KernelIdentity::captured(root));
-        auto names = std::make_shared<Platform::DynamicStore>(root);
-        m_system = std::make_shared<const MacSystem>(MacSystem::Sources{
-            machine,
-            [names] { return names->computerName(); },
-            [root]() -> std::optional<std::int64_t> {
-                const auto boot = Platform::HostStatistics(root).bootTime();
-                return boot ? std::optional<std::int64_t>(boot->seconds) : std::nullopt;
-            },
-            nullptr, m_clock});
-        const std::shared_ptr<const MacSystem> system = m_system;
-        m_architecture = machine->architecture();
-
-        m_registry = Platform::SysfsRegistry::live(root);
-        SystemKit::ProcessorEnvironment processor;
-        processor.host = std::make_shared<Platform::HostStatistics>(root);
-        processor.processTable = std::make_shared<Platform::ProcessTable>(root);
-        processor.clock = m_clock;
-        // The captured machine's counts, not this machine's.
-        processor.useSystem(system);
-        m_processor = std::make_unique<SystemKit::ProcessorController>(30, processor);
+        // The program's own start-up environment of a captured tree.
+        const Kestrion::StartupEnvironment captured = Kestrion::StartupEnvironment::captured(root, m_clock);
+        m_system = captured.system;
+        m_registry = captured.registry;
+        m_interfaces = captured.network.interfaces;
+        m_processor = std::make_unique<SystemKit::ProcessorController>(30, captured.processorEnvironment());
         m_processor->setCollectProcessInformation(true);
-        m_memory = std::make_unique<SystemKit::MemoryController>(30, std::make_shared<Platform::HostStatistics>(root));
-
-        SystemKit::NetworkEnvironment network;
-        m_interfaces = std::make_shared<Platform::SysfsInterfaceList>(root);
-        network.interfaces = m_interfaces;
-        network.store = std::make_shared<Platform::DynamicStore>(root);
-        network.wlan = Platform::Wlan::none();
-        network.registry = m_registry;
-        network.clock = m_clock;
-        m_network = std::make_unique<SystemKit::NetworkController>(30, false, network);
-
-        SystemKit::GraphicsEnvironment graphics;
-        graphics.registry = m_registry;
-        graphics.clock = m_clock;
-        graphics.useSystem(system);
-        m_graphics = std::make_unique<SystemKit::GraphicsCardController>(SystemKit::DataStorageMode::all, 30, graphics);
-
-        auto mounts = std::make_shared<Platform::Mounts>(root);
-        // statvfs(3) would measure this machine's file systems, not the captured ones.
-        mounts->setCapacityReader([](const QString&) { return std::optional<Platform::VolumeCapacity>(); });
-        m_volumes = std::make_unique<SystemKit::VolumesController>(SystemKit::VolumesEnvironment{mounts, m_registry, std::make_shared<NoEjector>(), m_clock});
+        m_memory = std::make_unique<SystemKit::MemoryController>(30, captured.memory);
+        m_network = std::make_unique<SystemKit::NetworkController>(30, false, captured.networkEnvironment());
+        m_graphics = std::make_unique<SystemKit::GraphicsCardController>(SystemKit::DataStorageMode::all, 30,
+                                                                         captured.graphicsEnvironment());
+        m_volumes = std::make_unique<SystemKit::VolumesController>(captured.volumesEnvironment());
 
         m_defaults = std::make_unique<Platform::Defaults>(settingsSuite);
         m_settings = std::make_unique<Kestrion::AppSettings>(*m_defaults);
-        auto* finder = new InternalBatteryKit::InternalBatteryFinder({m_registry,
-                                                                     std::make_shared<Platform::PowerSources>(root)});
-        m_battery = std::make_unique<Kestrion::InternalBatteryModel>(finder, *m_settings);
+        m_battery = std::make_unique<Kestrion::InternalBatteryModel>(
+            new InternalBatteryKit::InternalBatteryFinder(captured.batteryEnvironment()), *m_settings);
         m_battery->finder()->stop();
     }
 
@@ -206,7 +157,7 @@ public:
         line(QStringLiteral("machine.threads"), std::int64_t(m_system->threadCount()));
         line(QStringLiteral("machine.memory"), m_system->physicalMemoryText());
         line(QStringLiteral("machine.operating-system"), m_system->operatingSystemText());
-        line(QStringLiteral("machine.architecture"), m_architecture.isEmpty() ? notInTree : m_architecture);
+        line(QStringLiteral("machine.architecture"), m_system->architecture().isEmpty() ? notInTree : m_system->architecture());
         line(QStringLiteral("machine.thermal-state"), card.thermalStateText());
         line(QStringLiteral("machine.uptime"), notInTree);
     }
@@ -420,9 +371,8 @@ private:
     std::shared_ptr<Platform::FakeClock> m_clock;
     // The captured machine's identity.
     std::shared_ptr<const MacSystem> m_system;
-    QString m_architecture;
-    std::shared_ptr<Platform::SysfsRegistry> m_registry;
-    std::shared_ptr<Platform::SysfsInterfaceList> m_interfaces;
+    std::shared_ptr<Platform::Registry> m_registry;
+    std::shared_ptr<Platform::NetworkInterfaces> m_interfaces;
     std::unique_ptr<SystemKit::ProcessorController> m_processor;
     std::unique_ptr<SystemKit::MemoryController> m_memory;
     std::unique_ptr<SystemKit::NetworkController> m_network;
