@@ -60,6 +60,9 @@ ContentView::ContentView(CardCatalog catalog, int sizeClass, QWidget* parent)
     }
     row->addStretch();
     grid->addLayout(row);
+    // The grid never gets less height than it asks for: where the window is lower (capped at a small
+    // screen), the grid scrolls and each card keeps its height, no list giving up rows to fit.
+    m_grid->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Minimum);
     m_scroll->setWidget(m_grid);
     // The cards stand on this view's background and shadows, also where the grid scrolls.
     m_grid->setAutoFillBackground(false);

@@ -38,10 +38,18 @@ QSize GridScrollArea::sizeHint() const
     const QWidget* grid = widget();
     if (!grid)
         return {};
-    QSize hint = grid->sizeHint().expandedTo(grid->minimumSizeHint());
-    // Wider than the room: the horizontal bar shows under the grid and asks for its height as well.
-    if (m_limit.isValid() && hint.width() > m_limit.width())
-        hint.rheight() += style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    const QSize whole = grid->sizeHint().expandedTo(grid->minimumSizeHint());
+    if (!m_limit.isValid())
+        return whole;
+    // Taller than the room: the vertical bar shows beside the grid and asks for its width as well,
+    // so that the grid keeps its whole width where the room has it. Wider than the room: the
+    // horizontal bar shows under the grid and asks for its height.
+    const int extent = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+    QSize hint = whole;
+    if (whole.height() > m_limit.height())
+        hint.rwidth() += extent;
+    if (hint.width() > m_limit.width())
+        hint.rheight() += extent;
     return hint;
 }
 

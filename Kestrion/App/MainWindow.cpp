@@ -90,12 +90,16 @@ void MainWindow::followArrangement()
     const QSize before = size();
     activateLayouts();
     const QSize preferred = sizeHint();
-    const QSize change = preferred - m_preferred;
+    const QSize earlier = m_preferred;
     m_preferred = preferred;
     if (isMaximized() || isFullScreen())
         return;
+    // The change is the one of the sizes the window takes within the screen: a window that the
+    // screen held back from its preferred size comes back to the same size when the arrangement does.
     const QSize frame = isVisible() ? frameGeometry().size() - geometry().size() : QSize(0, 0);
-    resize(openingSize(before + change, minimumSize(), availableArea() - frame));
+    const QSize room = availableArea() - frame;
+    const QSize change = openingSize(preferred, QSize(), room) - openingSize(earlier, QSize(), room);
+    resize(openingSize(before + change, minimumSize(), room));
 }
 
 QSize MainWindow::openingSize(QSize preferred, QSize minimum, QSize available)

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QScreen>
 #include <QLayout>
 #include <QVBoxLayout>
@@ -28,6 +29,29 @@ SceneWindow::SceneWindow(const QString& identifier, QWidget* parent)
     m_closeAction->setShortcutContext(Qt::WindowShortcut);
     connect(m_closeAction, &QAction::triggered, this, &QWidget::close);
     addAction(m_closeAction);
+    // The keys pressed in a list dropped down from one of its controls pass here first (below).
+    qApp->installEventFilter(this);
+}
+
+bool SceneWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // Esc in an open drop-down list is the list's: the window's shortcut must not take it, or the
+    // key that closes the list would close the window as well. Claiming the key keeps the shortcut
+    // out; the list still sees it and closes, and the next Esc reaches the window.
+    if (event->type() == QEvent::ShortcutOverride && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Cancel)
+        && ownsPopup())
+        event->accept();
+    return QWidget::eventFilter(watched, event);
+}
+
+bool SceneWindow::ownsPopup() const
+{
+    const QWidget* popup = QApplication::activePopupWidget();
+    for (const QWidget* owner = popup ? popup->parentWidget() : nullptr; owner; owner = owner->parentWidget()) {
+        if (owner == this)
+            return true;
+    }
+    return false;
 }
 
 void SceneWindow::setContent(QWidget* content, bool fixedSize)

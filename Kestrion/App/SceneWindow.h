@@ -9,7 +9,7 @@ namespace Kestrion {
 
 // A secondary window of the application ("About", "OtherApps", the settings): a top-level window that
 // shows one content view and is deleted when closed, so the next request makes it afresh. Esc and
-// Ctrl+W close it.
+// Ctrl+W close it; Esc in an open drop-down list of it closes the list only.
 class SceneWindow : public QWidget
 {
     Q_OBJECT
@@ -26,8 +26,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Whether the open popup (a drop-down list) belongs to one of the window's controls.
+    bool ownsPopup() const;
+
     QVBoxLayout* m_layout = nullptr;
     QWidget* m_content = nullptr;
     QAction* m_closeAction = nullptr;

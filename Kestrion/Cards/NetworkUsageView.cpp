@@ -43,6 +43,25 @@ std::vector<double> seriesValues(const QList<NetworkHistoryItem>& history)
 }
 
 constexpr qreal labelGap = 4;
+// 2^64: the first rate past the 64-bit ones, which gets no label.
+constexpr double twoTo64 = 18446744073709551616.0;
+
+// Whether the compact rate text of a rate (bytes per second) shows it without rounding.
+bool showsExactly(double rate)
+{
+    if (!(rate >= 0) || rate >= twoTo64 || std::floor(rate) != rate)
+        return false;
+    const auto value = std::uint64_t(rate);
+    // Whole bytes, whole kilobytes, whole megabytes, then gigabytes with two decimals (quarters of
+    // a gigabyte are the finest the two decimals hold without rounding).
+    if (value < (1ULL << 10))
+        return true;
+    if (value < (1ULL << 20))
+        return value % (1ULL << 10) == 0;
+    if (value < (1ULL << 30))
+        return value % (1ULL << 20) == 0;
+    return value % (1ULL << 28) == 0;
+}
 
 } // namespace
 
@@ -147,17 +166,50 @@ void NetworkUsageView::refresh()
     m_uploadRow->setRight(BaseKit::IO::rateText(controller->uploadSpeed(), false));
 }
 
-std::vector<double> NetworkUsageView::gridValues(const QList<NetworkHistoryItem>& history)
+NetworkUsageView::Grid NetworkUsageView::grid(const QList<NetworkHistoryItem>& history)
 {
-    const std::vector<double> values = seriesValues(history);
-    // Over a history of zeros the domain is 0...1, never an empty range.
-    const ViewKit::VKChartDomain domain = ViewKit::automaticDomain(values);
-    return ViewKit::niceTicks(domain.lower, domain.upper, 3);
+    double largest = 0;
+    for (const NetworkHistoryItem& item : history)
+        largest = std::max(largest, double(item.value));
+    // The step: the smallest of 1, 2 and 5 times a power of ten of one of the label's units (B/s,
+    // KB/s, MB/s, GB/s) that reaches past the largest value within maxIntervals steps and puts every
+    // line on a rate its label shows exactly. The top line stands one step above the largest value's
+    // step, so a flat curve stays under it; a quiet link charts 0...1 B/s.
+    const auto fits = [largest](double step) {
+        const double intervals = std::floor(largest / step) + 1;
+        if (intervals > maxIntervals)
+            return false;
+        for (double i = 1; i <= intervals; i += 1) {
+            if (i * step < twoTo64 && !showsExactly(i * step))
+                return false;
+        }
+        return true;
+    };
+    double step = 0;
+    for (double unit : {1.0, 1024.0, 1048576.0}) {
+        for (double factor : {1.0, 2.0, 5.0, 10.0, 20.0, 50.0, 100.0, 200.0, 500.0}) {
+            if (!step && fits(factor * unit))
+                step = factor * unit;
+        }
+    }
+    // Above 1024 MB/s the steps go on in whole GB/s, as far as the largest rate needs.
+    for (double power = 1073741824.0; !step; power *= 10) {
+        for (double factor : {1.0, 2.0, 5.0}) {
+            if (!step && fits(factor * power))
+                step = factor * power;
+        }
+    }
+    Grid grid;
+    const double intervals = std::floor(largest / step) + 1;
+    grid.domain = ViewKit::VKChartDomain{0, intervals * step};
+    for (double i = 0; i <= intervals; i += 1)
+        grid.values.push_back(i * step);
+    return grid;
 }
 
 QString NetworkUsageView::gridLabel(double value)
 {
-    if (!std::isfinite(value) || value < 0 || value >= 18446744073709551616.0 || std::floor(value) != value)
+    if (!std::isfinite(value) || value < 0 || value >= twoTo64 || std::floor(value) != value)
         return QString();
     return BaseKit::IO::compactRateText(std::uint64_t(value), false);
 }
@@ -166,9 +218,10 @@ void NetworkUsageView::paintHistory(QPainter& painter, const QRectF& rect, const
                                     const QColor& color, bool showLegends, ViewKit::VKColorScheme scheme)
 {
     const std::vector<double> values = seriesValues(history);
+    const Grid lines = grid(history);
     ViewKit::VKAreaLineChart chart;
-    chart.domain = ViewKit::automaticDomain(values);
-    chart.gridValues = ViewKit::niceTicks(chart.domain->lower, chart.domain->upper, 3);
+    chart.domain = lines.domain;
+    chart.gridValues = lines.values;
     chart.areaColor = color;
     chart.areaColor.setAlphaF(0.2f);
     chart.lineColor = color;

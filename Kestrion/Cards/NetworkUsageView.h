@@ -3,6 +3,7 @@
 #include "Kestrion/Cards/CardView.h"
 
 #include "SystemKit/Network/NetworkHistoryItem.h"
+#include "ViewKit/VKChart.h"
 
 #include <QColor>
 #include <QList>
@@ -46,9 +47,16 @@ public:
     ViewKit::VKDoubleTextView* uploadRow() const { return m_uploadRow; }
     ViewKit::VKNoNetworkAdapterView* placeholder() const { return m_placeholder; }
 
-    // The grid values of a history (automatic, about three) and the label of each, "" for a value
-    // that is no whole number.
-    static std::vector<double> gridValues(const QList<SystemKit::NetworkHistoryItem>& history);
+    // The vertical scale of a history's chart: from 0 to the top grid line, and the grid lines, at
+    // most maxIntervals + 1 of them from 0 up, each on a rate that its label shows exactly (no
+    // label rounds, so no two are alike and a curve at a labelled rate runs on its line).
+    struct Grid {
+        ViewKit::VKChartDomain domain;
+        std::vector<double> values;
+    };
+    static constexpr int maxIntervals = 4;
+    static Grid grid(const QList<SystemKit::NetworkHistoryItem>& history);
+    // The label of a grid line, "" for a value that is no whole number.
     static QString gridLabel(double value);
     // Paints one history chart into rect (the chart's padding already taken off).
     static void paintHistory(QPainter& painter, const QRectF& rect, const QList<SystemKit::NetworkHistoryItem>& history,

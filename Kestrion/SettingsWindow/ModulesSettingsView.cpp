@@ -70,7 +70,7 @@ ModulesSettingsView::ModulesSettingsView(AppSettings& settings, QWidget* parent)
         add(box, layout, SettingKey::disableNetworkUsage, LKLocalizedString::networkUsage);
     }
     {
-        auto [box, layout] = group(LKResources::localized(LKLocalizedString::graphicsCard));
+        auto [box, layout] = group(AppStrings::text("GRAPHICS_CARD_COLON"));
         add(box, layout, SettingKey::disableGraphicsCard, LKLocalizedString::mainGraphicsCard);
     }
     {

@@ -23,6 +23,7 @@
 #include "Platform/Bus/DistributedCenter.h"
 #include "Platform/Registry/InMemoryRegistry.h"
 #include "BaseKit/Sampler/SampleClock.h"
+#include "BaseKit/ModuleStrings.h"
 #include "BaseKit/Services/Maker.h"
 #include "Support/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
@@ -52,6 +53,8 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <utility>
+#include <vector>
 
 using namespace Kestrion;
 
@@ -78,6 +81,19 @@ int openWindows(const QString& identifier)
     for (QWidget* window : QApplication::topLevelWidgets())
         count += window->isVisible() && window->objectName() == identifier;
     return count;
+}
+
+// The names of the modules page's groups, each at the head of its row.
+QStringList moduleGroupNames(KestrionApp& app)
+{
+    app.settingsAction()->trigger();
+    auto* window = qobject_cast<SceneWindow*>(WindowRegistry::openWindow(QStringLiteral("Settings")));
+    QStringList names;
+    if (auto* view = window ? qobject_cast<SettingsView*>(window->content()) : nullptr) {
+        for (const QLabel* label : view->modulesPage()->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
+            names.append(label->text());
+    }
+    return names;
 }
 
 // Records every "TerminateThermion" that crosses the bus, seen from a connection of its own.
@@ -253,6 +269,12 @@ TEST_F(Program, ModuleSwitchesRearrangeTheMainWindow)
     ModulesSettingsView* modules = view->modulesPage();
     EXPECT_EQ(view->currentWidget(), view->generalPage());
 
+    // Each group is named as a label of the settings is, with a colon.
+    const QStringList names = moduleGroupNames(*app);
+    ASSERT_EQ(names.size(), 5);
+    for (const QString& name : names)
+        EXPECT_TRUE(name.endsWith(QLatin1Char(':'))) << name.toStdString();
+
     // Fresh installation: the system-information switch is off, the nine others on.
     for (SettingKey key : SettingKeys::moduleSwitches)
         EXPECT_EQ(modules->moduleSwitch(key)->isChecked(), key != SettingKey::disableSystemInfo);
@@ -339,6 +361,30 @@ TEST_F(Program, EscAndCtrlWCloseTheWindows)
             EXPECT_TRUE(!window || !window->isVisible());
             QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
+    }
+
+    // In the settings, Esc pressed while a list is open closes the list only; the next Esc the window.
+    for (auto picker : {&GeneralSettingsView::themePicker, &GeneralSettingsView::materialPicker}) {
+        QPointer<QWidget> window = app->openWindowOnce(QString::fromLatin1(KestrionApp::settingsWindow));
+        ASSERT_TRUE(window);
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QComboBox* list = (qobject_cast<SettingsView*>(qobject_cast<SceneWindow*>(window.data())->content())
+                               ->generalPage()->*picker)();
+        list->setEnabled(true);
+        list->showPopup();
+        QPointer<QWidget> popup = QApplication::activePopupWidget();
+        ASSERT_TRUE(popup);
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(popup));
+        // The desktop hands the key to the window that has the keyboard.
+        QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_TRUE(!popup || !popup->isVisible());
+        ASSERT_TRUE(window && window->isVisible());
+        QTest::keyClick(window->windowHandle(), Qt::Key_Escape);
+        QApplication::processEvents();
+        EXPECT_TRUE(!window || !window->isVisible());
+        QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
     // Ctrl+W closes the main window as its close button does: the program goes on.
@@ -428,6 +474,25 @@ TEST(ProgramOnASmallScreen, EveryCardAndTheCompanionStayReachable)
     ASSERT_TRUE(QTest::qWaitFor([&] { return app.contentView()->visibleCards(4).isEmpty(); }, 5000));
     QApplication::processEvents();
     EXPECT_EQ(window->width(), without);
+
+    // Without the companion the columns fit the screen's width but not its height: the grid scrolls
+    // down only, beside a vertical bar the window has made room for, and each card keeps the height
+    // it has where the screen holds the whole window.
+    GridScrollArea* scroll = app.contentView()->scrollArea();
+    EXPECT_TRUE(scroll->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(scroll->horizontalScrollBar()->isVisible());
+    std::vector<std::pair<QWidget*, int>> heights;
+    for (int column = 0; column < 4; ++column) {
+        for (QWidget* card : app.contentView()->visibleCards(column))
+            heights.emplace_back(card, card->height());
+    }
+    ASSERT_FALSE(heights.empty());
+    window->setAvailableArea(QSize(3840, 2160));
+    window->resize(window->sizeHint());
+    QApplication::processEvents();
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible());
+    for (const auto& [card, height] : heights)
+        EXPECT_EQ(height, card->height()) << card->metaObject()->className();
 }
 
 // The one start on this machine, whatever it holds: the window opens and every sampler takes a
@@ -658,6 +723,22 @@ TEST_F(Program, WindowsFollowALiveSchemeSwitch)
     window->close();
     aboutWindow->close();
     QApplication::setPalette(before);
+}
+
+TEST_F(GermanProgram, ModulesPageNamesEachGroupWithAColon)
+{
+    // The library's names are German here; the program's own table stays in the language the process
+    // started with, so the German names of the program's groups are read from its German file.
+    QStringList names = moduleGroupNames(*app);
+    ASSERT_EQ(names.size(), 5);
+    const BaseKit::ModuleStrings program(
+        QStringLiteral("Kestrion"), QStringLiteral(KESTRION_BINARY_DIR "/share/kestrion/Kestrion_Kestrion.bundle/translations"),
+        {QStringLiteral("de")});
+    ASSERT_EQ(program.language(), QStringLiteral("de"));
+    for (const char* key : {"GRAPHICS_CARD_COLON", "VOLUMES", "BATTERIES"})
+        names.append(program.text(QString::fromLatin1(key)));
+    for (const QString& name : names)
+        EXPECT_TRUE(name.endsWith(QLatin1Char(':'))) << name.toStdString();
 }
 
 TEST_F(GermanProgram, QtsOwnTextsSpeakTheProgramsLanguage)

@@ -32,6 +32,8 @@
 
 #include <cmath>
 #include <limits>
+#include <map>
+#include <optional>
 
 using namespace Kestrion;
 using SystemKit::NetworkController;
@@ -366,24 +368,64 @@ TEST(NetworkCards, UsageRowsChartsAndLegendSwitch)
     EXPECT_TRUE(found);
 }
 
-TEST(NetworkCards, GridMarksAndTheirLabels)
+namespace {
+
+// The rate a compact rate label names ("500 B/s", "2 KB/s", "1.25 GB/s"), read back from its text.
+std::optional<double> rateOfLabel(const QString& label)
 {
-    // A history of zeros: marks over 0...1, never an empty range.
-    const QList<SystemKit::NetworkHistoryItem> zeros(30);
-    const auto marks = NetworkUsageView::gridValues(zeros);
-    ASSERT_FALSE(marks.empty());
-    EXPECT_EQ(marks.front(), 0.0);
-    EXPECT_LE(marks.back(), 1.0);
+    const QStringList parts = label.split(QLatin1Char(' '));
+    if (parts.size() != 2)
+        return std::nullopt;
+    bool ok = false;
+    const double number = QString(parts[0]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    const std::map<QString, double> units{{QStringLiteral("B/s"), 1.0}, {QStringLiteral("KB/s"), 1024.0},
+                                          {QStringLiteral("MB/s"), 1048576.0}, {QStringLiteral("GB/s"), 1073741824.0}};
+    const auto unit = units.find(parts[1]);
+    if (!ok || unit == units.end())
+        return std::nullopt;
+    return number * unit->second;
+}
+
+} // namespace
+
+TEST(NetworkCards, GridLinesStandOnTheRatesTheirLabelsName)
+{
     EXPECT_EQ(NetworkUsageView::gridLabel(0.5), QString());      // no whole number: no label
     EXPECT_EQ(NetworkUsageView::gridLabel(-1), QString());
     EXPECT_EQ(NetworkUsageView::gridLabel(std::nan("")), QString());
-    EXPECT_EQ(NetworkUsageView::gridLabel(2048), BaseKit::IO::compactRateText(2048, false));
 
-    QList<SystemKit::NetworkHistoryItem> traffic(30);
-    traffic[29].value = 3000;
-    const auto busy = NetworkUsageView::gridValues(traffic);
-    ASSERT_GE(busy.size(), 2u);
-    EXPECT_GE(busy.back(), 3000.0);
+    // From a quiet link (a history of zeros: never an empty range) to the largest 64-bit rate, the
+    // busy ones read off running links: 1.4 KB/s down and a steady 3.34 MB/s up.
+    constexpr std::uint64_t KiB = 1024, MiB = KiB * KiB, GiB = MiB * KiB;
+    for (std::uint64_t largest : {std::uint64_t(0), std::uint64_t(1), std::uint64_t(700), std::uint64_t(1000),
+                                  std::uint64_t(1400), std::uint64_t(3000), 1023 * KiB, std::uint64_t(3502243),
+                                  3 * MiB, 1000 * MiB, 1023 * MiB + 1, 3 * GiB / 2, 40 * GiB,
+                                  std::uint64_t(1) << 63, std::numeric_limits<std::uint64_t>::max()}) {
+        SCOPED_TRACE(largest);
+        QList<SystemKit::NetworkHistoryItem> history(30);
+        history[28].value = largest / 2;
+        history[29].value = largest;
+        const NetworkUsageView::Grid grid = NetworkUsageView::grid(history);
+        ASSERT_GE(grid.values.size(), 2u);
+        EXPECT_LE(grid.values.size(), 5u);     // a handful of lines on a 64-point chart
+        EXPECT_EQ(grid.values.front(), 0.0);
+        EXPECT_EQ(grid.domain.lower, 0.0);
+        EXPECT_EQ(grid.domain.upper, grid.values.back());
+        EXPECT_GT(grid.domain.upper, double(largest));   // every value under the top line
+        QStringList labels;
+        for (double value : grid.values) {
+            const QString label = NetworkUsageView::gridLabel(value);
+            if (value >= 18446744073709551616.0) {   // past the 64-bit rates: a line without a label
+                EXPECT_TRUE(label.isEmpty());
+                continue;
+            }
+            EXPECT_EQ(label, BaseKit::IO::compactRateText(std::uint64_t(value), false));
+            // The label names the very rate of its line: a curve at that rate runs on it.
+            EXPECT_EQ(rateOfLabel(label), value) << label.toStdString();
+            EXPECT_FALSE(labels.contains(label)) << label.toStdString();
+            labels.append(label);
+        }
+    }
 }
 
 TEST(NetworkCards, MainWindowPlacesBothCardsOverTheApplicationsModel)

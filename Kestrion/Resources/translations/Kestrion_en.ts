@@ -68,6 +68,10 @@
         <translation>Batteries:</translation>
     </message>
     <message>
+        <source>GRAPHICS_CARD_COLON</source>
+        <translation>Graphics card:</translation>
+    </message>
+    <message>
         <source>Version %1 (Build %2)</source>
         <translation>Version %1 (Build %2)</translation>
     </message>
