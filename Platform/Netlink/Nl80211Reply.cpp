@@ -97,7 +97,7 @@ public:
             return;
         const QByteArrayView attributes = payload.sliced(GENL_HDRLEN);
         const char* data = attributes.data();
-        if (reinterpret_cast<std::uintptr_t>(data) % alignof(nlattr) != 0) {
+        if (!attributes.isEmpty() && reinterpret_cast<std::uintptr_t>(data) % alignof(nlattr) != 0) {
             m_copy.resize(std::size_t(attributes.size() + 3) / 4);
             std::memcpy(m_copy.data(), data, std::size_t(attributes.size()));
             data = reinterpret_cast<const char*>(m_copy.data());
