@@ -10,13 +10,20 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <string_view>
 
 namespace Platform {
 
 namespace {
 
 constexpr qint64 maxEntrySize = 1024 * 1024;
-constexpr qint64 maxMetainfoSize = 4 * 1024 * 1024;
+// A metainfo file is some kilobytes, a large one with many translations a few hundred.
+constexpr qint64 maxMetainfoSize = 1024 * 1024;
+// Qt's XML reader compares every attribute of an element with each other one, and the element's and
+// every prefixed name's namespace with each declaration in scope: its cost grows with the square of
+// these counts. Metainfo elements carry a handful of attributes and files declare no namespace or one.
+constexpr int maxMetainfoAttributes = 32;
+constexpr int maxMetainfoNamespaces = 16;
 
 // A value of type string with its escapes decoded: \s a space, \n a line break, \t a tab, \r a
 // carriage return, \\ a backslash. Any other backslash stays as written (the Exec key's quoting
@@ -91,6 +98,84 @@ std::optional<QStringList> execArguments(const QString& exec)
     if (inArgument)
         arguments.append(current);
     return arguments;
+}
+
+// Whether the XML reader may be given `xml`, checked in one pass: no element has more than
+// maxMetainfoAttributes attributes, the file declares at most maxMetainfoNamespaces namespaces, and it
+// holds no document type with declarations of its own (their attribute defaults are looked up at every
+// element; metainfo has none) and no NUL byte (UTF-8 holds none; UTF-16 would not be read by bytes).
+// A file whose markup does not end is refused too: the reader would refuse it as malformed.
+bool fitsTheXmlReader(QByteArrayView xml)
+{
+    if (xml.contains('\0'))
+        return false;
+    const char* const end = xml.data() + xml.size();
+    const auto skipPast = [end](const char* from, std::string_view closing) -> const char* {
+        const auto at = std::search(from, end, closing.begin(), closing.end());
+        return at == end ? nullptr : at + closing.size();
+    };
+    const auto startsWith = [end](const char* at, std::string_view text) {
+        return std::size_t(end - at) >= text.size() && std::equal(text.begin(), text.end(), at);
+    };
+    int namespaces = 0;
+    for (const char* at = xml.data(); at != end;) {
+        if (*at != '<') {
+            ++at;
+            continue;
+        }
+        // Comments, character data and processing instructions are passed over whole.
+        std::string_view closing;
+        std::size_t opening = 0;
+        if (startsWith(at, "<!--"))
+            closing = "-->", opening = 4;
+        else if (startsWith(at, "<![CDATA["))
+            closing = "]]>", opening = 9;
+        else if (startsWith(at, "<?"))
+            closing = "?>", opening = 2;
+        if (opening) {
+            at = skipPast(at + opening, closing);
+            if (!at)
+                return false;
+            continue;
+        }
+        // A tag or a declaration, up to its '>' outside quotes: one attribute per '=' and a namespace
+        // per name that starts with "xmlns".
+        const bool declaration = startsWith(at, "<!");
+        int attributes = 0;
+        char quote = 0;
+        const char* name = nullptr; // where the last word outside quotes began
+        bool afterBlank = true;
+        for (++at;; ++at) {
+            if (at == end)
+                return false;
+            const char c = *at;
+            if (quote) {
+                quote = c == quote ? 0 : quote;
+                continue;
+            }
+            if (c == '>')
+                break;
+            if (c == '"' || c == '\'') {
+                quote = c;
+            } else if (c == '[' && declaration) {
+                return false;
+            } else if (c == '=') {
+                if (++attributes > maxMetainfoAttributes)
+                    return false;
+                if (name && startsWith(name, "xmlns") && ++namespaces > maxMetainfoNamespaces)
+                    return false;
+                name = nullptr;
+            } else if (c == ' ' || c == '\t' || c == '\n' || c == '\r') {
+                afterBlank = true;
+            } else {
+                if (afterBlank)
+                    name = at;
+                afterBlank = false;
+            }
+        }
+        ++at;
+    }
+    return true;
 }
 
 } // namespace
@@ -254,7 +339,7 @@ QStringList DesktopEntries::releaseVersions(const DesktopEntry& entry)
         if (!QFile::exists(path))
             continue;
         const auto bytes = RegularFile::read(path, maxMetainfoSize);
-        if (!bytes || bytes->size() > maxMetainfoSize)
+        if (!bytes || bytes->size() > maxMetainfoSize || !fitsTheXmlReader(*bytes))
             return {};
         QXmlStreamReader xml(*bytes);
         int depth = 0;

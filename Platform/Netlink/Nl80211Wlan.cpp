@@ -1,6 +1,6 @@
 #include "Platform/Netlink/Nl80211Wlan.h"
 
-#include "Platform/System/KernelName.h"
+#include "Platform/Netlink/Nl80211Reply.h"
 #include "Platform/Proc/ProcFile.h"
 
 #include <QDir>
@@ -48,7 +48,7 @@ struct Socket {
     Socket(const Socket&) = delete;
     Socket& operator=(const Socket&) = delete;
 
-    // Sends one request and hands every answer message to `parse`; false when it fails.
+    // Sends one request and hands the payload of every answer message to `parse`; false when it fails.
     template <typename Parse>
     bool request(std::uint8_t command, int flags, std::optional<std::uint32_t> ifindex, Parse parse)
     {
@@ -70,11 +70,9 @@ struct Socket {
         } context{&parse};
         nl_cb_set(cb, NL_CB_VALID, NL_CB_CUSTOM,
                   [](nl_msg* m, void* arg) -> int {
-                      auto* header = static_cast<genlmsghdr*>(nlmsg_data(nlmsg_hdr(m)));
-                      nlattr* attrs[NL80211_ATTR_MAX + 1] = {};
-                      if (nla_parse(attrs, NL80211_ATTR_MAX, genlmsg_attrdata(header, 0), genlmsg_attrlen(header, 0),
-                                    nullptr) == 0)
-                          (*static_cast<Context*>(arg)->parse)(attrs);
+                      nlmsghdr* header = nlmsg_hdr(m);
+                      (*static_cast<Context*>(arg)->parse)(
+                          QByteArrayView(static_cast<const char*>(nlmsg_data(header)), nlmsg_datalen(header)));
                       return NL_OK;
                   },
                   &context);
@@ -86,20 +84,6 @@ struct Socket {
         return ok;
     }
 };
-
-std::optional<int> widthMHz(std::uint32_t width)
-{
-    switch (width) {
-    case NL80211_CHAN_WIDTH_20_NOHT:
-    case NL80211_CHAN_WIDTH_20: return 20;
-    case NL80211_CHAN_WIDTH_40: return 40;
-    case NL80211_CHAN_WIDTH_80: return 80;
-    case NL80211_CHAN_WIDTH_80P80:
-    case NL80211_CHAN_WIDTH_160: return 160;
-    case NL80211_CHAN_WIDTH_320: return 320;
-    default: return std::nullopt;
-    }
-}
 
 } // namespace
 
@@ -160,98 +144,42 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
     if (!socket.sock || socket.family < 0)
         return std::nullopt;
 
-    struct Found {
-        WlanInterface values;
-        std::uint32_t ifindex = 0;
-        std::uint32_t type = 0;
-    };
-    std::vector<Found> found;
-    socket.request(NL80211_CMD_GET_INTERFACE, NLM_F_DUMP, std::nullopt, [&](nlattr** attrs) {
-        if (!attrs[NL80211_ATTR_IFNAME] || !attrs[NL80211_ATTR_IFINDEX])
-            return;
-        Found one;
-        one.values.name = KernelName::decode(nla_get_string(attrs[NL80211_ATTR_IFNAME]));
-        one.ifindex = nla_get_u32(attrs[NL80211_ATTR_IFINDEX]);
-        if (attrs[NL80211_ATTR_IFTYPE])
-            one.type = nla_get_u32(attrs[NL80211_ATTR_IFTYPE]);
-        one.values.interfaceMode = Wlan::interfaceMode(one.type);
-        if (attrs[NL80211_ATTR_WIPHY_FREQ]) {
-            const int frequency = int(nla_get_u32(attrs[NL80211_ATTR_WIPHY_FREQ]));
-            one.values.frequency = frequency;
-            if (const auto channel = Wlan::channelAndBand(frequency)) {
-                one.values.channel = channel->first;
-                one.values.channelBand = channel->second;
-            }
-        }
-        if (attrs[NL80211_ATTR_CHANNEL_WIDTH])
-            one.values.channelWidth = widthMHz(nla_get_u32(attrs[NL80211_ATTR_CHANNEL_WIDTH]));
-        if (attrs[NL80211_ATTR_WIPHY_TX_POWER_LEVEL])
-            one.values.transmitPower = Wlan::milliwatts(int(nla_get_u32(attrs[NL80211_ATTR_WIPHY_TX_POWER_LEVEL])));
-        found.push_back(std::move(one));
+    std::vector<Nl80211Reply::Interface> found;
+    socket.request(NL80211_CMD_GET_INTERFACE, NLM_F_DUMP, std::nullopt, [&](QByteArrayView payload) {
+        if (auto one = Nl80211Reply::interface(payload))
+            found.push_back(std::move(*one));
     });
 
     std::optional<QString> country;
-    socket.request(NL80211_CMD_GET_REG, 0, std::nullopt, [&](nlattr** attrs) {
-        if (attrs[NL80211_ATTR_REG_ALPHA2])
-            country = QString::fromLatin1(nla_get_string(attrs[NL80211_ATTR_REG_ALPHA2])).left(2);
+    socket.request(NL80211_CMD_GET_REG, 0, std::nullopt, [&](QByteArrayView payload) {
+        if (auto code = Nl80211Reply::country(payload))
+            country = std::move(code);
     });
 
     std::vector<WlanInterface> result;
-    for (Found& one : found) {
+    for (Nl80211Reply::Interface& one : found) {
         WlanInterface& values = one.values;
         values.countryCode = country;
-        bool associated = false;
-        WlanRateInfo rate;
-        std::optional<std::int64_t> signal, signalAverage, txPackets, txFailed, txRetries, beacons;
-        socket.request(NL80211_CMD_GET_STATION, NLM_F_DUMP, one.ifindex, [&](nlattr** attrs) {
-            if (associated || !attrs[NL80211_ATTR_STA_INFO])
-                return;
-            nlattr* info[NL80211_STA_INFO_MAX + 1] = {};
-            if (nla_parse_nested(info, NL80211_STA_INFO_MAX, attrs[NL80211_ATTR_STA_INFO], nullptr) != 0)
-                return;
-            associated = true;
-            if (attrs[NL80211_ATTR_MAC] && nla_len(attrs[NL80211_ATTR_MAC]) == 6)
-                values.bssid = QByteArray(static_cast<const char*>(nla_data(attrs[NL80211_ATTR_MAC])), 6);
-            if (info[NL80211_STA_INFO_SIGNAL])
-                signal = std::int8_t(nla_get_u8(info[NL80211_STA_INFO_SIGNAL]));
-            if (info[NL80211_STA_INFO_SIGNAL_AVG])
-                signalAverage = std::int8_t(nla_get_u8(info[NL80211_STA_INFO_SIGNAL_AVG]));
-            if (info[NL80211_STA_INFO_TX_PACKETS])
-                txPackets = nla_get_u32(info[NL80211_STA_INFO_TX_PACKETS]);
-            if (info[NL80211_STA_INFO_TX_FAILED])
-                txFailed = nla_get_u32(info[NL80211_STA_INFO_TX_FAILED]);
-            if (info[NL80211_STA_INFO_TX_RETRIES])
-                txRetries = nla_get_u32(info[NL80211_STA_INFO_TX_RETRIES]);
-            if (info[NL80211_STA_INFO_BEACON_RX])
-                beacons = std::int64_t(nla_get_u64(info[NL80211_STA_INFO_BEACON_RX]) & 0xFFFFFFFFu);
-            if (info[NL80211_STA_INFO_TX_BITRATE]) {
-                nlattr* r[NL80211_RATE_INFO_MAX + 1] = {};
-                if (nla_parse_nested(r, NL80211_RATE_INFO_MAX, info[NL80211_STA_INFO_TX_BITRATE], nullptr) == 0) {
-                    if (r[NL80211_RATE_INFO_BITRATE32])
-                        rate.bitrate100kbps = nla_get_u32(r[NL80211_RATE_INFO_BITRATE32]);
-                    else if (r[NL80211_RATE_INFO_BITRATE])
-                        rate.bitrate100kbps = nla_get_u16(r[NL80211_RATE_INFO_BITRATE]);
-                    rate.htMcs = r[NL80211_RATE_INFO_MCS] != nullptr;
-                    rate.vhtMcs = r[NL80211_RATE_INFO_VHT_MCS] != nullptr;
-                    rate.heMcs = r[NL80211_RATE_INFO_HE_MCS] != nullptr;
-                    rate.ehtMcs = r[NL80211_RATE_INFO_EHT_MCS] != nullptr;
-                }
-            }
+        // The first station that answers is the access point.
+        std::optional<Nl80211Reply::Station> station;
+        socket.request(NL80211_CMD_GET_STATION, NLM_F_DUMP, one.ifindex, [&](QByteArrayView payload) {
+            if (!station)
+                station = Nl80211Reply::station(payload);
         });
+        const bool associated = station.has_value();
+        const Nl80211Reply::Station heard = station.value_or(Nl80211Reply::Station{});
+        const auto& signal = heard.signal;
+        if (heard.bssid)
+            values.bssid = heard.bssid;
         if (signal)
             values.rssi = int(*signal);
-        if (rate.bitrate100kbps)
-            values.transmitRate = Wlan::megabitsPerSecond(*rate.bitrate100kbps);
-        values.phyMode = associated ? Wlan::phyMode(rate, values.channelBand) : 0;
+        if (heard.rate.bitrate100kbps)
+            values.transmitRate = Wlan::megabitsPerSecond(*heard.rate.bitrate100kbps);
+        values.phyMode = associated ? Wlan::phyMode(heard.rate, values.channelBand) : 0;
 
-        socket.request(NL80211_CMD_GET_SURVEY, NLM_F_DUMP, one.ifindex, [&](nlattr** attrs) {
-            if (!attrs[NL80211_ATTR_SURVEY_INFO])
-                return;
-            nlattr* survey[NL80211_SURVEY_INFO_MAX + 1] = {};
-            if (nla_parse_nested(survey, NL80211_SURVEY_INFO_MAX, attrs[NL80211_ATTR_SURVEY_INFO], nullptr) != 0)
-                return;
-            if (survey[NL80211_SURVEY_INFO_IN_USE] && survey[NL80211_SURVEY_INFO_NOISE])
-                values.noise = std::int8_t(nla_get_u8(survey[NL80211_SURVEY_INFO_NOISE]));
+        socket.request(NL80211_CMD_GET_SURVEY, NLM_F_DUMP, one.ifindex, [&](QByteArrayView payload) {
+            if (const auto noise = Nl80211Reply::noiseInUse(payload))
+                values.noise = *noise;
         });
 
         if (associated && (!signal || values.noise == 0)) {
@@ -271,8 +199,8 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
                 return v ? QString::number(*v) : QString();
             };
             values.linkQuality = QStringLiteral("rssi=%1 rxDataRssi=%2 tx=%3 txf=%4 txr=%5 rxBeacons=%6")
-                                     .arg(text(signal), text(signalAverage), text(txPackets), text(txFailed),
-                                          text(txRetries), text(beacons));
+                                     .arg(text(signal), text(heard.signalAverage), text(heard.txPackets),
+                                          text(heard.txFailed), text(heard.txRetries), text(heard.beacons));
         }
         result.push_back(std::move(values));
     }

@@ -230,18 +230,25 @@ QList<int> Machine::onlineProcessors() const
     if (!result.isEmpty())
         return result;
     // Without the online list: the processors the kernel lists, else the C library's count.
-    const QStringList entries = QDir(path(QStringLiteral("sys/devices/system/cpu")))
-                                    .entryList({QStringLiteral("cpu*")}, QDir::Dirs | QDir::NoDotAndDotDot);
-    static const QRegularExpression processorFolder(QStringLiteral("^cpu(\\d+)$"));
-    for (const QString& entry : entries) {
-        const auto match = processorFolder.match(entry);
-        if (match.hasMatch())
-            result << match.captured(1).toInt();
-    }
+    result = processorFolders();
     if (result.isEmpty() && QDir(m_root).canonicalPath() == QStringLiteral("/")) {
         const long count = sysconf(_SC_NPROCESSORS_ONLN);
         for (long n = 0; n < count && n <= 65535; ++n)
             result << int(n);
+    }
+    return result;
+}
+
+QList<int> Machine::processorFolders() const
+{
+    const QStringList entries = QDir(path(QStringLiteral("sys/devices/system/cpu")))
+                                    .entryList({QStringLiteral("cpu*")}, QDir::Dirs | QDir::NoDotAndDotDot);
+    static const QRegularExpression processorFolder(QStringLiteral("^cpu(\\d+)$"));
+    QList<int> result;
+    for (const QString& entry : entries) {
+        const auto match = processorFolder.match(entry);
+        if (match.hasMatch())
+            result << match.captured(1).toInt();
     }
     std::sort(result.begin(), result.end());
     return result;
@@ -251,8 +258,16 @@ std::uint32_t Machine::coresAmong(const QList<int>& processors) const
 {
     // A core is the set of processors that share it (its hardware threads). The sibling list names it
     // uniquely; core_id alone repeats across the clusters of ARM processors and across sockets.
+    // Only a processor the kernel made a folder for has a topology to read; a list that names more
+    // processors than there are folders costs no file reads for the others, each a core of its own.
+    const QList<int> folders = processorFolders();
     QSet<QString> cores;
+    std::uint32_t withoutFolder = 0;
     for (int cpu : processors) {
+        if (!std::binary_search(folders.begin(), folders.end(), cpu)) {
+            ++withoutFolder;
+            continue;
+        }
         const QString topology = QStringLiteral("sys/devices/system/cpu/cpu%1/topology/").arg(cpu);
         QString key = text(topology + QStringLiteral("core_cpus_list"));
         if (key.isEmpty())
@@ -267,7 +282,7 @@ std::uint32_t Machine::coresAmong(const QList<int>& processors) const
             key = QStringLiteral("cpu%1").arg(cpu);
         cores.insert(key);
     }
-    return std::uint32_t(cores.size());
+    return std::uint32_t(cores.size()) + withoutFolder;
 }
 
 std::uint32_t Machine::coreCount() const
@@ -289,14 +304,15 @@ std::optional<CoreKinds> Machine::coreKinds() const
     const QByteArray bigList = read(QStringLiteral("sys/devices/cpu_core/cpus"));
     const QByteArray smallList = read(QStringLiteral("sys/devices/cpu_atom/cpus"));
     if (!bigList.trimmed().isEmpty() && !smallList.trimmed().isEmpty()) {
-        QList<int> big, small;
-        for (int cpu : parseProcessorList(bigList))
-            if (online.contains(cpu))
-                big << cpu;
-        for (int cpu : parseProcessorList(smallList))
-            if (online.contains(cpu))
-                small << cpu;
-        return CoreKinds{coresAmong(big), coresAmong(small)};
+        // The online list is ascending: a binary search per processor, not a walk of the whole list.
+        const auto onlineAmong = [&online](const QByteArray& list) {
+            QList<int> result;
+            for (int cpu : parseProcessorList(list))
+                if (std::binary_search(online.begin(), online.end(), cpu))
+                    result << cpu;
+            return result;
+        };
+        return CoreKinds{coresAmong(onlineAmong(bigList)), coresAmong(onlineAmong(smallList))};
     }
 
     // ARM: the processors of the highest capacity perform, the others save energy.

@@ -114,6 +114,8 @@ private:
     QString cpuinfoValue(const QString& key) const;
     QString osRelease(const QString& key) const;
     QList<int> onlineProcessors() const;
+    // The numbers of the processor folders (cpuN) below sys/devices/system/cpu, ascending.
+    QList<int> processorFolders() const;
     std::uint32_t coresAmong(const QList<int>& processors) const;
 
     QString m_root;

@@ -3,12 +3,18 @@
 #include "Support/PipeRescue.h"
 
 #include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+
+#include <algorithm>
+#include <vector>
 
 using Platform::DesktopEntries;
 using Platform::DesktopEntry;
@@ -95,4 +101,123 @@ TEST(DesktopEntriesTest, ANamedPipeReadsAsNoEntryWithoutWaiting)
     EXPECT_FALSE(entryFrom(dir, "[Desktop Entry]\nType=Application\nName=Clock\nExec=clock\n#" +
                                     QByteArray(1024 * 1024, 'x') + "\n"));
     EXPECT_TRUE(entryFrom(dir, "[Desktop Entry]\nType=Application\nName=Clock\nExec=clock\n"));
+}
+
+namespace {
+
+// The release versions of a metainfo file holding `text`, read as the entry's of `dir`.
+QStringList versionsOf(const QTemporaryDir& dir, const QString& identifier, const QByteArray& text)
+{
+    QDir(dir.path()).mkpath(QStringLiteral("metainfo"));
+    QFile file(dir.filePath(QStringLiteral("metainfo/") + identifier + QStringLiteral(".metainfo.xml")));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(text) != text.size())
+        return {QStringLiteral("unwritable")};
+    file.close();
+    DesktopEntry entry;
+    entry.identifier = identifier;
+    entry.dataDirectory = dir.path();
+    return DesktopEntries::releaseVersions(entry);
+}
+
+QByteArray component(const QByteArray& inside)
+{
+    return "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<component type=\"desktop-application\">\n"
+           "<id>org.example.Clock</id>\n" + inside + "</component>\n";
+}
+
+// `count` empty attributes " a0=\"\" a1=\"\" …" with a common prefix; as many as fill `bytes` when
+// count is 0.
+QByteArray attributes(const char* prefix, qsizetype count, qsizetype bytes = 0)
+{
+    QByteArray text;
+    for (qsizetype i = 0; count ? i < count : text.size() < bytes; ++i)
+        text += ' ' + QByteArray(prefix) + QByteArray::number(i) + "=\"\"";
+    return text;
+}
+
+} // namespace
+
+// What the metainfo files of real applications hold around their releases: comments, character data,
+// processing instructions, a document type, translations, a namespace, quoted '>' and '=' signs,
+// attributes across lines. None of it is a release, nor hides one.
+TEST(DesktopEntriesTest, ReleaseVersionsComeFromTheReleaseElementsOnly)
+{
+    QTemporaryDir dir;
+    const QByteArray text = R"(<?xml version="1.0" encoding="UTF-8"?>
+<!-- Copyright 2026 Example; <release version="0.1"/> in a comment is none -->
+<!DOCTYPE component>
+<component type="desktop-application" xmlns:xi="http://www.w3.org/2001/XInclude">
+  <id>org.example.Clock</id>
+  <name xml:lang="de">Uhr</name>
+  <description><p>Shows the time &amp; date; a &gt; b</p><![CDATA[<release version="0.2"/>]]></description>
+  <url type="homepage">https://example.org/?a=1&amp;b=2</url>
+  <releases>
+    <release version="2.1" date="2026-01-02" type="stable" urgency="high" timestamp="1767312000">
+      <description xml:lang="en"><p>Fixes a > b = c</p></description>
+    </release>
+    <release version = '2.0' date="2025-06-01" note="a &quot;quoted&quot; > sign = fine"/>
+    <?tool with = signs?>
+    <release
+        version="1.9"
+        type="development"/>
+  </releases>
+</component>
+)";
+    EXPECT_EQ(versionsOf(dir, QStringLiteral("org.example.Clock"), text),
+              (QStringList{QStringLiteral("2.1"), QStringLiteral("2.0"), QStringLiteral("1.9")}));
+    // Markup that does not end is no metainfo.
+    EXPECT_TRUE(versionsOf(dir, QStringLiteral("org.example.Clock"), text.left(text.indexOf("<?tool") + 8)).isEmpty());
+}
+
+// The update check reads the installed companion's metainfo on the main thread, and anyone who can
+// write to ~/.local/share decides what it holds. Shapes on which the XML reader's cost grows with the
+// square of their size are refused before it sees them, so a 100 ms timer keeps ticking.
+TEST(DesktopEntriesTest, HostileMetainfoIsRefusedWithoutStoppingTheEventLoop)
+{
+    QTemporaryDir dir;
+    std::vector<QByteArray> shapes;
+    // One release with many attributes: 20,000, 80,000, as many as fill a file of 1 MiB and of 4 MiB.
+    for (const qsizetype count : {20'000, 80'000})
+        shapes.push_back(component("<releases><release version=\"1.0\"" + attributes("a", count) + "/></releases>\n"));
+    for (const qsizetype bytes : {1024 * 1024 - 300, 4 * 1024 * 1024})
+        shapes.push_back(component("<releases><release version=\"1.0\"" + attributes("a", 0, bytes) + "/></releases>\n"));
+    // Default attributes from the document type, looked up at every element.
+    QByteArray declarations, releases;
+    for (int i = 0; i < 12'000; ++i) {
+        declarations += "<!ATTLIST release a" + QByteArray::number(i) + " CDATA #IMPLIED>\n";
+        releases += "<release version=\"1.0\"/>\n";
+    }
+    QByteArray typed = component("<releases>" + releases + "</releases>\n");
+    shapes.push_back(typed.insert(typed.indexOf('\n') + 1, "<!DOCTYPE component [\n" + declarations + "]>\n"));
+    // Namespaces declared at every level, searched for every element below them.
+    QByteArray opening, closing;
+    for (int level = 0; level < 60; ++level) {
+        opening += "<n" + attributes("xmlns:p", 30).replace("=\"\"", "=\"urn:x\"") + '>';
+        closing += "</n>";
+    }
+    shapes.push_back(component(opening + "<releases>" + releases + "</releases>" + closing));
+
+    std::vector<QStringList> versions;
+    QEventLoop loop;
+    QTimer timer;
+    timer.setTimerType(Qt::PreciseTimer);
+    timer.setInterval(100);
+    QElapsedTimer sinceTick;
+    qint64 longestGap = 0;
+    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+        longestGap = std::max(longestGap, sinceTick.restart());
+        if (versions.size() == shapes.size()) {
+            loop.quit();
+            return;
+        }
+        versions.push_back(versionsOf(dir, QStringLiteral("org.example.Shape%1").arg(versions.size()),
+                                      shapes[versions.size()]));
+    });
+    sinceTick.start();
+    timer.start();
+    loop.exec();
+
+    EXPECT_LE(longestGap, 200);
+    for (std::size_t i = 0; i < versions.size(); ++i)
+        EXPECT_TRUE(versions[i].isEmpty()) << i << ": " << versions[i].join(QLatin1Char(' ')).toStdString();
 }
