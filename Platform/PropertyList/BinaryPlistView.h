@@ -48,7 +48,7 @@ public:
     // leading U+FEFF included).
     std::optional<QString> string(Ref ref) const;
     std::optional<QString> string(const Object& text) const;
-    // Whether the object is a text that holds a NUL character (libplist would cut it there).
+    // Whether the object is a text that holds a NUL character (which C strings would cut there).
     bool hasNul(const Object& text) const;
     // Integers that fit a signed 64-bit integer: 1-, 2- and 4-byte ones unsigned, 8-byte ones signed,
     // 16-byte ones when they lie from 0 to 2^63 - 1.

@@ -182,10 +182,10 @@ constexpr std::int64_t kPlistEpochOffset = 978307200;
 // Inputs beyond this size are refused before parsing.
 constexpr qsizetype kMaxInputSize = 256 * 1024 * 1024;
 
-// libplist reads and writes the numbers of XML property lists with the C library, which follows the
-// numeric locale that the toolkit takes from the environment at start: under a German locale "0.5"
-// would read as 0 and 0.5 would be written "0,5". Property lists always use ".", so each call into the
-// library runs with the C locale made current for its thread.
+// libplist writes the numbers of XML property lists with the C library, which follows the numeric
+// locale that the toolkit takes from the environment at start: under a German locale 0.5 would be
+// written "0,5". Property lists always use ".", so each call into the library runs with the C locale
+// made current for its thread.
 class CNumericLocale {
 public:
     CNumericLocale() : m_previous(c() ? ::uselocale(c()) : locale_t(0)) {}

@@ -282,10 +282,18 @@ private:
         return m_bytes <= m_maxBytes;
     }
 
-    // The character data of an element up to its end tag `name`, references replaced, as UTF-8.
-    std::optional<QByteArray> content(QByteArrayView name)
+    // The character data of an element up to its end tag `name`, references replaced, as UTF-8: where
+    // it lies in the input when it holds neither references nor sections, else in `text`.
+    std::optional<QByteArrayView> content(QByteArrayView name, QByteArray& text)
     {
-        QByteArray text;
+        const char* start = m_p;
+        const void* lt = std::memchr(m_p, '<', std::size_t(m_end - m_p));
+        if (lt && !std::memchr(m_p, '&', std::size_t(static_cast<const char*>(lt) - m_p))) {
+            m_p = static_cast<const char*>(lt);
+            if (closes(name))
+                return QByteArrayView(start, static_cast<const char*>(lt) - start);
+            m_p = start;
+        }
         for (;;) {
             const char* run = m_p;
             while (m_p < m_end && *m_p != '<' && *m_p != '&')
@@ -313,7 +321,7 @@ private:
                 const auto end = tag();
                 if (!end || !end->closing || end->name != name)
                     return std::nullopt;
-                return text;
+                return QByteArrayView(text);
             }
         }
     }
@@ -350,13 +358,13 @@ private:
     }
 
     // UTF-8 without NUL as a text, a leading U+FEFF kept.
-    std::optional<QString> text(const QByteArray& utf8)
+    std::optional<QString> text(QByteArrayView utf8)
     {
-        if (std::memchr(utf8.constData(), 0, std::size_t(utf8.size())) || !QByteArrayView(utf8).isValidUtf8())
+        if (std::memchr(utf8.data(), 0, std::size_t(utf8.size())) || !utf8.isValidUtf8())
             return std::nullopt;
         QString result;
         if (utf8.startsWith("\xEF\xBB\xBF"))
-            result = QChar(0xFEFF) + QString::fromUtf8(QByteArrayView(utf8).sliced(3));
+            result = QChar(0xFEFF) + QString::fromUtf8(utf8.sliced(3));
         else
             result = QString::fromUtf8(utf8);
         if (!count(std::uint64_t(result.size()) * 2))
@@ -368,7 +376,8 @@ private:
     {
         if (open.selfClosing)
             return QString();
-        const auto utf8 = content(open.name);
+        QByteArray scratch;
+        const auto utf8 = content(open.name, scratch);
         return utf8 ? text(*utf8) : std::nullopt;
     }
 
@@ -377,14 +386,11 @@ private:
         if (!skipMisc())
             return std::nullopt;
         const auto open = tag();
-        if (!open || open->closing || ++m_nodes > m_maxNodes)
+        if (!open || open->closing || ++m_nodes > m_maxNodes || depth > m_maxDepth)
             return std::nullopt;
         const QByteArrayView name = open->name;
-        if (name == "dict" || name == "array") {
-            if (depth > m_maxDepth)
-                return std::nullopt;
+        if (name == "dict" || name == "array")
             return name == "dict" ? dictionary(*open, depth) : array(*open, depth);
-        }
         if (name == "string") {
             auto text = textElement(*open);
             return text ? std::optional<PlistValue>(PlistValue(*text)) : std::nullopt;
@@ -400,7 +406,8 @@ private:
         }
         if (open->selfClosing)
             return name == "data" ? std::optional<PlistValue>(PlistValue(QByteArray())) : std::nullopt;
-        const auto written = content(name);
+        QByteArray scratch;
+        const auto written = content(name, scratch);
         if (!written)
             return std::nullopt;
         if (name == "integer")

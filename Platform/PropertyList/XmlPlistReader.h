@@ -19,7 +19,7 @@ namespace Platform {
 // references, numeric ones, CDATA sections and comments, and are kept as written (a leading U+FEFF
 // included). Refused: anything else, texts that are no UTF-8 or hold a NUL, attributes on values,
 // integers beyond the 64-bit range (from -2^63 to 2^64 - 1 are taken), dates beyond the 32-bit seconds
-// around 2001, containers nested more than `maxDepth` + 1 deep, more than `maxNodes` values (keys
+// around 2001, values more than `maxDepth` levels below the outermost one, more than `maxNodes` values (keys
 // included) and more than `maxBytes` bytes of texts (two a UTF-16 unit) and data.
 class XmlPlistReader {
 public:
