@@ -6,6 +6,7 @@
 #include <QTime>
 #include <QTimeZone>
 
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -135,18 +136,52 @@ std::optional<PlistValue> dateValue(QByteArrayView written)
     return PlistValue(moment);
 }
 
+// Base64 with blanks anywhere and "=" padding at the end only, in one pass.
 std::optional<PlistValue> dataValue(QByteArrayView written)
 {
-    QByteArray compact;
-    compact.reserve(written.size());
+    static const auto sextets = [] {
+        std::array<std::int8_t, 256> table{};
+        table.fill(-1);
+        const char* alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+        for (int i = 0; i < 64; ++i)
+            table[std::uint8_t(alphabet[i])] = std::int8_t(i);
+        return table;
+    }();
+    QByteArray decoded(written.size() / 4 * 3 + 3, Qt::Uninitialized);
+    char* out = decoded.data();
+    std::uint32_t bits = 0;
+    int count = 0;
+    int padding = 0;
     for (const char c : written) {
-        if (!isBlank(c))
-            compact.append(c);
+        if (isBlank(c))
+            continue;
+        if (c == '=') {
+            ++padding;
+            continue;
+        }
+        const int sextet = sextets[std::uint8_t(c)];
+        if (sextet < 0 || padding > 0)
+            return std::nullopt;
+        bits = (bits << 6) | std::uint32_t(sextet);
+        if (++count == 4) {
+            *out++ = char(bits >> 16);
+            *out++ = char(bits >> 8);
+            *out++ = char(bits);
+            bits = 0;
+            count = 0;
+        }
     }
-    auto decoded = QByteArray::fromBase64Encoding(compact, QByteArray::AbortOnBase64DecodingErrors);
-    if (!decoded)
+    // What is left: none, or two or three sextets with the padding that completes them (or none).
+    if (count == 1 || (padding > 0 && (count < 2 || count + padding != 4)))
         return std::nullopt;
-    return PlistValue(*decoded);
+    if (count == 2) {
+        *out++ = char(bits >> 4);
+    } else if (count == 3) {
+        *out++ = char(bits >> 10);
+        *out++ = char(bits >> 2);
+    }
+    decoded.truncate(out - decoded.data());
+    return PlistValue(decoded);
 }
 
 class Parser {

@@ -93,7 +93,7 @@ void SensorsSharingADescription(benchmark::State& state)
     // 2,000 sensors naming one text of 1 MB, or of as much as the list's cap leaves; the list held in
     // the companion's suite, read by its data model.
     const QByteArray list = CompanionLists::sensorsSharingDescription(
-        2'000, state.range(0) ? kListCap - 100'000 : 1'000'000);
+        2'000, state.range(0) ? kListCap - 200'000 : 1'000'000);
     const QString suite = QStringLiteral("bench.hostile.companion");
     ThermionKit::ThermionDataModel model(suite);
     replace(model.userDefaults()->filePath(),

@@ -326,7 +326,8 @@ TEST(PlistCodingHostile, XmlWhoseNestingCannotBeTrustedIsRefused)
           QByteArray("<string>&#xD800;</string>"), QByteArray("<string>\xff</string>"),
           QByteArray("<string>a</string><string>b</string>"),
           QByteArray("<dict><key>k</key><true/><key>k</key><false/></dict>"), QByteArray("<string x=\"1\">a</string>"),
-          QByteArray("<dict><true/></dict>"), QByteArray("<data>A=A=</data>"), QByteArray("<integer/>")})
+          QByteArray("<dict><true/></dict>"), QByteArray("<data>A=A=</data>"), QByteArray("<data>====</data>"), QByteArray("<data>AAAAA</data>"),
+          QByteArray("<integer/>")})
         EXPECT_FALSE(PlistValue::decode(head + body + "</plist>").has_value()) << body.toStdString();
     EXPECT_FALSE(PlistValue::decode("<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY e \"x\">]><plist>"
                                     "<string>&e;</string></plist>")
