@@ -329,6 +329,9 @@ private:
                 return QByteArrayView(start, static_cast<const char*>(lt) - start);
             m_p = start;
         }
+        // References only shorten the text up to the first '<'.
+        if (lt)
+            text.reserve(static_cast<const char*>(lt) - start);
         for (;;) {
             const char* run = m_p;
             while (m_p < m_end && *m_p != '<' && *m_p != '&')
@@ -364,20 +367,21 @@ private:
     // One reference at '&', appended as UTF-8.
     bool reference(QByteArray& text)
     {
+        static constexpr std::pair<std::string_view, char> named[] = {
+            {"amp;", '&'}, {"lt;", '<'}, {"gt;", '>'}, {"quot;", '"'}, {"apos;", '\''}};
+        for (const auto& [entity, c] : named) {
+            if (std::size_t(m_end - m_p) > entity.size() && std::memcmp(m_p + 1, entity.data(), entity.size()) == 0) {
+                m_p += 1 + entity.size();
+                text.append(c);
+                return true;
+            }
+        }
         const qsizetype room = std::min<qsizetype>(m_end - m_p, 12);
         const void* semicolon = std::memchr(m_p, ';', std::size_t(room));
         if (!semicolon)
             return false;
         const QByteArrayView name(m_p + 1, static_cast<const char*>(semicolon) - m_p - 1);
         m_p = static_cast<const char*>(semicolon) + 1;
-        static constexpr std::pair<const char*, char> named[] = {
-            {"lt", '<'}, {"gt", '>'}, {"amp", '&'}, {"quot", '"'}, {"apos", '\''}};
-        for (const auto& [entity, c] : named) {
-            if (name == entity) {
-                text.append(c);
-                return true;
-            }
-        }
         if (name.size() < 2 || name[0] != '#')
             return false;
         const bool hex = name[1] == 'x';
