@@ -12,9 +12,9 @@
 
 namespace ThermionKit {
 
-// The companion's records as the quick reader sees them: objects of a binary property list, read in
-// place. What it cannot read (texts or keys in forms the companion's writer never makes, integers
-// past the signed range) reads as none, and the list goes to the general decoder.
+// The companion's records as the binary reader sees them: objects of a binary property list, read in
+// place, each as the general decoder reads it (the same texts in either encoding, integers within the
+// signed range), so that the two agree on every list the general decoder takes.
 class BinaryRecordSource {
 public:
     using Node = Platform::BinaryPlistView::Ref;

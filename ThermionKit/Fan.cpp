@@ -66,8 +66,8 @@ namespace {
 
 // The one reader of a stored fan list, over the objects of either source: an array of dictionaries,
 // each with all six keys, texts and integers within the signed 64-bit range, or none. The list may
-// hold at most as many values as a sensor list, each shared dictionary counted at each place, and a
-// shared one is read once.
+// hold at most as many values and text bytes as a sensor list, each shared dictionary counted at each
+// place, and a shared one is read once.
 template <typename Source>
 std::optional<std::vector<Fan>> readFans(const Source& source)
 {
@@ -80,6 +80,11 @@ std::optional<std::vector<Fan>> readFans(const Source& source)
     if (!count || listedElements(source, root, *count, Sensor::maxElements) > Sensor::maxElements)
         return std::nullopt;
     std::unordered_map<Node, std::size_t> read; // where a dictionary was first read
+    std::uint64_t textBytes = 0;
+    auto counted = [&textBytes](const std::optional<QString>& text) {
+        textBytes += text ? 2 * std::uint64_t(text->size()) : 0;
+        return textBytes <= Sensor::maxTextBytes;
+    };
     std::vector<Fan> fans;
     fans.reserve(std::size_t(*count));
     for (std::uint64_t i = 0; i < *count; ++i) {
@@ -89,18 +94,20 @@ std::optional<std::vector<Fan>> readFans(const Source& source)
         const auto [known, first] = read.try_emplace(*itemNode, fans.size());
         if (!first) {
             fans.push_back(fans[known->second]);
+            if (!counted(fans.back().identifier) || !counted(fans.back().name))
+                return std::nullopt;
             continue;
         }
         const auto found = source.fields(*itemNode, keys);
         if (!found)
             return std::nullopt;
         const auto identifier = source.text((*found)[0]);
-        const auto name = source.text((*found)[1]);
+        const auto name = identifier && counted(identifier) ? source.text((*found)[1]) : std::nullopt;
         const auto rpm = source.integer((*found)[2]);
         const auto min = source.integer((*found)[3]);
         const auto max = source.integer((*found)[4]);
         const auto target = source.integer((*found)[5]);
-        if (!identifier || !name || !rpm || !min || !max || !target)
+        if (!identifier || !name || !counted(name) || !rpm || !min || !max || !target)
             return std::nullopt;
         fans.push_back(Fan{*identifier, *name, *rpm, *min, *max, *target});
     }
@@ -123,8 +130,8 @@ std::optional<std::vector<Fan>> Fan::decodeList(const QByteArray& data)
 {
     if (data.size() > maxEncodedSize)
         return std::nullopt;
-    if (auto quick = decodeBinaryList(data))
-        return quick;
+    if (data.startsWith("bplist00"))
+        return decodeBinaryList(data);
     return decodeTree(data);
 }
 

@@ -33,10 +33,11 @@ struct Fan {
     static QByteArray encodeList(const std::vector<Fan>& fans);
     // Binary or XML. None unless every dictionary holds all six keys with values of the right kind
     // (integers within the signed 64-bit range); keys beyond these are ignored. Data larger than
-    // maxEncodedSize is refused unread, and a list of as many values as a sensor list may not hold.
+    // maxEncodedSize is refused unread, and a list of as many values or text bytes as a sensor list
+    // may not hold.
     static std::optional<std::vector<Fan>> decodeList(const QByteArray& data);
-    // The quick reader of decodeList for binary lists: a list, or none wherever it cannot decide, and
-    // decodeList then decodes in full. Both read the records the same way.
+    // The reader of decodeList for binary lists, which reads their objects in place; decodeList takes
+    // its answer for every binary list. Both read the records the same way.
     static std::optional<std::vector<Fan>> decodeBinaryList(const QByteArray& data);
     // The general decoder alone (any format, through the property-list tree).
     static std::optional<std::vector<Fan>> decodeTree(const QByteArray& data);

@@ -78,8 +78,9 @@ namespace {
 // The one reader of a stored sensor list, over the objects of either source: an array of
 // dictionaries, each with all six keys and values of the right kinds, or none. A reading that is not
 // a finite number is a reading all the same. A dictionary that stands at several places of the list
-// is read once and copied, and the list may hold at most Sensor::maxElements values in all, each
-// shared one counted at each place.
+// is read once and copied, and the list may hold at most Sensor::maxElements values and
+// Sensor::maxTextBytes of texts in all, each shared one counted at each place: a text shared by many
+// records is read at each, and counting it stops the reading before it costs much.
 template <typename Source>
 std::optional<SensorList> readSensors(const Source& source)
 {
@@ -93,6 +94,11 @@ std::optional<SensorList> readSensors(const Source& source)
     if (!count || elements > Sensor::maxElements)
         return std::nullopt;
     std::unordered_map<Node, std::shared_ptr<Sensor>> read;
+    std::uint64_t textBytes = 0;
+    auto counted = [&textBytes](const std::optional<QString>& text) {
+        textBytes += text ? 2 * std::uint64_t(text->size()) : 0;
+        return textBytes <= Sensor::maxTextBytes;
+    };
     SensorList sensors;
     sensors.reserve(std::size_t(*count));
     for (std::uint64_t i = 0; i < *count; ++i) {
@@ -105,12 +111,12 @@ std::optional<SensorList> readSensors(const Source& source)
             if (!found)
                 return std::nullopt;
             const auto identifier = source.text((*found)[0]);
-            const auto description = source.text((*found)[1]);
+            const auto description = identifier && counted(identifier) ? source.text((*found)[1]) : std::nullopt;
             const auto value = source.number((*found)[2]);
             const auto typeRaw = source.integer((*found)[3]);
             const auto type = typeRaw ? SensorTypes::fromRawValue(*typeRaw) : std::nullopt;
-            const auto groupText = source.text((*found)[4]);
-            const auto group = groupText ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
+            const auto groupText = description && counted(description) ? source.text((*found)[4]) : std::nullopt;
+            const auto group = groupText && counted(groupText) ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
             const auto platformCount = source.count((*found)[5]);
             if (!identifier || !description || !value || !type || !group || !platformCount
                 || *platformCount > Sensor::maxElements - elements)
@@ -120,7 +126,7 @@ std::optional<SensorList> readSensors(const Source& source)
             for (std::uint64_t p = 0; p < *platformCount; ++p) {
                 const auto node = source.item((*found)[5], p);
                 const auto text = node ? source.text(*node) : std::nullopt;
-                const auto platform = text ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
+                const auto platform = text && counted(text) ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
                 if (!platform)
                     return std::nullopt;
                 platforms.push_back(*platform);
@@ -131,6 +137,8 @@ std::optional<SensorList> readSensors(const Source& source)
         } else {
             // Every place of the list holds a sensor of its own.
             sensors.push_back(std::make_shared<Sensor>(*known));
+            if (!counted(known->identifier) || !counted(known->description))
+                return std::nullopt;
         }
         elements += known->platforms.size();
         if (elements > Sensor::maxElements)
@@ -155,8 +163,8 @@ std::optional<SensorList> Sensor::decodeList(const QByteArray& data)
 {
     if (data.size() > maxEncodedSize)
         return std::nullopt;
-    if (auto quick = decodeBinaryList(data))
-        return quick;
+    if (data.startsWith("bplist00"))
+        return decodeBinaryList(data);
     return decodeTree(data);
 }
 

@@ -53,11 +53,13 @@ public:
     // Binary or XML. None unless every dictionary holds all six keys with values of the right kind
     // and in range ("Value" a real or an integer, not-a-number and infinities included; "Type" an
     // integer from 0 to 4); keys beyond these are ignored. Data larger than maxEncodedSize is refused
-    // unread, and a list of more than maxElements values (each shared one counted at each place).
+    // unread, and a list of more than maxElements values or whose texts take more than maxTextBytes
+    // (two bytes a character; each shared value counted at each place, also the texts read only to be
+    // looked up).
     static std::optional<SensorList> decodeList(const QByteArray& data);
-    // The quick reader of decodeList for binary lists: a list, or none wherever it cannot decide
-    // (malformed data, unusual but valid forms), and decodeList then decodes in full. Both read the
-    // records the same way.
+    // The reader of decodeList for binary lists, which reads their objects in place; decodeList takes
+    // its answer for every binary list and gives other data to the general decoder. Both read the
+    // records the same way: where the general decoder takes a binary list at all, the two agree.
     static std::optional<SensorList> decodeBinaryList(const QByteArray& data);
     // The general decoder alone (any format, through the property-list tree).
     static std::optional<SensorList> decodeTree(const QByteArray& data);
@@ -65,6 +67,8 @@ public:
     static constexpr qsizetype maxEncodedSize = 4 * 1024 * 1024;
     // As many values as the general decoder takes.
     static constexpr std::uint64_t maxElements = Platform::PlistValue::kMaxElements;
+    // Twice the largest list's bytes: every text of a list of distinct texts.
+    static constexpr std::uint64_t maxTextBytes = 2 * std::uint64_t(maxEncodedSize);
 
 private:
     std::optional<std::uint8_t> m_index;

@@ -170,19 +170,24 @@ bool BinaryPlistView::hasNul(const Object& text) const
 std::optional<QString> BinaryPlistView::string(Ref ref) const
 {
     const auto found = object(ref);
-    if (!found || found->kind != Kind::string)
+    return found ? string(*found) : std::nullopt;
+}
+
+std::optional<QString> BinaryPlistView::string(const Object& found) const
+{
+    if (found.kind != Kind::string)
         return std::nullopt;
-    const char* data = m_bytes.constData() + found->payload;
-    if (found->type == 0x5) {
-        for (std::uint64_t i = 0; i < found->count; ++i) {
+    const char* data = m_bytes.constData() + found.payload;
+    if (found.type == 0x5) {
+        for (std::uint64_t i = 0; i < found.count; ++i) {
             const auto c = std::uint8_t(data[i]);
             if (c == 0 || c >= 0x80)
                 return std::nullopt;
         }
-        return QString::fromLatin1(data, qsizetype(found->count));
+        return QString::fromLatin1(data, qsizetype(found.count));
     }
-    QString text(qsizetype(found->count), Qt::Uninitialized);
-    for (std::uint64_t i = 0; i < found->count; ++i) {
+    QString text(qsizetype(found.count), Qt::Uninitialized);
+    for (std::uint64_t i = 0; i < found.count; ++i) {
         const auto unit = char16_t((std::uint8_t(data[2 * i]) << 8) | std::uint8_t(data[2 * i + 1]));
         if (unit == 0)
             return std::nullopt;
@@ -254,16 +259,32 @@ bool BinaryPlistView::fields(Ref dictionary, std::span<const QLatin1StringView> 
     if (!item || item->kind != Kind::dictionary || keys.size() > 64 || values.size() != keys.size())
         return false;
     std::uint64_t found = 0; // one bit a key
+    // The same text in either form: ASCII bytes, or UTF-16 units that are each the byte.
+    auto same = [this](const Object& key, QLatin1StringView wanted) {
+        const char* text = m_bytes.constData() + key.payload;
+        if (key.type == 0x5)
+            return std::memcmp(text, wanted.data(), std::size_t(wanted.size())) == 0;
+        for (qsizetype i = 0; i < wanted.size(); ++i) {
+            if (text[2 * i] != 0 || text[2 * i + 1] != wanted[i].toLatin1())
+                return false;
+        }
+        return true;
+    };
     for (std::uint64_t k = 0; k < item->count; ++k) {
         const auto keyRef = element(*item, k);
         const auto valueRef = element(*item, item->count + k);
         const auto key = keyRef ? object(*keyRef) : std::nullopt;
-        if (!valueRef || !key || key->kind != Kind::string || key->type != 0x5 || hasNul(*key))
+        if (!valueRef || !key || key->kind != Kind::string)
             return false;
-        const char* text = m_bytes.constData() + key->payload;
+        const bool lengthAskedFor = std::any_of(keys.begin(), keys.end(), [&](QLatin1StringView wanted) {
+            return key->count == std::uint64_t(wanted.size());
+        });
+        if (!lengthAskedFor)
+            continue;
+        if (hasNul(*key))
+            return false;
         for (std::size_t n = 0; n < keys.size(); ++n) {
-            if (key->count != std::uint64_t(keys[n].size())
-                || std::memcmp(text, keys[n].data(), std::size_t(keys[n].size())) != 0)
+            if (key->count != std::uint64_t(keys[n].size()) || !same(*key, keys[n]))
                 continue;
             const std::uint64_t bit = std::uint64_t(1) << n;
             if (found & bit)

@@ -44,9 +44,11 @@ public:
     // and value (count + index) of a dictionary.
     std::optional<Ref> element(const Object& container, std::uint64_t index) const;
 
-    // Texts without NUL characters: ASCII, or UTF-16 with valid surrogate pairs.
+    // Texts without NUL characters: ASCII, or UTF-16 with valid surrogate pairs, kept as they are (a
+    // leading U+FEFF included).
     std::optional<QString> string(Ref ref) const;
-    // Whether the object is a text that holds a NUL character (libplist would cut it there).
+    std::optional<QString> string(const Object& text) const;
+    // Whether the object is a text that holds a NUL character (which C strings would cut there).
     bool hasNul(const Object& text) const;
     // Integers that fit a signed 64-bit integer: 1-, 2- and 4-byte ones unsigned, 8-byte ones signed,
     // 16-byte ones when they lie from 0 to 2^63 - 1.
@@ -61,9 +63,10 @@ public:
     // A date's seconds from 2001-01-01, as stored.
     std::optional<double> dateSeconds(const Object& date) const;
 
-    // The values of a record: a dictionary holding each of `keys` exactly once, given in the order of
-    // `keys`; other keys are passed over. None when the object is no dictionary, a key is anything but
-    // a plain ASCII text without NUL, or one of `keys` is missing or stands twice.
+    // The values of a record: a dictionary holding each of `keys` (ASCII) exactly once, given in the
+    // order of `keys`; other keys are passed over unread beyond their length, so that a long key shared
+    // by many records costs nothing at each. None when the object is no dictionary, a key is no text or
+    // one of the length of a key asked for holds a NUL, or one of `keys` is missing or stands twice.
     template <std::size_t N>
     std::optional<std::array<Ref, N>> fields(Ref dictionary, const std::array<QLatin1StringView, N>& keys) const
     {

@@ -3,39 +3,25 @@
 #include <QByteArray>
 
 #include <cstddef>
+#include <cstdint>
 
 namespace Platform {
 
-// Checks a property list before libplist parses it: libplist parses, copies and frees nested
-// containers recursively, expands every reference of a binary list into its own copy, cuts keys at a
-// NUL, keeps only the low half of a 16-byte integer and converts dates beyond its range without a
-// defined result. Deep nesting would overflow the stack, and shared references multiply the work.
-// Accepts a binary list whose containers nest at most `maxDepth` deep, whose references stay inside
-// the object table and form no cycle, whose dictionary keys are texts without NUL, whose integers fit
-// 64 bits and dates the 32-bit seconds around 2001, and whose expanded tree has at most `maxNodes`
-// nodes; accepts an XML list whose elements nest at most `maxDepth` deep (plus the few wrapper
-// elements) with properly matched tags, at most `maxNodes` elements and dates in that range. Anything
-// else is refused; the parser decides about the rest.
+// Checks a binary property list before it is decoded: objects may be shared at many places and even
+// hold themselves, so the decoder, which copies every shared object at each of its places, is given
+// only lists whose expanded tree it can afford. Accepts a list whose containers (arrays and
+// dictionaries) nest at most `maxDepth` deep, whose references stay inside the object table and form
+// no cycle, whose dictionary keys are texts without NUL, whose integers fit 64 bits and dates the
+// 32-bit seconds around 2001, whose other objects are booleans, and whose expanded tree has at most
+// `maxNodes` nodes (keys included) and at most `maxBytes` bytes of texts (two a UTF-16 unit) and data,
+// each shared object counted at each of its places. Every object is looked at once however often it
+// is referred to. Anything else (sets, UIDs, XML) is refused; the decoder decides about the rest.
 class PlistStructureCheck {
 public:
-    // What an accepted list holds that libplist hands out only in part. An integer node with its top
-    // bit set reads as its 64 bits, whether it stands for a number from 2^63 to 2^64 - 1 or for a
-    // negative one; a date node less than a second from 2001-01-01 gives its fraction without a sign.
-    // Where a list holds only one of each pair, its nodes need no closer look.
-    struct Findings {
-        bool unsignedBeyondSigned = false;
-        bool negativeInteger = false;
-        bool negativeDateWithinASecond = false;
-        bool positiveDateWithinASecond = false;
-    };
-
     static constexpr std::size_t kMaxNodes = 100'000;
+    static constexpr std::uint64_t kMaxBytes = 32 * 1024 * 1024;
     static bool accepts(const QByteArray& bytes, int maxDepth, std::size_t maxNodes = kMaxNodes,
-                        Findings* findings = nullptr);
-
-private:
-    static bool acceptsBinary(const QByteArray& bytes, int maxDepth, std::size_t maxNodes, Findings& findings);
-    static bool acceptsXml(const QByteArray& bytes, int maxDepth, std::size_t maxNodes, Findings& findings);
+                        std::uint64_t maxBytes = kMaxBytes);
 };
 
 } // namespace Platform

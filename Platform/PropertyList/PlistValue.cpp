@@ -1,6 +1,8 @@
 #include "Platform/PropertyList/PlistValue.h"
 
+#include "Platform/PropertyList/BinaryPlistView.h"
 #include "Platform/PropertyList/PlistStructureCheck.h"
+#include "Platform/PropertyList/XmlPlistReader.h"
 
 #include <plist/plist.h>
 
@@ -12,6 +14,7 @@
 #include <cstdlib>
 #include <limits>
 #include <memory>
+#include <unordered_map>
 
 namespace Platform {
 
@@ -179,10 +182,10 @@ constexpr std::int64_t kPlistEpochOffset = 978307200;
 // Inputs beyond this size are refused before parsing.
 constexpr qsizetype kMaxInputSize = 256 * 1024 * 1024;
 
-// libplist reads and writes the numbers of XML property lists with the C library, which follows the
-// numeric locale that the toolkit takes from the environment at start: under a German locale "0.5"
-// would read as 0 and 0.5 would be written "0,5". Property lists always use ".", so each call into the
-// library runs with the C locale made current for its thread.
+// libplist writes the numbers of XML property lists with the C library, which follows the numeric
+// locale that the toolkit takes from the environment at start: under a German locale 0.5 would be
+// written "0,5". Property lists always use ".", so each call into the library runs with the C locale
+// made current for its thread.
 class CNumericLocale {
 public:
     CNumericLocale() : m_previous(c() ? ::uselocale(c()) : locale_t(0)) {}
@@ -208,179 +211,107 @@ struct PlistDeleter {
 };
 using PlistHandle = std::unique_ptr<void, PlistDeleter>;
 
-// Whether a date node lies before the epoch, for the dates within its last second, where libplist
-// hands out no sign: the binary form of the node holds the double itself (marker 0x33, then eight
-// big-endian bytes), and its sign bit decides.
-bool dateIsNegative(plist_t node)
-{
-    PlistHandle copy(plist_copy(node));
-    char* buffer = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(copy.get(), &buffer, &length);
-    bool negative = false;
-    if (buffer && length > 9 && static_cast<unsigned char>(buffer[8]) == 0x33)
-        negative = (static_cast<unsigned char>(buffer[9]) & 0x80) != 0;
-    if (buffer)
-        plist_to_bin_free(buffer);
-    return negative;
-}
+// The decoder of binary lists, over lists the structure check accepted: each text and data object is
+// read once and shared by every place that refers to it.
+class BinaryDecoder {
+public:
+    BinaryDecoder(const QByteArray& bytes, const BinaryPlistView& view) : m_bytes(bytes), m_view(view) {}
 
-// What the structure check found, which tells when a node needs a closer look, and how many closer
-// looks were taken: each costs a few microseconds, so a list that would need more is refused.
-struct DecodeContext {
-    PlistStructureCheck::Findings findings;
-    std::size_t closerLooks = 0;
-    static constexpr std::size_t kMaxCloserLooks = 1000;
-    bool mayLookCloser() { return ++closerLooks <= kMaxCloserLooks; }
-};
-
-// Whether an integer node was stored as a number from 2^63 on (16 bytes) rather than as a negative
-// one (8 bytes): the library keeps the width but hands out only the bits, so the node's binary form
-// decides.
-bool isUnsignedBeyondSigned(plist_t node)
-{
-    PlistHandle copy(plist_copy(node));
-    char* buffer = nullptr;
-    std::uint32_t length = 0;
-    plist_to_bin(copy.get(), &buffer, &length);
-    const bool wide = buffer && length > 8 && static_cast<unsigned char>(buffer[8]) == 0x14;
-    if (buffer)
-        plist_to_bin_free(buffer);
-    return wide;
-}
-
-std::optional<PlistValue> fromNode(plist_t node, int depth, DecodeContext& context)
-{
-    if (!node || depth > PlistValue::kMaxDepth)
-        return std::nullopt;
-    switch (plist_get_node_type(node)) {
-    case PLIST_BOOLEAN: {
-        std::uint8_t flag = 0;
-        plist_get_bool_val(node, &flag);
-        return PlistValue(flag != 0);
-    }
-    case PLIST_UINT: {
-        std::uint64_t number = 0;
-        plist_get_uint_val(node, &number);
-        // With the top bit set, the number is one of 2^63 or more, stored without a sign, or a
-        // negative one; when the list holds both kinds, the node's width tells them apart.
-        if ((number >> 63) == 0 || !context.findings.unsignedBeyondSigned)
-            return PlistValue(std::int64_t(number));
-        if (!context.findings.negativeInteger)
-            return PlistValue(number);
-        if (!context.mayLookCloser())
+    std::optional<PlistValue> value(BinaryPlistView::Ref ref, int depth)
+    {
+        using Kind = BinaryPlistView::Kind;
+        const auto object = m_view.object(ref);
+        if (!object || depth > PlistValue::kMaxDepth + 1)
             return std::nullopt;
-        if (isUnsignedBeyondSigned(node))
-            return PlistValue(number);
-        return PlistValue(std::int64_t(number));
-    }
-    case PLIST_UID: {
-        std::uint64_t number = 0;
-        plist_get_uid_val(node, &number);
-        return PlistValue(number);
-    }
-    case PLIST_REAL: {
-        double number = 0;
-        plist_get_real_val(node, &number);
-        return PlistValue(number);
-    }
-    case PLIST_STRING:
-    case PLIST_KEY: {
-        std::uint64_t length = 0;
-        const char* text = plist_get_string_ptr(node, &length);
-        if (!text)
-            return PlistValue(QString());
-        return PlistValue(QString::fromUtf8(text, qsizetype(length)));
-    }
-    case PLIST_DATA: {
-        std::uint64_t length = 0;
-        const char* bytes = plist_get_data_ptr(node, &length);
-        return PlistValue(bytes ? QByteArray(bytes, qsizetype(length)) : QByteArray());
-    }
-    case PLIST_DATE: {
-        std::int32_t seconds = 0;
-        std::int32_t microseconds = 0;
-        plist_get_date_val(node, &seconds, &microseconds);
-        // libplist keeps a double and hands out its whole seconds cut toward zero and the fraction
-        // without its sign (-4.5 comes out as -4 and 500000, -0.75 as 0 and 750000) and cut to the
-        // microsecond below (100.999 as 998999).
-        std::int64_t fraction = std::abs(std::int64_t(microseconds));
-        bool negative = seconds < 0;
-        if (seconds == 0 && fraction != 0 && context.findings.negativeDateWithinASecond) {
-            if (!context.findings.positiveDateWithinASecond) {
-                negative = true;
-            } else {
-                if (!context.mayLookCloser())
+        switch (object->kind) {
+        case Kind::integer: {
+            if (m_view.isUnsignedBeyondSigned(*object))
+                return unsignedBeyondSigned(*object);
+            const auto number = m_view.integer(ref);
+            return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
+        }
+        case Kind::real: {
+            const auto number = m_view.real(ref);
+            return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
+        }
+        case Kind::date: {
+            const auto seconds = m_view.dateSeconds(*object);
+            if (!seconds || !std::isfinite(*seconds))
+                return std::nullopt;
+            const std::int64_t msecs = kPlistEpochOffset * 1000 + std::llround(*seconds * 1000.0);
+            return PlistValue(QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc()));
+        }
+        case Kind::string:
+        case Kind::data:
+            return shared(ref, *object);
+        case Kind::array: {
+            PlistValue::ArrayType items;
+            items.reserve(std::size_t(object->count));
+            for (std::uint64_t i = 0; i < object->count; ++i) {
+                const auto element = m_view.element(*object, i);
+                auto item = element ? value(*element, depth + 1) : std::nullopt;
+                if (!item)
                     return std::nullopt;
-                negative = dateIsNegative(node);
+                items.push_back(std::move(*item));
             }
+            return PlistValue(std::move(items));
         }
-        if (negative)
-            fraction = -fraction;
-        const std::int64_t micros = std::int64_t(seconds) * 1000000 + fraction;
-        const std::int64_t msecs = kPlistEpochOffset * 1000 + std::llround(double(micros) / 1000.0);
-        return PlistValue(QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc()));
-    }
-    case PLIST_ARRAY: {
-        // The library finds the i-th item by walking from the first: the items are walked in turn.
-        PlistValue::ArrayType items;
-        items.reserve(plist_array_get_size(node));
-        plist_array_iter iter = nullptr;
-        plist_array_new_iter(node, &iter);
-        if (!iter)
-            return std::nullopt;
-        bool ok = true;
-        for (;;) {
-            plist_t item = nullptr;
-            plist_array_next_item(node, iter, &item);
-            if (!item)
-                break;
-            auto value = fromNode(item, depth + 1, context);
-            if (!value) {
-                ok = false;
-                break;
+        case Kind::dictionary: {
+            PlistValue::DictionaryType entries;
+            for (std::uint64_t i = 0; i < object->count; ++i) {
+                const auto keyRef = m_view.element(*object, i);
+                const auto valueRef = m_view.element(*object, object->count + i);
+                const auto keyObject = keyRef ? m_view.object(*keyRef) : std::nullopt;
+                if (!valueRef || !keyObject || keyObject->kind != Kind::string)
+                    return std::nullopt;
+                auto key = shared(*keyRef, *keyObject);
+                auto item = key ? value(*valueRef, depth + 1) : std::nullopt;
+                // A key that stands twice is refused, as the readers of records refuse it.
+                if (!item || !entries.emplace(*key->toString(), std::move(*item)).second)
+                    return std::nullopt;
             }
-            items.push_back(std::move(*value));
+            return PlistValue(std::move(entries));
         }
-        std::free(iter);
-        if (!ok)
+        case Kind::other:
+            if (object->type == 0 && (object->info == 0x8 || object->info == 0x9))
+                return PlistValue(object->info == 0x9);
             return std::nullopt;
-        return PlistValue(std::move(items));
-    }
-    case PLIST_DICT: {
-        PlistValue::DictionaryType entries;
-        plist_dict_iter iter = nullptr;
-        plist_dict_new_iter(node, &iter);
-        if (!iter)
-            return std::nullopt;
-        bool ok = true;
-        for (;;) {
-            char* key = nullptr;
-            plist_t item = nullptr;
-            plist_dict_next_item(node, iter, &key, &item);
-            if (!item) {
-                std::free(key);
-                break;
-            }
-            auto value = key ? fromNode(item, depth + 1, context) : std::nullopt;
-            if (!value) {
-                std::free(key);
-                ok = false;
-                break;
-            }
-            entries.insert_or_assign(QString::fromUtf8(key), std::move(*value));
-            std::free(key);
+        case Kind::set:
+            break;
         }
-        std::free(iter);
-        if (!ok)
-            return std::nullopt;
-        return PlistValue(std::move(entries));
+        return std::nullopt;
     }
-    case PLIST_NONE:
-        break;
+
+private:
+    // A number from 2^63 to 2^64 - 1, stored in 16 bytes.
+    std::optional<PlistValue> unsignedBeyondSigned(const BinaryPlistView::Object& integer) const
+    {
+        std::uint64_t low = 0;
+        const auto* data = reinterpret_cast<const unsigned char*>(m_bytes.constData()) + integer.payload + 8;
+        for (int i = 0; i < 8; ++i)
+            low = (low << 8) | data[i];
+        return PlistValue(low);
     }
-    return std::nullopt;
-}
+
+    std::optional<PlistValue> shared(BinaryPlistView::Ref ref, const BinaryPlistView::Object& object)
+    {
+        if (const auto known = m_read.find(ref); known != m_read.end())
+            return known->second;
+        std::optional<PlistValue> read;
+        if (object.kind == BinaryPlistView::Kind::data) {
+            read = PlistValue(QByteArray(m_bytes.constData() + object.payload, qsizetype(object.count)));
+        } else if (auto text = m_view.string(object)) {
+            read = PlistValue(*text);
+        }
+        if (read)
+            m_read.emplace(ref, *read);
+        return read;
+    }
+
+    const QByteArray& m_bytes;
+    const BinaryPlistView& m_view;
+    std::unordered_map<BinaryPlistView::Ref, PlistValue> m_read;
+};
 
 // Builds the libplist tree of a value; none (and an invalid date) gives null. A structure nested
 // deeper than kMaxDepth sets `tooDeep` and gives null.
@@ -493,16 +424,14 @@ std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
 {
     if (bytes.isEmpty() || bytes.size() > kMaxInputSize)
         return std::nullopt;
-    DecodeContext context;
-    if (!PlistStructureCheck::accepts(bytes, kMaxDepth, kMaxElements, &context.findings))
+    if (!bytes.startsWith("bplist00"))
+        return XmlPlistReader::read(bytes, kMaxDepth, kMaxElements, kMaxDecodedBytes);
+    if (!PlistStructureCheck::accepts(bytes, kMaxDepth, kMaxElements, kMaxDecodedBytes))
         return std::nullopt;
-    const CNumericLocale cLocale;
-    plist_t root = nullptr;
-    plist_from_memory(bytes.constData(), std::uint32_t(bytes.size()), &root);
-    PlistHandle handle(root);
-    if (!root)
+    const auto view = BinaryPlistView::open(bytes);
+    if (!view)
         return std::nullopt;
-    return fromNode(root, 0, context);
+    return BinaryDecoder(bytes, *view).value(view->root(), 0);
 }
 
 QByteArray PlistValue::encodeBinary() const

@@ -72,20 +72,24 @@ public:
 
     bool operator==(const PlistValue& other) const = default;
 
-    // Coding with libplist. Decoding accepts binary and XML property lists; malformed, truncated or
-    // hostile input, structures nested deeper than kMaxDepth, lists of more than kMaxElements values
-    // once shared objects are counted at each of their places, keys holding a NUL character, integers
-    // beyond 64 bits and dates outside the format's range (about 1933 to 2069) give no value, so that
-    // one decode costs a few tens of milliseconds at most.
+    // Decoding reads binary and XML property lists with readers of the project's own, each in time
+    // and memory linear in the input (a few tens of milliseconds at most); encoding writes them with
+    // libplist. Malformed, truncated or hostile input gives no value: structures nested deeper than
+    // kMaxDepth, lists of more than kMaxElements values or more than kMaxDecodedBytes of texts (two
+    // bytes a UTF-16 unit) and data, shared objects of a binary list counted at each of their places;
+    // texts or keys holding a NUL character, a key that stands twice in a dictionary, integers beyond
+    // the 64-bit range (below -2^63 or above 2^64 - 1), dates outside the format's range (about 1933
+    // to 2069), sets and UIDs. Texts are kept as they are stored, a leading U+FEFF included; a shared
+    // text or data object is one shared value at each place.
     // Integers decode signed, except one stored as a number from 2^63 to 2^64 - 1 (16 bytes in binary
-    // form, a number that large in XML), which decodes as Unsigned (a list that holds such numbers and
-    // negative ones too, more than a thousand in all, is refused: telling them apart is costly). Encoding writes an Unsigned value
-    // as its 64 bits, which read back as a negative Integer. Dates are kept to the microsecond in
+    // form, a number that large in XML), which decodes as Unsigned. Encoding writes an Unsigned value
+    // as its 64 bits, which read back as a negative Integer. Dates are kept to the millisecond in
     // binary form and to the second in XML; encoding clamps dates to the format's range. None values
-    // inside arrays and dictionaries are left out; encoding a none value gives empty bytes. Texts are
-    // cut at their first NUL character (libplist keeps C strings).
+    // inside arrays and dictionaries are left out; encoding a none value gives empty bytes. Encoding
+    // cuts texts at their first NUL character (libplist keeps C strings).
     static constexpr int kMaxDepth = 512;
     static constexpr std::size_t kMaxElements = 100'000;
+    static constexpr std::uint64_t kMaxDecodedBytes = 32 * 1024 * 1024;
     static std::optional<PlistValue> decode(const QByteArray& bytes);
     QByteArray encodeBinary() const;
     QByteArray encodeXml() const;

@@ -1,5 +1,7 @@
 #include "Platform/PropertyList/Defaults.h"
 
+#include "Support/HostileSuites.h"
+#include "Support/MainThreadStalls.h"
 #include "Support/PipeRescue.h"
 
 #include <QDir>
@@ -396,4 +398,54 @@ TEST(Defaults, StandardSuiteIsNamedByTheProgram)
     Defaults::setStandardSuite(QStringLiteral("com.brannock.test.standard"));
     EXPECT_EQ(Defaults::standard().suite(), "com.brannock.test.standard");
     EXPECT_EQ(&Defaults::standard(), &Defaults::standard());
+}
+
+// Suites that cost a reader that rescans blanks or references, or copies shared objects, seconds and
+// gigabytes are read, or refused, while the event loop keeps going: a 100 ms timer never waits more
+// than 200 ms. Each file is written at one tick and read at the next. The shapes are sized so that
+// such a reader takes seconds (5,000 integers each rescanning 1 MiB of blanks, 120,000 references
+// each moving the rest of the text, copies of 250 MiB), while a linear one takes some tens of
+// milliseconds even under the sanitizers.
+TEST(Defaults, CostlySuitesAreReadWithoutStoppingTheEventLoop)
+{
+    const QString suite = freshSuite();
+    const QString path = Defaults(suite).filePath();
+    struct Shape {
+        QByteArray bytes;
+        std::function<void(const PlistValue::DictionaryType&)> check;
+    };
+    const std::vector<Shape> shapes{
+        {HostileSuites::integersThenBlanks(5'000, 1024 * 1024),
+         [](const auto& values) {
+             ASSERT_TRUE(values.count(QStringLiteral("list")));
+             ASSERT_EQ(values.at(QStringLiteral("list")).toArray()->size(), 5'000u);
+             EXPECT_EQ(values.at(QStringLiteral("list")).toArray()->back().toInt64(), 4'999);
+         }},
+        {HostileSuites::references(600'000),
+         [](const auto& values) {
+             ASSERT_TRUE(values.count(QStringLiteral("text")));
+             const QString text = *values.at(QStringLiteral("text")).toString();
+             EXPECT_GT(text.size(), 119'000);
+             EXPECT_EQ(text.count(QLatin1Char('&')), text.size());
+         }},
+        // 30,000 dictionaries sharing a 4 MB key, 1,000 places of a 256 KiB text: far beyond what a
+        // suite may hold once expanded.
+        {HostileSuites::sharedKey(30'000, 2'000'000), [](const auto& values) { EXPECT_TRUE(values.empty()); }},
+        {HostileSuites::sharedText(1'000, 256 * 1024), [](const auto& values) { EXPECT_TRUE(values.empty()); }},
+    };
+    std::unique_ptr<Defaults> defaults;
+    std::vector<std::function<void()>> work;
+    for (const Shape& shape : shapes) {
+        work.emplace_back([&] {
+            defaults.reset();
+            writeFile(path, shape.bytes);
+            defaults = std::make_unique<Defaults>(suite, Defaults::Owner::anotherProgram);
+        });
+        work.emplace_back([&] { shape.check(defaults->dictionary()); });
+    }
+    const qint64 longest = MainThreadStalls::longestTickGap(work);
+    RecordProperty("longest_tick_gap_ms", int(longest));
+    EXPECT_LE(longest, 200);
+    defaults.reset();
+    QFile::remove(path);
 }

@@ -109,6 +109,7 @@ PlistValue sample()
         {"bool", PlistValue(true)},
         {"data", PlistValue(QByteArray("\x00\x01\xfe\xff", 4))},
         {"empty", PlistValue(QString())},
+        {"marked", PlistValue(QStringLiteral("\ufeffmarked"))},
         {"list", PlistValue(PlistValue::ArrayType{PlistValue(1), PlistValue("two"), PlistValue(inner)})},
         {"date", PlistValue(QDateTime(QDate(2024, 3, 5), QTime(10, 30, 15), QTimeZone::utc()))},
     });
@@ -279,6 +280,10 @@ TEST(PlistCodingHostile, DeepNestingIsRefusedWithoutExhaustingTheStack)
     EXPECT_FALSE(PlistValue::decode(nestedBinary(PlistValue::kMaxDepth + 2)).has_value());
     EXPECT_FALSE(PlistValue::decode(nestedBinary(200000)).has_value());
     EXPECT_FALSE(PlistValue::decode(nestedXml(PlistValue::kMaxDepth + 8)).has_value());
+    // Both forms draw the line at the same depth.
+    EXPECT_TRUE(PlistValue::decode(nestedBinary(PlistValue::kMaxDepth + 1)).has_value());
+    EXPECT_TRUE(PlistValue::decode(nestedXml(PlistValue::kMaxDepth + 1)).has_value());
+    EXPECT_FALSE(PlistValue::decode(nestedXml(PlistValue::kMaxDepth + 2)).has_value());
     EXPECT_FALSE(PlistValue::decode(nestedXml(200000)).has_value());
     const QByteArray dicts = QByteArray("<plist>") + QByteArray("<dict><key>a</key>").repeated(200000) +
                              QByteArray("<true/>") + QByteArray("</dict>").repeated(200000) + "</plist>";
@@ -302,6 +307,31 @@ TEST(PlistCodingHostile, XmlWhoseNestingCannotBeTrustedIsRefused)
     EXPECT_FALSE(PlistValue::decode(head + "<array <array>></array></plist>").has_value());
     EXPECT_FALSE(PlistValue::decode(head + "<array x=\"/>\" ></array></plist>").has_value());
     EXPECT_FALSE(PlistValue::decode(head + "<array x=\"></array></plist>").has_value());
+
+    // What writers put in texts reads as written: references, CDATA sections and comments, blanks kept.
+    const auto texts = PlistValue::decode(
+        head + "<dict><key>a&#x20;b</key><string> &lt;&#65;&#x1F600;&apos;&quot;<![CDATA[<&amp;>]]><!-- c -->\n</string>"
+               "<key>d</key><data> AAH+\n/w== </data><key>t</key><true></true><key>r</key><real>+infinity</real>"
+               "<key>e</key><dict/></dict></plist>\n\n   ");
+    ASSERT_TRUE(texts.has_value());
+    EXPECT_EQ((*texts)["a b"].toString(), QStringLiteral(" <A\U0001F600'\"<&amp;>\n"));
+    EXPECT_EQ((*texts)["d"].toData(), QByteArray("\x00\x01\xfe\xff", 4));
+    EXPECT_EQ((*texts)["t"].toBool(), true);
+    EXPECT_EQ((*texts)["r"].toReal(), std::numeric_limits<double>::infinity());
+    EXPECT_NE((*texts)["e"].toDictionary(), nullptr);
+    // References that stand for nothing or for a NUL, bytes that are no UTF-8, a second value, a key
+    // standing twice, entities declared in the document and attributes on values are refused.
+    for (const QByteArray& body :
+         {QByteArray("<string>&nbsp;</string>"), QByteArray("<string>&#0;</string>"), QByteArray("<string>a & b</string>"),
+          QByteArray("<string>&#xD800;</string>"), QByteArray("<string>\xff</string>"),
+          QByteArray("<string>a</string><string>b</string>"),
+          QByteArray("<dict><key>k</key><true/><key>k</key><false/></dict>"), QByteArray("<string x=\"1\">a</string>"),
+          QByteArray("<dict><true/></dict>"), QByteArray("<data>A=A=</data>"), QByteArray("<data>====</data>"), QByteArray("<data>AAAAA</data>"),
+          QByteArray("<integer/>")})
+        EXPECT_FALSE(PlistValue::decode(head + body + "</plist>").has_value()) << body.toStdString();
+    EXPECT_FALSE(PlistValue::decode("<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY e \"x\">]><plist>"
+                                    "<string>&e;</string></plist>")
+                     .has_value());
 }
 
 TEST(PlistCodingHostile, CyclesAndRunawaySharingAreRefused)
@@ -326,7 +356,7 @@ TEST(PlistCodingHostile, CyclesAndRunawaySharingAreRefused)
 
 TEST(PlistCodingHostile, KeysThatTheParserCannotHandOutAreRefused)
 {
-    // A dictionary whose UTF-16 key holds U+0000: libplist would stop the program handing it out.
+    // A dictionary whose UTF-16 key holds U+0000.
     const QByteArray dict = QByteArray("\xD1", 1) + QByteArray("\0\0\0\x01\0\0\0\x02", 8);
     const QByteArray key = QByteArray("\x63\x00\xE9\x00\x00\x00\x62", 7);
     const QByteArray yes("\x09", 1);
@@ -411,7 +441,7 @@ QByteArray asciiObject(const QByteArray& text)
 
 TEST(PlistCodingHostile, KeysWithANulAreRefusedRatherThanMerged)
 {
-    // libplist cuts "rpm\0" to "rpm": two keys would read as one, either value winning.
+    // Cut at the NUL, "rpm\0" would be "rpm": two keys would read as one, either value winning.
     const QByteArray one("\x10\x01", 2);
     const QByteArray two("\x10\x02", 2);
     const QByteArray merged = binaryList({dictObject({1, 2}, {3, 4}), asciiObject("rpm"),
@@ -425,7 +455,7 @@ TEST(PlistCodingHostile, KeysWithANulAreRefusedRatherThanMerged)
 
 TEST(PlistCodingHostile, DatesBeyondTheFormatsRangeAreRefused)
 {
-    // Seconds from 2001 that do not fit 32 bits would come out of libplist as any date at all.
+    // Seconds from 2001 that do not fit 32 bits are beyond what other readers and the XML form hold.
     for (double seconds : {3.3e88, -3.3e88, 2147483648.0 * 2, std::numeric_limits<double>::quiet_NaN(),
                            std::numeric_limits<double>::infinity()})
         EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), dateObject(seconds)})).has_value()) << seconds;
@@ -459,8 +489,32 @@ TEST(PlistCodingHostile, IntegersPastTheSignedRangeStayUnsignedAndWiderOnesAreRe
     const auto negative = PlistValue::decode(PlistValue(PlistValue::ArrayType{PlistValue(-5)}).encodeBinary());
     ASSERT_TRUE(negative.has_value());
     EXPECT_EQ(negative->toArray()->front().toInt64(), -5);
-    // libplist would keep only the low half of a number beyond 64 bits: 2^64 + 5 would read as 5.
+    // A number beyond 64 bits gives no value in either form, whatever its sign: 2^64 + 5 is no 5, and
+    // -2^64 + 1 no 1.
     EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), sixteenByteInteger(1, 5)})).has_value());
+    const QByteArray head("<?xml version=\"1.0\"?><plist version=\"1.0\"><integer>");
+    for (const char* number : {"18446744073709551616", "-18446744073709551615", "-9223372036854775809",
+                               "0x10000000000000000", "99999999999999999999999", "", "1e3", "--1", "0x"})
+        EXPECT_FALSE(PlistValue::decode(head + number + "</integer></plist>").has_value()) << number;
+    const auto lowest = PlistValue::decode(head + " -9223372036854775808\n</integer></plist>");
+    ASSERT_TRUE(lowest.has_value());
+    EXPECT_EQ(lowest->toInt64(), std::numeric_limits<std::int64_t>::min());
+    EXPECT_EQ(PlistValue::decode(head + "+0x7fFF</integer></plist>")->toInt64(), 0x7fff);
+    EXPECT_EQ(PlistValue::decode(head + "-0x10</integer></plist>")->toInt64(), -16);
+}
+
+TEST(PlistCodingHostile, ObjectsNoValueHoldsAreRefused)
+{
+    // A UID (marker 0x8) is a reference of an archive, no number; a set (0xC) no array; 0x00 no value.
+    const QByteArray uid("\x80\x05", 2);
+    for (const QByteArray& object : {uid, QByteArray("\xC1\x00\x00\x00\x02", 5), QByteArray(1, '\0')})
+        EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), object, QByteArray(1, char(0x09))})).has_value());
+    // A key that stands twice in one dictionary: either value would do, so neither does.
+    const QByteArray one("\x10\x01", 2);
+    EXPECT_FALSE(PlistValue::decode(binaryList({dictObject({1, 1}, {2, 2}), asciiObject("rpm"), one})).has_value());
+    // A text holding a NUL, in either form.
+    EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), asciiObject(QByteArray("a\0b", 3))})).has_value());
+    EXPECT_FALSE(PlistValue::decode(binaryList({arrayObject({1}), QByteArray("\x61\x00\x00", 3)})).has_value());
 }
 
 TEST(PlistCodingHostile, ListsBeyondTheElementBoundAreRefused)

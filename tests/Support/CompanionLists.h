@@ -61,6 +61,29 @@ inline QByteArray sensors(std::uint32_t count, bool integerValues, double readin
     return list.bytes();
 }
 
+// `count` sensors of their own ("S0", "S1", ...) whose descriptions are one shared ASCII text of
+// `textBytes`.
+inline QByteArray sensorsSharingDescription(std::uint32_t count, qsizetype textBytes)
+{
+    HandMadePlist list;
+    const auto root = list.reserve();
+    std::vector<HandMadePlist::Ref> keys;
+    for (const char* key : {"Identifier", "Description", "Value", "Type", "Group", "Platforms"})
+        keys.push_back(list.add(HandMadePlist::ascii(key)));
+    const auto description = list.add(HandMadePlist::ascii(QByteArray(textBytes, 'd')));
+    const auto value = list.add(HandMadePlist::real(40.5));
+    const auto type = list.add(HandMadePlist::integer(0));
+    const auto group = list.add(HandMadePlist::ascii("sensor"));
+    const auto platforms = list.add(HandMadePlist::array({}));
+    std::vector<HandMadePlist::Ref> items;
+    for (std::uint32_t i = 0; i < count; ++i) {
+        const auto identifier = list.add(HandMadePlist::ascii("S" + QByteArray::number(i)));
+        items.push_back(list.add(HandMadePlist::dictionary(keys, {identifier, description, value, type, group, platforms})));
+    }
+    list.set(root, HandMadePlist::array(items));
+    return list.bytes();
+}
+
 // One sensor "S0" with reading 42.5, shared at `places` places of the list.
 inline QByteArray sharedSensor(std::uint32_t places)
 {

@@ -5,6 +5,7 @@
 // are 4 bytes wide.
 
 #include <QByteArray>
+#include <QString>
 
 #include <bit>
 #include <cstdint>
@@ -71,6 +72,14 @@ public:
         return object;
     }
     static QByteArray ascii(const QByteArray& text) { return counted(0x5, std::uint64_t(text.size())) + text; }
+    static QByteArray utf16(const QString& text)
+    {
+        QByteArray object = counted(0x6, std::uint64_t(text.size()));
+        for (const QChar c : text)
+            append(object, c.unicode(), 2);
+        return object;
+    }
+    static QByteArray boolean(bool value) { return QByteArray(1, value ? char(0x09) : char(0x08)); }
     static QByteArray array(const std::vector<Ref>& refs)
     {
         QByteArray object = counted(0xA, refs.size());

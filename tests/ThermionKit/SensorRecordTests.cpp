@@ -417,6 +417,16 @@ TEST(SensorCodecTest, FanValuesBeyondTheSignedRangeBreakTheRecord)
                            "<key>rpm</key><integer>18446744073709551615</integer><key>min</key><integer>0</integer>"
                            "<key>max</key><integer>1</integer><key>target</key><integer>0</integer></dict></array></plist>";
     EXPECT_FALSE(Fan::decodeList(xml));
+    // Below -2^63 too, however far: the number neither wraps nor is cut.
+    for (const char* rpm : {"-18446744073709551615", "-9223372036854775809"}) {
+        QByteArray below = xml;
+        below.replace("18446744073709551615", rpm);
+        EXPECT_FALSE(Fan::decodeList(below)) << rpm;
+    }
+    // A UID object is no integer to either reader.
+    const QByteArray uid = CompanionLists::fanWithRpm(QByteArray("\x80\x05", 2));
+    EXPECT_FALSE(Fan::decodeList(uid));
+    EXPECT_FALSE(Fan::decodeTree(uid));
     // Written in 16 bytes but within the range, a number is a number.
     const QByteArray wide = CompanionLists::fanWithRpm(HandMadePlist::sixteenByteInteger(0, 1800));
     ASSERT_TRUE(Fan::decodeBinaryList(wide));
@@ -424,7 +434,7 @@ TEST(SensorCodecTest, FanValuesBeyondTheSignedRangeBreakTheRecord)
     EXPECT_EQ(Fan::decodeTree(wide), Fan::decodeBinaryList(wide));
 }
 
-// libplist cuts a key at a NUL: "rpm\0" would merge with "rpm", and the readers would disagree.
+// A key with a NUL would merge with the one before it in a reader of C strings ("rpm\0" with "rpm").
 TEST(SensorCodecTest, KeysWithANulBreakTheRecord)
 {
     const QByteArray bytes = CompanionLists::fanWithRpm(
@@ -436,6 +446,41 @@ TEST(SensorCodecTest, KeysWithANulBreakTheRecord)
                                                         std::pair{QByteArray("rpm2"), HandMadePlist::integer(2)});
     ASSERT_TRUE(Fan::decodeList(other));
     EXPECT_EQ(Fan::decodeList(other)->at(0).rpm, 1);
+}
+
+// A text is read as stored by both readers and in both forms: a leading U+FEFF is part of it, so that a
+// group so marked is no group. Keys are matched in either of the binary form's text encodings.
+TEST(SensorCodecTest, BothReadersGiveOneAnswer)
+{
+    auto marked = sensorEntry();
+    marked[QStringLiteral("Group")] = QStringLiteral("\ufeffprocessor");
+    const QByteArray binary = binaryList({marked});
+    const QByteArray xml = PlistValue(PlistValue::ArrayType{PlistValue(marked)}).encodeXml();
+    EXPECT_FALSE(Sensor::decodeList(binary));
+    EXPECT_FALSE(Sensor::decodeTree(binary));
+    EXPECT_FALSE(Sensor::decodeList(xml));
+    marked[QStringLiteral("Group")] = QStringLiteral("processor");
+    marked[QStringLiteral("Description")] = QStringLiteral("\ufeffCPU");
+    for (const QByteArray& bytes : {binaryList({marked}), PlistValue(PlistValue::ArrayType{PlistValue(marked)}).encodeXml()}) {
+        const auto list = Sensor::decodeList(bytes);
+        ASSERT_TRUE(list);
+        EXPECT_EQ(list->at(0)->description, QStringLiteral("\ufeffCPU"));
+    }
+
+    HandMadePlist list;
+    const auto root = list.reserve();
+    std::vector<HandMadePlist::Ref> keys;
+    std::vector<HandMadePlist::Ref> values;
+    for (const char* key : {"identifier", "name", "rpm", "min", "max", "target"}) {
+        keys.push_back(list.add(HandMadePlist::utf16(QString::fromLatin1(key))));
+        values.push_back(list.add(key[0] == 'i' || key[0] == 'n' ? HandMadePlist::utf16(QStringLiteral("F\u00e9"))
+                                                                   : HandMadePlist::integer(-3)));
+    }
+    list.set(root, HandMadePlist::array({list.add(HandMadePlist::dictionary(keys, values))}));
+    const QByteArray wide = list.bytes();
+    ASSERT_TRUE(Fan::decodeBinaryList(wide));
+    EXPECT_EQ(Fan::decodeBinaryList(wide)->at(0).rpm, -3);
+    EXPECT_EQ(Fan::decodeTree(wide), Fan::decodeBinaryList(wide));
 }
 
 // One dictionary at many places reads as that many sensors of their own; at so many places that the
@@ -457,6 +502,17 @@ TEST(SensorCodecTest, SharedRecordsAreSeparateSensorsUpToTheElementBound)
     const std::uint32_t pastTheBound = std::uint32_t(Sensor::maxElements / 13 + 1); // 13 values a sensor
     EXPECT_FALSE(Sensor::decodeList(CompanionLists::sharedSensor(pastTheBound)));
     EXPECT_TRUE(Sensor::decodeList(CompanionLists::sharedSensor(pastTheBound - 1)));
+
+    // Texts count at each place too: 2,000 sensors naming one text of 1 MB would take 4 GB as texts of
+    // their own; 100 naming one of 20 kB are read.
+    const QByteArray sharedText = CompanionLists::sensorsSharingDescription(2000, 1'000'000);
+    EXPECT_FALSE(Sensor::decodeList(sharedText));
+    EXPECT_FALSE(Sensor::decodeTree(sharedText));
+    const QByteArray fewer = CompanionLists::sensorsSharingDescription(100, 20'000);
+    const auto read = Sensor::decodeList(fewer);
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->at(99)->description.size(), 20'000);
+    EXPECT_TRUE(sameSensors(*read, *Sensor::decodeTree(fewer)));
 
     // Many sensors of their own with integer readings are read by the quick reader.
     const auto integers = Sensor::decodeBinaryList(CompanionLists::sensors(3000, true));

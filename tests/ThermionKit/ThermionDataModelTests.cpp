@@ -2,6 +2,10 @@
 
 #include "Platform/PropertyList/Defaults.h"
 
+#include "Support/CompanionLists.h"
+#include "Support/HostileSuites.h"
+#include "Support/MainThreadStalls.h"
+
 #include <QDir>
 #include <QFile>
 #include <QSaveFile>
@@ -179,4 +183,54 @@ TEST_F(ThermionDataModelTest, AConcurrentWriterNeverGivesATornRead)
     }
     stop = true;
     writer.join();
+}
+
+// The companion's suite and lists in the shapes that cost a careless reader seconds or gigabytes are
+// loaded, or refused, while the event loop keeps going: a 100 ms timer never waits more than 200 ms.
+// Each file is written at one tick and loaded at the next. Sized, as the settings suite's test, so
+// that a reader that rescans or copies takes seconds and a linear one some tens of milliseconds even
+// under the sanitizers.
+TEST_F(ThermionDataModelTest, CostlySuitesAndListsLoadWithoutStoppingTheEventLoop)
+{
+    // A sensor named by 100,000 '&', written as references.
+    SensorList ampersands = sensors(1);
+    ampersands.front()->description = QString(100'000, QLatin1Char('&'));
+    QByteArray xmlSuite = PlistValue(PlistValue::DictionaryType{{QStringLiteral("sensors"), Sensor::encodeList(ampersands)},
+                                                                {QStringLiteral("text"), ampersands.front()->description}})
+                              .encodeXml();
+    xmlSuite += QByteArray(1024 * 1024, '\n');
+    const QByteArray sharedDescription = PlistValue(PlistValue::DictionaryType{
+        {QStringLiteral("sensors"), CompanionLists::sensorsSharingDescription(2'000, 1'000'000)}}).encodeBinary();
+    const QByteArray xmlList = PlistValue(PlistValue::DictionaryType{
+        {QStringLiteral("sensors"), PlistValue(HostileSuites::references(600'000))}}).encodeBinary();
+    struct Shape {
+        QByteArray bytes;
+        std::optional<std::size_t> sensors; // how many are loaded, none when refused
+    };
+    const std::vector<Shape> shapes{
+        {xmlSuite, 1},
+        {sharedDescription, std::nullopt},
+        // A list that is an XML suite of references, not a list of sensors.
+        {xmlList, std::nullopt},
+        {HostileSuites::sharedKey(30'000, 2'000'000), std::nullopt},
+        {HostileSuites::sharedText(1'000, 256 * 1024), std::nullopt},
+    };
+    std::vector<std::optional<std::size_t>> loaded;
+    std::vector<std::function<void()>> work;
+    for (const Shape& shape : shapes) {
+        work.emplace_back([&] { writeFile(shape.bytes); });
+        work.emplace_back([&] {
+            const auto list = model->loadSensors();
+            loaded.push_back(list ? std::optional<std::size_t>(list->size()) : std::nullopt);
+            if (list && !list->empty()) {
+                EXPECT_EQ(list->front()->description.size(), 100'000);
+            }
+        });
+    }
+    const qint64 longest = MainThreadStalls::longestTickGap(work);
+    RecordProperty("longest_tick_gap_ms", int(longest));
+    EXPECT_LE(longest, 200);
+    ASSERT_EQ(loaded.size(), shapes.size());
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        EXPECT_EQ(loaded[i], shapes[i].sensors) << "shape " << i;
 }

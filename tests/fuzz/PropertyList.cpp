@@ -1,5 +1,5 @@
 // A property list, binary or XML, as settings files and the companion's lists are read: the structure
-// check first, then the decoder, every conversion a reader may ask of each value, and what was decoded
+// check of binary lists, then the decoder, every conversion a reader may ask of each value, and what was decoded
 // written out and read back.
 #include "FuzzInput.h"
 
