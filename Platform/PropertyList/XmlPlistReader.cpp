@@ -1,4 +1,5 @@
 #include "Platform/PropertyList/XmlPlistReader.h"
+#include "Platform/System/Utf8.h"
 
 #include <QByteArrayView>
 #include <QDate>
@@ -41,25 +42,6 @@ QByteArrayView trimmed(QByteArrayView text)
     while (to > from && isBlank(text[to - 1]))
         --to;
     return text.sliced(from, to - from);
-}
-
-void appendUtf8(QByteArray& out, char32_t c)
-{
-    if (c < 0x80) {
-        out.append(char(c));
-    } else if (c < 0x800) {
-        out.append(char(0xC0 | (c >> 6)));
-        out.append(char(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.append(char(0xE0 | (c >> 12)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
-    } else {
-        out.append(char(0xF0 | (c >> 18)));
-        out.append(char(0x80 | ((c >> 12) & 0x3F)));
-        out.append(char(0x80 | ((c >> 6) & 0x3F)));
-        out.append(char(0x80 | (c & 0x3F)));
-    }
 }
 
 // An integer as written: blanks around it, a sign, decimal digits or 0x and hex digits; from -2^63 to

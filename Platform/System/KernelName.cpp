@@ -1,4 +1,5 @@
 #include "Platform/System/KernelName.h"
+#include "Platform/System/Utf8.h"
 
 namespace Platform {
 
@@ -49,25 +50,6 @@ int sequence(QByteArrayView bytes, qsizetype at, char32_t& codePoint)
     if (codePoint < minimum || codePoint > 0x10FFFF || (codePoint >= 0xD800 && codePoint <= 0xDFFF))
         return 0;
     return length;
-}
-
-void appendUtf8(QByteArray& out, char32_t codePoint)
-{
-    if (codePoint < 0x80) {
-        out.append(char(codePoint));
-    } else if (codePoint < 0x800) {
-        out.append(char(0xC0 | (codePoint >> 6)));
-        out.append(char(0x80 | (codePoint & 0x3F)));
-    } else if (codePoint < 0x10000) {
-        out.append(char(0xE0 | (codePoint >> 12)));
-        out.append(char(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.append(char(0x80 | (codePoint & 0x3F)));
-    } else {
-        out.append(char(0xF0 | (codePoint >> 18)));
-        out.append(char(0x80 | ((codePoint >> 12) & 0x3F)));
-        out.append(char(0x80 | ((codePoint >> 6) & 0x3F)));
-        out.append(char(0x80 | (codePoint & 0x3F)));
-    }
 }
 
 } // namespace
