@@ -1,19 +1,18 @@
 #include "Platform/Desktop/DesktopEntries.h"
 
+#include "Support/MainThreadStalls.h"
 #include "Support/PipeRescue.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTemporaryDir>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 using Platform::DesktopEntries;
@@ -198,24 +197,12 @@ TEST(DesktopEntriesTest, HostileMetainfoIsRefusedWithoutStoppingTheEventLoop)
     shapes.push_back(component(opening + "<releases>" + releases + "</releases>" + closing));
 
     std::vector<QStringList> versions;
-    QEventLoop loop;
-    QTimer timer;
-    timer.setTimerType(Qt::PreciseTimer);
-    timer.setInterval(100);
-    QElapsedTimer sinceTick;
-    qint64 longestGap = 0;
-    QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
-        longestGap = std::max(longestGap, sinceTick.restart());
-        if (versions.size() == shapes.size()) {
-            loop.quit();
-            return;
-        }
-        versions.push_back(versionsOf(dir, QStringLiteral("org.example.Shape%1").arg(versions.size()),
-                                      shapes[versions.size()]));
-    });
-    sinceTick.start();
-    timer.start();
-    loop.exec();
+    std::vector<std::function<void()>> reads;
+    for (std::size_t i = 0; i < shapes.size(); ++i)
+        reads.push_back([&, i] {
+            versions.push_back(versionsOf(dir, QStringLiteral("org.example.Shape%1").arg(i), shapes[i]));
+        });
+    const qint64 longestGap = MainThreadStalls::longestTickGap(reads);
 
     EXPECT_LE(longestGap, 200);
     for (std::size_t i = 0; i < versions.size(); ++i)
