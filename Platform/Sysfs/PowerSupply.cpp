@@ -129,7 +129,8 @@ std::optional<QByteArray> PowerSupply::ueventValue(const char* attribute) const
             std::string_view text(found->constData(), std::size_t(found->size()));
             constexpr std::string_view prefix = "POWER_SUPPLY_";
             while (!text.empty()) {
-                const std::size_t end = std::min(text.find('\n'), text.size());
+                const std::size_t newline = text.find('\n');
+                const std::size_t end = newline == std::string_view::npos ? text.size() : newline;
                 const std::string_view line = text.substr(0, end);
                 text.remove_prefix(std::min(end + 1, text.size()));
                 const std::size_t equals = line.find('=');
