@@ -58,6 +58,7 @@ MemoryUsageView::MemoryUsageView(MemoryController& memory, ProcessorController& 
     });
     connect(&memory, &MemoryController::sampled, m_summary, &CardCanvas::follow);
     connect(&processor, &ProcessorController::sampled, this, &MemoryUsageView::contentChanged);
+    connect(&processor, &ProcessorController::processesSampled, this, &MemoryUsageView::contentChanged);
     connect(&processor, &ProcessorController::collectProcessInformationChanged, this, &MemoryUsageView::contentChanged);
     contentChanged();
 }

@@ -131,17 +131,18 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
     std::vector<RowText> texts;
     texts.reserve(size_t(after));
     std::vector<std::pair<int, Change>> changedRows;
-    // The rows out of view that changed, as one range.
-    int firstUnshown = -1;
-    int lastUnshown = -1;
+    // The rows out of view that changed: one range above the view, one below.
+    std::pair<int, int> above{-1, -1};
+    std::pair<int, int> below{-1, -1};
     for (int row = 0; row < after; ++row) {
         RowText* previous = row < before ? &m_texts[size_t(row)] : nullptr;
         if (shown && (row < shown->first || row > shown->second)) {
             bool changed = false;
             texts.push_back(unshownRowText(rows[row].get(), previous, changed));
             if (changed && row < before) {
-                firstUnshown = firstUnshown < 0 ? row : firstUnshown;
-                lastUnshown = row;
+                std::pair<int, int>& range = row < shown->first ? above : below;
+                range.first = range.first < 0 ? row : range.first;
+                range.second = row;
             }
             continue;
         }
@@ -171,10 +172,13 @@ void ProcessListModel::setProcesses(const SystemKit::RunningProcessList& process
         else
             emit dataChanged(index(row), index(row));
     }
-    // Rows out of view: one announcement, which the list that gave the rows it shows need not repaint.
-    lastUnshown = std::min(lastUnshown, std::min(before, after) - 1);
-    if (firstUnshown >= 0 && firstUnshown <= lastUnshown)
-        emit dataChanged(index(firstUnshown), index(lastUnshown));
+    // Rows out of view: one announcement on each side of the view, neither taking in a row in view, so
+    // that the list that gave the rows it shows need not repaint.
+    for (auto [first, last] : {above, below}) {
+        last = std::min(last, std::min(before, after) - 1);
+        if (first >= 0 && first <= last)
+            emit dataChanged(index(first), index(last));
+    }
 }
 
 int ProcessListModel::rowCount(const QModelIndex& parent) const

@@ -31,7 +31,8 @@ public:
     // Replaces the rows by the sorted copy of `processes`. Rows that stay are changed in place, so a
     // list keeps its scroll position; a row whose name and value text stay the same is not announced.
     // `shown` names the rows a list shows now (first and last): the rows outside it make their value
-    // texts only when they are asked for, and those that changed are announced together, as one range.
+    // texts only when they are asked for, and those that changed are announced together: one range
+    // above the rows shown, one below.
     void setProcesses(const SystemKit::RunningProcessList& processes,
                       std::optional<std::pair<int, int>> shown = std::nullopt);
     const SystemKit::RunningProcessList& rows() const { return m_rows; }

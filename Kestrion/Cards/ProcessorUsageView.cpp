@@ -74,6 +74,7 @@ ProcessorUsageView::ProcessorUsageView(ProcessorController& controller, QString 
     // changed, which Qt skips while the card is hidden.
     connect(&controller, &ProcessorController::sampled, m_summary, &CardCanvas::follow);
     connect(&controller, &ProcessorController::sampled, this, &ProcessorUsageView::contentChanged);
+    connect(&controller, &ProcessorController::processesSampled, this, &ProcessorUsageView::contentChanged);
     connect(&controller, &ProcessorController::collectProcessInformationChanged, this,
             &ProcessorUsageView::contentChanged);
     contentChanged();

@@ -18,8 +18,6 @@ ProcessorModel::ProcessorModel(const StartupEnvironment& environment, const AppS
     // Reading the process table of this machine takes milliseconds of kernel time with a few hundred
     // processes: the window does not wait for it.
     controller()->readProcessesOffMainThread();
-    // Most processes sleep: those that have not run for a while are read every fourth second.
-    controller()->setIdleRereadInterval(4);
 }
 
 ProcessorModel::ProcessorModel(SystemKit::ProcessorController* controller, const AppSettings& settings,

@@ -25,8 +25,6 @@ constexpr std::size_t kCommandNameLimit = 15;
 constexpr std::int64_t kKernelThreadFlag = 0x00200000;
 // The file system type of the kernel's /proc (PROC_SUPER_MAGIC).
 constexpr long kProcSuperMagic = 0x9fa0;
-// The readings in a row with unchanged processor time after which a process counts as sleeping.
-constexpr int kIdleReadingsBeforeSkipping = 3;
 // Descriptors left to the rest of the program when stat files stay open, and the most kept open.
 constexpr std::size_t kReservedDescriptors = 256;
 constexpr std::size_t kMostOpenFiles = 2048;
@@ -242,32 +240,14 @@ bool ProcessTable::list(std::vector<ProcessRecord>& out)
     for (auto& [pid, known] : m_known)
         known.seen = false;
 
-    ++m_scan;
     for (const std::int32_t pid : m_pids) {
         if (out.size() == out.capacity())
             out.reserve(std::max<std::size_t>(64, out.capacity() * 2));
         out.emplace_back();
         Known& known = m_known[pid];
         known.seen = true;
-        // A sleeper that is not at its turn keeps its last record.
-        if (m_idleReread > 1 && known.last && known.idleReadings >= kIdleReadingsBeforeSkipping
-            && (m_scan + std::uint64_t(pid)) % std::uint64_t(m_idleReread) != 0) {
-            ++known.scansSinceReading;
-            out.back() = *known.last;
-            out.back().coveredScans = 0;
-            continue;
-        }
-        ProcessRecord& record = out.back();
-        if (!readProcess(procFd, pid, known, record)) {
+        if (!readProcess(procFd, pid, known, out.back()))
             out.pop_back();
-            known.last.reset();
-            continue;
-        }
-        record.coveredScans = known.last ? known.scansSinceReading + 1 : 1;
-        known.idleReadings = known.last && known.last->cpuTime == record.cpuTime ? known.idleReadings + 1 : 0;
-        known.scansSinceReading = 0;
-        if (m_idleReread > 1)
-            known.last = record;
     }
     ::close(procFd);
 

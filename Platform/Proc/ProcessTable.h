@@ -2,8 +2,6 @@
 
 #include <QString>
 
-#include <algorithm>
-
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,10 +20,6 @@ struct ProcessRecord {
     std::uint64_t cpuTime = 0;       // user + system processor time in timebase units (nanoseconds)
     std::uint64_t residentBytes = 0; // resident memory
     QString name;
-    // The scans the processor time moved over since the previous reading of this process: 1 when it
-    // was read at the scan before too, more when scans left it out; 0 when this scan left it out
-    // and the record is that of its last reading (see setIdleRereadInterval).
-    std::uint32_t coveredScans = 1;
 };
 
 // The fields of one /proc/[pid]/stat line that the table reads. The command name sits in parentheses
@@ -72,7 +66,7 @@ public:
     enum class OpenFiles { automatic, keep, reopen };
 
     explicit ProcessTable(QString root = QStringLiteral("/"), OpenFiles openFiles = OpenFiles::automatic);
-    ~ProcessTable();
+    virtual ~ProcessTable();
     ProcessTable(const ProcessTable&) = delete;
     ProcessTable& operator=(const ProcessTable&) = delete;
 
@@ -83,14 +77,10 @@ public:
     void setOpenFileLimit(std::size_t limit);
     std::size_t openFileCount() const { return m_openFiles; }
 
-    // Fills `out` (cleared first) in ascending pid order. False when /proc cannot be listed.
-    bool list(std::vector<ProcessRecord>& out);
+    // Fills `out` (cleared first) in ascending pid order, every process read afresh. False when /proc
+    // cannot be listed.
+    virtual bool list(std::vector<ProcessRecord>& out);
 
-    // Most processes sleep: one whose processor time stayed the same over a few readings is read
-    // at every `scans`-th scan only (each at its own turn, by pid), and the other scans list it with
-    // its last record. A process is listed from the scan it appears in and leaves at the scan after
-    // it ended, whatever its turn. 1 (the default): every process is read at every scan.
-    void setIdleRereadInterval(int scans) { m_idleReread = std::max(scans, 1); }
     // The process folders the last list() found, whether or not each could be read.
     std::size_t listedCount() const { return m_pids.size(); }
 
@@ -115,11 +105,6 @@ private:
         QString name;
         int statFd = -1; // the open stat file, or -1
         bool seen = false;
-        // The last reading, how many readings in a row found its processor time unchanged, and the
-        // scans since it.
-        std::optional<ProcessRecord> last;
-        int idleReadings = 0;
-        std::uint32_t scansSinceReading = 0;
     };
 
     bool readProcess(int procFd, std::int32_t pid, Known& known, ProcessRecord& record);
@@ -137,8 +122,6 @@ private:
     bool m_keepFiles = false;
     std::size_t m_openFileLimit = 0;
     std::size_t m_openFiles = 0;
-    int m_idleReread = 1;
-    std::uint64_t m_scan = 0;
     std::uint64_t m_ticksPerSecond = 0;
     std::uint64_t m_pageSize = 0;
 };

@@ -5,21 +5,25 @@
 #include "Platform/Proc/ProcessTable.h"
 
 #include <QObject>
-#include <QPointer>
-#include <QThread>
 
 #include <cstdint>
 #include <functional>
 #include <memory>
-#include <optional>
+#include <thread>
 #include <vector>
 
 namespace SystemKit {
 
 // Reads a process table on a thread of its own, so that the main thread never waits on /proc. One
 // read runs at a time; while it runs the table belongs to the reader's thread, and nothing else may
-// use it. The records come back on the thread that asked, in the reader's own turn of its event loop,
-// with the processes already made from them, so that the asking thread only takes them over.
+// use it. The records come back on the thread that asked, in a turn of its event loop, with the
+// processes already made from them, so that the asking thread only takes them over.
+//
+// A read may hang in /proc (a process in uninterruptible sleep holds what its files need): the
+// reader never waits for one without a bound. The thread owns what it touches (the table, the clock
+// and its own state, shared with the reader), so that the reader can go while a read hangs: it waits
+// for the read at most quitWaitMilliseconds and then leaves the thread to end on its own, the
+// result going nowhere.
 class ProcessTableReader : public QObject {
     Q_OBJECT
 
@@ -31,25 +35,31 @@ public:
         std::int64_t monotonicNanoseconds = 0; // when the listing was done
         // Made from `records` when listed (see ProcessTree::fromRecords); no one else holds them yet.
         std::shared_ptr<ProcessTree> tree;
-        std::vector<std::uint32_t> coveredScans;
         RunningProcessList processes;
     };
 
-    // `monotonic` tells the time of a read; it is called on the reader's thread.
+    // The longest the reader waits, as it goes, for a read under way.
+    static constexpr int quitWaitMilliseconds = 200;
+
+    // `monotonic` tells the time of a read; it is called on the reader's thread, also after the
+    // reader went, so it must own what it reads.
     ProcessTableReader(std::shared_ptr<Platform::ProcessTable> table, std::function<std::int64_t()> monotonic,
                        QObject* parent = nullptr);
     ~ProcessTableReader() override;
 
-    // Starts a read and calls `done` with its result on this object's thread; false (and no call)
-    // while a read runs. `buffer` is reused for the records.
-    bool read(std::vector<Platform::ProcessRecord> buffer, std::function<void(Result)> done);
+    // Starts a read that takes `buffer` over for its records and calls `done` with its result on this
+    // object's thread. While a read runs: false, no call, and `buffer` stays as it is.
+    bool read(std::vector<Platform::ProcessRecord>& buffer, std::function<void(Result)> done);
     bool isReading() const { return m_reading; }
 
 private:
-    std::shared_ptr<Platform::ProcessTable> m_table;
-    std::function<std::int64_t()> m_monotonic;
-    QThread m_thread;
-    QObject* m_worker = nullptr; // lives on m_thread
+    struct Shared;
+    static void run(const std::shared_ptr<Shared>& shared);
+    void deliver(Result result);
+
+    std::shared_ptr<Shared> m_shared;
+    std::thread m_thread;
+    std::function<void(Result)> m_done;
     bool m_reading = false;
 };
 

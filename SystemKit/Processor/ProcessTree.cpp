@@ -28,16 +28,13 @@ void ProcessTree::insert(std::shared_ptr<RunningProcess> process)
         m_processes.insert(it, std::move(process));
 }
 
-std::shared_ptr<ProcessTree> ProcessTree::fromRecords(const std::vector<Platform::ProcessRecord>& records,
-                                                      std::vector<std::uint32_t>& coveredScans)
+std::shared_ptr<ProcessTree> ProcessTree::fromRecords(const std::vector<Platform::ProcessRecord>& records)
 {
     auto tree = std::make_shared<ProcessTree>();
     tree->reserve(records.size());
-    coveredScans.clear();
     for (const Platform::ProcessRecord& record : records) {
         if (record.zombie || record.name.isEmpty())
             continue;
-        coveredScans.push_back(record.coveredScans);
         auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
         process->cpu().setTime(double(record.cpuTime) / 1e9);
         process->memory().setTotalBytes(record.residentBytes);

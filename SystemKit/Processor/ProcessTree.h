@@ -17,10 +17,8 @@ namespace SystemKit {
 class ProcessTree {
 public:
     // The processes of one reading of the process table: every record but zombies and those without
-    // a name, with its processor time and resident memory. `coveredScans` gets, for each process in
-    // tree order, the scans its processor time covers. Touches nothing shared: any thread may build.
-    static std::shared_ptr<ProcessTree> fromRecords(const std::vector<Platform::ProcessRecord>& records,
-                                                    std::vector<std::uint32_t>& coveredScans);
+    // a name, with its processor time and resident memory. Touches nothing shared: any thread may build.
+    static std::shared_ptr<ProcessTree> fromRecords(const std::vector<Platform::ProcessRecord>& records);
 
     // The tree's processes as the sampler's list, in tree order.
     RunningProcessList list() const;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace SystemKit {
 
@@ -71,6 +72,9 @@ void ProcessorController::refresh()
     emit systemInfoChanged();
     m_monotonic = m_environment.monotonicNanoseconds();
     m_listedProcesses.reset();
+    // The tick runs now, with or without the read it may have waited for: should that read come
+    // later, it is taken as it arrives.
+    m_tickWaiting = nullptr;
 
     updateProcessUsage();
     // One read of the processor counters serves the host totals and the cores.
@@ -89,25 +93,54 @@ void ProcessorController::readProcessesOffMainThread()
         return;
     m_reader = new ProcessTableReader(m_environment.processTable, m_environment.monotonicNanoseconds, this);
     BaseKit::SampleClock::shared().joinPreparation(this, [this](std::function<void()> ready) {
-        m_prepared.reset();
-        if (!m_collectProcessInformation
-            || !m_reader->read(std::move(m_records), [this, ready](ProcessTableReader::Result result) {
-                   m_prepared = std::move(result);
-                   ready();
-               }))
-            ready();
+        prepareTick(std::move(ready));
     });
 }
 
-void ProcessorController::setIdleRereadInterval(int samples)
+void ProcessorController::prepareTick(std::function<void()> ready)
 {
-    m_environment.processTable->setIdleRereadInterval(samples);
+    // Nothing to read for a sampler that does not sample on the clock, or lists no processes; and a
+    // read that finished is already there for this tick.
+    if (!m_collectProcessInformation || !m_timer.isRunning() || m_prepared) {
+        ready();
+        return;
+    }
+    // One read at a time: while one runs (a read slower than a tick) the tick waits for it, as for a
+    // read it starts.
+    if (!m_reader->isReading()
+        && !m_reader->read(m_records, [this, generation = m_readGeneration](ProcessTableReader::Result result) {
+               takeRead(generation, std::move(result));
+           })) {
+        ready();
+        return;
+    }
+    m_tickWaiting = std::move(ready);
+}
+
+void ProcessorController::takeRead(std::uint64_t generation, ProcessTableReader::Result result)
+{
+    const std::function<void()> ready = std::exchange(m_tickWaiting, {});
+    if (generation != m_readGeneration) {
+        // Read before collection was set again: only its buffer is kept.
+        m_records = std::move(result.records);
+    } else {
+        m_prepared = std::move(result);
+        if (!ready) {
+            // Its tick went without it: the list follows now, not a tick later.
+            updateProcessUsage();
+            emit processesSampled();
+            return;
+        }
+    }
+    if (ready)
+        ready(); // the tick that waited runs now and takes it
 }
 
 void ProcessorController::setCollectProcessInformation(bool collect)
 {
     m_collectProcessInformation = collect;
     emit collectProcessInformationChanged();
+    ++m_readGeneration;
     m_prepared.reset();
     setOldProcessTree(nullptr);
     setProcesses({});
@@ -137,18 +170,12 @@ void ProcessorController::updateProcessUsage()
     const std::uint32_t processors = m_environment.activeProcessorCount();
     const float divisor = m_normalize ? float(processors) : 1.0f;
 
-    // Loads over the time between the two readings of the table (one interval, unless a sample
-    // could not read it).
+    // Loads over the time between the two readings of the table, whenever each was taken.
     if (m_oldProcessTree && processors > 0 && m_oldTreeTime) {
         const float scale = float(timebase.numer) / float(timebase.denom);
         const double elapsed = double(treeTime - *m_oldTreeTime) / 1e9;
         if (elapsed > 0) {
-            const auto& processes = tree->processes();
-            for (std::size_t i = 0; i < processes.size(); ++i) {
-                const auto& process = processes[i];
-                const std::uint32_t covered = i < m_coveredScans.size() ? m_coveredScans[i] : 1;
-                if (covered == 0)
-                    continue; // left out of this reading as a sleeper: no time to measure
+            for (const auto& process : tree->processes()) {
                 const RunningProcess* old = m_oldProcessTree->find(process->pid());
                 if (!old)
                     continue; // new since the previous sample
@@ -156,8 +183,7 @@ void ProcessorController::updateProcessUsage()
                 const double newTime = process->cpu().time();
                 if (oldTime < 0 || oldTime > newTime)
                     continue; // the identifier now belongs to another process
-                const double interval = elapsed * double(covered);
-                process->cpu().setUsage(scale * (float((newTime - oldTime) / interval * 100.0) / divisor));
+                process->cpu().setUsage(scale * (float((newTime - oldTime) / elapsed * 100.0) / divisor));
             }
         }
     }
@@ -172,8 +198,8 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& 
     std::shared_ptr<ProcessTree> tree;
     RunningProcessList list;
     if (m_reader) {
-        // The table read for this sample, its processes made on the reader's thread; while none is
-        // read the list stays as it is.
+        // The newest table read and not yet taken, its processes made on the reader's thread; while
+        // there is none the list stays as it is.
         if (!m_prepared)
             return nullptr;
         listed = m_prepared->listed;
@@ -181,7 +207,6 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& 
         time = m_prepared->monotonicNanoseconds;
         m_records = std::move(m_prepared->records);
         tree = std::move(m_prepared->tree);
-        m_coveredScans = std::move(m_prepared->coveredScans);
         list = std::move(m_prepared->processes);
         m_prepared.reset();
     } else {
@@ -189,7 +214,7 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& 
         folders = std::int64_t(m_environment.processTable->listedCount());
         time = m_monotonic.value_or(0);
         if (listed) {
-            tree = ProcessTree::fromRecords(m_records, m_coveredScans);
+            tree = ProcessTree::fromRecords(m_records);
             list = tree->list();
         }
     }

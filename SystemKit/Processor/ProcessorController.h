@@ -18,6 +18,7 @@
 #include <QTimer>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -71,15 +72,13 @@ public:
     Q_INVOKABLE void refresh();
 
     // From now on the process table is read on a thread of its own before each tick of the shared
-    // sample clock, and a sample takes the table read for it; a sample whose table is not read yet
-    // (or that the clock did not prepare) keeps the process list it has. Only while sampling on the
-    // shared clock.
+    // sample clock (only while sampling on it), one read at a time. A sample takes the newest read
+    // that finished for it; one that finishes after its tick is not lost: it reaches the process
+    // list as it arrives (then `processesSampled`), or at the next tick when that tick waits for
+    // it. A tick without a read keeps the process list it has. Loads are measured over the time
+    // between the two readings they compare, however late either came.
     void readProcessesOffMainThread();
     bool readsProcessesOffMainThread() const { return m_reader != nullptr; }
-    // A sleeping process is read at every `samples`-th sample only (see
-    // Platform::ProcessTable::setIdleRereadInterval); its load stays 0 in between, and a reading
-    // after samples that left it out gives its load over all of them. Set before the first sample.
-    void setIdleRereadInterval(int samples);
 
     QTimer* timer() const { return m_timer.timer(); }
     const SystemInfo& systemInfo() const { return m_systemInfo; }
@@ -127,11 +126,17 @@ signals:
     // Once at the end of every sample, after every property above was written: what the views
     // listen to, so that they follow a sample once and not once per property.
     void sampled();
+    // A read of the process table that finished after its sample's tick has replaced `processes`
+    // (and `oldProcessTree`) between two samples.
+    void processesSampled();
 
 private:
     // The steps of one sample, in the order refresh() runs them.
     void updateProcessUsage();
     std::shared_ptr<ProcessTree> readProcessTree(std::int64_t& time);
+    // Reading off the main thread: what goes before a tick of the clock, and a read as it arrives.
+    void prepareTick(std::function<void()> ready);
+    void takeRead(std::uint64_t generation, ProcessTableReader::Result result);
     void updateHostTotals(const std::optional<Platform::CpuTicks>& current);
     void updateTaskAndThreadCounts();
     void noteOnlineProcessors(bool processorsRead);
@@ -181,16 +186,16 @@ private:
     // The process folders the process table found in this sample, when it was read.
     std::optional<std::int64_t> m_listedProcesses;
 
-    // The reader of the process table off the main thread, when it is used, and the table it read
-    // for the coming sample.
+    // The reader of the process table off the main thread, when it is used; the newest read it
+    // finished that no sample took yet; and the clock's tick that waits for the read under way.
     ProcessTableReader* m_reader = nullptr;
     std::optional<ProcessTableReader::Result> m_prepared;
+    std::function<void()> m_tickWaiting;
+    // Counts the assignments of collectProcessInformation: a read started before the last one is
+    // not taken.
+    std::uint64_t m_readGeneration = 0;
     // When the process table of `m_oldProcessTree` was read.
     std::optional<std::int64_t> m_oldTreeTime;
-
-    // For each process of the last table read, in pid order: the samples its processor time covers
-    // (0: the table left it out and kept its last record).
-    std::vector<std::uint32_t> m_coveredScans;
 
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;

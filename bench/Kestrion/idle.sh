@@ -11,31 +11,44 @@
 # ("0 400" measures at this machine's own load and with 400 more), all programs running together
 # in each round, so the figures of one round are comparable with each other.
 #
+# With --every-second htop and btop refresh every second as well (htop -d 10, btop update_ms = 1000),
+# instead of at their defaults (1.5 s and 2 s), so that all three do the same work.
+#
 # With --system-info the main window shows the system information row as well (it is off by default).
 #
-# Usage: bench/Kestrion/idle.sh [--compare] [--system-info] [--sleepers "0 400"] [--settle 5] [seconds]
+# With --program another build of the program is measured (an earlier one, to compare).
+#
+# htop, btop, tmux and xvfb-run come from Debian (apt-get install htop btop tmux xvfb); they measure,
+# the program does not need them.
+#
+# Usage: bench/Kestrion/idle.sh [--compare] [--every-second] [--system-info] [--sleepers "0 400"]
+#                               [--settle 5] [--program path] [seconds]
 set -euo pipefail
 
 arguments=("$@")
 compare=0
+every_second=0
 system_info=0
+program=
 sleepers="0"
 settle=5
 seconds=60
 while [ $# -gt 0 ]; do
   case "$1" in
     --compare) compare=1 ;;
+    --every-second) every_second=1 ;;
     --system-info) system_info=1 ;;
+    --program) program="$2"; shift ;;
     --sleepers) sleepers="$2"; shift ;;
     --settle) settle="$2"; shift ;;
-    -h|--help) sed -n '2,17p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,26p' "$0"; exit 0 ;;
     *) seconds="$1" ;;
   esac
   shift
 done
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
-program="$root/build/release/bin/kestrion"
+[ -n "$program" ] || program="$root/build/release/bin/kestrion"
 [ -x "$program" ] || { echo "build the release tree first (scripts/run or cmake -B build/release)"; exit 1; }
 if [ "$compare" = 1 ]; then
   for tool in htop btop tmux; do
@@ -66,6 +79,12 @@ if [ "$system_info" = 1 ]; then
 <plist version="1.0"><dict><key>DisableSystemInfo</key><false/></dict></plist>
 PLIST
 fi
+htop_options=()
+if [ "$every_second" = 1 ]; then
+  htop_options=(-d 10)
+  mkdir -p "$config/btop"
+  echo "update_ms = 1000" > "$config/btop/btop.conf"
+fi
 hz=$(getconf CLK_TCK)
 
 ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat" 2>/dev/null || echo 0; }
@@ -86,7 +105,7 @@ round() {
   pids+=($!)
   if [ "$compare" = 1 ]; then
     # A terminal of 200 by 50 cells each; the tools keep their settings in the private config folder.
-    tmux -L "$socket" -f /dev/null new-session -d -x 200 -y 50 -s htop "TERM=xterm-256color exec htop"
+    tmux -L "$socket" -f /dev/null new-session -d -x 200 -y 50 -s htop "TERM=xterm-256color exec htop ${htop_options[*]}"
     tmux -L "$socket" new-session -d -x 200 -y 50 -s btop "TERM=xterm-256color exec btop"
     names+=(htop btop)
     pids+=("$(tmux -L "$socket" list-panes -t htop -F '#{pane_pid}')")
@@ -113,7 +132,10 @@ round() {
   local end=()
   for i in "${!pids[@]}"; do end[i]=$(ticks "${pids[i]}"); done
 
-  echo "round: $tasks processes ($extra extra sleeping), ${seconds} s after ${settle} s settling"
+  local peers="at their defaults"
+  [ "$every_second" = 1 ] && peers="every second"
+  echo "round: $tasks processes ($extra extra sleeping), ${seconds} s after ${settle} s settling, load $(cut -d' ' -f1-3 /proc/loadavg)"
+  [ "$compare" = 1 ] && echo "  htop and btop refresh $peers"
   for i in "${!pids[@]}"; do
     awk -v name="${names[i]}" -v t=$((end[i] - start[i])) -v hz="$hz" -v s="$seconds" -v sum="${sum[i]}" \
         -v peak="${peak[i]}" 'BEGIN {

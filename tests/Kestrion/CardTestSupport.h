@@ -97,25 +97,33 @@ public:
             if (numeric)
                 QDir(proc.filePath(entry)).removeRecursively();
         }
-        for (const FakeProcess& p : processes) {
-            const QByteArray pid = QByteArray::number(p.pid);
-            const QByteArray stat = pid + " (" + p.name.toUtf8() + ") S 1 " + pid + ' ' + pid +
-                                    " 0 -1 4194560 1200 0 3 0 " + QByteArray::number(p.ticks) +
-                                    " 0 0 0 20 0 1 0 4321 123456789 " + QByteArray::number(p.residentPages) +
-                                    " 18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
-            write(QStringLiteral("proc/") + QString::fromLatin1(pid) + QStringLiteral("/stat"), stat);
-            write(QStringLiteral("proc/") + QString::fromLatin1(pid) + QStringLiteral("/cmdline"),
-                  p.name.toUtf8() + '\0');
-        }
+        for (const FakeProcess& p : processes)
+            setProcess(p);
     }
 
-    std::unique_ptr<SystemKit::ProcessorController> makeProcessor(int processors = 0)
+    // Writes one process's files, in place where they exist (as the kernel's files change under a
+    // reader that keeps them open).
+    void setProcess(const FakeProcess& p)
+    {
+        const QByteArray pid = QByteArray::number(p.pid);
+        const QByteArray stat = pid + " (" + p.name.toUtf8() + ") S 1 " + pid + ' ' + pid +
+                                " 0 -1 4194560 1200 0 3 0 " + QByteArray::number(p.ticks) +
+                                " 0 0 0 20 0 1 0 4321 123456789 " + QByteArray::number(p.residentPages) +
+                                " 18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+        write(QStringLiteral("proc/") + QString::fromLatin1(pid) + QStringLiteral("/stat"), stat);
+        write(QStringLiteral("proc/") + QString::fromLatin1(pid) + QStringLiteral("/cmdline"), p.name.toUtf8() + '\0');
+    }
+
+    // What a processor sampler over this tree reads, with `processors` processor entries in its
+    // registry and the process table keeping its files open as `openFiles` says.
+    SystemKit::ProcessorEnvironment processorEnvironment(
+        int processors = 0, Platform::ProcessTable::OpenFiles openFiles = Platform::ProcessTable::OpenFiles::automatic)
     {
         for (int i = 0; i < processors; ++i)
             m_registry->addEntry(std::nullopt, QStringLiteral("processor"), QStringLiteral("IOPlatformDevice"));
         SystemKit::ProcessorEnvironment environment;
         environment.host = std::make_shared<Platform::HostStatistics>(root());
-        environment.processTable = std::make_shared<Platform::ProcessTable>(root());
+        environment.processTable = std::make_shared<Platform::ProcessTable>(root(), openFiles);
         environment.registry = m_registry;
         environment.currentTime = [this] { return m_wall; };
         environment.monotonicNanoseconds = [this] { return m_monotonic; };
@@ -123,7 +131,12 @@ public:
         environment.logicalProcessorCount = [] { return std::uint32_t(8); };
         environment.threadCount = [] { return std::uint32_t(8); };
         environment.isAppleSilicon = [] { return false; };
-        return std::make_unique<SystemKit::ProcessorController>(30, environment);
+        return environment;
+    }
+
+    std::unique_ptr<SystemKit::ProcessorController> makeProcessor(int processors = 0)
+    {
+        return std::make_unique<SystemKit::ProcessorController>(30, processorEnvironment(processors));
     }
 
     std::unique_ptr<SystemKit::MemoryController> makeMemory()

@@ -25,6 +25,8 @@
 #include "BaseKit/Sampler/SampleClock.h"
 #include "BaseKit/ModuleStrings.h"
 #include "BaseKit/Services/Maker.h"
+#include "Support/FixtureRoot.h"
+#include "Support/HeldProcessTable.h"
 #include "Support/LoopbackServer.h"
 #include "ViewKit/VKAboutView.h"
 #include "ViewKit/VKColors.h"
@@ -40,6 +42,8 @@
 #include <QComboBox>
 #include <QDBusConnectionInterface>
 #include <QDeadlineTimer>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QProcess>
 #include <QFile>
@@ -49,10 +53,14 @@
 #include <QStackedLayout>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <future>
 #include <optional>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -752,4 +760,61 @@ TEST_F(GermanProgram, QtsOwnTextsSpeakTheProgramsLanguage)
     // Qt's catalogue leaves with the program.
     app.reset();
     EXPECT_EQ(QKeySequence(Qt::CTRL | Qt::Key_Comma).toString(QKeySequence::NativeText), QStringLiteral("Ctrl+,"));
+}
+
+namespace {
+
+// The program over a process table whose reads the test holds, on the samplers' clock driven by hand.
+struct ProgramWithAHeldRead : Program {
+    void SetUp() override
+    {
+        registry.environment.processor.processTable = table;
+        clock.setDrivenByHand(true);
+        Program::SetUp();
+    }
+    void TearDown() override
+    {
+        Program::TearDown();
+        clock.setDrivenByHand(false);
+    }
+
+    FixtureRoot root{QStringLiteral("processes/first")};
+    std::shared_ptr<HeldProcessTable> table = std::make_shared<HeldProcessTable>(root.path());
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+};
+
+} // namespace
+
+TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadHangs)
+{
+    // The read before the tick hangs, as on a process stuck in uninterruptible sleep.
+    const std::uint64_t ticks = clock.ticks();
+    clock.advance();
+    ASSERT_TRUE(table->holdsARead());
+
+    // The read ends once the program has quit, or after 3 s should quitting wait for it.
+    std::promise<void> quit;
+    std::thread ending([table = table, quitted = quit.get_future()] {
+        quitted.wait_for(std::chrono::seconds(3));
+        table->release();
+    });
+
+    // Quit, as the menu item does, and what follows the event loop in the program's entry.
+    QEventLoop running;
+    terminated = [&] { running.quit(); };
+    QElapsedTimer quitting;
+    quitting.start();
+    QTimer::singleShot(0, app->quitAction(), &QAction::trigger);
+    running.exec();
+    app.reset();
+    EXPECT_LT(quitting.elapsed(), 1000);
+    quit.set_value();
+
+    // Once the read ends, its thread lets go of what it read.
+    ending.join();
+    QElapsedTimer waited;
+    waited.start();
+    while ((table.use_count() > 2 || clock.ticks() == ticks) && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    EXPECT_EQ(table.use_count(), 2); // the test's and the start-up environment's
 }

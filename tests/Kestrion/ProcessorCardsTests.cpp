@@ -7,8 +7,16 @@
 #include "Kestrion/Cards/MemoryUsageView.h"
 #include "Kestrion/Cards/ProcessorCards.h"
 #include "Kestrion/Cards/ProcessorUsageView.h"
+#include "Kestrion/Models/ProcessorModel.h"
+#include "Kestrion/Models/StartupEnvironment.h"
+#include "Kestrion/Settings/AppSettings.h"
+#include "BaseKit/Sampler/SampleClock.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QScopeGuard>
+
+#include <unistd.h>
 
 using namespace Kestrion;
 
@@ -98,4 +106,55 @@ TEST(ProcessorCards, AWrappedTitleKeepsTheNeighboursInLine)
     view.apply(noProcessor);
     QApplication::processEvents();
     EXPECT_EQ(memoryCard->title()->height(), line);
+}
+
+TEST(ProcessorModel, AProcessThatSleptShowsItsLoadAtTheFirstTickAfterItWoke)
+{
+    // The program's processor model over a table that keeps its stat files open, as on the kernel's
+    // /proc, on the samplers' clock driven by hand.
+    SyntheticMachine machine;
+    machine.setProcesses({{1, QStringLiteral("init"), 500, 100}, {4242, QStringLiteral("sleeper"), 700, 100}});
+    StartupEnvironment environment;
+    environment.processor = machine.processorEnvironment(0, Platform::ProcessTable::OpenFiles::keep);
+    LookFixture suite;
+    AppSettings settings(suite.defaults);
+    BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
+    clock.setDrivenByHand(true);
+    const auto byTimer = qScopeGuard([&] { clock.setDrivenByHand(false); });
+    ProcessorModel model(environment, settings);
+    const SystemKit::ProcessorController& cpu = *model.controller();
+
+    // One tick, and the table read for it taken (in the tick or, when late, after it).
+    auto tick = [&] {
+        const auto before = cpu.oldProcessTree();
+        const std::uint64_t ticks = clock.ticks();
+        clock.advance();
+        auto done = [&] { return clock.ticks() > ticks && cpu.oldProcessTree() && cpu.oldProcessTree() != before; };
+        QElapsedTimer waited;
+        waited.start();
+        while (!done() && waited.elapsed() < 5000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        return done();
+    };
+    auto sleeper = [&]() -> const SystemKit::RunningProcess* {
+        for (const auto& process : cpu.processes()) {
+            if (process->pid() == 4242)
+                return process.get();
+        }
+        return nullptr;
+    };
+
+    // Ten ticks asleep...
+    for (int i = 0; i <= 10; ++i) {
+        ASSERT_TRUE(tick()) << i;
+        ASSERT_TRUE(sleeper()) << i;
+        EXPECT_EQ(sleeper()->cpuUsage(), 0.0f) << i;
+        machine.advance(1.0);
+    }
+    // ...then a whole second of processor time in the second since, and more memory.
+    machine.setProcess({4242, QStringLiteral("sleeper"), 800, 300});
+    ASSERT_TRUE(tick());
+    ASSERT_TRUE(sleeper());
+    EXPECT_FLOAT_EQ(sleeper()->cpuUsage(), 100.0f);
+    EXPECT_EQ(sleeper()->memoryUsage(), 300u * std::uint64_t(::sysconf(_SC_PAGESIZE)));
 }

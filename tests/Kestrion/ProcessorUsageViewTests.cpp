@@ -293,33 +293,41 @@ TEST(ProcessRows, ARowOutOfViewRepaintsNothing)
     EXPECT_EQ(list.processModel()->index(80).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("119.5%"));
 }
 
-TEST(ProcessRows, RowsOutOfViewAreAnnouncedTogetherAndMakeTheirTextsWhenAsked)
+TEST(ProcessRows, RowsOutOfViewAreAnnouncedTogetherOnEachSideAndMakeTheirTextsWhenAsked)
 {
-    // The first ten rows keep their loads; the fifty rows at the end, far out of view, all change.
-    auto rows = [](float tail) {
+    // The list is scrolled to row 30. The rows in view keep their loads; the ten rows at the top and
+    // the fifty at the end, out of view on both sides, all change.
+    auto rows = [](float head, float tail) {
         RunningProcessList list;
         for (int i = 0; i < 100; ++i)
-            list.append(process(i + 1, QStringLiteral("p%1").arg(i), i < 50 ? float(200 - i) : tail - float(i) / 100));
+            list.append(process(i + 1, QStringLiteral("p%1").arg(i),
+                                i < 10 ? head - float(i) : i < 50 ? float(200 - i) : tail - float(i) / 100));
         return list;
     };
     Kestrion::ProcessListView list(ProcessMeasure::processorUsage);
     list.resize(220, 120);
-    list.setProcesses(rows(90));
+    list.setProcesses(rows(400, 90));
     list.show();
     settle(list);
+    list.scrollTo(list.processModel()->index(30), QAbstractItemView::PositionAtTop);
+    settle(list);
+    ASSERT_EQ(list.indexAt(QPoint(0, 0)).row(), 30);
     QSignalSpy announced(list.processModel(), &QAbstractItemModel::dataChanged);
-    EXPECT_TRUE(repainted(list, [&] { list.setProcesses(rows(80)); }).isEmpty());
-    ASSERT_EQ(announced.count(), 1);
-    EXPECT_EQ(announced[0][0].value<QModelIndex>().row(), 50);
-    EXPECT_EQ(announced[0][1].value<QModelIndex>().row(), 99);
+    EXPECT_TRUE(repainted(list, [&] { list.setProcesses(rows(300, 80)); }).isEmpty());
+    ASSERT_EQ(announced.count(), 2);
+    EXPECT_EQ(announced[0][0].value<QModelIndex>().row(), 0);
+    EXPECT_EQ(announced[0][1].value<QModelIndex>().row(), 9);
+    EXPECT_EQ(announced[1][0].value<QModelIndex>().row(), 50);
+    EXPECT_EQ(announced[1][1].value<QModelIndex>().row(), 99);
     EXPECT_EQ(list.processModel()->index(60).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("79.4%"));
+    EXPECT_EQ(list.processModel()->index(2).data(ProcessListModel::ValueTextRole).toString(), QStringLiteral("298.0%"));
 
     // Scrolled to the end, the rows show the texts a new list shows.
     list.scrollToBottom();
     const QImage after = shown(list);
     Kestrion::ProcessListView fresh(ProcessMeasure::processorUsage);
     fresh.resize(220, 120);
-    fresh.setProcesses(rows(80));
+    fresh.setProcesses(rows(300, 80));
     fresh.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&fresh));
     fresh.scrollToBottom();

@@ -3,6 +3,7 @@
 #include "ProcessorTestEnvironment.h"
 
 #include "BaseKit/Sampler/SampleClock.h"
+#include "Support/HeldProcessTable.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,6 +11,9 @@
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
+
+#include <functional>
+
 
 using SystemKit::ProcessorController;
 using SystemKit::RunningProcess;
@@ -222,7 +226,8 @@ TEST(ProcessLoad, UnreadableTableKeepsTheList)
 namespace {
 
 // The shared clock driven by the test: `advance` runs one tick as its timer would, the process table
-// read on its own thread first, and waits until the tick is over.
+// read on its own thread first, and waits until the tick is over; `advanceAndTake` waits besides
+// until a table read since reached the sampler, whether in the tick or after it.
 struct ClockDriver {
     ClockDriver() { clock.setDrivenByHand(true); }
     ~ClockDriver() { clock.setDrivenByHand(false); }
@@ -231,15 +236,41 @@ struct ClockDriver {
     {
         const std::uint64_t before = clock.ticks();
         clock.advance();
+        return waitUntil([&] { return clock.ticks() > before; });
+    }
+
+    bool advanceAndTake(const ProcessorController& cpu)
+    {
+        const auto before = cpu.oldProcessTree();
+        return advance() && taken(cpu, before);
+    }
+
+    // Whether a read other than the one of `before` reached the sampler, waiting for it.
+    static bool taken(const ProcessorController& cpu, const std::shared_ptr<const SystemKit::ProcessTree>& before)
+    {
+        return waitUntil([&] { return cpu.oldProcessTree() && cpu.oldProcessTree() != before; });
+    }
+
+    static bool waitUntil(const std::function<bool()>& done)
+    {
         QElapsedTimer waited;
         waited.start();
-        while (clock.ticks() == before && waited.elapsed() < 5000)
+        while (!done() && waited.elapsed() < 5000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-        return clock.ticks() > before;
+        return done();
     }
 
     BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
 };
+
+// A process's stat file with `ticks` of processor time.
+void writeStat(FixtureRoot& root, int pid, const char* name, int ticks)
+{
+    root.write(QStringLiteral("proc/%1/stat").arg(pid),
+               QByteArray::number(pid) + " (" + name + ") S 1 " + QByteArray::number(pid) + " 0 0 -1 4194560 0 0 0 0 "
+                   + QByteArray::number(ticks)
+                   + " 0 0 0 20 0 1 0 4321 1000000 100 18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n");
+}
 
 } // namespace
 
@@ -253,7 +284,7 @@ TEST(ProcessLoad, TableReadOffTheMainThreadGivesTheLoadsInTheClocksTick)
     cpu->readProcessesOffMainThread();
     QSignalSpy samples(cpu.get(), &ProcessorController::sampled);
 
-    ASSERT_TRUE(driver.advance());
+    ASSERT_TRUE(driver.advanceAndTake(*cpu));
     EXPECT_EQ(pids(*cpu), (std::vector<int>{1, 2, 15, 120, 230, 560, 780}));
     EXPECT_EQ(samples.count(), 1); // once per tick, after the whole sample
 
@@ -267,12 +298,76 @@ TEST(ProcessLoad, TableReadOffTheMainThreadGivesTheLoadsInTheClocksTick)
     // ...and the next read measures over the whole time since the last one: 0.5 s in 2 s.
     env.root.load(QStringLiteral("processes/second"));
     env.advance(1.0);
-    ASSERT_TRUE(driver.advance());
+    ASSERT_TRUE(driver.advanceAndTake(*cpu));
     EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 25.0f);
     EXPECT_FLOAT_EQ(findPid(*cpu, 230)->cpuUsage(), 50.0f);
     EXPECT_FLOAT_EQ(findPid(*cpu, 901)->cpuUsage(), 0.0f);
     EXPECT_EQ(findPid(*cpu, 120), nullptr);
-    EXPECT_EQ(samples.count(), 3);
+}
+
+TEST(ProcessLoad, ReadsSlowerThanTheTicksReachTheListWithTheLoadsOfTheTimeTheySpan)
+{
+    ClockDriver driver;
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    auto table = std::make_shared<HeldProcessTable>(env.root.path());
+    env.processTable = table;
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->start(1.0);
+    cpu->readProcessesOffMainThread();
+    QSignalSpy between(cpu.get(), &ProcessorController::processesSampled);
+
+    table->release();
+    ASSERT_TRUE(driver.advanceAndTake(*cpu)); // read at 5.0 s
+    const auto first = cpu->oldProcessTree();
+    const auto listed = cpu->processes();
+    const qsizetype takenBetween = between.count();
+
+    // A read held past the limit: its tick keeps the list; the read reaches it as it arrives, 0.25 s
+    // later, with the loads of the 1.25 s since the first read (pid 1: 0.5 s, pid 230: 1 s).
+    env.root.load(QStringLiteral("processes/second"));
+    env.advance(1.0);
+    ASSERT_TRUE(driver.advance());
+    ASSERT_TRUE(table->holdsARead());
+    EXPECT_EQ(cpu->processes(), listed);
+    env.advance(0.25);
+    table->release();
+    ASSERT_TRUE(ClockDriver::taken(*cpu, first));
+    EXPECT_EQ(between.count(), takenBetween + 1);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 40.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 230)->cpuUsage(), 80.0f);
+    EXPECT_EQ(findPid(*cpu, 120), nullptr);
+    const auto second = cpu->oldProcessTree();
+
+    // A read held longer than a whole tick: the tick that started it goes without it, the next one
+    // finds it still running and starts no other; it comes with the loads of the 2 s since the
+    // second read (pid 1: 2 s of processor time, pid 230: 1 s), not of one tick.
+    writeStat(env.root, 1, "systemd", 750);
+    writeStat(env.root, 230, "x) (y", 300);
+    env.advance(0.75);
+    ASSERT_TRUE(driver.advance());
+    env.advance(1.0);
+    ASSERT_TRUE(driver.advance());
+    EXPECT_EQ(cpu->oldProcessTree(), second);
+    env.advance(0.25);
+    table->release();
+    ASSERT_TRUE(ClockDriver::taken(*cpu, second));
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 100.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 230)->cpuUsage(), 50.0f);
+
+    // A read still running when the next tick starts is what that tick waits for.
+    env.advance(0.75);
+    ASSERT_TRUE(driver.advance());
+    ASSERT_TRUE(table->holdsARead());
+    env.advance(1.0);
+    const std::uint64_t ticks = driver.clock.ticks();
+    const auto third = cpu->oldProcessTree();
+    driver.clock.advance();
+    EXPECT_EQ(driver.clock.ticks(), ticks);
+    table->release();
+    ASSERT_TRUE(ClockDriver::taken(*cpu, third));
+    ASSERT_TRUE(ClockDriver::waitUntil([&] { return driver.clock.ticks() > ticks; }));
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 0.0f); // no processor time since the third read
 }
 
 TEST(ProcessLoad, AFailedReadDoesNotCountTwoIntervalsAsOne)

@@ -20,6 +20,8 @@ struct ProcessorTestEnvironment {
     std::uint32_t threadCount = 8;
     bool appleSilicon = false;
     std::shared_ptr<Platform::InMemoryRegistry> registry = std::make_shared<Platform::InMemoryRegistry>();
+    // The process table the sampler reads; one of the fixture tree when none is given.
+    std::shared_ptr<Platform::ProcessTable> processTable;
 
     explicit ProcessorTestEnvironment(const QString& fixture) : root(fixture) {}
 
@@ -27,7 +29,7 @@ struct ProcessorTestEnvironment {
     {
         SystemKit::ProcessorEnvironment environment;
         environment.host = std::make_shared<Platform::HostStatistics>(root.path());
-        environment.processTable = std::make_shared<Platform::ProcessTable>(root.path());
+        environment.processTable = processTable ? processTable : std::make_shared<Platform::ProcessTable>(root.path());
         environment.registry = registry;
         environment.currentTime = [this] { return wallTime; };
         environment.monotonicNanoseconds = [this] { return monotonic; };
