@@ -206,12 +206,14 @@ bool BinaryPlistView::isWiderThan64Bits(const Object& integer) const
     return !high || *high != 0;
 }
 
-bool BinaryPlistView::isUnsignedBeyondSigned(const Object& integer) const
+std::optional<std::uint64_t> BinaryPlistView::unsignedBeyondSigned(const Object& integer) const
 {
     if (integer.kind != Kind::integer || integer.info != 4 || isWiderThan64Bits(integer))
-        return false;
+        return std::nullopt;
     const auto low = number(integer.payload + 8, 8);
-    return low && (*low >> 63) != 0;
+    if (!low || (*low >> 63) == 0)
+        return std::nullopt;
+    return low;
 }
 
 std::optional<std::int64_t> BinaryPlistView::integer(Ref ref) const
@@ -221,7 +223,7 @@ std::optional<std::int64_t> BinaryPlistView::integer(Ref ref) const
         return std::nullopt;
     if (found->info == 4) {
         // 16 bytes: a number from 2^63 on, which the format writes this way, fits no signed integer.
-        if (isWiderThan64Bits(*found) || isUnsignedBeyondSigned(*found))
+        if (isWiderThan64Bits(*found) || unsignedBeyondSigned(*found))
             return std::nullopt;
         const auto low = number(found->payload + 8, 8);
         return low ? std::optional<std::int64_t>(std::int64_t(*low)) : std::nullopt;

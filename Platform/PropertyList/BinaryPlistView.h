@@ -54,10 +54,10 @@ public:
     // 16-byte ones when they lie from 0 to 2^63 - 1.
     std::optional<std::int64_t> integer(Ref ref) const;
     // Whether an integer object stands for a number beyond 64 bits (a 16-byte one whose upper half is
-    // not zero), and whether it stands for a number from 2^63 to 2^64 - 1 (a 16-byte one past the
-    // signed range).
+    // not zero), and the number it stands for when that lies from 2^63 to 2^64 - 1 (a 16-byte one past
+    // the signed range).
     bool isWiderThan64Bits(const Object& integer) const;
-    bool isUnsignedBeyondSigned(const Object& integer) const;
+    std::optional<std::uint64_t> unsignedBeyondSigned(const Object& integer) const;
     // Reals as stored, not-a-number and infinities included.
     std::optional<double> real(Ref ref) const;
     // A date's seconds from 2001-01-01, as stored.

@@ -1,6 +1,7 @@
 #include "Platform/PropertyList/PlistStructureCheck.h"
 
 #include "Platform/PropertyList/BinaryPlistView.h"
+#include "Platform/PropertyList/PlistValue.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,15 +10,6 @@
 #include <vector>
 
 namespace Platform {
-
-namespace {
-
-// Dates are kept as seconds from 2001-01-01 that fit 32 bits, as the XML form and other readers hold
-// them.
-constexpr double kMinDateSeconds = -2147483648.0;
-constexpr double kMaxDateSeconds = 2147483647.0;
-
-} // namespace
 
 bool PlistStructureCheck::accepts(const QByteArray& bytes, int maxDepth, std::size_t maxNodes, std::uint64_t maxBytes)
 {
@@ -35,7 +27,9 @@ bool PlistStructureCheck::accepts(const QByteArray& bytes, int maxDepth, std::si
             return !view->isWiderThan64Bits(leaf);
         case Kind::date: {
             const auto seconds = view->dateSeconds(leaf);
-            return seconds && *seconds >= kMinDateSeconds && *seconds <= kMaxDateSeconds;
+            // Seconds from 2001-01-01 that fit 32 bits, as the XML form holds them.
+            return seconds && *seconds >= double(PlistValue::kMinDateSeconds)
+                && *seconds <= double(PlistValue::kMaxDateSeconds);
         }
         case Kind::other:
             return leaf.type == 0 && (leaf.info == 0x8 || leaf.info == 0x9);

@@ -177,8 +177,6 @@ struct PlistValueAccess {
 
 namespace {
 
-// Seconds from 1970-01-01 to 2001-01-01, the epoch of property-list dates.
-constexpr std::int64_t kPlistEpochOffset = 978307200;
 // Inputs beyond this size are refused before parsing.
 constexpr qsizetype kMaxInputSize = 256 * 1024 * 1024;
 
@@ -225,8 +223,8 @@ public:
             return std::nullopt;
         switch (object->kind) {
         case Kind::integer: {
-            if (m_view.isUnsignedBeyondSigned(*object))
-                return unsignedBeyondSigned(*object);
+            if (const auto beyondSigned = m_view.unsignedBeyondSigned(*object))
+                return PlistValue(*beyondSigned);
             const auto number = m_view.integer(ref);
             return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
         }
@@ -238,7 +236,7 @@ public:
             const auto seconds = m_view.dateSeconds(*object);
             if (!seconds || !std::isfinite(*seconds))
                 return std::nullopt;
-            const std::int64_t msecs = kPlistEpochOffset * 1000 + std::llround(*seconds * 1000.0);
+            const std::int64_t msecs = PlistValue::kDateEpochOffset * 1000 + std::llround(*seconds * 1000.0);
             return PlistValue(QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc()));
         }
         case Kind::string:
@@ -283,16 +281,6 @@ public:
     }
 
 private:
-    // A number from 2^63 to 2^64 - 1, stored in 16 bytes.
-    std::optional<PlistValue> unsignedBeyondSigned(const BinaryPlistView::Object& integer) const
-    {
-        std::uint64_t low = 0;
-        const auto* data = reinterpret_cast<const unsigned char*>(m_bytes.constData()) + integer.payload + 8;
-        for (int i = 0; i < 8; ++i)
-            low = (low << 8) | data[i];
-        return PlistValue(low);
-    }
-
     std::optional<PlistValue> shared(BinaryPlistView::Ref ref, const BinaryPlistView::Object& object)
     {
         if (const auto known = m_read.find(ref); known != m_read.end())
@@ -351,7 +339,7 @@ plist_t toNode(const PlistValue& value, int depth, bool& tooDeep)
         const QDateTime date = *value.toDate();
         if (!date.isValid())
             return nullptr;
-        const std::int64_t msecs = date.toMSecsSinceEpoch() - kPlistEpochOffset * 1000;
+        const std::int64_t msecs = date.toMSecsSinceEpoch() - PlistValue::kDateEpochOffset * 1000;
         std::int64_t seconds = msecs / 1000;
         std::int64_t micro = (msecs % 1000) * 1000;
         if (micro < 0) {

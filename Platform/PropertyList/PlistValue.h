@@ -90,6 +90,11 @@ public:
     static constexpr int kMaxDepth = 512;
     static constexpr std::size_t kMaxElements = 100'000;
     static constexpr std::uint64_t kMaxDecodedBytes = 32 * 1024 * 1024;
+    // Dates count seconds from 2001-01-01 (this many seconds after 1970-01-01), and a date may lie as
+    // many seconds from it as 32 bits hold.
+    static constexpr std::int64_t kDateEpochOffset = 978307200;
+    static constexpr std::int64_t kMinDateSeconds = -2147483648LL;
+    static constexpr std::int64_t kMaxDateSeconds = 2147483647LL;
     static std::optional<PlistValue> decode(const QByteArray& bytes);
     QByteArray encodeBinary() const;
     QByteArray encodeXml() const;

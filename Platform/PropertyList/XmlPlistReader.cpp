@@ -17,12 +17,6 @@ namespace Platform {
 
 namespace {
 
-// Seconds from 1970-01-01 to 2001-01-01, the epoch of property-list dates, and the range of the
-// seconds from it that a date may have.
-constexpr std::int64_t kPlistEpochOffset = 978307200;
-constexpr std::int64_t kMinDateSeconds = -2147483648LL;
-constexpr std::int64_t kMaxDateSeconds = 2147483647LL;
-
 bool isBlank(char c)
 {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -112,8 +106,8 @@ std::optional<PlistValue> dateValue(QByteArrayView written)
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
     const QDateTime moment(date, time, QTimeZone::utc());
-    const std::int64_t seconds = moment.toSecsSinceEpoch() - kPlistEpochOffset;
-    if (seconds < kMinDateSeconds || seconds > kMaxDateSeconds)
+    const std::int64_t seconds = moment.toSecsSinceEpoch() - PlistValue::kDateEpochOffset;
+    if (seconds < PlistValue::kMinDateSeconds || seconds > PlistValue::kMaxDateSeconds)
         return std::nullopt;
     return PlistValue(moment);
 }
