@@ -13,7 +13,10 @@
 #include <sys/socket.h>
 #include <sys/time.h>
 
+#include <chrono>
+#include <condition_variable>
 #include <cstdio>
+#include <mutex>
 
 namespace Platform {
 
@@ -25,8 +28,10 @@ constexpr int answerTimeoutMs = 500;
 struct Socket {
     nl_sock* sock = nullptr;
     int family = -1;
+    // Once set, no more requests go out.
+    const std::atomic<bool>& stopping;
 
-    Socket()
+    explicit Socket(const std::atomic<bool>& stop) : stopping(stop)
     {
         sock = nl_socket_alloc();
         if (!sock)
@@ -38,7 +43,7 @@ struct Socket {
         }
         timeval timeout{0, answerTimeoutMs * 1000};
         setsockopt(nl_socket_get_fd(sock), SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-        family = genl_ctrl_resolve(sock, "nl80211");
+        family = stopping ? -1 : genl_ctrl_resolve(sock, "nl80211");
     }
     ~Socket()
     {
@@ -52,6 +57,8 @@ struct Socket {
     template <typename Parse>
     bool request(std::uint8_t command, int flags, std::optional<std::uint32_t> ifindex, Parse parse)
     {
+        if (stopping)
+            return false;
         nl_msg* msg = nlmsg_alloc();
         if (!msg)
             return false;
@@ -93,54 +100,95 @@ std::shared_ptr<Wlan> Wlan::live()
     return source;
 }
 
-Nl80211Wlan::Nl80211Wlan(QString root) : m_root(root.isEmpty() ? QStringLiteral("/") : std::move(root)) {}
+// What the source and its thread share. The thread holds it as long as it runs, so that nothing it
+// touches goes before it.
+struct Nl80211Wlan::Shared {
+    Query query;
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool requested = false;
+    std::atomic<bool> stopping = false;
+    bool ended = false;
+    bool answered = false;
+    std::optional<std::vector<WlanInterface>> latest;
+    // A kernel without the nl80211 family is asked again only after a while (a driver may load).
+    std::chrono::steady_clock::time_point retryAfter{};
+};
+
+Nl80211Wlan::Nl80211Wlan(QString root)
+    : m_root(root.isEmpty() ? QStringLiteral("/") : std::move(root))
+    , m_shared(std::make_shared<Shared>())
+{
+    m_shared->query = [root = m_root](const std::atomic<bool>& stopping) { return queryDriver(root, stopping); };
+}
+
+Nl80211Wlan::Nl80211Wlan(Query query) : m_root(QStringLiteral("/")), m_shared(std::make_shared<Shared>())
+{
+    m_shared->query = std::move(query);
+}
 
 Nl80211Wlan::~Nl80211Wlan()
 {
-    {
-        std::lock_guard lock(m_mutex);
-        m_stopping = true;
-    }
-    m_wake.notify_all();
-    if (m_thread.joinable())
+    std::unique_lock lock(m_shared->mutex);
+    m_shared->stopping = true;
+    m_shared->changed.notify_all();
+    if (!m_thread.joinable())
+        return;
+    const bool ended = m_shared->changed.wait_for(lock, std::chrono::milliseconds(quitWaitMilliseconds),
+                                                  [this] { return m_shared->ended; });
+    lock.unlock();
+    // A query that waits on the driver keeps its thread, and the thread what it shares, until the
+    // query gives up; nobody waits for it.
+    if (ended)
         m_thread.join();
+    else
+        m_thread.detach();
 }
 
 std::optional<std::vector<WlanInterface>> Nl80211Wlan::interfaces()
 {
-    std::lock_guard lock(m_mutex);
+    const std::lock_guard lock(m_shared->mutex);
     if (!m_thread.joinable())
-        m_thread = std::thread([this] { run(); });
-    m_requested = true;
-    m_wake.notify_one();
+        m_thread = std::thread(&Nl80211Wlan::run, m_shared);
+    m_shared->requested = true;
+    m_shared->changed.notify_all();
     // Until the first answer there is nothing to show.
-    return m_answered ? m_latest : std::nullopt;
+    return m_shared->answered ? m_shared->latest : std::nullopt;
 }
 
-void Nl80211Wlan::run()
+void Nl80211Wlan::run(const std::shared_ptr<Shared>& shared)
 {
+    std::unique_lock lock(shared->mutex);
     for (;;) {
-        {
-            std::unique_lock lock(m_mutex);
-            m_wake.wait(lock, [this] { return m_requested || m_stopping; });
-            if (m_stopping)
-                return;
-            m_requested = false;
-            if (std::chrono::steady_clock::now() < m_retryAfter)
-                continue;
-        }
-        auto answer = query();
-        std::lock_guard lock(m_mutex);
+        shared->changed.wait(lock, [&] { return shared->requested || shared->stopping; });
+        if (shared->stopping)
+            break;
+        shared->requested = false;
+        if (std::chrono::steady_clock::now() < shared->retryAfter)
+            continue;
+        lock.unlock();
+        auto answer = shared->query(shared->stopping);
+        lock.lock();
+        if (shared->stopping)
+            break;
         if (!answer)
-            m_retryAfter = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-        m_latest = std::move(answer);
-        m_answered = true;
+            shared->retryAfter = std::chrono::steady_clock::now() + std::chrono::seconds(30);
+        shared->latest = std::move(answer);
+        shared->answered = true;
     }
+    shared->ended = true;
+    shared->changed.notify_all();
 }
 
 std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
 {
-    Socket socket;
+    const std::atomic<bool> never = false;
+    return queryDriver(m_root, never);
+}
+
+std::optional<std::vector<WlanInterface>> Nl80211Wlan::queryDriver(const QString& root, const std::atomic<bool>& stopping)
+{
+    Socket socket(stopping);
     if (!socket.sock || socket.family < 0)
         return std::nullopt;
 
@@ -158,6 +206,8 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
 
     std::vector<WlanInterface> result;
     for (Nl80211Reply::Interface& one : found) {
+        if (stopping)
+            return std::nullopt;
         WlanInterface& values = one.values;
         values.countryCode = country;
         // The first station that answers is the access point.
@@ -185,14 +235,14 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
         if (associated && (!signal || values.noise == 0)) {
             // Drivers without these station or survey values may still report them here.
             const Wlan::Levels levels = Wlan::wirelessLevels(
-                ProcFile::readFile(QDir(m_root).filePath(QStringLiteral("proc/net/wireless")), 64 * 1024), values.name);
+                ProcFile::readFile(QDir(root).filePath(QStringLiteral("proc/net/wireless")), 64 * 1024), values.name);
             if (!signal && levels.signal)
                 values.rssi = *levels.signal;
             if (values.noise == 0 && levels.noise)
                 values.noise = *levels.noise;
         }
         const QByteArray operstate = ProcFile::readFile(
-            QDir(m_root).filePath(QStringLiteral("sys/class/net/") + values.name + QStringLiteral("/operstate")), 64);
+            QDir(root).filePath(QStringLiteral("sys/class/net/") + values.name + QStringLiteral("/operstate")), 64);
         values.serviceActive = associated && operstate.trimmed() == "up";
         if (associated) {
             auto text = [](const std::optional<std::int64_t>& v) {
@@ -204,6 +254,9 @@ std::optional<std::vector<WlanInterface>> Nl80211Wlan::query() const
         }
         result.push_back(std::move(values));
     }
+    // A query given up part of the way has no list to give.
+    if (stopping)
+        return std::nullopt;
     return result;
 }
 

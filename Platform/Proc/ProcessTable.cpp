@@ -98,17 +98,25 @@ bool isBlank(char c)
 
 // The whole of a file that the kernel writes as one record (a stat file), from its start: one read
 // into a buffer larger than the record gives all of it, so only a full buffer needs another read.
-// None when the read fails, which for an open /proc file means its process is gone.
+// None when the read fails, which for an open /proc file means its process is gone. A file that
+// cannot be read at an offset (a pipe standing in a copied tree) is read from where it stands, which
+// for a file just opened is its start.
 std::optional<std::string_view> readRecord(int fd, std::string& buffer)
 {
     if (buffer.size() < 4096)
         buffer.resize(4096);
     std::size_t used = 0;
+    bool seekable = true;
     for (;;) {
-        const ssize_t n = ::pread(fd, buffer.data() + used, buffer.size() - used, off_t(used));
+        const ssize_t n = seekable ? ::pread(fd, buffer.data() + used, buffer.size() - used, off_t(used))
+                                   : ::read(fd, buffer.data() + used, buffer.size() - used);
         if (n < 0) {
             if (errno == EINTR)
                 continue;
+            if (errno == ESPIPE && seekable && used == 0) {
+                seekable = false;
+                continue;
+            }
             return std::nullopt;
         }
         used += std::size_t(n);
@@ -216,7 +224,7 @@ void ProcessTable::closeStat(Known& known)
     --m_openFiles;
 }
 
-bool ProcessTable::list(std::vector<ProcessRecord>& out)
+bool ProcessTable::list(std::vector<ProcessRecord>& out, const MonotonicClock& now)
 {
     out.clear();
     const int procFd = ::open(m_procPath.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
@@ -246,7 +254,7 @@ bool ProcessTable::list(std::vector<ProcessRecord>& out)
         out.emplace_back();
         Known& known = m_known[pid];
         known.seen = true;
-        if (!readProcess(procFd, pid, known, out.back()))
+        if (!readProcess(procFd, pid, known, now, out.back()))
             out.pop_back();
     }
     ::close(procFd);
@@ -288,11 +296,13 @@ std::optional<std::string_view> ProcessTable::readStat(int procFd, std::int32_t 
     return text;
 }
 
-bool ProcessTable::readProcess(int procFd, std::int32_t pid, Known& known, ProcessRecord& record)
+bool ProcessTable::readProcess(int procFd, std::int32_t pid, Known& known, const MonotonicClock& now, ProcessRecord& record)
 {
     const auto file = readStat(procFd, pid, known);
     if (!file)
         return false;
+    // Stamped before anything else can stand still (the command line of a new name is read below).
+    record.readNanoseconds = now ? now() : 0;
     const auto line = StatLine::parse(*file);
     if (!line)
         return false;

@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,10 @@ struct ProcessRecord {
     std::uint64_t cpuTime = 0;       // user + system processor time in timebase units (nanoseconds)
     std::uint64_t residentBytes = 0; // resident memory
     QString name;
+    // When the stat file these figures come from was read, on the clock the scan was given (0
+    // without one). A scan may stand still at one process for seconds (a stat file that blocks):
+    // what is measured over time compares each process's own two readings.
+    std::int64_t readNanoseconds = 0;
 };
 
 // The fields of one /proc/[pid]/stat line that the table reads. The command name sits in parentheses
@@ -77,9 +82,13 @@ public:
     void setOpenFileLimit(std::size_t limit);
     std::size_t openFileCount() const { return m_openFiles; }
 
-    // Fills `out` (cleared first) in ascending pid order, every process read afresh. False when /proc
-    // cannot be listed.
-    virtual bool list(std::vector<ProcessRecord>& out);
+    // A monotonic clock in nanoseconds, read once right after each process's stat file.
+    using MonotonicClock = std::function<std::int64_t()>;
+
+    // Fills `out` (cleared first) in ascending pid order, every process read afresh and stamped by
+    // `now` (0 without a clock). False when /proc cannot be listed.
+    virtual bool list(std::vector<ProcessRecord>& out, const MonotonicClock& now);
+    bool list(std::vector<ProcessRecord>& out) { return list(out, MonotonicClock()); }
 
     // The process folders the last list() found, whether or not each could be read.
     std::size_t listedCount() const { return m_pids.size(); }
@@ -107,7 +116,7 @@ private:
         bool seen = false;
     };
 
-    bool readProcess(int procFd, std::int32_t pid, Known& known, ProcessRecord& record);
+    bool readProcess(int procFd, std::int32_t pid, Known& known, const MonotonicClock& now, ProcessRecord& record);
     std::optional<std::string_view> readStat(int procFd, std::int32_t pid, Known& known);
     const QString& nameFor(int procFd, std::int32_t pid, Known& known, std::int64_t startTime, bool kernelThread,
                            std::string_view raw);

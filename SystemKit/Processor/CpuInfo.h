@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 
+#include <cstdint>
 #include <optional>
 
 namespace SystemKit {
@@ -13,6 +14,10 @@ public:
     void setTime(double time) { m_time = time; }
     float usage() const { return m_usage; }  // percent of the last interval; 0 until measured
     void setUsage(float usage) { m_usage = usage; }
+    // When `time` was read, in nanoseconds of the sampler's monotonic clock: a load is the change of
+    // `time` between two such moments. Not coded: it means nothing outside this run of the program.
+    std::int64_t readNanoseconds() const { return m_readNanoseconds; }
+    void setReadNanoseconds(std::int64_t nanoseconds) { m_readNanoseconds = nanoseconds; }
 
     // Coding with the keys "time" and "usage".
     QJsonObject toJson() const;
@@ -21,6 +26,7 @@ public:
 private:
     double m_time = 0;
     float m_usage = 0;
+    std::int64_t m_readNanoseconds = 0;
 };
 
 } // namespace SystemKit

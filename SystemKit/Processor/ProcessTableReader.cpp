@@ -87,9 +87,8 @@ void ProcessTableReader::run(const std::shared_ptr<Shared>& shared)
         shared->request.reset();
         lock.unlock();
 
-        result.listed = shared->table->list(result.records);
+        result.listed = shared->table->list(result.records, shared->monotonic);
         result.folders = std::int64_t(shared->table->listedCount());
-        result.monotonicNanoseconds = shared->monotonic ? shared->monotonic() : 0;
         if (result.listed) {
             result.tree = ProcessTree::fromRecords(result.records);
             result.processes = result.tree->list();

@@ -32,7 +32,6 @@ public:
         bool listed = false;                  // whether /proc could be listed
         std::vector<Platform::ProcessRecord> records;
         std::int64_t folders = 0;             // the process folders the listing found
-        std::int64_t monotonicNanoseconds = 0; // when the listing was done
         // Made from `records` when listed (see ProcessTree::fromRecords); no one else holds them yet.
         std::shared_ptr<ProcessTree> tree;
         RunningProcessList processes;
@@ -41,8 +40,8 @@ public:
     // The longest the reader waits, as it goes, for a read under way.
     static constexpr int quitWaitMilliseconds = 200;
 
-    // `monotonic` tells the time of a read; it is called on the reader's thread, also after the
-    // reader went, so it must own what it reads.
+    // `monotonic` stamps each process's record as it is read; it is called on the reader's thread,
+    // also after the reader went, so it must own what it reads.
     ProcessTableReader(std::shared_ptr<Platform::ProcessTable> table, std::function<std::int64_t()> monotonic,
                        QObject* parent = nullptr);
     ~ProcessTableReader() override;

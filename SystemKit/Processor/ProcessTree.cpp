@@ -37,6 +37,7 @@ std::shared_ptr<ProcessTree> ProcessTree::fromRecords(const std::vector<Platform
             continue;
         auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
         process->cpu().setTime(double(record.cpuTime) / 1e9);
+        process->cpu().setReadNanoseconds(record.readNanoseconds);
         process->memory().setTotalBytes(record.residentBytes);
         process->setName(record.name);
         tree->insert(std::move(process));

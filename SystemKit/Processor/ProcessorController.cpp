@@ -70,7 +70,6 @@ void ProcessorController::refresh()
     m_systemInfo.timePrevious = m_systemInfo.time;
     m_systemInfo.time = m_environment.currentTime();
     emit systemInfoChanged();
-    m_monotonic = m_environment.monotonicNanoseconds();
     m_listedProcesses.reset();
     // The tick runs now, with or without the read it may have waited for: should that read come
     // later, it is taken as it arrives.
@@ -105,20 +104,27 @@ void ProcessorController::prepareTick(std::function<void()> ready)
         ready();
         return;
     }
-    // One read at a time: while one runs (a read slower than a tick) the tick waits for it, as for a
-    // read it starts.
-    if (!m_reader->isReading()
-        && !m_reader->read(m_records, [this, generation = m_readGeneration](ProcessTableReader::Result result) {
-               takeRead(generation, std::move(result));
-           })) {
+    // One read at a time, and one tick waits for it: the tick that starts it (or the first to find
+    // it running). A read slower than that tick (hung in /proc) holds up no later tick; they go on
+    // with the list they have, and the read reaches the list as it arrives.
+    if (m_reader->isReading()) {
+        if (m_readAwaited) {
+            ready();
+            return;
+        }
+    } else if (!m_reader->read(m_records, [this, generation = m_readGeneration](ProcessTableReader::Result result) {
+                   takeRead(generation, std::move(result));
+               })) {
         ready();
         return;
     }
+    m_readAwaited = true;
     m_tickWaiting = std::move(ready);
 }
 
 void ProcessorController::takeRead(std::uint64_t generation, ProcessTableReader::Result result)
 {
+    m_readAwaited = false;
     const std::function<void()> ready = std::exchange(m_tickWaiting, {});
     if (generation != m_readGeneration) {
         // Read before collection was set again: only its buffer is kept.
@@ -161,8 +167,7 @@ void ProcessorController::updateProcessUsage()
     const Platform::Timebase timebase = Platform::ProcessTable::timebase();
     if (timebase.numer == 0 || timebase.denom == 0)
         return;
-    std::int64_t treeTime = 0;
-    const std::shared_ptr<ProcessTree> tree = readProcessTree(treeTime);
+    const std::shared_ptr<ProcessTree> tree = readProcessTree();
     if (!tree)
         return;
 
@@ -170,28 +175,29 @@ void ProcessorController::updateProcessUsage()
     const std::uint32_t processors = m_environment.activeProcessorCount();
     const float divisor = m_normalize ? float(processors) : 1.0f;
 
-    // Loads over the time between the two readings of the table, whenever each was taken.
-    if (m_oldProcessTree && processors > 0 && m_oldTreeTime) {
+    // Each process's load over the time between its own two readings: a table read takes a while,
+    // and may stand still at one process for seconds, so the processes of one read were not all read
+    // at one moment.
+    if (m_oldProcessTree && processors > 0) {
         const float scale = float(timebase.numer) / float(timebase.denom);
-        const double elapsed = double(treeTime - *m_oldTreeTime) / 1e9;
-        if (elapsed > 0) {
-            for (const auto& process : tree->processes()) {
-                const RunningProcess* old = m_oldProcessTree->find(process->pid());
-                if (!old)
-                    continue; // new since the previous sample
-                const double oldTime = old->cpu().time();
-                const double newTime = process->cpu().time();
-                if (oldTime < 0 || oldTime > newTime)
-                    continue; // the identifier now belongs to another process
-                process->cpu().setUsage(scale * (float((newTime - oldTime) / elapsed * 100.0) / divisor));
-            }
+        for (const auto& process : tree->processes()) {
+            const RunningProcess* old = m_oldProcessTree->find(process->pid());
+            if (!old)
+                continue; // new since the previous sample
+            const double oldTime = old->cpu().time();
+            const double newTime = process->cpu().time();
+            if (oldTime < 0 || oldTime > newTime)
+                continue; // the identifier now belongs to another process
+            const double elapsed = double(process->cpu().readNanoseconds() - old->cpu().readNanoseconds()) / 1e9;
+            if (!(elapsed > 0))
+                continue;
+            process->cpu().setUsage(scale * (float((newTime - oldTime) / elapsed * 100.0) / divisor));
         }
     }
     setOldProcessTree(tree);
-    m_oldTreeTime = treeTime;
 }
 
-std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& time)
+std::shared_ptr<ProcessTree> ProcessorController::readProcessTree()
 {
     bool listed = false;
     std::int64_t folders = 0;
@@ -204,15 +210,13 @@ std::shared_ptr<ProcessTree> ProcessorController::readProcessTree(std::int64_t& 
             return nullptr;
         listed = m_prepared->listed;
         folders = m_prepared->folders;
-        time = m_prepared->monotonicNanoseconds;
         m_records = std::move(m_prepared->records);
         tree = std::move(m_prepared->tree);
         list = std::move(m_prepared->processes);
         m_prepared.reset();
     } else {
-        listed = m_environment.processTable->list(m_records);
+        listed = m_environment.processTable->list(m_records, m_environment.monotonicNanoseconds);
         folders = std::int64_t(m_environment.processTable->listedCount());
-        time = m_monotonic.value_or(0);
         if (listed) {
             tree = ProcessTree::fromRecords(m_records);
             list = tree->list();

@@ -74,9 +74,10 @@ public:
     // From now on the process table is read on a thread of its own before each tick of the shared
     // sample clock (only while sampling on it), one read at a time. A sample takes the newest read
     // that finished for it; one that finishes after its tick is not lost: it reaches the process
-    // list as it arrives (then `processesSampled`), or at the next tick when that tick waits for
-    // it. A tick without a read keeps the process list it has. Loads are measured over the time
-    // between the two readings they compare, however late either came.
+    // list as it arrives (then `processesSampled`). Only one tick waits for a read (up to the
+    // clock's limit); the ticks after it while the read still runs go on at once, keeping the process
+    // list they have. Each process's load is measured between its own two readings, however late
+    // either came.
     void readProcessesOffMainThread();
     bool readsProcessesOffMainThread() const { return m_reader != nullptr; }
 
@@ -133,7 +134,7 @@ signals:
 private:
     // The steps of one sample, in the order refresh() runs them.
     void updateProcessUsage();
-    std::shared_ptr<ProcessTree> readProcessTree(std::int64_t& time);
+    std::shared_ptr<ProcessTree> readProcessTree();
     // Reading off the main thread: what goes before a tick of the clock, and a read as it arrives.
     void prepareTick(std::function<void()> ready);
     void takeRead(std::uint64_t generation, ProcessTableReader::Result result);
@@ -168,9 +169,6 @@ private:
     bool m_collectProcessInformation = false;
     bool m_normalize = false;
 
-    // The monotonic time stamp of the last sample: the time of a table read on the main thread.
-    std::optional<std::int64_t> m_monotonic;
-
     // Per-processor ticks of the previous sample and each processor's last load, by kernel
     // processor number.
     std::vector<std::optional<Platform::CpuTicks>> m_previousCpuTicks;
@@ -191,11 +189,11 @@ private:
     ProcessTableReader* m_reader = nullptr;
     std::optional<ProcessTableReader::Result> m_prepared;
     std::function<void()> m_tickWaiting;
+    // Whether a tick already waited for the read under way.
+    bool m_readAwaited = false;
     // Counts the assignments of collectProcessInformation: a read started before the last one is
     // not taken.
     std::uint64_t m_readGeneration = 0;
-    // When the process table of `m_oldProcessTree` was read.
-    std::optional<std::int64_t> m_oldTreeTime;
 
     // Buffers reused from sample to sample.
     std::vector<Platform::ProcessRecord> m_records;

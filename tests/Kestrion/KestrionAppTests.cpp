@@ -21,6 +21,7 @@
 #include "LanguageKit/LanguageKitTestSupport.h"
 #include "Platform/PropertyList/Defaults.h"
 #include "Platform/Bus/DistributedCenter.h"
+#include "Platform/Netlink/Nl80211Wlan.h"
 #include "Platform/Registry/InMemoryRegistry.h"
 #include "BaseKit/Sampler/SampleClock.h"
 #include "BaseKit/ModuleStrings.h"
@@ -57,8 +58,12 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <functional>
 #include <future>
+#include <mutex>
 #include <optional>
 #include <thread>
 #include <utility>
@@ -764,39 +769,87 @@ TEST_F(GermanProgram, QtsOwnTextsSpeakTheProgramsLanguage)
 
 namespace {
 
-// The program over a process table whose reads the test holds, on the samplers' clock driven by hand.
+// A Wi-Fi query that answers nothing, whatever it is told, until the test lets it go: a driver that
+// does not answer.
+struct HeldWifiQuery {
+    std::optional<std::vector<Platform::WlanInterface>> answer()
+    {
+        std::unique_lock lock(mutex);
+        asked = true;
+        changed.wait(lock, [this] { return released; });
+        return std::nullopt;
+    }
+    bool wasAsked()
+    {
+        const std::lock_guard lock(mutex);
+        return asked;
+    }
+    void release()
+    {
+        const std::lock_guard lock(mutex);
+        released = true;
+        changed.notify_all();
+    }
+
+    std::mutex mutex;
+    std::condition_variable changed;
+    bool asked = false;
+    bool released = false;
+};
+
+// The program over a process table whose reads the test holds and a Wi-Fi source whose query the
+// test holds, on the samplers' clock driven by hand.
 struct ProgramWithAHeldRead : Program {
     void SetUp() override
     {
         registry.environment.processor.processTable = table;
+        registry.environment.network.wlan = std::make_shared<Platform::Nl80211Wlan>(
+            [held = wifi](const std::atomic<bool>&) { return held->answer(); });
         clock.setDrivenByHand(true);
         Program::SetUp();
+        // The program holds the only Wi-Fi source: it goes when the program goes.
+        registry.environment.network.wlan.reset();
     }
     void TearDown() override
     {
         Program::TearDown();
         clock.setDrivenByHand(false);
+        wifi->release();
     }
 
     FixtureRoot root{QStringLiteral("processes/first")};
     std::shared_ptr<HeldProcessTable> table = std::make_shared<HeldProcessTable>(root.path());
+    std::shared_ptr<HeldWifiQuery> wifi = std::make_shared<HeldWifiQuery>();
     BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
 };
 
+// Waits, running the event loop, until `done` or 5 s have passed.
+bool waitUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (!done() && waited.elapsed() < 5000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    return done();
+}
+
 } // namespace
 
-TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadHangs)
+TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadAndAWifiQueryHang)
 {
-    // The read before the tick hangs, as on a process stuck in uninterruptible sleep.
+    // The read before the tick hangs, as on a process stuck in uninterruptible sleep, and the tick's
+    // Wi-Fi query waits for a driver that does not answer.
     const std::uint64_t ticks = clock.ticks();
     clock.advance();
     ASSERT_TRUE(table->holdsARead());
+    ASSERT_TRUE(waitUntil([&] { return wifi->wasAsked(); }));
 
-    // The read ends once the program has quit, or after 3 s should quitting wait for it.
+    // Both end once the program has quit, or after 3 s should quitting wait for them.
     std::promise<void> quit;
-    std::thread ending([table = table, quitted = quit.get_future()] {
+    std::thread ending([table = table, wifi = wifi, quitted = quit.get_future()] {
         quitted.wait_for(std::chrono::seconds(3));
         table->release();
+        wifi->release();
     });
 
     // Quit, as the menu item does, and what follows the event loop in the program's entry.
@@ -810,11 +863,9 @@ TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadHangs)
     EXPECT_LT(quitting.elapsed(), 1000);
     quit.set_value();
 
-    // Once the read ends, its thread lets go of what it read.
+    // Once they end, their threads let go of what they read.
     ending.join();
-    QElapsedTimer waited;
-    waited.start();
-    while ((table.use_count() > 2 || clock.ticks() == ticks) && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    waitUntil([&] { return table.use_count() <= 2 && wifi.use_count() == 1 && clock.ticks() != ticks; });
     EXPECT_EQ(table.use_count(), 2); // the test's and the start-up environment's
+    EXPECT_EQ(wifi.use_count(), 1);
 }

@@ -45,12 +45,21 @@ TEST(ProcessTableList, ReadsEveryReadableProcessInPidOrder)
 {
     ProcessTable table(fixture("processes/first"));
     std::vector<ProcessRecord> records;
-    ASSERT_TRUE(table.list(records));
+    // Each record is stamped as its own stat file is read, one clock reading each.
+    std::int64_t clockReadings = 0;
+    ASSERT_TRUE(table.list(records, [&clockReadings] { return ++clockReadings * 1000; }));
     std::vector<int> pids;
-    for (const auto& record : records)
+    std::vector<std::int64_t> stamps;
+    for (const auto& record : records) {
         pids.push_back(record.pid);
+        stamps.push_back(record.readNanoseconds);
+    }
     // 450 has no stat file (gone mid-scan), 890 is dead ('X'): both left out.
     EXPECT_EQ(pids, (std::vector<int>{1, 2, 15, 120, 230, 340, 560, 670, 780}));
+    EXPECT_EQ(stamps.front(), 1000);
+    EXPECT_TRUE(std::is_sorted(stamps.begin(), stamps.end()));
+    EXPECT_EQ(std::adjacent_find(stamps.begin(), stamps.end()), stamps.end());
+    EXPECT_LE(clockReadings, 10); // the dead process is read, then left out
 
     const ProcessRecord* systemd = findPid(records, 1);
     ASSERT_TRUE(systemd);

@@ -12,8 +12,9 @@
 class HeldProcessTable : public Platform::ProcessTable {
 public:
     using ProcessTable::ProcessTable;
+    using ProcessTable::list;
 
-    bool list(std::vector<Platform::ProcessRecord>& out) override
+    bool list(std::vector<Platform::ProcessRecord>& out, const MonotonicClock& now) override
     {
         {
             std::unique_lock lock(m_mutex);
@@ -23,7 +24,7 @@ public:
             --m_passes;
             --m_held;
         }
-        return ProcessTable::list(out);
+        return ProcessTable::list(out, now);
     }
 
     // Lets one read go on: the one held now, or else the next.

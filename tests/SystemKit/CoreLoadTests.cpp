@@ -143,7 +143,7 @@ TEST(ProcessorCores, OfflineProcessorGetsNoCoreAndEveryOtherCoreItsOwnLoad)
     environment.processTable = std::make_shared<Platform::ProcessTable>(env.root.path());
     environment.registry = registry;
     environment.currentTime = [&env] { return env.wallTime; };
-    environment.monotonicNanoseconds = [&env] { return env.monotonic; };
+    environment.monotonicNanoseconds = [&env] { return env.monotonic.load(); };
     environment.activeProcessorCount = [] { return std::uint32_t(7); };
     environment.logicalProcessorCount = [] { return std::uint32_t(7); };
     environment.threadCount = [] { return std::uint32_t(7); };

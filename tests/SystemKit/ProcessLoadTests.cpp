@@ -14,6 +14,10 @@
 
 #include <functional>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 
 using SystemKit::ProcessorController;
 using SystemKit::RunningProcess;
@@ -355,19 +359,93 @@ TEST(ProcessLoad, ReadsSlowerThanTheTicksReachTheListWithTheLoadsOfTheTimeTheySp
     EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 100.0f);
     EXPECT_FLOAT_EQ(findPid(*cpu, 230)->cpuUsage(), 50.0f);
 
-    // A read still running when the next tick starts is what that tick waits for.
+    // A read held over three ticks: only the tick that starts it waits for it (up to the clock's
+    // limit); the two after it go on at once with the list they have.
     env.advance(0.75);
-    ASSERT_TRUE(driver.advance());
-    ASSERT_TRUE(table->holdsARead());
-    env.advance(1.0);
-    const std::uint64_t ticks = driver.clock.ticks();
+    std::uint64_t ticks = driver.clock.ticks();
     const auto third = cpu->oldProcessTree();
     driver.clock.advance();
+    ASSERT_TRUE(table->holdsARead());
     EXPECT_EQ(driver.clock.ticks(), ticks);
+    ASSERT_TRUE(ClockDriver::waitUntil([&] { return driver.clock.ticks() > ticks; }));
+    for (int later = 0; later < 2; ++later) {
+        env.advance(1.0);
+        ticks = driver.clock.ticks();
+        driver.clock.advance();
+        EXPECT_EQ(driver.clock.ticks(), ticks + 1) << "tick " << later + 2 << " waited";
+        EXPECT_EQ(cpu->oldProcessTree(), third);
+    }
     table->release();
     ASSERT_TRUE(ClockDriver::taken(*cpu, third));
-    ASSERT_TRUE(ClockDriver::waitUntil([&] { return driver.clock.ticks() > ticks; }));
     EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 0.0f); // no processor time since the third read
+}
+
+namespace {
+
+// Whether a thread of this process waits in opening a FIFO that no one writes to yet.
+bool aThreadWaitsOnAFifo()
+{
+    const QDir tasks(QStringLiteral("/proc/self/task"));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile wchan(tasks.filePath(task + QStringLiteral("/wchan")));
+        if (wchan.open(QIODevice::ReadOnly) && wchan.readAll().trimmed() == "wait_for_partner")
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(ProcessLoad, EveryProcessIsMeasuredBetweenItsOwnTwoReadings)
+{
+    // Process 1 runs all the time, process 560 half of it; the others stand still.
+    ClockDriver driver;
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    writeStat(env.root, 1, "systemd", 100);
+    writeStat(env.root, 560, "held", 100);
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->start(1.0);
+    cpu->readProcessesOffMainThread();
+    ASSERT_TRUE(driver.advanceAndTake(*cpu)); // everything read at 5 s
+    const auto first = cpu->oldProcessTree();
+
+    // The next read stands still at process 560, whose stat file is a FIFO, for 2 s after it read
+    // processes 1 to 230 at 6 s: they are measured over 1 s, process 560 and those after it over 3 s.
+    env.advance(1.0);
+    writeStat(env.root, 1, "systemd", 200);
+    const QByteArray fifo = QFile::encodeName(env.root.path() + QStringLiteral("/proc/560/stat"));
+    env.root.remove(QStringLiteral("proc/560/stat"));
+    ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
+    driver.clock.advance();
+    const bool held = ClockDriver::waitUntil(aThreadWaitsOnAFifo);
+    env.advance(2.0);
+    const QByteArray stat = "560 (held) S 1 560 0 0 -1 4194560 0 0 0 0 250 0 0 0 20 0 1 0 4321 1000000 100 "
+                            "18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
+    // Opening for writing lets the waiting read go (a write that fails leaves the line unread).
+    const int writer = ::open(fifo.constData(), held ? O_WRONLY : O_WRONLY | O_NONBLOCK);
+    if (writer >= 0) {
+        EXPECT_EQ(::write(writer, stat.constData(), std::size_t(stat.size())), stat.size());
+        ::close(writer);
+    }
+    ASSERT_TRUE(held);
+    ASSERT_TRUE(ClockDriver::taken(*cpu, first));
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 100.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 560)->cpuUsage(), 50.0f);
+    for (const int still : {2, 15, 120, 230, 780})
+        EXPECT_FLOAT_EQ(findPid(*cpu, still)->cpuUsage(), 0.0f) << still;
+
+    // The read after it, at 9 s, as quick as usual: process 1 ran the 3 s since it was read at 6 s,
+    // process 560 half of the 1 s since it was read at 8 s.
+    env.root.remove(QStringLiteral("proc/560/stat"));
+    writeStat(env.root, 560, "held", 300);
+    writeStat(env.root, 1, "systemd", 500);
+    env.advance(1.0);
+    ASSERT_TRUE(driver.advanceAndTake(*cpu));
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 100.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 560)->cpuUsage(), 50.0f);
+    for (const int still : {2, 15, 120, 230, 780})
+        EXPECT_FLOAT_EQ(findPid(*cpu, still)->cpuUsage(), 0.0f) << still;
 }
 
 TEST(ProcessLoad, AFailedReadDoesNotCountTwoIntervalsAsOne)

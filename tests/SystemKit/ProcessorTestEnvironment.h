@@ -8,6 +8,7 @@
 
 #include "Support/FixtureRoot.h"
 
+#include <atomic>
 #include <memory>
 
 // A processor sampler on a fixture tree, with clocks and processor counts the test drives and a
@@ -15,7 +16,8 @@
 struct ProcessorTestEnvironment {
     FixtureRoot root;
     double wallTime = 1765000100.0;
-    std::int64_t monotonic = 5'000'000'000;
+    // Read by the table reader's thread too.
+    std::atomic<std::int64_t> monotonic = 5'000'000'000;
     std::uint32_t activeProcessors = 8;
     std::uint32_t threadCount = 8;
     bool appleSilicon = false;
@@ -32,7 +34,7 @@ struct ProcessorTestEnvironment {
         environment.processTable = processTable ? processTable : std::make_shared<Platform::ProcessTable>(root.path());
         environment.registry = registry;
         environment.currentTime = [this] { return wallTime; };
-        environment.monotonicNanoseconds = [this] { return monotonic; };
+        environment.monotonicNanoseconds = [this] { return monotonic.load(); };
         environment.activeProcessorCount = [this] { return activeProcessors; };
         environment.logicalProcessorCount = [this] { return activeProcessors; };
         environment.threadCount = [this] { return threadCount; };
