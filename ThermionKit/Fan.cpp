@@ -4,6 +4,7 @@
 #include "ThermionKit/BinaryRecordSource.h"
 #include "ThermionKit/ListedElements.h"
 #include "ThermionKit/Sensor.h"
+#include "ThermionKit/TextBudget.h"
 #include "ThermionKit/ThermionKitStrings.h"
 #include "ThermionKit/TreeRecordSource.h"
 
@@ -80,11 +81,7 @@ std::optional<std::vector<Fan>> readFans(const Source& source)
     if (!count || listedElements(source, root, *count, Sensor::maxElements) > Sensor::maxElements)
         return std::nullopt;
     std::unordered_map<Node, std::size_t> read; // where a dictionary was first read
-    std::uint64_t textBytes = 0;
-    auto counted = [&textBytes](const std::optional<QString>& text) {
-        textBytes += text ? 2 * std::uint64_t(text->size()) : 0;
-        return textBytes <= Sensor::maxTextBytes;
-    };
+    TextBudget texts(Sensor::maxTextBytes);
     std::vector<Fan> fans;
     fans.reserve(std::size_t(*count));
     for (std::uint64_t i = 0; i < *count; ++i) {
@@ -94,20 +91,22 @@ std::optional<std::vector<Fan>> readFans(const Source& source)
         const auto [known, first] = read.try_emplace(*itemNode, fans.size());
         if (!first) {
             fans.push_back(fans[known->second]);
-            if (!counted(fans.back().identifier) || !counted(fans.back().name))
+            texts.add(fans.back().identifier);
+            texts.add(fans.back().name);
+            if (texts.spent())
                 return std::nullopt;
             continue;
         }
         const auto found = source.fields(*itemNode, keys);
         if (!found)
             return std::nullopt;
-        const auto identifier = source.text((*found)[0]);
-        const auto name = identifier && counted(identifier) ? source.text((*found)[1]) : std::nullopt;
+        const auto identifier = texts.read(source, (*found)[0]);
+        const auto name = texts.read(source, (*found)[1]);
         const auto rpm = source.integer((*found)[2]);
         const auto min = source.integer((*found)[3]);
         const auto max = source.integer((*found)[4]);
         const auto target = source.integer((*found)[5]);
-        if (!identifier || !name || !counted(name) || !rpm || !min || !max || !target)
+        if (!identifier || !name || !rpm || !min || !max || !target)
             return std::nullopt;
         fans.push_back(Fan{*identifier, *name, *rpm, *min, *max, *target});
     }

@@ -2,6 +2,7 @@
 
 #include "ThermionKit/BinaryRecordSource.h"
 #include "ThermionKit/ListedElements.h"
+#include "ThermionKit/TextBudget.h"
 #include "ThermionKit/TreeRecordSource.h"
 
 #include "Platform/PropertyList/PlistValue.h"
@@ -94,11 +95,7 @@ std::optional<SensorList> readSensors(const Source& source)
     if (!count || elements > Sensor::maxElements)
         return std::nullopt;
     std::unordered_map<Node, std::shared_ptr<Sensor>> read;
-    std::uint64_t textBytes = 0;
-    auto counted = [&textBytes](const std::optional<QString>& text) {
-        textBytes += text ? 2 * std::uint64_t(text->size()) : 0;
-        return textBytes <= Sensor::maxTextBytes;
-    };
+    TextBudget texts(Sensor::maxTextBytes);
     SensorList sensors;
     sensors.reserve(std::size_t(*count));
     for (std::uint64_t i = 0; i < *count; ++i) {
@@ -110,13 +107,13 @@ std::optional<SensorList> readSensors(const Source& source)
             const auto found = source.fields(*itemNode, keys);
             if (!found)
                 return std::nullopt;
-            const auto identifier = source.text((*found)[0]);
-            const auto description = identifier && counted(identifier) ? source.text((*found)[1]) : std::nullopt;
+            const auto identifier = texts.read(source, (*found)[0]);
+            const auto description = texts.read(source, (*found)[1]);
             const auto value = source.number((*found)[2]);
             const auto typeRaw = source.integer((*found)[3]);
             const auto type = typeRaw ? SensorTypes::fromRawValue(*typeRaw) : std::nullopt;
-            const auto groupText = description && counted(description) ? source.text((*found)[4]) : std::nullopt;
-            const auto group = groupText && counted(groupText) ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
+            const auto groupText = texts.read(source, (*found)[4]);
+            const auto group = groupText ? SensorGroups::fromRawValue(*groupText) : std::nullopt;
             const auto platformCount = source.count((*found)[5]);
             if (!identifier || !description || !value || !type || !group || !platformCount
                 || *platformCount > Sensor::maxElements - elements)
@@ -125,8 +122,8 @@ std::optional<SensorList> readSensors(const Source& source)
             platforms.reserve(std::size_t(*platformCount));
             for (std::uint64_t p = 0; p < *platformCount; ++p) {
                 const auto node = source.item((*found)[5], p);
-                const auto text = node ? source.text(*node) : std::nullopt;
-                const auto platform = text && counted(text) ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
+                const auto text = node ? texts.read(source, *node) : std::nullopt;
+                const auto platform = text ? SensorPlatforms::fromRawValue(*text) : std::nullopt;
                 if (!platform)
                     return std::nullopt;
                 platforms.push_back(*platform);
@@ -137,7 +134,9 @@ std::optional<SensorList> readSensors(const Source& source)
         } else {
             // Every place of the list holds a sensor of its own.
             sensors.push_back(std::make_shared<Sensor>(*known));
-            if (!counted(known->identifier) || !counted(known->description))
+            texts.add(known->identifier);
+            texts.add(known->description);
+            if (texts.spent())
                 return std::nullopt;
         }
         elements += known->platforms.size();

@@ -15,7 +15,8 @@ namespace Platform {
 namespace {
 
 // The rules of the attributes read below; every other attribute is passed over unread. A string's
-// rule (NLA_STRING with a bound) also makes libnl check that its last byte is the NUL.
+// rule (NLA_STRING with a bound) also makes libnl check that its last byte is the NUL; that a name
+// holds a character before it is checked by parseWhole.
 struct Policies {
     nla_policy message[NL80211_ATTR_MAX + 1] = {};
     nla_policy station[NL80211_STA_INFO_MAX + 1] = {};
@@ -68,12 +69,18 @@ const Policies& policies()
     return rules;
 }
 
-// nla_parse, and false too when the attributes do not fill `length`: a message cut short, whose last
-// attribute nla_parse would pass over without a word.
+// nla_parse, and false too when the attributes do not fill `length` (a message cut short, whose last
+// attribute nla_parse would pass over without a word) or when a string is empty: its rule lets a lone
+// NUL through, and a name needs a character before it.
 bool parseWhole(nlattr** table, int maxType, nlattr* head, int length, const nla_policy* policy)
 {
     if (nla_parse(table, maxType, head, length, policy) != 0)
         return false;
+    for (int type = 0; type <= maxType; ++type) {
+        const nlattr* found = table[type];
+        if (found && policy[type].type == NLA_STRING && *static_cast<const char*>(nla_data(found)) == '\0')
+            return false;
+    }
     nlattr* attribute = nullptr;
     int remaining = 0;
     nla_for_each_attr(attribute, head, length, remaining) {
@@ -87,8 +94,9 @@ bool parseNested(nlattr** table, int maxType, nlattr* nested, const nla_policy* 
 }
 
 // The top-level attributes of one payload by type, each checked against its rule. Attributes are
-// read in place when the payload lies on a 4-byte boundary (as the socket's buffer does), else from
-// an aligned copy.
+// read in place when the payload lies on a 4-byte boundary (NLA_ALIGNTO, as the socket's buffer
+// does), else from an aligned copy: libnl reads a 32-bit number through a plain pointer, so a
+// payload only 2-aligned, which the headers' own alignment would allow, would be read misaligned.
 class Attributes {
 public:
     explicit Attributes(QByteArrayView payload)
@@ -97,7 +105,7 @@ public:
             return;
         const QByteArrayView attributes = payload.sliced(GENL_HDRLEN);
         const char* data = attributes.data();
-        if (!attributes.isEmpty() && reinterpret_cast<std::uintptr_t>(data) % alignof(nlattr) != 0) {
+        if (!attributes.isEmpty() && reinterpret_cast<std::uintptr_t>(data) % NLA_ALIGNTO != 0) {
             m_copy.resize(std::size_t(attributes.size() + 3) / 4);
             std::memcpy(m_copy.data(), data, std::size_t(attributes.size()));
             data = reinterpret_cast<const char*>(m_copy.data());

@@ -12,10 +12,10 @@ namespace Platform {
 
 // The messages the nl80211 family answers with, as the Wi-Fi values are read from them. Each function
 // reads the payload of one generic netlink message: the 4-byte generic header, then the attributes.
-// Every attribute read must have its kind's size (a number its full width, a name its terminating NUL
-// within the kernel's bound for it, an address its six bytes, nested attributes their own rules); a
-// message in which any of them breaks this, or whose attributes do not fill the payload (a message cut
-// short), says nothing at all.
+// Every attribute read must have its kind's size (a number its full width, a name at least one
+// character and its terminating NUL within the kernel's bound for it, an address its six bytes, nested
+// attributes their own rules); a message in which any of them breaks this, or whose attributes do not
+// fill the payload (a message cut short), says nothing at all.
 class Nl80211Reply {
 public:
     Nl80211Reply() = delete;

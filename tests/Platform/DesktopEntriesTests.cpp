@@ -170,7 +170,8 @@ TEST(DesktopEntriesTest, ReleaseVersionsComeFromTheReleaseElementsOnly)
 
 // The update check reads the installed companion's metainfo on the main thread, and anyone who can
 // write to ~/.local/share decides what it holds. Shapes on which the XML reader's cost grows with the
-// square of their size are refused before it sees them, so a 100 ms timer keeps ticking.
+// square of their size are refused before it sees them, so no tick of the event loop takes the main
+// thread more than a second of processor time.
 TEST(DesktopEntriesTest, HostileMetainfoIsRefusedWithoutStoppingTheEventLoop)
 {
     QTemporaryDir dir;
@@ -202,9 +203,9 @@ TEST(DesktopEntriesTest, HostileMetainfoIsRefusedWithoutStoppingTheEventLoop)
         reads.push_back([&, i] {
             versions.push_back(versionsOf(dir, QStringLiteral("org.example.Shape%1").arg(i), shapes[i]));
         });
-    const qint64 longestGap = MainThreadStalls::longestTickGap(reads);
-
-    EXPECT_LE(longestGap, 200);
+    const qint64 longest = MainThreadStalls::longestBusyTick(reads);
+    RecordProperty("longest_busy_tick_ms", int(longest));
+    EXPECT_LE(longest, MainThreadStalls::boundMilliseconds);
     for (std::size_t i = 0; i < versions.size(); ++i)
         EXPECT_TRUE(versions[i].isEmpty()) << i << ": " << versions[i].join(QLatin1Char(' ')).toStdString();
 }

@@ -1,11 +1,14 @@
 #include "Platform/Netlink/Nl80211Reply.h"
 
+#include "Support/NetlinkNumberReads.h"
+
 #include <QByteArray>
 
 #include <gtest/gtest.h>
 
 #include <linux/nl80211.h>
 
+#include <cstdint>
 #include <cstring>
 #include <initializer_list>
 
@@ -57,11 +60,14 @@ QByteArray station(std::initializer_list<QByteArray> info)
                     nested(NL80211_ATTR_STA_INFO, info)});
 }
 
-// The same bytes one byte off a 4-byte boundary, where a message cut out of a larger buffer may lie.
-QByteArrayView misaligned(const QByteArray& bytes, QByteArray& storage)
+// The same bytes `shift` bytes past a 4-byte boundary, where a message cut out of a larger buffer may
+// lie.
+QByteArrayView shifted(const QByteArray& bytes, qsizetype shift, QByteArray& storage)
 {
-    storage = ' ' + bytes;
-    return QByteArrayView(storage).sliced(1);
+    storage = QByteArray(bytes.size() + 3, ' ');
+    const qsizetype at = (shift - qsizetype(reinterpret_cast<std::uintptr_t>(storage.data()) % 4) + 4) % 4;
+    std::memcpy(storage.data() + at, bytes.data(), std::size_t(bytes.size()));
+    return QByteArrayView(storage).sliced(at, bytes.size());
 }
 
 } // namespace
@@ -81,11 +87,14 @@ TEST(Nl80211Reply, WellFormedRepliesGiveTheirValuesWhereverTheyLie)
                                                                          attribute(NL80211_SURVEY_INFO_NOISE, number<std::int8_t>(-92))})});
     const QByteArray country = payload({attribute(NL80211_ATTR_REG_ALPHA2, QByteArray("DE", 3))});
 
+    // libnl reads each number where it lies (tests/Support/NetlinkNumberReads.h counts those read off
+    // their boundary): 2 bytes off, the attributes' own alignment holds but a 32-bit number's does not.
     QByteArray storage;
-    for (const bool aligned : {true, false}) {
-        const auto at = [&](const QByteArray& bytes) { return aligned ? QByteArrayView(bytes) : misaligned(bytes, storage); };
+    for (const qsizetype shift : {0, 1, 2, 3}) {
+        const int misalignedBefore = NetlinkNumberReads::misaligned();
+        const auto at = [&](const QByteArray& bytes) { return shifted(bytes, shift, storage); };
         const auto one = Nl80211Reply::interface(at(interface));
-        ASSERT_TRUE(one) << aligned;
+        ASSERT_TRUE(one) << shift;
         EXPECT_EQ(one->values.name, QStringLiteral("wlp2s0"));
         EXPECT_EQ(one->ifindex, 3u);
         EXPECT_EQ(one->values.interfaceMode, 1);
@@ -94,7 +103,7 @@ TEST(Nl80211Reply, WellFormedRepliesGiveTheirValuesWhereverTheyLie)
         EXPECT_EQ(one->values.transmitPower, 100);
 
         const auto heard = Nl80211Reply::station(at(associated));
-        ASSERT_TRUE(heard) << aligned;
+        ASSERT_TRUE(heard) << shift;
         EXPECT_EQ(heard->bssid, QByteArray("\x02\x11\x22\x33\x44\x55", 6));
         EXPECT_EQ(heard->signal, -57);
         EXPECT_EQ(heard->beacons, 5);
@@ -104,6 +113,7 @@ TEST(Nl80211Reply, WellFormedRepliesGiveTheirValuesWhereverTheyLie)
 
         EXPECT_EQ(Nl80211Reply::noiseInUse(at(survey)), -92);
         EXPECT_EQ(Nl80211Reply::country(at(country)), QStringLiteral("DE"));
+        EXPECT_EQ(NetlinkNumberReads::misaligned(), misalignedBefore) << "numbers read off their boundary at shift " << shift;
     }
     // A survey of a channel not in use says nothing of the noise here.
     EXPECT_FALSE(Nl80211Reply::noiseInUse(
@@ -111,13 +121,15 @@ TEST(Nl80211Reply, WellFormedRepliesGiveTheirValuesWhereverTheyLie)
 }
 
 // The kernel's message is trusted for nothing: a name without its NUL would be read past its end, a
-// short number beyond its attribute. Any such message counts as not received.
+// short number beyond its attribute, a name that is only its NUL would be an empty one. Any such
+// message counts as not received.
 TEST(Nl80211Reply, AnAttributeOfTheWrongSizeMakesTheWholeReplySayNothing)
 {
     const QByteArray unterminated = attribute(NL80211_ATTR_IFNAME, "wlp2s0");
     for (const QByteArray& broken :
          {payload({unterminated, index(3)}), payload({index(3), unterminated}),
           payload({attribute(NL80211_ATTR_IFNAME, QByteArray(16, 'w') + '\0'), index(3)}),
+          payload({name(""), index(3)}),
           payload({name("wlp2s0"), attribute(NL80211_ATTR_IFINDEX, number<std::uint16_t>(3))}),
           payload({name("wlp2s0"), index(3), attribute(NL80211_ATTR_WIPHY_FREQ, QByteArray("\x14\x14", 2))}),
           payload({name("wlp2s0"), index(3)}).chopped(1), // cut inside its last attribute
@@ -127,6 +139,8 @@ TEST(Nl80211Reply, AnAttributeOfTheWrongSizeMakesTheWholeReplySayNothing)
 
     for (const QByteArray& broken : {payload({attribute(NL80211_ATTR_REG_ALPHA2, "DE")}),
                                      payload({attribute(NL80211_ATTR_REG_ALPHA2, {})}),
+                                     payload({attribute(NL80211_ATTR_REG_ALPHA2, QByteArray(1, '\0'))}),
+                                     payload({attribute(NL80211_ATTR_REG_ALPHA2, QByteArray("\0E", 3))}),
                                      payload({attribute(NL80211_ATTR_REG_ALPHA2, QByteArray("DEU", 4))})})
         EXPECT_FALSE(Nl80211Reply::country(broken)) << broken.toHex().toStdString();
 

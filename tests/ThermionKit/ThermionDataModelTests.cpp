@@ -186,10 +186,10 @@ TEST_F(ThermionDataModelTest, AConcurrentWriterNeverGivesATornRead)
 }
 
 // The companion's suite and lists in the shapes that cost a careless reader seconds or gigabytes are
-// loaded, or refused, while the event loop keeps going: a 100 ms timer never waits more than 200 ms.
-// Each file is written at one tick and loaded at the next. Sized, as the settings suite's test, so
-// that a reader that rescans or copies takes seconds and a linear one some tens of milliseconds even
-// under the sanitizers.
+// loaded, or refused, while the event loop keeps going: no tick of the loop takes the main thread more
+// than a second of processor time. Each file is written at one tick and loaded at the next. Sized, as
+// the settings suite's test, so that a reader that rescans or copies takes seconds and a linear one
+// some tens of milliseconds even under the sanitizers.
 TEST_F(ThermionDataModelTest, CostlySuitesAndListsLoadWithoutStoppingTheEventLoop)
 {
     // A sensor named by 100,000 '&', written as references.
@@ -227,9 +227,9 @@ TEST_F(ThermionDataModelTest, CostlySuitesAndListsLoadWithoutStoppingTheEventLoo
             }
         });
     }
-    const qint64 longest = MainThreadStalls::longestTickGap(work);
-    RecordProperty("longest_tick_gap_ms", int(longest));
-    EXPECT_LE(longest, 200);
+    const qint64 longest = MainThreadStalls::longestBusyTick(work);
+    RecordProperty("longest_busy_tick_ms", int(longest));
+    EXPECT_LE(longest, MainThreadStalls::boundMilliseconds);
     ASSERT_EQ(loaded.size(), shapes.size());
     for (std::size_t i = 0; i < shapes.size(); ++i)
         EXPECT_EQ(loaded[i], shapes[i].sensors) << "shape " << i;

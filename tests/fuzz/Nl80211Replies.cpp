@@ -1,8 +1,13 @@
 // One message of the nl80211 family's answers (its generic header and attributes) as the Wi-Fi values
-// are read from it, read as each kind of answer; once in place and once off a 4-byte boundary.
+// are read from it, read as each kind of answer at each place it may lie: on a 4-byte boundary and 1,
+// 2 and 3 bytes past one. A number libnl reads off its boundary stops the run.
 #include "FuzzInput.h"
 
 #include "Platform/Netlink/Nl80211Reply.h"
+
+#include "tests/Support/NetlinkNumberReads.h"
+
+#include <cstdlib>
 
 namespace {
 
@@ -18,11 +23,14 @@ void readAsEveryAnswer(QByteArrayView payload)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    // An exact copy, so that reading one byte past it is caught.
-    std::vector<char> exact(reinterpret_cast<const char*>(data), reinterpret_cast<const char*>(data) + size);
-    readAsEveryAnswer(QByteArrayView(exact.data(), qsizetype(size)));
-    std::vector<char> shifted(size + 1);
-    std::copy(exact.begin(), exact.end(), shifted.begin() + 1);
-    readAsEveryAnswer(QByteArrayView(shifted.data() + 1, qsizetype(size)));
+    // An exact copy at each place (a vector's storage lies on a boundary of 8 or more), so that reading
+    // one byte past it is caught.
+    for (std::size_t shift = 0; shift < 4; ++shift) {
+        std::vector<char> placed(shift + size);
+        std::copy(data, data + size, placed.begin() + std::ptrdiff_t(shift));
+        readAsEveryAnswer(QByteArrayView(placed.data() + shift, qsizetype(size)));
+    }
+    if (NetlinkNumberReads::misaligned() != 0)
+        std::abort();
     return 0;
 }
