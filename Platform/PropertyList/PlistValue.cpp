@@ -219,17 +219,20 @@ public:
     {
         using Kind = BinaryPlistView::Kind;
         const auto object = m_view.object(ref);
-        if (!object || depth > PlistValue::kMaxDepth + 1)
+        // The structure check refused every list nested deeper than kMaxDepth (the outermost value at
+        // depth 0, as the XML reader and the writers count); the same bound here keeps the recursion
+        // bounded on its own.
+        if (!object || depth > PlistValue::kMaxDepth)
             return std::nullopt;
         switch (object->kind) {
         case Kind::integer: {
             if (const auto beyondSigned = m_view.unsignedBeyondSigned(*object))
                 return PlistValue(*beyondSigned);
-            const auto number = m_view.integer(ref);
+            const auto number = m_view.integer(*object);
             return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
         }
         case Kind::real: {
-            const auto number = m_view.real(ref);
+            const auto number = m_view.real(*object);
             return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
         }
         case Kind::date: {
