@@ -219,16 +219,21 @@ std::optional<std::uint64_t> BinaryPlistView::unsignedBeyondSigned(const Object&
 std::optional<std::int64_t> BinaryPlistView::integer(Ref ref) const
 {
     const auto found = object(ref);
-    if (!found || found->kind != Kind::integer)
+    return found ? integer(*found) : std::nullopt;
+}
+
+std::optional<std::int64_t> BinaryPlistView::integer(const Object& found) const
+{
+    if (found.kind != Kind::integer)
         return std::nullopt;
-    if (found->info == 4) {
+    if (found.info == 4) {
         // 16 bytes: a number from 2^63 on, which the format writes this way, fits no signed integer.
-        if (isWiderThan64Bits(*found) || unsignedBeyondSigned(*found))
+        if (isWiderThan64Bits(found) || unsignedBeyondSigned(found))
             return std::nullopt;
-        const auto low = number(found->payload + 8, 8);
+        const auto low = number(found.payload + 8, 8);
         return low ? std::optional<std::int64_t>(std::int64_t(*low)) : std::nullopt;
     }
-    const auto value = number(found->payload, 1u << found->info);
+    const auto value = number(found.payload, 1u << found.info);
     if (!value)
         return std::nullopt;
     return std::int64_t(*value);
@@ -237,12 +242,17 @@ std::optional<std::int64_t> BinaryPlistView::integer(Ref ref) const
 std::optional<double> BinaryPlistView::real(Ref ref) const
 {
     const auto found = object(ref);
-    if (!found || found->kind != Kind::real)
+    return found ? real(*found) : std::nullopt;
+}
+
+std::optional<double> BinaryPlistView::real(const Object& found) const
+{
+    if (found.kind != Kind::real)
         return std::nullopt;
-    const auto bits = number(found->payload, 1u << found->info);
+    const auto bits = number(found.payload, 1u << found.info);
     if (!bits)
         return std::nullopt;
-    return found->info == 2 ? double(std::bit_cast<float>(std::uint32_t(*bits))) : std::bit_cast<double>(*bits);
+    return found.info == 2 ? double(std::bit_cast<float>(std::uint32_t(*bits))) : std::bit_cast<double>(*bits);
 }
 
 std::optional<double> BinaryPlistView::dateSeconds(const Object& date) const

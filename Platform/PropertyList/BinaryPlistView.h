@@ -53,6 +53,7 @@ public:
     // Integers that fit a signed 64-bit integer: 1-, 2- and 4-byte ones unsigned, 8-byte ones signed,
     // 16-byte ones when they lie from 0 to 2^63 - 1.
     std::optional<std::int64_t> integer(Ref ref) const;
+    std::optional<std::int64_t> integer(const Object& integer) const;
     // Whether an integer object stands for a number beyond 64 bits (a 16-byte one whose upper half is
     // not zero), and the number it stands for when that lies from 2^63 to 2^64 - 1 (a 16-byte one past
     // the signed range).
@@ -60,6 +61,7 @@ public:
     std::optional<std::uint64_t> unsignedBeyondSigned(const Object& integer) const;
     // Reals as stored, not-a-number and infinities included.
     std::optional<double> real(Ref ref) const;
+    std::optional<double> real(const Object& real) const;
     // A date's seconds from 2001-01-01, as stored.
     std::optional<double> dateSeconds(const Object& date) const;
 

@@ -10,6 +10,7 @@
 
 #include <QTimeZone>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <limits>
@@ -171,10 +172,6 @@ bool PlistValue::contains(const QString& key) const
     return dict && dict->count(key) != 0;
 }
 
-struct PlistValueAccess {
-    static double real(const PlistValue& value) { return std::get<double>(value.m_value); }
-};
-
 namespace {
 
 // Inputs beyond this size are refused before parsing.
@@ -219,17 +216,20 @@ public:
     {
         using Kind = BinaryPlistView::Kind;
         const auto object = m_view.object(ref);
-        if (!object || depth > PlistValue::kMaxDepth + 1)
+        // The structure check refused every list nested deeper than kMaxDepth (the outermost value at
+        // depth 0, as the XML reader and the writers count); the same bound here keeps the recursion
+        // bounded on its own.
+        if (!object || depth > PlistValue::kMaxDepth)
             return std::nullopt;
         switch (object->kind) {
         case Kind::integer: {
             if (const auto beyondSigned = m_view.unsignedBeyondSigned(*object))
                 return PlistValue(*beyondSigned);
-            const auto number = m_view.integer(ref);
+            const auto number = m_view.integer(*object);
             return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
         }
         case Kind::real: {
-            const auto number = m_view.real(ref);
+            const auto number = m_view.real(*object);
             return number ? std::optional<PlistValue>(PlistValue(*number)) : std::nullopt;
         }
         case Kind::date: {
@@ -301,100 +301,164 @@ private:
     std::unordered_map<BinaryPlistView::Ref, PlistValue> m_read;
 };
 
-// Builds the libplist tree of a value; none (and an invalid date) gives null. A structure nested
-// deeper than kMaxDepth sets `tooDeep` and gives null.
-plist_t toNode(const PlistValue& value, int depth, bool& tooDeep)
-{
-    if (depth > PlistValue::kMaxDepth) {
-        tooDeep = true;
-        return nullptr;
+// Builds the libplist tree of a value in one form as the decoder reads it back: none values and invalid
+// dates are left out, texts and keys are cut at their first NUL (the library keeps C strings; of keys
+// that are then the same, the last one whose value is not left out keeps its value), dates are clamped
+// to the range and in XML kept to their second. A value whose tree the decoder would refuse, counted as the decoder counts it (nested deeper
+// than kMaxDepth, more than kMaxElements values and keys, more than kMaxDecodedBytes of texts, keys and
+// data), gives no tree at all: what is written always reads back.
+class TreeBuilder {
+public:
+    enum class Form { binary, xml };
+    explicit TreeBuilder(Form form) : m_form(form) {}
+
+    PlistHandle build(const PlistValue& value)
+    {
+        Size size;
+        PlistHandle root(node(value, 0, size));
+        return m_refused ? PlistHandle() : std::move(root);
     }
-    switch (value.type()) {
-    case PlistValue::Type::None:
-        return nullptr;
-    case PlistValue::Type::String:
-        return plist_new_string(value.toString()->toUtf8().constData());
-    case PlistValue::Type::Integer:
-        return plist_new_uint(std::uint64_t(*value.toInt64Truncating()));
-    case PlistValue::Type::Unsigned:
-        return plist_new_uint(*value.toUInt64());
-    case PlistValue::Type::Real: {
-        // toDouble() refuses non-finite numbers; the format stores them all the same.
-        double number = 0;
-        if (auto d = value.toDouble())
-            number = *d;
-        else if (auto t = value.toInt64Truncating())
-            number = double(*t);
-        else
-            number = PlistValueAccess::real(value);
-        return plist_new_real(number);
+
+private:
+    struct Size {
+        std::uint64_t nodes = 0;
+        std::uint64_t bytes = 0;
+        Size& operator+=(const Size& other)
+        {
+            nodes += other.nodes;
+            bytes += other.bytes;
+            return *this;
+        }
+    };
+
+    // A text up to its first NUL.
+    static QString cut(const QString& text)
+    {
+        const qsizetype nul = text.indexOf(QChar(0));
+        return nul < 0 ? text : text.first(nul);
     }
-    case PlistValue::Type::Boolean:
-        return plist_new_bool(*value.toBool() ? 1 : 0);
-    case PlistValue::Type::Data: {
-        const QByteArray bytes = *value.toData();
-        return plist_new_data(bytes.constData(), std::uint64_t(bytes.size()));
+
+    static bool leftOut(const PlistValue& value)
+    {
+        return value.isNone() || (value.type() == PlistValue::Type::Date && !value.toDate()->isValid());
     }
-    case PlistValue::Type::Date: {
-        const QDateTime date = *value.toDate();
-        if (!date.isValid())
+
+    // The node of `value` at `depth`, its size added to `size`; null when it is left out or refused.
+    plist_t node(const PlistValue& value, int depth, Size& size)
+    {
+        if (leftOut(value))
             return nullptr;
-        const std::int64_t msecs = date.toMSecsSinceEpoch() - PlistValue::kDateEpochOffset * 1000;
+        if (depth > PlistValue::kMaxDepth)
+            return refuse();
+        Size own{1, 0};
+        plist_t made = nullptr;
+        switch (value.type()) {
+        case PlistValue::Type::None:
+            return nullptr;
+        case PlistValue::Type::String: {
+            const QString text = cut(*value.toString());
+            own.bytes = std::uint64_t(text.size()) * 2;
+            made = plist_new_string(text.toUtf8().constData());
+            break;
+        }
+        case PlistValue::Type::Integer:
+            made = plist_new_uint(std::uint64_t(*value.toInt64()));
+            break;
+        case PlistValue::Type::Unsigned:
+            made = plist_new_uint(*value.toUInt64());
+            break;
+        case PlistValue::Type::Real:
+            made = plist_new_real(*value.toReal());
+            break;
+        case PlistValue::Type::Boolean:
+            made = plist_new_bool(*value.toBool() ? 1 : 0);
+            break;
+        case PlistValue::Type::Data: {
+            const QByteArray bytes = *value.toData();
+            own.bytes = std::uint64_t(bytes.size());
+            made = plist_new_data(bytes.constData(), std::uint64_t(bytes.size()));
+            break;
+        }
+        case PlistValue::Type::Date:
+            made = date(*value.toDate());
+            break;
+        case PlistValue::Type::Array:
+            made = plist_new_array();
+            for (const PlistValue& item : *value.toArray()) {
+                Size itemSize;
+                if (plist_t child = node(item, depth + 1, itemSize)) {
+                    plist_array_append_item(made, child);
+                    own += itemSize;
+                } else if (m_refused) {
+                    break;
+                }
+            }
+            break;
+        case PlistValue::Type::Dictionary: {
+            made = plist_new_dict();
+            // Keys that are the same once cut stand next to each other in the dictionary's order; of them,
+            // only the last one whose value is not left out is written.
+            const PlistValue::DictionaryType& entries = *value.toDictionary();
+            for (auto it = entries.begin(); it != entries.end() && !m_refused;) {
+                const QString key = cut(it->first);
+                const PlistValue* kept = nullptr;
+                for (; it != entries.end() && cut(it->first) == key; ++it) {
+                    if (!leftOut(it->second))
+                        kept = &it->second;
+                }
+                Size entry{1, std::uint64_t(key.size()) * 2};
+                if (plist_t child = kept ? node(*kept, depth + 1, entry) : nullptr) {
+                    plist_dict_set_item(made, key.toUtf8().constData(), child);
+                    own += entry;
+                }
+            }
+            break;
+        }
+        }
+        if (m_refused || own.nodes > PlistValue::kMaxElements || own.bytes > PlistValue::kMaxDecodedBytes) {
+            plist_free(made);
+            return refuse();
+        }
+        size += own;
+        return made;
+    }
+
+    // A date's seconds from 2001 and their fraction, clamped to the range at both ends (a date past its
+    // last second, by however little, is its last second); in XML whole seconds, the milliseconds dropped.
+    plist_t date(const QDateTime& date) const
+    {
+        constexpr std::int64_t epoch = PlistValue::kDateEpochOffset * 1000;
+        constexpr std::int64_t lowest = epoch + PlistValue::kMinDateSeconds * 1000;
+        constexpr std::int64_t highest = epoch + PlistValue::kMaxDateSeconds * 1000;
+        const std::int64_t msecs = std::clamp<std::int64_t>(date.toMSecsSinceEpoch(), lowest, highest) - epoch;
         std::int64_t seconds = msecs / 1000;
-        std::int64_t micro = (msecs % 1000) * 1000;
-        if (micro < 0) {
-            micro += 1000000;
+        std::int64_t millis = msecs % 1000;
+        if (millis < 0) {
+            millis += 1000;
             seconds -= 1;
         }
-        if (seconds > std::numeric_limits<std::int32_t>::max()) {
-            seconds = std::numeric_limits<std::int32_t>::max();
-            micro = 0;
-        } else if (seconds < std::numeric_limits<std::int32_t>::min()) {
-            seconds = std::numeric_limits<std::int32_t>::min();
-            micro = 0;
-        }
-        return plist_new_date(std::int32_t(seconds), std::int32_t(micro));
+        if (m_form == Form::xml)
+            millis = 0;
+        return plist_new_date(std::int32_t(seconds), std::int32_t(millis * 1000));
     }
-    case PlistValue::Type::Array: {
-        plist_t array = plist_new_array();
-        for (const PlistValue& item : *value.toArray()) {
-            if (plist_t node = toNode(item, depth + 1, tooDeep))
-                plist_array_append_item(array, node);
-            else if (tooDeep)
-                break;
-        }
-        if (tooDeep) {
-            plist_free(array);
-            return nullptr;
-        }
-        return array;
+
+    plist_t refuse()
+    {
+        m_refused = true;
+        return nullptr;
     }
-    case PlistValue::Type::Dictionary: {
-        plist_t dict = plist_new_dict();
-        for (const auto& [key, item] : *value.toDictionary()) {
-            if (plist_t node = toNode(item, depth + 1, tooDeep))
-                plist_dict_set_item(dict, key.toUtf8().constData(), node);
-            else if (tooDeep)
-                break;
-        }
-        if (tooDeep) {
-            plist_free(dict);
-            return nullptr;
-        }
-        return dict;
-    }
-    }
-    return nullptr;
-}
+
+    const Form m_form;
+    bool m_refused = false;
+};
 
 // The value written by one of the library's writers (binary or XML), whose buffer `release` frees;
 // empty when the value cannot be written.
 template <typename Write, typename Release>
-QByteArray encoded(const PlistValue& value, Write write, Release release)
+QByteArray encoded(const PlistValue& value, TreeBuilder::Form form, Write write, Release release)
 {
     const CNumericLocale cLocale;
-    bool tooDeep = false;
-    PlistHandle root(toNode(value, 0, tooDeep));
+    const PlistHandle root = TreeBuilder(form).build(value);
     if (!root)
         return {};
     char* buffer = nullptr;
@@ -424,12 +488,12 @@ std::optional<PlistValue> PlistValue::decode(const QByteArray& bytes)
 
 QByteArray PlistValue::encodeBinary() const
 {
-    return encoded(*this, plist_to_bin, plist_to_bin_free);
+    return encoded(*this, TreeBuilder::Form::binary, plist_to_bin, plist_to_bin_free);
 }
 
 QByteArray PlistValue::encodeXml() const
 {
-    return encoded(*this, plist_to_xml, plist_to_xml_free);
+    return encoded(*this, TreeBuilder::Form::xml, plist_to_xml, plist_to_xml_free);
 }
 
 } // namespace Platform

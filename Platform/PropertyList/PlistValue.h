@@ -75,18 +75,26 @@ public:
     // Decoding reads binary and XML property lists with readers of the project's own, each in time
     // and memory linear in the input (a few tens of milliseconds at most); encoding writes them with
     // libplist. Malformed, truncated or hostile input gives no value: structures nested deeper than
-    // kMaxDepth, lists of more than kMaxElements values or more than kMaxDecodedBytes of texts (two
-    // bytes a UTF-16 unit) and data, shared objects of a binary list counted at each of their places;
-    // texts or keys holding a NUL character, a key that stands twice in a dictionary, integers beyond
-    // the 64-bit range (below -2^63 or above 2^64 - 1), dates outside the format's range (about 1933
-    // to 2069), sets and UIDs. Texts are kept as they are stored, a leading U+FEFF included; a shared
-    // text or data object is one shared value at each place.
+    // kMaxDepth (the outermost value at depth 0), lists of more than kMaxElements values (keys included)
+    // or more than kMaxDecodedBytes of texts and keys (two bytes a UTF-16 unit) and data, shared objects
+    // of a binary list counted at each of their places; texts or keys holding a NUL character, a key
+    // that stands twice in a dictionary, integers beyond the 64-bit range (below -2^63 or above
+    // 2^64 - 1), dates outside the format's range (about 1933 to 2069), sets and UIDs. Texts are kept as
+    // they are stored, every U+FEFF (leading ones too) and every CR included; a shared text or data
+    // object is one shared value at each place.
     // Integers decode signed, except one stored as a number from 2^63 to 2^64 - 1 (16 bytes in binary
-    // form, a number that large in XML), which decodes as Unsigned. Encoding writes an Unsigned value
-    // as its 64 bits, which read back as a negative Integer. Dates are kept to the millisecond in
-    // binary form and to the second in XML; encoding clamps dates to the format's range. None values
-    // inside arrays and dictionaries are left out; encoding a none value gives empty bytes. Encoding
-    // cuts texts at their first NUL character (libplist keeps C strings).
+    // form, a number that large in XML), which decodes as Unsigned.
+    // What the encoders write, decode reads back equal, but for what the formats do not keep: an
+    // Unsigned value is written as its 64 bits, which read back as a negative Integer; a date is clamped
+    // to the format's range (a date past its last second, by however little, is written as that second;
+    // one before its first second as that second) and kept to the millisecond in binary form and to the
+    // second in XML (its milliseconds dropped); XML writes a zero without its sign and a real that is not
+    // a number as one without sign or payload; None values and invalid dates inside arrays and
+    // dictionaries are left out; texts and keys are cut at their first NUL character (libplist keeps C
+    // strings; of the keys that are then the same, the last one in the dictionary's order whose value is
+    // not left out keeps its value) and a lone surrogate is written as '?'. A value decoding would refuse
+    // (nested too deep, too many values or bytes, counted as above) and a none value encode to empty
+    // bytes.
     static constexpr int kMaxDepth = 512;
     static constexpr std::size_t kMaxElements = 100'000;
     static constexpr std::uint64_t kMaxDecodedBytes = 32 * 1024 * 1024;
@@ -100,7 +108,6 @@ public:
     QByteArray encodeXml() const;
 
 private:
-    friend struct PlistValueAccess;
     std::variant<std::monostate, QString, std::int64_t, std::uint64_t, double, bool, QByteArray, QDateTime,
                  ArrayType, DictionaryType>
         m_value;

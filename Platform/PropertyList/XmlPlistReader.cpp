@@ -4,6 +4,7 @@
 #include <QByteArrayView>
 #include <QDate>
 #include <QDateTime>
+#include <QStringDecoder>
 #include <QTime>
 #include <QTimeZone>
 
@@ -69,11 +70,15 @@ std::optional<PlistValue> integerValue(QByteArrayView written)
     return PlistValue(std::int64_t(0 - magnitude));
 }
 
+// A real as written: blanks around it, one sign at most.
 std::optional<PlistValue> realValue(QByteArrayView written)
 {
     QByteArrayView text = trimmed(written);
-    if (!text.isEmpty() && text[0] == '+')
+    if (!text.isEmpty() && text[0] == '+') {
         text = text.sliced(1);
+        if (!text.isEmpty() && text[0] == '-')
+            return std::nullopt;
+    }
     if (text.isEmpty() || text[0] == '+')
         return std::nullopt;
     double number = 0;
@@ -372,16 +377,13 @@ private:
         return true;
     }
 
-    // UTF-8 without NUL as a text, a leading U+FEFF kept.
+    // UTF-8 without NUL as a text, every U+FEFF kept: one at the start is a character of the text, no
+    // byte-order mark (which QString::fromUtf8 would drop).
     std::optional<QString> text(QByteArrayView utf8)
     {
         if (std::memchr(utf8.data(), 0, std::size_t(utf8.size())) || !utf8.isValidUtf8())
             return std::nullopt;
-        QString result;
-        if (utf8.startsWith("\xEF\xBB\xBF"))
-            result = QChar(0xFEFF) + QString::fromUtf8(utf8.sliced(3));
-        else
-            result = QString::fromUtf8(utf8);
+        const QString result = m_utf8.decode(utf8);
         if (!count(std::uint64_t(result.size()) * 2))
             return std::nullopt;
         return result;
@@ -499,6 +501,8 @@ private:
     const std::uint64_t m_maxBytes;
     std::size_t m_nodes = 0;
     std::uint64_t m_bytes = 0;
+    QStringDecoder m_utf8{QStringDecoder::Utf8,
+                          QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom};
 };
 
 } // namespace

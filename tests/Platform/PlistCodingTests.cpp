@@ -109,7 +109,12 @@ PlistValue sample()
         {"bool", PlistValue(true)},
         {"data", PlistValue(QByteArray("\x00\x01\xfe\xff", 4))},
         {"empty", PlistValue(QString())},
-        {"marked", PlistValue(QStringLiteral("\ufeffmarked"))},
+        // Every U+FEFF is a character of the text, also two of them at its start, in texts and keys;
+        // line ends stay as they are.
+        {"marked", PlistValue(QStringLiteral("\ufeff\ufeffmarked"))},
+        {QStringLiteral("\ufeff\ufeffkey"), PlistValue(1)},
+        {QStringLiteral("\ufeffkey"), PlistValue(2)},
+        {"lines", PlistValue(QStringLiteral("one\r\ntwo\rthree\n"))},
         {"list", PlistValue(PlistValue::ArrayType{PlistValue(1), PlistValue("two"), PlistValue(inner)})},
         {"date", PlistValue(QDateTime(QDate(2024, 3, 5), QTime(10, 30, 15), QTimeZone::utc()))},
     });
@@ -229,20 +234,50 @@ TEST(PlistCoding, DatesCountFromTwoThousandOne)
 {
     const QDateTime epoch(QDate(2001, 1, 1), QTime(0, 0), QTimeZone::utc());
     EXPECT_TRUE(PlistValue(epoch).encodeXml().contains("<date>2001-01-01T00:00:00Z</date>"));
-    // Binary dates keep milliseconds, also before the epoch and within its last second.
-    for (const QDateTime& date : {QDateTime(QDate(1999, 12, 31), QTime(23, 59, 59, 250), QTimeZone::utc()),
-                                  QDateTime(QDate(2000, 12, 31), QTime(23, 59, 59, 250), QTimeZone::utc()),
-                                  QDateTime(QDate(2001, 1, 1), QTime(0, 0, 0, 250), QTimeZone::utc()),
-                                  QDateTime(QDate(2024, 1, 1), QTime(0, 1, 40, 999), QTimeZone::utc())}) {
-        const auto decoded = PlistValue::decode(PlistValue(PlistValue::ArrayType{PlistValue(date)}).encodeBinary());
-        ASSERT_TRUE(decoded.has_value());
-        EXPECT_EQ(decoded->toArray()->front().toDate(), date) << date.toString(Qt::ISODateWithMs).toStdString();
+    const auto utc = [](int year, int month, int day, int hour, int minute, int second, int msec = 0) {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec), QTimeZone::utc());
+    };
+    // The range's first and last second: as many seconds before and after 2001 as 32 bits hold.
+    const QDateTime first = utc(1932, 12, 13, 20, 45, 52);
+    const QDateTime last = utc(2069, 1, 19, 3, 14, 7);
+    // Each date as it reads back from the binary form and from XML. Binary dates keep milliseconds,
+    // also before the epoch and within the range's last second; XML keeps the second the date lies in,
+    // before 2001 as after it. A date beyond the range, by however little, is clamped to its end, not
+    // wrapped around nor refused on reading.
+    struct Written {
+        QDateTime date;
+        QDateTime binary;
+        QDateTime xml;
+    };
+    const std::int64_t earliest = std::numeric_limits<std::int64_t>::min();
+    const std::int64_t latest = std::numeric_limits<std::int64_t>::max();
+    const Written dates[] = {
+        {utc(1999, 12, 31, 23, 59, 59, 250), utc(1999, 12, 31, 23, 59, 59, 250), utc(1999, 12, 31, 23, 59, 59)},
+        {utc(2000, 12, 31, 23, 59, 59, 250), utc(2000, 12, 31, 23, 59, 59, 250), utc(2000, 12, 31, 23, 59, 59)},
+        {utc(2001, 1, 1, 0, 0, 0, 250), utc(2001, 1, 1, 0, 0, 0, 250), epoch},
+        {utc(2024, 1, 1, 0, 1, 40, 999), utc(2024, 1, 1, 0, 1, 40, 999), utc(2024, 1, 1, 0, 1, 40)},
+        {last, last, last},
+        {last.addMSecs(-1), last.addMSecs(-1), last.addSecs(-1)},
+        {last.addMSecs(500), last, last},
+        {last.addMSecs(1), last, last},
+        {utc(2200, 1, 1, 0, 0, 0), last, last},
+        {QDateTime::fromMSecsSinceEpoch(latest, QTimeZone::utc()), last, last},
+        {first, first, first},
+        {first.addMSecs(250), first.addMSecs(250), first},
+        {first.addMSecs(-1), first, first},
+        {first.addMSecs(-500), first, first},
+        {QDateTime::fromMSecsSinceEpoch(earliest, QTimeZone::utc()), first, first},
+    };
+    for (const Written& written : dates) {
+        const PlistValue value(PlistValue::ArrayType{PlistValue(written.date)});
+        const std::string shown = written.date.toString(Qt::ISODateWithMs).toStdString();
+        const auto binary = PlistValue::decode(value.encodeBinary());
+        ASSERT_TRUE(binary.has_value()) << shown;
+        EXPECT_EQ(binary->toArray()->front().toDate(), written.binary) << shown;
+        const auto xml = PlistValue::decode(value.encodeXml());
+        ASSERT_TRUE(xml.has_value()) << shown;
+        EXPECT_EQ(xml->toArray()->front().toDate(), written.xml) << shown;
     }
-    // Beyond the format's range the date is clamped, not wrapped around.
-    const auto far = PlistValue::decode(
-        PlistValue(QDateTime(QDate(2200, 1, 1), QTime(0, 0), QTimeZone::utc())).encodeBinary());
-    ASSERT_TRUE(far.has_value());
-    EXPECT_GT(far->toDate()->date().year(), 2060);
 }
 
 TEST(PlistCoding, NoneValuesAreLeftOutAndNoneEncodesToNothing)
@@ -289,11 +324,20 @@ TEST(PlistCodingHostile, DeepNestingIsRefusedWithoutExhaustingTheStack)
                              QByteArray("<true/>") + QByteArray("</dict>").repeated(200000) + "</plist>";
     EXPECT_FALSE(PlistValue::decode(dicts).has_value());
 
-    // Encoding refuses what decoding would refuse.
+    // Encoding refuses what decoding would refuse; a none value below the bound is left out, as
+    // anywhere else.
     PlistValue deep = PlistValue(PlistValue::ArrayType{});
     for (int i = 0; i < PlistValue::kMaxDepth + 5; ++i)
         deep = PlistValue(PlistValue::ArrayType{deep});
     EXPECT_TRUE(deep.encodeBinary().isEmpty());
+    PlistValue holdingNone = PlistValue(PlistValue::ArrayType{PlistValue()});
+    for (int i = 0; i < PlistValue::kMaxDepth; ++i)
+        holdingNone = PlistValue(PlistValue::ArrayType{holdingNone});
+    for (const QByteArray& written : {holdingNone.encodeBinary(), holdingNone.encodeXml()}) {
+        const auto read = PlistValue::decode(written);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(depthOf(*read), PlistValue::kMaxDepth + 1);
+    }
 }
 
 TEST(PlistCodingHostile, XmlWhoseNestingCannotBeTrustedIsRefused)
@@ -308,26 +352,31 @@ TEST(PlistCodingHostile, XmlWhoseNestingCannotBeTrustedIsRefused)
     EXPECT_FALSE(PlistValue::decode(head + "<array x=\"/>\" ></array></plist>").has_value());
     EXPECT_FALSE(PlistValue::decode(head + "<array x=\"></array></plist>").has_value());
 
-    // What writers put in texts reads as written: references, CDATA sections and comments, blanks kept.
+    // What writers put in texts reads as written: references, CDATA sections and comments, blanks and
+    // line ends kept, every U+FEFF too (also two at the start of a key, as a reference or not).
     const auto texts = PlistValue::decode(
-        head + "<dict><key>a&#x20;b</key><string> &lt;&#65;&#x1F600;&apos;&quot;<![CDATA[<&amp;>]]><!-- c -->\n</string>"
+        head + "<dict><key>a&#x20;b</key><string> &lt;&#65;&#x1F600;&apos;&quot;<![CDATA[<&amp;>]]><!-- c -->\r\n</string>"
                "<key>d</key><data> AAH+\n/w== </data><key>t</key><true></true><key>r</key><real>+infinity</real>"
+               "<key>&#xFEFF;&#xFEFF;k</key><string>&#xFEFF;&#xFEFF;x</string><key>\xEF\xBB\xBFk</key><true/>"
                "<key>e</key><dict/></dict></plist>\n\n   ");
     ASSERT_TRUE(texts.has_value());
-    EXPECT_EQ((*texts)["a b"].toString(), QStringLiteral(" <A\U0001F600'\"<&amp;>\n"));
+    EXPECT_EQ((*texts)["a b"].toString(), QStringLiteral(" <A\U0001F600'\"<&amp;>\r\n"));
+    EXPECT_EQ((*texts)[QStringLiteral("\ufeff\ufeffk")].toString(), QStringLiteral("\ufeff\ufeffx"));
+    EXPECT_EQ((*texts)[QStringLiteral("\ufeffk")].toBool(), true);
     EXPECT_EQ((*texts)["d"].toData(), QByteArray("\x00\x01\xfe\xff", 4));
     EXPECT_EQ((*texts)["t"].toBool(), true);
     EXPECT_EQ((*texts)["r"].toReal(), std::numeric_limits<double>::infinity());
     EXPECT_NE((*texts)["e"].toDictionary(), nullptr);
     // References that stand for nothing or for a NUL, bytes that are no UTF-8, a second value, a key
-    // standing twice, entities declared in the document and attributes on values are refused.
+    // standing twice, entities declared in the document, attributes on values and numbers with two
+    // signs are refused.
     for (const QByteArray& body :
          {QByteArray("<string>&nbsp;</string>"), QByteArray("<string>&#0;</string>"), QByteArray("<string>a & b</string>"),
           QByteArray("<string>&#xD800;</string>"), QByteArray("<string>\xff</string>"),
           QByteArray("<string>a</string><string>b</string>"),
           QByteArray("<dict><key>k</key><true/><key>k</key><false/></dict>"), QByteArray("<string x=\"1\">a</string>"),
           QByteArray("<dict><true/></dict>"), QByteArray("<data>A=A=</data>"), QByteArray("<data>====</data>"), QByteArray("<data>AAAAA</data>"),
-          QByteArray("<integer/>")})
+          QByteArray("<integer/>"), QByteArray("<real>+-1</real>")})
         EXPECT_FALSE(PlistValue::decode(head + body + "</plist>").has_value()) << body.toStdString();
     EXPECT_FALSE(PlistValue::decode("<?xml version=\"1.0\"?><!DOCTYPE plist [<!ENTITY e \"x\">]><plist>"
                                     "<string>&e;</string></plist>")
@@ -531,11 +580,27 @@ TEST(PlistCodingHostile, ListsBeyondTheElementBoundAreRefused)
     const QByteArray shared = binaryList({outer, arrayObject({2, 2, 2, 2, 2, 2, 2, 2, 2}), QByteArray(1, char(0x09))});
     EXPECT_FALSE(PlistValue::decode(shared).has_value());
 
-    // A plain list at the bound decodes, one past it does not, in either format.
+    // A plain list at the bound is written and decodes; one past it is written in neither form, for
+    // it would not read back.
     PlistValue::ArrayType items(PlistValue::kMaxElements - 1, PlistValue(true));
     EXPECT_TRUE(PlistValue::decode(PlistValue(items).encodeBinary()).has_value());
     EXPECT_TRUE(PlistValue::decode(PlistValue(items).encodeXml()).has_value());
     items.push_back(PlistValue(true));
-    EXPECT_FALSE(PlistValue::decode(PlistValue(items).encodeBinary()).has_value());
-    EXPECT_FALSE(PlistValue::decode(PlistValue(items).encodeXml()).has_value());
+    EXPECT_TRUE(PlistValue(items).encodeBinary().isEmpty());
+    EXPECT_TRUE(PlistValue(items).encodeXml().isEmpty());
+    // Keys count as values, as they do on reading: one past the bound with half as many entries.
+    PlistValue::DictionaryType entries;
+    for (std::size_t i = 0; i < PlistValue::kMaxElements / 2; ++i)
+        entries.emplace(QString::number(i), PlistValue(true));
+    EXPECT_TRUE(PlistValue(entries).encodeBinary().isEmpty());
+
+    // Bytes of data and texts (two a UTF-16 unit) at the bound are written and decode; one more is not
+    // written.
+    const QByteArray data(qsizetype(PlistValue::kMaxDecodedBytes) - 2, 'x');
+    const PlistValue atBound(PlistValue::ArrayType{PlistValue(data), PlistValue(QStringLiteral("a"))});
+    const auto read = PlistValue::decode(atBound.encodeBinary());
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, atBound);
+    const PlistValue pastBound(PlistValue::ArrayType{PlistValue(data), PlistValue(QStringLiteral("ab"))});
+    EXPECT_TRUE(pastBound.encodeBinary().isEmpty());
 }

@@ -36,7 +36,9 @@ void convert(const Platform::PlistValue& value, int depth)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const QByteArray bytes = FuzzInput::bytes(data, size);
-    Platform::PlistStructureCheck::accepts(bytes, Platform::PlistValue::kMaxDepth);
+    using Platform::PlistValue;
+    Platform::PlistStructureCheck::accepts(bytes, PlistValue::kMaxDepth, PlistValue::kMaxElements,
+                                           PlistValue::kMaxDecodedBytes);
     if (const auto value = Platform::PlistValue::decode(bytes)) {
         convert(*value, 0);
         Platform::PlistValue::decode(value->encodeBinary());

@@ -2,6 +2,7 @@
 // and reading changes, renames or removes no file, except that a file of the program's own that cannot
 // be decoded is moved aside whole. The run stops at the first read that breaks either rule.
 #include "FuzzInput.h"
+#include "PlistForms.h"
 
 #include "Platform/PropertyList/Defaults.h"
 #include "Platform/PropertyList/PlistValue.h"
@@ -10,8 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -34,29 +33,6 @@ std::map<QString, QByteArray> files(const QString& folder)
         all[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
     }
     return all;
-}
-
-// Equal values, a real that is not a number equal to itself.
-bool same(const Platform::PlistValue& a, const Platform::PlistValue& b)
-{
-    using Type = Platform::PlistValue::Type;
-    if (a.type() != b.type())
-        return false;
-    if (a.type() == Type::Real)
-        return (std::isnan(*a.toReal()) && std::isnan(*b.toReal())) || *a.toReal() == *b.toReal();
-    if (a.type() == Type::Array) {
-        const auto& x = *a.toArray();
-        const auto& y = *b.toArray();
-        return x.size() == y.size() && std::equal(x.begin(), x.end(), y.begin(), same);
-    }
-    if (a.type() == Type::Dictionary) {
-        const auto& x = *a.toDictionary();
-        const auto& y = *b.toDictionary();
-        return x.size() == y.size() && std::equal(x.begin(), x.end(), y.begin(), [](const auto& i, const auto& j) {
-                   return i.first == j.first && same(i.second, j.second);
-               });
-    }
-    return a == b;
 }
 
 double threadSeconds()
@@ -112,7 +88,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     if (after != before)
         fail("a read changed, renamed or removed a file");
-    if (readable && !bytes.isEmpty() && !same(Platform::PlistValue(values), *decoded))
+    if (readable && !bytes.isEmpty() && !PlistForms::same(Platform::PlistValue(values), *decoded, false))
         fail("the store holds other values than the file");
     if (!readable && !values.empty())
         fail("an undecodable file gave values");
