@@ -304,9 +304,10 @@ private:
 // Builds the libplist tree of a value in one form as the decoder reads it back: none values and invalid
 // dates are left out, texts and keys are cut at their first NUL (the library keeps C strings; of keys
 // that are then the same, the last one whose value is not left out keeps its value), dates are clamped
-// to the range and in XML kept to their second. A value whose tree the decoder would refuse, counted as the decoder counts it (nested deeper
-// than kMaxDepth, more than kMaxElements values and keys, more than kMaxDecodedBytes of texts, keys and
-// data), gives no tree at all: what is written always reads back.
+// to the range and in XML kept to their second. A value whose tree the decoder would refuse, counted as
+// the decoder counts it (nested deeper than kMaxDepth, more than kMaxElements values and keys, more
+// than kMaxDecodedBytes of texts, keys and data), gives no tree at all: what is written always reads
+// back.
 class TreeBuilder {
 public:
     enum class Form { binary, xml };

@@ -74,13 +74,12 @@ std::optional<PlistValue> integerValue(QByteArrayView written)
 std::optional<PlistValue> realValue(QByteArrayView written)
 {
     QByteArrayView text = trimmed(written);
-    if (!text.isEmpty() && text[0] == '+') {
+    // One sign at most: from_chars reads a '-' of its own, and no '+' at all.
+    if (text.startsWith('+')) {
         text = text.sliced(1);
-        if (!text.isEmpty() && text[0] == '-')
+        if (text.startsWith('-'))
             return std::nullopt;
     }
-    if (text.isEmpty() || text[0] == '+')
-        return std::nullopt;
     double number = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
     if (error != std::errc() || end != text.data() + text.size())

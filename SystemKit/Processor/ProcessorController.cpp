@@ -104,27 +104,21 @@ void ProcessorController::prepareTick(std::function<void()> ready)
         ready();
         return;
     }
-    // One read at a time, and one tick waits for it: the tick that starts it (or the first to find
-    // it running). A read slower than that tick (hung in /proc) holds up no later tick; they go on
-    // with the list they have, and the read reaches the list as it arrives.
-    if (m_reader->isReading()) {
-        if (m_readAwaited) {
-            ready();
-            return;
-        }
-    } else if (!m_reader->read(m_records, [this, generation = m_readGeneration](ProcessTableReader::Result result) {
-                   takeRead(generation, std::move(result));
-               })) {
+    // One read at a time, and only the tick that starts it waits for it: a read slower than that tick
+    // (hung in /proc) holds up no later tick; they go on with the list they have, and the read reaches
+    // the list as it arrives.
+    if (m_reader->isReading()
+        || !m_reader->read(m_records, [this, generation = m_readGeneration](ProcessTableReader::Result result) {
+               takeRead(generation, std::move(result));
+           })) {
         ready();
         return;
     }
-    m_readAwaited = true;
     m_tickWaiting = std::move(ready);
 }
 
 void ProcessorController::takeRead(std::uint64_t generation, ProcessTableReader::Result result)
 {
-    m_readAwaited = false;
     const std::function<void()> ready = std::exchange(m_tickWaiting, {});
     if (generation != m_readGeneration) {
         // Read before collection was set again: only its buffer is kept.

@@ -74,8 +74,8 @@ public:
     // From now on the process table is read on a thread of its own before each tick of the shared
     // sample clock (only while sampling on it), one read at a time. A sample takes the newest read
     // that finished for it; one that finishes after its tick is not lost: it reaches the process
-    // list as it arrives (then `processesSampled`). Only one tick waits for a read (up to the
-    // clock's limit); the ticks after it while the read still runs go on at once, keeping the process
+    // list as it arrives (then `processesSampled`). Only the tick that starts a read waits for it (up to
+    // the clock's limit); the ticks after it while the read still runs go on at once, keeping the process
     // list they have. Each process's load is measured between its own two readings, however late
     // either came.
     void readProcessesOffMainThread();
@@ -189,8 +189,6 @@ private:
     ProcessTableReader* m_reader = nullptr;
     std::optional<ProcessTableReader::Result> m_prepared;
     std::function<void()> m_tickWaiting;
-    // Whether a tick already waited for the read under way.
-    bool m_readAwaited = false;
     // Counts the assignments of collectProcessInformation: a read started before the last one is
     // not taken.
     std::uint64_t m_readGeneration = 0;

@@ -823,16 +823,6 @@ struct ProgramWithAHeldRead : Program {
     BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
 };
 
-// Waits, running the event loop, until `done` or 5 s have passed.
-bool waitUntil(const std::function<bool()>& done)
-{
-    QElapsedTimer waited;
-    waited.start();
-    while (!done() && waited.elapsed() < 5000)
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
-    return done();
-}
-
 } // namespace
 
 TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadAndAWifiQueryHang)
@@ -842,7 +832,7 @@ TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadAndAWifiQueryHang)
     const std::uint64_t ticks = clock.ticks();
     clock.advance();
     ASSERT_TRUE(table->holdsARead());
-    ASSERT_TRUE(waitUntil([&] { return wifi->wasAsked(); }));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wifi->wasAsked(); }, 5000));
 
     // Both end once the program has quit, or after 3 s should quitting wait for them.
     std::promise<void> quit;
@@ -865,7 +855,8 @@ TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadAndAWifiQueryHang)
 
     // Once they end, their threads let go of what they read.
     ending.join();
-    waitUntil([&] { return table.use_count() <= 2 && wifi.use_count() == 1 && clock.ticks() != ticks; });
+    (void)QTest::qWaitFor(
+        [&] { return table.use_count() <= 2 && wifi.use_count() == 1 && clock.ticks() != ticks; }, 5000);
     EXPECT_EQ(table.use_count(), 2); // the test's and the start-up environment's
     EXPECT_EQ(wifi.use_count(), 1);
 }

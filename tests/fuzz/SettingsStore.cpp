@@ -3,6 +3,7 @@
 // be decoded is moved aside whole. The run stops at the first read that breaks either rule.
 #include "FuzzInput.h"
 #include "PlistForms.h"
+#include "tests/Support/MainThreadStalls.h"
 
 #include "Platform/PropertyList/Defaults.h"
 #include "Platform/PropertyList/PlistValue.h"
@@ -13,7 +14,6 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 #include <map>
 
 namespace {
@@ -33,13 +33,6 @@ std::map<QString, QByteArray> files(const QString& folder)
         all[name] = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
     }
     return all;
-}
-
-double threadSeconds()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return double(now.tv_sec) + double(now.tv_nsec) / 1e9;
 }
 
 } // namespace
@@ -70,9 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                            : Platform::Defaults::Owner::anotherProgram);
     // The read's own processor time: a busy machine that takes the processor away from this thread
     // for a while does not make the read slow.
-    const double start = threadSeconds();
+    const qint64 start = MainThreadStalls::threadMilliseconds();
     const auto values = defaults.dictionary();
-    if (threadSeconds() - start > 0.1)
+    if (MainThreadStalls::threadMilliseconds() - start > 100)
         fail("one read took over 100 ms");
 
     auto after = files(config);
