@@ -404,22 +404,6 @@ TEST(ProcessLoad, ReadsSlowerThanTheTicksReachTheListWithTheLoadsOfTheTimeTheySp
     EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 0.0f); // no processor time since the third read
 }
 
-namespace {
-
-// Whether a thread of this process waits in opening a FIFO that no one writes to yet.
-bool aThreadWaitsOnAFifo()
-{
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile wchan(tasks.filePath(task + QStringLiteral("/wchan")));
-        if (wchan.open(QIODevice::ReadOnly) && wchan.readAll().trimmed() == "wait_for_partner")
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 TEST(ProcessLoad, EveryProcessIsMeasuredBetweenItsOwnTwoReadings)
 {
     // Process 1 runs all the time, process 560 half of it; the others stand still.
@@ -442,12 +426,17 @@ TEST(ProcessLoad, EveryProcessIsMeasuredBetweenItsOwnTwoReadings)
     env.root.remove(QStringLiteral("proc/560/stat"));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
     driver.clock.advance();
-    const bool held = ClockDriver::waitUntil(aThreadWaitsOnAFifo);
+    // The FIFO's writing end opens without waiting only once a reader has it open (before that the
+    // open fails with ENXIO): then the read is at process 560, and stays there until the line comes.
+    int writer = -1;
+    const bool held = ClockDriver::waitUntil([&] {
+        if (writer < 0)
+            writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        return writer >= 0;
+    });
     env.advance(2.0);
     const QByteArray stat = "560 (held) S 1 560 0 0 -1 4194560 0 0 0 0 250 0 0 0 20 0 1 0 4321 1000000 100 "
                             "18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
-    // Opening for writing lets the waiting read go (a write that fails leaves the line unread).
-    const int writer = ::open(fifo.constData(), held ? O_WRONLY : O_WRONLY | O_NONBLOCK);
     if (writer >= 0) {
         EXPECT_EQ(::write(writer, stat.constData(), std::size_t(stat.size())), stat.size());
         ::close(writer);
