@@ -2,6 +2,7 @@
 
 #include "Platform/Netlink/Nl80211Reply.h"
 #include "Platform/Proc/ProcFile.h"
+#include "Platform/Time/QuitWait.h"
 
 #include <QDir>
 
@@ -134,8 +135,7 @@ Nl80211Wlan::~Nl80211Wlan()
     m_shared->changed.notify_all();
     if (!m_thread.joinable())
         return;
-    const bool ended = m_shared->changed.wait_for(lock, std::chrono::milliseconds(quitWaitMilliseconds),
-                                                  [this] { return m_shared->ended; });
+    const bool ended = m_shared->changed.wait_for(lock, quitWait, [this] { return m_shared->ended; });
     lock.unlock();
     // A query that waits on the driver keeps its thread, and the thread what it shares, until the
     // query gives up; nobody waits for it.

@@ -17,15 +17,13 @@ namespace Platform {
 //
 // A driver may take its time over every answer, and a query asks several times. The thread owns
 // what it touches (shared with the source), so that the source can go while a query runs: it waits
-// for the thread at most quitWaitMilliseconds and then leaves it to end on its own, which it does
-// at the query's next request.
+// for the thread at most Platform::quitWait and then leaves it to end on its own, which it does at
+// the query's next request.
 class Nl80211Wlan : public Wlan {
 public:
     // One query; it gives up with no list once `stopping` is set, at the latest after the request
     // under way.
     using Query = std::function<std::optional<std::vector<WlanInterface>>(const std::atomic<bool>& stopping)>;
-
-    static constexpr int quitWaitMilliseconds = 200;
 
     // `root` holds sys/class/net (the interfaces' operational states).
     explicit Nl80211Wlan(QString root = QStringLiteral("/"));

@@ -326,6 +326,7 @@ bool ProcessTable::readProcess(int procFd, std::int32_t pid, Known& known, const
     if (line->rss > 0 && __builtin_mul_overflow(std::uint64_t(line->rss), m_pageSize, &resident))
         resident = UINT64_MAX;
     record.residentBytes = resident;
+    record.startTime = line->startTime;
     record.name = nameFor(procFd, record.pid, known, line->startTime, (line->flags & kKernelThreadFlag) != 0,
                           line->name);
     return true;

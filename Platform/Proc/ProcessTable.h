@@ -20,6 +20,9 @@ struct ProcessRecord {
     bool zombie = false;
     std::uint64_t cpuTime = 0;       // user + system processor time in timebase units (nanoseconds)
     std::uint64_t residentBytes = 0; // resident memory
+    // When the process started, in clock ticks after boot. A pid is handed out again once its
+    // process has ended: the pid and the start time together name one process.
+    std::int64_t startTime = 0;
     QString name;
     // When the stat file these figures come from was read, on the clock the scan was given (0
     // without one). A scan may stand still at one process for seconds (a stat file that blocks):

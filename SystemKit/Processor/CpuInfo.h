@@ -18,6 +18,10 @@ public:
     // `time` between two such moments. Not coded: it means nothing outside this run of the program.
     std::int64_t readNanoseconds() const { return m_readNanoseconds; }
     void setReadNanoseconds(std::int64_t nanoseconds) { m_readNanoseconds = nanoseconds; }
+    // When the process started, in the kernel's clock ticks after boot: two readings of one pid with
+    // different start times are two processes, and no load lies between them. Not coded either.
+    std::int64_t startTime() const { return m_startTime; }
+    void setStartTime(std::int64_t startTime) { m_startTime = startTime; }
 
     // Coding with the keys "time" and "usage".
     QJsonObject toJson() const;
@@ -27,6 +31,7 @@ private:
     double m_time = 0;
     float m_usage = 0;
     std::int64_t m_readNanoseconds = 0;
+    std::int64_t m_startTime = 0;
 };
 
 } // namespace SystemKit

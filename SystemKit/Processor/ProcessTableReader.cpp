@@ -1,5 +1,7 @@
 #include "SystemKit/Processor/ProcessTableReader.h"
 
+#include "Platform/Time/QuitWait.h"
+
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
@@ -40,8 +42,7 @@ ProcessTableReader::~ProcessTableReader()
     m_shared->receiver = nullptr;
     m_shared->request.reset();
     m_shared->changed.notify_all();
-    const bool ended = m_shared->changed.wait_for(lock, std::chrono::milliseconds(quitWaitMilliseconds),
-                                                  [this] { return m_shared->ended; });
+    const bool ended = m_shared->changed.wait_for(lock, Platform::quitWait, [this] { return m_shared->ended; });
     lock.unlock();
     // A read that hangs keeps its thread, and the thread what it reads, until it ends; the program
     // does not wait for it.

@@ -22,8 +22,8 @@ namespace SystemKit {
 // A read may hang in /proc (a process in uninterruptible sleep holds what its files need): the
 // reader never waits for one without a bound. The thread owns what it touches (the table, the clock
 // and its own state, shared with the reader), so that the reader can go while a read hangs: it waits
-// for the read at most quitWaitMilliseconds and then leaves the thread to end on its own, the
-// result going nowhere.
+// for the read at most Platform::quitWait and then leaves the thread to end on its own, the result
+// going nowhere.
 class ProcessTableReader : public QObject {
     Q_OBJECT
 
@@ -36,9 +36,6 @@ public:
         std::shared_ptr<ProcessTree> tree;
         RunningProcessList processes;
     };
-
-    // The longest the reader waits, as it goes, for a read under way.
-    static constexpr int quitWaitMilliseconds = 200;
 
     // `monotonic` stamps each process's record as it is read; it is called on the reader's thread,
     // also after the reader went, so it must own what it reads.

@@ -38,6 +38,7 @@ std::shared_ptr<ProcessTree> ProcessTree::fromRecords(const std::vector<Platform
         auto process = std::make_shared<RunningProcess>(record.pid, record.ppid);
         process->cpu().setTime(double(record.cpuTime) / 1e9);
         process->cpu().setReadNanoseconds(record.readNanoseconds);
+        process->cpu().setStartTime(record.startTime);
         process->memory().setTotalBytes(record.residentBytes);
         process->setName(record.name);
         tree->insert(std::move(process));

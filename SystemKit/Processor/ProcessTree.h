@@ -17,7 +17,8 @@ namespace SystemKit {
 class ProcessTree {
 public:
     // The processes of one reading of the process table: every record but zombies and those without
-    // a name, with its processor time and resident memory. Touches nothing shared: any thread may build.
+    // a name, with its processor time (and when it was read), start time and resident memory. Touches
+    // nothing shared: any thread may build.
     static std::shared_ptr<ProcessTree> fromRecords(const std::vector<Platform::ProcessRecord>& records);
 
     // The tree's processes as the sampler's list, in tree order.

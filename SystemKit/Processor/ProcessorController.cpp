@@ -176,12 +176,12 @@ void ProcessorController::updateProcessUsage()
         const float scale = float(timebase.numer) / float(timebase.denom);
         for (const auto& process : tree->processes()) {
             const RunningProcess* old = m_oldProcessTree->find(process->pid());
-            if (!old)
-                continue; // new since the previous sample
+            if (!old || old->cpu().startTime() != process->cpu().startTime())
+                continue; // new since the previous sample, also on the pid of one that ended
             const double oldTime = old->cpu().time();
             const double newTime = process->cpu().time();
             if (oldTime < 0 || oldTime > newTime)
-                continue; // the identifier now belongs to another process
+                continue; // a counter that went back measures nothing
             const double elapsed = double(process->cpu().readNanoseconds() - old->cpu().readNanoseconds()) / 1e9;
             if (!(elapsed > 0))
                 continue;

@@ -65,6 +65,7 @@ TEST(ProcessTableList, ReadsEveryReadableProcessInPidOrder)
     ASSERT_TRUE(systemd);
     EXPECT_EQ(systemd->ppid, 0);
     EXPECT_EQ(systemd->cpuTime, nanoseconds(500));
+    EXPECT_EQ(systemd->startTime, 4321);
     EXPECT_EQ(systemd->residentBytes, 3000u * std::uint64_t(::sysconf(_SC_PAGESIZE)));
     EXPECT_FALSE(systemd->zombie);
     EXPECT_TRUE(findPid(records, 340)->zombie);
@@ -282,7 +283,7 @@ bool sameRecords(const std::vector<ProcessRecord>& a, const std::vector<ProcessR
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](const ProcessRecord& x, const ProcessRecord& y) {
         return x.pid == y.pid && x.ppid == y.ppid && x.zombie == y.zombie && x.cpuTime == y.cpuTime
-               && x.residentBytes == y.residentBytes && x.name == y.name;
+               && x.residentBytes == y.residentBytes && x.startTime == y.startTime && x.name == y.name;
     });
 }
 

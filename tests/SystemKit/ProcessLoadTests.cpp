@@ -40,6 +40,15 @@ std::vector<int> pids(const ProcessorController& cpu)
     return result;
 }
 
+// A process's stat file with `ticks` of processor time, started `startTime` clock ticks after boot.
+void writeStat(FixtureRoot& root, int pid, const char* name, int ticks, int startTime = 4321)
+{
+    root.write(QStringLiteral("proc/%1/stat").arg(pid),
+               QByteArray::number(pid) + " (" + name + ") S 1 " + QByteArray::number(pid) + " 0 0 -1 4194560 0 0 0 0 "
+                   + QByteArray::number(ticks) + " 0 0 0 20 0 1 0 " + QByteArray::number(startTime)
+                   + " 1000000 100 18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n");
+}
+
 // Two samples one second apart: processes/first, then processes/second.
 struct TwoSamples {
     ProcessorTestEnvironment env{QStringLiteral("processes/first")};
@@ -118,9 +127,33 @@ TEST(ProcessLoad, SecondSampleGivesPercentOfTheInterval)
     EXPECT_FLOAT_EQ(findPid(cpu, 230)->cpuUsage(), 100.0f);
     EXPECT_FLOAT_EQ(findPid(cpu, 2)->cpuUsage(), 0.0f);
     EXPECT_FLOAT_EQ(findPid(cpu, 901)->cpuUsage(), 0.0f);  // new since the last sample
-    EXPECT_FLOAT_EQ(findPid(cpu, 780)->cpuUsage(), 0.0f);  // pid reused: less time than before
+    EXPECT_FLOAT_EQ(findPid(cpu, 780)->cpuUsage(), 0.0f);  // less time than before: no load
     EXPECT_EQ(findPid(cpu, 120), nullptr);                 // gone
     EXPECT_EQ(findPid(cpu, 340), nullptr);
+}
+
+TEST(ProcessLoad, APidTakenByALaterProcessStartsWithoutLoad)
+{
+    // Process 500 ends between the samples and a later one gets its pid, with more processor time
+    // than the first had: a new process, its time not a load of the interval.
+    ProcessorTestEnvironment env(QStringLiteral("processes/first"));
+    writeStat(env.root, 500, "worker", 100);
+    auto cpu = env.makeSampler();
+    cpu->setCollectProcessInformation(true);
+    cpu->refresh();
+    env.root.load(QStringLiteral("processes/second"));
+    writeStat(env.root, 500, "worker", 300, 4400);
+    env.advance(1.0);
+    cpu->refresh();
+    ASSERT_TRUE(findPid(*cpu, 500));
+    EXPECT_FLOAT_EQ(findPid(*cpu, 500)->cpuUsage(), 0.0f);
+    EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 50.0f);
+
+    // From then on it is measured as any process: 0.5 s in 1 s.
+    writeStat(env.root, 500, "worker", 350, 4400);
+    env.advance(1.0);
+    cpu->refresh();
+    EXPECT_FLOAT_EQ(findPid(*cpu, 500)->cpuUsage(), 50.0f);
 }
 
 TEST(ProcessLoad, ProcessUnreadableInThePreviousSampleGetsNoLifetimeSpike)
@@ -267,15 +300,6 @@ struct ClockDriver {
     BaseKit::SampleClock& clock = BaseKit::SampleClock::shared();
 };
 
-// A process's stat file with `ticks` of processor time.
-void writeStat(FixtureRoot& root, int pid, const char* name, int ticks)
-{
-    root.write(QStringLiteral("proc/%1/stat").arg(pid),
-               QByteArray::number(pid) + " (" + name + ") S 1 " + QByteArray::number(pid) + " 0 0 -1 4194560 0 0 0 0 "
-                   + QByteArray::number(ticks)
-                   + " 0 0 0 20 0 1 0 4321 1000000 100 18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n");
-}
-
 } // namespace
 
 TEST(ProcessLoad, TableReadOffTheMainThreadGivesTheLoadsInTheClocksTick)
@@ -380,22 +404,6 @@ TEST(ProcessLoad, ReadsSlowerThanTheTicksReachTheListWithTheLoadsOfTheTimeTheySp
     EXPECT_FLOAT_EQ(findPid(*cpu, 1)->cpuUsage(), 0.0f); // no processor time since the third read
 }
 
-namespace {
-
-// Whether a thread of this process waits in opening a FIFO that no one writes to yet.
-bool aThreadWaitsOnAFifo()
-{
-    const QDir tasks(QStringLiteral("/proc/self/task"));
-    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
-        QFile wchan(tasks.filePath(task + QStringLiteral("/wchan")));
-        if (wchan.open(QIODevice::ReadOnly) && wchan.readAll().trimmed() == "wait_for_partner")
-            return true;
-    }
-    return false;
-}
-
-} // namespace
-
 TEST(ProcessLoad, EveryProcessIsMeasuredBetweenItsOwnTwoReadings)
 {
     // Process 1 runs all the time, process 560 half of it; the others stand still.
@@ -418,12 +426,17 @@ TEST(ProcessLoad, EveryProcessIsMeasuredBetweenItsOwnTwoReadings)
     env.root.remove(QStringLiteral("proc/560/stat"));
     ASSERT_EQ(::mkfifo(fifo.constData(), 0600), 0);
     driver.clock.advance();
-    const bool held = ClockDriver::waitUntil(aThreadWaitsOnAFifo);
+    // The FIFO's writing end opens without waiting only once a reader has it open (before that the
+    // open fails with ENXIO): then the read is at process 560, and stays there until the line comes.
+    int writer = -1;
+    const bool held = ClockDriver::waitUntil([&] {
+        if (writer < 0)
+            writer = ::open(fifo.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
+        return writer >= 0;
+    });
     env.advance(2.0);
     const QByteArray stat = "560 (held) S 1 560 0 0 -1 4194560 0 0 0 0 250 0 0 0 20 0 1 0 4321 1000000 100 "
                             "18446744073709551615 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0 0\n";
-    // Opening for writing lets the waiting read go (a write that fails leaves the line unread).
-    const int writer = ::open(fifo.constData(), held ? O_WRONLY : O_WRONLY | O_NONBLOCK);
     if (writer >= 0) {
         EXPECT_EQ(::write(writer, stat.constData(), std::size_t(stat.size())), stat.size());
         ::close(writer);
