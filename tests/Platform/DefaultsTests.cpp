@@ -40,6 +40,35 @@ void writeFile(const QString& path, const QByteArray& bytes)
     ASSERT_TRUE(file.commit());
 }
 
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The suites' log lines while it lives, each "<level> <message>" (0 info, 1 error, 2 fault).
+class LogLines {
+public:
+    LogLines() : m_previous(Defaults::setLogWriter(&record)) { lines().clear(); }
+    ~LogLines() { Defaults::setLogWriter(m_previous); }
+    LogLines(const LogLines&) = delete;
+    LogLines& operator=(const LogLines&) = delete;
+
+    static QStringList& lines()
+    {
+        static QStringList all;
+        return all;
+    }
+
+private:
+    static void record(const QString&, const QString&, Platform::SystemLog::Level level, const QString& message)
+    {
+        lines() << QString::number(int(level)) + QLatin1Char(' ') + message;
+    }
+
+    Platform::SystemLog::Writer m_previous;
+};
+
 QStringList keysOf(const QSignalSpy& spy)
 {
     QStringList keys;
@@ -104,25 +133,83 @@ TEST(Defaults, WritesPersistAsABinaryPropertyListInTheConfigFolder)
         EXPECT_TRUE(defaults.set("gone", 1));
         EXPECT_TRUE(defaults.remove("gone"));
         EXPECT_TRUE(defaults.set("past", last.addMSecs(500)));
-        // A value the file could not hold is kept for this process and not written: the file still
-        // holds what it held.
-        EXPECT_FALSE(defaults.set("huge", PlistValue::ArrayType(PlistValue::kMaxElements, PlistValue(true))));
-        EXPECT_TRUE(defaults.remove("huge"));
+        // A value the file cannot hold is refused and logged in one line: the key keeps what it had, the
+        // file what it held, and later settings are written.
+        const LogLines log;
+        const PlistValue huge(PlistValue::ArrayType(PlistValue::kMaxElements, PlistValue(true)));
+        EXPECT_FALSE(defaults.set("name", huge));
+        EXPECT_EQ(defaults.string("name"), QStringLiteral("Kestrion"));
+        EXPECT_FALSE(defaults.set("huge", huge));
+        EXPECT_FALSE(defaults.contains("huge"));
+        ASSERT_EQ(log.lines().size(), 2);
+        EXPECT_TRUE(log.lines()[0].startsWith("1 ")) << qPrintable(log.lines()[0]);
+        EXPECT_TRUE(log.lines()[0].contains("\"name\"")) << qPrintable(log.lines()[0]);
+        EXPECT_TRUE(log.lines()[1].contains("\"huge\"")) << qPrintable(log.lines()[1]);
+        EXPECT_FALSE(log.lines()[1].contains('\n'));
+        EXPECT_TRUE(defaults.set("later", 2));
+        EXPECT_EQ(log.lines().size(), 2);
     }
     Defaults again(suite);
     EXPECT_EQ(again.string("name"), QStringLiteral("Kestrion"));
     EXPECT_EQ(again.data("blob"), QByteArray("\x00\x01", 2));
     EXPECT_FALSE(again.contains("gone"));
     EXPECT_EQ(again.value("past").toDate(), last);
+    EXPECT_FALSE(again.contains("huge"));
+    EXPECT_EQ(again.integer("later"), 2);
 
     QFile file(again.filePath());
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray bytes = file.readAll();
     EXPECT_TRUE(bytes.startsWith("bplist00"));
-    EXPECT_EQ(PlistValue::decode(bytes)->toDictionary()->size(), 3u);
+    EXPECT_EQ(PlistValue::decode(bytes)->toDictionary()->size(), 4u);
     // No temporary files are left beside it, and no file was moved aside.
     const QStringList left = QDir(QFileInfo(again.filePath()).absolutePath()).entryList({suite + "*"}, QDir::Files);
     EXPECT_EQ(left, QStringList{suite + ".plist"});
+}
+
+// The store writes no file larger than it reads: a suite exactly as large as a read takes is written and
+// read back; one that would be larger is refused, the file kept as it was, and once the suite is smaller
+// again later settings are written.
+TEST(Defaults, NoFileIsWrittenLargerThanAReadTakes)
+{
+    const QString suite = freshSuite();
+    Defaults defaults(suite);
+    ASSERT_TRUE(defaults.set("name", "Kestrion"));
+    // The data that makes the file as large as a read takes, from what the writer makes of data near it.
+    const auto fileSize = [&](qsizetype dataBytes) {
+        PlistValue::DictionaryType values = defaults.dictionary();
+        values.insert_or_assign(QStringLiteral("blob"), QByteArray(dataBytes, 'x'));
+        return qint64(PlistValue(std::move(values)).encodeBinary().size());
+    };
+    qsizetype dataBytes = Defaults::maxFileSize - 100;
+    dataBytes += Defaults::maxFileSize - fileSize(dataBytes);
+    ASSERT_EQ(fileSize(dataBytes), Defaults::maxFileSize);
+
+    EXPECT_TRUE(defaults.set("blob", QByteArray(dataBytes, 'x')));
+    const QByteArray written = contents(defaults.filePath());
+    EXPECT_EQ(written.size(), Defaults::maxFileSize);
+    EXPECT_EQ(Defaults(suite).data("blob").value_or(QByteArray()).size(), dataBytes);
+
+    // One byte more, or one more setting, and the file would be larger than a read takes.
+    const LogLines log;
+    EXPECT_FALSE(defaults.set("blob", QByteArray(dataBytes + 1, 'y')));
+    EXPECT_FALSE(defaults.set("level", 1));
+    EXPECT_EQ(log.lines().size(), 2);
+    EXPECT_EQ(contents(defaults.filePath()), written);
+    EXPECT_EQ(defaults.data("blob").value_or(QByteArray()).size(), dataBytes);
+    EXPECT_FALSE(defaults.contains("level"));
+    {
+        Defaults again(suite);
+        EXPECT_EQ(again.data("blob").value_or(QByteArray()).size(), dataBytes);
+        EXPECT_EQ(again.string("name"), QStringLiteral("Kestrion"));
+    }
+    EXPECT_FALSE(QFile::exists(defaults.filePath() + ".corrupt"));
+
+    EXPECT_TRUE(defaults.set("blob", QByteArray(16, 'z')));
+    EXPECT_TRUE(defaults.set("level", 1));
+    Defaults again(suite);
+    EXPECT_EQ(again.integer("level"), 1);
+    EXPECT_EQ(again.data("blob"), QByteArray(16, 'z'));
 }
 
 TEST(Defaults, EveryWriteEmitsChangedAlsoOfAnUnchangedValue)
@@ -299,8 +386,10 @@ TEST(Defaults, APathThatHoldsNoRegularFileReadsAsNoFileAndIsNeverWrittenThrough)
         PipeRescue rescue(path);
         Defaults defaults(suite);
         EXPECT_FALSE(defaults.contains("a"));
-        // Nothing is written over it; the value stays for this process.
+        // Nothing is written over it, which is logged; the value stays for this process.
+        const LogLines log;
         EXPECT_FALSE(defaults.set("a", 1));
+        EXPECT_EQ(log.lines().size(), 1);
         EXPECT_EQ(defaults.integer("a"), 1);
         EXPECT_FALSE(rescue.stop()) << "the suite waited on the pipe";
         struct ::stat info {};
@@ -317,7 +406,9 @@ TEST(Defaults, APathThatHoldsNoRegularFileReadsAsNoFileAndIsNeverWrittenThrough)
         ASSERT_TRUE(QFile::link(pipe, path));
         PipeRescue rescue(pipe);
         Defaults defaults(suite);
+        const LogLines log;
         EXPECT_FALSE(defaults.set("a", 1));
+        EXPECT_EQ(log.lines().size(), 1);
         EXPECT_FALSE(rescue.stop()) << "the suite waited on the pipe";
         EXPECT_TRUE(QFileInfo(path).isSymLink());
         struct ::stat info {};
