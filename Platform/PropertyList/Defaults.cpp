@@ -14,15 +14,12 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 #include <vector>
 
 namespace Platform {
 
 namespace {
-
-// Files beyond this size are not settings; they are treated as corrupt. The companion's suite, the
-// largest, holds two lists of at most 4 MiB each.
-constexpr qint64 kMaxFileSize = 16 * 1024 * 1024;
 
 // A whole text as a number, a leading '+' and surrounding blanks allowed; locale-free.
 template <typename Number>
@@ -64,6 +61,35 @@ bool& standardSuiteMade()
 {
     static bool made = false;
     return made;
+}
+
+SystemLog::Writer& logWriter()
+{
+    static SystemLog::Writer writer = &SystemLog::write;
+    return writer;
+}
+
+// A key as a log line shows it: on one line, and not longer than a line.
+QString printableKey(const QString& key)
+{
+    constexpr qsizetype shown = 80;
+    QString printable = key.left(shown);
+    for (QChar& c : printable) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            c = QLatin1Char('?');
+    }
+    if (key.size() > shown)
+        printable += QChar(0x2026);
+    return QLatin1Char('"') + printable + QLatin1Char('"');
+}
+
+// One line in the system log under the program's identifier (the standard suite's name).
+void logError(const QString& message)
+{
+    QString identifier = standardSuiteName();
+    if (identifier.isEmpty())
+        identifier = QCoreApplication::applicationName();
+    logWriter()(identifier, QStringLiteral("Defaults"), SystemLog::Level::error, message);
 }
 
 } // namespace
@@ -153,11 +179,11 @@ void Defaults::load(const FileState& state) const
     // Anything but a regular file reads as no file. An unreadable file (no permission) is left alone
     // and reads as an empty suite.
     if (state.exists && state.regular) {
-        if (state.size > kMaxFileSize) {
+        if (state.size > maxFileSize) {
             corrupt = true;
-        } else if (auto content = RegularFile::read(m_path, kMaxFileSize)) {
+        } else if (auto content = RegularFile::read(m_path, maxFileSize)) {
             bytes = std::move(*content);
-            corrupt = bytes.size() > kMaxFileSize;
+            corrupt = bytes.size() > maxFileSize;
             if (corrupt)
                 bytes.clear();
         }
@@ -220,49 +246,72 @@ void Defaults::load(const FileState& state) const
         emit self->changed(key);
 }
 
-bool Defaults::write()
+Defaults::Written Defaults::write()
 {
+    // What the file cannot hold is refused before the file is touched: a suite the encoder refuses
+    // gives no bytes, and a file larger than a read takes would be taken for a damaged one next time.
+    const QByteArray bytes = PlistValue(m_values).encodeBinary();
+    if (bytes.isEmpty() || bytes.size() > maxFileSize)
+        return Written::refused;
     QDir().mkpath(QFileInfo(m_path).absolutePath());
     // Over anything but a regular file (or no file) nothing is written: the atomic replacement would
     // follow a link to a device and put a file in its place, and a pipe is no settings file.
     if (const FileState before = stat(); before.exists && !before.regular) {
         m_state = before;
         watch();
-        return false;
+        logError(m_suite + QStringLiteral(": not written, the path holds no regular file"));
+        return Written::failed;
     }
     QSaveFile file(m_path);
     bool written = false;
-    const QByteArray bytes = PlistValue(m_values).encodeBinary();
     if (file.open(QIODevice::WriteOnly)) {
-        written = !bytes.isEmpty() && file.write(bytes) == bytes.size() && file.commit();
+        written = file.write(bytes) == bytes.size() && file.commit();
         if (!written)
             file.cancelWriting();
     }
     if (written)
         m_bytes = bytes;
+    else
+        logError(m_suite + QStringLiteral(": not written (") + file.errorString() + QStringLiteral(")"));
     m_state = stat();
     watch();
-    return written;
+    return written ? Written::yes : Written::failed;
+}
+
+bool Defaults::change(const QString& key, const PlistValue& value)
+{
+    refresh();
+    // What the key had, put back when the file cannot hold the change.
+    auto before = m_values.extract(key);
+    if (!value.isNone())
+        m_values.emplace(key, value);
+    const Written written = write();
+    if (written == Written::refused) {
+        m_values.erase(key);
+        if (before)
+            m_values.insert(std::move(before));
+        logError(m_suite + QStringLiteral(": the change of ") + printableKey(key) +
+                 QStringLiteral(" is refused, the file cannot hold it (nested too deep, too many values or "
+                                "bytes, or a file over %1 bytes); the suite stays as it was")
+                     .arg(maxFileSize));
+    }
+    emit changed(key);
+    return written == Written::yes;
 }
 
 bool Defaults::set(const QString& key, const PlistValue& value)
 {
-    if (value.isNone())
-        return remove(key);
-    refresh();
-    m_values.insert_or_assign(key, value);
-    const bool written = write();
-    emit changed(key);
-    return written;
+    return change(key, value);
 }
 
 bool Defaults::remove(const QString& key)
 {
-    refresh();
-    m_values.erase(key);
-    const bool written = write();
-    emit changed(key);
-    return written;
+    return change(key, PlistValue());
+}
+
+SystemLog::Writer Defaults::setLogWriter(SystemLog::Writer writer)
+{
+    return std::exchange(logWriter(), writer);
 }
 
 void Defaults::watch()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Platform/PropertyList/PlistValue.h"
+#include "Platform/System/SystemLog.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -24,8 +25,10 @@ namespace Platform {
 // "<file>.corrupt" and the suite starts empty; a suite that belongs to another program reads as empty
 // while its file cannot be decoded, and its file is left as that program wrote it. Only regular files
 // are read and written: anything else at the path (a named pipe, a socket, a device, also through a
-// link) reads as no file and is never opened, and a write over it is refused. Where the folder cannot be watched, or the file is a link into another folder, the
-// file's inode, size and modification time decide (as well) when it is read again.
+// link) reads as no file and is never opened, and a write over it is refused. Where the folder cannot be
+// watched, or the file is a link into another folder, the file's inode, size and modification time
+// decide (as well) when it is read again. A file is read only up to maxFileSize bytes (a larger one
+// counts as one that cannot be decoded), and no larger file is ever written.
 //
 // Typed reads follow the platform's conventions: an absent key (or a value that does not convert)
 // reads as false, 0, 0.0 or none.
@@ -34,6 +37,10 @@ class Defaults : public QObject {
 public:
     // Who writes the suite's file: this program, or another one whose file this program reads.
     enum class Owner { thisProgram, anotherProgram };
+
+    // The largest file read, and written. The companion's suite, the largest, holds two lists of at
+    // most 4 MiB each.
+    static constexpr qint64 maxFileSize = 16 * 1024 * 1024;
 
     explicit Defaults(const QString& suite, QObject* parent = nullptr);
     Defaults(const QString& suite, Owner owner, QObject* parent = nullptr);
@@ -64,10 +71,22 @@ public:
     // Every key and value of the suite.
     PlistValue::DictionaryType dictionary() const;
 
-    // Stores a value (a none value removes the key) and writes the file. Returns whether the file
-    // was written; the value is kept for this process either way.
+    // Stores a value (a none value removes the key) and writes the file; returns whether the file was
+    // written. Either way `changed(key)` is emitted.
+    // A change the file cannot hold is refused, and logged in one line: a value nested too deep or
+    // holding too many values or bytes for a property list, or a suite whose file would be larger than
+    // maxFileSize (no read would take it back). The key keeps what it had, the file stays as it was, and
+    // later changes are written as if the refused one had not been asked for.
+    // A write that fails for another reason (a folder that cannot be written, a full disk, anything but a
+    // regular file at the path) is logged too, and the change is kept for this process only: reads here
+    // see it, and the next write that succeeds puts it into the file, unless the file changes elsewhere
+    // first (the suite then holds what the file holds).
     bool set(const QString& key, const PlistValue& value);
     bool remove(const QString& key);
+
+    // Where the suites' log lines go: the system log, unless a test watches them with a writer of its
+    // own. Returns the writer that was in use.
+    static SystemLog::Writer setLogWriter(SystemLog::Writer writer);
 
 signals:
     void changed(const QString& key);
@@ -87,7 +106,11 @@ private:
     // Reads the file again when it changed since it was last read or written.
     void refresh() const;
     void load(const FileState& state) const;
-    bool write();
+    enum class Written { yes, refused, failed };
+    Written write();
+    // Stores `value` for `key` (none removes it) and writes the file; a change the file cannot hold is
+    // taken back.
+    bool change(const QString& key, const PlistValue& value);
     void watch();
 
     QString m_suite;

@@ -1,6 +1,7 @@
 #include "Platform/PropertyList/PlistValue.h"
 
 #include "Platform/PropertyList/BinaryPlistView.h"
+#include "Platform/PropertyList/PlistDate.h"
 #include "Platform/PropertyList/PlistStructureCheck.h"
 #include "Platform/PropertyList/XmlPlistReader.h"
 
@@ -237,7 +238,7 @@ public:
             if (!seconds || !std::isfinite(*seconds))
                 return std::nullopt;
             const std::int64_t msecs = PlistValue::kDateEpochOffset * 1000 + std::llround(*seconds * 1000.0);
-            return PlistValue(QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc()));
+            return PlistValue(PlistDate::fromMSecsSinceEpoch(msecs));
         }
         case Kind::string:
         case Kind::data:

@@ -1,12 +1,11 @@
 #include "Platform/PropertyList/XmlPlistReader.h"
+#include "Platform/PropertyList/PlistDate.h"
 #include "Platform/System/Utf8.h"
 
 #include <QByteArrayView>
 #include <QDate>
-#include <QDateTime>
 #include <QStringDecoder>
 #include <QTime>
-#include <QTimeZone>
 
 #include <array>
 #include <charconv>
@@ -94,26 +93,30 @@ std::optional<PlistValue> dateValue(QByteArrayView written)
     static constexpr char shape[] = "dddd-dd-ddTdd:dd:ddZ";
     if (text.size() != qsizetype(sizeof shape - 1))
         return std::nullopt;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const bool digit = text[i] >= '0' && text[i] <= '9';
-        if (shape[i] == 'd' ? !digit : text[i] != shape[i])
+    const char* const characters = text.data();
+    for (std::size_t i = 0; i + 1 < sizeof shape; ++i) {
+        const char c = characters[i];
+        if (shape[i] == 'd' ? c < '0' || c > '9' : c != shape[i])
             return std::nullopt;
     }
-    auto field = [&](int from, int length) {
+    const auto field = [characters](int from, int length) {
         int value = 0;
-        for (int i = from; i < from + length; ++i)
-            value = value * 10 + (text[i] - '0');
+        for (const char* c = characters + from; c != characters + from + length; ++c)
+            value = value * 10 + (*c - '0');
         return value;
     };
     const QDate date(field(0, 4), field(5, 2), field(8, 2));
     const QTime time(field(11, 2), field(14, 2), field(17, 2));
     if (!date.isValid() || !time.isValid())
         return std::nullopt;
-    const QDateTime moment(date, time, QTimeZone::utc());
-    const std::int64_t seconds = moment.toSecsSinceEpoch() - PlistValue::kDateEpochOffset;
+    // Seconds from 1970 by the calendar's arithmetic: no time zone is looked up for a date.
+    constexpr std::int64_t julianDayOf1970 = 2'440'588;
+    const std::int64_t sinceEpoch =
+        (date.toJulianDay() - julianDayOf1970) * 86'400 + time.msecsSinceStartOfDay() / 1000;
+    const std::int64_t seconds = sinceEpoch - PlistValue::kDateEpochOffset;
     if (seconds < PlistValue::kMinDateSeconds || seconds > PlistValue::kMaxDateSeconds)
         return std::nullopt;
-    return PlistValue(moment);
+    return PlistValue(PlistDate::fromMSecsSinceEpoch(sinceEpoch * 1000));
 }
 
 // Base64 with blanks anywhere and "=" padding at the end only, in one pass.

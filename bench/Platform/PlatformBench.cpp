@@ -6,6 +6,7 @@
 #include "Platform/Registry/SysfsRegistry.h"
 
 #include "../../tests/Support/HandMadePlist.h"
+#include "../../tests/Support/HostileSuites.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -225,6 +226,31 @@ void PlistDecodeRunawaySharing(benchmark::State& state)
     state.counters["bytes"] = double(bytes.size());
 }
 BENCHMARK(PlistDecodeRunawaySharing)->Unit(benchmark::kMillisecond);
+
+void PlistDecodeManyDates(benchmark::State& state)
+{
+    // 99,225 dates (or booleans, to compare) from a list of some kilobytes: one date at every place of one
+    // array of 315 that stands at 315 places; in XML 99,997 dates (or integers) one after another.
+    const bool dates = state.range(0) != 0;
+    const bool xml = state.range(1) != 0;
+    QByteArray bytes;
+    if (xml)
+        bytes = dates ? HostileSuites::xmlDates(99'997) : HostileSuites::integersThenBlanks(99'997, 0);
+    else
+        bytes = HostileSuites::sharedRows(315, 315,
+                                          dates ? HandMadePlist::date(731'000'000.5) : HandMadePlist::boolean(true));
+    bool decoded = false;
+    for (auto _ : state) {
+        decoded = Platform::PlistValue::decode(bytes).has_value();
+        benchmark::DoNotOptimize(decoded);
+    }
+    if (!decoded)
+        state.SkipWithError("the list was refused");
+}
+BENCHMARK(PlistDecodeManyDates)
+    ->ArgNames({"dates", "xml"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 void DefaultsReadSuiteAtTheSizeCap(benchmark::State& state)
 {

@@ -62,4 +62,30 @@ inline QByteArray sharedText(int places, qsizetype textBytes)
     return list.bytes();
 }
 
+// {"list": `outer` places of one array of `inner` places of one `scalar` (a HandMadePlist object)}: at 315
+// and 315, a list of some kilobytes that holds 99,225 scalars (99,543 values in all).
+inline QByteArray sharedRows(int outer, int inner, const QByteArray& scalar)
+{
+    HandMadePlist list;
+    const auto root = list.reserve();
+    const auto listKey = list.add(HandMadePlist::ascii("list"));
+    const auto value = list.add(scalar);
+    const auto row = list.add(HandMadePlist::array(std::vector<HandMadePlist::Ref>(std::size_t(inner), value)));
+    const auto rows = list.add(HandMadePlist::array(std::vector<HandMadePlist::Ref>(std::size_t(outer), row)));
+    list.set(root, HandMadePlist::dictionary({listKey}, {rows}));
+    return list.bytes();
+}
+
+// {"list": `count` dates one second apart from 2024-03-05 00:00:00Z (fewer than 2,246,400: 26 days)}.
+inline QByteArray xmlDates(int count)
+{
+    const auto two = [](int number) { return QByteArray::number(number).rightJustified(2, '0'); };
+    QByteArray xml = xmlHead + "<dict><key>list</key><array>\n";
+    for (int i = 0; i < count; ++i) {
+        xml += "<date>2024-03-" + two(5 + i / 86'400) + 'T' + two(i / 3600 % 24) + ':' + two(i / 60 % 60) + ':' +
+               two(i % 60) + "Z</date>\n";
+    }
+    return xml + "</array></dict>\n</plist>\n";
+}
+
 } // namespace HostileSuites
