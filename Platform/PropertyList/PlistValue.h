@@ -72,9 +72,9 @@ public:
 
     bool operator==(const PlistValue& other) const = default;
 
-    // Decoding reads binary and XML property lists with readers of the project's own, each in time
-    // and memory linear in the input (a few tens of milliseconds at most); encoding writes them with
-    // libplist. Malformed, truncated or hostile input gives no value: structures nested deeper than
+    // Decoding and encoding read and write binary and XML property lists with readers and writers of
+    // the project's own, each in time and memory linear in its input (a few tens of milliseconds at
+    // most). Malformed, truncated or hostile input gives no value: structures nested deeper than
     // kMaxDepth (the outermost value at depth 0), lists of more than kMaxElements values (keys included)
     // or more than kMaxDecodedBytes of texts and keys (two bytes a UTF-16 unit) and data, shared objects
     // of a binary list counted at each of their places; texts or keys holding a NUL character, a key
@@ -84,17 +84,23 @@ public:
     // object is one shared value at each place.
     // Integers decode signed, except one stored as a number from 2^63 to 2^64 - 1 (16 bytes in binary
     // form, a number that large in XML), which decodes as Unsigned.
-    // What the encoders write, decode reads back equal, but for what the formats do not keep: an
-    // Unsigned value is written as its 64 bits, which read back as a negative Integer; a date is clamped
-    // to the format's range (a date past its last second, by however little, is written as that second;
-    // one before its first second as that second) and kept to the millisecond in binary form and to the
-    // second in XML (its milliseconds dropped); XML writes a zero without its sign and a real that is not
-    // a number as one without sign or payload; None values and invalid dates inside arrays and
-    // dictionaries are left out; texts and keys are cut at their first NUL character (libplist keeps C
-    // strings; of the keys that are then the same, the last one in the dictionary's order whose value is
-    // not left out keeps its value) and a lone surrogate is written as '?'. A value decoding would refuse
-    // (nested too deep, too many values or bytes, counted as above) and a none value encode to empty
-    // bytes.
+    // What the encoders write, decode reads back equal, but for what the formats do not keep:
+    // - an Integer is written signed and reads back as itself, from -2^63 to 2^63 - 1; an Unsigned value
+    //   up to 2^63 - 1 is written as that number and reads back as an Integer, one from 2^63 on is
+    //   written in 16 bytes (binary) or as its decimal number (XML) and reads back as Unsigned;
+    // - a date is clamped to the format's range (a date past its last second, by however little, is
+    //   written as that second; one before its first second as that second) and kept to the millisecond
+    //   in binary form and to the second it lies in in XML (before 2001 as after it);
+    // - XML writes a real that is not a number as "nan", without its sign or payload (a zero keeps its
+    //   sign), and characters XML 1.0 has no place for (control characters other than tab, line feed
+    //   and CR; U+FFFE, U+FFFF) as they are: decode reads them back, a strict XML reader refuses them;
+    // - None values and invalid dates inside arrays and dictionaries are left out (a dictionary's key
+    //   with them);
+    // - a lone surrogate in a text or key is written as '?'.
+    // Encoding gives empty bytes (writes nothing) for a none value or invalid date, and for a value
+    // decode would not give back: one nested too deep or holding too many values or bytes (counted as
+    // above, of what is written), a text or key that is written holding a NUL character, and a
+    // dictionary two of whose keys are one key once their lone surrogates are written as '?'.
     static constexpr int kMaxDepth = 512;
     static constexpr std::size_t kMaxElements = 100'000;
     static constexpr std::uint64_t kMaxDecodedBytes = 32 * 1024 * 1024;

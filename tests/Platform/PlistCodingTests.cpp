@@ -2,11 +2,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <clocale>
+#include <cmath>
 #include <cstdint>
 #include <limits>
 #include <random>
@@ -105,6 +110,7 @@ PlistValue sample()
         {"int", PlistValue(42)},
         {"negative", PlistValue(-7)},
         {"min", PlistValue(std::numeric_limits<std::int64_t>::min())},
+        {"unsigned", PlistValue(std::numeric_limits<std::uint64_t>::max())},
         {"real", PlistValue(0.125)},
         {"bool", PlistValue(true)},
         {"data", PlistValue(QByteArray("\x00\x01\xfe\xff", 4))},
@@ -148,6 +154,159 @@ TEST(PlistCoding, FixturesFromAnotherWriterDecodeInBothFormats)
     EXPECT_EQ((*many)["k298"].toString(), QStringLiteral("value 298"));
 }
 
+namespace {
+
+// A value of every kind at its edges, as python's plistlib reads and writes it: no control characters
+// (its XML writer refuses them), and in XML dates to the second and, as that writer writes them, every
+// line end a line feed.
+PlistValue interopSample(bool xml, bool carriageReturns = true)
+{
+    constexpr auto lowest = std::numeric_limits<std::int64_t>::min();
+    constexpr auto highest = std::numeric_limits<std::int64_t>::max();
+    using limits = std::numeric_limits<double>;
+    const auto utc = [](int year, int month, int day, int hour, int minute, int second, int msec = 0) {
+        return QDateTime(QDate(year, month, day), QTime(hour, minute, second, msec), QTimeZone::utc());
+    };
+    const PlistValue::DictionaryType record{{"name", PlistValue("same")}, {"value", PlistValue("same")}};
+    return PlistValue(PlistValue::DictionaryType{
+        {"lowest", lowest},
+        {"lowest+1", lowest + 1},
+        {"negative", -5},
+        {"minus one", -1},
+        {"zero", 0},
+        {"byte", 255},
+        {"short", 65535},
+        {"word", std::int64_t(4294967296)},
+        {"highest", highest},
+        {"unsigned", std::uint64_t(1) << 63},
+        {"largest", ~std::uint64_t(0)},
+        {"reals", PlistValue::ArrayType{0.1, -0.0, 1e-310, limits::max(), -2.5, limits::infinity(), -limits::infinity()}},
+        {"nan", limits::quiet_NaN()},
+        {"texts", PlistValue::ArrayType{QStringLiteral("Grüße €"), QStringLiteral("\ufeff\ufeffmarked"),
+                                        carriageReturns ? QStringLiteral("one\r\ntwo\rthree\n")
+                                                        : QStringLiteral("one\ntwo\nthree\n"),
+                                        QStringLiteral("a < b && c > d ]]>"), QStringLiteral("\U0001F600"), QString(),
+                                        QStringLiteral("tab\tline\n")}},
+        {QStringLiteral("\ufeffkey"), true},
+        {"false", false},
+        {"data", QByteArray("\x00\x01\xfe\xff", 4)},
+        {"empty data", QByteArray()},
+        {"dates", PlistValue::ArrayType{utc(2024, 3, 5, 10, 30, 15, xml ? 0 : 250), utc(1999, 12, 31, 23, 59, 59),
+                                        utc(1932, 12, 13, 20, 45, 52), utc(2069, 1, 19, 3, 14, 7)}},
+        {"shared", PlistValue::ArrayType(3, PlistValue(record))},
+        {"nested", PlistValue::DictionaryType{{"empty list", PlistValue::ArrayType{}},
+                                              {"empty dict", PlistValue::DictionaryType{}}}},
+    });
+}
+
+// The same value in python: it checks that what we wrote (ours.bin, ours.xml) reads as that value and
+// writes the value in both forms (theirs.bin, theirs.xml).
+constexpr char kInteropScript[] = R"py(
+import datetime, math, plistlib, sys
+folder = sys.argv[1]
+
+def sample(xml):
+    record = {"name": "same", "value": "same"}
+    return {
+        "lowest": -2**63, "lowest+1": -2**63 + 1, "negative": -5, "minus one": -1, "zero": 0,
+        "byte": 255, "short": 65535, "word": 4294967296, "highest": 2**63 - 1,
+        "unsigned": 2**63, "largest": 2**64 - 1,
+        "reals": [0.1, -0.0, 1e-310, 1.7976931348623157e308, -2.5, float("inf"), float("-inf")],
+        "nan": float("nan"),
+        "texts": ["Gr\u00fc\u00dfe \u20ac", "\ufeff\ufeffmarked", "one\r\ntwo\rthree\n", "a < b && c > d ]]>",
+                  "\U0001F600", "", "tab\tline\n"],
+        "\ufeffkey": True, "false": False,
+        "data": b"\x00\x01\xfe\xff", "empty data": b"",
+        "dates": [datetime.datetime(2024, 3, 5, 10, 30, 15, 0 if xml else 250000),
+                  datetime.datetime(1999, 12, 31, 23, 59, 59), datetime.datetime(1932, 12, 13, 20, 45, 52),
+                  datetime.datetime(2069, 1, 19, 3, 14, 7)],
+        "shared": [record] * 3,
+        "nested": {"empty list": [], "empty dict": {}},
+    }
+
+def same(a, b):
+    if type(a) is not type(b):
+        return False
+    if isinstance(a, float):
+        return (math.isnan(a) and math.isnan(b)) or (a == b and math.copysign(1, a) == math.copysign(1, b))
+    if isinstance(a, dict):
+        return a.keys() == b.keys() and all(same(a[k], b[k]) for k in a)
+    if isinstance(a, list):
+        return len(a) == len(b) and all(same(x, y) for x, y in zip(a, b))
+    return a == b
+
+failed = False
+for name, xml in (("ours.bin", False), ("ours.xml", True)):
+    with open(f"{folder}/{name}", "rb") as f:
+        read = plistlib.load(f)
+    if not same(read, sample(xml)):
+        print(f"{name} reads as {read!r}", file=sys.stderr)
+        failed = True
+with open(f"{folder}/theirs.bin", "wb") as f:
+    plistlib.dump(sample(False), f, fmt=plistlib.FMT_BINARY)
+with open(f"{folder}/theirs.xml", "wb") as f:
+    plistlib.dump(sample(True), f, fmt=plistlib.FMT_XML)
+sys.exit(1 if failed else 0)
+)py";
+
+// python3 of the system: the suite's set-up installs it.
+QString python()
+{
+    const QString system = QStringLiteral("/usr/bin/python3");
+    return QFileInfo(system).isExecutable() ? system : QStandardPaths::findExecutable(QStringLiteral("python3"));
+}
+
+} // namespace
+
+TEST(PlistCoding, PythonReadsWhatWeWriteAndWeReadWhatItWrites)
+{
+    const QString program = python();
+    ASSERT_FALSE(program.isEmpty()) << "python3 is missing (scripts/setup installs it)";
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const auto put = [&](const QString& name, const QByteArray& bytes) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    const auto take = [&](const QString& name) {
+        QFile file(folder.filePath(name));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    };
+    ASSERT_TRUE(put(QStringLiteral("ours.bin"), interopSample(false).encodeBinary()));
+    ASSERT_TRUE(put(QStringLiteral("ours.xml"), interopSample(true).encodeXml()));
+
+    // Isolated (-I): no user site, no PYTHON* variables of the machine.
+    QProcess process;
+    process.start(program, {QStringLiteral("-I"), QStringLiteral("-c"), QString::fromLatin1(kInteropScript),
+                            folder.path()});
+    const bool finished = process.waitForFinished(30'000);
+    if (!finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    ASSERT_TRUE(finished) << "python3 did not finish";
+    EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+
+    // What python wrote reads as the value; a real that is not a number and a zero's sign are looked at
+    // on their own (no NaN equals itself, and a negative zero equals a positive one).
+    const struct {
+        const char* name;
+        PlistValue expected;
+    } theirs[] = {{"theirs.bin", interopSample(false)}, {"theirs.xml", interopSample(true, false)}};
+    for (const auto& [name, expected] : theirs) {
+        auto read = PlistValue::decode(take(QString::fromLatin1(name)));
+        ASSERT_TRUE(read.has_value()) << name;
+        EXPECT_TRUE(std::isnan((*read)["nan"].toReal().value_or(0))) << name;
+        EXPECT_TRUE(std::signbit((*read)["reals"].toArray()->at(1).toReal().value_or(0))) << name;
+        auto entries = *read->toDictionary();
+        auto wanted = *expected.toDictionary();
+        entries.erase(QStringLiteral("nan"));
+        wanted.erase(QStringLiteral("nan"));
+        EXPECT_EQ(PlistValue(entries), PlistValue(wanted)) << name;
+    }
+}
+
 TEST(PlistCoding, RoundTripsThroughBothFormats)
 {
     const PlistValue value = sample();
@@ -159,21 +318,83 @@ TEST(PlistCoding, RoundTripsThroughBothFormats)
     EXPECT_EQ(*xml, value);
     EXPECT_TRUE(value.encodeXml().startsWith("<?xml"));
     EXPECT_TRUE(value.encodeBinary().startsWith("bplist00"));
+
+    // In binary form equal texts (keys and values alike), data and numbers are one object, referred to
+    // from each of their places; references and offsets take as few bytes as hold them.
+    PlistValue::ArrayType records;
+    for (int i = 0; i < 300; ++i) {
+        records.push_back(PlistValue(PlistValue::DictionaryType{{"Description", PlistValue("Description")},
+                                                                {"Value", PlistValue(0.25)},
+                                                                {"Token", PlistValue(QByteArray("token bytes"))},
+                                                                {"Identifier", PlistValue(QString::number(i % 3))}}));
+    }
+    const PlistValue shared(records);
+    const QByteArray list = shared.encodeBinary();
+    const auto read = PlistValue::decode(list);
+    ASSERT_TRUE(read.has_value());
+    EXPECT_EQ(*read, shared);
+    EXPECT_EQ(list.count("Description"), 1);
+    EXPECT_EQ(list.count("token bytes"), 1);
+    // The array, its dictionaries, their four keys (one of them the description), one real and token,
+    // three identifiers.
+    const std::uint64_t objects = 1 + 300 + 4 + 1 + 1 + 3;
+    const qsizetype trailer = list.size() - 32;
+    std::uint64_t count = 0;
+    for (int i = 0; i < 8; ++i)
+        count = (count << 8) | std::uint8_t(list[trailer + 8 + i]);
+    EXPECT_EQ(count, objects);
+    EXPECT_EQ(int(list[trailer + 7]), 2); // references: more than 256 objects
+    EXPECT_EQ(int(list[trailer + 6]), 2); // offsets: the list takes some kilobytes
+    EXPECT_EQ(int(sample().encodeBinary().right(32)[7]), 1);
 }
 
 TEST(PlistCoding, NumbersKeepTheirBitsAndKinds)
 {
-    // Without a sign in the format, 2^64 - 7 and -7 are one number: it reads back signed.
-    const auto big = PlistValue::decode(PlistValue(std::numeric_limits<std::uint64_t>::max() - 6).encodeBinary());
-    ASSERT_TRUE(big.has_value());
-    EXPECT_EQ(big->toInt64(), -7);
-    EXPECT_EQ(big->toUInt32Bits(), 0xfffffff9u);
-    const auto real = PlistValue::decode(PlistValue(3.0).encodeBinary());
-    ASSERT_TRUE(real.has_value());
-    EXPECT_EQ(real->type(), PlistValue::Type::Real);
-    const auto qint = PlistValue::decode(PlistValue(qint64(1) << 40).encodeXml());
-    ASSERT_TRUE(qint.has_value());
-    EXPECT_EQ(qint->toInt64(), qint64(1) << 40);
+    // Integers are written signed: both ends of the 64-bit range and every width between read back as
+    // themselves. An unsigned number up to 2^63 - 1 is written as that number and reads back as an
+    // Integer; one from 2^63 on reads back as Unsigned. Reals keep their bits, a zero its sign.
+    constexpr auto lowest = std::numeric_limits<std::int64_t>::min();
+    constexpr auto highest = std::numeric_limits<std::int64_t>::max();
+    constexpr std::uint64_t top = std::uint64_t(1) << 63;
+    using limits = std::numeric_limits<double>;
+    const PlistValue::ArrayType integers{lowest, lowest + 1, -5, -1, 0, 255, 256, 65535, 65536,
+                                         std::int64_t(4294967295), std::int64_t(4294967296), highest};
+    const PlistValue::ArrayType unsignedNumbers{std::uint64_t(0), std::uint64_t(highest), top,
+                                                ~std::uint64_t(0) - 6};
+    const PlistValue::ArrayType reals{3.0, -0.0, 0.1, -2.5, limits::denorm_min(), -limits::max(), limits::infinity(),
+                                      -limits::infinity()};
+    const PlistValue value(PlistValue::DictionaryType{{"integers", integers}, {"unsigned", unsignedNumbers},
+                                                      {"reals", reals}});
+    const PlistValue readBack(PlistValue::DictionaryType{
+        {"integers", integers},
+        {"unsigned", PlistValue::ArrayType{std::int64_t(0), highest, top, ~std::uint64_t(0) - 6}},
+        {"reals", reals}});
+    for (const QByteArray& bytes : {value.encodeBinary(), value.encodeXml()}) {
+        const auto read = PlistValue::decode(bytes);
+        ASSERT_TRUE(read.has_value()) << bytes.toStdString();
+        EXPECT_EQ(*read, readBack) << bytes.toStdString();
+        EXPECT_EQ((*read)["unsigned"].toArray()->at(2).type(), PlistValue::Type::Unsigned);
+        EXPECT_TRUE(std::signbit(*(*read)["reals"].toArray()->at(1).toReal()));
+    }
+    // Negative numbers take 8 bytes; from 2^63 on, 16 bytes whose upper half is zero; in XML, the decimal
+    // number either way.
+    const QByteArray binary = value.encodeBinary();
+    EXPECT_TRUE(binary.contains(QByteArray("\x13\xff\xff\xff\xff\xff\xff\xff\xfb", 9)));
+    EXPECT_TRUE(binary.contains(QByteArray("\x14\0\0\0\0\0\0\0\0\x80\0\0\0\0\0\0\0", 17)));
+    const QByteArray xml = value.encodeXml();
+    EXPECT_TRUE(xml.contains("<integer>-9223372036854775808</integer>")) << xml.toStdString();
+    EXPECT_TRUE(xml.contains("<integer>18446744073709551609</integer>")) << xml.toStdString();
+
+    // A real that is not a number keeps its bits in binary form; XML writes any of them as "nan".
+    const double payload = std::bit_cast<double>(std::uint64_t(0xfff8'0000'0000'0abcULL));
+    const PlistValue nan(PlistValue::ArrayType{payload});
+    const auto binaryNan = PlistValue::decode(nan.encodeBinary());
+    ASSERT_TRUE(binaryNan.has_value());
+    EXPECT_EQ(std::bit_cast<std::uint64_t>(*binaryNan->toArray()->front().toReal()), 0xfff8'0000'0000'0abcULL);
+    EXPECT_TRUE(nan.encodeXml().contains("<real>nan</real>"));
+    const auto xmlNan = PlistValue::decode(nan.encodeXml());
+    ASSERT_TRUE(xmlNan.has_value());
+    EXPECT_TRUE(std::isnan(*xmlNan->toArray()->front().toReal()));
 }
 
 // The C library's numbers of a German desktop (decimal comma), as the toolkit sets them from the
@@ -212,12 +433,17 @@ TEST(PlistCoding, RealsReadAndWriteTheSameUnderAGermanLocale)
     EXPECT_EQ((*read)["pi"].toDouble(), 3.14159);
     EXPECT_EQ((*read)["tiny"].toDouble(), -1.25e-07);
 
-    const PlistValue value(PlistValue::DictionaryType{
-        {"half", PlistValue(0.5)}, {"pi", PlistValue(3.14159)}, {"big", PlistValue(-12345.75)}});
+    // Each real with the fewest digits that read back as the same double.
+    const PlistValue value(PlistValue::DictionaryType{{"half", PlistValue(0.5)},
+                                                      {"pi", PlistValue(3.14159)},
+                                                      {"big", PlistValue(-12345.75)},
+                                                      {"tenth", PlistValue(0.1)},
+                                                      {"tiny", PlistValue(-1.25e-07)},
+                                                      {"large", PlistValue(1e300)}});
     const QByteArray written = value.encodeXml();
-    EXPECT_TRUE(written.contains("<real>0.5")) << written.toStdString();
-    EXPECT_TRUE(written.contains("<real>3.14")) << written.toStdString(); // to 17 digits
-    EXPECT_TRUE(written.contains("<real>-12345.75")) << written.toStdString();
+    for (const char* real : {"<real>0.5</real>", "<real>3.14159</real>", "<real>-12345.75</real>", "<real>0.1</real>",
+                             "<real>-1.25e-07</real>", "<real>1e+300</real>"})
+        EXPECT_TRUE(written.contains(real)) << real << "\n" << written.toStdString();
     EXPECT_FALSE(written.contains(",")) << written.toStdString();
     for (const QByteArray& bytes : {written, value.encodeBinary()}) {
         const auto back = PlistValue::decode(bytes);
@@ -324,12 +550,27 @@ TEST(PlistCodingHostile, DeepNestingIsRefusedWithoutExhaustingTheStack)
                              QByteArray("<true/>") + QByteArray("</dict>").repeated(200000) + "</plist>";
     EXPECT_FALSE(PlistValue::decode(dicts).has_value());
 
-    // Encoding refuses what decoding would refuse; a none value below the bound is left out, as
-    // anywhere else.
-    PlistValue deep = PlistValue(PlistValue::ArrayType{});
-    for (int i = 0; i < PlistValue::kMaxDepth + 5; ++i)
-        deep = PlistValue(PlistValue::ArrayType{deep});
+    // Encoding refuses what decoding would refuse: a value below the deepest level the decoder takes,
+    // be it a container or not; a none value there is left out, as anywhere else.
+    const auto nestedAround = [](PlistValue inner, int levels) {
+        for (int i = 0; i < levels; ++i)
+            inner = PlistValue(PlistValue::ArrayType{std::move(inner)});
+        return inner;
+    };
+    for (const PlistValue& innermost : {PlistValue(PlistValue::ArrayType{}), PlistValue(true)}) {
+        const PlistValue atBound = nestedAround(innermost, PlistValue::kMaxDepth);
+        for (const QByteArray& written : {atBound.encodeBinary(), atBound.encodeXml()}) {
+            const auto read = PlistValue::decode(written);
+            ASSERT_TRUE(read.has_value());
+            EXPECT_EQ(*read, atBound);
+        }
+        const PlistValue pastBound = nestedAround(innermost, PlistValue::kMaxDepth + 1);
+        EXPECT_TRUE(pastBound.encodeBinary().isEmpty());
+        EXPECT_TRUE(pastBound.encodeXml().isEmpty());
+    }
+    const PlistValue deep = nestedAround(PlistValue(PlistValue::ArrayType{}), PlistValue::kMaxDepth + 5);
     EXPECT_TRUE(deep.encodeBinary().isEmpty());
+    EXPECT_TRUE(deep.encodeXml().isEmpty());
     PlistValue holdingNone = PlistValue(PlistValue::ArrayType{PlistValue()});
     for (int i = 0; i < PlistValue::kMaxDepth; ++i)
         holdingNone = PlistValue(PlistValue::ArrayType{holdingNone});
@@ -488,7 +729,7 @@ QByteArray asciiObject(const QByteArray& text)
 
 } // namespace
 
-TEST(PlistCodingHostile, KeysWithANulAreRefusedRatherThanMerged)
+TEST(PlistCodingHostile, KeysWithANulOrThatWouldMergeAreRefused)
 {
     // Cut at the NUL, "rpm\0" would be "rpm": two keys would read as one, either value winning.
     const QByteArray one("\x10\x01", 2);
@@ -500,6 +741,37 @@ TEST(PlistCodingHostile, KeysWithANulAreRefusedRatherThanMerged)
         {dictObject({1, 2}, {3, 4}), asciiObject("rpm"), asciiObject("rpm2"), one, two}));
     ASSERT_TRUE(distinct.has_value());
     EXPECT_EQ(distinct->toDictionary()->size(), 2u);
+
+    // Nor is either written: a text or key holding a NUL would not read back, and neither would a
+    // dictionary whose keys are one once a lone surrogate is written as '?'.
+    const QString nulKey = QString::fromUtf8("rpm\0", 4);
+    const QString lone(QChar(0xD800));
+    const PlistValue refused[] = {
+        PlistValue(PlistValue::DictionaryType{{"rpm", PlistValue(1)}, {nulKey, PlistValue(2)}}),
+        PlistValue(PlistValue::ArrayType{PlistValue(true), PlistValue(QString::fromUtf8("a\0b", 3))}),
+        PlistValue(QString::fromUtf8("\0", 1)),
+        PlistValue(PlistValue::DictionaryType{{"?", PlistValue(1)}, {lone, PlistValue(2)}}),
+        PlistValue(PlistValue::DictionaryType{{QStringLiteral("k?"), PlistValue(1)},
+                                              {QStringLiteral("k") + QChar(0xDFFF), PlistValue(2)}}),
+    };
+    for (const PlistValue& value : refused) {
+        EXPECT_TRUE(value.encodeBinary().isEmpty());
+        EXPECT_TRUE(value.encodeXml().isEmpty());
+    }
+    // A lone surrogate alone is written as '?', in texts and keys, and a key whose value is left out is
+    // not written, a NUL in it or not; a pair stays a pair.
+    const PlistValue replaced(PlistValue::DictionaryType{
+        {QChar(0xDC00) + QStringLiteral("k"), PlistValue(QStringLiteral("a") + lone)},
+        {nulKey, PlistValue()},
+        {"?", PlistValue()},
+        {lone + lone, PlistValue(QStringLiteral("\U0001F600") + QChar(0xDBFF))}});
+    const PlistValue readBack(PlistValue::DictionaryType{{"?k", PlistValue("a?")},
+                                                         {"??", PlistValue(QStringLiteral("\U0001F600?"))}});
+    for (const QByteArray& bytes : {replaced.encodeBinary(), replaced.encodeXml()}) {
+        const auto read = PlistValue::decode(bytes);
+        ASSERT_TRUE(read.has_value()) << bytes.toStdString();
+        EXPECT_EQ(*read, readBack);
+    }
 }
 
 TEST(PlistCodingHostile, DatesBeyondTheFormatsRangeAreRefused)
@@ -588,19 +860,56 @@ TEST(PlistCodingHostile, ListsBeyondTheElementBoundAreRefused)
     items.push_back(PlistValue(true));
     EXPECT_TRUE(PlistValue(items).encodeBinary().isEmpty());
     EXPECT_TRUE(PlistValue(items).encodeXml().isEmpty());
-    // Keys count as values, as they do on reading: one past the bound with half as many entries.
-    PlistValue::DictionaryType entries;
-    for (std::size_t i = 0; i < PlistValue::kMaxElements / 2; ++i)
-        entries.emplace(QString::number(i), PlistValue(true));
-    EXPECT_TRUE(PlistValue(entries).encodeBinary().isEmpty());
+    // Keys count as values, as they do on reading: a dictionary of half as many entries is one past the
+    // bound, and one entry fewer in an array is at it.
+    const auto entries = [](std::size_t count) {
+        PlistValue::DictionaryType made;
+        for (std::size_t i = 0; i < count; ++i)
+            made.emplace_hint(made.end(), QStringLiteral("%1").arg(i, 6, 10, QLatin1Char('0')), PlistValue(true));
+        return PlistValue(std::move(made));
+    };
+    const PlistValue entriesPastBound = entries(PlistValue::kMaxElements / 2);
+    EXPECT_TRUE(entriesPastBound.encodeBinary().isEmpty());
+    EXPECT_TRUE(entriesPastBound.encodeXml().isEmpty());
+    PlistValue::ArrayType holdingEntries;
+    holdingEntries.push_back(entries(PlistValue::kMaxElements / 2 - 1));
+    const PlistValue entriesAtBound(std::move(holdingEntries));
+    for (const QByteArray& written : {entriesAtBound.encodeBinary(), entriesAtBound.encodeXml()}) {
+        const auto read = PlistValue::decode(written);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*read, entriesAtBound);
+    }
+    // A value written once in binary form counts at each of its places, as on reading.
+    PlistValue::ArrayType texts(PlistValue::kMaxElements - 1, PlistValue(QStringLiteral("shared")));
+    const QByteArray sharedText = PlistValue(texts).encodeBinary();
+    EXPECT_EQ(sharedText.count("shared"), 1);
+    EXPECT_TRUE(PlistValue::decode(sharedText).has_value());
+    texts.push_back(texts.front());
+    EXPECT_TRUE(PlistValue(texts).encodeBinary().isEmpty());
+    EXPECT_TRUE(PlistValue(texts).encodeXml().isEmpty());
 
     // Bytes of data and texts (two a UTF-16 unit) at the bound are written and decode; one more is not
     // written.
     const QByteArray data(qsizetype(PlistValue::kMaxDecodedBytes) - 2, 'x');
     const PlistValue atBound(PlistValue::ArrayType{PlistValue(data), PlistValue(QStringLiteral("a"))});
-    const auto read = PlistValue::decode(atBound.encodeBinary());
-    ASSERT_TRUE(read.has_value());
-    EXPECT_EQ(*read, atBound);
-    const PlistValue pastBound(PlistValue::ArrayType{PlistValue(data), PlistValue(QStringLiteral("ab"))});
+    for (const QByteArray& written : {atBound.encodeBinary(), atBound.encodeXml()}) {
+        const auto read = PlistValue::decode(written);
+        ASSERT_TRUE(read.has_value());
+        EXPECT_EQ(*read, atBound);
+    }
+    const PlistValue pastBound(
+        PlistValue::ArrayType{PlistValue(data), PlistValue(QStringLiteral("a")), PlistValue(QByteArray("y"))});
     EXPECT_TRUE(pastBound.encodeBinary().isEmpty());
+    EXPECT_TRUE(pastBound.encodeXml().isEmpty());
+    // A shared text counts at each of its places: sixteen places of a text of 2^20 units are the bound.
+    const PlistValue longText(QString(1 << 20, QLatin1Char('t')));
+    PlistValue::ArrayType sixteen(16, longText);
+    const QByteArray sharedLong = PlistValue(sixteen).encodeBinary();
+    EXPECT_LT(sharedLong.size(), 2 << 20);
+    const auto readLong = PlistValue::decode(sharedLong);
+    ASSERT_TRUE(readLong.has_value());
+    EXPECT_EQ(*readLong, PlistValue(sixteen));
+    sixteen.push_back(PlistValue(QByteArray("y")));
+    EXPECT_TRUE(PlistValue(sixteen).encodeBinary().isEmpty());
+    EXPECT_TRUE(PlistValue(sixteen).encodeXml().isEmpty());
 }

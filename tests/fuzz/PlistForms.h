@@ -1,8 +1,8 @@
 #pragma once
 
 // What the fuzz programs over property lists share: what a value reads back as once it is written in
-// either form, by the rules PlistValue's writers document, and a comparison of values in which any real
-// that is not a number equals any other.
+// either form, by the rules PlistValue's writers document, and a comparison of values that may take any
+// real that is not a number for any other.
 
 #include "Platform/PropertyList/PlistValue.h"
 
@@ -34,23 +34,53 @@ inline QDateTime writtenDate(const QDateTime& date, Form form)
     return QDateTime::fromMSecsSinceEpoch(msecs, QTimeZone::utc());
 }
 
-// What `value` reads back as once written in `form`; none where the writer leaves it out (a none value,
-// an invalid date). Texts and keys are cut at their first NUL, and of the keys that are then the same
-// the last one (in the dictionary's order) whose value is not left out keeps its value; an unsigned
-// number is its 64 bits, read back signed; dates as writtenDate.
-inline std::optional<PlistValue> written(const PlistValue& value, Form form)
+// What a value reads back as once written in `form`, by the writers' rules:
+// - none values and invalid dates are left out of arrays and dictionaries (a dictionary's key with
+//   them); as the outermost value they write nothing;
+// - an Integer reads back as itself; an Unsigned number up to 2^63 - 1 as an Integer of that value, one
+//   from 2^63 on as itself;
+// - a real reads back as itself, bit for bit in binary form; in XML a NaN as a NaN (its sign and payload
+//   lost), every other real as itself, a zero with its sign;
+// - a date as writtenDate;
+// - a lone surrogate in a text or key reads back as '?';
+// - nothing at all is written (the value is refused) when a text or key that is written holds a NUL,
+//   or when two keys of a dictionary are one key once their lone surrogates are '?'.
+// The decoder's bounds (withinBounds) apply to what is written: a value past one is refused as well.
+struct Written {
+    bool refused = false;
+    std::optional<PlistValue> value; // none when left out or refused
+};
+
+// A text or key as written: lone surrogates as '?'; none when it holds a NUL.
+inline std::optional<QString> writtenText(const QString& text)
 {
-    const auto cut = [](const QString& text) {
-        const qsizetype nul = text.indexOf(QChar(0));
-        return nul < 0 ? text : text.left(nul);
-    };
+    QString result = text;
+    for (qsizetype i = 0; i < result.size(); ++i) {
+        const QChar c = result[i];
+        if (c.unicode() == 0)
+            return std::nullopt;
+        if (c.isHighSurrogate() && i + 1 < result.size() && result[i + 1].isLowSurrogate())
+            ++i;
+        else if (c.isSurrogate())
+            result[i] = QLatin1Char('?');
+    }
+    return result;
+}
+
+inline std::optional<PlistValue> written(const PlistValue& value, Form form, bool& refused)
+{
     switch (value.type()) {
     case PlistValue::Type::None:
         return std::nullopt;
-    case PlistValue::Type::String:
-        return PlistValue(cut(*value.toString()));
+    case PlistValue::Type::String: {
+        auto text = writtenText(*value.toString());
+        refused = refused || !text;
+        return text ? std::optional<PlistValue>(PlistValue(*text)) : std::nullopt;
+    }
     case PlistValue::Type::Unsigned:
-        return PlistValue(std::int64_t(*value.toUInt64()));
+        if (const auto number = value.toInt64())
+            return PlistValue(*number);
+        return value;
     case PlistValue::Type::Date:
         if (!value.toDate()->isValid())
             return std::nullopt;
@@ -58,7 +88,7 @@ inline std::optional<PlistValue> written(const PlistValue& value, Form form)
     case PlistValue::Type::Array: {
         PlistValue::ArrayType items;
         for (const PlistValue& item : *value.toArray()) {
-            if (auto kept = written(item, form))
+            if (auto kept = written(item, form, refused))
                 items.push_back(std::move(*kept));
         }
         return PlistValue(std::move(items));
@@ -66,14 +96,27 @@ inline std::optional<PlistValue> written(const PlistValue& value, Form form)
     case PlistValue::Type::Dictionary: {
         PlistValue::DictionaryType entries;
         for (const auto& [key, item] : *value.toDictionary()) {
-            if (auto kept = written(item, form))
-                entries[cut(key)] = std::move(*kept);
+            auto kept = written(item, form, refused);
+            if (!kept)
+                continue;
+            const auto text = writtenText(key);
+            if (!text || !entries.emplace(*text, std::move(*kept)).second)
+                refused = true;
         }
         return PlistValue(std::move(entries));
     }
     default:
         return value;
     }
+}
+
+inline Written written(const PlistValue& value, Form form)
+{
+    Written result;
+    auto kept = written(value, form, result.refused);
+    if (!result.refused)
+        result.value = std::move(kept);
+    return result;
 }
 
 // What the decoder counts of a value: how deep it nests (the outermost value at 0), its values and keys,
@@ -113,9 +156,9 @@ inline bool withinBounds(const PlistValue& value)
         && size.bytes <= PlistValue::kMaxDecodedBytes;
 }
 
-// Equal values, any real that is not a number equal to any other; with `zeroSign`, a zero's sign counts
-// as well.
-inline bool same(const PlistValue& a, const PlistValue& b, bool zeroSign)
+// Equal values, reals bit for bit (a zero's sign counts); with `nanPayload` false, any real that is not
+// a number equals any other.
+inline bool same(const PlistValue& a, const PlistValue& b, bool nanPayload)
 {
     if (a.type() != b.type())
         return false;
@@ -123,21 +166,21 @@ inline bool same(const PlistValue& a, const PlistValue& b, bool zeroSign)
     case PlistValue::Type::Real: {
         const double x = *a.toReal();
         const double y = *b.toReal();
-        if (std::isnan(x) || std::isnan(y))
+        if (!nanPayload && (std::isnan(x) || std::isnan(y)))
             return std::isnan(x) && std::isnan(y);
-        return zeroSign ? std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y) : x == y;
+        return std::bit_cast<std::uint64_t>(x) == std::bit_cast<std::uint64_t>(y);
     }
     case PlistValue::Type::Array: {
         const auto& x = *a.toArray();
         const auto& y = *b.toArray();
         return std::equal(x.begin(), x.end(), y.begin(), y.end(),
-                          [&](const PlistValue& i, const PlistValue& j) { return same(i, j, zeroSign); });
+                          [&](const PlistValue& i, const PlistValue& j) { return same(i, j, nanPayload); });
     }
     case PlistValue::Type::Dictionary: {
         const auto& x = *a.toDictionary();
         const auto& y = *b.toDictionary();
         return std::equal(x.begin(), x.end(), y.begin(), y.end(), [&](const auto& i, const auto& j) {
-            return i.first == j.first && same(i.second, j.second, zeroSign);
+            return i.first == j.first && same(i.second, j.second, nanPayload);
         });
     }
     default:

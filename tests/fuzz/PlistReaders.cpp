@@ -70,15 +70,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const bool binary = bytes.startsWith("bplist00");
     if (binary)
         compareRecords(bytes, bytes);
-    // What was read is within every bound and holds no none value: it is written whole, and reads back
-    // as the writers promise.
+    // What was read is within every bound and holds no none value, no NUL and no lone surrogate: it is
+    // written whole, and reads back as the writers promise.
     using PlistForms::Form;
     const QByteArray asBinary = value->encodeBinary();
     const auto fromBinary = PlistValue::decode(asBinary);
-    if (!fromBinary || !PlistForms::same(*fromBinary, *PlistForms::written(*value, Form::binary), true))
+    const auto binaryExpected = PlistForms::written(*value, Form::binary).value;
+    if (!fromBinary || !binaryExpected || !PlistForms::same(*fromBinary, *binaryExpected, true))
         disagree("written in binary form, the list reads back otherwise");
     const auto fromXml = PlistValue::decode(value->encodeXml());
-    if (!fromXml || !PlistForms::same(*fromXml, *PlistForms::written(*value, Form::xml), false))
+    const auto xmlExpected = PlistForms::written(*value, Form::xml).value;
+    if (!fromXml || !xmlExpected || !PlistForms::same(*fromXml, *xmlExpected, false))
         disagree("written in XML, the list reads back otherwise");
     // The same list in the other form, where the writer kept all of it.
     if (*fromBinary == *value)

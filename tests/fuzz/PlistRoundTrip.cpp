@@ -1,9 +1,10 @@
 // Property-list values built from the input, written in both forms and read back: what either writer
 // writes, the decoder reads back as the value (but for what the writers are documented not to keep),
-// and a value the decoder would refuse is not written at all. The values hold every kind: texts with
-// U+FEFF, NUL, line ends, markup and any other character; integers and unsigned numbers at both ends;
-// every real; dates at, inside and beyond both ends of the range, with and without milliseconds and in
-// other time zones; nesting to beyond the depth bound.
+// and a value the writers refuse or the decoder would refuse is not written at all. The values hold
+// every kind: texts and keys with U+FEFF, NUL, lone surrogates, line ends, markup and any other
+// character; integers and unsigned numbers at both ends; every real; dates at, inside and beyond both
+// ends of the range, with and without milliseconds and in other time zones; nesting to beyond the depth
+// bound.
 //
 // The input is read as a program: each value starts with a byte choosing its kind, and what the kind
 // needs follows (a missing byte reads as 0).
@@ -76,9 +77,9 @@ public:
     }
 
 private:
-    // Values past the depth bound, and few enough that each input costs milliseconds, also at that depth
-    // (where the XML writer indents every line by hundreds of tabs). The element bound is left to the
-    // unit tests: the library's XML writer takes seconds for a list that long.
+    // Values past the depth bound, and few enough that each input costs milliseconds, also at that depth.
+    // The element bound is left to the unit tests: a list that long would take each input a hundred
+    // times longer.
     static constexpr std::uint64_t kMaxBuilt = 1024;
     static constexpr int kMaxNesting = PlistValue::kMaxDepth + 8;
 
@@ -106,10 +107,12 @@ private:
 
     QString text()
     {
+        // A surrogate stands alone (unless two happen to make a pair): the writers write it as '?', an
+        // ASCII character here as well.
         static constexpr std::array<char32_t, 32> marked = {
             0xFEFF, 0x0000, '\r', '\n', '\t', ' ', '<', '>', '&', ']', ';', '#', 'x', '0', 0x7F, 0x85,
             0xA0, 0x2028, 0xFFFE, 0xFFFF, 0xFFFD, 0x10000, 0x1F600, 0x10FFFF, 0xD7FF, 0xE000, 0x01, 0x1F,
-            0xC0, 0x7FF, 0x800, 0xFEFF};
+            0xC0, 0x7FF, 0x800, 0xD800};
         QString result;
         for (int n = byte() % 24; n > 0; --n) {
             const std::uint8_t pick = byte();
@@ -120,8 +123,6 @@ private:
                 c = char32_t(pick - 32); // ASCII
             } else {
                 c = char32_t(number(3) % 0x110000);
-                if (c >= 0xD800 && c <= 0xDFFF) // a surrogate is no character: the next plane instead
-                    c += 0x10000;
             }
             // By its UTF-16 units: a conversion from UTF-32 would take a leading U+FEFF for a byte-order mark.
             if (QChar::requiresSurrogates(c)) {
@@ -269,16 +270,17 @@ private:
 void check(const PlistValue& value, Form form)
 {
     const QByteArray bytes = form == Form::xml ? value.encodeXml() : value.encodeBinary();
-    const auto expected = PlistForms::written(value, form);
+    const auto expected = PlistForms::written(value, form).value;
     if (!expected || !PlistForms::withinBounds(*expected)) {
         if (!bytes.isEmpty())
-            fail(form, "a value that is left out or that the decoder refuses was written", PlistValue(), bytes);
+            fail(form, "a value that is left out or refused, or that the decoder refuses, was written", PlistValue(),
+                 bytes);
         return;
     }
     const auto decoded = PlistValue::decode(bytes);
     if (!decoded)
         fail(form, "what was written cannot be read", *expected, bytes);
-    // XML writes a zero without its sign.
+    // XML keeps no NaN's sign or payload.
     if (!PlistForms::same(*decoded, *expected, form == Form::binary))
         fail(form, "what was written reads back otherwise", *expected, bytes);
 }
