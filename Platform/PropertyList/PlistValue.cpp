@@ -7,8 +7,6 @@
 #include "Platform/PropertyList/PlistXmlWriter.h"
 #include "Platform/PropertyList/XmlPlistReader.h"
 
-#include <QTimeZone>
-
 #include <cmath>
 #include <limits>
 #include <unordered_map>
