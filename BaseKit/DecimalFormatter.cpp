@@ -18,9 +18,9 @@ const icu::number::LocalizedNumberFormatter& formatter(int maximumFractionDigits
     using namespace icu::number;
     const int digits = std::clamp(maximumFractionDigits, 0, 999);
     return IcuNumberText::cachedFormatter(
-        kMaximumFractionKind, digits, [digits](const icu::Locale& locale) {
+        kMaximumFractionKind, digits, [](const icu::Locale& locale, int fractionDigits) {
             return NumberFormatter::withLocale(locale)
-                .precision(Precision::maxFraction(digits))
+                .precision(Precision::maxFraction(fractionDigits))
                 .roundingMode(UNUM_ROUND_HALFEVEN)
                 .grouping(UNUM_GROUPING_OFF);
         });

@@ -19,11 +19,11 @@ QString formatNumber(double value, int digits)
 
     using namespace icu::number;
     const LocalizedNumberFormatter& formatter = IcuNumberText::cachedFormatter(
-        kFixedDigitsKind, digits, [digits](const icu::Locale& locale) {
+        kFixedDigitsKind, digits, [](const icu::Locale& locale, int fractionDigits) {
             // Rounding mode "down" works on the shortest decimal text of the double, so 0.29 is
             // cut as 0.29 and not as 0.28999….
             return NumberFormatter::withLocale(locale)
-                .precision(Precision::fixedFraction(digits))
+                .precision(Precision::fixedFraction(fractionDigits))
                 .roundingMode(UNUM_ROUND_DOWN)
                 .grouping(UNUM_GROUPING_OFF);
         });

@@ -35,9 +35,7 @@ std::optional<QString> formattedText(const icu::number::FormattedNumber& formatt
     return toQString(text);
 }
 
-const icu::number::LocalizedNumberFormatter& cachedFormatter(
-    int kind, int digits,
-    const std::function<icu::number::LocalizedNumberFormatter(const icu::Locale&)>& make)
+const icu::number::LocalizedNumberFormatter& cachedFormatter(int kind, int digits, MakeFormatter make)
 {
     using Key = std::tuple<QString, int, int>;
     thread_local std::map<Key, icu::number::LocalizedNumberFormatter> cache;
@@ -49,7 +47,7 @@ const icu::number::LocalizedNumberFormatter& cachedFormatter(
     // without bound.
     if (cache.size() >= 64)
         cache.clear();
-    return cache.emplace(std::move(key), make(currentLocale())).first->second;
+    return cache.emplace(std::move(key), make(currentLocale(), digits)).first->second;
 }
 
 } // namespace BaseKit::IcuNumberText

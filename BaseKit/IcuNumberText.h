@@ -6,7 +6,6 @@
 #include <unicode/numberformatter.h>
 #include <unicode/unistr.h>
 
-#include <functional>
 #include <optional>
 
 namespace BaseKit::IcuNumberText {
@@ -24,11 +23,13 @@ QString toQString(const icu::UnicodeString& text);
 // gave no text.
 std::optional<QString> formattedText(const icu::number::FormattedNumber& formatted, UErrorCode status);
 
+// Builds the formatter of a kind for a locale and a number of digits.
+using MakeFormatter = icu::number::LocalizedNumberFormatter (*)(const icu::Locale& locale, int digits);
+
 // A formatter for (current locale, kind, digits), built once per thread and kept: building one costs
 // far more than formatting with it, and the cards format many values every second. `make` builds the
-// formatter from the locale when the cache has none.
-const icu::number::LocalizedNumberFormatter& cachedFormatter(
-    int kind, int digits,
-    const std::function<icu::number::LocalizedNumberFormatter(const icu::Locale&)>& make);
+// formatter from the locale and the digits when the cache has none. The formatter lives in the cache,
+// never in an argument: every argument is a plain value.
+const icu::number::LocalizedNumberFormatter& cachedFormatter(int kind, int digits, MakeFormatter make);
 
 } // namespace BaseKit::IcuNumberText

@@ -162,7 +162,7 @@ QString groupedText(std::int64_t value)
     using namespace icu::number;
     constexpr int kGroupedKind = 2;
     const LocalizedNumberFormatter& formatter
-        = IcuNumberText::cachedFormatter(kGroupedKind, 0, [](const icu::Locale& locale) {
+        = IcuNumberText::cachedFormatter(kGroupedKind, 0, [](const icu::Locale& locale, int) {
               return NumberFormatter::withLocale(locale)
                   .precision(Precision::integer())
                   .grouping(UNUM_GROUPING_ON_ALIGNED);
