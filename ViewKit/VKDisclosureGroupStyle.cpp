@@ -7,6 +7,7 @@
 #include <QHBoxLayout>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -48,12 +49,14 @@ private:
     LanguageKit::BoolBinding m_state;
 };
 
-// The header: a hover view that toggles the state on a click.
+// The header: a hover view that toggles the state on a click. It knows its one chevron; the row's
+// other widgets (the label and what it holds) are never repainted for a change of state.
 class Header : public VKHoverView
 {
 public:
-    Header(QWidget* row, LanguageKit::BoolBinding state, QWidget* body, QWidget* parent)
+    Header(QWidget* row, StyleChevron* chevron, LanguageKit::BoolBinding state, QWidget* body, QWidget* parent)
         : VKHoverView(row, parent)
+        , m_chevron(chevron)
         , m_state(std::move(state))
         , m_body(body)
     {
@@ -61,6 +64,7 @@ public:
     }
 
     bool isOpen() const { return m_state.get && m_state.get(); }
+    StyleChevron* chevron() const { return m_chevron; }
 
 protected:
     void mousePressEvent(QMouseEvent* event) override
@@ -83,6 +87,7 @@ protected:
     }
 
 private:
+    QPointer<StyleChevron> m_chevron;
     LanguageKit::BoolBinding m_state;
     QWidget* m_body;
 };
@@ -103,8 +108,9 @@ QWidget* VKDisclosureGroupStyle::makeBody(const Configuration& configuration, QW
     if (configuration.label)
         rowLayout->addWidget(configuration.label);
     rowLayout->addStretch(1);
-    rowLayout->addWidget(new StyleChevron(configuration.isExpanded, row), 0, Qt::AlignVCenter);
-    stack->addWidget(new Header(row, configuration.isExpanded, body, body));
+    auto* chevron = new StyleChevron(configuration.isExpanded, row);
+    rowLayout->addWidget(chevron, 0, Qt::AlignVCenter);
+    stack->addWidget(new Header(row, chevron, configuration.isExpanded, body, body));
 
     auto* frame = new QWidget(body);
     frame->setObjectName(QStringLiteral("vkDisclosureContent"));
@@ -142,7 +148,7 @@ void VKDisclosureGroupStyle::sync(QWidget* body)
     if (!head || !frame)
         return;
     frame->setVisible(head->isOpen());
-    for (StyleChevron* chevron : head->findChildren<StyleChevron*>())
+    if (StyleChevron* chevron = head->chevron())
         chevron->update();
 }
 

@@ -11,6 +11,7 @@
 #include <QLayout>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSet>
 #include <QSystemTrayIcon>
 #include <QTest>
 
@@ -57,6 +58,19 @@ std::unique_ptr<VKDisclosureGroup> makeGroup(Built& built, std::optional<qreal> 
     renderWidget(*group, QSize(300, 200));
     return group;
 }
+
+// Every widget painted while it is installed on the application.
+class PaintLog : public QObject
+{
+public:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->isWidgetType())
+            painted.insert(static_cast<QWidget*>(watched));
+        return false;
+    }
+    QSet<QWidget*> painted;
+};
 
 // A menu-bar item that only records what the scene asks of it.
 class FakeItem : public VKMenuBarItem
@@ -193,6 +207,35 @@ TEST(DisclosureGroupStyle, OnlyTheHeaderTogglesTheOwnersState)
     EXPECT_FALSE(frame->isVisibleTo(body.get()));
     EXPECT_EQ(frame->layout()->contentsMargins().left(), 8);
     EXPECT_EQ(frame->layout()->contentsMargins().right(), int(VKTheme::defaultPadding));
+}
+
+TEST(DisclosureGroupStyle, OnScreenASyncRepaintsTheChevronAndNotTheLabel)
+{
+    bool open = false;
+    auto* label = new QLabel(QStringLiteral("Section"));
+    VKDisclosureGroupStyle style;
+    std::unique_ptr<QWidget> body(style.makeBody(
+        {label, new QLabel(QStringLiteral("Content")), {[&] { return open; }, [&](bool v) { open = v; }}}));
+    body->resize(300, 200);
+    PaintLog log;
+    qApp->installEventFilter(&log);
+    body->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(body.get()));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return log.painted.contains(label); }, 5000));
+    QApplication::processEvents();
+    log.painted.clear();
+    // The label and the chevron share the header's row; only the chevron shows the state.
+    VKDisclosureGroupStyle::sync(body.get());
+    const auto chevronPainted = [&] {
+        for (QWidget* widget : std::as_const(log.painted))
+            if (widget != label && widget->parentWidget() == label->parentWidget())
+                return true;
+        return false;
+    };
+    EXPECT_TRUE(QTest::qWaitFor(chevronPainted, 5000));
+    QApplication::processEvents();
+    EXPECT_FALSE(log.painted.contains(label));
+    qApp->removeEventFilter(&log);
 }
 
 TEST(DisclosureGroupStyle, GroupsInsideTheContentInheritTheStyle)
