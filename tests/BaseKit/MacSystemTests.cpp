@@ -283,7 +283,7 @@ TEST_F(MacSystemTest, UptimeKeepsCountingThroughSuspend)
 TEST_F(MacSystemTest, BootUptimeFromTheKernelsBootTime)
 {
     use("container"); // btime 1733560000
-    clock->setNow(QDateTime::fromSecsSinceEpoch(1733560000 + 3661, Qt::UTC));
+    clock->setNow(QDateTime::fromSecsSinceEpoch(1733560000 + 3661, QTimeZone::utc()));
     EXPECT_EQ(system->bootUptimeText(), QStringLiteral("00:01:01:01"));
 
     MacSystem::Sources none;

@@ -3,6 +3,7 @@
 
 #include "Support/LocaleScope.h"
 
+#include <QTimeZone>
 #include <gtest/gtest.h>
 
 #include <limits>
@@ -59,5 +60,5 @@ TEST(Timestamp, TextIsReadInTheDateEnvironmentsTimeZone)
     const std::optional<QDateTime> date
         = Timestamp::date(tokyo, QStringLiteral("2024-03-07 09:00"), QStringLiteral("yyyy-MM-dd HH:mm"));
     ASSERT_TRUE(date.has_value());
-    EXPECT_EQ(date->toUTC(), QDateTime(QDate(2024, 3, 7), QTime(0, 0), Qt::UTC));
+    EXPECT_EQ(date->toUTC(), QDateTime(QDate(2024, 3, 7), QTime(0, 0), QTimeZone::utc()));
 }

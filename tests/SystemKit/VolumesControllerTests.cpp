@@ -41,7 +41,7 @@ protected:
     void SetUp() override
     {
         clock = std::make_shared<Platform::FakeClock>();
-        clock->setNow(QDateTime::fromSecsSinceEpoch(1800000000, Qt::UTC));
+        clock->setNow(QDateTime::fromSecsSinceEpoch(1800000000, QTimeZone::utc()));
     }
     void TearDown() override { controller.reset(); }
 
