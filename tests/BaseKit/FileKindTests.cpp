@@ -5,9 +5,9 @@
 #include "BaseKit/Files/Finder.h"
 #include "BaseKit/Files/Url.h"
 
-
 #include <QBuffer>
 #include <QImage>
+#include <QMimeDatabase>
 
 #include <gtest/gtest.h>
 
@@ -40,7 +40,13 @@ TEST(FileKinds, KindsComeFromTheMimeFamily)
     const QString mp3 = xdg.write(QStringLiteral("k/track.mp3"), QByteArray("ID3\x03\x00", 5) + QByteArray(20, '\0'));
     const QString text = xdg.write(QStringLiteral("k/notes.txt"), "just words\n");
 
-    EXPECT_EQ(Url::typeIdentifier(png), QStringLiteral("image/png"));
+    // The identifier is the name the machine's MIME database gives the type; releases name a PNG
+    // picture differently (a newer database also knows animated PNG, a kind of PNG), so the name
+    // is checked through the database itself.
+    const std::optional<QString> identifier = Url::typeIdentifier(png);
+    ASSERT_TRUE(identifier);
+    EXPECT_TRUE(QMimeDatabase().mimeTypeForName(*identifier).inherits(QStringLiteral("image/png")))
+        << identifier->toStdString();
     EXPECT_TRUE(Url::isImage(png));
     EXPECT_EQ(Url::fileType(png), FileType::photo);
     EXPECT_TRUE(Url::isAudio(mp3));
