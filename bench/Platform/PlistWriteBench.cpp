@@ -69,7 +69,7 @@ void PlistWriteSuite(benchmark::State& state)
     }
     qsizetype bytes = 0;
     for (auto _ : state) {
-        const QByteArray written = xml ? value.encodeXml() : value.encodeBinary();
+        QByteArray written = xml ? value.encodeXml() : value.encodeBinary();
         bytes = written.size();
         benchmark::DoNotOptimize(written);
     }
