@@ -36,6 +36,7 @@ public:
         set("XDG_CACHE_HOME", root() + QStringLiteral("/home/.cache"));
         set("XDG_STATE_HOME", root() + QStringLiteral("/home/.local/state"));
         set("XDG_DATA_DIRS", root() + QStringLiteral("/usr/local/share:") + root() + QStringLiteral("/usr/share"));
+        linkMachineMimeDatabase();
     }
     ~XdgScope()
     {
@@ -66,6 +67,27 @@ public:
     }
 
 private:
+    // Qt reads the MIME database from the share folders of $XDG_DATA_DIRS and keeps what it found for
+    // a few seconds, for the whole process. Were the temporary share folders without one, a test
+    // that looks up a file's type here would leave the process with no types for the next tests
+    // (Qt builds without a database of its own have none to fall back on). The temporary share
+    // folder therefore holds a link to the machine's database: the types are facts of the
+    // release, not of the tests' trees.
+    void linkMachineMimeDatabase() const
+    {
+        const std::optional<std::string>& saved = m_saved.at("XDG_DATA_DIRS");
+        const QString dirs = saved && !saved->empty() ? QString::fromStdString(*saved)
+                                                      : QStringLiteral("/usr/local/share:/usr/share");
+        for (const QString& dir : dirs.split(QLatin1Char(':'), Qt::SkipEmptyParts)) {
+            const QString mime = dir + QStringLiteral("/mime");
+            if (QFileInfo::exists(mime + QStringLiteral("/mime.cache"))) {
+                QDir().mkpath(root() + QStringLiteral("/usr/share"));
+                QFile::link(mime, root() + QStringLiteral("/usr/share/mime"));
+                return;
+            }
+        }
+    }
+
     QTemporaryDir m_dir;
     std::map<std::string, std::optional<std::string>> m_saved;
 };
