@@ -157,6 +157,19 @@ if grep -q 'libclang-rt' "$work/out"; then
 fi
 grep -q 'apt-get update' "$work/out" || fail "with no clang known nothing says what to do: $(cat "$work/out")"
 
+# The same where sudo is at hand: the package lists are fetched once as root, and with still no clang
+# known nothing is guessed either.
+printf '#!/bin/sh\n"$@"\n' >"$work/user/sudo"
+chmod +x "$work/user/sudo"
+rm -f "$work/root-commands"
+PATH="$work/user" "$setup" >"$work/out" 2>&1
+status=$?
+[ "$status" -eq 1 ] || fail "with sudo and no clang known the exit status is $status, not 1: $(cat "$work/out")"
+[ "$(cat "$work/root-commands" 2>/dev/null)" = update ] \
+  || fail "the package lists are not fetched once as root: $(cat "$work/root-commands" 2>/dev/null)"
+grep -q 'libclang-rt' "$work/out" && fail "with no clang known after the update a runtime is guessed: $(cat "$work/out")"
+rm -f "$work/user/sudo"
+
 if [ "$failures" -gt 0 ]; then
   exit 1
 fi
