@@ -79,6 +79,8 @@ public:
         return assemble();
     }
 
+    std::uint64_t encodedBytes() const { return m_encodedBytes; }
+
 private:
     // An object of the table: a leaf's bytes in m_leaves, or a container's references in m_refs (a
     // dictionary's keys, then its values).
@@ -107,6 +109,12 @@ private:
                 == QByteArrayView(leaves->constData() + b.from, b.length);
         }
     };
+    // The object of a data value written before, and the value, kept so that its storage is not freed
+    // and taken for other bytes while the write goes on.
+    struct KnownData {
+        QByteArray bytes;
+        std::uint64_t object = 0;
+    };
 
     // The object of a value that is not left out, written and counted at `depth`; none when it or a
     // value it holds breaks a rule.
@@ -117,11 +125,10 @@ private:
         case PlistValue::Type::None:
             return std::nullopt;
         case PlistValue::Type::String: {
-            const auto text = Rules::text(*value.toString());
-            if (!text || !m_budget.value(depth, std::uint64_t(text->size()) * 2))
+            const QString text = *value.toString();
+            if (!m_budget.value(depth, std::uint64_t(text.size()) * 2))
                 return std::nullopt;
-            appendText(*text);
-            break;
+            return textObject(text);
         }
         case PlistValue::Type::Integer:
         case PlistValue::Type::Unsigned: {
@@ -155,9 +162,21 @@ private:
             const QByteArray bytes = *value.toData();
             if (!m_budget.value(depth, std::uint64_t(bytes.size())))
                 return std::nullopt;
+            // Long data is known again by its storage, as long texts are (Rules::Texts); short data
+            // costs less to encode again than to look up.
+            KnownData* known = nullptr;
+            if (bytes.size() >= 2 * Rules::Texts::kKnownUnits) {
+                const auto [found, added] = m_data.try_emplace(Rules::Storage{bytes.constData(), bytes.size()});
+                if (!added)
+                    return found->second.object;
+                known = &found->second;
+            }
             appendMarker(m_leaves, kData, std::uint64_t(bytes.size()));
             m_leaves.append(bytes);
-            break;
+            const std::uint64_t object = leaf(from);
+            if (known)
+                *known = {bytes, object};
+            return object;
         }
         case PlistValue::Type::Date: {
             if (!m_budget.value(depth))
@@ -175,11 +194,27 @@ private:
         return leaf(from);
     }
 
+    // The object of a text or key (counted already): the one its storage was written as, or one it is
+    // written as now; none when it holds a NUL.
+    std::optional<std::uint64_t> textObject(const QString& text)
+    {
+        Rules::Texts::Seen& seen = m_texts(text);
+        if (!seen.written)
+            return std::nullopt;
+        if (!seen.note) {
+            const qsizetype from = m_leaves.size();
+            appendText(*seen.written);
+            seen.note = leaf(from);
+        }
+        return *seen.note;
+    }
+
     // The object of the leaf whose bytes were just appended from `from` on: an equal one written
     // before, the bytes then taken back, or a new one.
     std::uint64_t leaf(qsizetype from)
     {
         const Span span{from, m_leaves.size() - from};
+        m_encodedBytes += std::uint64_t(span.length);
         const auto [known, added] = m_known.emplace(span, std::uint64_t(m_objects.size()));
         if (!added) {
             m_leaves.truncate(from);
@@ -229,7 +264,7 @@ private:
 
     std::optional<std::uint64_t> dictionary(const PlistValue::DictionaryType& entries, int depth)
     {
-        const auto written = Rules::entries(entries);
+        const auto written = Rules::entries(entries, m_texts);
         if (!written || !m_budget.value(depth))
             return std::nullopt;
         const std::uint64_t index = m_objects.size();
@@ -237,11 +272,10 @@ private:
         std::vector<std::uint64_t> refs(written->size() * 2);
         for (std::size_t i = 0; i < written->size(); ++i) {
             const auto& [key, value] = (*written)[i];
-            if (!m_budget.key(key))
+            const auto keyObject = m_budget.key(key) ? textObject(key) : std::nullopt;
+            if (!keyObject)
                 return std::nullopt;
-            const qsizetype from = m_leaves.size();
-            appendText(key);
-            refs[i] = leaf(from);
+            refs[i] = *keyObject;
             const auto ref = add(*value, depth + 1);
             if (!ref)
                 return std::nullopt;
@@ -294,13 +328,20 @@ private:
     QByteArray m_leaves;
     std::vector<std::uint64_t> m_refs;
     std::unordered_map<Span, std::uint64_t, LeafHash, LeafEqual> m_known;
+    Rules::Texts m_texts;
+    std::unordered_map<Rules::Storage, KnownData, Rules::StorageHash> m_data;
+    std::uint64_t m_encodedBytes = 0;
 };
 
 } // namespace
 
-QByteArray PlistBinaryWriter::write(const PlistValue& value)
+QByteArray PlistBinaryWriter::write(const PlistValue& value, Work* work)
 {
-    return Writer().write(value);
+    Writer writer;
+    QByteArray written = writer.write(value);
+    if (work)
+        work->encodedBytes = writer.encodedBytes();
+    return written;
 }
 
 } // namespace Platform

@@ -73,15 +73,16 @@ public:
     bool operator==(const PlistValue& other) const = default;
 
     // Decoding and encoding read and write binary and XML property lists with readers and writers of
-    // the project's own, each in time and memory linear in its input (a few tens of milliseconds at
-    // most). Malformed, truncated or hostile input gives no value: structures nested deeper than
-    // kMaxDepth (the outermost value at depth 0), lists of more than kMaxElements values (keys included)
-    // or more than kMaxDecodedBytes of texts and keys (two bytes a UTF-16 unit) and data, shared objects
-    // of a binary list counted at each of their places; texts or keys holding a NUL character, a key
-    // that stands twice in a dictionary, integers beyond the 64-bit range (below -2^63 or above
-    // 2^64 - 1), dates outside the format's range (about 1933 to 2069), sets and UIDs. Texts are kept as
-    // they are stored, every U+FEFF (leading ones too) and every CR included; a shared text or data
-    // object is one shared value at each place.
+    // the project's own, each in time and memory linear in what it reads and writes (a few tens of
+    // milliseconds for a list of some megabytes; an object shared by many places of a binary list is
+    // read once, and written once in binary form). Malformed, truncated or hostile input gives no
+    // value: structures nested deeper than kMaxDepth (the outermost value at depth 0), lists of more
+    // than kMaxElements values (keys included) or more than kMaxDecodedBytes of texts and keys (two
+    // bytes a UTF-16 unit) and data, shared objects of a binary list counted at each of their places;
+    // texts or keys holding a NUL character, a key that stands twice in a dictionary, integers beyond
+    // the 64-bit range (below -2^63 or above 2^64 - 1), dates outside the format's range (about 1933
+    // to 2069), sets and UIDs. Texts are kept as they are stored, every U+FEFF (leading ones too) and
+    // every CR included; a shared text or data object is one shared value at each place.
     // Integers decode signed, except one stored as a number from 2^63 to 2^64 - 1 (16 bytes in binary
     // form, a number that large in XML), which decodes as Unsigned.
     // What the encoders write, decode reads back equal, but for what the formats do not keep:

@@ -36,7 +36,22 @@ std::optional<QString> PlistWriteRules::text(const QString& text)
     return fixed.isNull() ? text : fixed;
 }
 
-std::optional<std::vector<PlistWriteRules::Entry>> PlistWriteRules::entries(const PlistValue::DictionaryType& dictionary)
+PlistWriteRules::Texts::Seen& PlistWriteRules::Texts::operator()(const QString& text)
+{
+    if (text.size() < kKnownUnits) {
+        m_short = {PlistWriteRules::text(text), std::nullopt};
+        return m_short;
+    }
+    const auto [found, added] = m_seen.try_emplace(Storage{text.constData(), text.size()});
+    if (added) {
+        found->second.text = text;
+        found->second.seen.written = PlistWriteRules::text(text);
+    }
+    return found->second.seen;
+}
+
+std::optional<std::vector<PlistWriteRules::Entry>> PlistWriteRules::entries(const PlistValue::DictionaryType& dictionary,
+                                                                            Texts& texts)
 {
     std::vector<Entry> written;
     written.reserve(dictionary.size());
@@ -44,13 +59,13 @@ std::optional<std::vector<PlistWriteRules::Entry>> PlistWriteRules::entries(cons
     for (const auto& [key, value] : dictionary) {
         if (leftOut(value))
             continue;
-        auto kept = text(key);
+        const auto& kept = texts(key).written;
         if (!kept)
             return std::nullopt;
         // Only a replaced surrogate can make two keys one, the dictionary's own keys being distinct; a
         // key written as it is shares its characters.
         changed = changed || kept->constData() != key.constData();
-        written.emplace_back(std::move(*kept), &value);
+        written.emplace_back(*kept, &value);
     }
     if (changed) {
         QSet<QString> keys;

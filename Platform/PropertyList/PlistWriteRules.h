@@ -5,8 +5,11 @@
 #include <QDateTime>
 #include <QString>
 
+#include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -27,11 +30,51 @@ public:
     // no reader of the formats gives back.
     static std::optional<QString> text(const QString& text);
 
+    // The texts and keys of one value being written, each as text() writes it and, from kKnownUnits
+    // UTF-16 units on, looked at once however many places it stands at: such a text is known again by
+    // the storage of its characters, which every copy of it shares (the decoder hands out one text at
+    // each place a list refers to it), and is kept, so that no storage is freed and taken for another
+    // text while the value is written. A shorter text costs less to look at again than to look up.
+    // Where a text's characters or a data value's bytes lie, and how many there are: copies of one value
+    // share them, so two places holding the same storage hold the same value while both are kept.
+    struct Storage {
+        const void* at = nullptr;
+        qsizetype size = 0;
+        bool operator==(const Storage&) const = default;
+    };
+    struct StorageHash {
+        std::size_t operator()(const Storage& storage) const noexcept
+        {
+            return std::hash<const void*>()(storage.at) * 31 + std::size_t(storage.size);
+        }
+    };
+
+    class Texts {
+    public:
+        static constexpr qsizetype kKnownUnits = 64;
+
+        struct Seen {
+            std::optional<QString> written; // as text() writes it; none when it holds a NUL
+            std::optional<std::uint64_t> note; // the writer's own note of it, none until it makes one
+        };
+        // The entry of `text`: of a long text made at its first sight, and where it is while more are
+        // made; of a short one made anew, and good until the next call.
+        Seen& operator()(const QString& text);
+
+    private:
+        struct Kept {
+            QString text;
+            Seen seen;
+        };
+        std::unordered_map<Storage, Kept, StorageHash> m_seen;
+        Seen m_short;
+    };
+
     // The entries of a dictionary that are written, in the dictionary's order: those whose value is not
-    // left out, each key as text() writes it. None when one of these keys holds a NUL or two of them
-    // are one key once written.
+    // left out, each key as text() writes it (`texts` looks at a long key once). None when one of these
+    // keys holds a NUL or two of them are one key once written.
     using Entry = std::pair<QString, const PlistValue*>;
-    static std::optional<std::vector<Entry>> entries(const PlistValue::DictionaryType& dictionary);
+    static std::optional<std::vector<Entry>> entries(const PlistValue::DictionaryType& dictionary, Texts& texts);
 
     // A valid date's milliseconds from 2001-01-01 as written: clamped to the range (a date past its
     // last second, by however little, is that second; one before its first second is that second);

@@ -10,6 +10,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <string_view>
 
 namespace Platform {
 
@@ -17,13 +18,26 @@ namespace {
 
 using Rules = PlistWriteRules;
 
-template <typename Number>
-void appendNumber(QByteArray& out, Number number)
-{
-    char digits[32];
-    const auto result = std::to_chars(digits, digits + sizeof digits, number);
-    out.append(digits, result.ptr - digits);
-}
+constexpr std::string_view kHead = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n";
+constexpr std::string_view kTail = "</plist>\n";
+// "2024-03-05T10:30:15Z": the years of the range take four digits.
+constexpr std::uint64_t kDateSize = 20;
+
+// A number's decimal characters.
+class Digits {
+public:
+    template <typename Number>
+    explicit Digits(Number number)
+    {
+        const auto result = std::to_chars(m_digits, m_digits + sizeof m_digits, number);
+        m_size = std::size_t(result.ptr - m_digits);
+    }
+    std::string_view view() const { return {m_digits, m_size}; }
+
+private:
+    char m_digits[32];
+    std::size_t m_size = 0;
+};
 
 // `number` as `width` decimal digits, zeros in front.
 void appendDigits(QByteArray& out, int number, int width)
@@ -36,30 +50,59 @@ void appendDigits(QByteArray& out, int number, int width)
     out.append(digits, width);
 }
 
-class Writer {
-public:
-    QByteArray write(const PlistValue& value)
-    {
-        if (Rules::leftOut(value))
-            return {};
-        m_out.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n");
-        if (!add(value, 0))
-            return {};
-        m_out.append("</plist>\n");
-        return m_out;
+// The bytes a written text (surrogates only in pairs) takes as character data: its UTF-8, each '&',
+// '<', '>' and CR as a reference.
+std::uint64_t characterDataSize(const QString& text)
+{
+    std::uint64_t size = 0;
+    for (const QChar c : text) {
+        const char16_t unit = c.unicode();
+        if (unit < 0x80)
+            size += unit == '&' || unit == '\r' ? 5 : unit == '<' || unit == '>' ? 4 : 1;
+        else if (unit < 0x800 || QChar::isSurrogate(unit))
+            size += 2; // a pair of surrogates takes four bytes
+        else
+            size += 3;
     }
+    return size;
+}
+
+// Where a pass puts down what it writes: Count counts the bytes, Bytes writes them.
+class Count {
+public:
+    void append(std::string_view text) { m_size += text.size(); }
+    void indent(int depth) { m_size += std::uint64_t(std::min(depth, PlistXmlWriter::kMaxIndent)); }
+    // A text's size, of a long one found at its first place and kept in its note for the others.
+    void text(Rules::Texts::Seen& seen)
+    {
+        if (!seen.note)
+            seen.note = characterDataSize(*seen.written);
+        m_size += *seen.note;
+    }
+    void data(const QByteArray& bytes) { m_size += (std::uint64_t(bytes.size()) + 2) / 3 * 4; }
+    void date(const QDateTime&) { m_size += kDateSize; }
+
+    std::uint64_t size() const { return m_size; }
 
 private:
+    // The bounds a pass keeps (Rules::Budget) keep this far below any overflow: some hundred
+    // megabytes at most.
+    std::uint64_t m_size = 0;
+};
+
+class Bytes {
+public:
+    explicit Bytes(QByteArray& out) : m_out(out) {}
+
+    void append(std::string_view text) { m_out.append(text.data(), qsizetype(text.size())); }
     void indent(int depth)
     {
         static const QByteArray tabs(PlistXmlWriter::kMaxIndent, '\t');
         m_out.append(tabs.constData(), std::min(depth, PlistXmlWriter::kMaxIndent));
     }
-
-    // `text` as character data.
-    void appendText(const QString& text)
+    void text(Rules::Texts::Seen& seen)
     {
-        const QByteArray utf8 = text.toUtf8();
+        const QByteArray utf8 = seen.written->toUtf8();
         const char* run = utf8.constData();
         const char* const end = run + utf8.size();
         for (const char* p = run; p != end; ++p) {
@@ -77,18 +120,8 @@ private:
         }
         m_out.append(run, end - run);
     }
-
-    void appendReal(double number)
-    {
-        if (std::isnan(number))
-            m_out.append("nan");
-        else if (std::isinf(number))
-            m_out.append(number > 0 ? "inf" : "-inf");
-        else
-            appendNumber(m_out, number); // the shortest form that reads back as the same double
-    }
-
-    void appendDate(const QDateTime& date)
+    void data(const QByteArray& bytes) { m_out.append(bytes.toBase64()); }
+    void date(const QDateTime& date)
     {
         const std::int64_t msecs = Rules::dateMilliseconds(date, Rules::Form::xml);
         const QDateTime utc = QDateTime::fromMSecsSinceEpoch(PlistValue::kDateEpochOffset * 1000 + msecs, QTimeZone::utc());
@@ -108,6 +141,30 @@ private:
         m_out.append('Z');
     }
 
+private:
+    QByteArray& m_out;
+};
+
+// One pass over a value: every value is counted and checked by the rules, and put down in `sink`.
+// Both passes take the same course, the second one over what the first found to hold.
+template <typename Sink>
+class Pass {
+public:
+    Pass(Sink& sink, Rules::Texts& texts) : m_sink(sink), m_texts(texts) {}
+
+    // The whole document; false when the value writes nothing or breaks a rule.
+    bool document(const PlistValue& value)
+    {
+        if (Rules::leftOut(value))
+            return false;
+        m_sink.append(kHead);
+        if (!add(value, 0))
+            return false;
+        m_sink.append(kTail);
+        return true;
+    }
+
+private:
     // One value that is not left out, on its own line at `depth`; false when it or a value it holds
     // breaks a rule.
     bool add(const PlistValue& value, int depth)
@@ -116,58 +173,61 @@ private:
         case PlistValue::Type::None:
             return false;
         case PlistValue::Type::String: {
-            const auto text = Rules::text(*value.toString());
-            if (!text || !m_budget.value(depth, std::uint64_t(text->size()) * 2))
+            const QString text = *value.toString();
+            if (!m_budget.value(depth, std::uint64_t(text.size()) * 2))
                 return false;
-            indent(depth);
-            m_out.append("<string>");
-            appendText(*text);
-            m_out.append("</string>\n");
+            Rules::Texts::Seen& seen = m_texts(text);
+            if (!seen.written)
+                return false;
+            m_sink.indent(depth);
+            m_sink.append("<string>");
+            m_sink.text(seen);
+            m_sink.append("</string>\n");
             return true;
         }
         case PlistValue::Type::Integer:
         case PlistValue::Type::Unsigned:
             if (!m_budget.value(depth))
                 return false;
-            indent(depth);
-            m_out.append("<integer>");
+            m_sink.indent(depth);
+            m_sink.append("<integer>");
             if (const auto number = value.toInt64())
-                appendNumber(m_out, *number);
+                m_sink.append(Digits(*number).view());
             else
-                appendNumber(m_out, *value.toUInt64());
-            m_out.append("</integer>\n");
+                m_sink.append(Digits(*value.toUInt64()).view());
+            m_sink.append("</integer>\n");
             return true;
         case PlistValue::Type::Real:
             if (!m_budget.value(depth))
                 return false;
-            indent(depth);
-            m_out.append("<real>");
-            appendReal(*value.toReal());
-            m_out.append("</real>\n");
+            m_sink.indent(depth);
+            m_sink.append("<real>");
+            real(*value.toReal());
+            m_sink.append("</real>\n");
             return true;
         case PlistValue::Type::Boolean:
             if (!m_budget.value(depth))
                 return false;
-            indent(depth);
-            m_out.append(*value.toBool() ? "<true/>\n" : "<false/>\n");
+            m_sink.indent(depth);
+            m_sink.append(*value.toBool() ? "<true/>\n" : "<false/>\n");
             return true;
         case PlistValue::Type::Data: {
             const QByteArray bytes = *value.toData();
             if (!m_budget.value(depth, std::uint64_t(bytes.size())))
                 return false;
-            indent(depth);
-            m_out.append("<data>");
-            m_out.append(bytes.toBase64());
-            m_out.append("</data>\n");
+            m_sink.indent(depth);
+            m_sink.append("<data>");
+            m_sink.data(bytes);
+            m_sink.append("</data>\n");
             return true;
         }
         case PlistValue::Type::Date:
             if (!m_budget.value(depth))
                 return false;
-            indent(depth);
-            m_out.append("<date>");
-            appendDate(*value.toDate());
-            m_out.append("</date>\n");
+            m_sink.indent(depth);
+            m_sink.append("<date>");
+            m_sink.date(*value.toDate());
+            m_sink.append("</date>\n");
             return true;
         case PlistValue::Type::Array:
             return array(*value.toArray(), depth);
@@ -177,61 +237,90 @@ private:
         return false;
     }
 
+    void real(double number)
+    {
+        if (std::isnan(number))
+            m_sink.append("nan");
+        else if (std::isinf(number))
+            m_sink.append(number > 0 ? "inf" : "-inf");
+        else
+            m_sink.append(Digits(number).view()); // the shortest form that reads back as the same double
+    }
+
     bool array(const PlistValue::ArrayType& items, int depth)
     {
         if (!m_budget.value(depth))
             return false;
-        indent(depth);
+        m_sink.indent(depth);
         const bool empty = std::all_of(items.begin(), items.end(), Rules::leftOut);
         if (empty) {
-            m_out.append("<array/>\n");
+            m_sink.append("<array/>\n");
             return true;
         }
-        m_out.append("<array>\n");
+        m_sink.append("<array>\n");
         for (const PlistValue& item : items) {
             if (!Rules::leftOut(item) && !add(item, depth + 1))
                 return false;
         }
-        indent(depth);
-        m_out.append("</array>\n");
+        m_sink.indent(depth);
+        m_sink.append("</array>\n");
         return true;
     }
 
     bool dictionary(const PlistValue::DictionaryType& entries, int depth)
     {
-        const auto written = Rules::entries(entries);
+        const auto written = Rules::entries(entries, m_texts);
         if (!written || !m_budget.value(depth))
             return false;
-        indent(depth);
+        m_sink.indent(depth);
         if (written->empty()) {
-            m_out.append("<dict/>\n");
+            m_sink.append("<dict/>\n");
             return true;
         }
-        m_out.append("<dict>\n");
+        m_sink.append("<dict>\n");
         for (const auto& [key, value] : *written) {
             if (!m_budget.key(key))
                 return false;
-            indent(depth + 1);
-            m_out.append("<key>");
-            appendText(key);
-            m_out.append("</key>\n");
+            m_sink.indent(depth + 1);
+            m_sink.append("<key>");
+            m_sink.text(m_texts(key));
+            m_sink.append("</key>\n");
             if (!add(*value, depth + 1))
                 return false;
         }
-        indent(depth);
-        m_out.append("</dict>\n");
+        m_sink.indent(depth);
+        m_sink.append("</dict>\n");
         return true;
     }
 
+    Sink& m_sink;
+    Rules::Texts& m_texts;
     Rules::Budget m_budget;
-    QByteArray m_out;
 };
 
 } // namespace
 
 QByteArray PlistXmlWriter::write(const PlistValue& value)
 {
-    return Writer().write(value);
+    Rules::Texts texts;
+    Count count;
+    if (!Pass<Count>(count, texts).document(value))
+        return {};
+    QByteArray out;
+    out.reserve(qsizetype(count.size()));
+    Bytes bytes(out);
+    const bool written = Pass<Bytes>(bytes, texts).document(value);
+    Q_ASSERT(written && std::uint64_t(out.size()) == count.size());
+    return out;
+}
+
+std::optional<std::uint64_t> PlistXmlWriter::size(const PlistValue& value)
+{
+    Rules::Texts texts;
+    Count count;
+    if (!Pass<Count>(count, texts).document(value))
+        return std::nullopt;
+    return count.size();
 }
 
 } // namespace Platform

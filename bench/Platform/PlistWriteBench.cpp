@@ -1,9 +1,16 @@
 // A settings suite is written whenever a setting changes: writing takes time linear in the number of
 // keys, in both forms, whatever the keys look like. Each case writes a suite of `keys` entries whose
 // keys come from one family; "perKey" is the time per key, which stays the same from 1,024 to 16,384
-// keys when writing is linear.
+// keys when writing is linear. A suite whose list holds one text at thousands of places costs a change
+// what its file of some kilobytes costs, and its XML form, spelled out at every place, is refused
+// before it is written where it is past the decoder's bound.
+#include "Platform/PropertyList/Defaults.h"
 #include "Platform/PropertyList/PlistValue.h"
 
+#include "../../tests/Support/HostileSuites.h"
+
+#include <QFile>
+#include <QFileInfo>
 #include <QString>
 #include <benchmark/benchmark.h>
 
@@ -83,5 +90,59 @@ BENCHMARK(PlistWriteSuite)
     ->ArgNames({"keys", "family", "xml"})
     ->ArgsProduct({{1024, 4096, 16384}, {numbered, anagrams, oneHash}, {0, 1}})
     ->Unit(benchmark::kMillisecond);
+
+// One change of a suite whose one list holds one text of 4,096 characters at 4,095 places (its file
+// some kilobytes, the text counted at each place just under the decoder's bound): the store writes the
+// whole suite at each change. The text in ASCII, or in UTF-16 (U+00E9).
+void DefaultsSetOnASharedText(benchmark::State& state)
+{
+    const bool accented = state.range(0) != 0;
+    const QString suite = QStringLiteral("bench.shared-text");
+    const QByteArray list = HostileSuites::sharedText(4'095, QString(4'096, accented ? QChar(0x00e9) : QChar(u'x')));
+    {
+        Platform::Defaults locate(suite);
+        QFile file(locate.filePath());
+        if (!file.open(QIODevice::WriteOnly) || file.write(list) != list.size()) {
+            state.SkipWithError("the suite could not be put down");
+            return;
+        }
+    }
+    Platform::Defaults defaults(suite);
+    const PlistValue read = defaults.value(QStringLiteral("list"));
+    if (!read.toArray() || read.toArray()->size() != 4'095) {
+        state.SkipWithError("the suite was not read");
+        return;
+    }
+    bool written = true;
+    int round = 0;
+    for (auto _ : state)
+        written = defaults.set(QStringLiteral("flag"), ++round % 2 == 0) && written;
+    if (!written)
+        state.SkipWithError("a change was not written");
+    state.counters["bytes"] = double(QFileInfo(defaults.filePath()).size());
+    QFile::remove(defaults.filePath());
+}
+BENCHMARK(DefaultsSetOnASharedText)->ArgName("accented")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// The XML form of a suite whose one list holds one text of 2,048 '&' and CR pairs (each written as a
+// reference of five bytes) at 4,096 places, past the decoder's bound of bytes and refused, or at 4,095
+// places, written: 84 MB.
+void PlistXmlWriteSharedMarkup(benchmark::State& state)
+{
+    const int places = int(state.range(0));
+    const PlistValue suite(PlistValue::DictionaryType{
+        {QStringLiteral("list"),
+         PlistValue::ArrayType(std::size_t(places), PlistValue(QStringLiteral("&\r").repeated(2'048)))}});
+    qsizetype bytes = 0;
+    for (auto _ : state) {
+        QByteArray written = suite.encodeXml();
+        bytes = written.size();
+        benchmark::DoNotOptimize(written);
+    }
+    if ((bytes == 0) != (places > 4'095))
+        state.SkipWithError(places > 4'095 ? "a suite past the bound was written" : "the suite was not written");
+    state.counters["bytes"] = double(bytes);
+}
+BENCHMARK(PlistXmlWriteSharedMarkup)->ArgName("places")->Arg(4'095)->Arg(4'096)->Unit(benchmark::kMillisecond);
 
 } // namespace

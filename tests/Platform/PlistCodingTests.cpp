@@ -1,4 +1,9 @@
+#include "Platform/PropertyList/PlistBinaryWriter.h"
 #include "Platform/PropertyList/PlistValue.h"
+#include "Platform/PropertyList/PlistXmlWriter.h"
+
+#include "Support/AllocationCount.h"
+#include "Support/HostileSuites.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,11 +18,16 @@
 #include <clocale>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 #include <random>
 #include <string>
+#include <utility>
+#include <vector>
 
+using Platform::PlistBinaryWriter;
 using Platform::PlistValue;
+using Platform::PlistXmlWriter;
 
 namespace {
 
@@ -42,6 +52,42 @@ void appendBigEndian(QByteArray& out, std::uint64_t value, int width)
 {
     for (int i = width - 1; i >= 0; --i)
         out.append(char((value >> (8 * i)) & 0xff));
+}
+
+// `width` bytes of `bytes` from `at` on, as a big-endian number.
+std::uint64_t bigEndian(const QByteArray& bytes, qsizetype at, int width)
+{
+    std::uint64_t value = 0;
+    for (int i = 0; i < width; ++i)
+        value = (value << 8) | std::uint8_t(bytes[at + i]);
+    return value;
+}
+
+// What the trailer of a binary list says: how wide its offsets and references are, how many objects
+// it holds and where its offset table starts.
+struct Trailer {
+    int offsetWidth = 0;
+    int referenceWidth = 0;
+    std::uint64_t objects = 0;
+    std::uint64_t table = 0;
+};
+
+Trailer trailerOf(const QByteArray& list)
+{
+    if (list.size() < 40)
+        return {};
+    const qsizetype at = list.size() - 32;
+    return {int(list[at + 6]), int(list[at + 7]), bigEndian(list, at + 8, 8), bigEndian(list, at + 24, 8)};
+}
+
+// Where a binary list's last object starts, by its offset table; 0 for no list.
+std::uint64_t lastOffset(const QByteArray& list)
+{
+    const Trailer trailer = trailerOf(list);
+    if (trailer.objects == 0)
+        return 0;
+    return bigEndian(list, qsizetype(trailer.table + (trailer.objects - 1) * std::uint64_t(trailer.offsetWidth)),
+                     trailer.offsetWidth);
 }
 
 // A binary list built by hand: objects[i] are raw object bytes; references are 4 bytes wide.
@@ -121,6 +167,9 @@ PlistValue sample()
         {QStringLiteral("\ufeff\ufeffkey"), PlistValue(1)},
         {QStringLiteral("\ufeffkey"), PlistValue(2)},
         {"lines", PlistValue(QStringLiteral("one\r\ntwo\rthree\n"))},
+        // Characters above U+007F, none above U+00FF, in a text and a key.
+        {"latin", PlistValue(QStringLiteral("cr\u00e8me br\u00fbl\u00e9e \u00a0\u00ff"))},
+        {QStringLiteral("caf\u00e9"), PlistValue(3)},
         {"list", PlistValue(PlistValue::ArrayType{PlistValue(1), PlistValue("two"), PlistValue(inner)})},
         {"date", PlistValue(QDateTime(QDate(2024, 3, 5), QTime(10, 30, 15), QTimeZone::utc()))},
     });
@@ -158,7 +207,8 @@ namespace {
 
 // A value of every kind at its edges, as python's plistlib reads and writes it: no control characters
 // (its XML writer refuses them), and in XML dates to the second and, as that writer writes them, every
-// line end a line feed.
+// line end a line feed. Among the texts and keys, some whose characters all lie below U+0100, some of
+// them above U+007F: a binary list holds those in UTF-16 (a text of a byte a character is ASCII).
 PlistValue interopSample(bool xml, bool carriageReturns = true)
 {
     constexpr auto lowest = std::numeric_limits<std::int64_t>::min();
@@ -186,8 +236,10 @@ PlistValue interopSample(bool xml, bool carriageReturns = true)
                                         carriageReturns ? QStringLiteral("one\r\ntwo\rthree\n")
                                                         : QStringLiteral("one\ntwo\nthree\n"),
                                         QStringLiteral("a < b && c > d ]]>"), QStringLiteral("\U0001F600"), QString(),
-                                        QStringLiteral("tab\tline\n")}},
+                                        QStringLiteral("tab\tline\n"),
+                                        QStringLiteral("cr\u00e8me br\u00fbl\u00e9e \u00a0\u00ff")}},
         {QStringLiteral("\ufeffkey"), true},
+        {QStringLiteral("caf\u00e9"), 3},
         {"false", false},
         {"data", QByteArray("\x00\x01\xfe\xff", 4)},
         {"empty data", QByteArray()},
@@ -214,8 +266,8 @@ def sample(xml):
         "reals": [0.1, -0.0, 1e-310, 1.7976931348623157e308, -2.5, float("inf"), float("-inf")],
         "nan": float("nan"),
         "texts": ["Gr\u00fc\u00dfe \u20ac", "\ufeff\ufeffmarked", "one\r\ntwo\rthree\n", "a < b && c > d ]]>",
-                  "\U0001F600", "", "tab\tline\n"],
-        "\ufeffkey": True, "false": False,
+                  "\U0001F600", "", "tab\tline\n", "cr\u00e8me br\u00fbl\u00e9e \u00a0\u00ff"],
+        "\ufeffkey": True, "caf\u00e9": 3, "false": False,
         "data": b"\x00\x01\xfe\xff", "empty data": b"",
         "dates": [datetime.datetime(2024, 3, 5, 10, 30, 15, 0 if xml else 250000),
                   datetime.datetime(1999, 12, 31, 23, 59, 59), datetime.datetime(1932, 12, 13, 20, 45, 52),
@@ -318,6 +370,17 @@ TEST(PlistCoding, RoundTripsThroughBothFormats)
     EXPECT_EQ(*xml, value);
     EXPECT_TRUE(value.encodeXml().startsWith("<?xml"));
     EXPECT_TRUE(value.encodeBinary().startsWith("bplist00"));
+    // The XML writer knows its size before it writes: references, characters of two, three and four
+    // bytes, numbers, dates and data counted as written.
+    for (const PlistValue& counted : {value, interopSample(true)})
+        EXPECT_EQ(PlistXmlWriter::size(counted), std::uint64_t(counted.encodeXml().size()));
+
+    // A text with no character above U+007F takes a byte a character; any other takes UTF-16, also
+    // one whose characters all lie below U+0100 (a byte each would be no ASCII).
+    const QByteArray forms =
+        PlistValue(PlistValue::ArrayType{PlistValue("plain"), PlistValue(QStringLiteral("cr\u00e8me"))}).encodeBinary();
+    EXPECT_TRUE(forms.contains("\x55plain"));
+    EXPECT_TRUE(forms.contains(QByteArray("\x65\x00\x63\x00\x72\x00\xe8\x00\x6d\x00\x65", 11)));
 
     // In binary form equal texts (keys and values alike), data and numbers are one object, referred to
     // from each of their places; references and offsets take as few bytes as hold them.
@@ -338,14 +401,50 @@ TEST(PlistCoding, RoundTripsThroughBothFormats)
     // The array, its dictionaries, their four keys (one of them the description), one real and token,
     // three identifiers.
     const std::uint64_t objects = 1 + 300 + 4 + 1 + 1 + 3;
-    const qsizetype trailer = list.size() - 32;
-    std::uint64_t count = 0;
-    for (int i = 0; i < 8; ++i)
-        count = (count << 8) | std::uint8_t(list[trailer + 8 + i]);
-    EXPECT_EQ(count, objects);
-    EXPECT_EQ(int(list[trailer + 7]), 2); // references: more than 256 objects
-    EXPECT_EQ(int(list[trailer + 6]), 2); // offsets: the list takes some kilobytes
-    EXPECT_EQ(int(sample().encodeBinary().right(32)[7]), 1);
+    EXPECT_EQ(trailerOf(list).objects, objects);
+    EXPECT_EQ(trailerOf(list).referenceWidth, 2); // references: more than 256 objects
+    EXPECT_EQ(trailerOf(list).offsetWidth, 2);    // offsets: the list takes some kilobytes
+    EXPECT_EQ(trailerOf(sample().encodeBinary()).referenceWidth, 1);
+
+    // References take the fewest of 1, 2, 4 or 8 bytes that hold the highest object number (the
+    // number of objects less one), at each edge one object either side: an array and distinct
+    // integers.
+    const struct {
+        std::uint64_t objects;
+        int width;
+    } referenceEdges[] = {{256, 1}, {257, 2}, {65'536, 2}, {65'537, 4}};
+    for (const auto& [count, width] : referenceEdges) {
+        PlistValue::ArrayType numbers;
+        for (std::uint64_t i = 1; i < count; ++i)
+            numbers.push_back(PlistValue(std::int64_t(i)));
+        const PlistValue counted(std::move(numbers));
+        const QByteArray written = counted.encodeBinary();
+        EXPECT_EQ(trailerOf(written).objects, count);
+        EXPECT_EQ(trailerOf(written).referenceWidth, width) << count << " objects";
+        const auto back = PlistValue::decode(written);
+        ASSERT_TRUE(back.has_value()) << count << " objects";
+        EXPECT_EQ(*back, counted);
+    }
+    // Offsets the fewest that hold the last object's offset, at each edge one byte either side: an
+    // array of a data block and `true`, the block as long as puts `true` at the offset.
+    const struct {
+        std::uint64_t offset;
+        int width;
+    } offsetEdges[] = {{255, 1}, {256, 2}, {65'535, 2}, {65'536, 4}};
+    for (const auto& [offset, width] : offsetEdges) {
+        PlistValue placed;
+        QByteArray written;
+        for (qsizetype size = qsizetype(offset) - 24; lastOffset(written) < offset; ++size) {
+            placed = PlistValue(PlistValue::ArrayType{PlistValue(QByteArray(size, 'd')), PlistValue(true)});
+            written = placed.encodeBinary();
+        }
+        ASSERT_EQ(lastOffset(written), offset);
+        EXPECT_EQ(trailerOf(written).offsetWidth, width) << "the last object at " << offset;
+        EXPECT_EQ(trailerOf(written).referenceWidth, 1);
+        const auto back = PlistValue::decode(written);
+        ASSERT_TRUE(back.has_value()) << "the last object at " << offset;
+        EXPECT_EQ(*back, placed);
+    }
 }
 
 TEST(PlistCoding, NumbersKeepTheirBitsAndKinds)
@@ -912,4 +1011,67 @@ TEST(PlistCodingHostile, ListsBeyondTheElementBoundAreRefused)
     sixteen.push_back(PlistValue(QByteArray("y")));
     EXPECT_TRUE(PlistValue(sixteen).encodeBinary().isEmpty());
     EXPECT_TRUE(PlistValue(sixteen).encodeXml().isEmpty());
+}
+
+TEST(PlistCodingHostile, SharedValuesCostTheWritersWhatTheirBytesCost)
+{
+    // A suite of some kilobytes whose one list holds one text of 4,096 characters at 4,095 places, its
+    // bytes (two a UTF-16 unit) counted at each place just under the decoder's bound; the decoder hands
+    // out one text, shared by every place. Written back in binary form it is one object again, and the
+    // writer encodes it once: the bytes it encodes are fewer than the file's, not the 33 million of the
+    // text at every place. So do a data block shared by its places and a key shared by 3,000
+    // dictionaries.
+    PlistValue::DictionaryType sharedData{
+        {"list", PlistValue::ArrayType(8'191, PlistValue(QByteArray(4'096, 'd')))}};
+    std::vector<std::pair<std::string, PlistValue>> suites{{"data", PlistValue(sharedData)}};
+    for (const QChar c : {QChar(u'x'), QChar(u'\u00e9')}) {
+        const auto decoded = PlistValue::decode(HostileSuites::sharedText(4'095, QString(4'096, c)));
+        ASSERT_TRUE(decoded.has_value());
+        suites.emplace_back(c == u'x' ? "ASCII text" : "UTF-16 text", *decoded);
+    }
+    const auto sharedKey = PlistValue::decode(HostileSuites::sharedKey(3'000, 4'096));
+    ASSERT_TRUE(sharedKey.has_value());
+    suites.emplace_back("key", *sharedKey);
+    for (const auto& [name, suite] : suites) {
+        PlistBinaryWriter::Work work;
+        const QByteArray written = PlistBinaryWriter::write(suite, &work);
+        ASSERT_FALSE(written.isEmpty()) << name;
+        EXPECT_LE(work.encodedBytes, std::uint64_t(written.size())) << name;
+        const auto back = PlistValue::decode(written);
+        ASSERT_TRUE(back.has_value()) << name;
+        EXPECT_EQ(*back, suite) << name;
+    }
+
+    // In XML a text or data block is spelled out at every place: 4,096 places of a text of 4,096 '&'
+    // and CR characters take 84 MB, a data block of 4 KiB at 8,192 places 45 MB of base64. Both are
+    // past the decoder's bound (with the key, one byte of data or one character more than it takes),
+    // and the writer refuses them before it writes: what it allocates meanwhile is far less than one
+    // place's share of the bytes.
+    const PlistValue markup(QStringLiteral("&\r").repeated(2'048));
+    PlistValue::ArrayType texts(4'096, markup);
+    sharedData["list"] = PlistValue::ArrayType(8'192, PlistValue(QByteArray(4'096, 'd')));
+    for (const PlistValue& refused : {PlistValue(PlistValue::DictionaryType{{"list", PlistValue(texts)}}),
+                                      PlistValue(sharedData)}) {
+        EXPECT_FALSE(PlistXmlWriter::size(refused).has_value());
+        QByteArray xml("not yet written");
+        const auto allocated = AllocationCount::during([&] { xml = refused.encodeXml(); });
+        EXPECT_TRUE(xml.isEmpty());
+        if (AllocationCount::available) {
+            EXPECT_LT(allocated.bytes, 1u << 20);
+        }
+    }
+    // One place fewer is within the bound: counted at each of its places, the text makes the size of
+    // what is written, which is known before a byte of it is.
+    texts.pop_back();
+    const PlistValue accepted(PlistValue::DictionaryType{{"list", PlistValue(texts)}});
+    const std::uint64_t head = std::strlen("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n"
+                                           "<dict>\n\t<key>list</key>\n\t<array>\n");
+    const std::uint64_t place = std::strlen("\t\t<string></string>\n") + 4'096 * 5;
+    const std::uint64_t tail = std::strlen("\t</array>\n</dict>\n</plist>\n");
+    EXPECT_EQ(PlistXmlWriter::size(accepted), head + 4'095 * place + tail);
+    // And a few places, written: the size is the written one's.
+    const PlistValue few(PlistValue::ArrayType(3, markup));
+    const QByteArray written = few.encodeXml();
+    EXPECT_EQ(PlistXmlWriter::size(few), std::uint64_t(written.size()));
+    EXPECT_EQ(written.count("&amp;&#13;"), 3 * 2'048);
 }

@@ -9,6 +9,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -58,6 +59,21 @@ inline QByteArray sharedText(int places, qsizetype textBytes)
     const auto listKey = list.add(HandMadePlist::ascii("list"));
     const auto text = list.add(HandMadePlist::ascii(QByteArray(textBytes, 'x')));
     const auto array = list.add(HandMadePlist::array(std::vector<HandMadePlist::Ref>(std::size_t(places), text)));
+    list.set(root, HandMadePlist::dictionary({listKey}, {array}));
+    return list.bytes();
+}
+
+// {"list": one `text` at `places` places}, a byte a character when no character is above U+007F, else
+// in UTF-16. At 4,095 places of 4,096 characters, a suite of some kilobytes whose texts, counted at each
+// place (two bytes a UTF-16 unit), take just under the decoder's bound of 32 MiB.
+inline QByteArray sharedText(int places, const QString& text)
+{
+    const bool ascii = std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() < 0x80; });
+    HandMadePlist list;
+    const auto root = list.reserve();
+    const auto listKey = list.add(HandMadePlist::ascii("list"));
+    const auto shared = list.add(ascii ? HandMadePlist::ascii(text.toLatin1()) : HandMadePlist::utf16(text));
+    const auto array = list.add(HandMadePlist::array(std::vector<HandMadePlist::Ref>(std::size_t(places), shared)));
     list.set(root, HandMadePlist::dictionary({listKey}, {array}));
     return list.bytes();
 }

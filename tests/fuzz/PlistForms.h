@@ -8,6 +8,7 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringView>
 #include <QTimeZone>
 
 #include <algorithm>
@@ -21,6 +22,12 @@ namespace PlistForms {
 using Platform::PlistValue;
 
 enum class Form { binary, xml };
+
+// The largest XML form a program writes and reads back. XML spells a shared text or data block out
+// at each of its places, so that a binary list of some kilobytes may take tens of megabytes as XML (a
+// text of 4,096 '&' at 4,096 places: 84 MB), whose reading alone would take an input seconds under the
+// sanitizers. The writer counts its size before it writes; an XML form larger than this is left out.
+inline constexpr std::uint64_t kMaxXmlRoundTrip = 4 * 1024 * 1024;
 
 // A date as the form keeps it: clamped to the range, and in XML to its whole second (the milliseconds
 // dropped, before 2001 as after it).
@@ -54,12 +61,18 @@ struct Written {
 // A text or key as written: lone surrogates as '?'; none when it holds a NUL.
 inline std::optional<QString> writtenText(const QString& text)
 {
+    // Most texts hold no NUL and surrogates only in pairs: the toolkit tells at once, and the text
+    // stays as it is, shared (a text at thousands of places is neither walked through by this
+    // program's instrumented code nor copied at each).
+    if (!text.contains(QChar(0)) && QStringView(text).isValidUtf16())
+        return text;
     QString result = text;
-    for (qsizetype i = 0; i < result.size(); ++i) {
-        const QChar c = result[i];
+    const QChar* units = text.constData();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = units[i];
         if (c.unicode() == 0)
             return std::nullopt;
-        if (c.isHighSurrogate() && i + 1 < result.size() && result[i + 1].isLowSurrogate())
+        if (c.isHighSurrogate() && i + 1 < text.size() && units[i + 1].isLowSurrogate())
             ++i;
         else if (c.isSurrogate())
             result[i] = QLatin1Char('?');

@@ -1,14 +1,16 @@
 // Property-list values built from the input, written in both forms and read back: what either writer
 // writes, the decoder reads back as the value (but for what the writers are documented not to keep),
-// and a value the writers refuse or the decoder would refuse is not written at all. The values hold
-// every kind: texts and keys with U+FEFF, NUL, lone surrogates, line ends, markup and any other
-// character; integers and unsigned numbers at both ends; every real; dates at, inside and beyond both
-// ends of the range, with and without milliseconds and in other time zones; nesting to beyond the depth
-// bound.
+// and a value the writers refuse or the decoder would refuse is not written at all; the XML writer's
+// count of its size, made before it writes, is what it writes. The values hold every kind: texts and
+// keys with U+FEFF, NUL, lone surrogates, line ends, markup and any other character; integers and
+// unsigned numbers at both ends; every real; dates at, inside and beyond both ends of the range, with
+// and without milliseconds and in other time zones; nesting to beyond the depth bound.
 //
 // The input is read as a program: each value starts with a byte choosing its kind, and what the kind
 // needs follows (a missing byte reads as 0).
 #include "PlistForms.h"
+
+#include "Platform/PropertyList/PlistXmlWriter.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -270,6 +272,8 @@ private:
 void check(const PlistValue& value, Form form)
 {
     const QByteArray bytes = form == Form::xml ? value.encodeXml() : value.encodeBinary();
+    if (form == Form::xml && Platform::PlistXmlWriter::size(value).value_or(0) != std::uint64_t(bytes.size()))
+        fail(form, "the writer wrote another size than it counted", value, bytes);
     const auto expected = PlistForms::written(value, form).value;
     if (!expected || !PlistForms::withinBounds(*expected)) {
         if (!bytes.isEmpty())

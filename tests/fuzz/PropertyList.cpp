@@ -1,10 +1,12 @@
 // A property list, binary or XML, as settings files and the companion's lists are read: the structure
 // check of binary lists, then the decoder, every conversion a reader may ask of each value, and what was decoded
-// written out and read back.
+// written out and read back (in XML when that form is of a few megabytes at most, PlistForms.h).
 #include "FuzzInput.h"
+#include "PlistForms.h"
 
 #include "Platform/PropertyList/PlistStructureCheck.h"
 #include "Platform/PropertyList/PlistValue.h"
+#include "Platform/PropertyList/PlistXmlWriter.h"
 
 namespace {
 
@@ -42,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (const auto value = Platform::PlistValue::decode(bytes)) {
         convert(*value, 0);
         Platform::PlistValue::decode(value->encodeBinary());
-        Platform::PlistValue::decode(value->encodeXml());
+        const auto xmlSize = Platform::PlistXmlWriter::size(*value);
+        if (xmlSize && *xmlSize <= PlistForms::kMaxXmlRoundTrip)
+            Platform::PlistValue::decode(value->encodeXml());
     }
     return 0;
 }
