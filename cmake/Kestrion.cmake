@@ -142,11 +142,13 @@ function(kestrion_translations name)
   add_dependencies(${name} ${name}_translations)
 endfunction()
 
-# kestrion_tests(<Module> [DEPENDS <targets>...])
+# kestrion_tests(<Module> [DEPENDS <targets>...] [TIMING <Suite.Test>...])
 # One GoogleTest binary per module from tests/<Module>/*.cpp, with the shared main that creates
-# the QApplication.
+# the QApplication. The tests named after TIMING read a clock (a wait bounded in time, a duration they
+# compare): they carry the label "timing" too, and CI runs them again beside a loaded machine, so that
+# a verdict that depends on the load shows when the change lands.
 function(kestrion_tests name)
-  cmake_parse_arguments(ARG "" "" "DEPENDS" ${ARGN})
+  cmake_parse_arguments(ARG "" "" "DEPENDS;TIMING" ${ARGN})
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/*.h)
   add_executable(${name}Tests ${sources} ${CMAKE_SOURCE_DIR}/tests/TestMain.cpp)
   set_target_properties(${name}Tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
@@ -159,8 +161,21 @@ function(kestrion_tests name)
     KESTRION_BINARY_DIR="${CMAKE_BINARY_DIR}")
   kestrion_precompile(${name}Tests "${sources}" EXTRA gtest/gtest.h gmock/gmock.h WITH ${name})
   kestrion_line_tables_only(${name}Tests)
-  gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                       PROPERTIES LABELS ${name} TIMEOUT 300)
+  if(ARG_TIMING)
+    list(JOIN ARG_TIMING ":" timing)
+    gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "-${timing}"
+                         PROPERTIES LABELS ${name} TIMEOUT 300)
+    # PROPERTIES takes one word a value (a list's parts would become properties of their own), so the
+    # second label is given once the tests are known, by a file ctest reads after the discovery's.
+    gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60 TEST_FILTER "${timing}"
+                         TEST_LIST ${name}_timing_tests PROPERTIES LABELS ${name} TIMEOUT 300)
+    set(labels ${CMAKE_CURRENT_BINARY_DIR}/${name}TimingLabels.cmake)
+    file(WRITE ${labels} "set_tests_properties(\${${name}_timing_tests} PROPERTIES LABELS \"${name};timing\")\n")
+    set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${labels})
+  else()
+    gtest_discover_tests(${name}Tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         PROPERTIES LABELS ${name} TIMEOUT 300)
+  endif()
   # The whole binary once more as one process in a random order (the seed is printed), so that no
   # test depends on what ran before it in the same process. It is the longest run of its module: a high
   # cost makes ctest start it first rather than after the module's other tests, where a parallel run

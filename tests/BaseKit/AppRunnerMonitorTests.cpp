@@ -68,7 +68,7 @@ TEST(AppRunnerMonitor, TheTimerChecksAfterOneIntervalAndStopsForGood)
     monitor.start();
     monitor.start();
     EXPECT_TRUE(answers->calls.empty()); // not at start
-    EXPECT_TRUE(QTest::qWaitFor([&] { return answers->calls.size() >= 2; }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answers->calls.size() >= 2; }, 20000));
     monitor.stop();
     EXPECT_FALSE(monitor.isRunning());
     const std::size_t calls = answers->calls.size();

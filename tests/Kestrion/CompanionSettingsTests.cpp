@@ -72,9 +72,9 @@ TEST_F(CompanionSettings, PageFollowsTheInstallationWhileShown)
     EXPECT_EQ(opened[0].scheme(), QStringLiteral("https"));
 
     install(true);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return page.showsSwitches(); }, 2500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.showsSwitches(); }, 20000));
     install(false);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.showsSwitches(); }, 2500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.showsSwitches(); }, 20000));
 
     // Hidden, the page checks nothing.
     page.hide();
@@ -95,11 +95,11 @@ TEST_F(CompanionSettings, ARunningCompanionCountsAsPresent)
     const QString connection = QStringLiteral("running-companion");
     QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, connection);
     ASSERT_TRUE(bus.registerService(QStringLiteral("com.brannock.thermion")));
-    EXPECT_TRUE(QTest::qWaitFor([&] { return page.showsSwitches(); }, 2500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return page.showsSwitches(); }, 20000));
 
     bus.unregisterService(QStringLiteral("com.brannock.thermion"));
     QDBusConnection::disconnectFromBus(connection);
-    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.showsSwitches(); }, 2500));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !page.showsSwitches(); }, 20000));
 }
 
 TEST_F(CompanionSettings, ADownloadNoProgramCanOpenSaysSo)
@@ -163,5 +163,5 @@ TEST_F(CompanionSettings, UpdateSheetDownloadsOrDismisses)
 
     QPointer<SensorUpdateView> guard(sheet);
     sheet->dismissButton()->click();
-    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 2000));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return guard.isNull(); }, 20000));
 }

@@ -93,10 +93,11 @@ TEST(HostileCompanion, WhateverTheSuiteHoldsTheWindowKeepsPaintingAndLeavesTheFi
         }
         return std::pair{fans, sensors};
     };
-    // Lets the companion answer twice with the current suite.
+    // Lets the companion answer twice with the current suite: two ticks of the window's one-second cycle,
+    // about 2 s on a loaded machine. The deadline leaves a stand-still of the loop to the check below.
     const auto answerTwice = [&] {
         const int before = companion.answers;
-        return QTest::qWaitFor([&] { return companion.answers >= before + 4; }, 8000);
+        return QTest::qWaitFor([&] { return companion.answers >= before + 4; }, 40'000);
     };
 
     // Every suite is made before the clock runs: the companion's own work is not the window's.
@@ -148,7 +149,7 @@ TEST(HostileCompanion, WhateverTheSuiteHoldsTheWindowKeepsPaintingAndLeavesTheFi
             const auto [fanCard, sensorCard] = cards();
             return fanCard && sensorCard && sensorCard->rows()->rows().size() == 2;
         },
-        8000));
+        40'000));
     const auto shown = [&] { return cards().second->rows()->rows(); };
     EXPECT_EQ(shown().at(0).value, QStringLiteral("48.5 °C"));
     EXPECT_EQ(shown().at(1).value, QStringLiteral("-"));
@@ -201,13 +202,17 @@ TEST(HostileCompanion, WhateverTheSuiteHoldsTheWindowKeepsPaintingAndLeavesTheFi
 
     // And a sound answer afterwards shows at once.
     writeSuite = [&] { replaceFile(path, suite(readings, fans)); };
-    ASSERT_TRUE(QTest::qWaitFor([&] { return shown().size() == 2; }, 8000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown().size() == 2; }, 40'000));
 
     pulse.stop();
     RecordProperty("longestGapMs", int(longestGap));
-    // A list read without bounds, or a read that waits on the pipe, holds the loop for many seconds
-    // (or for good); a loaded machine holds it for a fraction of one.
-    EXPECT_LT(longestGap, 3000) << "the event loop stood still for " << longestGap << " ms with "
-                                << longestPhase.toStdString();
+    RecordProperty("longestGapPhase", longestPhase.toStdString());
+    // A read that waits on the pipe holds the loop for good, a list read without bounds for many
+    // seconds. Under the sanitizers sound reads hold it about 260 ms beside other builds and up to 770 ms
+    // beside a busy loop per processor that streams through memory (a list of 7,000 sensors): ten
+    // seconds is over ten times that, so the verdict is the same on a busy machine. What the reads cost
+    // is measured by bench/Kestrion/HostileListsBench.cpp.
+    EXPECT_LT(longestGap, 10'000) << "the event loop stood still for " << longestGap << " ms with "
+                                  << longestPhase.toStdString();
     QFile::remove(path);
 }

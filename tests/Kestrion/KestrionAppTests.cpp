@@ -326,7 +326,7 @@ TEST_F(Program, ClosingWithBothRulesPostsTerminateBeforeTheEnd)
     bool seenBeforeEnd = false;
     terminated = [&] {
         // The program ends here: the companion must have been asked already.
-        seenBeforeEnd = observer.waitForOne(2000);
+        seenBeforeEnd = observer.waitForOne(10000);
         ended = true;
     };
     app->mainWindow()->close();
@@ -342,7 +342,7 @@ TEST_F(Program, ClosingWithoutCloseRuleKeepsRunning)
     bool ended = false;
     terminated = [&] { ended = true; };
     app->mainWindow()->close();
-    EXPECT_TRUE(observer.waitForOne(2000));
+    EXPECT_TRUE(observer.waitForOne(10000));
     EXPECT_FALSE(ended);
     EXPECT_TRUE(app->processor()->controller()->timer()->isActive());
 
@@ -790,6 +790,11 @@ struct HeldWifiQuery {
         released = true;
         changed.notify_all();
     }
+    bool wasReleased()
+    {
+        const std::lock_guard lock(mutex);
+        return released;
+    }
 
     std::mutex mutex;
     std::condition_variable changed;
@@ -825,19 +830,21 @@ struct ProgramWithAHeldRead : Program {
 
 } // namespace
 
-TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadAndAWifiQueryHang)
+TEST_F(ProgramWithAHeldRead, QuitsWhileAReadAndAWifiQueryHang)
 {
     // The read before the tick hangs, as on a process stuck in uninterruptible sleep, and the tick's
     // Wi-Fi query waits for a driver that does not answer.
     const std::uint64_t ticks = clock.ticks();
     clock.advance();
     ASSERT_TRUE(table->holdsARead());
-    ASSERT_TRUE(QTest::qWaitFor([&] { return wifi->wasAsked(); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return wifi->wasAsked(); }, 20000));
 
-    // Both end once the program has quit, or after 3 s should quitting wait for them.
+    // Both end once the program has quit, or after a minute should quitting wait for them. Quitting
+    // takes under half a second on a loaded machine (it is recorded below); a quit that waited for
+    // either would end only once they were let go, and find them let go.
     std::promise<void> quit;
     std::thread ending([table = table, wifi = wifi, quitted = quit.get_future()] {
-        quitted.wait_for(std::chrono::seconds(3));
+        quitted.wait_for(std::chrono::seconds(60));
         table->release();
         wifi->release();
     });
@@ -850,13 +857,16 @@ TEST_F(ProgramWithAHeldRead, QuitsWithinASecondWhileAReadAndAWifiQueryHang)
     QTimer::singleShot(0, app->quitAction(), &QAction::trigger);
     running.exec();
     app.reset();
-    EXPECT_LT(quitting.elapsed(), 1000);
+    RecordProperty("quitMs", int(quitting.elapsed()));
+    // The program is gone, and both still hang.
+    EXPECT_TRUE(table->holdsARead(0));
+    EXPECT_FALSE(wifi->wasReleased());
     quit.set_value();
 
     // Once they end, their threads let go of what they read.
     ending.join();
     (void)QTest::qWaitFor(
-        [&] { return table.use_count() <= 2 && wifi.use_count() == 1 && clock.ticks() != ticks; }, 5000);
+        [&] { return table.use_count() <= 2 && wifi.use_count() == 1 && clock.ticks() != ticks; }, 20000);
     EXPECT_EQ(table.use_count(), 2); // the test's and the start-up environment's
     EXPECT_EQ(wifi.use_count(), 1);
 }

@@ -36,7 +36,7 @@ TEST(SingleInstance, SecondStartShowsTheFirstInstance)
         EXPECT_FALSE(second.isPrimary());
         EXPECT_TRUE(second.activateRunning());
     }
-    EXPECT_TRUE(shown.count() == 1 || shown.wait(2000));
+    EXPECT_TRUE(shown.count() == 1 || shown.wait(10000));
     EXPECT_EQ(shown.count(), 1);
     QDBusConnection::disconnectFromBus(QStringLiteral("second-start"));
 }
@@ -95,6 +95,6 @@ TEST(SingleInstance, TheProgramsIdentifierNamesTheServiceThePathAndTheInterface)
                                                        QStringLiteral("org.example.my_app.Application"),
                                                        QStringLiteral("ShowMainWindow"));
     otherBus.asyncCall(call, 2000);
-    EXPECT_TRUE(shown.count() == 1 || shown.wait(2000));
+    EXPECT_TRUE(shown.count() == 1 || shown.wait(10000));
     QDBusConnection::disconnectFromBus(QStringLiteral("other-program"));
 }

@@ -78,11 +78,11 @@ private:
     bool m_stopped = false;
 };
 
-// A call that waited for the stopped bus would wait the bus's whole default timeout, 25 s; one that
-// waits for nothing is done long before this, however loaded the machine.
-constexpr int atOnceMs = 2000;
-// What a short wait may take beyond its own timeout on a loaded machine.
-constexpr int slackMs = 2000;
+// A call that waited for the stopped bus would wait the bus's whole default timeout, 25 s. The calls
+// here wait for nothing or for their own short timeouts (two of 250 ms at most): under the sanitizers,
+// beside a busy loop per processor, each stretch below took at most 0.55 s. Ten seconds is far more than
+// ten times that, and still far less than the default.
+constexpr int briefMs = 10'000;
 
 // Counts the turns of the event loop's timers while it lives.
 struct Ticker {
@@ -106,7 +106,8 @@ TEST(UnansweringBus, NameWatchAnswersAtOnceAndTakesTheLateAnswer)
     clock.start();
     Platform::BusNameWatch watch(QStringLiteral("org.example.Owned"), bus.client());
     EXPECT_FALSE(watch.hasOwner().has_value());
-    EXPECT_LT(clock.elapsed(), atOnceMs);
+    RecordProperty("question_ms", int(clock.elapsed()));
+    EXPECT_LT(clock.elapsed(), briefMs);
 
     // The event loop goes on while the question waits for its answer.
     Ticker ticker;
@@ -129,13 +130,15 @@ TEST(UnansweringBus, QuestionsAndRegistrationsWaitOnlyBriefly)
     clock.start();
     EXPECT_FALSE(Platform::Workspace::isBusNameOwned(QStringLiteral("org.example.Owned"), bus.client()));
     EXPECT_TRUE(Platform::Workspace::runningBundleIds(bus.client()).isEmpty());
-    EXPECT_LT(clock.elapsed(), 2 * Platform::Workspace::busTimeoutMs + slackMs);
+    RecordProperty("questions_ms", int(clock.elapsed()));
+    EXPECT_LT(clock.elapsed(), briefMs);
 
     clock.restart();
     Platform::DistributedCenter center(bus.client());
     QObject observer;
     EXPECT_TRUE(center.addObserver(&observer, QStringLiteral("org.example.Ping"), std::nullopt, {}));
-    EXPECT_LT(clock.elapsed(), Platform::DistributedCenter::matchTimeoutMs + slackMs);
+    RecordProperty("registration_ms", int(clock.elapsed()));
+    EXPECT_LT(clock.elapsed(), briefMs);
 
     // Without an answer the program runs on its own rather than not at all, and gives the name back
     // without waiting long either.
@@ -144,7 +147,8 @@ TEST(UnansweringBus, QuestionsAndRegistrationsWaitOnlyBriefly)
         Platform::SingleInstance instance(QStringLiteral("org.example.Single"), bus.client());
         EXPECT_TRUE(instance.claim());
     }
-    EXPECT_LT(clock.elapsed(), 2 * Platform::SingleInstance::claimTimeoutMs + slackMs);
+    RecordProperty("claim_ms", int(clock.elapsed()));
+    EXPECT_LT(clock.elapsed(), briefMs);
 
     // After the questions the timers go on.
     EXPECT_TRUE(QTest::qWaitFor([&ticker] { return ticker.ticks > 3; }, 5000));

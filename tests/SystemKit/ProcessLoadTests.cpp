@@ -292,7 +292,7 @@ struct ClockDriver {
     {
         QElapsedTimer waited;
         waited.start();
-        while (!done() && waited.elapsed() < 5000)
+        while (!done() && waited.elapsed() < 20000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         return done();
     }

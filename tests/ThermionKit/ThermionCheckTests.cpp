@@ -67,7 +67,7 @@ public:
         QDBusConnection::disconnectFromBus(QStringLiteral("companion-name"));
         // The watch of the name learns of its release from the bus a moment later.
         if (owned) {
-            EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 2000));
+            EXPECT_TRUE(QTest::qWaitFor([] { return !ThermionCheck::isRunning(); }, 10000));
         }
     }
     bool owned = false;
@@ -172,12 +172,15 @@ TEST_F(ThermionCheckTest, PresenceIsAnsweredAtOnceWhileTheBusDoesNotAnswer)
         StoppedSessionBus stopped;
         if (!stopped.stopped())
             GTEST_SKIP() << "the session bus is not this process's own";
-        // A question that waited for the stopped bus would wait its whole default timeout, 25 s.
+        // A question that waited for the stopped bus would wait its whole default timeout, 25 s. Five
+        // that wait for nothing took under 10 ms under the sanitizers beside a busy loop per processor:
+        // ten seconds is far more than ten times that, and still far less than one such wait.
         QElapsedTimer clock;
         clock.start();
         for (int i = 0; i < 5; ++i)
             (void)ThermionCheck::isRunning();
-        EXPECT_LT(clock.elapsed(), 2000);
+        RecordProperty("questions_ms", int(clock.elapsed()));
+        EXPECT_LT(clock.elapsed(), 10'000);
     }
     // Once the bus goes on, its answer is taken.
     EXPECT_TRUE(QTest::qWaitFor([] { return ThermionCheck::isRunning(); }, 5000));

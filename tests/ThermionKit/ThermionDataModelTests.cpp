@@ -2,6 +2,7 @@
 
 #include "Platform/PropertyList/Defaults.h"
 
+#include "Support/AllocationCount.h"
 #include "Support/CompanionLists.h"
 #include "Support/HostileSuites.h"
 #include "Support/MainThreadStalls.h"
@@ -14,6 +15,8 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstdint>
+#include <string>
 #include <thread>
 
 using namespace ThermionKit;
@@ -187,9 +190,10 @@ TEST_F(ThermionDataModelTest, AConcurrentWriterNeverGivesATornRead)
 
 // The companion's suite and lists in the shapes that cost a careless reader seconds or gigabytes are
 // loaded, or refused, while the event loop keeps going: no tick of the loop takes the main thread more
-// than a second of processor time. Each file is written at one tick and loaded at the next. Sized, as
-// the settings suite's test, so that a reader that rescans or copies takes seconds and a linear one
-// some tens of milliseconds even under the sanitizers.
+// than a tick may (MainThreadStalls), and no load allocates more than 64 MiB. Each file is written at
+// one tick and loaded at the next. Sized, as the settings suite's test, so that a reader that rescans
+// takes seconds, one that copies the shared objects at their places allocates gigabytes, and a linear
+// one takes some tens of milliseconds and some megabytes even under the sanitizers.
 TEST_F(ThermionDataModelTest, CostlySuitesAndListsLoadWithoutStoppingTheEventLoop)
 {
     // A sensor named by 100,000 '&', written as references.
@@ -216,11 +220,13 @@ TEST_F(ThermionDataModelTest, CostlySuitesAndListsLoadWithoutStoppingTheEventLoo
         {HostileSuites::sharedText(1'000, 256 * 1024), std::nullopt},
     };
     std::vector<std::optional<std::size_t>> loaded;
+    std::vector<std::uint64_t> loadBytes;
     std::vector<std::function<void()>> work;
     for (const Shape& shape : shapes) {
         work.emplace_back([&] { writeFile(shape.bytes); });
         work.emplace_back([&] {
-            const auto list = model->loadSensors();
+            std::optional<SensorList> list;
+            loadBytes.push_back(AllocationCount::during([&] { list = model->loadSensors(); }).bytes);
             loaded.push_back(list ? std::optional<std::size_t>(list->size()) : std::nullopt);
             if (list && !list->empty()) {
                 EXPECT_EQ(list->front()->description.size(), 100'000);
@@ -231,6 +237,10 @@ TEST_F(ThermionDataModelTest, CostlySuitesAndListsLoadWithoutStoppingTheEventLoo
     RecordProperty("longest_busy_tick_ms", int(longest));
     EXPECT_LE(longest, MainThreadStalls::boundMilliseconds);
     ASSERT_EQ(loaded.size(), shapes.size());
-    for (std::size_t i = 0; i < shapes.size(); ++i)
+    ASSERT_EQ(loadBytes.size(), shapes.size());
+    for (std::size_t i = 0; i < shapes.size(); ++i) {
         EXPECT_EQ(loaded[i], shapes[i].sensors) << "shape " << i;
+        RecordProperty("load_mib_" + std::to_string(i), int(loadBytes[i] >> 20));
+        EXPECT_LE(loadBytes[i], 64ull << 20) << "shape " << i;
+    }
 }
