@@ -300,27 +300,38 @@ private:
 
 } // namespace
 
+namespace {
+
+// The size of the document `value` writes, its texts looked at through `texts`; none when it writes
+// nothing or breaks a rule.
+std::optional<std::uint64_t> countedSize(const PlistValue& value, Rules::Texts& texts)
+{
+    Count count;
+    if (!Pass<Count>(count, texts).document(value))
+        return std::nullopt;
+    return count.size();
+}
+
+} // namespace
+
 QByteArray PlistXmlWriter::write(const PlistValue& value)
 {
     Rules::Texts texts;
-    Count count;
-    if (!Pass<Count>(count, texts).document(value))
+    const auto size = countedSize(value, texts);
+    if (!size)
         return {};
     QByteArray out;
-    out.reserve(qsizetype(count.size()));
+    out.reserve(qsizetype(*size));
     Bytes bytes(out);
     const bool written = Pass<Bytes>(bytes, texts).document(value);
-    Q_ASSERT(written && std::uint64_t(out.size()) == count.size());
+    Q_ASSERT(written && std::uint64_t(out.size()) == *size);
     return out;
 }
 
 std::optional<std::uint64_t> PlistXmlWriter::size(const PlistValue& value)
 {
     Rules::Texts texts;
-    Count count;
-    if (!Pass<Count>(count, texts).document(value))
-        return std::nullopt;
-    return count.size();
+    return countedSize(value, texts);
 }
 
 } // namespace Platform

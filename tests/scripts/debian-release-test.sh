@@ -210,11 +210,11 @@ no_holder() {
 all_unmounted() {
   [ ! -s "$work/mounted" ] || fail "$1: still mounted: $(cat "$work/mounted")"
 }
-# Waits (at most 60 s) until file $1 exists.
+# Waits (at most 60 s) until the command given succeeds.
 await() {
   local i
   for ((i = 0; i < 600; i++)); do
-    [ -e "$1" ] && return 0
+    "$@" && return 0
     sleep 0.1
   done
   return 1
@@ -285,7 +285,7 @@ if [ "$namespaces" -eq 1 ]; then
   echo hold >"$work/suite-mode"
   release "$bin" 2>/dev/null &
   first=$!
-  if ! await "$work/suite-started"; then
+  if ! await test -e "$work/suite-started"; then
     fail "a held suite: it did not start: $(cat "$work/out")"
   else
     read -r suite script_pid <"$work/suites"
@@ -329,7 +329,7 @@ if [ "$namespaces" -eq 1 ]; then
     while [ ! -e "$work/let-go" ]; do sleep 0.1; done
   ) &
   holder=$!
-  if ! await "$work/held"; then
+  if ! await test -e "$work/held"; then
     fail "the lock could not be taken for the check"
   else
     release "$bin" --no-wait
@@ -353,10 +353,7 @@ if [ "$namespaces" -eq 1 ]; then
       exit "$status"
     ) &
     waiting=$!
-    for ((i = 0; i < 600; i++)); do
-      grep -q 'waiting for it' "$work/out" 2>/dev/null && break
-      sleep 0.1
-    done
+    await grep -qs 'waiting for it' "$work/out"
     grep -q 'waiting for it up to 120 s' "$work/out" \
       || fail "a run that waits does not say so: $(cat "$work/out")"
     : >"$work/let-go"
